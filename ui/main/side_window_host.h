@@ -1,0 +1,35 @@
+// What the tracks and GRS windows need of the main window. The main window implements it;
+// tests of a side window give it a small host of their own.
+#pragma once
+
+#include <cstdint>
+
+#include "core/view.h"
+#include "ui/main/settings.h"
+
+class QWidget;
+
+namespace kelvra {
+
+class SideWindowHost {
+ public:
+  virtual ~SideWindowHost() = default;
+
+  // The month shown in the main window's date fields.
+  virtual std::uint16_t displayedMonth() const = 0;  // 1..12
+  virtual std::uint16_t displayedYear() const = 0;   // 0..9999
+  virtual ViewKind selectedView() const = 0;
+  virtual bool northernHemisphere() const = 0;
+  // +1 or -1 as in the side view; the tracks chart mirrors with its negative.
+  virtual std::int32_t eastWestSign() const = 0;
+
+  // The program's settings, and writing them to the settings file at once.
+  virtual ConfigRecord& config() = 0;
+  virtual void saveSettings() = 0;
+
+  // A side window is about to hide itself: takes it off its side's count and closes up
+  // the windows still beside the main window.
+  virtual void sideWindowClosing(QWidget& window) = 0;
+};
+
+}  // namespace kelvra
