@@ -1,0 +1,86 @@
+#include "ui/main/settings.h"
+
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace kelvra {
+namespace {
+
+std::filesystem::path settingsPath(const std::filesystem::path& directory) {
+  return directory / kSettingsFileName;
+}
+
+}  // namespace
+
+ConfigRecord DecodeConfigRecord(std::span<const std::uint8_t> bytes) {
+  ConfigRecord record;
+  if (bytes.size() >= 4) {
+    const std::uint32_t raw = std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 |
+                              std::uint32_t{bytes[2]} << 16 | std::uint32_t{bytes[3]} << 24;
+    record.RSLongitude = static_cast<std::int32_t>(raw);
+  }
+  if (bytes.size() >= 5) record.GRSLocalTime = bytes[4] != 0;
+  if (bytes.size() >= 6) record.TracksLocalTime = bytes[5] != 0;
+  if (bytes.size() >= 7) record.padding[0] = bytes[6];
+  if (bytes.size() >= 8) record.padding[1] = bytes[7];
+  return record;
+}
+
+std::array<std::uint8_t, kConfigRecordSize> EncodeConfigRecord(const ConfigRecord& record) {
+  const auto raw = static_cast<std::uint32_t>(record.RSLongitude);
+  return {static_cast<std::uint8_t>(raw),
+          static_cast<std::uint8_t>(raw >> 8),
+          static_cast<std::uint8_t>(raw >> 16),
+          static_cast<std::uint8_t>(raw >> 24),
+          static_cast<std::uint8_t>(record.GRSLocalTime ? 1 : 0),
+          static_cast<std::uint8_t>(record.TracksLocalTime ? 1 : 0),
+          record.padding[0],
+          record.padding[1]};
+}
+
+ConfigRecord ReadSettings(const std::filesystem::path& directory) {
+  std::vector<std::uint8_t> bytes(kConfigRecordSize);
+  std::size_t count = 0;
+  {
+    std::ifstream file(settingsPath(directory), std::ios::binary);
+    if (file) {
+      file.read(reinterpret_cast<char*>(bytes.data()), kConfigRecordSize);
+      count = static_cast<std::size_t>(file.gcount());
+    }
+  }
+  const ConfigRecord record = DecodeConfigRecord(std::span(bytes.data(), count));
+  // A missing, unreadable or short file is completed with the defaults at once; where the
+  // directory is not writable the program simply runs on the values in memory.
+  if (count < kConfigRecordSize) WriteSettings(directory, record);
+  return record;
+}
+
+bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& record) {
+  const std::filesystem::path target = settingsPath(directory);
+  std::filesystem::path temporary = target;
+  temporary += ".tmp";
+  const auto bytes = EncodeConfigRecord(record);
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    file.flush();
+    if (!file) {
+      file.close();
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, target, error);
+  if (error) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kelvra
