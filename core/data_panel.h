@@ -6,13 +6,9 @@
 #include <string>
 
 #include "core/ephemeris.h"
+#include "core/view.h"
 
 namespace kelvra {
-
-struct Rgb {
-  std::uint8_t red, green, blue;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 inline constexpr Rgb kAqua{0, 255, 255};    // off the disc, inside the side view's reach
 inline constexpr Rgb kBlack{0, 0, 0};       // off the disc, beyond the side view's reach

@@ -1,9 +1,20 @@
 // Instruments and the orientation of what the observer sees in them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace kelvra {
+
+struct Rgb {
+  std::uint8_t red, green, blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The satellites' colours on screen, indexed by satellite number (slot 0, Jupiter, unused):
+// Io white, Europa yellow, Ganymede orange, Callisto light blue.
+inline constexpr std::array<Rgb, 5> SatelliteColours{
+    {{0, 0, 0}, {255, 255, 255}, {255, 255, 0}, {255, 128, 0}, {136, 187, 234}}};
 
 // The items of the main window's view box, in their order there.
 enum class ViewKind : int { AstroScope = 0, Binoculars = 1, StarDiagonal = 2 };
