@@ -1,0 +1,67 @@
+// The look shared by the built-in pictures and the skin pictures: a dark slate-teal instrument
+// panel with bevelled faces and pale glyphs, calm enough to use at the eyepiece at night.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+namespace kelvra::style {
+
+inline const QColor kPanelTop{56, 94, 98};      // panel gradient, upper end
+inline const QColor kPanelBottom{34, 64, 68};   // panel gradient, lower end
+inline const QColor kHighlight{118, 164, 166};  // lit edge of a bevel
+inline const QColor kShadow{14, 30, 33};        // shaded edge of a bevel
+inline const QColor kOutline{6, 14, 16};        // outermost line of windows and faces
+inline const QColor kFace{66, 106, 110};        // raised button face
+inline const QColor kWell{22, 42, 46};          // recessed wells under picture buttons
+inline const QColor kGlyph{200, 228, 226};      // glyphs and text on the dark panel
+inline const QColor kGlyphDim{120, 160, 160};   // secondary marks on the dark panel
+inline const QColor kAccent{236, 156, 92};      // the one warm mark: north, the program's name
+inline const QColor kExitFace{124, 46, 42};     // the face of every exit button
+inline const QColor kDataPanel{88, 124, 128};   // behind black captions and coloured values
+inline const QColor kGreyFace{164, 170, 172};   // the grey faces that carry black text
+inline const QColor kGreyLight{226, 230, 230};  // lit edge of a grey face
+inline const QColor kGreyShadow{96, 102, 104};  // shaded edge of a grey face
+
+// Draws `rings` nested bevel rings just inside `rect`: `topLeft` colours the upper and left
+// edges, `bottomRight` the lower and right ones. Raised: light then dark; sunk: the reverse.
+inline void DrawBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
+                      const QColor& bottomRight, int rings = 1) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (int i = 0; i < rings; ++i) {
+    const QRect r = rect.adjusted(i, i, -i, -i);
+    painter.setPen(topLeft);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+  }
+  painter.restore();
+}
+
+// Given: the family ("Arial" or "Times New Roman"), the character height in pixels and
+// whether the face is bold. Returns: the font, antialiased.
+inline QFont PixelFont(const QString& family, int pixelSize, bool bold = false) {
+  QFont font(family);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+// Draws `text` in `rect` with the given alignment flags, font and colour.
+inline void DrawText(QPainter& painter, const QRect& rect, int flags, const QString& text,
+                     const QFont& font, const QColor& colour) {
+  painter.save();
+  painter.setFont(font);
+  painter.setPen(colour);
+  painter.drawText(rect, flags, text);
+  painter.restore();
+}
+
+}  // namespace kelvra::style
