@@ -16,7 +16,8 @@ struct JupiterState {
   std::array<double, 5> Y{};             // Jupiter equatorial radii, positive toward the north
   double SystemI = 0;                    // degrees, central meridian longitude in System I
   double SystemII = 0;                   // degrees, central meridian longitude in System II
-  std::array<double, 5> U{};  // radians in [0, 2 pi), angle from inferior conjunction; [0] 0
+  std::array<double, 5> U{};             // radians in [0, 2 pi), angle from inferior conjunction;
+                                         // [0] is Jupiter's slot for the view's depth sort
 };
 
 // Geometry of Jupiter shared by the central meridians and the satellites.
@@ -30,14 +31,22 @@ struct JupiterGeometry {
   double dLight;  // days, d less the light time from Jupiter to the Earth
 };
 
+// Time correction of the central meridian longitudes (not of the satellites).
+// Given: d, days since Julian day 2415020.0.
+// Returns: seconds; about 12 at d = 0, negative between about 1700 and 1859.
+double MeridianTimeCorrection(double d);
+
 // Central meridian longitudes of Jupiter.
 // Given: jd, a Julian day (days, Universal Time).
-// Returns: Jupiter's geometry at jd; writes state.SystemI and state.SystemII (degrees).
+// Returns: Jupiter's geometry at jd; writes state.SystemI and state.SystemII (degrees). The
+// longitudes include the time correction and are not reduced again, so they may lie slightly
+// outside 0..360.
 JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state);
 
 // Positions of the four large satellites.
 // Given: jd, a Julian day (days, Universal Time).
-// Fills: every field of state for that instant (U[0] = 0, slot 0 of the other arrays 0).
+// Fills: every field of state for that instant; slot 0 of Perturbation, Radius, X and Y is
+// set to 0, U[0] is left as it is. Reads nothing that an earlier call left in state.
 void c(JulianDay jd, JupiterState& state);
 
 }  // namespace kelvra

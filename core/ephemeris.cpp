@@ -1,0 +1,99 @@
+#include "core/ephemeris.h"
+
+#include <cmath>
+
+namespace kelvra {
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.017453292519943295;  // pi / 180
+constexpr double kRadiansToDegrees = 57.29577951308232;     // 180 / pi
+
+double radians(double degrees) {
+  return degrees * kDegreesToRadians;
+}
+double degrees(double radians) {
+  return radians * kRadiansToDegrees;
+}
+
+}  // namespace
+
+double MeridianTimeCorrection(double d) {
+  // The factor is 30, not 60.
+  const double T = d / 36525;
+  return 30 * (0.41 + 1.2053 * T + 0.4992 * T * T);
+}
+
+JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state) {
+  const double d = jd - 2415020;
+  const double V = ReduceAngle(radians(134.63 + 0.00111587 * d));
+  const double sinV = std::sin(V);
+  // Mean anomalies of the Earth (M) and of Jupiter (N).
+  const double M = ReduceAngle(radians(358.476 + 0.9856003 * d));
+  const double N = ReduceAngle(radians(225.328 + 0.0830853 * d + 0.33 * sinV));
+  const double J = ReduceAngle(radians(221.647 + 0.9025179 * d - 0.33 * sinV));
+  // Equations of the centre of the Earth (A) and of Jupiter (B), not reduced.
+  const double A = radians(1.916 * std::sin(M) + 0.02 * std::sin(2 * M));
+  const double B = radians(5.552 * std::sin(N) + 0.167 * std::sin(2 * N));
+  const double K = ReduceAngle(J + A - B);
+  // Distances from the Sun of the Earth (R) and of Jupiter (r), and from the Earth (Delta).
+  const double R = 1.00014 - 0.01672 * std::cos(M) - 0.00014 * std::cos(2 * M);
+  const double r = 5.20867 - 0.25192 * std::cos(N) - 0.0061 * std::cos(2 * N);
+  const double Delta = std::sqrt(r * r + R * R - 2 * r * R * std::cos(K));
+  const double psi = std::asin(R * std::sin(K) / Delta);
+  // Light travels 173.1446335 astronomical units per day.
+  const double dLight = d - Delta / 173.1446335;
+
+  const double omega1 = ReduceAngle(radians(268.28 + 877.8169088 * dLight) + psi - B);
+  const double omega2 = ReduceAngle(radians(290.28 + 870.1869088 * dLight) + psi - B);
+  // System I and II turn 0.01016 and 0.01007 degrees per second.
+  const double tau = MeridianTimeCorrection(d);
+  state.SystemI = degrees(omega1) + 0.01016 * tau;
+  state.SystemII = degrees(omega2) + 0.01007 * tau;
+
+  return {d, V, B, psi, r, Delta, dLight};
+}
+
+void c(JulianDay jd, JupiterState& state) {
+  const JupiterGeometry g = CentralMeridian(jd, state);
+
+  // Jupiter's heliocentric longitude; 0.33 sin V is in degrees, B in radians.
+  const double lambda = ReduceAngle(radians(238.05 + 0.083091 * g.d + 0.33 * std::sin(g.V)) + g.B);
+  // Declinations of the Sun and of the Earth as seen from Jupiter, degrees.
+  const double Ds = 3.07 * std::sin(lambda + radians(44.5));
+  const double De = Ds - 2.15 * std::sin(g.psi) * std::cos(lambda + radians(24)) -
+                    1.31 * ((g.r - g.Delta) / g.Delta) * std::sin(lambda - radians(99.4));
+
+  // Angles of the satellites from inferior conjunction, before their corrections.
+  const double u1 = ReduceAngle(radians(84.5506 + 203.405863 * g.dLight) + g.psi - g.B);
+  const double u2 = ReduceAngle(radians(41.5015 + 101.2916323 * g.dLight) + g.psi - g.B);
+  const double u3 = ReduceAngle(radians(109.977 + 50.2345169 * g.dLight) + g.psi - g.B);
+  const double u4 = ReduceAngle(radians(176.3586 + 21.4879802 * g.dLight) + g.psi - g.B);
+  const double G = ReduceAngle(radians(187.3 + 50.310674 * g.dLight));
+  const double H = ReduceAngle(radians(311.1 + 21.569229 * g.dLight));
+
+  // Corrections and distances both come from the uncorrected angles.
+  state.Perturbation[0] = 0;
+  state.Perturbation[1] = radians(0.472 * std::sin(2 * (u1 - u2)));
+  state.Perturbation[2] = radians(1.073 * std::sin(2 * (u2 - u3)));
+  state.Perturbation[3] = radians(0.174 * std::sin(G));
+  state.Perturbation[4] = radians(0.845 * std::sin(H));
+  state.Radius[0] = 0;
+  state.Radius[1] = 5.9061 - 0.0244 * std::cos(2 * (u1 - u2));
+  state.Radius[2] = 9.3972 - 0.0889 * std::cos(2 * (u2 - u3));
+  state.Radius[3] = 14.9894 - 0.0227 * std::cos(G);
+  state.Radius[4] = 26.3649 - 0.1944 * std::cos(H);
+
+  // The Earth's declination tilts every orbit alike, so its sine is taken once.
+  const double sinDe = std::sin(radians(De));
+  const double uncorrected[5] = {0, u1, u2, u3, u4};
+  state.X[0] = 0;
+  state.Y[0] = 0;
+  for (int i = 1; i <= 4; ++i) {
+    state.U[i] = ReduceAngle(uncorrected[i] + state.Perturbation[i]);
+    state.X[i] = state.Radius[i] * std::sin(state.U[i]);
+    state.Y[i] = -state.Radius[i] * std::cos(state.U[i]) * sinDe;
+  }
+}
+
+}  // namespace kelvra
