@@ -1,0 +1,179 @@
+#include "ui/main/placement.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvra {
+namespace {
+
+constexpr int kMainWidth = 638;   // pixels, the main window's client area
+constexpr int kMainHeight = 479;  // pixels
+constexpr int kSideWidth = 200;   // pixels, tracks and GRS windows alike
+constexpr int kSideHeight = 480;  // pixels
+constexpr int kTop = 100;         // pixels, the main window's top in these cases
+
+// Both side windows hidden and uncounted, the main window at `left`.
+Desk deskAt(int screenWidth, int left) {
+  Desk desk;
+  desk.screenWidth = screenWidth;
+  desk.main = QRect(left, kTop, kMainWidth, kMainHeight);
+  desk.side = {QRect(0, 0, kSideWidth, kSideHeight), QRect(0, 0, kSideWidth, kSideHeight)};
+  return desk;
+}
+
+void expectCounts(const Desk& desk, int left, int right) {
+  EXPECT_EQ(desk.count(DockSide::Left), left);
+  EXPECT_EQ(desk.count(DockSide::Right), right);
+}
+
+TEST(PositionForm, WideScreenCascadesOnTheRightAndClosingUpSlidesTheOuterWindowIn) {
+  // 1280 wide, main centred: (1280 - 638) div 2 = 321.
+  Desk desk = PositionForm(deskAt(1280, 321), SideWindow::Tracks);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(959, kTop));  // 321 + 638
+  desk = PositionForm(desk, SideWindow::GRS);
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(969, kTop + 10));
+  EXPECT_EQ(desk.main.left(), 321);
+  expectCounts(desk, 0, 2);
+
+  desk = RepositionForms(desk, SideWindow::Tracks);
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(959, kTop));
+  expectCounts(desk, 0, 1);
+  desk = RepositionForms(desk, SideWindow::GRS);
+  expectCounts(desk, 0, 0);
+}
+
+TEST(PositionForm, ClosingTheOuterWindowLeavesTheInnerOneInPlace) {
+  Desk desk = PositionForm(PositionForm(deskAt(1280, 321), SideWindow::Tracks), SideWindow::GRS);
+  desk = RepositionForms(desk, SideWindow::GRS);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(959, kTop));
+  expectCounts(desk, 0, 1);
+}
+
+TEST(PositionForm, NoRoomOnEitherSideMovesTheMainWindowLeft) {
+  // 1024 wide, main centred at 193: neither 193 nor 1024 - 831 = 193 exceeds 200.
+  const Desk desk = PositionForm(deskAt(1024, 193), SideWindow::Tracks);
+  EXPECT_EQ(desk.main.left(), 93);  // (1024 - 838) div 2
+  EXPECT_EQ(desk.main.top(), kTop);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(731, kTop));  // 93 + 638
+  expectCounts(desk, 0, 1);
+}
+
+TEST(PositionForm, MainWindowAtTheRightEdgeGetsItsFirstWindowOnTheLeft) {
+  // 1024 - 638 = 386: nothing fits on the right, 386 > 200 fits on the left.
+  Desk desk = PositionForm(deskAt(1024, 386), SideWindow::GRS);
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(186, kTop));  // flush: 386 - 200
+  expectCounts(desk, 1, 0);
+  // The used side is kept: the second window cascades out on the left, 10 further and lower.
+  desk = PositionForm(desk, SideWindow::Tracks);
+  EXPECT_EQ(desk.main.left(), 386);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(176, kTop + 10));
+  expectCounts(desk, 2, 0);
+
+  desk = RepositionForms(desk, SideWindow::GRS);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(186, kTop));
+  expectCounts(desk, 1, 0);
+}
+
+TEST(PositionForm, SecondWindowWithoutRoomOnItsSideMovesMainAndFirstWindow) {
+  Desk desk = deskAt(1024, 180);
+  desk.box(SideWindow::Tracks).moveTo(818, kTop);  // 180 + 638
+  desk.dock(SideWindow::Tracks) = DockSide::Right;
+  // 1024 - 818 = 206 is not more than 10 + 200.
+  desk = PositionForm(desk, SideWindow::GRS);
+  EXPECT_EQ(desk.main.left(), 88);                                         // (1024 - 848) div 2
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(726, kTop));    // 818 - 92
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(736, kTop + 10));  // 88 + 638 + 10
+  expectCounts(desk, 0, 2);
+
+  desk = RepositionForms(RepositionForms(desk, SideWindow::GRS), SideWindow::Tracks);
+  expectCounts(desk, 0, 0);
+}
+
+TEST(PositionForm, SecondWindowWithoutRoomOnTheLeftMovesMainRight) {
+  Desk desk = deskAt(1024, 205);
+  desk.box(SideWindow::Tracks).moveTo(5, kTop);  // 205 - 200
+  desk.dock(SideWindow::Tracks) = DockSide::Left;
+  // 10 + 200 is not less than 205.
+  desk = PositionForm(desk, SideWindow::GRS);
+  EXPECT_EQ(desk.main.left(), 298);  // (1024 - 848) div 2 + 200 + 10
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(98, kTop));    // 5 + 93
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(88, kTop + 10));  // 298 - 210
+  expectCounts(desk, 2, 0);
+}
+
+TEST(PositionForm, WindowAlreadyCountedIsNotCountedTwice) {
+  const Desk once = PositionForm(deskAt(1280, 321), SideWindow::Tracks);
+  const Desk twice = PositionForm(once, SideWindow::Tracks);
+  EXPECT_EQ(twice.box(SideWindow::Tracks), once.box(SideWindow::Tracks));
+  expectCounts(twice, 0, 1);
+}
+
+TEST(DragMainWindow, CountedWindowsFollowTheMainWindow) {
+  Desk desk = PositionForm(PositionForm(deskAt(1280, 321), SideWindow::Tracks), SideWindow::GRS);
+  desk = DragMainWindow(desk, QPoint(-30, 25));
+  EXPECT_EQ(desk.main.topLeft(), QPoint(291, kTop + 25));
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(929, kTop + 25));
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(939, kTop + 35));
+  expectCounts(desk, 0, 2);
+}
+
+TEST(DragMainWindow, WindowJumpsSidesAtEitherScreenEdge) {
+  Desk desk = PositionForm(deskAt(1280, 321), SideWindow::Tracks);  // tracks at 959
+  // 959 + 200 + 121 = 1280 still fits; one pixel more crosses the right edge.
+  desk = DragMainWindow(desk, QPoint(121, 0));
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 1080);
+  expectCounts(desk, 0, 1);
+  desk = DragMainWindow(desk, QPoint(1, 0));
+  EXPECT_EQ(desk.main.left(), 443);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(243, kTop));  // 443 - 200
+  expectCounts(desk, 1, 0);
+
+  // Back left: at 243 - 243 = 0 it still fits; one pixel more crosses the left edge.
+  desk = DragMainWindow(desk, QPoint(-243, 0));
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 0);
+  desk = DragMainWindow(desk, QPoint(-1, 0));
+  EXPECT_EQ(desk.main.left(), 199);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(837, kTop));  // 199 + 638
+  expectCounts(desk, 0, 1);
+}
+
+TEST(DragMainWindow, JumpingWindowGoesToTheOuterEndOfTheOtherSide) {
+  Desk desk = PositionForm(deskAt(1280, 321), SideWindow::Tracks);
+  desk = PositionForm(desk, SideWindow::GRS);  // 969, 10 lower
+  // Only the outer GRS window crosses: 969 + 200 + 112 = 1281.
+  desk = DragMainWindow(desk, QPoint(112, 0));
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 1071);
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(233, kTop));  // 433 - 200, flush
+  expectCounts(desk, 1, 1);
+  // Now the tracks window crosses too and cascades outside the GRS window.
+  desk = DragMainWindow(desk, QPoint(10, 0));
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(233, kTop + 10));  // 443 - 210
+  EXPECT_EQ(desk.box(SideWindow::GRS).left(), 243);
+  expectCounts(desk, 2, 0);
+
+  desk = RepositionForms(desk, SideWindow::GRS);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(243, kTop));
+  desk = RepositionForms(desk, SideWindow::Tracks);
+  expectCounts(desk, 0, 0);
+}
+
+TEST(RepositionForms, WindowThatWasNeverCountedLeavesTheCountsAlone) {
+  // 800 wide: shown modally over the main window, never counted.
+  const Desk desk = deskAt(800, 81);
+  const Desk closed = RepositionForms(desk, SideWindow::Tracks);
+  expectCounts(closed, 0, 0);
+  EXPECT_EQ(closed.main, desk.main);
+
+  const Desk withGrs = PositionForm(deskAt(1280, 321), SideWindow::GRS);
+  expectCounts(RepositionForms(withGrs, SideWindow::Tracks), 0, 1);
+}
+
+TEST(SmallWindowPlaces, NarrowScreenAboutAndIntervalDialog) {
+  const QRect main(81, 60, kMainWidth, kMainHeight);                // 800 wide screen, main centred
+  EXPECT_EQ(NarrowScreenPlace(main, kSideWidth), QPoint(519, 60));  // 81 + 638 - 200
+  EXPECT_EQ(CentredOver(main, QSize(210, 155)), QPoint(295, 222));  // 81 + 214, 60 + 162
+  EXPECT_EQ(CentredOver(QRect(0, 0, 5, 5), QSize(8, 8)), QPoint(-1, -1));  // -3 div 2
+  EXPECT_EQ(IntervalDialogPlace(main), QPoint(171, 98));                   // 81 + 90, 60 + 38
+}
+
+}  // namespace
+}  // namespace kelvra

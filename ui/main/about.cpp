@@ -1,0 +1,28 @@
+#include "ui/main/about.h"
+
+#include "ui/main/jpeg_loader.h"
+#include "ui/main/widgets.h"
+
+namespace kelvra {
+
+TAboutWin::TAboutWin(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      imgAbout(new ImageView(this, "imgAbout")),
+      btnExit(new ClickArea(this, "btnExit", QRect(183, 11, 18, 16), QStringLiteral("Exit"))) {
+  setObjectName(QStringLiteral("AboutWin"));
+  setModal(true);
+  setFixedSize(210, 155);
+  connect(btnExit, &ClickArea::clicked, this, &TAboutWin::btnExitClick);
+  FormCreate();
+}
+
+// Without its picture the window still opens and closes; the loader has told the user.
+void TAboutWin::FormCreate() {
+  LoadJpegAsset(*imgAbout, QStringLiteral("Kelvra8.dat"));
+}
+
+void TAboutWin::btnExitClick() {
+  close();
+}
+
+}  // namespace kelvra

@@ -1,0 +1,113 @@
+#include "ui/main/placement.h"
+
+#include <algorithm>
+
+namespace kelvra {
+namespace {
+
+constexpr std::array<SideWindow, 2> kSideWindows{SideWindow::Tracks, SideWindow::GRS};
+constexpr int kCascadeStep = 10;  // pixels out and down per window already on a side
+
+// The side a new window goes to: a side already in use, else the right if it has room, else
+// the left if it has room, else the right (after the main window has moved over).
+DockSide sideForNewWindow(const Desk& desk, int width) {
+  if (desk.count(DockSide::Right) > 0) return DockSide::Right;
+  if (desk.count(DockSide::Left) > 0) return DockSide::Left;
+  if (desk.screenWidth - (desk.main.left() + desk.main.width()) > width) return DockSide::Right;
+  if (desk.main.left() > width) return DockSide::Left;
+  return DockSide::Right;
+}
+
+// Moves the main window horizontally to `left` (screen pixels), taking the counted side
+// windows with it.
+void moveMainTo(Desk& desk, int left) {
+  const int dx = left - desk.main.left();
+  desk.main.moveLeft(left);
+  for (SideWindow window : kSideWindows) {
+    if (desk.dock(window) != DockSide::None) desk.box(window).translate(dx, 0);
+  }
+}
+
+}  // namespace
+
+int Desk::count(DockSide where) const {
+  return static_cast<int>(std::count(docked.begin(), docked.end(), where));
+}
+
+Desk PositionForm(Desk desk, SideWindow window) {
+  if (desk.dock(window) != DockSide::None) return desk;
+  const int S = desk.screenWidth;
+  const int L = desk.main.left();
+  const int W = desk.main.width();
+  const int f = desk.box(window).width();
+  const DockSide side = sideForNewWindow(desk, f);
+  const int out = desk.count(side) * kCascadeStep;  // pixels
+  if (side == DockSide::Right) {
+    if (!(S - (L + W) > out + f)) moveMainTo(desk, (S - (W + f + out)) / 2);
+    desk.box(window).moveTo(desk.main.left() + W + out, desk.main.top() + out);
+  } else {
+    if (!(out + f < L)) moveMainTo(desk, (S - (W + f + out)) / 2 + f + out);
+    desk.box(window).moveTo(desk.main.left() - f - out, desk.main.top() + out);
+  }
+  desk.dock(window) = side;
+  return desk;
+}
+
+Desk MoveForm(Desk desk, SideWindow window, QPoint displacement) {
+  QRect& box = desk.box(window);
+  const int f = box.width();
+  const int L = desk.main.left();
+  const int T = desk.main.top();
+  const int W = desk.main.width();
+  DockSide& dock = desk.dock(window);
+  if (desk.screenWidth < box.left() + f + displacement.x() && dock != DockSide::Left) {
+    const int out = desk.count(DockSide::Left) * kCascadeStep;  // pixels
+    box.moveTo(L - f - out, T + out);
+    dock = DockSide::Left;
+  } else if (box.left() + displacement.x() < 0 && dock != DockSide::Right) {
+    const int out = desk.count(DockSide::Right) * kCascadeStep;  // pixels
+    box.moveTo(L + W + out, T + out);
+    dock = DockSide::Right;
+  } else {
+    box.translate(displacement);
+  }
+  return desk;
+}
+
+Desk DragMainWindow(Desk desk, QPoint displacement) {
+  desk.main.translate(displacement);
+  for (SideWindow window : kSideWindows) {
+    if (desk.dock(window) != DockSide::None) desk = MoveForm(desk, window, displacement);
+  }
+  return desk;
+}
+
+Desk RepositionForms(Desk desk, SideWindow closing) {
+  const DockSide side = desk.dock(closing);
+  if (side == DockSide::None) return desk;
+  desk.dock(closing) = DockSide::None;
+  const int step = desk.count(side) * kCascadeStep;  // pixels
+  const int closingLeft = desk.box(closing).left();
+  for (SideWindow window : kSideWindows) {
+    if (desk.dock(window) != side) continue;
+    QRect& box = desk.box(window);
+    if (side == DockSide::Left && box.left() < closingLeft) box.translate(step, -step);
+    if (side == DockSide::Right && box.left() > closingLeft) box.translate(-step, -step);
+  }
+  return desk;
+}
+
+QPoint NarrowScreenPlace(QRect main, int width) {
+  return {main.left() + main.width() - width, main.top()};
+}
+
+QPoint CentredOver(QRect main, QSize size) {
+  return {main.left() + (main.width() - size.width()) / 2,
+          main.top() + (main.height() - size.height()) / 2};
+}
+
+QPoint IntervalDialogPlace(QRect main) {
+  return {main.left() + 90, main.top() + 38};
+}
+
+}  // namespace kelvra

@@ -1,0 +1,78 @@
+// Where the borderless windows go: the tracks and GRS windows beside the main window, the
+// small dialogs over it. Pure arithmetic on screen rectangles; the windows apply the results.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+
+namespace kelvra {
+
+// The two side windows, in the order they are always visited: tracks first.
+enum class SideWindow { Tracks = 0, GRS = 1 };
+
+// The side of the main window a side window is counted on; None for a window that is hidden
+// or was shown without being counted (modal on a narrow screen).
+enum class DockSide { None, Left, Right };
+
+// The main window, the two side windows and which side each is counted on. Every placement
+// function takes one and returns the next: the caller moves each window whose rectangle
+// changed. The dock counts are derived from `docked`, so a window that was never counted can
+// never take a count below 0, and the counts always match the windows beside the main window.
+struct Desk {
+  int screenWidth = 0;               // pixels
+  QRect main;                        // the main window, screen pixels
+  std::array<QRect, 2> side;         // tracks and GRS windows (SideWindow order), screen pixels
+  std::array<DockSide, 2> docked{};  // SideWindow order
+
+  // The number of side windows counted on `where` (LeftDockCount, RightDockCount), 0..2.
+  int count(DockSide where) const;
+  QRect& box(SideWindow window) { return side[static_cast<int>(window)]; }
+  const QRect& box(SideWindow window) const { return side[static_cast<int>(window)]; }
+  DockSide& dock(SideWindow window) { return docked[static_cast<int>(window)]; }
+  DockSide dock(SideWindow window) const { return docked[static_cast<int>(window)]; }
+};
+
+// At this screen width or less there is no room beside the main window: the side windows are
+// shown modally over it instead.
+inline constexpr int kNarrowScreenWidth = 800;  // pixels
+
+// Places a side window that is about to be shown beside the main window and counts it.
+// Given: the desk; the window, hidden, with its size in desk.side.
+// Returns: the desk with the window's new place, counted on its side. When neither side has
+// room the main window is moved horizontally (its new left in main) and the counted windows
+// move with it. A window already counted is left where it is.
+Desk PositionForm(Desk desk, SideWindow window);
+
+// Moves one counted side window along with a drag of the main window.
+// Given: the desk with the main window already moved; the displacement, pixels.
+// Returns: the desk with the window moved by the displacement, or, when it would cross the
+// screen's right (left) edge, put at the outer end of the main window's left (right) side and
+// counted there.
+Desk MoveForm(Desk desk, SideWindow window, QPoint displacement);
+
+// A drag of the main window by `displacement` (pixels): the main window moves, then each
+// counted side window follows (MoveForm), tracks first. Returns the desk after.
+Desk DragMainWindow(Desk desk, QPoint displacement);
+
+// A side window is closing: takes it off its side's count and closes up that side, so that a
+// window cascaded outside it slides into its place (10 pixels in and 10 up per window left).
+// Returns the desk after; unchanged for a window that was not counted.
+Desk RepositionForms(Desk desk, SideWindow closing);
+
+// Returns: the top-left corner, screen pixels, of a side window `width` pixels wide shown over
+// the right-hand part of the main window on a narrow screen: top level with the main window's,
+// right edge on the main window's right edge.
+QPoint NarrowScreenPlace(QRect main, int width);
+
+// Returns: the top-left corner, screen pixels, that centres a window of `size` over `main`
+// (the About window); halves round toward zero.
+QPoint CentredOver(QRect main, QSize size);
+
+// Returns: the top-left corner, screen pixels, of the interval dialog: just below the main
+// window's Animate button.
+QPoint IntervalDialogPlace(QRect main);
+
+}  // namespace kelvra
