@@ -16,6 +16,16 @@ double degrees(double radians) {
   return radians * kRadiansToDegrees;
 }
 
+// The geometry with two sines that the satellites need again: computing them once keeps the
+// month of tracks from paying for them twice per step.
+struct Meridian {
+  JupiterGeometry geometry;
+  double sinV;    // sine of V
+  double sinPsi;  // sine of psi, the argument of its arcsine
+};
+
+Meridian meridianAt(JulianDay jd, JupiterState& state);
+
 }  // namespace
 
 double MeridianTimeCorrection(double d) {
@@ -25,6 +35,12 @@ double MeridianTimeCorrection(double d) {
 }
 
 JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state) {
+  return meridianAt(jd, state).geometry;
+}
+
+namespace {
+
+Meridian meridianAt(JulianDay jd, JupiterState& state) {
   const double d = jd - 2415020;
   const double V = ReduceAngle(radians(134.63 + 0.00111587 * d));
   const double sinV = std::sin(V);
@@ -40,7 +56,8 @@ JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state) {
   const double R = 1.00014 - 0.01672 * std::cos(M) - 0.00014 * std::cos(2 * M);
   const double r = 5.20867 - 0.25192 * std::cos(N) - 0.0061 * std::cos(2 * N);
   const double Delta = std::sqrt(r * r + R * R - 2 * r * R * std::cos(K));
-  const double psi = std::asin(R * std::sin(K) / Delta);
+  const double sinPsi = R * std::sin(K) / Delta;
+  const double psi = std::asin(sinPsi);
   // Light travels 173.1446335 astronomical units per day.
   const double dLight = d - Delta / 173.1446335;
 
@@ -51,17 +68,20 @@ JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state) {
   state.SystemI = degrees(omega1) + 0.01016 * tau;
   state.SystemII = degrees(omega2) + 0.01007 * tau;
 
-  return {d, V, B, psi, r, Delta, dLight};
+  return {{d, V, B, psi, r, Delta, dLight}, sinV, sinPsi};
 }
 
+}  // namespace
+
 void c(JulianDay jd, JupiterState& state) {
-  const JupiterGeometry g = CentralMeridian(jd, state);
+  const Meridian meridian = meridianAt(jd, state);  // the work of CentralMeridian
+  const JupiterGeometry& g = meridian.geometry;
 
   // Jupiter's heliocentric longitude; 0.33 sin V is in degrees, B in radians.
-  const double lambda = ReduceAngle(radians(238.05 + 0.083091 * g.d + 0.33 * std::sin(g.V)) + g.B);
+  const double lambda = ReduceAngle(radians(238.05 + 0.083091 * g.d + 0.33 * meridian.sinV) + g.B);
   // Declinations of the Sun and of the Earth as seen from Jupiter, degrees.
   const double Ds = 3.07 * std::sin(lambda + radians(44.5));
-  const double De = Ds - 2.15 * std::sin(g.psi) * std::cos(lambda + radians(24)) -
+  const double De = Ds - 2.15 * meridian.sinPsi * std::cos(lambda + radians(24)) -
                     1.31 * ((g.r - g.Delta) / g.Delta) * std::sin(lambda - radians(99.4));
 
   // Angles of the satellites from inferior conjunction, before their corrections.
@@ -90,9 +110,10 @@ void c(JulianDay jd, JupiterState& state) {
   state.X[0] = 0;
   state.Y[0] = 0;
   for (int i = 1; i <= 4; ++i) {
-    state.U[i] = ReduceAngle(uncorrected[i] + state.Perturbation[i]);
-    state.X[i] = state.Radius[i] * std::sin(state.U[i]);
-    state.Y[i] = -state.Radius[i] * std::cos(state.U[i]) * sinDe;
+    const double u = ReduceAngle(uncorrected[i] + state.Perturbation[i]);
+    state.U[i] = u;
+    state.X[i] = state.Radius[i] * std::sin(u);
+    state.Y[i] = -state.Radius[i] * std::cos(u) * sinDe;
   }
 }
 
