@@ -1,0 +1,35 @@
+// Kelvra95: where Jupiter's four large moons stand, as the observer's instrument shows them.
+#include <QApplication>
+
+#include <memory>
+
+#include "ui/grs/grs_transits.h"
+#include "ui/main/about.h"
+#include "ui/main/interval.h"
+#include "ui/main/viewer.h"
+#include "ui/tracks/sat_tracks.h"
+
+int main(int argc, char** argv) {
+  // Wayland does not let a program place its own windows, and the side windows dock beside
+  // the main window; XWayland does, so use it unless the user chose a platform.
+  if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  // The main window alone decides when the program ends (its exit button or its closing).
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  kelvra::TViewer viewer;
+  if (!viewer.startedUp()) return 1;  // a skin is missing: its message has been shown
+  kelvra::TSatTracks tracks(viewer);
+  kelvra::TInterval interval(viewer.AnimationInterval);
+  kelvra::TAboutWin about;
+  kelvra::TGRSTransits grs(viewer);
+  viewer.setOtherWindows(&tracks, &interval, &about, &grs);
+
+  viewer.show();
+  viewer.activateWindow();
+  return QApplication::exec();
+}

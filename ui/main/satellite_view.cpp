@@ -1,0 +1,99 @@
+#include "ui/main/satellite_view.h"
+
+#include <QPainter>
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+#include "core/view.h"
+
+namespace kelvra {
+namespace {
+
+QRgb colourOf(int satellite) {
+  const Rgb colour = SatelliteColours[static_cast<std::size_t>(satellite)];
+  return qRgb(colour.red, colour.green, colour.blue);
+}
+
+// Round to nearest, halves to even.
+int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+}  // namespace
+
+void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
+  const double centreX = (left + right) / 2.0;
+  const double centreY = (top + bottom) / 2.0;
+  const double radiusX = (right - left) / 2.0;
+  const double radiusY = (bottom - top) / 2.0;
+  if (radiusX <= 0 || radiusY <= 0) return;
+  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const double dy = (y + 0.5 - centreY) / radiusY;
+    for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
+      const double dx = (x + 0.5 - centreX) / radiusX;
+      if (dx * dx + dy * dy <= 1.0) row[x] = colour;
+    }
+  }
+}
+
+std::array<std::int32_t, 5> SortSatellites(std::array<double, 5>& U) {
+  std::array<std::int32_t, 5> order{0, 1, 2, 3, 4};
+  U[0] = std::numbers::pi / 2;
+  for (int pass = 1; pass <= 5; ++pass) {
+    bool exchanged = false;
+    for (int j = 0; j <= 4 - pass; ++j) {
+      if (std::cos(U[j]) > std::cos(U[j + 1])) {
+        std::swap(U[j], U[j + 1]);
+        std::swap(order[j], order[j + 1]);
+        exchanged = true;
+      }
+    }
+    if (!exchanged) break;
+  }
+  return order;
+}
+
+int DotRadius(int satellite, int jupiterPictureHeight) {
+  const double d = jupiterPictureHeight * (1.0 / 142800) * 0.5;
+  return roundEven(SatelliteDiameters[static_cast<std::size_t>(satellite)] * d + 0.5);
+}
+
+void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWestSign,
+                  const QImage& jupiterPole) {
+  plan.fill(Qt::black);
+  const int px = plan.width() / 2;
+  const int py = plan.height() / 2;
+  {
+    QPainter painter(&plan);
+    painter.drawImage((plan.width() - jupiterPole.width()) / 2,
+                      (plan.height() - jupiterPole.height()) / 2, jupiterPole);
+  }
+  for (int i = 1; i <= 4; ++i) {
+    const int radius = PlanOrbitRadii[static_cast<std::size_t>(i)];
+    const int x = px + roundEven(std::sin(state.U[i]) * radius) * eastWestSign;
+    const int y = py + roundEven(std::cos(state.U[i]) * radius);
+    FillEllipse(plan, x - 1, y - 1, x + 1, y + 1, colourOf(i));
+  }
+}
+
+void DrawSideView(QImage& side, const JupiterState& state,
+                  const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
+                  std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter) {
+  side.fill(Qt::black);
+  const int cx = side.width() / 2;
+  const int cy = side.height() / 2;
+  for (const std::int32_t body : drawOrder) {
+    if (body == 0) {
+      QPainter painter(&side);
+      painter.drawImage(cx - jupiter.width() / 2, cy - jupiter.height() / 2, jupiter);
+      continue;
+    }
+    const int x = cx + static_cast<int>(state.X[body] * sideViewScale) * eastWestSign;
+    const int y = cy + static_cast<int>(state.Y[body] * sideViewScale) * northSouthSign;
+    const int r = DotRadius(body, jupiter.height());
+    FillEllipse(side, x - r, y - r, x + r, y + r, colourOf(body));
+  }
+}
+
+}  // namespace kelvra
