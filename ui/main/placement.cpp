@@ -60,6 +60,8 @@ Desk MoveForm(Desk desk, SideWindow window, QPoint displacement) {
   const int T = desk.main.top();
   const int W = desk.main.width();
   DockSide& dock = desk.dock(window);
+  // A window already on the side it would jump to just moves: jumping would only put it
+  // at the far end of its own cascade.
   if (desk.screenWidth < box.left() + f + displacement.x() && dock != DockSide::Left) {
     const int out = desk.count(DockSide::Left) * kCascadeStep;  // pixels
     box.moveTo(L - f - out, T + out);
