@@ -24,22 +24,6 @@ struct Meridian {
   double sinPsi;  // sine of psi, the argument of its arcsine
 };
 
-Meridian meridianAt(JulianDay jd, JupiterState& state);
-
-}  // namespace
-
-double MeridianTimeCorrection(double d) {
-  // The factor is 30, not 60.
-  const double T = d / 36525;
-  return 30 * (0.41 + 1.2053 * T + 0.4992 * T * T);
-}
-
-JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state) {
-  return meridianAt(jd, state).geometry;
-}
-
-namespace {
-
 Meridian meridianAt(JulianDay jd, JupiterState& state) {
   const double d = jd - 2415020;
   const double V = ReduceAngle(radians(134.63 + 0.00111587 * d));
@@ -72,6 +56,16 @@ Meridian meridianAt(JulianDay jd, JupiterState& state) {
 }
 
 }  // namespace
+
+double MeridianTimeCorrection(double d) {
+  // The factor is 30, not 60.
+  const double T = d / 36525;
+  return 30 * (0.41 + 1.2053 * T + 0.4992 * T * T);
+}
+
+JupiterGeometry CentralMeridian(JulianDay jd, JupiterState& state) {
+  return meridianAt(jd, state).geometry;
+}
 
 void c(JulianDay jd, JupiterState& state) {
   const Meridian meridian = meridianAt(jd, state);  // the work of CentralMeridian
