@@ -260,10 +260,10 @@ QImage CompassPicture(CompassRose rose) {
   const QPointF centre(20.0, 20.0);
   painter.setPen(QPen(style::kGlyphDim, 1.0));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(centre, 10.5, 10.5);
-  painter.drawLine(QPointF(20.0, 11.0), QPointF(20.0, 29.0));
-  painter.drawLine(QPointF(11.0, 20.0), QPointF(29.0, 20.0));
-  DrawGreyBall(painter, centre, 6.0);
+  painter.drawEllipse(centre, 8.5, 8.5);
+  painter.drawLine(QPointF(20.0, 11.5), QPointF(20.0, 28.5));
+  painter.drawLine(QPointF(11.5, 20.0), QPointF(28.5, 20.0));
+  DrawGreyBall(painter, centre, 5.0);
   const RoseLetters letters = LettersOf(rose);
   DrawCompassLetter(painter, QPointF(20.0, 5.0), letters.top);
   DrawCompassLetter(painter, QPointF(20.0, 35.0), letters.bottom);

@@ -1,0 +1,36 @@
+// Writes the nine skin pictures Kelvra0.dat … Kelvra8.dat into the folder given as argument.
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "assets/jpeg_writer.h"
+#include "assets/skins.h"
+
+namespace {
+
+constexpr int kJpegQuality = 92;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    return 2;
+  }
+  // Text needs fonts, and fonts need a GUI application, but no screen.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  const std::filesystem::path folder(argv[1]);
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  int failures = 0;
+  for (const kelvra::skins::Skin& skin : kelvra::skins::AllSkins()) {
+    const std::filesystem::path path = folder / skin.fileName.toStdString();
+    if (!kelvra::skins::WriteJpeg(skin.image, kJpegQuality, path)) {
+      std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
+      ++failures;
+    }
+  }
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,392 @@
+// The skin pictures: one instrument-panel style for every window.
+#include "assets/skins.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/main/picture_style.h"
+#include "ui/main/pictures.h"
+
+namespace kelvra::skins {
+
+namespace {
+
+using style::DrawBevel;
+using style::DrawText;
+using style::PixelFont;
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Returns: a picture of width x height filled with the panel's top-to-bottom gradient.
+QImage Panel(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QLinearGradient gradient(0, 0, 0, height);
+  gradient.setColorAt(0.0, style::kPanelTop);
+  gradient.setColorAt(1.0, style::kPanelBottom);
+  painter.fillRect(image.rect(), gradient);
+  return image;
+}
+
+// Draws a window's edge: a dark outline and a raised bevel two pixels deep.
+void DrawWindowEdge(QPainter& painter, const QRect& whole) {
+  painter.setPen(style::kOutline);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(whole.adjusted(0, 0, -1, -1));
+  DrawBevel(painter, whole.adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow, 2);
+}
+
+// Fills `inner` with `fill` and sinks it into the panel with a two-pixel bevel outside it.
+void DrawWell(QPainter& painter, const QRect& inner, const QColor& fill) {
+  painter.fillRect(inner, fill);
+  DrawBevel(painter, inner.adjusted(-2, -2, 2, 2), style::kShadow, style::kHighlight, 1);
+  DrawBevel(painter, inner.adjusted(-1, -1, 1, 1), style::kOutline, style::kPanelTop, 1);
+}
+
+// Draws a raised button face filling `rect` (the button's click area).
+void DrawFace(QPainter& painter, const QRect& rect, const QColor& face) {
+  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+  gradient.setColorAt(0.0, face.lighter(118));
+  gradient.setColorAt(1.0, face.darker(118));
+  painter.fillRect(rect, gradient);
+  painter.setPen(style::kOutline);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect.adjusted(0, 0, -1, -1));
+  DrawBevel(painter, rect.adjusted(1, 1, -1, -1), face.lighter(165), face.darker(175), 1);
+}
+
+// Draws an etched vertical groove from (x, top) to (x, bottom).
+void DrawGroove(QPainter& painter, int x, int top, int bottom) {
+  painter.setPen(style::kShadow);
+  painter.drawLine(x, top, x, bottom);
+  painter.setPen(style::kHighlight.darker(130));
+  painter.drawLine(x + 1, top, x + 1, bottom);
+}
+
+// Draws an etched horizontal groove from (left, y) to (right, y), on any background.
+void DrawEtchedLine(QPainter& painter, int left, int right, int y, const QColor& background) {
+  painter.setPen(background.darker(170));
+  painter.drawLine(left, y, right, y);
+  painter.setPen(background.lighter(135));
+  painter.drawLine(left, y + 1, right, y + 1);
+}
+
+// Draws an etched vertical groove on any background.
+void DrawEtchedColumn(QPainter& painter, int x, int top, int bottom, const QColor& background) {
+  painter.setPen(background.darker(170));
+  painter.drawLine(x, top, x, bottom);
+  painter.setPen(background.lighter(135));
+  painter.drawLine(x + 1, top, x + 1, bottom);
+}
+
+// Draws a small domed rivet centred on `centre`.
+void DrawRivet(QPainter& painter, QPointF centre) {
+  QRadialGradient dome(centre + QPointF(-0.8, -0.8), 3.2);
+  dome.setColorAt(0.0, style::kHighlight.lighter(120));
+  dome.setColorAt(1.0, style::kShadow);
+  painter.setPen(QPen(style::kOutline, 0.8));
+  painter.setBrush(dome);
+  painter.drawEllipse(centre, 2.5, 2.5);
+}
+
+// Returns: the pen of the pale glyphs, `width` pixels wide with round ends.
+QPen GlyphPen(double width, const QColor& colour = style::kGlyph) {
+  return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A magnifying glass with a plus (magnify) or a minus (reduce) in its lens.
+void DrawMagnifier(QPainter& painter, const QRectF& face, bool plus) {
+  const QPointF lens = face.topLeft() + QPointF(8.0, 8.0);
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(GlyphPen(2.6));
+  painter.drawLine(lens + QPointF(3.6, 3.6), lens + QPointF(7.0, 7.0));
+  painter.setPen(GlyphPen(1.4));
+  painter.drawEllipse(lens, 4.6, 4.6);
+  painter.setPen(GlyphPen(1.3));
+  painter.drawLine(lens + QPointF(-2.2, 0.0), lens + QPointF(2.2, 0.0));
+  if (plus) painter.drawLine(lens + QPointF(0.0, -2.2), lens + QPointF(0.0, 2.2));
+}
+
+// A play triangle: start the animation.
+void DrawPlay(QPainter& painter, const QRectF& face) {
+  const QPointF c = face.center();
+  painter.setPen(GlyphPen(1.0));
+  painter.setBrush(style::kGlyph);
+  painter.drawPolygon(
+      QPolygonF({c + QPointF(-3.0, -4.5), c + QPointF(-3.0, 4.5), c + QPointF(4.5, 0.0)}));
+}
+
+// A stop square: end the animation.
+void DrawStop(QPainter& painter, const QRectF& face) {
+  painter.setPen(GlyphPen(1.0));
+  painter.setBrush(style::kGlyph);
+  painter.drawRect(QRectF(face.center() - QPointF(3.5, 3.5), QSizeF(7.0, 7.0)));
+}
+
+// A clock face at ten past ten: real time.
+void DrawClock(QPainter& painter, const QRectF& face) {
+  const QPointF c = face.center();
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(GlyphPen(1.3));
+  painter.drawEllipse(c, 6.0, 6.0);
+  painter.setPen(GlyphPen(1.4));
+  painter.drawLine(c, c + QPointF(0.0, -4.2));
+  painter.drawLine(c, c + QPointF(3.0, 1.2));
+}
+
+// A small tracks chart, dot by dot like the real one: two satellites swinging either side
+// of Jupiter's band.
+void DrawTracksGlyph(QPainter& painter, const QRect& face) {
+  const QRect screen = face.adjusted(3, 3, -3, -3);
+  painter.fillRect(screen, Qt::black);
+  const int cx = screen.center().x();
+  painter.setPen(QColor(0, 190, 190));
+  painter.drawLine(cx - 2, screen.top(), cx - 2, screen.bottom());
+  painter.drawLine(cx + 2, screen.top(), cx + 2, screen.bottom());
+  for (int row = 0; row < screen.height(); ++row) {
+    const double phase = 2.0 * kPi * row / screen.height();  // one turn over the chart
+    const int y = screen.top() + row;
+    painter.setPen(QColor(240, 240, 240));
+    painter.drawPoint(cx + int(std::lround(3.0 * std::sin(2.0 * phase))), y);
+    painter.setPen(QColor(255, 140, 30));
+    painter.drawPoint(cx + int(std::lround(6.0 * std::cos(0.5 * phase + 0.6))), y);
+  }
+}
+
+// A banded disc with the Red Spot: the GRS window.
+void DrawSpotGlyph(QPainter& painter, const QRectF& face) {
+  const QPointF c = face.center();
+  const QRectF disc(c - QPointF(6.0, 5.6), QSizeF(12.0, 11.2));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(222, 208, 180));
+  painter.drawEllipse(disc);
+  painter.save();
+  QPainterPath outline;
+  outline.addEllipse(disc);
+  painter.setClipPath(outline);
+  painter.fillRect(QRectF(disc.left(), c.y() - 3.4, disc.width(), 1.8), QColor(150, 108, 80));
+  painter.fillRect(QRectF(disc.left(), c.y() + 0.6, disc.width(), 1.8), QColor(150, 108, 80));
+  painter.restore();
+  painter.setBrush(QColor(220, 64, 42));
+  painter.setPen(QPen(QColor(120, 30, 20), 0.6));
+  painter.drawEllipse(QRectF(c + QPointF(-0.2, 1.4), QSizeF(5.0, 3.4)));
+}
+
+// Draws `text` centred on a face, in the glyph colour.
+void DrawFaceText(QPainter& painter, const QRect& face, const QString& text, const QFont& font) {
+  DrawText(painter, face, Qt::AlignCenter, text, font, style::kGlyph);
+}
+
+// A horizontal bar low on the face: minimise.
+void DrawMinimise(QPainter& painter, const QRectF& face) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(style::kGlyph);
+  painter.drawRect(QRectF(face.left() + 5.0, face.bottom() - 5.5, face.width() - 10.0, 2.0));
+}
+
+// A cross centred on `centre`: exit.
+void DrawCross(QPainter& painter, QPointF centre) {
+  painter.setPen(GlyphPen(1.9, QColor(240, 222, 216)));
+  painter.drawLine(centre + QPointF(-3.2, -3.2), centre + QPointF(3.2, 3.2));
+  painter.drawLine(centre + QPointF(-3.2, 3.2), centre + QPointF(3.2, -3.2));
+}
+
+// A printer with a sheet going in and a printed sheet coming out, on whole pixels: print.
+void DrawPrinter(QPainter& painter, const QRect& face) {
+  const QPoint o = face.topLeft();
+  painter.fillRect(QRect(o + QPoint(6, 3), QSize(7, 4)), style::kGlyph);
+  painter.fillRect(QRect(o + QPoint(3, 7), QSize(13, 6)), style::kGlyphDim);
+  painter.fillRect(QRect(o + QPoint(3, 7), QSize(13, 1)), style::kGlyph);
+  painter.fillRect(QRect(o + QPoint(5, 11), QSize(9, 1)), style::kOutline);
+  painter.fillRect(QRect(o + QPoint(6, 12), QSize(7, 4)), style::kGlyph);
+  painter.fillRect(QRect(o + QPoint(7, 13), QSize(5, 1)), style::kShadow);
+  painter.fillRect(QRect(o + QPoint(14, 9), QSize(1, 1)), style::kAccent);  // the lamp
+}
+
+// Draws an exit face at `face` with its cross.
+void DrawExitButton(QPainter& painter, const QRect& face) {
+  DrawFace(painter, face, style::kExitFace);
+  DrawCross(painter, QRectF(face).center());
+}
+
+// The name plate that is also the main window's drag handle.
+void DrawNamePlate(QPainter& painter, const QRect& plate) {
+  DrawWell(painter, plate.adjusted(2, 2, -2, -2), style::kWell);
+  const QFont font = PixelFont("Times New Roman", 19, true);
+  DrawText(painter, plate.translated(1, 1), Qt::AlignCenter, "Kelvra95", font, style::kOutline);
+  DrawText(painter, plate, Qt::AlignCenter, "Kelvra95", font, style::kAccent);
+}
+
+// The toolbar across the top of the main window, in window pixels.
+void DrawToolbar(QPainter& painter) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRect magnify(20, 12, 19, 19), reduce(46, 12, 19, 19);
+  const QRect animate(90, 12, 19, 19), stop(116, 12, 19, 19), realTime(142, 12, 19, 19);
+  const QRect tracks(192, 12, 21, 18), grs(226, 13, 17, 16);
+  const QRect help(506, 12, 25, 21), about(540, 10, 15, 21);
+  const QRect minimise(588, 11, 19, 16), exit(609, 9, 19, 16);
+  for (const QRect& face :
+       {magnify, reduce, animate, stop, realTime, tracks, grs, help, about, minimise}) {
+    DrawFace(painter, face, style::kFace);
+  }
+  DrawMagnifier(painter, magnify, true);
+  DrawMagnifier(painter, reduce, false);
+  DrawPlay(painter, animate);
+  DrawStop(painter, stop);
+  DrawClock(painter, realTime);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  DrawTracksGlyph(painter, tracks);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawSpotGlyph(painter, grs);
+  DrawFaceText(painter, help, "?", PixelFont("Arial", 15, true));
+  DrawFaceText(painter, about, "i", PixelFont("Times New Roman", 16, true));
+  DrawMinimise(painter, minimise);
+  DrawExitButton(painter, exit);
+  DrawNamePlate(painter, QRect(279, 6, 80, 27));
+  DrawWell(painter, QRect(473, 12, 24, 22), style::kWell);  // under the hemisphere button
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (const int x : {77, 176, 261, 376, 462, 570}) DrawGroove(painter, x, 12, 32);
+}
+
+// The data panel under the entry fields and the satellite table, in window pixels.
+void DrawDataPanel(QPainter& painter, const QRect& panel) {
+  QLinearGradient gradient(panel.topLeft(), panel.bottomLeft());
+  gradient.setColorAt(0.0, style::kDataPanel.lighter(104));
+  gradient.setColorAt(1.0, style::kDataPanel.darker(106));
+  painter.fillRect(panel, gradient);
+  DrawEtchedColumn(painter, 196, 189, 271, style::kDataPanel);  // entries | meridians
+  DrawEtchedLine(painter, 27, 330, 280, style::kDataPanel);     // above the satellite table
+  DrawWell(painter, QRect(39, 293, 40, 40), style::kWell);      // under the compass rose
+}
+
+// Draws the eyepiece view and the plan view as black wells, with the data panel beside the
+// plan view in one shared recess, in window pixels.
+void DrawViews(QPainter& painter) {
+  DrawWell(painter, QRect(20, 56, 597, 99), Qt::black);
+  const QRect recess(20, 182, 597, 275);
+  DrawWell(painter, recess, Qt::black);
+  DrawDataPanel(painter, QRect(20, 182, 317, 275));
+  painter.setPen(style::kOutline);
+  painter.drawLine(337, 182, 337, 456);
+  painter.setPen(style::kShadow);
+  painter.drawLine(338, 182, 338, 456);
+}
+
+// Rivets down the main window's two edge strips.
+void DrawEdgeRivets(QPainter& painter) {
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const double y : {44.0, 168.0, 468.0}) {
+    DrawRivet(painter, QPointF(10.0, y));
+    DrawRivet(painter, QPointF(627.5, y));
+  }
+}
+
+// Returns: a window-sized panel with its edge, ready for its contents.
+QImage FramedPanel(int width, int height) {
+  QImage image = Panel(width, height);
+  QPainter painter(&image);
+  DrawWindowEdge(painter, image.rect());
+  return image;
+}
+
+}  // namespace
+
+QImage MainWindowFrame() {
+  QImage image = FramedPanel(638, 480);
+  QPainter painter(&image);
+  DrawViews(painter);
+  DrawToolbar(painter);
+  DrawEdgeRivets(painter);
+  return image;
+}
+
+std::vector<MainWindowPiece> MainWindowPieces() {
+  return {{"Kelvra1.dat", QRect(20, 0, 596, 58)},   {"Kelvra2.dat", QRect(20, 155, 597, 28)},
+          {"Kelvra3.dat", QRect(20, 457, 597, 23)}, {"Kelvra4.dat", QRect(20, 182, 321, 276)},
+          {"Kelvra5.dat", QRect(0, 0, 21, 479)},    {"Kelvra6.dat", QRect(616, 0, 22, 479)}};
+}
+
+QImage SideWindowSkin() {
+  QImage image = FramedPanel(200, 480);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawWell(painter, QRect(20, 56, 160, 403), Qt::black);  // the chart or the list
+  const QRect print(16, 14, 19, 19);
+  DrawFace(painter, print, style::kFace);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  DrawPrinter(painter, print);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawWell(painter, QRect(41, 14, 20, 20), style::kWell);  // under the time-basis button
+  DrawWell(painter, QRect(66, 14, 20, 20), style::kWell);  // under the globe button
+  // One exit face that covers both windows' exit areas, (174, 12) 13 x 13 and (172, 11) 15 x 16.
+  DrawExitButton(painter, QRect(172, 11, 15, 16));
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  DrawGroove(painter, 93, 14, 33);
+  DrawGroove(painter, 165, 14, 33);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawRivet(painter, QPointF(10.0, 469.0));
+  DrawRivet(painter, QPointF(189.5, 469.0));
+  return image;
+}
+
+QImage AboutSkin() {
+  QImage image = FramedPanel(210, 155);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawExitButton(painter, QRect(183, 11, 18, 16));
+  painter.drawImage(14, 14, JupiterDisc(ViewKind::Binoculars, 2));
+  const QRect title(70, 12, 110, 30);
+  const QFont titleFont = PixelFont("Times New Roman", 26, true);
+  DrawText(painter, title.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, "Kelvra95", titleFont,
+           style::kOutline);
+  DrawText(painter, title, Qt::AlignLeft | Qt::AlignVCenter, "Kelvra95", titleFont, style::kAccent);
+  DrawText(painter, QRect(72, 42, 120, 16), Qt::AlignLeft | Qt::AlignVCenter, "Version 1.14",
+           PixelFont("Arial", 12), style::kGlyph);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  DrawEtchedLine(painter, 10, 199, 70, style::kPanelTop);
+  const QFont caption = PixelFont("Arial", 11, true);
+  const QFont body = PixelFont("Arial", 11);
+  const int left = 14;
+  DrawText(painter, QRect(left, 78, 180, 14), Qt::AlignLeft, "Contact:", caption, style::kGlyphDim);
+  DrawText(painter, QRect(left, 92, 190, 14), Qt::AlignLeft, "kelvra95@kelvra95.example.org", body,
+           style::kGlyph);
+  DrawText(painter, QRect(left, 112, 180, 14), Qt::AlignLeft, "Web:", caption, style::kGlyphDim);
+  DrawText(painter, QRect(left, 126, 190, 14), Qt::AlignLeft, "www.kelvra95.example.org", body,
+           style::kGlyph);
+  return image;
+}
+
+QImage LongitudeSkin() {
+  QImage image = FramedPanel(102, 107);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawText(painter, QRect(3, 5, 96, 16), Qt::AlignCenter, "GRS Longitude",
+           PixelFont("Arial", 12, true), style::kGlyph);
+  painter.drawImage(39, 31, JupiterDisc(ViewKind::Binoculars, 0));
+  // The edit field's place stays plain; the sunk rim around it seats the field in the panel.
+  DrawWell(painter, QRect(37, 63, 26, 23), style::kWell);
+  DrawText(painter, QRect(3, 88, 96, 14), Qt::AlignCenter, "degrees", PixelFont("Arial", 11),
+           style::kGlyph);
+  return image;
+}
+
+std::vector<Skin> AllSkins() {
+  std::vector<Skin> skins;
+  skins.push_back({"Kelvra0.dat", LongitudeSkin()});
+  const QImage frame = MainWindowFrame();
+  for (const MainWindowPiece& piece : MainWindowPieces()) {
+    skins.push_back({piece.fileName, frame.copy(piece.place)});
+  }
+  skins.push_back({"Kelvra7.dat", SideWindowSkin()});
+  skins.push_back({"Kelvra8.dat", AboutSkin()});
+  return skins;
+}
+
+}  // namespace kelvra::skins

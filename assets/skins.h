@@ -1,0 +1,43 @@
+// The skin pictures of the borderless windows, drawn in code and written as Kelvra0.dat …
+// Kelvra8.dat by the skin generator at build time.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+namespace kelvra::skins {
+
+// One skin picture and the file name it ships under.
+struct Skin {
+  QString fileName;  // "Kelvra0.dat" … "Kelvra8.dat"
+  QImage image;
+};
+
+// Returns: the whole main window's frame, 638 x 480, in window pixels: the toolbar faces, the
+// wells of the views (black) and the data panel's background. The main window's six skins are
+// cut from it, so their edges meet without a seam.
+QImage MainWindowFrame();
+
+// Where each of the main window's six skins lies in the window, in window pixels.
+struct MainWindowPiece {
+  QString fileName;
+  QRect place;  // pixels, window coordinates
+};
+std::vector<MainWindowPiece> MainWindowPieces();
+
+// Returns: the tracks and GRS windows' background, 200 x 480.
+QImage SideWindowSkin();
+
+// Returns: the About window, 210 x 155.
+QImage AboutSkin();
+
+// Returns: the GRS longitude dialog's background, 102 x 107.
+QImage LongitudeSkin();
+
+// Returns: the nine skins in file-name order, Kelvra0.dat first.
+std::vector<Skin> AllSkins();
+
+}  // namespace kelvra::skins
