@@ -2,6 +2,8 @@
 // and handing one page to the default printer.
 #pragma once
 
+#include <QColor>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 
@@ -19,8 +21,23 @@ extern std::uint16_t FooterHeight;
 // "Printed by Kelvra95 V1.14  (" + the web address + ")".
 QString FooterLine();
 
-// Draws the footer line centred near the foot of a page of `page` dots.
+// The title block every page opens with. Sets pen black and fill white; FooterHeight from
+// the font the painter holds on entry (on a fresh page: the application's default font);
+// draws the frame around the page, `title` in Times New Roman 24 points bold centred at
+// y = 80 and `subtitle` in 12 points regular centred at y = 210, both whole; leaves the font
+// at Times New Roman 7 points regular.
+// Returns: the title block's height, 3 x the title's text height (dots).
+std::uint16_t PrintPageTitle(QPainter& painter, QSize page, const QString& title,
+                             const QString& subtitle);
+
+// Draws the footer line centred near the foot of a page of `page` dots, in the painter's
+// typeface at 7 points italic, FooterHeight x 0.75 above the foot; the font is left regular.
 void PrintPageFooter(QPainter& painter, QSize page);
+
+// Draws `text` in the painter's font and `colour` with the top-left corner of its box at
+// `topLeft`, on an opaque box of the painter's brush colour (the box: the text's advance
+// width x the font's height).
+void DrawOpaqueText(QPainter& painter, QPoint topLeft, const QString& text, const QColor& colour);
 
 // Draws one page with `drawPage` (given the painter and the printable area in dots) on the
 // system's default printer, portrait, without a dialog. When there is no printer or the

@@ -1,0 +1,164 @@
+#include "ui/tracks/sat_tracks.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "tests/support/message_log.h"
+#include "tests/tracks/test_host.h"
+#include "ui/main/pictures.h"
+#include "ui/main/widgets.h"
+#include "ui/tracks/tracks_page.h"
+
+namespace kelvra {
+namespace {
+
+using testing::MessageLog;
+using testing::PutBackgroundPicture;
+using testing::TestHost;
+
+std::vector<std::uint8_t> settingsBytes(const TestHost& host) {
+  std::ifstream file(host.directory() / kSettingsFileName, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class SatTracksWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(PutBackgroundPicture());
+    window = std::make_unique<TSatTracks>(host);
+    ASSERT_TRUE(window->isUsable());
+  }
+
+  QImage componentImage(const char* name) const {
+    return window->findChild<ImageView*>(QString::fromLatin1(name))->image();
+  }
+
+  MessageLog messages;
+  TestHost host;
+  std::unique_ptr<TSatTracks> window;
+};
+
+TEST_F(SatTracksWindow, IsAFramelessWindowWithTheComponentsInTheirPlaces) {
+  EXPECT_EQ(window->objectName(), QStringLiteral("SatTracks"));
+  EXPECT_EQ(window->size(), QSize(200, 479));
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_FALSE(window->windowFlags().testFlag(Qt::Tool));
+  EXPECT_FALSE(window->isVisible());
+  const std::vector<std::pair<const char*, QRect>> places = {
+      {"imgTrackBack", QRect(0, 0, 200, 480)}, {"lblTracksExit", QRect(174, 12, 13, 13)},
+      {"lblPrint", QRect(16, 14, 19, 19)},     {"imgTime", QRect(41, 14, 20, 20)},
+      {"imgTracks", QRect(20, 56, 160, 403)},  {"imgLocalTime", QRect(88, 35, 20, 20)},
+      {"imgUTTime", QRect(110, 35, 20, 20)}};
+  for (const auto& [name, place] : places) {
+    const auto* component = window->findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(component, nullptr) << name;
+    EXPECT_EQ(component->geometry(), place) << name;
+  }
+  EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("imgLocalTime"))->isHidden());
+  EXPECT_TRUE(window->findChild<QWidget*>(QStringLiteral("imgUTTime"))->isHidden());
+  EXPECT_TRUE(messages.plain.isEmpty());
+}
+
+TEST_F(SatTracksWindow, DrawsTheHostsMonthInItsViewWhenActivated) {
+  host.month = 2;
+  host.year = 1900;
+  host.view = ViewKind::Binoculars;
+  QEvent activation(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(window.get(), &activation);
+
+  JupiterState state;
+  const TracksChart chart = ComputeTracksChart({2, 1900, ViewKind::Binoculars, true, false}, state);
+  QImage expected = window->chartImage();
+  DrawTracksChart(expected, chart,
+                  ChartFont(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
+  EXPECT_EQ(window->chartImage(), expected);
+  EXPECT_EQ(componentImage("imgTime"), TimeBasisButton(false));
+}
+
+TEST_F(SatTracksWindow, TogglingTheTimeBasisTwiceRestoresTheChartAndWritesTheSettingsTwice) {
+  const ScopedTimeZoneOffset zone(-120);
+  window->DrawTracks();
+  const QImage universal = window->chartImage();
+
+  window->imgTimeClick();
+  EXPECT_TRUE(host.record.TracksLocalTime);
+  EXPECT_EQ(host.saves, 1);
+  ASSERT_EQ(settingsBytes(host).size(), 8u);
+  EXPECT_EQ(settingsBytes(host)[5], 1);  // TracksLocalTime byte
+  EXPECT_EQ(componentImage("imgTime"), TimeBasisButton(true));
+  EXPECT_NE(window->chartImage(), universal);
+
+  window->imgTimeClick();
+  EXPECT_FALSE(host.record.TracksLocalTime);
+  EXPECT_EQ(host.saves, 2);
+  EXPECT_EQ(settingsBytes(host)[5], 0);
+  EXPECT_EQ(componentImage("imgTime"), TimeBasisButton(false));
+  EXPECT_EQ(window->chartImage(), universal);
+  EXPECT_EQ(TimeZoneOffset, -120);
+}
+
+TEST_F(SatTracksWindow, ExitTellsTheMainWindowAndHides) {
+  window->show();
+  window->lblTracksExitClick();
+  EXPECT_EQ(host.closings, 1);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(SatTracksWindow, PrintingAPageLeavesTheScreenChartAndTheTimeZoneAlone) {
+  const ScopedTimeZoneOffset zone(60);
+  host.record.TracksLocalTime = true;
+  window->DrawTracks();
+  const QImage before = window->chartImage();
+
+  QImage page(1240, 1754, QImage::Format_RGB32);
+  QPainter painter(&page);
+  DrawTracksPage(painter, page.size(), {host.month, host.year, host.view, host.northern, false});
+  painter.end();
+  EXPECT_EQ(TimeZoneOffset, 60);
+  EXPECT_EQ(window->chartImage(), before);
+  window->DrawTracks();
+  EXPECT_EQ(window->chartImage(), before);
+}
+
+TEST_F(SatTracksWindow, PrintingWithoutAPrinterSaysSoAndChangesNothing) {
+  // A CUPS server that does not exist: the system offers no printer at all.
+  QTemporaryDir nowhere;
+  qputenv("CUPS_SERVER", (nowhere.path() + QStringLiteral("/no-cupsd.sock")).toLocal8Bit());
+  qunsetenv("PRINTER");
+  qunsetenv("LPDEST");
+  window->DrawTracks();
+  const QImage before = window->chartImage();
+
+  window->lblPrintClick();
+  EXPECT_EQ(messages.errors, QStringList{QStringLiteral("No printer is available")});
+  EXPECT_EQ(window->chartImage(), before);
+  EXPECT_EQ(host.saves, 0);
+  EXPECT_FALSE(
+      QFile::exists(QString::fromStdString((host.directory() / kSettingsFileName).string())));
+}
+
+TEST(SatTracksWithoutBackground, ReportsTheMissingPictureAndIsNotUsable) {
+  MessageLog messages;
+  TestHost host;
+  ASSERT_TRUE(PutBackgroundPicture());
+  ASSERT_TRUE(QFile::remove(testing::BackgroundPicturePath()));
+  TSatTracks window(host);
+  EXPECT_FALSE(window.isUsable());
+  ASSERT_EQ(messages.plain.size(), 1);
+  EXPECT_TRUE(messages.plain.front().contains(QStringLiteral("\"Kelvra7.dat\"")));
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace kelvra

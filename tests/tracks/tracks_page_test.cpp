@@ -1,0 +1,264 @@
+#include "ui/tracks/tracks_page.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+#include "ui/tracks/page_layout.h"
+
+namespace kelvra {
+namespace {
+
+constexpr int kDotsPerInch = 300;        // the simulated printer
+constexpr int kPageWidth = 2480;         // dots, A4 at 300 dpi
+constexpr int kPageHeight = 3508;        // dots
+constexpr int kCentre = kPageWidth / 2;  // C
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kLightGrey = qRgb(184, 184, 184);
+
+QImage blankPage() {
+  QImage page(kPageWidth, kPageHeight, QImage::Format_RGB32);
+  const int dotsPerMetre = qRound(kDotsPerInch / 0.0254);
+  page.setDotsPerMeterX(dotsPerMetre);
+  page.setDotsPerMeterY(dotsPerMetre);
+  page.fill(Qt::white);
+  return page;
+}
+
+// Text height (dots) of `font` on the simulated printer.
+int heightOf(const QFont& font, const QImage& page) {
+  return QFontMetrics(font, &page).height();
+}
+int widthOf(const QFont& font, const QImage& page, const QString& text) {
+  return QFontMetrics(font, &page).horizontalAdvance(text);
+}
+
+bool isInk(QRgb pixel) {
+  return qGray(pixel) < 128;
+}
+
+// The smallest rectangle holding every dark pixel of `area`; empty when there is none.
+QRect inkBox(const QImage& page, QRect area) {
+  QRect box;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (isInk(page.pixel(x, y))) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+// April 2000 (30 days), Astro Scope, Universal Time, Northern hemisphere, on one page.
+class TracksPage : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    page_ = std::make_unique<QImage>(blankPage());
+    QPainter painter(page_.get());
+    labels_ = DrawTracksPage(painter, page_->size(), input_);
+  }
+  static void TearDownTestSuite() { page_.reset(); }
+
+  static int titleHeight() {
+    return 3 * heightOf(QFont(QStringLiteral("Times New Roman"), 24, QFont::Bold), *page_);
+  }
+  static int chartBottom() { return kPageHeight - FooterHeight; }
+  static QRgb at(int x, int y) { return page_->pixel(x, y); }
+
+  static inline const TracksInput input_{4, 2000, ViewKind::AstroScope, true, false};
+  static inline std::unique_ptr<QImage> page_;
+  static inline std::vector<PlacedLabel> labels_;
+};
+
+TEST_F(TracksPage, FramesThePageLeavingItsLastColumnAndRowOut) {
+  EXPECT_TRUE(isInk(at(0, 1000)));
+  EXPECT_TRUE(isInk(at(kPageWidth - 2, 1000)));
+  EXPECT_EQ(at(kPageWidth - 1, 1000), kWhite);
+  EXPECT_TRUE(isInk(at(1000, 0)));
+  EXPECT_TRUE(isInk(at(1000, kPageHeight - 2)));
+  EXPECT_EQ(at(1000, kPageHeight - 1), kWhite);
+}
+
+TEST_F(TracksPage, CentresTitleAtEightyAndTheWholeSubtitleAtTwoHundredTen) {
+  const QString title = TracksTitle(4, 2000);
+  const QFont titleFont(QStringLiteral("Times New Roman"), 24, QFont::Bold);
+  const QRect titleInk = inkBox(*page_, QRect(2, 2, kPageWidth - 4, 200));
+  const int titleWidth = widthOf(titleFont, *page_, title);
+  EXPECT_GE(titleInk.top(), 80);
+  EXPECT_LT(titleInk.bottom(), 80 + heightOf(titleFont, *page_));
+  EXPECT_GE(titleInk.left(), (kPageWidth - titleWidth) / 2);
+  EXPECT_LE(titleInk.right(), (kPageWidth + titleWidth) / 2);
+  EXPECT_GT(titleInk.width(), titleWidth * 9 / 10);
+
+  const QString subtitle = TracksSubtitle(input_);
+  ASSERT_EQ(subtitle.size(), 84);
+  const QFont subtitleFont(QStringLiteral("Times New Roman"), 12);
+  const int subtitleWidth = widthOf(subtitleFont, *page_, subtitle);
+  // Down to the chart frame, above the first dots (they reach 2 dots above the frame).
+  const QRect subtitleInk = inkBox(*page_, QRect(2, 205, kPageWidth - 4, titleHeight() - 208));
+  EXPECT_GE(subtitleInk.top(), 210);
+  EXPECT_LT(subtitleInk.bottom(), 210 + heightOf(subtitleFont, *page_));
+  // Whole: the ink spans the full measured width, from "[" to "]".
+  EXPECT_GE(subtitleInk.left(), (kPageWidth - subtitleWidth) / 2);
+  EXPECT_LE(subtitleInk.left(), (kPageWidth - subtitleWidth) / 2 + 10);
+  EXPECT_LE(subtitleInk.right(), (kPageWidth + subtitleWidth) / 2);
+  EXPECT_GE(subtitleInk.right(), (kPageWidth + subtitleWidth) / 2 - 10);
+}
+
+TEST_F(TracksPage, KeepsTheFooterInTheBandMeasuredInTheDefaultFont) {
+  // The page is begun with no font chosen: the painter holds the application's font.
+  EXPECT_EQ(FooterHeight, 2 * heightOf(QGuiApplication::font(), *page_));
+  QFont footerFont(QStringLiteral("Times New Roman"), 7);
+  footerFont.setItalic(true);
+  const int top = kPageHeight - static_cast<int>(0.75 * FooterHeight);
+  const int width = widthOf(footerFont, *page_, FooterLine());
+  const QRect ink =
+      inkBox(*page_, QRect(2, chartBottom() + 1, kPageWidth - 4, kPageHeight - 3 - chartBottom()));
+  ASSERT_FALSE(ink.isEmpty());
+  EXPECT_GE(ink.top(), top);
+  EXPECT_LT(ink.bottom(), top + heightOf(footerFont, *page_));
+  EXPECT_GE(ink.left(), (kPageWidth - width) / 2);
+  EXPECT_LE(ink.right(), (kPageWidth + width) / 2);
+  EXPECT_GT(ink.width(), width * 9 / 10);
+}
+
+TEST_F(TracksPage, FramesTheChartAndDrawsJupitersBandAtTheCentrePlusMinus22) {
+  const int top = titleHeight();
+  EXPECT_TRUE(isInk(at(200, top + 50)));
+  EXPECT_TRUE(isInk(at(kPageWidth - 202, top + 50)));
+  EXPECT_EQ(at(kPageWidth - 201, top + 50), kWhite);
+  EXPECT_TRUE(isInk(at(300, top)));
+  EXPECT_EQ(at(300, top - 1), kWhite);
+  EXPECT_TRUE(isInk(at(300, chartBottom() - 1)));  // day 30 is white, so the frame shows
+
+  auto blackShare = [&](int column) {
+    int black = 0;
+    for (int y = top; y < chartBottom(); ++y) black += at(column, y) == qRgb(0, 0, 0) ? 1 : 0;
+    return static_cast<double>(black) / (chartBottom() - top);
+  };
+  EXPECT_GT(blackShare(kCentre - 22), 0.9);
+  EXPECT_GT(blackShare(kCentre + 22), 0.9);
+  for (const int column : {kCentre - 23, kCentre - 21, kCentre + 21, kCentre + 23})
+    EXPECT_LT(blackShare(column), 0.5) << column;
+}
+
+TEST_F(TracksPage, NumbersEveryDayOnGreyForOddDaysAndWhiteForEvenOnes) {
+  const int top = titleHeight();
+  const double perDay = static_cast<double>(chartBottom() - top) / 30;
+  const QFont dayFont(QStringLiteral("Arial"), 10);
+  const int inset = static_cast<int>(perDay - heightOf(dayFont, *page_)) / 2;
+  for (int i = 0; i < 30; ++i) {
+    const int y = top + static_cast<int>(i * perDay) + inset;
+    const QString number = QString::number(i + 1);
+    const QRect box(230, y, widthOf(dayFont, *page_, number), heightOf(dayFont, *page_));
+    EXPECT_FALSE(inkBox(*page_, box).isEmpty()) << "day " << i + 1;
+    EXPECT_EQ(at(215, y + 2), i % 2 == 0 ? kLightGrey : kWhite) << "day " << i + 1;
+    EXPECT_EQ(at(kPageWidth - 215, y + 2), i % 2 == 0 ? kLightGrey : kWhite) << "day " << i + 1;
+  }
+}
+
+TEST_F(TracksPage, NamesEachSatelliteOnceOnItsSideBelowTheChartsHead) {
+  std::set<int> named;
+  for (const PlacedLabel& label : labels_) {
+    EXPECT_TRUE(named.insert(label.satellite).second) << "satellite " << label.satellite;
+    EXPECT_GT(label.box.center().y(), titleHeight() + 100 - label.box.height());
+    if (label.satellite % 2 == 1)
+      EXPECT_GT(label.box.left(), kCentre) << "satellite " << label.satellite;
+    else
+      EXPECT_LT(label.box.right(), kCentre) << "satellite " << label.satellite;
+  }
+  // A month is long enough for every track to turn on its side.
+  EXPECT_EQ(named, (std::set<int>{1, 2, 3, 4}));
+  // Ganymede's name is printed in red.
+  bool red = false;
+  for (const PlacedLabel& label : labels_)
+    if (label.satellite == 3)
+      for (int y = label.box.top(); y <= label.box.bottom(); ++y)
+        for (int x = label.box.left(); x <= label.box.right(); ++x)
+          red = red || at(x, y) == qRgb(255, 0, 0);
+  EXPECT_TRUE(red);
+}
+
+TEST(TracksSubtitle, NamesInstrumentTimeBasisAndHemisphereWhole) {
+  EXPECT_EQ(TracksSubtitle({1, 2000, ViewKind::AstroScope, true, false}),
+            QStringLiteral("[As viewed through an Astronomical Telescope - Universal Time - "
+                           "Northern Hemisphere]"));
+  EXPECT_EQ(TracksSubtitle({1, 2000, ViewKind::AstroScope, false, false}).size(), 84);
+  EXPECT_EQ(TracksSubtitle({1, 2000, ViewKind::Binoculars, false, true}),
+            QStringLiteral("[As viewed through Binoculars - Local Time - Southern Hemisphere]"));
+  EXPECT_EQ(TracksSubtitle({1, 2000, ViewKind::StarDiagonal, true, true}),
+            QStringLiteral("[As viewed through a Star Diagonal - Local Time - Northern "
+                           "Hemisphere]"));
+}
+
+TEST(TracksTitle, GivesTheLocalesFullMonthNameAndTheYear) {
+  EXPECT_EQ(TracksTitle(9, 1987), QStringLiteral("Jupiter's Satellites: ") +
+                                      QLocale::system().monthName(9, QLocale::LongFormat) +
+                                      QStringLiteral(" 1987"));
+}
+
+TEST(FooterLine, HasTwoSpacesBeforeTheAddress) {
+  EXPECT_EQ(FooterLine(),
+            QStringLiteral("Printed by Kelvra95 V1.14  (http://www.kelvra95.example.org)"));
+}
+
+TEST(PageDotVisible, HidesOnlyDiscsWithinTwentyTwoDotsBehindJupiter) {
+  const double front = 0.0;   // radians, inferior conjunction
+  const double behind = 3.0;  // radians, cos < 0
+  EXPECT_TRUE(PageDotVisible(22, front));
+  EXPECT_FALSE(PageDotVisible(22, behind));
+  EXPECT_FALSE(PageDotVisible(-22, behind));
+  EXPECT_FALSE(PageDotVisible(0, behind));
+  EXPECT_TRUE(PageDotVisible(23, behind));
+  EXPECT_TRUE(PageDotVisible(-23, behind));
+}
+
+// Steps of one track: offset x (dots) and whether the step is below the chart's head.
+struct Step {
+  int x;
+  bool below;
+};
+
+// Returns the offset at which the name was printed and the step it was printed on, or -1s.
+std::pair<int, int> followTrack(int satellite, std::initializer_list<Step> steps) {
+  TrackLabel label;
+  int index = 0;
+  int printedAt = -1;
+  int printedOn = -1;
+  for (const Step& step : steps) {
+    if (FollowTrackLabel(label, satellite, step.x, step.below)) {
+      EXPECT_EQ(printedAt, -1) << "printed twice";
+      printedAt = label.extreme;
+      printedOn = index;
+    }
+    ++index;
+  }
+  return {printedAt, printedOn};
+}
+
+TEST(FollowTrackLabel, NamesTheFirstTurnOnTheSatellitesSideBelowTheHead) {
+  // Io, right of the centre (x < 0): out to -300, then back in.
+  EXPECT_EQ(followTrack(1, {{-100, true}, {-300, true}, {-250, true}, {-400, true}}),
+            std::make_pair(-300, 2));
+  // Europa, left of the centre: two equal offsets in a row count as a turn.
+  EXPECT_EQ(followTrack(2, {{100, true}, {200, true}, {200, true}}), std::make_pair(200, 2));
+  // Already on its side and moving in at the first step below the head: named on the next
+  // step, at the first step's point.
+  EXPECT_EQ(followTrack(4, {{500, false}, {600, false}, {550, true}, {500, true}}),
+            std::make_pair(550, 3));
+  // The head and the far side are ignored.
+  EXPECT_EQ(followTrack(3, {{-500, false}, {-100, false}, {40, true}, {-50, true}, {-20, true}}),
+            std::make_pair(-50, 4));
+}
+
+TEST(FollowTrackLabel, LeavesATrackThatNeverTurnsUnnamed) {
+  EXPECT_EQ(followTrack(1, {{-10, true}, {-20, true}, {-30, true}, {10, true}}),
+            std::make_pair(-1, -1));
+  EXPECT_EQ(followTrack(2, {{300, false}, {200, false}, {100, false}}), std::make_pair(-1, -1));
+}
+
+}  // namespace
+}  // namespace kelvra

@@ -1,0 +1,171 @@
+#include "ui/tracks/tracks_page.h"
+
+#include <QLocale>
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "ui/tracks/page_layout.h"
+
+namespace kelvra {
+
+namespace {
+
+constexpr double kPageScale = 22.75092936802974;  // dots per Jupiter radius, 6120/269
+constexpr int kBandHalfWidth = 22;                // dots, trunc(kPageScale)
+constexpr int kChartHeadDots = 100;               // dots below the chart's top free of names
+const QColor kLightGrey(184, 184, 184);
+
+struct SatelliteOnPaper {
+  QColor colour;
+  const char* label;
+};
+
+// Slot 0 unused; the even satellites are named left of the centre, the odd ones right.
+const std::array<SatelliteOnPaper, 5> kOnPaper = {{{QColor(0, 0, 0), ""},
+                                                   {QColor(0, 0, 0), "--Io"},
+                                                   {QColor(0, 128, 0), "Europa--"},
+                                                   {QColor(255, 0, 0), "--Ganymede"},
+                                                   {QColor(0, 0, 255), "Callisto--"}}};
+
+// The chart's place on the page, all in dots.
+struct ChartArea {
+  int top;     // T, TitleHeight
+  int bottom;  // B, page height - FooterHeight
+  int centre;  // C, page width div 2
+  int width;   // PW
+  int height() const { return bottom - top; }
+};
+
+const char* viewPhrase(ViewKind view) {
+  switch (view) {
+    case ViewKind::AstroScope:
+      return "an Astronomical Telescope";
+    case ViewKind::Binoculars:
+      return "Binoculars";
+    case ViewKind::StarDiagonal:
+      return "a Star Diagonal";
+  }
+  return "";
+}
+
+// Frame, Jupiter's band and the days with their numbers.
+void drawChartGround(QPainter& painter, const ChartArea& area, int days) {
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::white);
+  painter.drawRect(200, area.top, (area.width - 201) - 200 - 1, area.bottom - area.top - 1);
+  for (const int line : {area.centre - kBandHalfWidth, area.centre + kBandHalfWidth})
+    painter.drawLine(line, area.top, line, area.bottom - 1);
+
+  painter.setFont(QFont(QStringLiteral("Arial"), 10));
+  const double rowsPerDay = static_cast<double>(area.height()) / days;
+  const int inset = static_cast<int>(rowsPerDay - painter.fontMetrics().height()) / 2;
+  for (int i = 0; i < days; ++i) {
+    const int top = static_cast<int>(i * rowsPerDay);
+    const int next = static_cast<int>((i + 1) * rowsPerDay);
+    if (i % 2 == 0) {
+      painter.setBrush(kLightGrey);
+      const int left = area.centre - (kBandHalfWidth + 1) - 201;
+      const int right = (area.width - 202) - (area.centre + kBandHalfWidth + 1);
+      painter.fillRect(QRect(201, area.top + top + 1, left, next - top), kLightGrey);
+      painter.fillRect(
+          QRect(area.centre + kBandHalfWidth + 1, area.top + top + 1, right, next - top),
+          kLightGrey);
+    } else {
+      painter.setBrush(Qt::white);
+    }
+    DrawOpaqueText(painter, QPoint(230, area.top + top + inset), QString::number(i + 1), Qt::black);
+  }
+}
+
+// Prints a satellite's name beside its track's turning point at offset `extreme` (dots).
+PlacedLabel drawLabel(QPainter& painter, const ChartArea& area, int satellite, int extreme, int y) {
+  const QString text = QString::fromLatin1(kOnPaper[satellite].label);
+  const QFontMetrics metrics = painter.fontMetrics();
+  const int gap = metrics.horizontalAdvance(QLatin1Char(' ')) / 2;
+  const int x = satellite % 2 == 1 ? area.centre - extreme + gap
+                                   : area.centre - extreme - gap - metrics.horizontalAdvance(text);
+  const QPoint topLeft(x, y - metrics.height() / 2);
+  painter.setBrush(Qt::white);
+  DrawOpaqueText(painter, topLeft, text, kOnPaper[satellite].colour);
+  return {satellite, QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))};
+}
+
+// One satellite's disc, unless it is hidden behind Jupiter.
+void drawDot(QPainter& painter, const ChartArea& area, int satellite, int x, double u, int y) {
+  if (!PageDotVisible(x, u)) return;
+  painter.setPen(kOnPaper[satellite].colour);
+  painter.setBrush(kOnPaper[satellite].colour);
+  painter.drawEllipse(QRect(area.centre - x - 2, y - 2, 3, 3));
+}
+
+}  // namespace
+
+QString TracksTitle(std::uint16_t month, std::uint16_t year) {
+  return QStringLiteral("Jupiter's Satellites: %1 %2")
+      .arg(QLocale::system().monthName(month, QLocale::LongFormat))
+      .arg(year);
+}
+
+QString TracksSubtitle(const TracksInput& input) {
+  return QStringLiteral("[As viewed through ") + QString::fromLatin1(viewPhrase(input.view)) +
+         (input.localTime ? QStringLiteral(" - Local Time") : QStringLiteral(" - Universal Time")) +
+         (input.northernHemisphere ? QStringLiteral(" - Northern")
+                                   : QStringLiteral(" - Southern")) +
+         QStringLiteral(" Hemisphere]");
+}
+
+std::uint16_t PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& input) {
+  return PrintPageTitle(painter, page, TracksTitle(input.month, input.year), TracksSubtitle(input));
+}
+
+bool PageDotVisible(int x, double u) {
+  const bool inFront = std::cos(u) > 0;
+  return std::abs(x) > kPageScale || (std::abs(x) < kPageScale && inFront);
+}
+
+bool FollowTrackLabel(TrackLabel& label, int satellite, int x, bool belowChartHead) {
+  if (label.placed || !belowChartHead) return false;
+  const bool namedOnRight = satellite % 2 == 1;
+  // Outward is away from the centre: negative offsets on the right, positive on the left.
+  const int outward = namedOnRight ? -x : x;
+  if (outward <= 0) return false;
+  const int extremeOutward = namedOnRight ? -label.extreme : label.extreme;
+  if (extremeOutward < outward) {
+    label.extreme = x;
+    return false;
+  }
+  label.placed = true;
+  return true;
+}
+
+std::vector<PlacedLabel> PlotTracks(QPainter& painter, QSize page, const TracksInput& input,
+                                    std::uint16_t titleHeight, JupiterState& state) {
+  const TracksMonth month = TracksMonthFor(input);
+  const ChartArea area{titleHeight, page.height() - FooterHeight, page.width() / 2, page.width()};
+  drawChartGround(painter, area, month.days);
+
+  std::array<TrackLabel, 5> labels{};
+  std::vector<PlacedLabel> placed;
+  ForEachTrackStep(month, month.steps, state, [&](std::uint16_t n, const JupiterState& step) {
+    const int y = area.top + static_cast<int>(static_cast<double>(area.height() * n) / month.steps);
+    for (int k = 1; k <= 4; ++k) {
+      const int x = static_cast<int>(step.X[k] * kPageScale) * month.mirror;
+      if (FollowTrackLabel(labels[k], k, x, y > area.top + kChartHeadDots))
+        placed.push_back(drawLabel(painter, area, k, labels[k].extreme, y));
+      drawDot(painter, area, k, x, step.U[k], y);
+    }
+  });
+  return placed;
+}
+
+std::vector<PlacedLabel> DrawTracksPage(QPainter& painter, QSize page, const TracksInput& input) {
+  const std::uint16_t titleHeight = PrintTracksTitle(painter, page, input);
+  PrintPageFooter(painter, page);
+  JupiterState state;
+  return PlotTracks(painter, page, input, titleHeight, state);
+}
+
+}  // namespace kelvra
