@@ -10,6 +10,9 @@ namespace {
 constexpr double kRadiansToDegrees = 57.29577951308232;  // 180 / pi
 constexpr double kSideViewReach = 290;                   // pixels either side of the centre
 
+// Off the disc the colour tells whether the side view can show the satellite (only X counts);
+// on it, whether the satellite is in front of Jupiter or behind it.
+// x, y: Jupiter radii; u: radians; sideViewScale: pixels per Jupiter radius.
 Rgb colourFor(double x, double y, double u, double sideViewScale) {
   if (std::sqrt(x * x + y * y) > 1) {
     const double p = std::trunc(x * sideViewScale);

@@ -61,7 +61,7 @@ TEST(CentralMeridian, LeavesTheLongitudesUnreducedAfterTheTimeCorrection) {
     CentralMeridian(jd, state);
     highest = std::max(highest, state.SystemI);
   }
-  EXPECT_GT(highest, 360.0);  // today's correction is near 75 s, about 0.76 degrees
+  EXPECT_GT(highest, 360.0);  // the correction adds about 0.8 degrees today
   EXPECT_LT(highest, 361.0);
 
   double lowest = 360;
