@@ -258,8 +258,8 @@ void DrawToolbar(QPainter& painter) {
 // The data panel under the entry fields and the satellite table, in window pixels.
 void DrawDataPanel(QPainter& painter, const QRect& panel) {
   QLinearGradient gradient(panel.topLeft(), panel.bottomLeft());
-  gradient.setColorAt(0.0, style::kDataPanel.lighter(104));
-  gradient.setColorAt(1.0, style::kDataPanel.darker(106));
+  gradient.setColorAt(0.0, style::kDataPanel.lighter(103));
+  gradient.setColorAt(1.0, style::kDataPanel.darker(103));
   painter.fillRect(panel, gradient);
   DrawEtchedColumn(painter, 196, 189, 271, style::kDataPanel);  // entries | meridians
   DrawEtchedLine(painter, 27, 330, 280, style::kDataPanel);     // above the satellite table
