@@ -1,0 +1,207 @@
+// The settings file: what a first start writes, what every kind of damaged or odd file reads
+// back as, and that a write never leaves a half-written file or a temporary behind.
+#include "ui/main/settings.h"
+
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace kelvra {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+
+  fs::path directory() const { return fs::path(folder_.path().toStdString()); }
+  fs::path file() const { return directory() / "Kelvra95.CFG"; }
+  fs::path temporary() const { return directory() / "Kelvra95.CFG.tmp"; }
+
+  void writeFile(const Bytes& bytes) const {
+    std::ofstream out(file(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+  }
+
+  Bytes readFile() const {
+    std::ifstream in(file(), std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+ private:
+  QTemporaryDir folder_;
+};
+
+// Each field of a record, for comparisons that name the field that differs.
+void ExpectRecord(const ConfigRecord& record, std::int32_t longitude, bool grsLocal,
+                  bool tracksLocal, std::uint8_t pad0, std::uint8_t pad1) {
+  EXPECT_EQ(record.RSLongitude, longitude);
+  EXPECT_EQ(record.GRSLocalTime, grsLocal);
+  EXPECT_EQ(record.TracksLocalTime, tracksLocal);
+  EXPECT_EQ(record.padding[0], pad0);
+  EXPECT_EQ(record.padding[1], pad1);
+}
+
+TEST_F(SettingsFile, FirstStartCreatesTheDefaultRecord) {
+  ExpectRecord(ReadSettings(directory()), 65, false, false, 0, 0);
+  // 65 = 0x41 little-endian, both flags Universal Time, two zero padding bytes.
+  EXPECT_THAT(readFile(), ElementsAre(0x41, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_FALSE(fs::exists(temporary()));
+}
+
+TEST_F(SettingsFile, LongitudeThreeHundredInLocalTimeReadsBackSo) {
+  writeFile({0x2C, 0x01, 0, 0, 1, 1, 0, 0});  // 300 = 0x012C
+  ExpectRecord(ReadSettings(directory()), 300, true, true, 0, 0);
+  EXPECT_THAT(readFile(), ElementsAre(0x2C, 0x01, 0, 0, 1, 1, 0, 0));
+}
+
+TEST_F(SettingsFile, ChangedSettingIsReadBackAfterRestart) {
+  ConfigRecord record = ReadSettings(directory());
+  record.TracksLocalTime = true;
+  ASSERT_TRUE(WriteSettings(directory(), record));
+  ExpectRecord(ReadSettings(directory()), 65, false, true, 0, 0);
+}
+
+TEST_F(SettingsFile, PaddingSurvivesAWrite) {
+  writeFile({0x41, 0, 0, 0, 0, 0, 0xAB, 0xCD});
+  ConfigRecord record = ReadSettings(directory());
+  record.RSLongitude = 120;
+  ASSERT_TRUE(WriteSettings(directory(), record));
+  EXPECT_THAT(readFile(), ElementsAre(120, 0, 0, 0, 0, 0, 0xAB, 0xCD));
+}
+
+TEST_F(SettingsFile, FlagsAreWrittenAsZeroOrOne) {
+  writeFile({0x41, 0, 0, 0, 0x07, 0xFF, 0, 0});
+  ConfigRecord record = ReadSettings(directory());
+  ExpectRecord(record, 65, true, true, 0, 0);
+  // Reading alone does not rewrite a whole file; the next change writes clean flags.
+  EXPECT_THAT(readFile(), ElementsAre(0x41, 0, 0, 0, 0x07, 0xFF, 0, 0));
+  record.RSLongitude = 66;
+  ASSERT_TRUE(WriteSettings(directory(), record));
+  EXPECT_THAT(readFile(), ElementsAre(66, 0, 0, 0, 1, 1, 0, 0));
+}
+
+TEST_F(SettingsFile, NegativeAndExtremeLongitudesRoundTrip) {
+  for (const std::int32_t longitude : {-1, -360, 2147483647, -2147483647 - 1}) {
+    ConfigRecord record;
+    record.RSLongitude = longitude;
+    ASSERT_TRUE(WriteSettings(directory(), record));
+    EXPECT_EQ(ReadSettings(directory()).RSLongitude, longitude);
+  }
+  EXPECT_THAT(readFile(), ElementsAre(0, 0, 0, 0x80, 0, 0, 0, 0));  // INT32_MIN little-endian
+}
+
+// A short file keeps the fields it holds whole; the rest are the defaults, and the file is
+// completed to a whole record at once.
+TEST_F(SettingsFile, ShortFileKeepsWholeFieldsAndIsCompleted) {
+  const Bytes full{0x2C, 0x01, 0, 0, 1, 1, 0x11, 0x22};
+  const std::vector<Bytes> expected{
+      {0x41, 0, 0, 0, 0, 0, 0, 0},  // 0 bytes: all defaults
+      {0x41, 0, 0, 0, 0, 0, 0, 0},  // 1..3 bytes: the longitude is not whole
+      {0x41, 0, 0, 0, 0, 0, 0, 0},      {0x41, 0, 0, 0, 0, 0, 0, 0},
+      {0x2C, 0x01, 0, 0, 0, 0, 0, 0},      // 4: the longitude
+      {0x2C, 0x01, 0, 0, 1, 0, 0, 0},      // 5: and the GRS flag
+      {0x2C, 0x01, 0, 0, 1, 1, 0, 0},      // 6: and the tracks flag
+      {0x2C, 0x01, 0, 0, 1, 1, 0x11, 0}};  // 7: and the first padding byte
+  for (std::size_t length = 0; length < 8; ++length) {
+    SCOPED_TRACE(length);
+    writeFile(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length)));
+    const Bytes& want = expected[length];
+    ExpectRecord(ReadSettings(directory()), length >= 4 ? 300 : 65, length >= 5, length >= 6,
+                 want[6], want[7]);
+    EXPECT_THAT(readFile(), ElementsAreArray(want));
+    EXPECT_FALSE(fs::exists(temporary()));
+  }
+}
+
+// Bytes beyond the record are ignored when read, left alone while nothing changes, and
+// dropped by the next write, which replaces the file with one whole record.
+TEST_F(SettingsFile, LongFileReadsTheFirstRecordAndIsCutByTheNextWrite) {
+  writeFile({0x2C, 0x01, 0, 0, 0, 1, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF});
+  ConfigRecord record = ReadSettings(directory());
+  ExpectRecord(record, 300, false, true, 0, 0);
+  EXPECT_EQ(fs::file_size(file()), 12u);
+  record.GRSLocalTime = true;
+  ASSERT_TRUE(WriteSettings(directory(), record));
+  EXPECT_THAT(readFile(), ElementsAre(0x2C, 0x01, 0, 0, 1, 1, 0, 0));
+}
+
+TEST_F(SettingsFile, DirectoryInPlaceOfTheFileGivesDefaultsAndStaysADirectory) {
+  fs::create_directory(file());
+  ExpectRecord(ReadSettings(directory()), 65, false, false, 0, 0);
+  EXPECT_TRUE(fs::is_directory(file()));
+  ConfigRecord record;
+  record.RSLongitude = 10;
+  EXPECT_FALSE(WriteSettings(directory(), record));
+  EXPECT_TRUE(fs::is_directory(file()));
+  EXPECT_FALSE(fs::exists(temporary()));
+}
+
+// A folder below a regular file can never be created, not even by root.
+TEST_F(SettingsFile, UncreatableDirectoryGivesDefaultsAndAFailedWrite) {
+  const fs::path blocker = directory() / "plain-file";
+  std::ofstream(blocker) << "x";
+  const fs::path impossible = blocker / "program";
+  ExpectRecord(ReadSettings(impossible), 65, false, false, 0, 0);
+  ConfigRecord record;
+  record.RSLongitude = 200;
+  EXPECT_FALSE(WriteSettings(impossible, record));
+  EXPECT_EQ(fs::file_size(blocker), 1u);
+}
+
+TEST_F(SettingsFile, MissingDirectoryGivesDefaults) {
+  ExpectRecord(ReadSettings(directory() / "no-such-folder"), 65, false, false, 0, 0);
+  EXPECT_FALSE(fs::exists(directory() / "no-such-folder"));
+}
+
+// When the temporary cannot be made, the old file must stay exactly as it was.
+TEST_F(SettingsFile, FailedWriteLeavesTheOldFileWhole) {
+  writeFile({0x2C, 0x01, 0, 0, 1, 0, 0, 0});
+  fs::create_directory(temporary());
+  ConfigRecord record;
+  record.RSLongitude = 7;
+  EXPECT_FALSE(WriteSettings(directory(), record));
+  EXPECT_THAT(readFile(), ElementsAre(0x2C, 0x01, 0, 0, 1, 0, 0, 0));
+}
+
+TEST_F(SettingsFile, WriteReplacesAStaleTemporaryAndLeavesNoneBehind) {
+  std::ofstream(temporary(), std::ios::binary) << "left over from a crash, longer than 8";
+  ConfigRecord record;
+  record.RSLongitude = 359;  // 0x0167
+  ASSERT_TRUE(WriteSettings(directory(), record));
+  EXPECT_THAT(readFile(), ElementsAre(0x67, 0x01, 0, 0, 0, 0, 0, 0));
+  EXPECT_FALSE(fs::exists(temporary()));
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory()), fs::directory_iterator()), 1);
+}
+
+TEST(ConfigRecordBytes, EncodeAndDecodeAreInverse) {
+  for (const std::int32_t longitude : {0, 65, 300, -1, 123456789}) {
+    for (const int flags : {0, 1, 2, 3}) {
+      ConfigRecord record;
+      record.RSLongitude = longitude;
+      record.GRSLocalTime = (flags & 1) != 0;
+      record.TracksLocalTime = (flags & 2) != 0;
+      record.padding = {static_cast<std::uint8_t>(flags), 0x5A};
+      const auto bytes = EncodeConfigRecord(record);
+      const ConfigRecord back = DecodeConfigRecord(bytes);
+      SCOPED_TRACE(longitude);
+      ExpectRecord(back, longitude, record.GRSLocalTime, record.TracksLocalTime,
+                   static_cast<std::uint8_t>(flags), 0x5A);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra
