@@ -1,0 +1,152 @@
+#include "ui/grs/grs_longitude.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "tests/grs/grs_test_host.h"
+#include "tests/support/message_log.h"
+#include "ui/grs/grs_transits.h"
+#include "ui/main/widgets.h"
+
+namespace kelvra {
+namespace {
+
+class GRSLongitudeTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::WriteGRSSkins(); }
+
+  GRSLongitudeTest() {
+    window.move(300, 200);
+    dialog.show();
+  }
+
+  void type(const char* keys) { QTest::keyClicks(&field, keys); }
+  void press(Qt::Key key) { QTest::keyClick(&field, key); }
+  void reopen() {
+    dialog.hide();
+    dialog.show();
+  }
+
+  testing::MessageLog messages;
+  testing::FakeHost host;
+  TGRSTransits window{host};
+  TGRSLongitude& dialog = window.longitudeDialog();
+  QLineEdit& field = *dialog.findChild<QLineEdit*>("txtRSLong");
+};
+
+TEST_F(GRSLongitudeTest, OpensUnderTheGlobeWithTheStoredValueSelected) {
+  EXPECT_EQ(dialog.objectName(), "GRSLongitude");
+  EXPECT_EQ(dialog.size(), QSize(102, 107));
+  EXPECT_EQ(dialog.pos(), QPoint(300 + 66, 200 + 40));
+  EXPECT_EQ(field.geometry(), QRect(37, 63, 26, 23));
+  EXPECT_EQ(field.palette().color(QPalette::Base), QColor(255, 255, 181));
+  EXPECT_EQ(field.text(), "65");
+  EXPECT_EQ(field.selectedText(), "65");
+}
+
+TEST_F(GRSLongitudeTest, EnterStoresTheTypedValueWritesTheFileAndCloses) {
+  type("120");
+  press(Qt::Key_Return);
+  EXPECT_EQ(host.record.RSLongitude, 120);
+  EXPECT_EQ(host.saves, 1);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(GRSLongitudeTest, TabStoresLikeEnter) {
+  type("400");  // kept as typed; the prediction reduces it
+  press(Qt::Key_Tab);
+  EXPECT_EQ(host.record.RSLongitude, 400);
+  EXPECT_EQ(host.saves, 1);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(GRSLongitudeTest, EmptyFieldStoresZero) {
+  press(Qt::Key_Backspace);
+  EXPECT_EQ(field.text(), "");
+  press(Qt::Key_Return);
+  EXPECT_EQ(host.record.RSLongitude, 0);
+  reopen();
+  EXPECT_EQ(field.text(), "0");
+}
+
+TEST_F(GRSLongitudeTest, LeadingZerosAreRead) {
+  type("007");
+  press(Qt::Key_Return);
+  EXPECT_EQ(host.record.RSLongitude, 7);
+  reopen();
+  EXPECT_EQ(field.text(), "7");
+}
+
+TEST_F(GRSLongitudeTest, TakesOnlyThreeDigitsAndNoOtherCharacters) {
+  type("1a-2. +x34");
+  EXPECT_EQ(field.text(), "123");
+}
+
+TEST_F(GRSLongitudeTest, EscapeKeepsTheStoredValue) {
+  type("250");
+  press(Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(host.record.RSLongitude, 65);
+  EXPECT_EQ(host.saves, 0);
+  reopen();
+  EXPECT_EQ(field.text(), "65");
+}
+
+TEST_F(GRSLongitudeTest, PastedTextThatIsNoNumberIsReportedAndNothingStored) {
+  field.selectAll();
+  field.insert(QStringLiteral("1e2"));  // what pasting does; typing could not get it in
+  press(Qt::Key_Return);
+  EXPECT_EQ(messages.errors, QStringList{"'1e2' is not a valid integer value"});
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(host.record.RSLongitude, 65);
+  EXPECT_EQ(host.saves, 0);
+  EXPECT_EQ(field.text(), "1e2");
+}
+
+// The globe button opens the dialog modally and redraws the list after it, whatever key
+// closed it.
+class GlobeButtonTest : public GRSLongitudeTest {
+ protected:
+  GlobeButtonTest() { dialog.hide(); }
+
+  // Clicks the globe; once the dialog runs, types `keys` and presses `closing` in it.
+  void useDialog(const char* keys, Qt::Key closing) {
+    window.CalcGRS(false);
+    list().fill(Qt::white);
+    QTimer::singleShot(0, [this, keys, closing] {
+      type(keys);
+      press(closing);
+    });
+    QTest::mouseClick(window.findChild<ImageView*>("imgLong"), Qt::LeftButton);
+  }
+  QImage& list() { return window.findChild<ImageView*>("imgGRS")->canvas(); }
+
+  // The list another window draws for the same month at `longitude`.
+  QImage listFor(std::int32_t longitude) {
+    testing::FakeHost other;
+    other.record.RSLongitude = longitude;
+    TGRSTransits reference(other);
+    reference.CalcGRS(false);
+    return reference.findChild<ImageView*>("imgGRS")->image();
+  }
+};
+
+TEST_F(GlobeButtonTest, RedrawsTheListForTheNewLongitude) {
+  useDialog("120", Qt::Key_Return);
+  EXPECT_EQ(host.record.RSLongitude, 120);
+  EXPECT_EQ(host.saves, 1);
+  EXPECT_EQ(list(), listFor(120));
+  EXPECT_NE(list(), listFor(65));
+}
+
+TEST_F(GlobeButtonTest, RedrawsTheListAlsoAfterEscape) {
+  useDialog("250", Qt::Key_Escape);
+  EXPECT_EQ(host.record.RSLongitude, 65);
+  EXPECT_EQ(list(), listFor(65));
+}
+
+}  // namespace
+}  // namespace kelvra

@@ -1,0 +1,226 @@
+#include "ui/grs/grs_transits.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "core/calendar.h"
+#include "tests/grs/grs_test_host.h"
+#include "tests/support/message_log.h"
+#include "ui/grs/grs_page.h"
+#include "ui/main/pictures.h"
+#include "ui/main/widgets.h"
+#include "ui/tracks/page_layout.h"
+
+namespace kelvra {
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kScreenBand = qRgb(40, 40, 40);
+const QRgb kPageBand = qRgb(250, 250, 255);
+const QRgb kWhite = qRgb(255, 255, 255);
+
+class GRSWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::WriteGRSSkins(); }
+
+  ImageView& part(const char* name) { return *window.findChild<ImageView*>(name); }
+  const QImage& list() { return part("imgGRS").image(); }
+
+  // Columns [from, to) of rows [top, bottom) of `image` that hold a pixel of `colour`
+  // (or, with colour 0, any dark pixel); returns the first, or -1.
+  static int firstColumnWith(const QImage& image, int from, int to, int top, int bottom,
+                             QRgb colour) {
+    for (int x = from; x < to; ++x) {
+      for (int y = top; y < bottom; ++y) {
+        const QRgb pixel = image.pixel(x, y);
+        const bool match = colour == 0 ? qGray(pixel) < 128 : pixel == colour;
+        if (match) return x;
+      }
+    }
+    return -1;
+  }
+
+  testing::MessageLog messages;
+  testing::FakeHost host;
+  ScopedTimeZoneOffset zone{-60};  // one hour east of Greenwich, so local time differs
+  TGRSTransits window{host};
+};
+
+TEST_F(GRSWindowTest, TakesItsSizeFromTheBackgroundAndPlacesItsParts) {
+  ASSERT_TRUE(window.isUsable());
+  EXPECT_TRUE(messages.plain.isEmpty());
+  EXPECT_EQ(window.objectName(), "GRSTransits");
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+  // Background 200 x 480: the window is one pixel shorter.
+  EXPECT_EQ(window.size(), QSize(200, 479));
+  EXPECT_EQ(part("imgGRS").geometry(), QRect(20, 56, 160, 403));
+  EXPECT_EQ(part("imgTime").geometry(), QRect(41, 14, 20, 20));
+  EXPECT_EQ(part("imgLong").geometry(), QRect(66, 14, 20, 20));
+  EXPECT_EQ(window.findChild<ClickArea*>("lblPrint")->geometry(), QRect(16, 14, 19, 19));
+  EXPECT_EQ(window.findChild<ClickArea*>("btnExit")->geometry(), QRect(172, 11, 15, 16));
+  EXPECT_EQ(window.findChild<ClickArea*>("btnExit")->toolTip(), "Exit");
+}
+
+TEST_F(GRSWindowTest, BandsEveryOtherRowAtTruncatedRowBoundaries) {
+  host.month = 2;  // February 2000: 29 rows of 403 / 29 = 13.9 pixels
+  window.CalcGRS(false);
+  for (int i = 0; i < 29; ++i) {
+    const int top = i * 403 / 29;  // trunc(i x 403 / 29): 0, 13, 27, 41, ...
+    const int bottom = (i + 1) * 403 / 29;
+    const QRgb expected = i % 2 == 0 ? kScreenBand : kBlack;
+    EXPECT_EQ(list().pixel(158, top), expected) << "row " << i;
+    EXPECT_EQ(list().pixel(158, bottom - 1), expected) << "row " << i;
+    // The band leaves out the image's last column.
+    EXPECT_EQ(list().pixel(159, top), kBlack) << "row " << i;
+  }
+}
+
+TEST_F(GRSWindowTest, DrawsDayNumbersAndTimesInTheirColumns) {
+  window.CalcGRS(false);  // January 2000: rows 13 pixels high
+  const QRgb cyan = qRgb(0, 255, 255), yellow = qRgb(255, 255, 0);
+  // Day 3 (row 2, from y 26) has three transits: 00:43; 10:39; 20:35;
+  const int dayColumn = firstColumnWith(list(), 0, 35, 26, 39, cyan);
+  EXPECT_GE(dayColumn, 3);
+  EXPECT_LE(dayColumn, 3 + 2);
+  for (const int column : {35, 75, 115}) {
+    const int first = firstColumnWith(list(), column - 5, column + 10, 26, 39, yellow);
+    EXPECT_GE(first, column);
+    EXPECT_LE(first, column + 2);
+  }
+  // Day 1 (row 0) has two: nothing in the third column.
+  EXPECT_EQ(firstColumnWith(list(), 115, 160, 0, 13, yellow), -1);
+  EXPECT_NE(firstColumnWith(list(), 75, 115, 0, 13, yellow), -1);
+}
+
+TEST_F(GRSWindowTest, TogglingTheTimeBasisTwiceRestoresTheListAndWritesTwice) {
+  window.CalcGRS(false);
+  const QImage universal = list().copy();
+  EXPECT_EQ(part("imgTime").image(), TimeBasisButton(false));
+
+  QTest::mouseClick(&part("imgTime"), Qt::LeftButton);
+  EXPECT_TRUE(host.record.GRSLocalTime);
+  EXPECT_EQ(host.saves, 1);
+  EXPECT_EQ(part("imgTime").image(), TimeBasisButton(true));
+  EXPECT_NE(list(), universal);
+
+  QTest::mouseClick(&part("imgTime"), Qt::LeftButton);
+  EXPECT_FALSE(host.record.GRSLocalTime);
+  EXPECT_EQ(host.saves, 2);
+  EXPECT_EQ(part("imgTime").image(), TimeBasisButton(false));
+  EXPECT_EQ(list(), universal);
+}
+
+TEST_F(GRSWindowTest, RecomputesOnActivationAndWhenTheMonthChanges) {
+  window.CalcGRS(false);
+  const QImage january = list().copy();
+  part("imgGRS").canvas().fill(Qt::white);
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(&window, &activate);
+  EXPECT_EQ(list(), january);
+
+  host.month = 4;  // 30 rows instead of 31: the bands move
+  window.CalcGRS(false);
+  EXPECT_NE(list(), january);
+}
+
+TEST_F(GRSWindowTest, ExitTellsTheHostAndHides) {
+  window.show();
+  QTest::mouseClick(window.findChild<ClickArea*>("btnExit"), Qt::LeftButton);
+  EXPECT_EQ(host.closings, 1);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST(GRSPageText, TitleEndsInMonthAndYearAndIsCutAt70) {
+  EXPECT_EQ(GRSTitleText(QStringLiteral("January"), 2000), "Jupiter's GRS Transits: January 2000");
+  const QString title = GRSTitleText(QString(60, QChar(u'x')), 2000);
+  EXPECT_EQ(title.size(), 70);
+  EXPECT_TRUE(title.startsWith("Jupiter's GRS Transits: xxx"));
+}
+
+TEST(GRSPageText, SubtitleNamesTheBasisAndTheStoredLongitude) {
+  EXPECT_EQ(GRSSubtitleText(65, false),
+            QString::fromUtf8("[Universal Time - Red Spot at Jovian System II Logitude 65°]"));
+  EXPECT_EQ(GRSSubtitleText(400, true),
+            QString::fromUtf8("[Local Time - Red Spot at Jovian System II Logitude 400°]"));
+}
+
+class GRSPageTest : public GRSWindowTest {
+ protected:
+  // An A4 page at 300 dots per inch, so that points turn into dots as on a printer.
+  GRSPageTest() : page(2480, 3508, QImage::Format_RGB32) {
+    page.setDotsPerMeterX(11811);
+    page.setDotsPerMeterY(11811);
+    page.fill(Qt::gray);
+    QPainter painter(&page);
+    window.DrawPage(painter, page.size(), 1, 2000);
+  }
+
+  // The list frame's top edge, found down the frame's left column below the subtitle.
+  int frameTop() const {
+    for (int y = 300; y < page.height(); ++y)
+      if (page.pixel(xc - 100, y) == kBlack) return y;
+    return -1;
+  }
+
+  QImage page;
+  const int xc = (2480 - 700) / 2;  // dots, the list's column origin
+};
+
+TEST_F(GRSPageTest, FramesTheListBetweenTitleAndFooter) {
+  const int top = frameTop();
+  QFont titleFont(QStringLiteral("Times New Roman"), 24, QFont::Bold);
+  EXPECT_EQ(top, 3 * QFontMetrics(titleFont, &page).height());
+  const int bottom = 3508 - FooterHeight;  // excluded
+  const int middle = (top + bottom) / 2;
+  EXPECT_EQ(page.pixel(xc - 100, middle), kBlack);
+  EXPECT_EQ(page.pixel(xc + 799, middle), kBlack);
+  EXPECT_EQ(page.pixel(xc - 101, middle), kWhite);
+  EXPECT_EQ(page.pixel(xc + 800, middle), kWhite);
+  // Left of the bands, which reach one dot lower than each row.
+  EXPECT_EQ(page.pixel(xc - 100, bottom - 1), kBlack);
+  EXPECT_EQ(page.pixel(xc - 100, bottom), kWhite);
+  // The page frame leaves out the last column and row.
+  EXPECT_EQ(page.pixel(0, 1000), kBlack);
+  EXPECT_EQ(page.pixel(2478, 1000), kBlack);
+  EXPECT_EQ(page.pixel(2477, 1000), kWhite);
+  EXPECT_EQ(page.pixel(2479, 1000), qRgb(160, 160, 164));  // Qt::gray, untouched
+}
+
+TEST_F(GRSPageTest, ShadesOddDaysAndPutsTimesIn200DotColumns) {
+  const int top = frameTop();
+  const double row = (3508.0 - FooterHeight - top) / 31;  // dots per day
+  const auto rowTop = [&](int i) { return static_cast<int>(i * row) + top; };
+  // Inside row i, below the dot that belongs to the row above or to the frame.
+  const auto rowInside = [&](int i) { return rowTop(i) + 1; };
+  EXPECT_EQ(page.pixel(xc - 99, rowTop(0) + 1), kPageBand);
+  EXPECT_EQ(page.pixel(xc + 798, rowTop(1)), kPageBand);
+  EXPECT_EQ(page.pixel(xc + 799 - 1, rowTop(1) + 2), kWhite);
+  EXPECT_EQ(page.pixel(xc - 99, rowTop(2) + 1), kPageBand);
+  // Day 3 holds three times, day 1 two.
+  for (const int column : {xc + 200, xc + 400, xc + 600}) {
+    const int first = firstColumnWith(page, column - 50, column + 100, rowInside(2), rowTop(3), 0);
+    EXPECT_GE(first, column);
+    EXPECT_LE(first, column + 10);
+  }
+  EXPECT_EQ(firstColumnWith(page, xc + 600, xc + 790, rowInside(0), rowTop(1), 0), -1);
+  const int day = firstColumnWith(page, xc - 90, xc + 150, rowInside(0), rowTop(1), 0);
+  EXPECT_GE(day, xc);
+  EXPECT_LE(day, xc + 10);
+}
+
+TEST_F(GRSPageTest, CentresTheTitleAt80Dots) {
+  const int left = firstColumnWith(page, 2, 1240, 80, 200, 0);
+  int right = -1;
+  for (int x = 2477; x > 1240 && right < 0; --x)
+    if (firstColumnWith(page, x, x + 1, 80, 200, 0) == x) right = x;
+  ASSERT_GT(left, 100);
+  EXPECT_NEAR(left, 2479 - right, 12);
+  EXPECT_EQ(firstColumnWith(page, 2, 2477, 60, 80, 0), -1);
+}
+
+}  // namespace
+}  // namespace kelvra

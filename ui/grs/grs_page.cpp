@@ -1,0 +1,116 @@
+#include "ui/grs/grs_page.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "ui/tracks/page_layout.h"
+
+namespace kelvra {
+namespace {
+
+const QColor kScreenBand(40, 40, 40);
+const QColor kScreenDay(0, 255, 255);
+const QColor kScreenTime(255, 255, 0);
+const QColor kPageBand(250, 250, 255);
+constexpr int kTitleLength = 70;  // characters kept of the title and the subtitle
+
+// Text with the top-left corner of its box at `at`, on an opaque box of `background`.
+void drawTextOn(QPainter& painter, QPoint at, const QString& text, const QColor& colour,
+                const QColor& background) {
+  painter.setBrush(background);
+  DrawOpaqueText(painter, at, text, colour);
+}
+
+// Outline in the pen, inside in the fill, from topLeft to bottomRight with the right column
+// and the bottom row left out.
+void drawRectangle(QPainter& painter, QPoint topLeft, QPoint bottomRight) {
+  // A stroked QRect covers one pixel more than its size in each direction.
+  painter.drawRect(QRect(topLeft.x(), topLeft.y(), bottomRight.x() - topLeft.x() - 1,
+                         bottomRight.y() - topLeft.y() - 1));
+}
+
+// Solid block in one colour from topLeft to bottomRight, right column and bottom row left out.
+void fillBlock(QPainter& painter, QPoint topLeft, QPoint bottomRight, const QColor& colour) {
+  painter.fillRect(
+      QRect(topLeft.x(), topLeft.y(), bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()),
+      colour);
+}
+
+}  // namespace
+
+int GRSRowTop(int i, int rows, double height) {
+  const double rowHeight = height / rows;
+  return static_cast<int>(i * rowHeight);
+}
+
+QFont GRSListFont(double screenDotsPerInch) {
+  QFont font(QStringLiteral("Arial"), screenDotsPerInch == 96 ? 8 : 7);
+  // Pixels are exact without smoothing, and the list's colours stay pure.
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+void DrawGRSList(QImage& list, const QFont& font, const std::vector<GRSDayTransits>& rows) {
+  QPainter painter(&list);
+  painter.setFont(font);
+  painter.fillRect(0, 0, kGRSListWidth, kGRSListHeight, Qt::black);
+  const int count = static_cast<int>(rows.size());
+  for (int i = 0; i < count; ++i) {
+    const int top = GRSRowTop(i, count, kGRSListHeight);
+    const int bottom = GRSRowTop(i + 1, count, kGRSListHeight);
+    const bool banded = i % 2 == 0;
+    if (banded) fillBlock(painter, {0, top}, {kGRSListWidth - 1, bottom}, kScreenBand);
+    const QColor background = banded ? kScreenBand : QColor(Qt::black);
+    drawTextOn(painter, {3, top}, QString::number(rows[i].day), kScreenDay, background);
+    for (std::size_t k = 0; k < rows[i].times.size(); ++k) {
+      drawTextOn(painter, {35 + 40 * static_cast<int>(k), top},
+                 QString::fromStdString(rows[i].times[k].text), kScreenTime, background);
+    }
+  }
+}
+
+QString GRSTitleText(const QString& monthName, int year) {
+  return (QStringLiteral("Jupiter's GRS Transits: ") +
+          QStringLiteral("%1 %2").arg(monthName).arg(year))
+      .left(kTitleLength);
+}
+
+QString GRSSubtitleText(std::int32_t longitude, bool localTime) {
+  const QString basis =
+      localTime ? QStringLiteral("[Local Time") : QStringLiteral("[Universal Time");
+  return (basis + QStringLiteral(" - Red Spot at Jovian System II Logitude ") +
+          QString::number(longitude) + QChar(0xB0) + QStringLiteral("]"))
+      .left(kTitleLength);
+}
+
+void DrawGRSPageList(QPainter& painter, QSize page, std::uint16_t titleHeight,
+                     const std::vector<GRSDayTransits>& rows) {
+  const int count = static_cast<int>(rows.size());
+  const int listHeight = page.height() - FooterHeight - titleHeight;  // dots
+  const int xc = (page.width() - 700) / 2;                            // dots, column origin
+  painter.setPen(Qt::black);
+  painter.setBrush(Qt::white);
+  drawRectangle(painter, {xc - 100, titleHeight}, {xc + 800, page.height() - FooterHeight});
+  const double rowHeight = static_cast<double>(listHeight) / count;                    // dots
+  const int inset = static_cast<int>(rowHeight - painter.fontMetrics().height()) / 2;  // dots
+  for (int i = 0; i < count; ++i) {
+    const int top = GRSRowTop(i, count, listHeight);
+    if (i % 2 == 0) {
+      painter.setPen(kPageBand);
+      painter.setBrush(kPageBand);
+      fillBlock(painter, {xc - 99, top + titleHeight + 1},
+                {xc + 799, GRSRowTop(i + 1, count, listHeight) + titleHeight + 1}, kPageBand);
+    } else {
+      painter.setBrush(Qt::white);
+    }
+    const int y = top + titleHeight + inset;
+    DrawOpaqueText(painter, {xc, y}, QString::number(rows[i].day), Qt::black);
+    for (std::size_t k = 0; k < rows[i].times.size(); ++k) {
+      DrawOpaqueText(painter, {xc + 200 * static_cast<int>(k + 1), y},
+                     QString::fromStdString(rows[i].times[k].text), Qt::black);
+    }
+  }
+}
+
+}  // namespace kelvra
