@@ -17,6 +17,12 @@ namespace {
 
 constexpr const char* kWebAddress = "http://www.kelvra95.example.org";
 
+// The pages place text and chart at fixed dot offsets (the title at 80, the subtitle at 210,
+// 22.75 dots per Jupiter radius) that fit a 300-dot-per-inch page: at a queue's 600 or 1200
+// the subtitle would cover the title and the tracks would shrink to the page's middle.
+// CUPS takes a PDF, whose dot grid is ours to choose.
+constexpr int kPageDotsPerInch = 300;
+
 // Draws `text` centred across a page `pageWidth` dots wide with its top at y (dots).
 void drawCentred(QPainter& painter, int pageWidth, int y, const QString& text) {
   const int width = painter.fontMetrics().horizontalAdvance(text);
@@ -104,7 +110,10 @@ bool PrintOnePage(const QString& documentName,
     return false;
   }
   QPrinter printer(printerInfo, QPrinter::HighResolution);
+  printer.setResolution(kPageDotsPerInch);
   printer.setPageOrientation(QPageLayout::Portrait);
+  // Queues that describe no colour support would otherwise get a grey page.
+  printer.setColorMode(QPrinter::Color);
   printer.setDocName(documentName);
   QPainter painter;
   if (!painter.begin(&printer))
