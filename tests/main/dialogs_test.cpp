@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "tests/support/message_log.h"
+#include "tests/support/program_files.h"
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
 #include "ui/main/jpeg_loader.h"
@@ -90,12 +89,8 @@ TEST_F(IntervalDialog, PastedTextThatIsNoNumberIsReportedAndNothingStored) {
                                           QStringLiteral("'-5' is not a valid integer value")}));
 }
 
-bool aboutPictureBesideProgram() {
-  return std::filesystem::exists(ProgramDirectory() / "Kelvra8.dat");
-}
-
 TEST(AboutWindow, ExitAreaClosesIt) {
-  testing::MessageLog messages;  // the picture may be missing beside the test program
+  testing::MessageLog messages;
   TAboutWin about;
   about.show();
   ASSERT_TRUE(about.isVisible());
@@ -104,8 +99,7 @@ TEST(AboutWindow, ExitAreaClosesIt) {
 }
 
 TEST(AboutWindow, MissingPictureIsReportedAndTheWindowStillOpens) {
-  // The test programs live apart from the shipped pictures, so this is the usual case here.
-  if (aboutPictureBesideProgram()) GTEST_SKIP() << "Kelvra8.dat lies beside the test program";
+  testing::InstallProgramFiles("Kelvra8.dat");
   testing::MessageLog messages;
   TAboutWin about;
   EXPECT_EQ(messages.plain, QStringList{MissingFileMessage(QStringLiteral("Kelvra8.dat"))});
@@ -114,8 +108,8 @@ TEST(AboutWindow, MissingPictureIsReportedAndTheWindowStillOpens) {
   EXPECT_EQ(about.size(), QSize(210, 155));
 }
 
-TEST(AboutWindow, PictureBesideTheProgramFillsTheWindow) {
-  if (!aboutPictureBesideProgram()) GTEST_SKIP() << "no Kelvra8.dat beside the test program";
+TEST(AboutWindow, PictureFillsTheWindow) {
+  testing::InstallProgramFiles();
   testing::MessageLog messages;
   TAboutWin about;
   EXPECT_TRUE(messages.plain.isEmpty());
