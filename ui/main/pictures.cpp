@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "ui/main/picture_style.h"
 
@@ -19,7 +20,7 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr std::array<int, 5> kDiscSizes = {23, 35, 46, 58, 69};  // pixels, magnification 1..3
 constexpr double kPolarRatio = 0.935;     // Jupiter's polar / equatorial radius
-constexpr int kSubsamples = 3;            // per pixel and axis, for smooth edges
+constexpr int kSubsamples = 3;            // per pixel and axis, on the rim
 constexpr double kSpotLatitude = -22.0;   // degrees, Red Spot centre, south of the equator
 constexpr double kSpotLongitude = 30.0;   // degrees from the central meridian, right of it
 constexpr double kSpotHalfLength = 11.0;  // degrees of longitude
@@ -92,24 +93,68 @@ Tint SphereColour(double x, double y) {
   return {c.r * shade, c.g * shade, c.b * shade};
 }
 
-// Fills an ARGB32 picture by supersampling `colourAt`, which is given a point in picture
-// pixels and returns whether the point lies on the body and, if so, its colour. Alpha is the
-// covered fraction of each pixel; the colour is the mean over the covered samples.
+// Returns: `colour` as an opaque pixel.
+QRgb Opaque(const Tint& colour) {
+  return qRgb(int(colour.r + 0.5), int(colour.g + 0.5), int(colour.b + 0.5));
+}
+
+// Returns: the largest difference of one channel between two colours.
+double Difference(const Tint& a, const Tint& b) {
+  return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+}
+
+// Draws a body on a transparent square ARGB32 picture of `size` pixels: an ellipse centred in
+// it with the given semi-axes in pixels. `colourAt(x, y)` gives the colour at a point in
+// semi-axes, x to the right and y up, x² + y² <= 1. Each pixel takes one sample at its centre,
+// except on the rim and where the colour changes sharply (the Red Spot's edge): there it is
+// supersampled, its alpha the covered fraction. Smooth where it matters, cheap elsewhere.
 template <typename ColourAt>
-QImage Supersample(int width, int height, ColourAt colourAt) {
-  QImage image(width, height, QImage::Format_ARGB32);
-  constexpr int kSamples = kSubsamples * kSubsamples;
-  for (int py = 0; py < height; ++py) {
+QImage DrawBody(int size, double radiusX, double radiusY, ColourAt colourAt) {
+  constexpr double kSharpChange = 40.0;  // channel steps between neighbours worth smoothing
+  const double half = size / 2.0;        // pixels
+  const double rim = 1.0 / std::min(radiusX, radiusY);  // a pixel's reach, in semi-axes
+  const auto at = [&](double px, double py) {
+    return QPointF((px - half) / radiusX, (half - py) / radiusY);
+  };
+  const auto radius = [&](int px, int py) {
+    const QPointF p = at(px + 0.5, py + 0.5);
+    return std::hypot(p.x(), p.y());
+  };
+  std::vector<Tint> centres(std::size_t(size * size));
+  for (int py = 0; py < size; ++py) {
+    for (int px = 0; px < size; ++px) {
+      const QPointF p = at(px + 0.5, py + 0.5);
+      if (radius(px, py) < 1.0) centres[std::size_t(py * size + px)] = colourAt(p.x(), p.y());
+    }
+  }
+  const auto sharp = [&](int px, int py) {
+    const Tint& c = centres[std::size_t(py * size + px)];
+    for (const QPoint n :
+         {QPoint(px - 1, py), QPoint(px + 1, py), QPoint(px, py - 1), QPoint(px, py + 1)}) {
+      if (Difference(c, centres[std::size_t(n.y() * size + n.x())]) > kSharpChange) return true;
+    }
+    return false;
+  };
+  QImage image(size, size, QImage::Format_ARGB32);
+  for (int py = 0; py < size; ++py) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
-    for (int px = 0; px < width; ++px) {
+    for (int px = 0; px < size; ++px) {
+      const double r = radius(px, py);
+      if (r > 1.0 + rim) {
+        line[px] = qRgba(0, 0, 0, 0);
+        continue;
+      }
+      if (r < 1.0 - rim && !sharp(px, py)) {
+        line[px] = Opaque(centres[std::size_t(py * size + px)]);
+        continue;
+      }
       Tint sum{0, 0, 0};
       int covered = 0;
       for (int sy = 0; sy < kSubsamples; ++sy) {
         for (int sx = 0; sx < kSubsamples; ++sx) {
-          Tint c{};
-          if (!colourAt(px + (sx + 0.5) / kSubsamples, py + (sy + 0.5) / kSubsamples, c)) {
-            continue;
-          }
+          const QPointF p = at(px + (sx + 0.5) / kSubsamples, py + (sy + 0.5) / kSubsamples);
+          if (p.x() * p.x() + p.y() * p.y() > 1.0) continue;
+          const Tint c = colourAt(p.x(), p.y());
           sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
           ++covered;
         }
@@ -118,8 +163,10 @@ QImage Supersample(int width, int height, ColourAt colourAt) {
         line[px] = qRgba(0, 0, 0, 0);
         continue;
       }
-      line[px] = qRgba(int(sum.r / covered + 0.5), int(sum.g / covered + 0.5),
-                       int(sum.b / covered + 0.5), (255 * covered + kSamples / 2) / kSamples);
+      constexpr int kSamples = kSubsamples * kSubsamples;
+      const QRgb mean = Opaque({sum.r / covered, sum.g / covered, sum.b / covered});
+      line[px] =
+          qRgba(qRed(mean), qGreen(mean), qBlue(mean), (255 * covered + kSamples / 2) / kSamples);
     }
   }
   return image;
@@ -129,13 +176,7 @@ QImage Supersample(int width, int height, ColourAt colourAt) {
 // the oblate disc filling the width.
 QImage BinocularDisc(int size) {
   const double half = size / 2.0;  // pixels, equatorial radius
-  return Supersample(size, size, [half](double px, double py, Tint& colour) {
-    const double x = (px - half) / half;
-    const double y = (half - py) / (half * kPolarRatio);
-    if (x * x + y * y > 1.0) return false;
-    colour = SphereColour(x, y);
-    return true;
-  });
+  return DrawBody(size, half, half * kPolarRatio, SphereColour);
 }
 
 // Returns: the five binocular discs, drawn once and then shared.
@@ -241,15 +282,11 @@ QImage JupiterPole() {
   constexpr double kHalf = kSize / 2.0;
   // Seen from above the north pole the bands are rings; latitude falls evenly toward the rim
   // so that the narrow rings near the equator still show at this size.
-  return Supersample(kSize, kSize, [](double px, double py, Tint& colour) {
-    const double x = (px - kHalf) / kHalf;
-    const double y = (py - kHalf) / kHalf;
-    const double r = std::sqrt(x * x + y * y);
-    if (r > 1.0) return false;
+  return DrawBody(kSize, kHalf, kHalf, [](double x, double y) {
+    const double r = std::min(1.0, std::hypot(x, y));
     const Tint c = CloudColour(90.0 * (1.0 - r), 90.0);
     const double shade = 0.62 + 0.38 * std::sqrt(1.0 - r * r);
-    colour = {c.r * shade, c.g * shade, c.b * shade};
-    return true;
+    return Tint{c.r * shade, c.g * shade, c.b * shade};
   });
 }
 
