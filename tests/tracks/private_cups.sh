@@ -118,8 +118,21 @@ start() {
   echo $! >"$folder/cupsd.pid"
   wait_for_scheduler
   # A raw queue hands Qt's PDF to the backend untouched; lpadmin warns that raw is deprecated.
-  CUPS_SERVER="$socket" "$lpadmin" -p "$queue" -E -v "kelvrafile:$folder/out" -m raw 2>/dev/null
-  CUPS_SERVER="$socket" "$lpadmin" -d "$queue"
+  # A daemon that has just started may still drop a connection now and then: try again.
+  tries=0
+  until CUPS_SERVER="$socket" "$lpadmin" -p "$queue" -E -v "kelvrafile:$folder/out" -m raw \
+    2>"$folder/log/lpadmin.err" && CUPS_SERVER="$socket" "$lpadmin" -d "$queue" \
+    2>>"$folder/log/lpadmin.err"; do
+    tries=$((tries + 1))
+    if [ $tries -lt 20 ]; then
+      sleep 0.2
+      continue
+    fi
+    echo "lpadmin could not set up the queue:" >&2
+    cat "$folder/log/lpadmin.err" "$folder/log/error_log" >&2 2>/dev/null || true
+    stop
+    return 1
+  done
   echo "CUPS_SERVER=$socket"
   echo "PRINTER_QUEUE=$queue"
   echo "OUTPUT_DIR=$folder/out"

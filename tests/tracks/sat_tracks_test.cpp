@@ -148,17 +148,5 @@ TEST_F(SatTracksWindow, PrintingWithoutAPrinterSaysSoAndChangesNothing) {
       QFile::exists(QString::fromStdString((host.directory() / kSettingsFileName).string())));
 }
 
-TEST(SatTracksWithoutBackground, ReportsTheMissingPictureAndIsNotUsable) {
-  MessageLog messages;
-  TestHost host;
-  ASSERT_TRUE(PutBackgroundPicture());
-  ASSERT_TRUE(QFile::remove(testing::BackgroundPicturePath()));
-  TSatTracks window(host);
-  EXPECT_FALSE(window.isUsable());
-  ASSERT_EQ(messages.plain.size(), 1);
-  EXPECT_TRUE(messages.plain.front().contains(QStringLiteral("\"Kelvra7.dat\"")));
-  EXPECT_FALSE(window.isVisible());
-}
-
 }  // namespace
 }  // namespace kelvra
