@@ -15,11 +15,6 @@ inline constexpr std::array<int, 5> PlanOrbitRadii{0, 30, 47, 75, 132};
 // The satellites' diameters, km, by satellite number (slot 0 unused).
 inline constexpr std::array<double, 5> SatelliteDiameters{0, 3632, 3126, 5276, 4820};
 
-// Side-view pixels per Jupiter radius at a magnification (1.0 .. 3.0).
-inline double SideViewScale(double magnification) {
-  return (20706000 * magnification) * (1.0 / 1883000);
-}
-
 // Fills the ellipse inscribed in the box [left, right) x [top, bottom): every pixel whose
 // centre lies inside it takes the colour. Pixels outside the image are clipped.
 void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour);

@@ -359,7 +359,7 @@ void TViewer::recompute() { SatelliteCalculations(Day, Month, Year, Hour, Minute
 void TViewer::CalculatePositionNow(JulianDay jd) {
   c(jd, state_);
   const char separator = QLocale::system().decimalPoint().at(0).toLatin1();
-  const DataPanelText panel = FormatDataPanel(state_, SideViewScale(Magnification), separator);
+  const DataPanelText panel = FormatDataPanel(state_, SideViewScaleFor(Magnification), separator);
   lblSystem1->setText(QString::fromStdString(panel.systemI));
   lblSystem2->setText(QString::fromStdString(panel.systemII));
   for (std::size_t i = 0; i < 4; ++i) {
@@ -380,7 +380,7 @@ void TViewer::CalculatePositionNow(JulianDay jd) {
 void TViewer::PlotSatellites() {
   DrawPlanView(imgPlanView->canvas(), state_, EastWestSign, imgJupiterPole);
   DrawOrder = SortSatellites(state_.U);
-  DrawSideView(imgSideView->canvas(), state_, DrawOrder, SideViewScale(Magnification),
+  DrawSideView(imgSideView->canvas(), state_, DrawOrder, SideViewScaleFor(Magnification),
                EastWestSign, NorthSouthSign, imgJupiter);
   imgPlanView->update();
   imgSideView->update();
@@ -614,6 +614,10 @@ void TViewer::lblAnimateClick() {
   if (interval_ == nullptr) return;
   interval_->move(IntervalDialogPlace(geometry()));
   interval_->exec();
+  StartAnimation();
+}
+
+void TViewer::StartAnimation() {
   if (AnimationInterval == 0) return;
   Timer1->stop();
   AnimationJulianDay = JulianDayFromDate(Day, Month, Year, Hour, Minute, Second);

@@ -89,6 +89,9 @@ class TViewer : public QWidget, public SideWindowHost {
   void ShowDateAndTime();
   void ValidateDate();
 
+  // Starts (or restarts from the instant shown) the animation with AnimationInterval, as the
+  // Animate button does once the interval dialog has closed. Nothing happens for 0.
+  void StartAnimation();
   // One animation frame; runs on this (the main) thread.
   void AnimationStep();
   bool animationRunning() const;

@@ -1,0 +1,376 @@
+// The main window driven as the user drives it: start-up, the data panel, the views, date
+// and time entry, real time and animation.
+#include "ui/main/viewer.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "core/data_panel.h"
+#include "tests/support/message_log.h"
+#include "tests/support/program_files.h"
+#include "ui/main/clock.h"
+#include "ui/main/pictures.h"
+#include "ui/main/widgets.h"
+#include "ui/tracks/sat_tracks.h"
+
+namespace kelvra {
+namespace {
+
+// 2000-01-01 12:00:00 UT.
+constexpr std::time_t kJ2000 = 946728000;
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    SetClockForTesting([] { return kJ2000; });
+    testing::InstallProgramFiles();
+    viewer = std::make_unique<TViewer>();
+    ASSERT_TRUE(viewer->startedUp());
+    // Focus moves, and so the fields' leave checks, need the window shown and active.
+    viewer->show();
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
+    viewer->SatelliteCalculations(viewer->Day, viewer->Month, viewer->Year, viewer->Hour,
+                                  viewer->Minute, viewer->Second);
+  }
+  void TearDown() override {
+    viewer.reset();
+    SetClockForTesting({});
+  }
+
+  QLabel* label(const char* name) { return viewer->findChild<QLabel*>(QString::fromLatin1(name)); }
+  QColor colourOf(const char* name) { return label(name)->palette().color(QPalette::WindowText); }
+
+  // Types into a field and leaves it with Enter, as the user does.
+  void typeAndEnter(QLineEdit* field, const QString& text) {
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+  }
+
+  testing::MessageLog messages;
+  std::unique_ptr<TViewer> viewer;
+};
+
+TEST_F(ViewerTest, StartsAtTheClocksInstantWithThePanelFilled) {
+  EXPECT_EQ(viewer->txtDay->text(), "01");
+  EXPECT_EQ(viewer->cmbMonth->currentIndex(), 0);
+  EXPECT_EQ(viewer->txtYear->text(), "2000");
+  EXPECT_EQ(viewer->txtHour->text(), "12");
+  EXPECT_EQ(viewer->txtMinute->text(), "00");
+  // Published values for 2000-01-01 12:00 UT at magnification 1.0.
+  EXPECT_EQ(label("lblSystem1")->text(), "197.10");
+  EXPECT_EQ(label("lblSystem2")->text(), "173.55");
+  EXPECT_EQ(label("lblIoNS")->text(), "0.29");
+  EXPECT_EQ(label("lblIoNSF")->text(), " N");
+  EXPECT_EQ(label("lblIoEW")->text(), "1.32");
+  EXPECT_EQ(label("lblIoEWF")->text(), " W");
+  EXPECT_EQ(label("lblIoIC")->text(), "167.01");
+  EXPECT_EQ(label("lblEuropaNSF")->text(), " S");
+  EXPECT_EQ(label("lblCallistoEW")->text(), "21.35");
+  EXPECT_EQ(label("lblCallistoEWF")->text(), " E");
+  EXPECT_EQ(colourOf("lblIoNS"), QColor(0, 255, 255));
+  EXPECT_EQ(colourOf("lblEuropaDeg"), QColor(255, 255, 0));  // in front of the disc
+  EXPECT_EQ(colourOf("lblSystem1"), QColor(0, 255, 255));
+  EXPECT_TRUE(messages.plain.isEmpty());
+  EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+TEST_F(ViewerTest, LayoutMatchesTheSkin) {
+  EXPECT_EQ(viewer->size(), QSize(638, 479));
+  EXPECT_EQ(viewer->imgSideView->geometry(), QRect(20, 56, 597, 99));
+  EXPECT_EQ(viewer->imgPlanView->geometry(), QRect(339, 182, 278, 275));
+  EXPECT_EQ(viewer->txtYear->geometry(), QRect(148, 187, 37, 23));
+  EXPECT_EQ(viewer->cmbView->count(), 3);
+  EXPECT_EQ(viewer->cmbView->itemText(2), "Star Diagonal");
+  EXPECT_EQ(viewer->cmbMonth->count(), 12);
+  EXPECT_EQ(viewer->txtDay->palette().color(QPalette::Base), QColor(255, 255, 181));
+  EXPECT_EQ(viewer->findChild<QWidget*>("lblKelvra95")->geometry(), QRect(279, 6, 80, 27));
+  EXPECT_EQ(label("lblCallistoIC")->geometry().topLeft(), QPoint(243, 432));
+}
+
+TEST_F(ViewerTest, MagnificationStopsAtBothEnds) {
+  viewer->lblReduceClick();
+  EXPECT_EQ(viewer->Magnification, 1.0);
+  for (int i = 0; i < 6; ++i) viewer->lblMagnifyClick();
+  EXPECT_EQ(viewer->Magnification, 3.0);
+  EXPECT_EQ(viewer->imgJupiter.height(), 69);
+  viewer->lblReduceClick();
+  EXPECT_EQ(viewer->Magnification, 2.5);
+  EXPECT_EQ(viewer->imgJupiter.height(), 58);
+}
+
+TEST_F(ViewerTest, ViewChangeKeepsMagnificationAndTakesTheViewsPicture) {
+  viewer->cmbView->setCurrentIndex(1);
+  viewer->cmbViewClick();
+  viewer->lblMagnifyClick();
+  viewer->lblMagnifyClick();
+  viewer->cmbView->setCurrentIndex(2);
+  viewer->cmbViewClick();
+  EXPECT_EQ(viewer->Magnification, 2.0);
+  EXPECT_EQ(viewer->imgJupiter, JupiterDisc(ViewKind::StarDiagonal, 2));
+  EXPECT_EQ(viewer->EastWestSign, -1);
+  EXPECT_EQ(viewer->NorthSouthSign, -1);
+  EXPECT_EQ(viewer->imgCompass->image(), CompassPicture(CompassRose::StarDiagonal));
+}
+
+TEST_F(ViewerTest, TwoHemisphereClicksRestorePictureAndCompass) {
+  const QImage compass = viewer->imgCompass->image();
+  const QImage globe = viewer->imgHemisphere->image();
+  const QImage side = viewer->imgSideView->image();
+  viewer->imgHemisphereClick();
+  EXPECT_FALSE(viewer->NorthernHemisphere);
+  EXPECT_EQ(viewer->EastWestSign, 1);
+  EXPECT_EQ(viewer->imgCompass->image(), CompassPicture(CompassRose::Other));
+  EXPECT_NE(viewer->imgSideView->image(), side);
+  viewer->imgHemisphereClick();
+  EXPECT_EQ(viewer->imgCompass->image(), compass);
+  EXPECT_EQ(viewer->imgHemisphere->image(), globe);
+  EXPECT_EQ(viewer->imgSideView->image(), side);
+}
+
+TEST_F(ViewerTest, EmptiedDayBecomesTheFirst) {
+  typeAndEnter(viewer->txtDay, QString());
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_EQ(messages.errors[0], "Date must lie between 1 and 31");
+  EXPECT_EQ(viewer->Day, 1);
+  EXPECT_EQ(viewer->txtDay->text(), "01");
+  EXPECT_TRUE(viewer->cmbMonth->hasFocus());
+}
+
+TEST_F(ViewerTest, DayBeyondTheMonthIsCutToItsLength) {
+  typeAndEnter(viewer->txtDay, "31");
+  viewer->cmbMonth->setCurrentIndex(3);  // April
+  viewer->cmbMonthClick();
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_EQ(messages.errors[0], "Date must lie between 1 and 30");
+  EXPECT_EQ(viewer->txtDay->text(), "30");
+  EXPECT_EQ(viewer->Month, 4);
+}
+
+TEST_F(ViewerTest, LeapDayFollowsTheYear) {
+  viewer->cmbMonth->setCurrentIndex(1);
+  viewer->cmbMonthClick();
+  typeAndEnter(viewer->txtDay, "29");
+  typeAndEnter(viewer->txtYear, "2004");
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_EQ(viewer->Day, 29);
+  typeAndEnter(viewer->txtYear, "1900");
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_EQ(messages.errors[0], "Date must lie between 1 and 28");
+  EXPECT_EQ(viewer->Day, 28);
+}
+
+TEST_F(ViewerTest, TheTenLostDaysOf1582AreRefused) {
+  typeAndEnter(viewer->txtYear, "1582");
+  viewer->cmbMonth->setCurrentIndex(9);
+  viewer->cmbMonthClick();
+  typeAndEnter(viewer->txtDay, "10");
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_EQ(messages.errors[0],
+            "Invalid Date: Following the conversion from the Julian\n\rCalendar to the "
+            "Gregorian Calendar, the date following\n\r4 October 1582 was 15 October 1582. Any "
+            "date between \n\rthese has no meaning.");
+  EXPECT_EQ(viewer->txtDay->text(), "04");
+  typeAndEnter(viewer->txtDay, "15");
+  typeAndEnter(viewer->txtDay, "4");
+  EXPECT_EQ(messages.errors.size(), 1);
+}
+
+TEST_F(ViewerTest, TimeOutOfRangeIsReportedAndCut) {
+  typeAndEnter(viewer->txtMinute, "75");
+  typeAndEnter(viewer->txtHour, "30");
+  typeAndEnter(viewer->txtSecond, "99");
+  ASSERT_EQ(messages.errors.size(), 3);
+  EXPECT_EQ(messages.errors[0], "Minute must lie between 0 and 59");
+  EXPECT_EQ(messages.errors[1], "Hour must lie between 0 and 23");
+  EXPECT_EQ(messages.errors[2], "Second must lie between 0 and 59");
+  EXPECT_EQ(viewer->txtHour->text(), "23");
+  EXPECT_EQ(viewer->txtMinute->text(), "59");
+  EXPECT_EQ(viewer->txtSecond->text(), "59");
+}
+
+TEST_F(ViewerTest, OnlyDigitsCanBeTyped) {
+  viewer->txtHour->setFocus(Qt::TabFocusReason);
+  viewer->txtHour->clear();
+  QTest::keyClicks(viewer->txtHour, "a-1.x2 ");
+  EXPECT_EQ(viewer->txtHour->text(), "12");
+  QTest::keyClick(viewer->txtHour, Qt::Key_Backspace);
+  EXPECT_EQ(viewer->txtHour->text(), "1");
+}
+
+TEST_F(ViewerTest, EnterMovesTheFocusOnAsTabled) {
+  typeAndEnter(viewer->txtSecond, "5");
+  EXPECT_TRUE(viewer->cmbView->hasFocus());
+  typeAndEnter(viewer->txtYear, "2001");
+  EXPECT_TRUE(viewer->txtHour->hasFocus());
+  EXPECT_EQ(viewer->Second, 5);
+  EXPECT_EQ(viewer->Year, 2001);
+}
+
+TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
+  viewer->txtHour->setFocus(Qt::TabFocusReason);
+  viewer->txtHour->setText("x7");  // as a paste would leave it
+  QTest::keyClick(viewer->txtHour, Qt::Key_Return);
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_EQ(messages.errors[0], "'x7' is not a valid integer value");
+  EXPECT_EQ(viewer->Hour, 0);
+  EXPECT_EQ(viewer->txtHour->text(), "00");
+
+  viewer->txtYear->setFocus(Qt::TabFocusReason);
+  viewer->txtYear->setText("-5");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Return);
+  ASSERT_EQ(messages.errors.size(), 2);
+  EXPECT_EQ(messages.errors[1], "'-5' is not a valid integer value");
+  EXPECT_EQ(viewer->Year, 0);
+}
+
+TEST_F(ViewerTest, NowButtonTakesTheClock) {
+  typeAndEnter(viewer->txtYear, "1999");
+  SetClockForTesting([] { return kJ2000 + 86400 * 40 + 61; });  // 2000-02-10 12:01:01
+  viewer->imgNowButtonClick();
+  EXPECT_EQ(viewer->txtDay->text(), "10");
+  EXPECT_EQ(viewer->cmbMonth->currentIndex(), 1);
+  EXPECT_EQ(viewer->txtSecond->text(), "01");
+}
+
+TEST_F(ViewerTest, RealTimeGreysTheEntryAndTicksTheClock) {
+  viewer->lblRealtimeClick();
+  EXPECT_TRUE(viewer->Timer1->isActive());
+  EXPECT_FALSE(viewer->txtDay->isEnabled());
+  EXPECT_FALSE(viewer->imgNowButton->isEnabled());
+  EXPECT_TRUE(viewer->cmbView->isEnabled());
+  SetClockForTesting([] { return kJ2000 + 3600 + 2; });
+  viewer->Timer1Timer();
+  EXPECT_EQ(viewer->txtHour->text(), "13");
+  EXPECT_EQ(viewer->txtSecond->text(), "02");
+  viewer->lblRealtimeClick();
+  EXPECT_FALSE(viewer->Timer1->isActive());
+  EXPECT_TRUE(viewer->txtDay->isEnabled());
+  EXPECT_TRUE(viewer->imgNowButton->isEnabled());
+}
+
+TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {
+  viewer->AnimationInterval = 60;
+  viewer->AnimationJulianDay = JulianDayFromDate(1, 1, 2000, 12, 0, 0);
+  viewer->AnimationStep();
+  EXPECT_EQ(viewer->txtHour->text(), "12");
+  for (int frame = 2; frame <= 25; ++frame) viewer->AnimationStep();
+  EXPECT_EQ(viewer->txtDay->text(), "02");
+  EXPECT_EQ(viewer->txtHour->text(), "12");
+  EXPECT_EQ(viewer->txtMinute->text(), "00");
+  EXPECT_EQ(viewer->txtSecond->text(), "00");
+}
+
+TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
+  viewer->AnimationInterval = 17;
+  viewer->AnimationJulianDay = JulianDayFromDate(31, 1, 2000, 23, 0, 0);
+  for (int frame = 0; frame < 5; ++frame) viewer->AnimationStep();
+  viewer->lblStopClick();
+  EXPECT_EQ(viewer->txtDay->text(), "01");
+  EXPECT_EQ(viewer->cmbMonth->currentIndex(), 1);
+  EXPECT_EQ(viewer->txtHour->text(), "00");
+  EXPECT_EQ(viewer->txtMinute->text(), "08");
+  JupiterState expected;
+  c(JulianDayFromDate(1, 2, 2000, 0, 8, 0), expected);
+  const DataPanelText panel = FormatDataPanel(expected, SideViewScaleFor(1.0), '.');
+  EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest);
+}
+
+TEST_F(ViewerTest, AnimationRunsThroughTheWorkerUntilStopped) {
+  viewer->lblStopClick();  // Stop while nothing runs changes nothing
+  viewer->AnimationInterval = 1;
+  viewer->lblRealtimeClick();
+  viewer->StartAnimation();
+  EXPECT_FALSE(viewer->Timer1->isActive());
+  EXPECT_FALSE(viewer->txtDay->isEnabled());  // entry stays greyed, as real time left it
+  QTRY_VERIFY_WITH_TIMEOUT(viewer->Hour == 12 && viewer->Minute >= 5, 5000);
+  viewer->lblStopClick();
+  EXPECT_FALSE(viewer->animationRunning());
+  const JulianDay stoppedAt = viewer->AnimationJulianDay;
+  const QString shown = viewer->txtMinute->text();
+  QTest::qWait(50);
+  EXPECT_EQ(viewer->AnimationJulianDay, stoppedAt);
+  EXPECT_EQ(viewer->txtMinute->text(), shown);
+  viewer->StartAnimation();  // starts again from the instant shown
+  QTRY_VERIFY_WITH_TIMEOUT(viewer->txtMinute->text() != shown, 5000);
+  viewer->lblStopClick();
+}
+
+TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
+  TSatTracks tracks(*viewer);
+  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  tracks.show();
+  auto* chart = tracks.findChild<ImageView*>("imgTracks");
+  ASSERT_NE(chart, nullptr);
+  const auto blankChart = [chart] {
+    chart->canvas().fill(Qt::white);
+    return chart->image();
+  };
+  const QImage blank = blankChart();
+  typeAndEnter(viewer->txtHour, "5");  // a change of hour leaves the month's chart alone
+  EXPECT_EQ(chart->image(), blank);
+  typeAndEnter(viewer->txtYear, "2001");  // a change of year redraws it
+  EXPECT_NE(chart->image(), blank);
+
+  blankChart();
+  viewer->AnimationInterval = 600;
+  viewer->Day = 31;  // 2001-01-31, as the fields show it
+  viewer->StartAnimation();
+  QTRY_VERIFY_WITH_TIMEOUT(viewer->Month == 2, 5000);
+  viewer->lblStopClick();
+  EXPECT_NE(chart->image(), blank);
+  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
+}
+
+TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
+  TSatTracks tracks(*viewer);
+  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  tracks.show();
+  auto* chart = tracks.findChild<ImageView*>("imgTracks");
+  SetClockForTesting([] { return kJ2000 + 30 * 86400 + 43199; });  // 2000-01-31 23:59:59
+  viewer->Timer1Timer();
+  chart->canvas().fill(Qt::white);
+  const QImage blank = chart->image();
+  SetClockForTesting([] { return kJ2000 + 30 * 86400 + 43201; });  // 2000-02-01 00:00:01
+  viewer->Timer1Timer();
+  EXPECT_EQ(viewer->Month, 2);
+  EXPECT_EQ(chart->image(), blank);
+  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
+}
+
+TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  testing::InstallProgramFiles("Kelvra4.dat");
+  testing::MessageLog messages;
+  TViewer viewer;
+  EXPECT_FALSE(viewer.startedUp());
+  ASSERT_EQ(messages.plain.size(), 1);
+  EXPECT_TRUE(messages.plain[0].startsWith("File \"Kelvra4.dat\" is either missing"));
+  EXPECT_EQ(viewer.imgSideView, nullptr);  // nothing was built, computed or drawn
+}
+
+TEST(ViewerStartUp, FirstStartWritesTheDefaultSettings) {
+  testing::InstallProgramFiles();
+  testing::MessageLog messages;
+  TViewer viewer;
+  EXPECT_EQ(viewer.config().RSLongitude, 65);
+  EXPECT_TRUE(std::filesystem::exists(ProgramDirectory() / kSettingsFileName));
+}
+
+}  // namespace
+}  // namespace kelvra
