@@ -20,7 +20,8 @@ class TSatTracks : public QWidget {
   // Creates the window hidden and runs FormCreate.
   explicit TSatTracks(SideWindowHost& host, QWidget* parent = nullptr);
 
-  // False when the background picture could not be loaded; the window is then never shown.
+  // False when the background picture could not be loaded: the window has closed itself
+  // and is not to be shown.
   bool isUsable() const { return usable_; }
 
   // Recomputes the chart for the main window's month and redraws it.
@@ -32,8 +33,11 @@ class TSatTracks : public QWidget {
   const QImage& chartImage() const;
 
  public slots:
+  // Switches the chart between Universal Time and local time, saves the setting, redraws.
   void imgTimeClick();
+  // Takes the window off the main window's side and hides it.
   void lblTracksExitClick();
+  // Prints the main window's month.
   void lblPrintClick();
 
  protected:

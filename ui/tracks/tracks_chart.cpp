@@ -89,8 +89,9 @@ void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font)
   for (const DayBand& band : chart.bands) {
     const int height = band.bottom - band.top;
     painter.fillRect(QRect(0, band.top, kBandLeftLine, height), kDarkGrey);
-    painter.fillRect(QRect(kBandRightLine + 1, band.top, 159 - (kBandRightLine + 1), height),
-                     kDarkGrey);
+    // The last column stays black.
+    const int rightWidth = (kChartWidth - 1) - (kBandRightLine + 1);
+    painter.fillRect(QRect(kBandRightLine + 1, band.top, rightWidth, height), kDarkGrey);
     DrawOpaqueText(painter, QPoint(3, band.top), QString::number(band.day), kCyan);
   }
   for (const TrackDot& dot : chart.dots) {
