@@ -1,14 +1,12 @@
 // The skin pictures: one instrument-panel style for every window.
 #include "assets/skins.h"
 
-#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
 
-#include <algorithm>
 #include <cmath>
 
 #include "ui/main/picture_style.h"
@@ -28,10 +26,7 @@ constexpr double kPi = 3.14159265358979323846;
 QImage Panel(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   QPainter painter(&image);
-  QLinearGradient gradient(0, 0, 0, height);
-  gradient.setColorAt(0.0, style::kPanelTop);
-  gradient.setColorAt(1.0, style::kPanelBottom);
-  painter.fillRect(image.rect(), gradient);
+  painter.fillRect(image.rect(), style::PanelGradient(height));
   return image;
 }
 
@@ -62,28 +57,14 @@ void DrawFace(QPainter& painter, const QRect& rect, const QColor& face) {
   DrawBevel(painter, rect.adjusted(1, 1, -1, -1), face.lighter(165), face.darker(175), 1);
 }
 
-// Draws an etched vertical groove from (x, top) to (x, bottom).
-void DrawGroove(QPainter& painter, int x, int top, int bottom) {
-  painter.setPen(style::kShadow);
-  painter.drawLine(x, top, x, bottom);
-  painter.setPen(style::kHighlight.darker(130));
-  painter.drawLine(x + 1, top, x + 1, bottom);
-}
-
-// Draws an etched horizontal groove from (left, y) to (right, y), on any background.
-void DrawEtchedLine(QPainter& painter, int left, int right, int y, const QColor& background) {
+// Draws an etched groove from `from` to `to`, a horizontal or a vertical line, on a ground of
+// `background`: a dark line with a lit line below it or to its right.
+void DrawGroove(QPainter& painter, QPoint from, QPoint to, const QColor& background) {
+  const QPoint beside = from.y() == to.y() ? QPoint(0, 1) : QPoint(1, 0);
   painter.setPen(background.darker(170));
-  painter.drawLine(left, y, right, y);
+  painter.drawLine(from, to);
   painter.setPen(background.lighter(135));
-  painter.drawLine(left, y + 1, right, y + 1);
-}
-
-// Draws an etched vertical groove on any background.
-void DrawEtchedColumn(QPainter& painter, int x, int top, int bottom, const QColor& background) {
-  painter.setPen(background.darker(170));
-  painter.drawLine(x, top, x, bottom);
-  painter.setPen(background.lighter(135));
-  painter.drawLine(x + 1, top, x + 1, bottom);
+  painter.drawLine(from + beside, to + beside);
 }
 
 // Draws a small domed rivet centred on `centre`.
@@ -252,7 +233,9 @@ void DrawToolbar(QPainter& painter) {
   DrawNamePlate(painter, QRect(279, 6, 80, 27));
   DrawWell(painter, QRect(473, 12, 24, 22), style::kWell);  // under the hemisphere button
   painter.setRenderHint(QPainter::Antialiasing, false);
-  for (const int x : {77, 176, 261, 376, 462, 570}) DrawGroove(painter, x, 12, 32);
+  for (const int x : {77, 176, 261, 376, 462, 570}) {
+    DrawGroove(painter, QPoint(x, 12), QPoint(x, 32), style::kPanelTop);
+  }
 }
 
 // The data panel under the entry fields and the satellite table, in window pixels.
@@ -261,9 +244,9 @@ void DrawDataPanel(QPainter& painter, const QRect& panel) {
   gradient.setColorAt(0.0, style::kDataPanel.lighter(103));
   gradient.setColorAt(1.0, style::kDataPanel.darker(103));
   painter.fillRect(panel, gradient);
-  DrawEtchedColumn(painter, 196, 189, 271, style::kDataPanel);  // entries | meridians
-  DrawEtchedLine(painter, 27, 330, 280, style::kDataPanel);     // above the satellite table
-  DrawWell(painter, QRect(39, 293, 40, 40), style::kWell);      // under the compass rose
+  DrawGroove(painter, QPoint(196, 189), QPoint(196, 271), style::kDataPanel);  // | meridians
+  DrawGroove(painter, QPoint(27, 280), QPoint(330, 280), style::kDataPanel);   // above the table
+  DrawWell(painter, QRect(39, 293, 40, 40), style::kWell);  // under the compass rose
 }
 
 // Draws the eyepiece view and the plan view as black wells, with the data panel beside the
@@ -328,8 +311,8 @@ QImage SideWindowSkin() {
   // One exit face that covers both windows' exit areas, (174, 12) 13 x 13 and (172, 11) 15 x 16.
   DrawExitButton(painter, QRect(172, 11, 15, 16));
   painter.setRenderHint(QPainter::Antialiasing, false);
-  DrawGroove(painter, 93, 14, 33);
-  DrawGroove(painter, 165, 14, 33);
+  DrawGroove(painter, QPoint(93, 14), QPoint(93, 33), style::kPanelTop);
+  DrawGroove(painter, QPoint(165, 14), QPoint(165, 33), style::kPanelTop);
   painter.setRenderHint(QPainter::Antialiasing);
   DrawRivet(painter, QPointF(10.0, 469.0));
   DrawRivet(painter, QPointF(189.5, 469.0));
@@ -350,7 +333,7 @@ QImage AboutSkin() {
   DrawText(painter, QRect(72, 42, 120, 16), Qt::AlignLeft | Qt::AlignVCenter, "Version 1.14",
            PixelFont("Arial", 12), style::kGlyph);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  DrawEtchedLine(painter, 10, 199, 70, style::kPanelTop);
+  DrawGroove(painter, QPoint(10, 70), QPoint(199, 70), style::kPanelTop);
   const QFont caption = PixelFont("Arial", 11, true);
   const QFont body = PixelFont("Arial", 11);
   const int left = 14;

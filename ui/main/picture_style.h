@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRect>
 #include <QString>
@@ -25,6 +26,14 @@ inline const QColor kDataPanel{88, 124, 128};   // behind black captions and col
 inline const QColor kGreyFace{164, 170, 172};   // the grey faces that carry black text
 inline const QColor kGreyLight{226, 230, 230};  // lit edge of a grey face
 inline const QColor kGreyShadow{96, 102, 104};  // shaded edge of a grey face
+
+// Returns: the panel's top-to-bottom gradient over `height` pixels.
+inline QLinearGradient PanelGradient(int height) {
+  QLinearGradient gradient(0, 0, 0, height);
+  gradient.setColorAt(0.0, kPanelTop);
+  gradient.setColorAt(1.0, kPanelBottom);
+  return gradient;
+}
 
 // Draws `rings` nested bevel rings just inside `rect`: `topLeft` colours the upper and left
 // edges, `bottomRight` the lower and right ones. Raised: light then dark; sunk: the reverse.

@@ -1,7 +1,7 @@
 // Built-in pictures drawn in code at start-up.
 #include "ui/main/pictures.h"
 
-#include <QLinearGradient>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -342,10 +342,7 @@ QImage NowButtonFace(bool pressed) {
 QImage IntervalBackground() {
   QImage image = Filled(110, 60, style::kPanelBottom);
   QPainter painter(&image);
-  QLinearGradient panel(0, 0, 0, 60);
-  panel.setColorAt(0.0, style::kPanelTop);
-  panel.setColorAt(1.0, style::kPanelBottom);
-  painter.fillRect(image.rect(), panel);
+  painter.fillRect(image.rect(), style::PanelGradient(image.height()));
   painter.setPen(style::kOutline);
   painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
   style::DrawBevel(painter, image.rect().adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow,
@@ -356,13 +353,10 @@ QImage IntervalBackground() {
   painter.drawRect(frame);
   painter.setPen(style::kHighlight.darker(140));
   painter.drawRect(frame.translated(1, 1));
+  // The caption interrupts the frame's top edge.
   const QFont caption = style::PixelFont("Arial", 12, true);
-  const int captionWidth = QFontMetrics(caption).horizontalAdvance("Interval") + 6;
-  const QRect captionBox(12, 2, captionWidth, 15);
-  QLinearGradient behindCaption(0, 0, 0, 60);
-  behindCaption.setColorAt(0.0, style::kPanelTop);
-  behindCaption.setColorAt(1.0, style::kPanelBottom);
-  painter.fillRect(captionBox, behindCaption);
+  const QRect captionBox(12, 2, QFontMetrics(caption).horizontalAdvance("Interval") + 6, 15);
+  painter.fillRect(captionBox, style::PanelGradient(image.height()));
   style::DrawText(painter, captionBox, Qt::AlignCenter, "Interval", caption, style::kGlyph);
   style::DrawText(painter, QRect(50, 20, 52, 23), Qt::AlignLeft | Qt::AlignVCenter, "minutes",
                   style::PixelFont("Arial", 12), style::kGlyph);
