@@ -364,7 +364,7 @@ QImage IntervalBackground() {
 }
 
 QImage TimeBasisButton(bool localTime) {
-  QImage image = Filled(20, 20, QColor(200, 202, 202));
+  QImage image = Filled(20, 20, style::kGreyFace);
   const QString text = localTime ? "LOC" : "UT";
   DrawGreyFace(image, false, text, FittingFont(text, 16, 10));
   return image;
