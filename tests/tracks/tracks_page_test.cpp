@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -192,12 +191,6 @@ TEST(TracksSubtitle, NamesInstrumentTimeBasisAndHemisphereWhole) {
   EXPECT_EQ(TracksSubtitle({1, 2000, ViewKind::StarDiagonal, true, true}),
             QStringLiteral("[As viewed through a Star Diagonal - Local Time - Northern "
                            "Hemisphere]"));
-}
-
-TEST(TracksTitle, GivesTheLocalesFullMonthNameAndTheYear) {
-  EXPECT_EQ(TracksTitle(9, 1987), QStringLiteral("Jupiter's Satellites: ") +
-                                      QLocale::system().monthName(9, QLocale::LongFormat) +
-                                      QStringLiteral(" 1987"));
 }
 
 TEST(FooterLine, HasTwoSpacesBeforeTheAddress) {
