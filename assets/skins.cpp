@@ -282,8 +282,11 @@ QImage FramedPanel(int width, int height) {
 }  // namespace
 
 QImage MainWindowFrame() {
-  QImage image = FramedPanel(638, 480);
+  // The window shows 479 rows; the bottom bar's 23 rows from 457 reach one row further, which
+  // stays hidden and simply continues the outline.
+  QImage image = FramedPanel(638, 479).copy(0, 0, 638, 480);
   QPainter painter(&image);
+  painter.fillRect(0, 479, 638, 1, style::kOutline);
   DrawViews(painter);
   DrawToolbar(painter);
   DrawEdgeRivets(painter);

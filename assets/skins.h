@@ -16,9 +16,9 @@ struct Skin {
   QImage image;
 };
 
-// Returns: the whole main window's frame, 638 x 480, in window pixels: the toolbar faces, the
-// wells of the views (black) and the data panel's background. The main window's six skins are
-// cut from it, so their edges meet without a seam.
+// Returns: the whole main window's frame, 638 x 480 (479 rows show), in window pixels: the toolbar
+// faces, the wells of the views (black) and the data panel's background. The main window's six
+// skins are cut from it, so their edges meet without a seam.
 QImage MainWindowFrame();
 
 // Where each of the main window's six skins lies in the window, in window pixels.
