@@ -281,7 +281,7 @@ void TViewer::buildDataPanel() {
   for (int i = 0; i < 4; ++i) {
     const QString satellite = QString::fromLatin1(names[i]);
     const int top = tops[i];
-    addLabel(nameLabels[i], {45, top}, 60, satellite, true);
+    addLabel(nameLabels[i], {45, top}, 60, satellite, true)->adjustSize();
     PanelRow& row = panelRows_[i];
     row.northSouth = value(QStringLiteral("lbl%1NS").arg(satellite), {99, top}, 37);
     row.northSouthFlag = value(QStringLiteral("lbl%1NSF").arg(satellite), {141, top}, 20);
