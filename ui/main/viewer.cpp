@@ -20,6 +20,7 @@
 #include "ui/grs/grs_transits.h"
 #include "ui/main/about.h"
 #include "ui/main/clock.h"
+#include "ui/main/entry_field.h"
 #include "ui/main/interval.h"
 #include "ui/main/jpeg_loader.h"
 #include "ui/main/krthread.h"
@@ -34,7 +35,7 @@ namespace {
 
 constexpr QSize kClientSize{638, 479};  // pixels
 const QColor kTeal{0, 128, 128};
-const QColor kEntryBackground{255, 255, 181};
+const QColor kEntryBackground{255, 255, 181};  // the combo boxes, like the number fields
 
 QFont arial(int pixelSize, bool bold = false) {
   QFont font(QStringLiteral("Arial"));
@@ -43,25 +44,14 @@ QFont arial(int pixelSize, bool bold = false) {
   return font;
 }
 
-QString twoDigits(std::uint16_t value) { return QStringLiteral("%1").arg(value, 2, 10, QChar('0')); }
-
-// Reads a field the way the leave handlers and the date check do: only decimal digits make
-// a number; anything else (pasted text, a sign) is not one.
-std::optional<std::uint16_t> parseField(const QString& text) {
-  const QString trimmed = text.trimmed();
-  if (trimmed.isEmpty()) return 0;
-  for (const QChar ch : trimmed) {
-    if (!ch.isDigit() || ch.unicode() > '9') return std::nullopt;
-  }
-  bool ok = false;
-  const uint value = trimmed.toUInt(&ok);
-  if (!ok || value > 0xFFFF) return std::nullopt;
-  return static_cast<std::uint16_t>(value);
+QString twoDigits(std::uint16_t value) {
+  return QStringLiteral("%1").arg(value, 2, 10, QChar('0'));
 }
 
 CompassRose compassFor(ViewKind view, bool northern) {
   switch (view) {
-    case ViewKind::AstroScope: return northern ? CompassRose::AstroScope : CompassRose::Other;
+    case ViewKind::AstroScope:
+      return northern ? CompassRose::AstroScope : CompassRose::Other;
     case ViewKind::Binoculars:
       return northern ? CompassRose::Binoculars : CompassRose::StarDiagonal;
     case ViewKind::StarDiagonal:
@@ -184,15 +174,7 @@ QLabel* TViewer::addLabel(const char* name, QPoint at, int width, const QString&
 }
 
 QLineEdit* TViewer::addEntryField(const char* name, QRect geometry, int maxLength) {
-  auto* field = new QLineEdit(this);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setGeometry(geometry);
-  field->setMaxLength(maxLength);
-  field->setFont(arial(12));
-  field->setTextMargins(0, 0, 0, 0);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, kEntryBackground);
-  field->setPalette(palette);
+  QLineEdit* field = MakeNumberField(this, name, geometry, maxLength);
   field->installEventFilter(this);
   return field;
 }
@@ -288,8 +270,8 @@ void TViewer::buildDataPanel() {
     row.eastWest = value(QStringLiteral("lbl%1EW").arg(satellite), {167, top}, 41);
     row.eastWestFlag = value(QStringLiteral("lbl%1EWF").arg(satellite), {212, top}, 20);
     row.angle = value(QStringLiteral("lbl%1IC").arg(satellite), {243, top}, 52);
-    row.degree = degree(QStringLiteral("lbl%1Deg").arg(satellite).toLatin1().constData(),
-                        {296, top});
+    row.degree =
+        degree(QStringLiteral("lbl%1Deg").arg(satellite).toLatin1().constData(), {296, top});
     row.northSouthFlag->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row.eastWestFlag->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
@@ -306,8 +288,7 @@ void TViewer::buildToolbar() {
   area("lblReduce", {46, 12, 19, 19}, &TViewer::lblReduceClick, QStringLiteral("Reduce"));
   area("lblAnimate", {90, 12, 19, 19}, &TViewer::lblAnimateClick, QStringLiteral("Animate"));
   area("lblStop", {116, 12, 19, 19}, &TViewer::lblStopClick, QStringLiteral("Stop"));
-  area("lblRealtime", {142, 12, 19, 19}, &TViewer::lblRealtimeClick,
-       QStringLiteral("Real time"));
+  area("lblRealtime", {142, 12, 19, 19}, &TViewer::lblRealtimeClick, QStringLiteral("Real time"));
   area("lblTracks", {192, 12, 21, 18}, &TViewer::lblTracksClick,
        QStringLiteral("Satellite tracks"));
   area("lblGRS", {226, 13, 17, 16}, &TViewer::lblGRSClick,
@@ -342,7 +323,9 @@ ViewKind TViewer::selectedView() const {
   return static_cast<ViewKind>(index < 0 ? 0 : index);
 }
 
-void TViewer::saveSettings() { WriteSettings(ProgramDirectory(), config_); }
+void TViewer::saveSettings() {
+  WriteSettings(ProgramDirectory(), config_);
+}
 
 // --- The recompute path ---------------------------------------------------------------------
 
@@ -354,7 +337,9 @@ void TViewer::SatelliteCalculations(std::uint16_t day, std::uint16_t month, std:
   PlotSatellites();
 }
 
-void TViewer::recompute() { SatelliteCalculations(Day, Month, Year, Hour, Minute, Second); }
+void TViewer::recompute() {
+  SatelliteCalculations(Day, Month, Year, Hour, Minute, Second);
+}
 
 void TViewer::CalculatePositionNow(JulianDay jd) {
   c(jd, state_);
@@ -445,9 +430,9 @@ void TViewer::ShowDateAndTime() {
 }
 
 void TViewer::ValidateDate() {
-  const std::uint16_t year = parseField(txtYear->text()).value_or(0);
+  const std::uint16_t year = NumberFieldValue(txtYear->text()).value_or(0);
   const auto month = static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1);
-  const std::uint16_t day = parseField(txtDay->text()).value_or(0);
+  const std::uint16_t day = NumberFieldValue(txtDay->text()).value_or(0);
   if (year == 1582 && month == 10 && day >= 5 && day <= 14) {
     ShowError(QStringLiteral(
         "Invalid Date: Following the conversion from the Julian\n\rCalendar to the Gregorian "
@@ -462,11 +447,10 @@ void TViewer::ValidateDate() {
   }
 }
 
+// A field whose text is no number (pasted) has been reported; it then counts as empty.
 std::uint16_t TViewer::fieldValue(QLineEdit* field) {
-  if (field->text().trimmed().isEmpty()) field->setText(QStringLiteral("0"));
-  const std::optional<std::uint16_t> value = parseField(field->text());
+  const std::optional<std::uint16_t> value = ReadNumberField(*field);
   if (value) return *value;
-  ShowError(QStringLiteral("'%1' is not a valid integer value").arg(field->text()));
   field->setText(QStringLiteral("0"));
   return 0;
 }
@@ -529,13 +513,7 @@ bool TViewer::keyPressInField(QLineEdit* field, QKeyEvent* event) {
     next->setFocus(Qt::TabFocusReason);
     return true;
   }
-  // Editing keys without a character (arrows, Delete) and shortcuts (copy, paste) keep
-  // working; of the characters only digits and Backspace are taken.
-  const QString text = event->text();
-  if (text.isEmpty() || (event->modifiers() & Qt::ControlModifier)) return false;
-  if (event->key() == Qt::Key_Backspace) return false;
-  const QChar ch = text.at(0);
-  return !(ch >= QLatin1Char('0') && ch <= QLatin1Char('9'));
+  return DiscardedInNumberField(*event);
 }
 
 bool TViewer::eventFilter(QObject* watched, QEvent* event) {
@@ -654,7 +632,9 @@ bool TViewer::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void TViewer::FormActivate() { recompute(); }
+void TViewer::FormActivate() {
+  recompute();
+}
 
 void TViewer::closeEvent(QCloseEvent* event) {
   if (tracks_ != nullptr && tracks_->isVisible()) tracks_->close();
@@ -706,11 +686,12 @@ void TViewer::lblKelvra95MouseMove(QPoint position) {
   if (grs_ != nullptr && grs_->isVisible()) MoveForm(*grs_, dx, dy);
 }
 
-void TViewer::lblKelvra95MouseUp() { Dragging = false; }
+void TViewer::lblKelvra95MouseUp() {
+  Dragging = false;
+}
 
 QWidget* TViewer::sideWindow(SideWindow which) const {
-  return which == SideWindow::Tracks ? static_cast<QWidget*>(tracks_)
-                                     : static_cast<QWidget*>(grs_);
+  return which == SideWindow::Tracks ? static_cast<QWidget*>(tracks_) : static_cast<QWidget*>(grs_);
 }
 
 Desk TViewer::desk() const {

@@ -1,0 +1,53 @@
+#include "ui/main/entry_field.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "ui/main/messages.h"
+
+namespace kelvra {
+
+QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geometry,
+                           int maxLength) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setGeometry(geometry);
+  field->setMaxLength(maxLength);
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(12);
+  field->setFont(font);
+  field->setTextMargins(0, 0, 0, 0);
+  QPalette palette = field->palette();
+  palette.setColor(QPalette::Base, QColor(255, 255, 181));
+  field->setPalette(palette);
+  return field;
+}
+
+bool DiscardedInNumberField(const QKeyEvent& key) {
+  const QString text = key.text();
+  if (text.isEmpty() || (key.modifiers() & Qt::ControlModifier)) return false;
+  if (key.key() == Qt::Key_Backspace) return false;
+  const QChar typed = text.front();
+  return !(typed >= QLatin1Char('0') && typed <= QLatin1Char('9'));
+}
+
+std::optional<std::uint16_t> NumberFieldValue(const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty()) return 0;
+  for (const QChar ch : trimmed) {
+    if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) return std::nullopt;
+  }
+  bool fits = false;
+  const ushort value = trimmed.toUShort(&fits, 10);
+  if (!fits) return std::nullopt;
+  return value;
+}
+
+std::optional<std::uint16_t> ReadNumberField(QLineEdit& field) {
+  if (field.text().trimmed().isEmpty()) field.setText(QStringLiteral("0"));
+  const std::optional<std::uint16_t> value = NumberFieldValue(field.text());
+  if (!value) ShowError(QStringLiteral("'%1' is not a valid integer value").arg(field.text()));
+  return value;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,35 @@
+// The one-line number fields of the program's windows: the date and time fields, the
+// animation interval and the Red Spot longitude.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QKeyEvent;
+class QLineEdit;
+class QRect;
+class QWidget;
+
+namespace kelvra {
+
+// A number field: Arial with a 12-pixel character height, pale yellow, at most maxLength
+// characters.
+QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geometry, int maxLength);
+
+// Whether a key pressed in a number field is thrown away: of the keys that type a character
+// only the digits and Backspace are taken. Keys that type nothing (arrows, Delete) and
+// shortcuts (copy, paste) keep working.
+bool DiscardedInNumberField(const QKeyEvent& key);
+
+// Given: the text of a number field.
+// Returns: its value; blank text counts as 0. Text that is not a whole number of decimal
+// digits (pasted letters, a sign) or does not fit in 16 bits has no value.
+std::optional<std::uint16_t> NumberFieldValue(const QString& text);
+
+// Reads a field the way its owner stores it: an empty field first becomes "0"; text that is
+// no number is reported ("'<text>' is not a valid integer value") and gives no value.
+std::optional<std::uint16_t> ReadNumberField(QLineEdit& field);
+
+}  // namespace kelvra
