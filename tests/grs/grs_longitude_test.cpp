@@ -1,5 +1,7 @@
 #include "ui/grs/grs_longitude.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +63,9 @@ TEST_F(GRSLongitudeTest, EnterOrTabStoresWritesAndCloses) {
 }
 
 TEST_F(GRSLongitudeTest, TakesOnlyThreeDigitsAndNoOtherCharacters) {
+  QKeyEvent composed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("4x"));
+  QApplication::sendEvent(&field, &composed);
+  EXPECT_EQ(field.text(), "65");
   type("1a-2. +x34");
   EXPECT_EQ(field.text(), "123");
 }

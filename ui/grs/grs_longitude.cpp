@@ -29,7 +29,9 @@ QChar typedCharacter(const QKeyEvent& event) {
     case Qt::Key_Backspace:
       return QChar(kBackspace);
     default:
-      return event.text().size() == 1 ? event.text().front() : QChar();
+      if (event.text().isEmpty()) return QChar();
+      // Several characters in one press count as one that is not a digit, so they are dropped.
+      return event.text().size() == 1 ? event.text().front() : QChar(QChar::ReplacementCharacter);
   }
 }
 
@@ -49,6 +51,8 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow)
   font.setPixelSize(12);
   txtRSLong->setFont(font);
   txtRSLong->setMaxLength(3);
+  // Every character then arrives as a key press, where the filter sees it.
+  txtRSLong->setAttribute(Qt::WA_InputMethodEnabled, false);
   txtRSLong->installEventFilter(this);
   FormCreate();
 }
