@@ -1,7 +1,9 @@
-// Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does.
+// Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
+// and of a month of Red Spot transits, as the GRS window computes it.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
+#include "ui/grs/grs_prediction.h"
 
 namespace {
 
@@ -41,6 +43,14 @@ void MonthOfTracks(benchmark::State& run) {
   run.SetItemsProcessed(run.iterations() * 31 * 48);
 }
 BENCHMARK(MonthOfTracks)->Unit(benchmark::kMicrosecond);
+
+void MonthOfGRSTransits(benchmark::State& run) {
+  for (auto _ : run) {
+    // December 2026 (31 days), Red Spot at System II 45 degrees, Universal Time.
+    benchmark::DoNotOptimize(kelvra::PredictGRSTransits(2026, 12, 45, false, 0));
+  }
+}
+BENCHMARK(MonthOfGRSTransits)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

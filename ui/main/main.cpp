@@ -1,6 +1,8 @@
 // Kelvra95: where Jupiter's four large moons stand, as the observer's instrument shows them.
 #include <QApplication>
 
+#include <chrono>
+#include <cstdio>
 #include <memory>
 
 #include "ui/grs/grs_transits.h"
@@ -8,6 +10,31 @@
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
 #include "ui/tracks/sat_tracks.h"
+
+namespace {
+
+// Start-up timing (tools/bench): at the main window's first paint, prints the monotonic clock
+// in nanoseconds and ends the program.
+class ExitAfterFirstPaint : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    watched->removeEventFilter(this);
+    // Queued, so that the paint is finished and on the screen first.
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+          const auto now = std::chrono::steady_clock::now().time_since_epoch();
+          std::printf("first-paint %lld\n", static_cast<long long>(now.count()));
+          std::fflush(stdout);
+          QApplication::exit(0);
+        },
+        Qt::QueuedConnection);
+    return false;
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Wayland does not let a program place its own windows, and the side windows dock beside
@@ -29,6 +56,9 @@ int main(int argc, char** argv) {
   kelvra::TGRSTransits grs(viewer);
   viewer.setOtherWindows(&tracks, &interval, &about, &grs);
 
+  ExitAfterFirstPaint firstPaintProbe;
+  if (qEnvironmentVariableIsSet("KELVRA_EXIT_AFTER_FIRST_PAINT"))
+    viewer.installEventFilter(&firstPaintProbe);
   viewer.show();
   viewer.activateWindow();
   return QApplication::exec();

@@ -1,0 +1,160 @@
+// Cost of what the user waits for on screen and on paper: a month's tracks chart, a printed
+// tracks page, one animation frame of the main window, and the frames per second the
+// animation worker gets through. Runs headless (offscreen platform) with the real widgets.
+#include <QApplication>
+#include <QEventLoop>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "core/calendar.h"
+#include "core/ephemeris.h"
+#include "tests/support/program_files.h"
+#include "ui/main/viewer.h"
+#include "ui/tracks/tracks_chart.h"
+#include "ui/tracks/tracks_page.h"
+
+namespace kelvra {
+namespace {
+
+// December 2026: 31 days, the longest chart (1485 steps on screen, 1488 on paper).
+const TracksInput kDecember{12, 2026, ViewKind::AstroScope, true, false};
+
+QImage imageAt(int width, int height, double dotsPerInch) {
+  QImage image(width, height, QImage::Format_RGB32);
+  const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
+  image.setDotsPerMeterX(dotsPerMetre);
+  image.setDotsPerMeterY(dotsPerMetre);
+  image.fill(Qt::white);
+  return image;
+}
+
+// The tracks window's redraw: the month's steps through the ephemeris, then the pixels.
+void MonthChart(benchmark::State& run) {
+  QImage chart = imageAt(kChartWidth, kChartHeight, 96);
+  const QFont font = ChartFont(96);
+  for (auto _ : run) {
+    JupiterState state;
+    const TracksChart content = ComputeTracksChart(kDecember, state);
+    DrawTracksChart(chart, content, font);
+    benchmark::DoNotOptimize(chart.constBits());
+  }
+}
+BENCHMARK(MonthChart)->Unit(benchmark::kMicrosecond);
+
+// The two halves of the chart apart, to see where its time goes.
+void MonthChartCompute(benchmark::State& run) {
+  for (auto _ : run) {
+    JupiterState state;
+    benchmark::DoNotOptimize(ComputeTracksChart(kDecember, state));
+  }
+}
+BENCHMARK(MonthChartCompute)->Unit(benchmark::kMicrosecond);
+
+void MonthChartDraw(benchmark::State& run) {
+  QImage chart = imageAt(kChartWidth, kChartHeight, 96);
+  const QFont font = ChartFont(96);
+  JupiterState state;
+  const TracksChart content = ComputeTracksChart(kDecember, state);
+  for (auto _ : run) {
+    DrawTracksChart(chart, content, font);
+    benchmark::DoNotOptimize(chart.constBits());
+  }
+}
+BENCHMARK(MonthChartDraw)->Unit(benchmark::kMicrosecond);
+
+// The printed tracks page on an A4 sheet of a 300-dpi printer.
+void TracksPage(benchmark::State& run) {
+  QImage page = imageAt(2480, 3508, 300);
+  for (auto _ : run) {
+    QPainter painter(&page);
+    benchmark::DoNotOptimize(DrawTracksPage(painter, page.size(), kDecember));
+  }
+}
+BENCHMARK(TracksPage)->Unit(benchmark::kMillisecond);
+
+// The main window as the program shows it, at a fixed instant.
+class ShownViewer {
+ public:
+  ShownViewer() {
+    viewer_.show();
+    static_cast<void>(QTest::qWaitForWindowExposed(&viewer_));
+    viewer_.Day = 1;
+    viewer_.Month = 12;
+    viewer_.Year = 2026;
+    viewer_.Hour = 21;
+    viewer_.Minute = 0;
+    viewer_.Second = 0;
+    viewer_.SatelliteCalculations(1, 12, 2026, 21, 0, 0);
+    QCoreApplication::processEvents();
+  }
+  TViewer& operator*() { return viewer_; }
+  TViewer* operator->() { return &viewer_; }
+
+ private:
+  TViewer viewer_;
+};
+
+// One frame as the worker asks for it, without the paint that follows it.
+void AnimationFrame(benchmark::State& run) {
+  ShownViewer viewer;
+  viewer->AnimationInterval = 1;  // minutes per frame
+  viewer->AnimationJulianDay = JulianDayFromDate(1, 12, 2026, 21, 0, 0);
+  for (auto _ : run) viewer->AnimationStep();
+}
+BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
+
+// One frame and the paint of what it changed (offscreen backing store).
+void AnimationFramePainted(benchmark::State& run) {
+  ShownViewer viewer;
+  viewer->AnimationInterval = 1;  // minutes per frame
+  viewer->AnimationJulianDay = JulianDayFromDate(1, 12, 2026, 21, 0, 0);
+  for (auto _ : run) {
+    viewer->AnimationStep();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(AnimationFramePainted)->Unit(benchmark::kMicrosecond);
+
+// The animation as the user starts it: the worker hands frames to the running event loop
+// for two seconds, then Stop. Frames are counted by how far AnimationJulianDay has moved.
+void AnimationFramesPerSecond(benchmark::State& run) {
+  constexpr int kMilliseconds = 2000;
+  ShownViewer viewer;
+  viewer->AnimationInterval = 1;  // minutes per frame
+  double frames = 0;
+  for (auto _ : run) {
+    const JulianDay start = JulianDayFromDate(viewer->Day, viewer->Month, viewer->Year,
+                                              viewer->Hour, viewer->Minute, viewer->Second);
+    QEventLoop loop;
+    QTimer::singleShot(kMilliseconds, &loop, [&] {
+      viewer->lblStopClick();
+      loop.quit();
+    });
+    viewer->StartAnimation();
+    loop.exec();
+    frames = std::round((viewer->AnimationJulianDay - start) * 1440);
+  }
+  run.counters["frames_per_second"] = frames * 1000 / kMilliseconds;
+}
+BENCHMARK(AnimationFramesPerSecond)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace kelvra
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));  // as the program does
+  kelvra::testing::InstallProgramFiles();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
