@@ -10,6 +10,7 @@
 
 #include "tests/grs/grs_test_host.h"
 #include "tests/support/message_log.h"
+#include "tests/support/program_files.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/widgets.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 class GRSLongitudeTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::WriteGRSSkins(); }
+  static void SetUpTestSuite() { testing::InstallProgramFiles(); }
 
   GRSLongitudeTest() {
     window.move(300, 200);

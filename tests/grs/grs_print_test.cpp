@@ -13,6 +13,7 @@
 
 #include "tests/grs/grs_test_host.h"
 #include "tests/support/message_log.h"
+#include "tests/support/program_files.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/widgets.h"
 
@@ -33,7 +34,7 @@ int run(const QString& program, const QStringList& arguments, QString* output = 
 class GRSPrintTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    testing::WriteGRSSkins();
+    testing::InstallProgramFiles();
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
       skipReason_ = "pdftotext is not installed (poppler-utils)";
       return;

@@ -1,14 +1,8 @@
-// A stand-in for the main window, and the skin pictures the GRS windows load.
+// A stand-in for the main window.
 #pragma once
 
-#include <QImage>
-#include <QString>
+#include <cstdint>
 
-#include <unistd.h>
-#include <filesystem>
-#include <string>
-
-#include "ui/main/jpeg_loader.h"
 #include "ui/main/side_window_host.h"
 
 namespace kelvra::testing {
@@ -30,23 +24,5 @@ class FakeHost : public SideWindowHost {
   int saves = 0;        // settings files written
   int closings = 0;     // side windows that told the host they were closing
 };
-
-// Writes a plain grey JPEG of the given size as `name` beside the test program. Test
-// programs may run side by side, so the file is written under a name of its own and
-// renamed into place in one step.
-inline void WriteSkinPicture(const QString& name, int width, int height) {
-  const std::filesystem::path target = ProgramDirectory() / name.toStdString();
-  const std::filesystem::path temporary = target.string() + "." + std::to_string(getpid()) + ".tmp";
-  QImage picture(width, height, QImage::Format_RGB32);
-  picture.fill(QColor(90, 90, 110));
-  picture.save(QString::fromStdString(temporary.string()), "JPEG");
-  std::filesystem::rename(temporary, target);
-}
-
-// The two pictures at their designed sizes.
-inline void WriteGRSSkins() {
-  WriteSkinPicture(QStringLiteral("Kelvra7.dat"), 200, 480);
-  WriteSkinPicture(QStringLiteral("Kelvra0.dat"), 102, 107);
-}
 
 }  // namespace kelvra::testing

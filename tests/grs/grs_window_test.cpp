@@ -10,6 +10,7 @@
 #include "core/calendar.h"
 #include "tests/grs/grs_test_host.h"
 #include "tests/support/message_log.h"
+#include "tests/support/program_files.h"
 #include "ui/grs/grs_page.h"
 #include "ui/main/pictures.h"
 #include "ui/main/widgets.h"
@@ -25,7 +26,7 @@ const QRgb kWhite = qRgb(255, 255, 255);
 
 class GRSWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { testing::WriteGRSSkins(); }
+  static void SetUpTestSuite() { testing::InstallProgramFiles(); }
 
   ImageView& part(const char* name) { return *window.findChild<ImageView*>(name); }
   const QImage& list() { return part("imgGRS").image(); }
