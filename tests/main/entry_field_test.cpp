@@ -48,6 +48,7 @@ TEST(DiscardedInNumberField, DigitsBackspaceEditingKeysAndShortcutsPass) {
   EXPECT_TRUE(discarded(Qt::Key_Minus, "-"));
   EXPECT_TRUE(discarded(Qt::Key_Space, " "));
   EXPECT_TRUE(discarded(Qt::Key_Period, "."));
+  EXPECT_TRUE(discarded(Qt::Key_1, "12"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace kelvra {
@@ -25,7 +26,7 @@ class TGRSLongitude : public QDialog {
   void FormCreate();
   void FormActivate();
   // Returns: true when the key is consumed.
-  bool txtRSLongKeyPress(QChar key);
+  bool txtRSLongKeyPress(const QKeyEvent& key);
   // Returns: false when the field's text is not a whole number (the error box has been shown).
   bool storeLongitude();
 

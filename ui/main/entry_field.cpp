@@ -20,6 +20,8 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geome
   QPalette palette = field->palette();
   palette.setColor(QPalette::Base, QColor(255, 255, 181));
   field->setPalette(palette);
+  // Every character then arrives as a key press, where the field's filter sees it.
+  field->setAttribute(Qt::WA_InputMethodEnabled, false);
   return field;
 }
 
@@ -27,8 +29,9 @@ bool DiscardedInNumberField(const QKeyEvent& key) {
   const QString text = key.text();
   if (text.isEmpty() || (key.modifiers() & Qt::ControlModifier)) return false;
   if (key.key() == Qt::Key_Backspace) return false;
+  // Several characters in one press (an input method's word) are not a digit either.
   const QChar typed = text.front();
-  return !(typed >= QLatin1Char('0') && typed <= QLatin1Char('9'));
+  return text.size() != 1 || !(typed >= QLatin1Char('0') && typed <= QLatin1Char('9'));
 }
 
 std::optional<std::uint16_t> NumberFieldValue(const QString& text) {
