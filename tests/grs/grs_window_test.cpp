@@ -172,9 +172,11 @@ TEST_F(GRSPageTest, FramesTheListBetweenTitleAndFooter) {
   EXPECT_EQ(page.pixel(xc + 799, middle), kBlack);
   EXPECT_EQ(page.pixel(xc - 101, middle), kWhite);
   EXPECT_EQ(page.pixel(xc + 800, middle), kWhite);
-  // Left of the bands, which reach one dot lower than each row.
   EXPECT_EQ(page.pixel(xc - 100, bottom - 1), kBlack);
   EXPECT_EQ(page.pixel(xc - 100, bottom), kWhite);
+  // January's last row is banded; its band stops above the frame's bottom line.
+  EXPECT_EQ(page.pixel(xc + 300, bottom - 1), kBlack);
+  EXPECT_EQ(page.pixel(xc + 300, bottom - 2), kPageBand);
   // The page frame leaves out the last column and row.
   EXPECT_EQ(page.pixel(0, 1000), kBlack);
   EXPECT_EQ(page.pixel(2478, 1000), kBlack);

@@ -144,6 +144,16 @@ TEST_F(TracksPage, FramesTheChartAndDrawsJupitersBandAtTheCentrePlusMinus22) {
     EXPECT_LT(blackShare(column), 0.5) << column;
 }
 
+TEST(TracksPageOf31Days, LastDaysBandStopsAboveTheFramesBottomLine) {
+  QImage page = blankPage();
+  QPainter painter(&page);
+  DrawTracksPage(painter, page.size(), {1, 2000, ViewKind::AstroScope, true, false});
+  painter.end();
+  const int bottom = kPageHeight - FooterHeight;    // the chart's bottom, excluded
+  EXPECT_TRUE(isInk(page.pixel(300, bottom - 1)));  // day 31 is grey: the frame still shows
+  EXPECT_EQ(page.pixel(300, bottom - 2), kLightGrey);
+}
+
 TEST_F(TracksPage, NumbersEveryDayOnGreyForOddDaysAndWhiteForEvenOnes) {
   const int top = titleHeight();
   const double perDay = static_cast<double>(chartBottom() - top) / 30;

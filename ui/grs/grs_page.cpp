@@ -1,5 +1,7 @@
 #include "ui/grs/grs_page.h"
 
+#include <algorithm>
+
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
@@ -99,8 +101,11 @@ void DrawGRSPageList(QPainter& painter, QSize page, std::uint16_t titleHeight,
     if (i % 2 == 0) {
       painter.setPen(kPageBand);
       painter.setBrush(kPageBand);
-      fillBlock(painter, {xc - 99, top + titleHeight + 1},
-                {xc + 799, GRSRowTop(i + 1, count, listHeight) + titleHeight + 1}, kPageBand);
+      // A band runs one dot below its row; the last one stops short of the list frame's
+      // bottom line, which it would otherwise paint over.
+      const int bandEnd = std::min(GRSRowTop(i + 1, count, listHeight) + titleHeight + 1,
+                                   page.height() - FooterHeight - 1);
+      fillBlock(painter, {xc - 99, top + titleHeight + 1}, {xc + 799, bandEnd}, kPageBand);
     } else {
       painter.setBrush(Qt::white);
     }

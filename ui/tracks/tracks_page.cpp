@@ -1,5 +1,7 @@
 #include "ui/tracks/tracks_page.h"
 
+#include <algorithm>
+
 #include <QLocale>
 #include <QPainter>
 
@@ -64,7 +66,9 @@ void drawChartGround(QPainter& painter, const ChartArea& area, int days) {
   const int inset = static_cast<int>(rowsPerDay - painter.fontMetrics().height()) / 2;
   for (int i = 0; i < days; ++i) {
     const int top = static_cast<int>(i * rowsPerDay);
-    const int next = static_cast<int>((i + 1) * rowsPerDay);
+    // A band runs one dot below its day; the last one stops short of the frame's bottom
+    // line, which it would otherwise paint over.
+    const int next = std::min(static_cast<int>((i + 1) * rowsPerDay), area.height() - 2);
     if (i % 2 == 0) {
       painter.setBrush(kLightGrey);
       const int left = area.centre - (kBandHalfWidth + 1) - 201;
