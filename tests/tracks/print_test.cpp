@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "tests/support/message_log.h"
+#include "tests/support/private_cups.h"
 #include "tests/tracks/test_host.h"
 #include "ui/tracks/page_layout.h"
 #include "ui/tracks/sat_tracks.h"
@@ -25,68 +26,17 @@ namespace {
 using testing::MessageLog;
 using testing::TestHost;
 
-constexpr int kExitSkipped = 77;  // private_cups.sh: a tool is not installed
-constexpr int kWaitForJobMs = 10000;
-
-// Runs a program to its end. Returns: its standard output, or a null string when it failed.
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-      process.exitCode() != 0)
-    return {};
-  return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
+using testing::PrivateCups;
+using testing::RunProgram;
 
 class PrintThroughCups : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    for (const char* tool : {"pdftotext", "pdftoppm", "pdfinfo"})
-      if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-        skipReason_ += QStringLiteral("%1 is not installed (poppler-utils). ").arg(tool);
-    if (!skipReason_.isEmpty()) return;
-    // A short folder: the daemon's socket path must stay under 108 bytes.
-    char pattern[] = "/tmp/kelvra-cups.XXXXXX";
-    if (mkdtemp(pattern) == nullptr) {
-      startFailure_ = QStringLiteral("no temporary folder");
-      return;
-    }
-    folder_ = QString::fromLatin1(pattern);
-    QProcess script;
-    script.start(QStringLiteral(KELVRA_PRIVATE_CUPS), {QStringLiteral("start"), folder_});
-    script.waitForFinished(60000);
-    const QString output = QString::fromLocal8Bit(script.readAllStandardOutput());
-    const QString errors = QString::fromLocal8Bit(script.readAllStandardError());
-    if (script.exitCode() == kExitSkipped) {
-      skipReason_ = errors.trimmed() + QStringLiteral(" (tools/bootstrap installs cups)");
-      return;
-    }
-    if (script.exitCode() != 0) {
-      startFailure_ = QStringLiteral("private cupsd did not start: ") + errors;
-      return;
-    }
-    for (const QString& line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-      const QString name = line.section(QLatin1Char('='), 0, 0);
-      const QString value = line.section(QLatin1Char('='), 1);
-      if (name == QStringLiteral("CUPS_SERVER")) server_ = value;
-      if (name == QStringLiteral("PRINTER_QUEUE")) queue_ = value;
-      if (name == QStringLiteral("OUTPUT_DIR")) outputDir_ = value;
-    }
-    // Before this process's first CUPS call: libcups takes its server once.
-    qputenv("CUPS_SERVER", server_.toLocal8Bit());
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-  }
-
-  static void TearDownTestSuite() {
-    if (folder_.isEmpty()) return;
-    run(QStringLiteral(KELVRA_PRIVATE_CUPS), {QStringLiteral("stop"), folder_});
-    QDir(folder_).removeRecursively();
-  }
+  static void SetUpTestSuite() { cups_.start(); }
+  static void TearDownTestSuite() { cups_.stop(); }
 
   void SetUp() override {
-    if (!skipReason_.isEmpty()) GTEST_SKIP() << skipReason_.toStdString();
-    ASSERT_TRUE(startFailure_.isEmpty()) << startFailure_.toStdString();
+    if (!cups_.skipReason.isEmpty()) GTEST_SKIP() << cups_.skipReason.toStdString();
+    ASSERT_TRUE(cups_.failure.isEmpty()) << cups_.failure.toStdString();
     ASSERT_TRUE(testing::PutBackgroundPicture());
     host.month = 4;
     host.year = 2000;
@@ -99,30 +49,14 @@ class PrintThroughCups : public ::testing::Test {
     process.start(
         QStandardPaths::findExecutable(QString::fromLatin1(name),
                                        {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")}),
-        {queue_});
+        {cups_.queue});
     return process.waitForFinished(10000) && process.exitCode() == 0;
   }
 
-  static QStringList printedFiles() {
-    return QDir(outputDir_).entryList({QStringLiteral("job-*.pdf")}, QDir::Files, QDir::Name);
-  }
+  static int printedCount() { return static_cast<int>(cups_.printedFiles().size()); }
+  static QString waitForNewJob(int before) { return cups_.waitForNewJob(before); }
 
-  // Waits, a bounded time, for a job file beyond the `before` first ones.
-  static QString waitForNewJob(int before) {
-    for (int waited = 0; waited < kWaitForJobMs; waited += 100) {
-      const QStringList files = printedFiles();
-      if (files.size() > before) return outputDir_ + QLatin1Char('/') + files.last();
-      QThread::msleep(100);
-    }
-    return {};
-  }
-
-  static inline QString skipReason_;
-  static inline QString startFailure_;
-  static inline QString folder_;
-  static inline QString server_;
-  static inline QString queue_;
-  static inline QString outputDir_;
+  static inline PrivateCups cups_;
 
   MessageLog messages;
   TestHost host;
@@ -132,19 +66,19 @@ class PrintThroughCups : public ::testing::Test {
 TEST_F(PrintThroughCups, PrintsOnePageWithTitleSubtitleChartAndFooter) {
   window->DrawTracks();
   const QImage screenBefore = window->chartImage();
-  const int before = static_cast<int>(printedFiles().size());
+  const int before = printedCount();
 
   window->lblPrintClick();
   EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(QLatin1Char('\n')).toStdString();
   const QString pdf = waitForNewJob(before);
   ASSERT_FALSE(pdf.isEmpty()) << "no job reached the queue's backend";
 
-  const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+  const QString info = RunProgram(QStringLiteral("pdfinfo"), {pdf});
   EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
       << info.toStdString();
   // -raw keeps each text run whole, in the order it was drawn.
   const QString text =
-      run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+      RunProgram(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
   EXPECT_TRUE(text.contains(TracksTitle(4, 2000))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral(
       "[As viewed through an Astronomical Telescope - Universal Time - Northern Hemisphere]")));
@@ -152,10 +86,10 @@ TEST_F(PrintThroughCups, PrintsOnePageWithTitleSubtitleChartAndFooter) {
   EXPECT_TRUE(text.contains(FooterLine().simplified())) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("--Ganymede")));
 
-  const QString stem = folder_ + QStringLiteral("/page");
-  run(QStringLiteral("pdftoppm"),
-      {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
-       QStringLiteral("-singlefile"), pdf, stem});
+  const QString stem = cups_.folder + QStringLiteral("/page");
+  RunProgram(QStringLiteral("pdftoppm"),
+             {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+              QStringLiteral("-singlefile"), pdf, stem});
   const QImage page(stem + QStringLiteral(".png"));
   ASSERT_FALSE(page.isNull());
   int dark = 0;
@@ -176,7 +110,7 @@ TEST_F(PrintThroughCups, PrintsOnePageWithTitleSubtitleChartAndFooter) {
 TEST_F(PrintThroughCups, DrawsThePrintableAreaOnAThreeHundredDotGrid) {
   int dotsPerInch = 0;
   QSize area;
-  const int before = static_cast<int>(printedFiles().size());
+  const int before = printedCount();
   EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), [&](QPainter& painter, QSize page) {
     dotsPerInch = painter.device()->logicalDpiY();
     area = page;
@@ -195,7 +129,7 @@ TEST_F(PrintThroughCups, ReportsAQueueThatRefusesTheJob) {
   ASSERT_TRUE(cupsCommand("cupsreject"));
   window->DrawTracks();
   const QImage screenBefore = window->chartImage();
-  const int before = static_cast<int>(printedFiles().size());
+  const int before = printedCount();
 
   window->lblPrintClick();
   ASSERT_TRUE(cupsCommand("cupsaccept"));
@@ -205,7 +139,7 @@ TEST_F(PrintThroughCups, ReportsAQueueThatRefusesTheJob) {
       messages.errors.front().startsWith(QStringLiteral("The page could not be printed.\n")));
   EXPECT_GT(messages.errors.front().size(),
             QStringLiteral("The page could not be printed.\n").size());
-  EXPECT_EQ(printedFiles().size(), before);
+  EXPECT_EQ(printedCount(), before);
   EXPECT_EQ(window->chartImage(), screenBefore);
 }
 
