@@ -1,7 +1,7 @@
 // Runs from a folder without the skin pictures.
 #include <gtest/gtest.h>
 
-#include "tests/grs/grs_test_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "ui/grs/grs_longitude.h"
 #include "ui/grs/grs_transits.h"

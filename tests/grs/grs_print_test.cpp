@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/grs/grs_test_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/private_cups.h"
 #include "tests/support/program_files.h"

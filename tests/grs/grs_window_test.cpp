@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/calendar.h"
-#include "tests/grs/grs_test_host.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
 #include "ui/grs/grs_page.h"

@@ -24,7 +24,7 @@ namespace kelvra {
 namespace {
 
 using testing::MessageLog;
-using testing::TestHost;
+using testing::FakeHost;
 
 using testing::PrivateCups;
 using testing::RunProgram;
@@ -59,7 +59,7 @@ class PrintThroughCups : public ::testing::Test {
   static inline PrivateCups cups_;
 
   MessageLog messages;
-  TestHost host;
+  FakeHost host;
   std::unique_ptr<TSatTracks> window;
 };
 

@@ -14,7 +14,7 @@ namespace {
 TEST(SatTracksWithoutBackground, ReportsTheMissingPictureAndIsNotUsable) {
   ASSERT_FALSE(QFile::exists(testing::BackgroundPicturePath()));
   testing::MessageLog messages;
-  testing::TestHost host;
+  testing::FakeHost host;
   TSatTracks window(host);
   EXPECT_FALSE(window.isUsable());
   ASSERT_EQ(messages.plain.size(), 1);

@@ -25,9 +25,9 @@ namespace {
 
 using testing::MessageLog;
 using testing::PutBackgroundPicture;
-using testing::TestHost;
+using testing::FakeHost;
 
-std::vector<std::uint8_t> settingsBytes(const TestHost& host) {
+std::vector<std::uint8_t> settingsBytes(const FakeHost& host) {
   std::ifstream file(host.directory() / kSettingsFileName, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
@@ -45,7 +45,7 @@ class SatTracksWindow : public ::testing::Test {
   }
 
   MessageLog messages;
-  TestHost host;
+  FakeHost host;
   std::unique_ptr<TSatTracks> window;
 };
 

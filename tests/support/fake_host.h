@@ -1,0 +1,42 @@
+// A stand-in for the main window, for the side windows' tests: it keeps the settings in a
+// temporary folder and counts what the window asks of it.
+#pragma once
+
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <filesystem>
+
+#include "core/view.h"
+#include "ui/main/settings.h"
+#include "ui/main/side_window_host.h"
+
+namespace kelvra::testing {
+
+class FakeHost : public SideWindowHost {
+ public:
+  std::uint16_t displayedMonth() const override { return month; }
+  std::uint16_t displayedYear() const override { return year; }
+  ViewKind selectedView() const override { return view; }
+  bool northernHemisphere() const override { return northern; }
+  std::int32_t eastWestSign() const override { return SignsFor(view, northern).EastWestSign; }
+  ConfigRecord& config() override { return record; }
+  void saveSettings() override {
+    ++saves;
+    WriteSettings(directory(), record);
+  }
+  void sideWindowClosing(QWidget&) override { ++closings; }
+
+  std::filesystem::path directory() const { return folder.path().toStdString(); }
+
+  std::uint16_t month = 1;  // January 2000 unless a test says otherwise
+  std::uint16_t year = 2000;
+  ViewKind view = ViewKind::AstroScope;
+  bool northern = true;
+  ConfigRecord record;  // longitude 65, Universal Time
+  int saves = 0;        // settings files written
+  int closings = 0;     // side windows that told the host they were closing
+  QTemporaryDir folder;
+};
+
+}  // namespace kelvra::testing
