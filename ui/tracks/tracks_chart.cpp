@@ -30,9 +30,9 @@ int dayTop(int index, int days) {
 void addDot(TracksChart& chart, const JupiterState& state, int satellite, std::int32_t mirror,
             int row, std::uint16_t step) {
   const int l = static_cast<int>(state.X[satellite] * kScreenScale) * mirror;
-  const bool inFront = std::cos(state.U[satellite]) > 0;
   if (std::abs(l) == kHiddenHalfWidth) return;
-  if (std::abs(l) < kHiddenHalfWidth && !inFront) return;
+  // Only within Jupiter's band does it matter whether the satellite is in front.
+  if (std::abs(l) < kHiddenHalfWidth && std::cos(state.U[satellite]) <= 0) return;
   chart.dots.push_back({kCentreColumn - l, row, satellite, step});
 }
 
@@ -64,6 +64,7 @@ TracksChart ComputeTracksChart(const TracksInput& input, JupiterState& state) {
     chart.bands.push_back({i + 1, dayTop(i, month.days), dayTop(i + 1, month.days)});
   // The month's last 90 minutes are left off the screen chart.
   const auto count = static_cast<std::uint16_t>(month.steps - 3);
+  chart.dots.reserve(4 * std::size_t{count});
   ForEachTrackStep(month, count, state, [&](std::uint16_t n, const JupiterState& step) {
     const int row = static_cast<int>(static_cast<double>(kChartHeight * n) / month.steps);
     for (int k = 1; k <= 4; ++k) addDot(chart, step, k, month.mirror, row, n);
@@ -94,10 +95,13 @@ void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font)
     painter.fillRect(QRect(kBandRightLine + 1, band.top, rightWidth, height), kDarkGrey);
     DrawOpaqueText(painter, QPoint(3, band.top), QString::number(band.day), kCyan);
   }
+  painter.end();
+  // The dots go straight into the picture, clipped to it as the painter would: a pen per dot
+  // would cost ten times the dot.
   for (const TrackDot& dot : chart.dots) {
+    if (!image.rect().contains(dot.column, dot.row)) continue;
     const Rgb colour = SatelliteColours[dot.satellite];
-    painter.setPen(QColor(colour.red, colour.green, colour.blue));
-    painter.drawPoint(dot.column, dot.row);
+    image.setPixel(dot.column, dot.row, qRgb(colour.red, colour.green, colour.blue));
   }
 }
 
