@@ -17,7 +17,9 @@ QRgb colourOf(int satellite) {
 }
 
 // Round to nearest, halves to even.
-int roundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundEven(double value) {
+  return static_cast<int>(std::nearbyint(value));
+}
 
 }  // namespace
 
@@ -40,10 +42,14 @@ void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb c
 std::array<std::int32_t, 5> SortSatellites(std::array<double, 5>& U) {
   std::array<std::int32_t, 5> order{0, 1, 2, 3, 4};
   U[0] = std::numbers::pi / 2;
+  // The keys travel with their angles, so each cosine is taken once, not at every comparison.
+  std::array<double, 5> key;
+  for (std::size_t i = 0; i < key.size(); ++i) key[i] = std::cos(U[i]);
   for (int pass = 1; pass <= 5; ++pass) {
     bool exchanged = false;
     for (int j = 0; j <= 4 - pass; ++j) {
-      if (std::cos(U[j]) > std::cos(U[j + 1])) {
+      if (key[j] > key[j + 1]) {
+        std::swap(key[j], key[j + 1]);
         std::swap(U[j], U[j + 1]);
         std::swap(order[j], order[j + 1]);
         exchanged = true;
