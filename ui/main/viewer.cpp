@@ -48,6 +48,18 @@ QString twoDigits(std::uint16_t value) {
   return QStringLiteral("%1").arg(value, 2, 10, QChar('0'));
 }
 
+// QLineEdit repaints on every setText, even of the text it holds, and an animation frame
+// changes one or two of the five fields: the others are left alone.
+void showInField(QLineEdit* field, const QString& text) {
+  if (field->text() != text) field->setText(text);
+}
+
+// The user's decimal separator, read from the system locale the first time it is needed.
+char decimalSeparator() {
+  static const char separator = QLocale::system().decimalPoint().at(0).toLatin1();
+  return separator;
+}
+
 CompassRose compassFor(ViewKind view, bool northern) {
   switch (view) {
     case ViewKind::AstroScope:
@@ -148,6 +160,8 @@ void TViewer::buildLayout() {
   imgPlanView = new ImageView(this, "imgPlanView");
   imgPlanView->setGeometry(339, 182, 278, 275);
   imgPlanView->setImage(QImage(278, 275, QImage::Format_RGB32));
+  // Each view's picture covers the whole view, so a frame need not paint what lies beneath.
+  for (ImageView* view : {imgSideView, imgPlanView}) view->setAttribute(Qt::WA_OpaquePaintEvent);
   imgCompass = new ImageView(this, "imgCompass");
   imgCompass->setGeometry(39, 293, 40, 40);
 
@@ -343,8 +357,8 @@ void TViewer::recompute() {
 
 void TViewer::CalculatePositionNow(JulianDay jd) {
   c(jd, state_);
-  const char separator = QLocale::system().decimalPoint().at(0).toLatin1();
-  const DataPanelText panel = FormatDataPanel(state_, SideViewScaleFor(Magnification), separator);
+  const DataPanelText panel =
+      FormatDataPanel(state_, SideViewScaleFor(Magnification), decimalSeparator());
   lblSystem1->setText(QString::fromStdString(panel.systemI));
   lblSystem2->setText(QString::fromStdString(panel.systemII));
   for (std::size_t i = 0; i < 4; ++i) {
@@ -418,15 +432,15 @@ void TViewer::imgHemisphereClick() {
 // --- Date and time entry --------------------------------------------------------------------
 
 void TViewer::ShowDateAndTime() {
-  txtDay->setText(twoDigits(Day));
+  showInField(txtDay, twoDigits(Day));
   if (cmbMonth->currentIndex() != Month - 1) {
     cmbMonth->setCurrentIndex(Month - 1);
     cmbMonthChange();
   }
-  txtYear->setText(QString::number(Year));
-  txtHour->setText(twoDigits(Hour));
-  txtMinute->setText(twoDigits(Minute));
-  txtSecond->setText(twoDigits(Second));
+  showInField(txtYear, QString::number(Year));
+  showInField(txtHour, twoDigits(Hour));
+  showInField(txtMinute, twoDigits(Minute));
+  showInField(txtSecond, twoDigits(Second));
 }
 
 void TViewer::ValidateDate() {
