@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# Text the keyboard filter never lets through, pasted through the X clipboard into every entry
+# field and both dialogs of the real program: each paste is reported and corrected, the field
+# ends with a valid value, the settings file only changes on a valid longitude, and the
+# program goes on. Usage: bad_input.sh BIN_DIR
+source "$(dirname "$0")/lib.sh"
+need_tools xclip
+setup "$1"
+start_program
+wait_for_main_window
+# January, so that the day's range is 1 to 31 whatever today is: Enter in the day field moves
+# the focus to the month box, and Home there chooses the first month.
+type_into 70 198 "15"
+xdotool key Home
+sleep 0.3
+
+# paste TEXT: puts TEXT on the clipboard and pastes it (Shift+Insert) over the focused field's
+# whole text.
+paste() {
+  printf '%s' "$1" | xclip -selection clipboard 2>/dev/null &
+  sleep 0.15
+  xdotool key ctrl+a shift+Insert
+}
+
+# messages_shown: the texts of the message boxes that follow, joined by "|", each closed.
+messages_shown() {
+  local box texts="" first=1
+  sleep 0.3
+  while box="$(message_box)" && [ -n "$box" ]; do
+    [ $first = 1 ] || texts+="|"
+    texts+="$(message_text $box)"
+    first=0
+    close_message "${box%% *}"
+    sleep 0.3
+  done
+  printf '%s' "$texts"
+}
+
+field_text() {
+  click_main "$1" "$2" 0.1
+  xdotool key ctrl+a
+  sleep 0.15
+  timeout 5 xclip -o -selection primary 2>/dev/null || true
+}
+
+invalid() { printf "'%s' is not a valid integer value" "$1"; }
+
+cases=0
+# check FIELD DX DY PASTED MESSAGES RESULT: paste into a main-window field, leave it with
+# Enter, and compare the messages and the field's text afterwards.
+check() {
+  click_main "$2" "$3" 0.1
+  paste "$4"
+  xdotool key Return
+  local shown result
+  shown="$(messages_shown)"
+  [ "$shown" = "$5" ] || fail "$1 <- '$4': messages '$shown', expected '$5'"
+  result="$(field_text "$2" "$3")"
+  [ "$result" = "$6" ] || fail "$1 <- '$4': field shows '$result', expected '$6'"
+  kill -0 "$program_pid" 2>/dev/null || fail "$1 <- '$4': the program ended"
+  cases=$((cases + 1))
+}
+
+# The fields cut a paste to their length (day, hour, minute, second 2; year 4). Text that is
+# not a number is reported and read as 0, which then takes the field's own range check.
+for spec in "day 70 198" "hour 70 226" "minute 98 226" "second 126 226"; do
+  read -r name dx dy <<<"$spec"
+  case "$name" in
+    day) zero="Date must lie between 1 and 31"; low=01; high=31
+      over="Date must lie between 1 and 31" ;;
+    hour) zero=""; low=00; high=23; over="Hour must lie between 0 and 23" ;;
+    minute) zero=""; low=00; high=59; over="Minute must lie between 0 and 59" ;;
+    second) zero=""; low=00; high=59; over="Second must lie between 0 and 59" ;;
+  esac
+  sep=""; [ -z "$zero" ] || sep="|"
+  check "$name" "$dx" "$dy" "x7" "$(invalid x7)$sep$zero" "$low"
+  check "$name" "$dx" "$dy" "-5" "$(invalid -5)$sep$zero" "$low"
+  check "$name" "$dx" "$dy" "٣٣" "$(invalid ٣٣)$sep$zero" "$low"        # Arabic-Indic digits
+  check "$name" "$dx" "$dy" "'%s%n" "$(invalid "'%")$sep$zero" "$low"  # format directives
+  check "$name" "$dx" "$dy" "99999" "$over" "$high"
+  check "$name" "$dx" "$dy" $'\t' "$zero" "$low"  # blanks alone count as an empty field
+done
+# The year takes 4 characters and any value they hold.
+check year 166 198 "x7" "$(invalid x7)" "0"
+check year 166 198 "-1999" "$(invalid -199)" "0"
+check year 166 198 "1e10" "$(invalid 1e10)" "0"
+check year 166 198 "99999" "" "9999"
+check year 166 198 "😀" "$(invalid 😀)" "0"
+
+# The interval dialog: garbage is reported, nothing starts, the dialog stays until Escape.
+minute_before="$(field_text 98 226)"
+click_animate
+wait_for_window 110 60
+paste "ab"
+xdotool key Return
+shown="$(messages_shown)"
+[ "$shown" = "$(invalid ab)" ] || fail "interval <- 'ab': messages '$shown'"
+[ -n "$(window_of 110 60)" ] || fail "the interval dialog closed on text it could not read"
+read -r x y <<<"$(window_of 110 60)"
+click_in "$x" "$y" 31 31 0.2  # back into txtInterval: without a window manager the closed box
+xdotool key Escape            # leaves the keyboard focus where it was before
+sleep 1.2
+[ -z "$(window_of 110 60)" ] || fail "the interval dialog stayed open on Escape"
+[ "$(field_text 98 226)" = "$minute_before" ] || fail "an animation started from unreadable text"
+cases=$((cases + 1))
+
+# The longitude dialog: garbage is reported, nothing is stored, the dialog stays until Escape.
+click_grs
+for text in "x" "--1" "1.5" "1 2"; do
+  click_in 959 272 76 24 0.6  # imgLong of the GRS window
+  wait_for_window 102 107
+  paste "$text"
+  xdotool key Return
+  shown="$(messages_shown)"
+  [ "$shown" = "$(invalid "$text")" ] || fail "longitude <- '$text': messages '$shown'"
+  [ -n "$(window_of 102 107)" ] || fail "the longitude dialog closed on '$text'"
+  read -r x y <<<"$(window_of 102 107)"
+  click_in "$x" "$y" 50 74 0.2  # back into txtRSLong
+  xdotool key Escape
+  sleep 0.4
+  [ "$(settings_bytes)" = "41 00 00 00 00 00 00 00" ] ||
+    fail "longitude <- '$text' wrote the settings: $(settings_bytes)"
+  cases=$((cases + 1))
+done
+
+# A sign is no digit, but "-1" is a whole number: it is stored as typed, and the list,
+# which reduces the longitude to one turn, goes on (-1 stands for 359).
+click_in 959 272 76 24 0.6
+wait_for_window 102 107
+paste "-1"
+xdotool key Return
+sleep 0.4
+[ -z "$(window_of 102 107)" ] || fail "the longitude dialog stayed open on -1"
+[ "$(settings_bytes)" = "ff ff ff ff 00 00 00 00" ] || fail "longitude -1 wrote $(settings_bytes)"
+cases=$((cases + 1))
+
+expect_no_message
+click_exit
+status="$(wait_for_exit 2)"
+[ "$status" = 0 ] || fail "exit status $status"
+check_stderr
+note "bad input: $cases pastes into 5 fields and 2 dialogs, each reported and corrected"

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Exit while an animation runs and while it is paused, RUNS times each (default 100): every
+# time the program must end with status 0 within 2 seconds of the exit click, with nothing
+# unexpected on its standard error, and a worker thread that is never left behind.
+# Usage: exit_loop.sh BIN_DIR [RUNS]; RUNS also comes from KELVRA_E2E_EXIT_RUNS (the sanitizer
+# pass, where each start takes longer, asks for fewer).
+source "$(dirname "$0")/lib.sh"
+setup "$1"
+runs="${2:-${KELVRA_E2E_EXIT_RUNS:-100}}"
+
+# start_animation: Animate, one minute a frame, Enter.
+start_animation() {
+  click_main 99 21 0.05  # lblAnimate
+  wait_for_window 110 60 10
+  xdotool key ctrl+a type 1
+  xdotool key Return
+}
+
+for mode in running paused; do
+  slowest=0
+  for run in $(seq "$runs"); do
+    start_program
+    wait_for_window 638 479 20
+    start_animation
+    sleep 0.2
+    if [ "$mode" = paused ]; then
+      click_stop 0.1
+    fi
+    began=$(date +%s%N)
+    click_exit
+    status="$(wait_for_exit 2)" || fail "run $run with the animation $mode: $status"
+    took=$((($(date +%s%N) - began) / 1000000))
+    [ "$took" -le "$slowest" ] || slowest=$took
+    [ "$status" = 0 ] || fail "run $run with the animation $mode: exit status $status"
+    check_stderr
+  done
+  note "exit with the animation $mode: $runs runs, all ended with status 0, slowest ${slowest} ms"
+done

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# The real program with one thing wrong around it. Usage: faults.sh BIN_DIR CASE, where CASE is
+#   missing-KelvraN.dat  that picture removed from the program's folder (N = 0..8)
+#   help                 the help document removed
+#   printer              no printer: the CUPS server the program is sent to does not exist
+#   readonly             the program's folder not writable by the user running it
+source "$(dirname "$0")/lib.sh"
+need_tools xclip
+setup "$1"
+case_name="$2"
+
+missing_message() {
+  printf 'File "%s" is either missing or damaged.\nContact: kelvra95@kelvra95.example.org' "$1"
+}
+
+# The program runs normally after start-up: main window shown, no message pending.
+expect_running() {
+  wait_for_main_window
+  expect_no_message
+}
+
+exit_normally() {
+  click_exit
+  local status
+  status="$(wait_for_exit 2)"
+  [ "$status" = 0 ] || fail "exit status $status"
+  check_stderr
+}
+
+case "$case_name" in
+  missing-Kelvra[1-6].dat)
+    # A skin of the main window: one message naming it, then the program ends.
+    picture="${case_name#missing-}"
+    rm "$work/bin/$picture"
+    start_program
+    expect_message "$(missing_message "$picture")" 20
+    status="$(wait_for_exit 2)"
+    [ "$status" != 0 ] || fail "the program reported success after failing to start"
+    [ -z "$(message_box)" ] || fail "a second message box appeared"
+    check_stderr
+    note "$picture missing: one message naming it, then the program ended with status $status"
+    ;;
+  missing-Kelvra7.dat)
+    # The tracks and GRS background: each window says so once and stays closed.
+    rm "$work/bin/Kelvra7.dat"
+    start_program
+    expect_message "$(missing_message Kelvra7.dat)" 20
+    expect_message "$(missing_message Kelvra7.dat)"
+    expect_running
+    click_tracks
+    click_grs
+    [ -z "$(window_of 200 479)" ] || fail "a side window opened without its picture"
+    expect_no_message
+    exit_normally
+    note "Kelvra7.dat missing: two messages at start, the tracks and GRS buttons do nothing"
+    ;;
+  missing-Kelvra8.dat)
+    # The About picture: one message; the About window still opens, bare, and closes.
+    rm "$work/bin/Kelvra8.dat"
+    start_program
+    expect_message "$(missing_message Kelvra8.dat)" 20
+    expect_running
+    click_main 547 20 0.6  # lblAbout
+    about="$(window_of 210 155)"
+    [ -n "$about" ] || fail "the About window did not open"
+    read -r x y <<<"$about"
+    click_in "$x" "$y" 192 19 0.5  # its exit button
+    [ -z "$(window_of 210 155)" ] || fail "the About window did not close"
+    expect_no_message
+    exit_normally
+    note "Kelvra8.dat missing: one message at start, the About window opens bare and closes"
+    ;;
+  missing-Kelvra0.dat)
+    # The longitude dialog's background: one message; the dialog still opens, bare, and works.
+    rm "$work/bin/Kelvra0.dat"
+    start_program
+    expect_message "$(missing_message Kelvra0.dat)" 20
+    expect_running
+    click_grs
+    click_in 959 272 76 24 0.6  # imgLong
+    wait_for_window 102 107
+    xdotool key ctrl+a type 300
+    xdotool key Return
+    sleep 0.4
+    [ -z "$(window_of 102 107)" ] || fail "the bare longitude dialog did not close on Enter"
+    [ "$(settings_bytes)" = "2c 01 00 00 00 00 00 00" ] || fail "longitude 300 wrote $(settings_bytes)"
+    expect_no_message
+    exit_normally
+    note "Kelvra0.dat missing: one message at start, the bare longitude dialog stores 300"
+    ;;
+  help)
+    rm -r "$work/bin/docs"
+    start_program
+    expect_running
+    click_help
+    expect_message "Cannot find Help File"
+    exit_normally
+    note "help document missing: \"Cannot find Help File\", the program goes on"
+    ;;
+  printer)
+    # No CUPS server at all: both print buttons report it, nothing hangs, the program goes on.
+    start_program CUPS_SERVER="$work/no-such-cups.sock"
+    expect_running
+    click_tracks
+    click_in 959 272 25 23 0.5  # lblPrint of the tracks window
+    expect_message "No printer is available" 30
+    click_grs
+    click_in 969 282 25 23 0.5  # lblPrint of the GRS window
+    expect_message "No printer is available" 30
+    exit_normally
+    note "no printer: \"No printer is available\" from both windows, the program goes on"
+    ;;
+  readonly)
+    # Run as an unprivileged user in a folder that user cannot write: the program starts with
+    # the defaults, takes settings for this run, and says nothing about the file.
+    command -v setpriv >/dev/null || skip "setpriv is not installed (util-linux)"
+    [ "$(id -u)" = 0 ] || skip "needs root to switch to an unprivileged user; running as $(id -un)"
+    user=nobody
+    group="$(id -gn nobody 2>/dev/null)" || skip "no user nobody on this machine"
+    chown "$user" "$work/xdg"
+    chmod -R a+rX,go-w "$work/bin"
+    start_program setpriv --reuid="$user" --regid="$group" --clear-groups
+    expect_running
+    [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
+    click_tracks
+    click_in 959 272 51 24 0.8  # imgTime: local time, which cannot be saved
+    expect_no_message
+    [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
+    [ -z "$(find "$work/bin" -newer "$work/bin/kelvra95" -name 'Kelvra95*')" ] ||
+      fail "files left in the program folder: $(ls "$work/bin")"
+    exit_normally
+    note "read-only folder: ran as $user with the defaults, nothing written, nothing said"
+    ;;
+  *)
+    fail "unknown case $case_name"
+    ;;
+esac

@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# A whole working session with the real program: a date typed through the fields, the tracks
+# and GRS windows with both time bases switched and the Red Spot's longitude set, both pages
+# printed through a private CUPS daemon, an animation, real time, a drag of the main window and
+# the exit. Checked: the exit (status 0 within 2 s), the standard error, the settings file byte
+# for byte, and the two printed pages.
+# Usage: session.sh BIN_DIR
+source "$(dirname "$0")/lib.sh"
+need_tools xclip
+setup "$1"
+
+printing=yes
+start_cups || printing="no: private_cups.sh found no cupsd or lpadmin"
+if [ "$printing" = yes ]; then need_tools pdftotext; fi
+start_program
+wait_for_main_window
+# First start: the default record, 65 in Universal Time on both windows.
+[ "$(settings_bytes)" = "41 00 00 00 00 00 00 00" ] || fail "first start wrote $(settings_bytes)"
+
+# field_text DX DY: the text of a main-window field, read through the X primary selection.
+field_text() {
+  click_main "$1" "$2" 0.1
+  xdotool key ctrl+a
+  sleep 0.15
+  timeout 5 xclip -o -selection primary 2>/dev/null || true
+}
+
+# 15 March 2027, 21:30:05, Enter taking the focus from field to field.
+type_into 70 198 "15"          # txtDay; Enter moves on to the month box
+xdotool key Home Down Down     # January, then two down: March
+sleep 0.3
+type_into 166 198 "2027"       # txtYear; Enter moves on to txtHour
+for value in 21 30 05; do      # txtHour, txtMinute, txtSecond, each left with Enter
+  xdotool key ctrl+a type "$value"
+  xdotool key Return
+  sleep 0.2
+done
+note "date and time typed (${SECONDS}s)"
+expect_no_message
+shown="$(field_text 70 198)/$(field_text 166 198) $(field_text 70 226):$(field_text 98 226):$(field_text 126 226)"
+[ "$shown" = "15/2027 21:30:05" ] || fail "the fields show $shown after typing 15/2027 21:30:05"
+
+note "fields read back (${SECONDS}s)"
+# The tracks window opens flush right of the main window (321 + 638 = 959), level with its top.
+click_tracks
+wait_for_window 200 479
+[ "$(window_of 200 479)" = "959 272" ] || fail "tracks window at $(window_of 200 479), expected 959 272"
+click_in 959 272 51 24 0.8     # imgTime: Universal Time -> local time, written at once
+[ "$(settings_bytes)" = "41 00 00 00 00 01 00 00" ] || fail "tracks time basis wrote $(settings_bytes)"
+jobs_before=0
+if [ "$printing" = yes ]; then
+  click_in 959 272 25 23 1     # lblPrint
+  expect_no_message
+fi
+
+note "tracks window done (${SECONDS}s)"
+# The GRS window opens 10 pixels farther out and lower, over the tracks window.
+click_grs
+[ "$(visible_windows | awk '$2 == 200 && $3 == 479' | wc -l)" = 2 ] || fail "GRS window not shown"
+click_in 969 282 51 24 0.8     # imgTime of the GRS window
+[ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "GRS time basis wrote $(settings_bytes)"
+click_in 969 282 76 24 0.6     # imgLong: the longitude dialog, value selected
+wait_for_window 102 107
+xdotool type 250
+xdotool key Escape             # Escape: nothing stored
+sleep 0.4
+[ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "Escape in the longitude dialog wrote $(settings_bytes)"
+click_in 969 282 76 24 0.6
+wait_for_window 102 107
+xdotool type 120
+xdotool key Return
+sleep 0.4
+[ -z "$(window_of 102 107)" ] || fail "the longitude dialog stayed open after Enter"
+[ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "longitude 120 wrote $(settings_bytes)"
+if [ "$printing" = yes ]; then
+  click_in 969 282 25 23 1     # lblPrint of the GRS window
+  expect_no_message
+fi
+
+note "GRS window done (${SECONDS}s)"
+# Animation at 60 minutes a frame for three seconds, then Stop.
+before="$(field_text 166 198) $(field_text 70 198) $(field_text 70 226)"
+click_animate
+wait_for_window 110 60
+xdotool key ctrl+a type 60
+xdotool key Return
+sleep 3
+click_stop
+expect_no_message
+after="$(field_text 166 198) $(field_text 70 198) $(field_text 70 226)"
+[ "$after" != "$before" ] || fail "the animation did not move the instant ($before)"
+
+note "animation done (${SECONDS}s)"
+# Real time on for a few ticks, then off: the fields hold the present year.
+click_realtime
+sleep 2.5
+click_realtime
+year_now="$(date +%Y)"
+[ "$(field_text 166 198)" = "$year_now" ] || fail "real time left year $(field_text 166 198), not $year_now"
+
+note "real time done (${SECONDS}s)"
+# Drag the main window by its handle 100 left and 50 up; both side windows follow it.
+xdotool mousemove $((main_left + 319)) $((main_top + 19)) mousedown 1
+for step in 1 2 3 4 5; do
+  xdotool mousemove $((main_left + 319 - step * 20)) $((main_top + 19 - step * 10))
+  sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.4
+[ "$(window_of 638 479)" = "221 222" ] || fail "main window at $(window_of 638 479) after the drag, expected 221 222"
+sides="$(visible_windows | awk '$2 == 200 && $3 == 479 { print $4, $5 }' | sort | tr '\n' ' ')"
+[ "$sides" = "859 222 869 232 " ] || fail "side windows at $sides after the drag, expected 859 222 and 869 232"
+main_left=221
+main_top=222
+expect_no_message
+
+# Exit: the program ends with status 0 within 2 seconds of the click.
+click_exit
+status="$(wait_for_exit 2)"
+[ "$status" = 0 ] || fail "exit status $status"
+check_stderr
+[ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "settings after the session: $(settings_bytes)"
+[ ! -e "$work/bin/Kelvra95.CFG.tmp" ] || fail "a temporary settings file was left behind"
+note "session: exit status 0, settings 78 00 00 00 01 01 00 00"
+
+if [ "$printing" != yes ]; then
+  echo "SKIPPED: printing ($printing)"
+  exit 0
+fi
+# Both pages, each naming March 2027 in local time; the GRS page for longitude 120.
+tries=0
+while [ "$(find "$cups_out" -name 'job-*.pdf' | wc -l)" -lt 2 ]; do
+  tries=$((tries + 1))
+  [ $tries -le 100 ] || fail "only $(find "$cups_out" -name 'job-*.pdf' | wc -l) of 2 printed pages arrived"
+  sleep 0.1
+done
+pages="$(for pdf in "$cups_out"/job-*.pdf; do pdftotext -layout "$pdf" - ; done)"
+grep -q "Jupiter's Satellites: March 2027" <<<"$pages" || fail "no tracks page for March 2027: $pages"
+grep -q "Jupiter's GRS Transits: March 2027" <<<"$pages" || fail "no GRS page for March 2027: $pages"
+grep -q -- "- Local Time - Northern Hemisphere" <<<"$pages" || fail "tracks page not in local time"
+grep -q "\[Local Time - Red Spot at Jovian System II Logitude 120" <<<"$pages" ||
+  fail "GRS page not in local time for longitude 120"
+note "session: both pages printed for March 2027"

@@ -1,0 +1,171 @@
+// The whole program in one process, driven hard: thousands of animation starts and stops with
+// the event loop turning, and a thousand openings and closings of each side window.
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "core/calendar.h"
+#include "tests/support/message_log.h"
+#include "tests/support/program_files.h"
+#include "ui/grs/grs_transits.h"
+#include "ui/main/about.h"
+#include "ui/main/clock.h"
+#include "ui/main/interval.h"
+#include "ui/main/viewer.h"
+#include "ui/main/widgets.h"
+#include "ui/tracks/sat_tracks.h"
+
+namespace kelvra {
+namespace {
+
+constexpr std::time_t kJ2000 = 946728000;  // 2000-01-01 12:00:00 UT
+
+// The offscreen platform says so on every raise() of a side window; thousands of times here.
+const QtMessageHandler kQtHandler = qInstallMessageHandler(
+    [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+      if (text != QLatin1String("This plugin does not support raise()")) {
+        kQtHandler(type, context, text);
+      }
+    });
+
+// The six windows as the program makes them, on a 1280 x 1024 screen.
+class WindowStress : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    SetClockForTesting([] { return kJ2000; });
+    testing::InstallProgramFiles();
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 1280);
+    viewer = std::make_unique<TViewer>();
+    ASSERT_TRUE(viewer->startedUp());
+    tracks = std::make_unique<TSatTracks>(*viewer);
+    interval = std::make_unique<TInterval>(viewer->AnimationInterval);
+    about = std::make_unique<TAboutWin>();
+    grs = std::make_unique<TGRSTransits>(*viewer);
+    viewer->setOtherWindows(tracks.get(), interval.get(), about.get(), grs.get());
+    viewer->show();
+    QApplication::processEvents();
+  }
+
+  void TearDown() override {
+    viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
+    grs.reset();
+    about.reset();
+    interval.reset();
+    tracks.reset();
+    viewer.reset();
+    SetClockForTesting({});
+  }
+
+  // The exit button of a side window, clicked as the user clicks it.
+  static void clickExit(QWidget& window, const char* name) {
+    auto* exit = window.findChild<ClickArea*>(QString::fromLatin1(name));
+    ASSERT_NE(exit, nullptr) << name;
+    QTest::mouseClick(exit, Qt::LeftButton, {}, exit->rect().center());
+  }
+
+  // Minutes from 2000-01-01 00:00 to the instant the fields show.
+  double shownMinutes() const {
+    return std::round((JulianDayFromDate(viewer->Day, viewer->Month, viewer->Year, viewer->Hour,
+                                         viewer->Minute, viewer->Second) -
+                       JulianDayFromDate(1, 1, 2000, 0, 0, 0)) *
+                      1440);
+  }
+
+  testing::MessageLog messages;
+  std::unique_ptr<TViewer> viewer;
+  std::unique_ptr<TSatTracks> tracks;
+  std::unique_ptr<TInterval> interval;
+  std::unique_ptr<TAboutWin> about;
+  std::unique_ptr<TGRSTransits> grs;
+};
+
+// Each cycle starts from the instant shown, lets the worker deliver at least one frame, and
+// stops. A frame shows its instant and then steps one minute on, so after k frames the fields
+// have moved k - 1 minutes: the instant shown at the end counts every frame that ran, and a
+// frame lost, doubled or run after Stop shows up as a difference.
+TEST_F(WindowStress, TenThousandAnimateStopCyclesLoseNoFrame) {
+  constexpr int kCycles = 10000;
+  viewer->AnimationInterval = 1;  // minute per frame
+  const double startMinutes = shownMinutes();
+  long frames = 0;
+  for (int cycle = 0; cycle < kCycles; ++cycle) {
+    const JulianDay start = JulianDayFromDate(viewer->Day, viewer->Month, viewer->Year,
+                                              viewer->Hour, viewer->Minute, viewer->Second);
+    viewer->StartAnimation();
+    ASSERT_TRUE(viewer->animationRunning());
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (viewer->AnimationJulianDay == start && std::chrono::steady_clock::now() < deadline) {
+      QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    ASSERT_NE(viewer->AnimationJulianDay, start) << "no frame within 5 s in cycle " << cycle;
+    viewer->lblStopClick();
+    ASSERT_FALSE(viewer->animationRunning());
+    frames += std::lround((viewer->AnimationJulianDay - start) * 1440);
+  }
+  const JulianDay stoppedAt = viewer->AnimationJulianDay;
+  QTest::qWait(100);  // a frame requested before the last Stop must not run now
+  EXPECT_EQ(viewer->AnimationJulianDay, stoppedAt);
+  EXPECT_EQ(shownMinutes() - startMinutes, static_cast<double>(frames - kCycles));
+  EXPECT_GE(frames, kCycles);
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_TRUE(messages.plain.isEmpty());
+  RecordProperty("frames", static_cast<int>(frames));
+}
+
+TEST_F(WindowStress, ThousandOpeningsOfEachSideWindowLeaveTheCountsAtZero) {
+  constexpr int kRounds = 1000;
+  const QPoint home = viewer->pos();
+  for (int round = 0; round < kRounds; ++round) {
+    viewer->lblTracksClick();
+    viewer->lblGRSClick();
+    QApplication::processEvents();
+    ASSERT_TRUE(tracks->isVisible());
+    ASSERT_TRUE(grs->isVisible());
+    ASSERT_EQ(viewer->LeftDockCount() + viewer->RightDockCount(), 2) << "round " << round;
+    // Alternate which closes first, so both ways of closing up the cascade are taken.
+    if (round % 2 == 0) {
+      clickExit(*tracks, "lblTracksExit");
+      clickExit(*grs, "btnExit");
+    } else {
+      clickExit(*grs, "btnExit");
+      clickExit(*tracks, "lblTracksExit");
+    }
+    QApplication::processEvents();
+    ASSERT_FALSE(tracks->isVisible());
+    ASSERT_FALSE(grs->isVisible());
+    ASSERT_EQ(viewer->LeftDockCount(), 0) << "round " << round;
+    ASSERT_EQ(viewer->RightDockCount(), 0) << "round " << round;
+  }
+  EXPECT_EQ(viewer->pos(), home);  // 1280 wide: room on the right, the main window never moves
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_TRUE(messages.plain.isEmpty());
+}
+
+// Opening one window a thousand times while the other stays open, and opening an open window.
+TEST_F(WindowStress, ReopeningAnOpenWindowCountsItOnce) {
+  viewer->lblGRSClick();
+  for (int round = 0; round < 1000; ++round) {
+    viewer->lblTracksClick();
+    viewer->lblTracksClick();
+    viewer->lblGRSClick();
+    ASSERT_EQ(viewer->LeftDockCount() + viewer->RightDockCount(), 2) << "round " << round;
+    clickExit(*tracks, "lblTracksExit");
+    ASSERT_EQ(viewer->LeftDockCount() + viewer->RightDockCount(), 1) << "round " << round;
+  }
+  clickExit(*grs, "btnExit");
+  EXPECT_EQ(viewer->LeftDockCount(), 0);
+  EXPECT_EQ(viewer->RightDockCount(), 0);
+}
+
+}  // namespace
+}  // namespace kelvra
