@@ -136,7 +136,8 @@ cases=$((cases + 1))
 
 expect_no_message
 click_exit
-status="$(wait_for_exit 2)"
+wait_for_exit 2
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 check_stderr
 note "bad input: $cases pastes into 5 fields and 2 dialogs, each reported and corrected"

@@ -22,7 +22,8 @@ expect_running() {
 exit_normally() {
   click_exit
   local status
-  status="$(wait_for_exit 2)"
+  wait_for_exit 2
+  status=$exit_status
   [ "$status" = 0 ] || fail "exit status $status"
   check_stderr
 }
@@ -34,7 +35,8 @@ case "$case_name" in
     rm "$work/bin/$picture"
     start_program
     expect_message "$(missing_message "$picture")" 20
-    status="$(wait_for_exit 2)"
+    wait_for_exit 2
+    status=$exit_status
     [ "$status" != 0 ] || fail "the program reported success after failing to start"
     [ -z "$(message_box)" ] || fail "a second message box appeared"
     check_stderr

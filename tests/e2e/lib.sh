@@ -208,10 +208,12 @@ type_into() {
   sleep 0.25
 }
 
-# wait_for_exit SECONDS: the program's exit status, or a failure when it is still running.
+# wait_for_exit SECONDS: sets exit_status to the program's exit status, or fails when it is
+# still running SECONDS after it was told to end. Not to be called in a subshell: only this
+# shell, the program's parent, can collect its status.
 wait_for_exit() {
   local limit=$(($1 * 20)) tries=0
-  while kill -0 "$program_pid" 2>/dev/null; do
+  while kill -0 "$program_pid" 2>/dev/null && ! process_ended "$program_pid"; do
     tries=$((tries + 1))
     if [ $tries -gt $limit ]; then
       kill -9 "$program_pid" 2>/dev/null || true
@@ -219,11 +221,13 @@ wait_for_exit() {
     fi
     sleep 0.05
   done
-  local status=0
-  wait "$program_pid" || status=$?
+  exit_status=0
+  wait "$program_pid" || exit_status=$?
   program_pid=""
-  echo "$status"
 }
+
+# process_ended PID: true when PID is a zombie, ended but not yet collected.
+process_ended() { [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
 
 # Lines the program's standard error may hold without a fault: Qt's notes about the X
 # server of the test (Xvfb has neither a window manager nor every extension).

@@ -116,7 +116,8 @@ expect_no_message
 
 # Exit: the program ends with status 0 within 2 seconds of the click.
 click_exit
-status="$(wait_for_exit 2)"
+wait_for_exit 2
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 check_stderr
 [ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "settings after the session: $(settings_bytes)"
