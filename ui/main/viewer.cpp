@@ -74,10 +74,17 @@ CompassRose compassFor(ViewKind view, bool northern) {
 
 void setTextColour(QLabel* label, Rgb colour) {
   const QColor wanted(colour.red, colour.green, colour.blue);
+  if (label->palette().color(QPalette::WindowText) == wanted) return;
   QPalette palette = label->palette();
-  if (palette.color(QPalette::WindowText) == wanted) return;
   palette.setColor(QPalette::WindowText, wanted);
   label->setPalette(palette);
+}
+
+// Shows a panel value (Latin-1 text). Most labels keep their text from one frame to the
+// next; comparing first spares them a QString made only to be thrown away.
+void showInLabel(QLabel* label, const std::string& text) {
+  const QLatin1StringView latin1(text.data(), static_cast<qsizetype>(text.size()));
+  if (label->text() != latin1) label->setText(latin1);
 }
 
 }  // namespace
@@ -359,16 +366,16 @@ void TViewer::CalculatePositionNow(JulianDay jd) {
   c(jd, state_);
   const DataPanelText panel =
       FormatDataPanel(state_, SideViewScaleFor(Magnification), decimalSeparator());
-  lblSystem1->setText(QString::fromStdString(panel.systemI));
-  lblSystem2->setText(QString::fromStdString(panel.systemII));
+  showInLabel(lblSystem1, panel.systemI);
+  showInLabel(lblSystem2, panel.systemII);
   for (std::size_t i = 0; i < 4; ++i) {
     const SatelliteRowText& text = panel.satellites[i];
     const PanelRow& row = panelRows_[i];
-    row.northSouth->setText(QString::fromStdString(text.northSouth));
-    row.northSouthFlag->setText(QString::fromStdString(text.northSouthFlag));
-    row.eastWest->setText(QString::fromStdString(text.eastWest));
-    row.eastWestFlag->setText(QString::fromStdString(text.eastWestFlag));
-    row.angle->setText(QString::fromStdString(text.angle));
+    showInLabel(row.northSouth, text.northSouth);
+    showInLabel(row.northSouthFlag, text.northSouthFlag);
+    showInLabel(row.eastWest, text.eastWest);
+    showInLabel(row.eastWestFlag, text.eastWestFlag);
+    showInLabel(row.angle, text.angle);
     for (QLabel* label : {row.northSouth, row.northSouthFlag, row.eastWest, row.eastWestFlag,
                           row.angle, row.degree}) {
       setTextColour(label, text.colour);
