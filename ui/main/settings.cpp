@@ -1,5 +1,9 @@
 #include "ui/main/settings.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 #include <vector>
@@ -9,6 +13,32 @@ namespace {
 
 std::filesystem::path settingsPath(const std::filesystem::path& directory) {
   return directory / kSettingsFileName;
+}
+
+// Writes `bytes` as the whole file at `path` and waits until they are on the disk, so that the
+// rename that follows can never put an empty or half-written file in the old one's place.
+// Returns: false when any step fails (the file may then exist, damaged).
+bool writeDurably(const std::filesystem::path& path,
+                  const std::array<std::uint8_t, kConfigRecordSize>& bytes) {
+  const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (file < 0) return false;
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) break;
+    written += static_cast<std::size_t>(count);
+  }
+  const bool synced = written == bytes.size() && ::fsync(file) == 0;
+  return ::close(file) == 0 && synced;
+}
+
+// Makes the rename itself durable; a failure here leaves a whole file either way.
+void syncDirectory(const std::filesystem::path& directory) {
+  const int folder = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return;
+  ::fsync(folder);
+  ::close(folder);
 }
 
 }  // namespace
@@ -60,18 +90,10 @@ bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& r
   const std::filesystem::path target = settingsPath(directory);
   std::filesystem::path temporary = target;
   temporary += ".tmp";
-  const auto bytes = EncodeConfigRecord(record);
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    file.flush();
-    if (!file) {
-      file.close();
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
+  if (!writeDurably(temporary, EncodeConfigRecord(record))) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    return false;
   }
   std::error_code error;
   std::filesystem::rename(temporary, target, error);
@@ -80,6 +102,7 @@ bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& r
     std::filesystem::remove(temporary, ignored);
     return false;
   }
+  syncDirectory(directory);
   return true;
 }
 
