@@ -22,16 +22,26 @@ paste() {
   xdotool key ctrl+a shift+Insert
 }
 
+# next_box: the message box on the screen, waiting up to 1.5 s for one to come.
+next_box() {
+  local tries=0 box
+  until box="$(message_box)" && [ -n "$box" ]; do
+    tries=$((tries + 1))
+    [ $tries -le 15 ] || return 0
+    sleep 0.1
+  done
+  sleep 0.3
+  echo "$box"
+}
+
 # messages_shown: the texts of the message boxes that follow, joined by "|", each closed.
 messages_shown() {
   local box texts="" first=1
-  sleep 0.3
-  while box="$(message_box)" && [ -n "$box" ]; do
+  while box="$(next_box)" && [ -n "$box" ]; do
     [ $first = 1 ] || texts+="|"
     texts+="$(message_text $box)"
     first=0
     close_message "${box%% *}"
-    sleep 0.3
   done
   printf '%s' "$texts"
 }
@@ -90,17 +100,16 @@ check year 166 198 "😀" "$(invalid 😀)" "0"
 # The interval dialog: garbage is reported, nothing starts, the dialog stays until Escape.
 minute_before="$(field_text 98 226)"
 click_animate
-wait_for_window 110 60
+focus_interval
 paste "ab"
 xdotool key Return
 shown="$(messages_shown)"
 [ "$shown" = "$(invalid ab)" ] || fail "interval <- 'ab': messages '$shown'"
 [ -n "$(window_of 110 60)" ] || fail "the interval dialog closed on text it could not read"
-read -r x y <<<"$(window_of 110 60)"
-click_in "$x" "$y" 31 31 0.2  # back into txtInterval: without a window manager the closed box
-xdotool key Escape            # leaves the keyboard focus where it was before
-sleep 1.2
-[ -z "$(window_of 110 60)" ] || fail "the interval dialog stayed open on Escape"
+focus_interval  # back into txtInterval: without a window manager the closed box
+xdotool key Escape  # leaves the keyboard focus where it was before
+wait_for_gone 110 60 || fail "the interval dialog stayed open on Escape"
+sleep 1
 [ "$(field_text 98 226)" = "$minute_before" ] || fail "an animation started from unreadable text"
 cases=$((cases + 1))
 
@@ -108,16 +117,15 @@ cases=$((cases + 1))
 click_grs
 for text in "x" "--1" "1.5" "1 2"; do
   click_in 959 272 76 24 0.6  # imgLong of the GRS window
-  wait_for_window 102 107
+  focus_longitude
   paste "$text"
   xdotool key Return
   shown="$(messages_shown)"
   [ "$shown" = "$(invalid "$text")" ] || fail "longitude <- '$text': messages '$shown'"
   [ -n "$(window_of 102 107)" ] || fail "the longitude dialog closed on '$text'"
-  read -r x y <<<"$(window_of 102 107)"
-  click_in "$x" "$y" 50 74 0.2  # back into txtRSLong
+  focus_longitude  # back into txtRSLong
   xdotool key Escape
-  sleep 0.4
+  wait_for_gone 102 107 || fail "the longitude dialog stayed open on Escape"
   [ "$(settings_bytes)" = "41 00 00 00 00 00 00 00" ] ||
     fail "longitude <- '$text' wrote the settings: $(settings_bytes)"
   cases=$((cases + 1))
@@ -126,11 +134,10 @@ done
 # A sign is no digit, but "-1" is a whole number: it is stored as typed, and the list,
 # which reduces the longitude to one turn, goes on (-1 stands for 359).
 click_in 959 272 76 24 0.6
-wait_for_window 102 107
+focus_longitude
 paste "-1"
 xdotool key Return
-sleep 0.4
-[ -z "$(window_of 102 107)" ] || fail "the longitude dialog stayed open on -1"
+wait_for_gone 102 107 || fail "the longitude dialog stayed open on -1"
 [ "$(settings_bytes)" = "ff ff ff ff 00 00 00 00" ] || fail "longitude -1 wrote $(settings_bytes)"
 cases=$((cases + 1))
 

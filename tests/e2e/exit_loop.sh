@@ -11,8 +11,8 @@ runs="${2:-${KELVRA_E2E_EXIT_RUNS:-100}}"
 # start_animation: Animate, one minute a frame, Enter.
 start_animation() {
   click_main 99 21 0.05  # lblAnimate
-  wait_for_window 110 60 10
-  xdotool key ctrl+a type 1
+  focus_interval
+  xdotool type 1
   xdotool key Return
 }
 

@@ -125,6 +125,29 @@ wait_for_window() {
   done
 }
 
+# wait_for_gone WIDTH HEIGHT [SECONDS]: true once no such window is on the screen.
+wait_for_gone() {
+  local limit=$((${3:-5} * 10)) tries=0
+  while [ -n "$(window_of "$1" "$2")" ]; do
+    tries=$((tries + 1))
+    [ $tries -le $limit ] || return 1
+    sleep 0.1
+  done
+}
+
+# focus_dialog WIDTH HEIGHT DX DY: waits for the dialog of that size, clicks into its field
+# at (DX, DY) and selects the field's text. A click, not the dialog's own focus request, so
+# that keys typed at once cannot reach another window.
+focus_dialog() {
+  wait_for_window "$1" "$2" 10
+  local x y
+  read -r x y <<<"$(window_of "$1" "$2")"
+  click_in "$x" "$y" "$3" "$4" 0.1
+  xdotool key ctrl+a
+}
+focus_interval() { focus_dialog 110 60 31 31; }
+focus_longitude() { focus_dialog 102 107 50 74; }
+
 wait_for_main_window() {
   wait_for_window 638 479 "${1:-20}"
   sleep 0.3  # the first activation computes and draws

@@ -59,18 +59,17 @@ click_grs
 [ "$(visible_windows | awk '$2 == 200 && $3 == 479' | wc -l)" = 2 ] || fail "GRS window not shown"
 click_in 969 282 51 24 0.8     # imgTime of the GRS window
 [ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "GRS time basis wrote $(settings_bytes)"
-click_in 969 282 76 24 0.6     # imgLong: the longitude dialog, value selected
-wait_for_window 102 107
+click_in 969 282 76 24 0.6     # imgLong: the longitude dialog
+focus_longitude
 xdotool type 250
 xdotool key Escape             # Escape: nothing stored
-sleep 0.4
+wait_for_gone 102 107 || fail "the longitude dialog stayed open after Escape"
 [ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "Escape in the longitude dialog wrote $(settings_bytes)"
 click_in 969 282 76 24 0.6
-wait_for_window 102 107
+focus_longitude
 xdotool type 120
 xdotool key Return
-sleep 0.4
-[ -z "$(window_of 102 107)" ] || fail "the longitude dialog stayed open after Enter"
+wait_for_gone 102 107 || fail "the longitude dialog stayed open after Enter"
 [ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "longitude 120 wrote $(settings_bytes)"
 if [ "$printing" = yes ]; then
   click_in 969 282 25 23 1     # lblPrint of the GRS window
@@ -81,8 +80,8 @@ note "GRS window done (${SECONDS}s)"
 # Animation at 60 minutes a frame for three seconds, then Stop.
 before="$(field_text 166 198) $(field_text 70 198) $(field_text 70 226)"
 click_animate
-wait_for_window 110 60
-xdotool key ctrl+a type 60
+focus_interval
+xdotool type 60
 xdotool key Return
 sleep 3
 click_stop
