@@ -18,7 +18,12 @@ sleep 0.3
 # whole text.
 paste() {
   printf '%s' "$1" | xclip -selection clipboard 2>/dev/null &
-  sleep 0.15
+  local tries=0  # until xclip holds the clipboard: else the paste takes the text before
+  until [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
+    tries=$((tries + 1))
+    [ $tries -le 50 ] || fail "xclip did not take the clipboard"
+    sleep 0.1
+  done
   xdotool key ctrl+a shift+Insert
 }
 
