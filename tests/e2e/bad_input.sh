@@ -120,7 +120,7 @@ cases=$((cases + 1))
 
 # The longitude dialog: garbage is reported, nothing is stored, the dialog stays until Escape.
 click_grs
-for text in "x" "--1" "1.5" "1 2"; do
+for text in "x" "-1" "1.5" "1 2" "٣"; do
   click_in 959 272 76 24 0.6  # imgLong of the GRS window
   focus_longitude
   paste "$text"
@@ -135,16 +135,6 @@ for text in "x" "--1" "1.5" "1 2"; do
     fail "longitude <- '$text' wrote the settings: $(settings_bytes)"
   cases=$((cases + 1))
 done
-
-# A sign is no digit, but "-1" is a whole number: it is stored as typed, and the list,
-# which reduces the longitude to one turn, goes on (-1 stands for 359).
-click_in 959 272 76 24 0.6
-focus_longitude
-paste "-1"
-xdotool key Return
-wait_for_gone 102 107 || fail "the longitude dialog stayed open on -1"
-[ "$(settings_bytes)" = "ff ff ff ff 00 00 00 00" ] || fail "longitude -1 wrote $(settings_bytes)"
-cases=$((cases + 1))
 
 expect_no_message
 click_exit

@@ -21,6 +21,10 @@ skip() {
 
 fail() {
   echo "FAILED: $*" >&2
+  if [ -n "${KELVRA_E2E_KEEP:-}" ] && [ -n "$work" ]; then
+    import -window root "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
+    visible_windows >&2 || true
+  fi
   if [ -n "$work" ] && [ -s "$work/stderr" ]; then
     echo "--- the program's standard error:" >&2
     cat "$work/stderr" >&2
