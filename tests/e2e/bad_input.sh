@@ -14,7 +14,7 @@ type_into 70 198 "15"
 xdotool key Home
 sleep 0.3
 
-# paste TEXT: puts TEXT on the clipboard and pastes it (Shift+Insert) over the focused field's
+# paste TEXT: puts TEXT on the clipboard and pastes it (Ctrl+V) over the focused field's
 # whole text.
 paste() {
   printf '%s' "$1" | xclip -selection clipboard 2>/dev/null &
@@ -24,7 +24,7 @@ paste() {
     [ $tries -le 50 ] || fail "xclip did not take the clipboard"
     sleep 0.1
   done
-  xdotool key ctrl+a shift+Insert
+  xdotool key ctrl+a ctrl+v
 }
 
 # next_box: the message box on the screen, waiting up to 1.5 s for one to come.
