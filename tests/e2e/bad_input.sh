@@ -78,8 +78,8 @@ check() {
 
 # The fields cut a paste to their length (day, hour, minute, second 2; year 4). Text that is
 # not a number is reported and read as 0, which then takes the field's own range check.
-for spec in "day 70 198" "hour 70 226" "minute 98 226" "second 126 226"; do
-  read -r name dx dy <<<"$spec"
+for entry in "day 70 198" "hour 70 226" "minute 98 226" "second 126 226"; do
+  read -r name dx dy <<<"$entry"
   case "$name" in
     day) zero="Date must lie between 1 and 31"; low=01; high=31
       over="Date must lie between 1 and 31" ;;
