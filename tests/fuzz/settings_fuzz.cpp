@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 #include <span>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include <unistd.h>
@@ -19,15 +21,20 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-// A folder of this process's own, made once and reused for every input.
+// A folder of this process's own, made once, reused for every input and removed at exit.
+// The path is never destroyed, so that the removal at exit can still read it.
 const fs::path& Folder() {
-  static const fs::path folder = [] {
-    fs::path path =
-        fs::temp_directory_path() / ("kelvra-settings-fuzz-" + std::to_string(getpid()));
-    fs::create_directories(path);
+  static const fs::path* const folder = [] {
+    auto* path = new fs::path(fs::temp_directory_path() /
+                              ("kelvra-settings-fuzz-" + std::to_string(getpid())));
+    fs::create_directories(*path);
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(Folder(), ignored);
+    });
     return path;
   }();
-  return folder;
+  return *folder;
 }
 
 Bytes ReadAll(const fs::path& path) {
