@@ -310,7 +310,6 @@ QImage SideWindowSkin() {
   DrawPrinter(painter, print);
   painter.setRenderHint(QPainter::Antialiasing);
   DrawWell(painter, QRect(41, 14, 20, 20), style::kWell);  // under the time-basis button
-  DrawWell(painter, QRect(66, 14, 20, 20), style::kWell);  // under the globe button
   // One exit face that covers both windows' exit areas, (174, 12) 13 x 13 and (172, 11) 15 x 16.
   DrawExitButton(painter, QRect(172, 11, 15, 16));
   painter.setRenderHint(QPainter::Antialiasing, false);
