@@ -253,6 +253,15 @@ wait_for_exit() {
   program_pid=""
 }
 
+# exit_cleanly: clicks Exit and fails unless the program ends with status 0 within 2 seconds
+# and left nothing unexpected on standard error.
+exit_cleanly() {
+  click_exit
+  wait_for_exit 2
+  [ "$exit_status" = 0 ] || fail "exit status $exit_status"
+  check_stderr
+}
+
 # process_ended PID: true when PID is a zombie, ended but not yet collected.
 process_ended() { [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
 

@@ -114,11 +114,7 @@ main_top=222
 expect_no_message
 
 # Exit: the program ends with status 0 within 2 seconds of the click.
-click_exit
-wait_for_exit 2
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
-check_stderr
+exit_cleanly
 [ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "settings after the session: $(settings_bytes)"
 [ ! -e "$work/bin/Kelvra95.CFG.tmp" ] || fail "a temporary settings file was left behind"
 note "session: exit status 0, settings 78 00 00 00 01 01 00 00"

@@ -26,8 +26,6 @@
 namespace kelvra {
 namespace {
 
-constexpr std::time_t kJ2000 = 946728000;  // 2000-01-01 12:00:00 UT
-
 // The offscreen platform says so on every raise() of a side window; thousands of times here.
 const QtMessageHandler kQtHandler = qInstallMessageHandler(
     [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -40,10 +38,7 @@ const QtMessageHandler kQtHandler = qInstallMessageHandler(
 class WindowStress : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("TZ", "UTC", 1);
-    tzset();
-    SetClockForTesting([] { return kJ2000; });
-    testing::InstallProgramFiles();
+    testing::PrepareMainWindowStart();
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 1280);
     viewer = std::make_unique<TViewer>();
     ASSERT_TRUE(viewer->startedUp());

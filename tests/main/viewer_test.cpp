@@ -25,16 +25,12 @@
 namespace kelvra {
 namespace {
 
-// 2000-01-01 12:00:00 UT.
-constexpr std::time_t kJ2000 = 946728000;
+using testing::kJ2000;
 
 class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("TZ", "UTC", 1);
-    tzset();
-    SetClockForTesting([] { return kJ2000; });
-    testing::InstallProgramFiles();
+    testing::PrepareMainWindowStart();
     viewer = std::make_unique<TViewer>();
     ASSERT_TRUE(viewer->startedUp());
     // Focus moves, and so the fields' leave checks, need the window shown and active.

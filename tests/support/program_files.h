@@ -2,9 +2,12 @@
 // settings beside the running program, so the tests put copies of the built pictures there.
 #pragma once
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
+#include "ui/main/clock.h"
 #include "ui/main/jpeg_loader.h"
 #include "ui/main/settings.h"
 
@@ -22,6 +25,18 @@ inline void InstallProgramFiles(const std::string& omit = {}) {
     if (name != omit) fs::copy_file(from / name, to / name, fs::copy_options::overwrite_existing);
   }
   fs::remove(to / kSettingsFileName);
+}
+
+// 2000-01-01 12:00:00 UT.
+inline constexpr std::time_t kJ2000 = 946728000;
+
+// What a main-window test starts from: Universal Time as the zone, the clock fixed at J2000,
+// the pictures beside the program and no settings file.
+inline void PrepareMainWindowStart() {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  SetClockForTesting([] { return kJ2000; });
+  InstallProgramFiles();
 }
 
 }  // namespace kelvra::testing

@@ -489,30 +489,27 @@ void TViewer::txtYearExit() {
   redrawSideWindows();
 }
 
+// A time field's value, reported and cut to `highest` when it lies above it.
+std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
+                                      const QString& name) {
+  const std::uint16_t value = fieldValue(field);
+  if (value <= highest) return value;
+  ShowError(QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
+  return highest;
+}
+
 void TViewer::txtHourExit() {
-  Hour = fieldValue(txtHour);
-  if (Hour > 23) {
-    ShowError(QStringLiteral("Hour must lie between 0 and 23"));
-    Hour = 23;
-  }
+  Hour = timeFieldValue(txtHour, 23, QStringLiteral("Hour"));
   recompute();
 }
 
 void TViewer::txtMinuteExit() {
-  Minute = fieldValue(txtMinute);
-  if (Minute > 59) {
-    ShowError(QStringLiteral("Minute must lie between 0 and 59"));
-    Minute = 59;
-  }
+  Minute = timeFieldValue(txtMinute, 59, QStringLiteral("Minute"));
   recompute();
 }
 
 void TViewer::txtSecondExit() {
-  Second = fieldValue(txtSecond);
-  if (Second > 59) {
-    ShowError(QStringLiteral("Second must lie between 0 and 59"));
-    Second = 59;
-  }
+  Second = timeFieldValue(txtSecond, 59, QStringLiteral("Second"));
   recompute();
 }
 

@@ -175,6 +175,7 @@ class TViewer : public QWidget, public SideWindowHost {
   bool keyPressInField(QLineEdit* field, QKeyEvent* event);
   void leaveField(QLineEdit* field);
   std::uint16_t fieldValue(QLineEdit* field);
+  std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest, const QString& name);
   void showSideWindow(QWidget& window, bool usable);
   Desk desk() const;
   void applyDesk(const Desk& next);
