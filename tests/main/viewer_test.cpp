@@ -271,6 +271,37 @@ TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {
   EXPECT_EQ(viewer->txtSecond->text(), "00");
 }
 
+TEST_F(ViewerTest, LongAnimationsKeepTheStartsSecond) {
+  // Adding an hour frame after frame loses part of a bit each time: from 10:20:30 the
+  // frames fell to :29 after about forty of them.
+  typeAndEnter(viewer->txtHour, "10");
+  typeAndEnter(viewer->txtMinute, "20");
+  typeAndEnter(viewer->txtSecond, "30");
+  viewer->AnimationInterval = 60;
+  viewer->StartAnimation();
+  viewer->lblStopClick();  // the frames are driven here, one by one
+  for (int frame = 0; frame < 300; ++frame) {
+    viewer->AnimationStep();
+    ASSERT_EQ(viewer->txtSecond->text().toStdString(), "30") << "frame " << frame;
+    ASSERT_EQ(viewer->txtMinute->text().toStdString(), "20") << "frame " << frame;
+  }
+  EXPECT_EQ(viewer->txtDay->text(), "13");  // 2000-01-01 + 299 hours = 2000-01-13 21:20:30
+  EXPECT_EQ(viewer->txtHour->text(), "21");
+}
+
+TEST_F(ViewerTest, AnIntervalOfZeroWhileFramesRunHoldsTheLastInstant) {
+  // The interval dialog closed with 0 starts nothing, but frames already running go on
+  // with the new interval from where they are.
+  viewer->AnimationInterval = 30;
+  viewer->AnimationJulianDay = JulianDayFromDate(1, 1, 2000, 12, 0, 0);
+  for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
+  viewer->AnimationInterval = 0;
+  for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
+  EXPECT_EQ(viewer->txtHour->text(), "13");
+  EXPECT_EQ(viewer->txtMinute->text(), "30");
+  EXPECT_NEAR(viewer->AnimationJulianDay, JulianDayFromDate(1, 1, 2000, 13, 30, 0), 1e-8);
+}
+
 TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
   viewer->AnimationInterval = 17;
   viewer->AnimationJulianDay = JulianDayFromDate(31, 1, 2000, 23, 0, 0);

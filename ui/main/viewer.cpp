@@ -19,6 +19,7 @@
 #include "core/data_panel.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/about.h"
+#include "ui/main/animation.h"
 #include "ui/main/clock.h"
 #include "ui/main/entry_field.h"
 #include "ui/main/interval.h"
@@ -640,7 +641,17 @@ void TViewer::AnimationStep() {
   Minute = shown.minute;
   Second = shown.second;
   ShowDateAndTime();
-  AnimationJulianDay = AnimationJulianDay + AnimationInterval * (1.0 / 1440);
+  // A count starts wherever the instant or the interval was set from outside it: Animate,
+  // or the interval dialog closed with 0 while frames run, which holds them where they are.
+  if (AnimationJulianDay !=
+          AnimationFrameJulianDay(animationStart_, animationFrame_, animationStep_) ||
+      AnimationInterval != animationStep_) {
+    animationStart_ = AnimationJulianDay;
+    animationFrame_ = 0;
+    animationStep_ = AnimationInterval;
+  }
+  ++animationFrame_;
+  AnimationJulianDay = AnimationFrameJulianDay(animationStart_, animationFrame_, animationStep_);
 }
 
 // --- Windows --------------------------------------------------------------------------------

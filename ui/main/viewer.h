@@ -204,6 +204,10 @@ class TViewer : public QWidget, public SideWindowHost {
   QImage imgNorthHemisphere, imgSouthHemisphere, imgNowUp, imgNowDown;
 
   KRthread* AnimationThread = nullptr;
+  // The frames are counted from a start, so that each frame's instant is one sum.
+  JulianDay animationStart_ = 0;     // days, the instant of frame 0
+  std::int64_t animationFrame_ = 0;  // the number of the frame in AnimationJulianDay
+  std::uint16_t animationStep_ = 0;  // minutes per frame of this count
   TSatTracks* tracks_ = nullptr;
   TInterval* interval_ = nullptr;
   TAboutWin* about_ = nullptr;
