@@ -257,6 +257,31 @@ TEST(NowButtonFace, IsLitFromTheTopLeftWhenRaisedAndShadedThereWhenPressed) {
   EXPECT_GT(ink, 20);
 }
 
+TEST(NowButtonDisabledFace, IsTheRaisedFaceWithTheWordInEtchedGrey) {
+  const QImage up = NowButtonFace(false);
+  const QImage disabled = NowButtonDisabledFace();
+  ASSERT_EQ(disabled.size(), QSize(43, 23));
+  // The same raised button: outline and bevel, row by row and column by column.
+  for (int x = 0; x < 43; ++x) {
+    for (const int y : {0, 1, 21, 22}) EXPECT_EQ(disabled.pixel(x, y), up.pixel(x, y));
+  }
+  for (int y = 0; y < 23; ++y) {
+    for (const int x : {0, 1, 41, 42}) EXPECT_EQ(disabled.pixel(x, y), up.pixel(x, y));
+  }
+  int black = 0, grey = 0, lit = 0;  // the word's pixels by their shade
+  for (int y = 3; y < 20; ++y) {
+    for (int x = 3; x < 40; ++x) {
+      const int shade = qGray(disabled.pixel(x, y));
+      black += shade < 60 ? 1 : 0;
+      grey += shade >= 80 && shade <= 120 ? 1 : 0;
+      lit += shade > 200 ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(black, 0);  // no black word: that is the usable face
+  EXPECT_GT(grey, 20);  // the word in the grey of the face's shaded edge (about 101)
+  EXPECT_GT(lit, 10);   // and its lit etch one pixel below and to the right
+}
+
 TEST(IntervalBackground, HasTheDialogsSize) {
   EXPECT_EQ(IntervalBackground().size(), QSize(110, 60));
 }

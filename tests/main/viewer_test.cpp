@@ -259,6 +259,22 @@ TEST_F(ViewerTest, RealTimeGreysTheEntryAndTicksTheClock) {
   EXPECT_TRUE(viewer->imgNowButton->isEnabled());
 }
 
+TEST_F(ViewerTest, NowButtonLooksDisabledInRealTimeOnly) {
+  const QImage raised = NowButtonFace(false);
+  EXPECT_EQ(viewer->imgNowButton->image(), raised);
+  viewer->lblRealtimeClick();
+  EXPECT_EQ(viewer->imgNowButton->image(), NowButtonDisabledFace());
+  viewer->Timer1Timer();
+  EXPECT_EQ(viewer->imgNowButton->image(), NowButtonDisabledFace());
+  viewer->lblRealtimeClick();
+  EXPECT_EQ(viewer->imgNowButton->image(), raised);
+  // Pressed and released with the mouse, as before.
+  QTest::mousePress(viewer->imgNowButton, Qt::LeftButton, {}, {20, 10});
+  EXPECT_EQ(viewer->imgNowButton->image(), NowButtonFace(true));
+  QTest::mouseRelease(viewer->imgNowButton, Qt::LeftButton, {}, {20, 10});
+  EXPECT_EQ(viewer->imgNowButton->image(), raised);
+}
+
 TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {
   viewer->AnimationInterval = 60;
   viewer->AnimationJulianDay = JulianDayFromDate(1, 1, 2000, 12, 0, 0);

@@ -232,9 +232,13 @@ void DrawGreyBall(QPainter& painter, QPointF centre, double radius) {
   painter.drawEllipse(centre, radius, radius);
 }
 
+enum class GreyFace { Raised, Pressed, Disabled };
+
 // Draws a grey face with its bevel over the whole picture, and `text` centred on it in black;
-// pressed faces are darker, their bevel reversed and the text shifted by one pixel.
-void DrawGreyFace(QImage& image, bool pressed, const QString& text, const QFont& font) {
+// pressed faces are darker, their bevel reversed and the text shifted by one pixel. A disabled
+// face is raised, its text grey and etched into the face, as a disabled push button draws it.
+void DrawGreyFace(QImage& image, GreyFace face, const QString& text, const QFont& font) {
+  const bool pressed = face == GreyFace::Pressed;
   QPainter painter(&image);
   const QRect whole = image.rect();
   painter.fillRect(whole, pressed ? style::kGreyFace.darker(112) : style::kGreyFace);
@@ -247,8 +251,20 @@ void DrawGreyFace(QImage& image, bool pressed, const QString& text, const QFont&
   } else {
     style::DrawBevel(painter, inner, style::kGreyLight, style::kGreyShadow, 1);
   }
+  if (face == GreyFace::Disabled) {
+    style::DrawText(painter, whole.translated(1, 1), Qt::AlignCenter, text, font,
+                    style::kGreyLight);
+    style::DrawText(painter, whole, Qt::AlignCenter, text, font, style::kGreyShadow);
+    return;
+  }
   const QRect textBox = pressed ? whole.translated(1, 1) : whole;
   style::DrawText(painter, textBox, Qt::AlignCenter, text, font, QColor(12, 12, 12));
+}
+
+QImage NowFace(GreyFace face) {
+  QImage image = Filled(43, 23, style::kGreyFace);
+  DrawGreyFace(image, face, "Now", style::PixelFont("Arial", 12, true));
+  return image;
 }
 
 // Returns: the largest bold Arial, at most `maxPixels` high, in which `text` is at most
@@ -334,10 +350,10 @@ QImage HemispherePicture(bool northern) {
 }
 
 QImage NowButtonFace(bool pressed) {
-  QImage image = Filled(43, 23, style::kGreyFace);
-  DrawGreyFace(image, pressed, "Now", style::PixelFont("Arial", 12, true));
-  return image;
+  return NowFace(pressed ? GreyFace::Pressed : GreyFace::Raised);
 }
+
+QImage NowButtonDisabledFace() { return NowFace(GreyFace::Disabled); }
 
 QImage IntervalBackground() {
   QImage image = Filled(110, 60, style::kPanelBottom);
@@ -366,7 +382,7 @@ QImage IntervalBackground() {
 QImage TimeBasisButton(bool localTime) {
   QImage image = Filled(20, 20, style::kGreyFace);
   const QString text = localTime ? "LOC" : "UT";
-  DrawGreyFace(image, false, text, FittingFont(text, 16, 10));
+  DrawGreyFace(image, GreyFace::Raised, text, FittingFont(text, 16, 10));
   return image;
 }
 

@@ -30,6 +30,9 @@ QImage HemispherePicture(bool northern);
 // Returns: 43 x 23, grey face with "Now".
 QImage NowButtonFace(bool pressed);
 
+// Returns: 43 x 23, the raised face with "Now" greyed, for while the button cannot be used.
+QImage NowButtonDisabledFace();
+
 // Returns: 110 x 60, framed group "Interval", "minutes".
 QImage IntervalBackground();
 

@@ -161,6 +161,7 @@ void TViewer::buildLayout() {
   imgSouthHemisphere = HemispherePicture(false);
   imgNowUp = NowButtonFace(false);
   imgNowDown = NowButtonFace(true);
+  imgNowDisabled = NowButtonDisabledFace();
 
   imgSideView = new ImageView(this, "imgSideView");
   imgSideView->setGeometry(20, 56, 597, 99);
@@ -591,6 +592,8 @@ void TViewer::setEntryEnabled(bool enabled) {
                                                          txtMinute, txtSecond, imgNowButton}) {
     widget->setEnabled(enabled);
   }
+  // The button is a picture: its face shows whether it can be used.
+  imgNowButton->setImage(enabled ? imgNowUp : imgNowDisabled);
 }
 
 void TViewer::lblRealtimeClick() {

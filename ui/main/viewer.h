@@ -201,7 +201,7 @@ class TViewer : public QWidget, public SideWindowHost {
   std::array<std::array<QImage, 5>, 3> jupiterPictures_;  // [view][magnification step]
   QImage imgJupiterPole;
   std::array<QImage, 4> compassPictures_;  // CompassRose order
-  QImage imgNorthHemisphere, imgSouthHemisphere, imgNowUp, imgNowDown;
+  QImage imgNorthHemisphere, imgSouthHemisphere, imgNowUp, imgNowDown, imgNowDisabled;
 
   KRthread* AnimationThread = nullptr;
   // The frames are counted from a start, so that each frame's instant is one sum.
