@@ -353,7 +353,9 @@ QImage NowButtonFace(bool pressed) {
   return NowFace(pressed ? GreyFace::Pressed : GreyFace::Raised);
 }
 
-QImage NowButtonDisabledFace() { return NowFace(GreyFace::Disabled); }
+QImage NowButtonDisabledFace() {
+  return NowFace(GreyFace::Disabled);
+}
 
 QImage IntervalBackground() {
   QImage image = Filled(110, 60, style::kPanelBottom);
