@@ -13,6 +13,24 @@ MessageRecorder& recorder() {
   return instance;
 }
 
+// The text as the box lays it out. Qt breaks the line at a carriage return as well as at a
+// line feed, so a line feed followed by a carriage return would leave a blank line; the pair
+// is one line break. A carriage return followed by a line feed is already one and stays.
+QString boxText(const QString& text) {
+  QString shown;
+  shown.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    shown.append(text[i]);
+    const bool pair = i + 1 < text.size();
+    if (pair && text[i] == u'\r' && text[i + 1] == u'\n') {
+      shown.append(text[++i]);
+    } else if (pair && text[i] == u'\n' && text[i + 1] == u'\r') {
+      ++i;
+    }
+  }
+  return shown;
+}
+
 void show(MessageKind kind, const QString& text) {
   if (recorder()) {
     recorder()(kind, text);
@@ -20,7 +38,8 @@ void show(MessageKind kind, const QString& text) {
   }
   // The program's windows have no title bars; the boxes carry the program's name.
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QStringLiteral("Kelvra95"), text, QMessageBox::Ok, QApplication::activeWindow());
+                  QStringLiteral("Kelvra95"), boxText(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.exec();
 }
 
