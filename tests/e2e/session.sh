@@ -6,7 +6,7 @@
 # for byte, and the two printed pages.
 # Usage: session.sh BIN_DIR
 source "$(dirname "$0")/lib.sh"
-need_tools xclip
+need_tools xclip import convert
 setup "$1"
 
 printing=yes
@@ -90,10 +90,20 @@ after="$(field_text 166 198) $(field_text 70 198) $(field_text 70 226)"
 [ "$after" != "$before" ] || fail "the animation did not move the instant ($before)"
 
 note "animation done (${SECONDS}s)"
-# Real time on for a few ticks, then off: the fields hold the present year.
+# now_ink: how many pixels of the Now button's word are near black on the screen.
+now_ink() {
+  import -window root -crop 35x15+$((main_left + 146))+$((main_top + 219)) png:- |
+    convert png:- +repage -colorspace Gray -threshold 25% -negate -format '%[fx:round(mean*w*h)]' info:
+}
+# Real time on for a few ticks, then off: the fields hold the present year. Meanwhile the Now
+# button, which cannot be used, shows its word in grey; off again, in black.
+[ "$(now_ink)" -gt 20 ] || fail "the Now button's word is not black before real time"
 click_realtime
 sleep 2.5
+[ "$(now_ink)" = 0 ] || fail "the Now button still shows its black word in real time"
 click_realtime
+sleep 0.2
+[ "$(now_ink)" -gt 20 ] || fail "the Now button's word is not black again after real time"
 year_now="$(date +%Y)"
 [ "$(field_text 166 198)" = "$year_now" ] || fail "real time left year $(field_text 166 198), not $year_now"
 
