@@ -68,13 +68,5 @@ TEST(AnimationFrameJulianDay, StartsOverTheYearsAndZonesKeepTheirSecond) {
   }
 }
 
-TEST(AnimationFrameJulianDay, FrameZeroIsTheStartAndAStepOfZeroStaysThere) {
-  const JulianDay start = 2451545.0;  // 2000-01-01 12:00 UT
-  EXPECT_EQ(AnimationFrameJulianDay(start, 0, 60), start);
-  EXPECT_EQ(AnimationFrameJulianDay(start, 500, 0), start);
-  EXPECT_EQ(AnimationFrameJulianDay(start, 24, 60), 2451546.0);  // exact: whole days
-  EXPECT_EQ(AnimationFrameJulianDay(start, 3, 480), 2451546.0);
-}
-
 }  // namespace
 }  // namespace kelvra

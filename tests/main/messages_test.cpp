@@ -1,4 +1,4 @@
-// The message boxes as the user sees them, and the text the program hands them.
+// The message boxes as the user sees them.
 #include "ui/main/messages.h"
 
 #include <QAbstractButton>
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/message_log.h"
 #include "ui/main/jpeg_loader.h"
 
 namespace kelvra {
@@ -67,12 +66,6 @@ TEST(MessageBox, OtherMessagesAreShownAsTheyAreGiven) {
                               QStringLiteral("Date must lie between 1 and 30")}) {
     EXPECT_EQ(ShowAndRead(ShowMessage, text).text, text);
   }
-}
-
-TEST(MessageBox, TheProgramsTextReachesTheRecorderUnchanged) {
-  testing::MessageLog messages;
-  ShowError(kGapMessage);
-  EXPECT_EQ(messages.errors, QStringList{kGapMessage});
 }
 
 }  // namespace
