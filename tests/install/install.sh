@@ -33,10 +33,11 @@ png_size() {
   od -An -tu1 -j16 -N8 "$1" | awk '{ print $1 * 16777216 + $2 * 65536 + $3 * 256 + $4, $5 * 16777216 + $6 * 65536 + $7 * 256 + $8 }'
 }
 
-# check_tree PREFIX: the installed files are the expected ones, and what the program finds
-# beside itself is what the build made.
+# check_tree PREFIX INSTALLED_AS: the installed files are the expected ones, and what the
+# program finds beside itself is what the build made. INSTALLED_AS is the prefix the files
+# believe they are in (/usr for the package's, unpacked elsewhere).
 check_tree() {
-  local prefix="$1" found size
+  local prefix="$1" installed_as="$2" found size
   found="$(cd "$prefix" && find . \( -type f -o -type l \) -printf '%P\n' | LC_ALL=C sort)"
   if [ "$found" != "$(expected_files)" ]; then
     diff <(expected_files) <(echo "$found") | sed 's/^/  /' >&2 || true
@@ -60,7 +61,12 @@ check_tree() {
   done
   local entry="$prefix/share/applications/$id.desktop"
   grep -qx "Icon=$id" "$entry" || fail "the desktop entry names another icon"
-  grep -qx "Exec=kelvra95" "$entry" || fail "the desktop entry starts another program"
+  grep -qx "Exec=$installed_as/bin/kelvra95" "$entry" ||
+    fail "the desktop entry starts $(grep '^Exec=' "$entry"), not $installed_as/bin/kelvra95"
+  if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$entry" >"$work/entry.log" 2>&1 && ! grep -qiE 'error|warning' "$work/entry.log" ||
+      { cat "$work/entry.log" >&2; fail "desktop-file-validate rejects the installed entry"; }
+  fi
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
     "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metadata launches another desktop entry"
   if command -v appstreamcli >/dev/null; then
@@ -73,7 +79,7 @@ check_tree() {
 # ends (KELVRA_EXIT_AFTER_FIRST_PAINT). A missing picture would stop it at a message box.
 run_installed() {
   local status=0
-  start_x || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  [ -n "$xvfb_pid" ] || start_x || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   mkdir -p "$work/home" "$work/config"
   (cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/xdg" \
     QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8 KELVRA_EXIT_AFTER_FIRST_PAINT=1 \
@@ -109,9 +115,11 @@ case "$mode" in
     new_work
     env -u DESTDIR cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" 2>&1 ||
       { cat "$work/install.log" >&2; fail "cmake --install failed"; }
-    check_tree "$work/prefix"
+    check_tree "$work/prefix" "$work/prefix"
     note "the prefix holds the expected files"
-    # Through PATH and the bin/ link, as a menu or a shell starts it.
+    # As the menu starts it, and as a shell does, through PATH and the bin/ link.
+    run_path="$PATH"
+    run_installed "$(sed -n 's/^Exec=//p' "$work/prefix/share/applications/$id.desktop")"
     run_path="$work/prefix/bin:$PATH"
     run_installed kelvra95
     ;;
@@ -140,7 +148,7 @@ case "$mode" in
     dpkg-deb -x "$deb" "$work/root"
     # Everything under /usr, nothing elsewhere.
     [ "$(cd "$work/root" && ls -A)" = usr ] || fail "the package installs outside /usr: $(cd "$work/root" && ls -A)"
-    check_tree "$work/root/usr"
+    check_tree "$work/root/usr" /usr
     note "the package holds the expected files"
     run_path="$PATH"
     run_installed "$work/root/usr/bin/kelvra95"
