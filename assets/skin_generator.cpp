@@ -1,8 +1,11 @@
-// Writes the nine skin pictures Kelvra0.dat … Kelvra8.dat into the folder given as argument.
+// Writes the nine skin pictures Kelvra0.dat … Kelvra8.dat into the folder given as argument,
+// and, given a second folder, the program's icon there as kelvra95-SIZE.png in every size.
 #include <QGuiApplication>
+#include <QString>
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "assets/jpeg_writer.h"
 #include "assets/skins.h"
@@ -14,8 +17,8 @@ constexpr int kJpegQuality = 92;
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s OUTPUT-FOLDER [ICON-FOLDER]\n", argv[0]);
     return 2;
   }
   // Text needs fonts, and fonts need a GUI application, but no screen.
@@ -30,6 +33,17 @@ int main(int argc, char** argv) {
     if (!kelvra::skins::WriteJpeg(skin.image, kJpegQuality, path)) {
       std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
       ++failures;
+    }
+  }
+  if (argc == 3) {
+    const std::filesystem::path icons(argv[2]);
+    std::filesystem::create_directories(icons, error);
+    for (const int size : kelvra::skins::kIconSizes) {
+      const std::filesystem::path path = icons / ("kelvra95-" + std::to_string(size) + ".png");
+      if (!kelvra::skins::AppIcon(size).save(QString::fromStdString(path.string()), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
+        ++failures;
+      }
     }
   }
   return failures == 0 ? 0 : 1;

@@ -192,6 +192,27 @@ TEST(JupiterDisc, ShowsDarkBeltsEitherSideOfABrightEquator) {
   EXPECT_LT(darkest(equator + 3, equator + 12), equatorGrey - 40);  // south equatorial belt
 }
 
+// The icon's Jupiter: the binocular drawing at any size, the same pixels at the steps' sizes.
+TEST(JupiterDiscOfSize, IsTheBinocularDiscAtAnySize) {
+  for (int step = 0; step < 5; ++step) {
+    const QImage binoculars = JupiterDisc(ViewKind::Binoculars, step);
+    EXPECT_EQ(JupiterDiscOfSize(binoculars.width()), binoculars) << "step " << step;
+  }
+  for (const int size : {9, 92}) {
+    const QImage disc = JupiterDiscOfSize(size);
+    ASSERT_EQ(disc.size(), QSize(size, size));
+    EXPECT_EQ(qAlpha(disc.pixel(size / 2, size / 2)), 255) << size;
+    EXPECT_EQ(qAlpha(disc.pixel(0, 0)), 0) << size;
+    EXPECT_EQ(qAlpha(disc.pixel(size - 1, size - 1)), 0) << size;
+  }
+  const Centroid spot = RedSpotCentroid(JupiterDiscOfSize(92));
+  EXPECT_GT(spot.count, 0);
+  EXPECT_GT(spot.x, 0);  // right of the centre
+  EXPECT_GT(spot.y, 0);  // below it
+  EXPECT_TRUE(JupiterDiscOfSize(0).isNull());
+  EXPECT_TRUE(JupiterDiscOfSize(-3).isNull());
+}
+
 TEST(JupiterPole, IsATwelvePixelDiscWithATransparentSurround) {
   const QImage pole = JupiterPole();
   EXPECT_EQ(pole.size(), QSize(12, 12));

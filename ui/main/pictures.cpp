@@ -279,6 +279,11 @@ QFont FittingFont(const QString& text, int width, int maxPixels) {
 
 }  // namespace
 
+QImage JupiterDiscOfSize(int size) {
+  if (size < 1) return {};
+  return BinocularDisc(size);
+}
+
 QImage JupiterDisc(ViewKind view, int step) {
   if (step < 0 || step >= int(kDiscSizes.size())) return {};
   const QImage& binoculars = BinocularDiscs()[std::size_t(step)];

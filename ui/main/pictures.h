@@ -15,6 +15,10 @@ namespace kelvra {
 // fully transparent (alpha 0) so what lies under it shows through; the disc is opaque.
 QImage JupiterDisc(ViewKind view, int step);  // ViewKind from core/view.h
 
+// Returns: Jupiter as binoculars show it, `size` pixels square (any size, for the program's
+// icon); empty for size < 1.
+QImage JupiterDiscOfSize(int size);
+
 // Returns: 12 x 12, Jupiter from above the pole.
 QImage JupiterPole();
 
