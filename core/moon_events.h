@@ -1,0 +1,72 @@
+// The phenomena of the four large satellites: transits, occultations, shadow transits and
+// eclipses, timed with the modern theory (core/galilean_moons.h, core/jupiter_system.h).
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "core/calendar.h"
+#include "core/galilean_moons.h"
+
+namespace kelvra {
+
+enum class MoonEventKind { Transit, Occultation, ShadowTransit, Eclipse };
+
+struct MoonEvent {
+  int moon;                        // 1 Io, 2 Europa, 3 Ganymede, 4 Callisto
+  MoonEventKind kind;
+  std::optional<JulianDay> start;  // days, UT; empty: already going on at the span's start
+  std::optional<JulianDay> end;    // days, UT; empty: still going on at the span's end
+};
+
+// The phenomena of a span of time.
+// Given: startUT, a Julian day (days, Universal Time); days, the span's length in days.
+// Returns: every phenomenon going on at some instant of [startUT, startUT + days), sorted by
+// start (those already going on first), then by moon. Empty when days is not a positive
+// number or startUT is not finite.
+// Contact rule: a phenomenon lasts while the moon's centre (for a shadow transit or an eclipse,
+// the centre of its shadow) lies inside Jupiter's disc, the outline of the spheroid of
+// equatorial radius 71 492 km and polar radius 66 854 km, seen from the Earth (a transit when
+// the moon is nearer the Earth than Jupiter's centre, an occultation when farther) or from the
+// Sun (a shadow transit when nearer the Sun, an eclipse when farther: inside the shadow).
+// Instants are UT as observed at the Earth: the geometry is that of the moment the light left
+// Jupiter. Each moon's differential light time across the system (at most 6 s, Callisto) is
+// left out.
+// Accuracy: over 1900-2100, instants within a few seconds of the L1.2 theory with this rule;
+// see docs/MOON_EVENTS.md for the comparisons with an independent computation and with IMCCE's
+// published times. Outside 1900-2100 the planets and Delta T degrade; the instants stay finite
+// for every year 0..9999.
+// Notes: the span is scanned on cubic interpolations of the theory (each moon at nodes every
+// 1, 2, 4 and 8 hours for Io to Callisto, the planets every day), every contact is refined
+// against the full moon theory to a second, and a near miss found on the scan is decided by
+// the full theory at its closest approach. A graze lasting less than about ten seconds may be
+// missed; longer ones are found.
+std::vector<MoonEvent> FindMoonEvents(JulianDay startUT, double days);
+
+// A moon's shadow on Jupiter, as the observer sees it.
+struct MoonShadow {
+  double X;       // Jupiter equatorial radii, from Jupiter's centre, positive toward the west
+  double Y;       // Jupiter equatorial radii, positive toward Jupiter's north pole
+  bool onDisc;    // the shadow's centre falls on Jupiter: a shadow transit is going on
+  bool eclipsed;  // the moon is inside Jupiter's shadow: an eclipse is going on
+};
+
+// One moon's shadow from its geometry.
+// Given: moon, earth and sun relative to Jupiter's centre (AU, J2000 equator; the moon at the
+// instant the light left Jupiter, the Earth at the instant of observation), Jupiter's pole (unit
+// vector).
+// Returns: where the line from the Sun through the moon first meets Jupiter's cloud tops,
+// projected on the sky as seen from the Earth with the axes of JupiterState (X along Jupiter's
+// equator toward the west, Y toward its north pole); when that line misses Jupiter, the place
+// where it passes nearest Jupiter's centre.
+MoonShadow ShadowOf(const Vector3& moon, const Vector3& earth, const Vector3& sun,
+                    const Vector3& pole);
+
+// Every moon's shadow at one instant.
+// Given: ut, a Julian day (days, Universal Time) of observation.
+// Returns: indexed by satellite number (slot 0, Jupiter, all zero), each moon's shadow from the
+// full theory with light time; onDisc and eclipsed agree with FindMoonEvents' contact rule.
+std::array<MoonShadow, 5> MoonShadowsAt(JulianDay ut);
+
+}  // namespace kelvra
