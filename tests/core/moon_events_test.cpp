@@ -161,6 +161,21 @@ TEST(FindMoonEvents, LeavesOpenWhatGoesOnAtTheSpansEnds) {
   EXPECT_FALSE(last->end.has_value());
 }
 
+// Callisto's shadow only grazed Jupiter's south polar region on 2013 July 20. The instants come
+// from a 5-second scan of the full theory without interpolation (SightLinesAt,
+// GalileanMoonState, PassageOfSight at every step); the event-finder's coarse samples miss the
+// dip and must find it at the closest approach.
+TEST(FindMoonEvents, FindsAGrazeOfSevenMinutes) {
+  const auto events = FindMoonEvents(2456493.5, 1);
+  const auto graze = std::find_if(events.begin(), events.end(), [](const MoonEvent& e) {
+    return e.moon == 4 && e.kind == MoonEventKind::ShadowTransit;
+  });
+  ASSERT_NE(graze, events.end());
+  ASSERT_TRUE(graze->start && graze->end);
+  EXPECT_NEAR(*graze->start, 2456493.91186, 10.0 / 86400);
+  EXPECT_NEAR(*graze->end - *graze->start, 7.25 * kMinute, 10.0 / 86400);
+}
+
 TEST(FindMoonEvents, IsSortedFiniteAndCompleteForAnyYear) {
   for (int year : {0, 1000, 2026, 9999}) {
     const auto events = month(year, 12);
