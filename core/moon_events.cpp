@@ -248,13 +248,9 @@ std::vector<Interval> intervalsOf(const ContactFunction& f, JulianDay from, Juli
   return intervals;
 }
 
-}  // namespace
-
-std::vector<MoonEvent> FindMoonEvents(JulianDay startUT, double days) {
+// The events of one stretch of at most a few weeks, as FindMoonEvents defines them.
+std::vector<MoonEvent> eventsOfStretch(JulianDay startUT, JulianDay endUT) {
   std::vector<MoonEvent> events;
-  if (!std::isfinite(startUT) || !(days > 0) || !std::isfinite(days)) return events;
-  const JulianDay endUT = startUT + days;
-
   // The scan runs one step beyond each end, so a dip next to an end has both its neighbours.
   const double widest = kMoonStep[4] / kScansPerStep;
   const PlanetTrack planets(startUT - widest, endUT + widest);
@@ -284,6 +280,27 @@ std::vector<MoonEvent> FindMoonEvents(JulianDay startUT, double days) {
     if (sa != sb) return sa < sb;
     return a.moon < b.moon;
   });
+  return events;
+}
+
+}  // namespace
+
+std::vector<MoonEvent> FindMoonEvents(JulianDay startUT, double days) {
+  if (!std::isfinite(startUT) || !(days > 0) || !std::isfinite(days)) return {};
+  const JulianDay endUT = startUT + days;
+  // A long span goes in stretches, so that the interpolation tables stay small. Each stretch
+  // keeps the events that start in it and looks one day further for their ends; no event
+  // lasts a day.
+  constexpr double kStretch = 32;  // days
+  if (days <= kStretch) return eventsOfStretch(startUT, endUT);
+  std::vector<MoonEvent> events;
+  for (JulianDay from = startUT; from < endUT; from += kStretch) {
+    const JulianDay to = std::min(from + kStretch, endUT);
+    for (MoonEvent& e : eventsOfStretch(from, std::min(to + 1, endUT))) {
+      const bool startsHere = e.start ? *e.start < to : from == startUT;
+      if (startsHere) events.push_back(e);
+    }
+  }
   return events;
 }
 

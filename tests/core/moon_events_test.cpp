@@ -161,6 +161,39 @@ TEST(FindMoonEvents, LeavesOpenWhatGoesOnAtTheSpansEnds) {
   EXPECT_FALSE(last->end.has_value());
 }
 
+// A long span is computed in stretches; the events must come out as if in one piece, with the
+// ones that cross a month's end whole.
+TEST(FindMoonEvents, ALongSpanJoinsItsMonths) {
+  const JulianDay start = utDate(2014, 3, 1), end = utDate(2014, 6, 1);
+  const auto whole = FindMoonEvents(start, end - start);
+  std::vector<MoonEvent> pieces;
+  for (int m : {3, 4, 5}) {
+    for (const MoonEvent& e : month(2014, m)) {
+      if (e.start || m == 3) {
+        pieces.push_back(e);
+        continue;
+      }
+      // The month's first events went on at its start: they close an event of the month before.
+      for (MoonEvent& p : pieces) {
+        if (p.moon == e.moon && p.kind == e.kind && !p.end) p.end = e.end;
+      }
+    }
+  }
+  ASSERT_EQ(whole.size(), pieces.size());
+  for (std::size_t i = 0; i < whole.size(); ++i) {
+    EXPECT_EQ(whole[i].moon, pieces[i].moon) << i;
+    EXPECT_EQ(whole[i].kind, pieces[i].kind) << i;
+    ASSERT_EQ(whole[i].start.has_value(), pieces[i].start.has_value()) << i;
+    ASSERT_EQ(whole[i].end.has_value(), pieces[i].end.has_value()) << i;
+    if (whole[i].start) {
+      EXPECT_NEAR(*whole[i].start, *pieces[i].start, 1.0 / 86400) << i;
+    }
+    if (whole[i].end) {
+      EXPECT_NEAR(*whole[i].end, *pieces[i].end, 1.0 / 86400) << i;
+    }
+  }
+}
+
 // Callisto's shadow only grazed Jupiter's south polar region on 2013 July 20. The instants come
 // from a 5-second scan of the full theory without interpolation (SightLinesAt,
 // GalileanMoonState, PassageOfSight at every step); the event-finder's coarse samples miss the
