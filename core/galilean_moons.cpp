@@ -77,7 +77,7 @@ MoonStateVector GalileanMoonState(int moon, JulianDay tt) {
   const double beta = 1 / (1 + std::sqrt(1 - e.k * e.k - e.h * e.h));
   const double X1 = e.a * ((1 - beta * e.h * e.h) * cosF + beta * e.h * e.k * sinF - e.k);
   const double Y1 = e.a * ((1 - beta * e.k * e.k) * sinF + beta * e.h * e.k * cosF - e.h);
-  const double n = std::sqrt(series.mu / (e.a * e.a * e.a));  // radians per day
+  const double n = std::sqrt(series.mu / (e.a * e.a * e.a));    // radians per day
   const double rate = n * e.a / (1 - e.k * cosF - e.h * sinF);  // a dF/dt, AU per day
   const double VX1 = rate * (beta * e.h * e.k * cosF - (1 - beta * e.h * e.h) * sinF);
   const double VY1 = rate * ((1 - beta * e.k * e.k) * cosF - beta * e.h * e.k * sinF);

@@ -9,7 +9,7 @@ namespace kelvra {
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.017453292519943295;  // pi / 180
+constexpr double kDegreesToRadians = 0.017453292519943295;   // pi / 180
 constexpr double kJ2000 = 2451545.0;                         // Julian day, 2000 January 1.5
 constexpr double kLightDaysPerAU = ERFA_AULT / ERFA_DAYSEC;  // days for light to cross 1 AU
 
@@ -70,7 +70,7 @@ double DeltaT(JulianDay ut) {
     return polynomial(c, y - 1700);
   }
   if (y < 1860) {
-    static constexpr double c[] = {13.72,       -0.332447,     0.0068612,     0.0041116,
+    static constexpr double c[] = {13.72,       -0.332447,    0.0068612,     0.0041116,
                                    -0.00037436, 0.0000121272, -0.0000001699, 0.000000000875};
     return polynomial(c, y - 1800);
   }
@@ -96,8 +96,7 @@ double DeltaT(JulianDay ut) {
     return polynomial(c, y - 1975);
   }
   if (y < 2005) {
-    static constexpr double c[] = {63.86,        0.3345,       -0.060374,
-                                   0.0017275,    0.000651814,  0.00002373599};
+    static constexpr double c[] = {63.86, 0.3345, -0.060374, 0.0017275, 0.000651814, 0.00002373599};
     return polynomial(c, y - 2000);
   }
   if (y < 2050) {

@@ -31,10 +31,10 @@ Vector3 JupiterNorthPole(JulianDay tt);
 
 // Where the Earth and the Sun stand as seen from Jupiter, for one instant of observation.
 struct JupiterSightLines {
-  JulianDay tt;        // Julian day, Terrestrial Time at which the light seen at ut left Jupiter
-  double lightTime;    // days, from Jupiter to the Earth
-  Vector3 earth;       // AU, the Earth (at ut) relative to Jupiter's centre (at tt), J2000
-  Vector3 sun;         // AU, the Sun relative to Jupiter's centre at tt, J2000
+  JulianDay tt;      // Julian day, Terrestrial Time at which the light seen at ut left Jupiter
+  double lightTime;  // days, from Jupiter to the Earth
+  Vector3 earth;     // AU, the Earth (at ut) relative to Jupiter's centre (at tt), J2000
+  Vector3 sun;       // AU, the Sun relative to Jupiter's centre at tt, J2000
 };
 
 // Given: ut, a Julian day (days, Universal Time) at which an observer on the Earth looks.

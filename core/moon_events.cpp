@@ -52,8 +52,8 @@ class PlanetTrack {
   // Given: ut (days, Universal Time) within the track. Returns: its sight lines.
   JupiterSightLines at(JulianDay ut) const {
     const double u = (ut - first_) / kPlanetStep;
-    const int i = std::clamp(static_cast<int>(std::floor(u)), 1,
-                             static_cast<int>(nodes_.size()) - 3);
+    const int i =
+        std::clamp(static_cast<int>(std::floor(u)), 1, static_cast<int>(nodes_.size()) - 3);
     const double s = u - i;
     const double w[4] = {-s * (s - 1) * (s - 2) / 6, (s + 1) * (s - 1) * (s - 2) / 2,
                          -(s + 1) * s * (s - 2) / 2, (s + 1) * s * (s - 1) / 6};
@@ -87,8 +87,8 @@ class MoonTrack {
   // Given: tt (Julian day, Terrestrial Time) within the track. Returns: the position, AU.
   Vector3 at(JulianDay tt) const {
     const double u = (tt - first_) / step_;
-    const int i = std::clamp(static_cast<int>(std::floor(u)), 0,
-                             static_cast<int>(nodes_.size()) - 2);
+    const int i =
+        std::clamp(static_cast<int>(std::floor(u)), 0, static_cast<int>(nodes_.size()) - 2);
     const double s = u - i, s2 = s * s, s3 = s2 * s;
     const MoonStateVector& a = nodes_[i];
     const MoonStateVector& b = nodes_[i + 1];
@@ -107,7 +107,9 @@ class MoonTrack {
 enum class Source { Earth, Sun };
 
 MoonEventKind kindFor(Source source, bool nearSide) {
-  if (source == Source::Earth) return nearSide ? MoonEventKind::Transit : MoonEventKind::Occultation;
+  if (source == Source::Earth) {
+    return nearSide ? MoonEventKind::Transit : MoonEventKind::Occultation;
+  }
   return nearSide ? MoonEventKind::ShadowTransit : MoonEventKind::Eclipse;
 }
 
@@ -222,8 +224,7 @@ std::vector<Interval> intervalsOf(const ContactFunction& f, JulianDay from, Juli
     const JulianDay t = from + k * step;
     if ((g[k] < 0) != (g[k + 1] < 0)) {
       contacts.push_back(polished(full, contactBetween(cheap, t, t + step)));
-    } else if (k > 0 && g[k] >= 0 && g[k] < kGrazeWatch && g[k - 1] > g[k] &&
-               g[k + 1] >= g[k]) {
+    } else if (k > 0 && g[k] >= 0 && g[k] < kGrazeWatch && g[k - 1] > g[k] && g[k + 1] >= g[k]) {
       // A dip between samples that all stay outside: a graze if the closest approach is in.
       const JulianDay m = closestApproach(cheap, t - step, t + step);
       if (full(m) < 0) {

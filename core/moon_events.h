@@ -15,7 +15,7 @@ enum class MoonEventKind { Transit, Occultation, ShadowTransit, Eclipse };
 
 struct MoonEvent {
   int moon;                        // 1 Io, 2 Europa, 3 Ganymede, 4 Callisto
-  MoonEventKind kind;
+  MoonEventKind kind;              // what the moon or its shadow does
   std::optional<JulianDay> start;  // days, UT; empty: already going on at the span's start
   std::optional<JulianDay> end;    // days, UT; empty: still going on at the span's end
 };
@@ -32,8 +32,8 @@ struct MoonEvent {
 // the moon is nearer the Earth than Jupiter's centre, an occultation when farther) or from the
 // Sun (a shadow transit when nearer the Sun, an eclipse when farther: inside the shadow).
 // Instants are UT as observed at the Earth: the geometry is that of the moment the light left
-// Jupiter. Each moon's differential light time across the system (at most 6 s, Callisto) is
-// left out.
+// Jupiter, the one light time of Jupiter's centre serving all four moons (a moon's own distance
+// along the line of sight would move its instants by at most 6 s, Callisto's).
 // Accuracy (1900-2100; docs/MOON_EVENTS.md): the contacts are solved on the L1.2 theory to
 // well under a second; against IMCCE's published mid-times within 2.5 minutes (rms 0.9). Outside
 // 1900-2100 the planets and Delta T degrade; the instants stay finite for every year 0..9999.

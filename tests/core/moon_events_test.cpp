@@ -14,7 +14,7 @@
 namespace kelvra {
 namespace {
 
-constexpr double kMinute = 1.0 / 1440;                                       // days
+constexpr double kMinute = 1.0 / 1440;                                     // days
 constexpr double kRadiusAU = kJupiterEquatorialRadius / kKilometresPerAU;  // AU
 
 JulianDay utDate(int year, int month, int day, int hour = 0, int minute = 0) {
@@ -38,7 +38,7 @@ TEST(GalileanMoonState, AgreesWithAnIndependentEvaluationOfL12) {
 
 TEST(DeltaT, FollowsThePublishedPolynomials) {
   // Espenak & Meeus: each era's constant term is Delta T at its epoch (seconds).
-  EXPECT_NEAR(DeltaT(2451545.0), 63.86, 1e-9);  // 2000.0
+  EXPECT_NEAR(DeltaT(2451545.0), 63.86, 1e-9);    // 2000.0
   EXPECT_NEAR(DeltaT(2433282.5), 29.07, 1e-9);    // 1950.0
   EXPECT_NEAR(DeltaT(1721045.0), 10583.6, 1e-9);  // 0.0
   // The long-term parabola: u = 100 centuries after 1820 gives -20 + 32 * 10^4.
@@ -238,7 +238,8 @@ TEST(ShadowOf, FallsWhereTheSunlightMeetsTheDisc) {
   const Vector3 pole{0, 0, 1};
   const Vector3 sun{5, 0, 0}, earth{4, 0, 0};  // AU: at opposition, looking along -x
   // Seen from +x with north up, west (+X) is +y.
-  const MoonShadow s = ShadowOf({6 * kRadiusAU, 0.5 * kRadiusAU, 0.2 * kRadiusAU}, earth, sun, pole);
+  const MoonShadow s =
+      ShadowOf({6 * kRadiusAU, 0.5 * kRadiusAU, 0.2 * kRadiusAU}, earth, sun, pole);
   EXPECT_TRUE(s.onDisc);
   EXPECT_FALSE(s.eclipsed);
   // The Sun's rays diverge from 5 AU: over the 5 radii to the cloud tops the offsets grow by
