@@ -62,6 +62,7 @@ struct DiscPassage {
 // Notes: Jupiter is the spheroid of equatorial radius 71 492 km and polar radius 66 854 km;
 // stretching along the pole by their ratio turns it into a sphere and its outline seen from any
 // point into the outline of that sphere, so the test is exact for an oblate figure.
+// Reference: the radii are the 1-bar level of the IAU WGCCRE 2015 report (Archinal et al.).
 DiscPassage PassageOfSight(const Vector3& moon, const Vector3& source, const Vector3& pole);
 
 }  // namespace kelvra

@@ -64,6 +64,7 @@ struct MoonShadow {
 // where it passes nearest Jupiter's centre.
 // Notes: the same oblate figure and stretched-sphere test as PassageOfSight; the shadow's point
 // is projected orthographically (the perspective across one radius is below 1e-6 radii).
+// Reference: the axes of the classic series (core/ephemeris.h), X along the equator.
 MoonShadow ShadowOf(const Vector3& moon, const Vector3& earth, const Vector3& sun,
                     const Vector3& pole);
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <span>
 #include <string>
 
+#include "core/ephemeris.h"
 #include "core/galilean_moons.h"
 #include "core/jupiter_system.h"
 #include "tests/core/moon_events_reference.h"
@@ -43,6 +45,22 @@ TEST(DeltaT, FollowsThePublishedPolynomials) {
   EXPECT_NEAR(DeltaT(1721045.0), 10583.6, 1e-9);  // 0.0
   // The long-term parabola: u = 100 centuries after 1820 gives -20 + 32 * 10^4.
   EXPECT_NEAR(DeltaT(2451545.0 + (11820 - 2000) * 365.25), 319980, 1e-6);
+}
+
+TEST(JupiterNorthPole, FollowsTheIAUReport) {
+  // Right ascension and declination in degrees at 1900, 2000 and 2100 (TT), from
+  // astronomy-engine 2.1.19's RotationAxis, which follows the same IAU 2015 report.
+  const struct {
+    JulianDay tt;
+    double ra, dec;
+  } poles[] = {{2415020.0, 268.064162736, 64.494479249},
+               {2451545.0, 268.057204043, 64.495809953},
+               {2488070.0, 268.050523650, 64.496891682}};
+  for (const auto& p : poles) {
+    const Vector3 n = JupiterNorthPole(p.tt);
+    EXPECT_NEAR(std::atan2(n.y, n.x) * 180 / std::numbers::pi + 360, p.ra, 1e-6) << p.tt;
+    EXPECT_NEAR(std::asin(n.z) * 180 / std::numbers::pi, p.dec, 1e-6) << p.tt;
+  }
 }
 
 TEST(PassageOfSight, JupiterIsAnOblateDiscSeenFromTheSource) {
@@ -262,6 +280,27 @@ TEST(ShadowOf, SeenObliquelyTheShadowLiesOnTheCloudTops) {
   EXPECT_TRUE(s.onDisc);
   EXPECT_NEAR(std::fabs(s.X), 1, 1e-4);
   EXPECT_NEAR(s.Y, 0, 1e-9);
+}
+
+// The eyepiece view puts the modern shadows beside the classic series' moons, so the axes must
+// be the same. Lit from far behind the observer, a moon's "shadow" lies on its own line of sight
+// and shows the moon's place; it must agree with c to the classic series' accuracy (0.20 radii
+// at most, Callisto, ACCURACY.md), where a sign or axis slip would be off by whole radii.
+TEST(ShadowOf, UsesTheAxesOfTheClassicSeries) {
+  for (int i = 0; i < 400; ++i) {
+    const JulianDay jd = 2433282.5 + i * 91.3;  // 1950-2050
+    JupiterState classic;
+    c(jd, classic);
+    const JupiterSightLines s = SightLinesAt(jd);
+    const Vector3 pole = JupiterNorthPole(s.tt);
+    const Vector3 behindObserver{1e6 * s.earth.x, 1e6 * s.earth.y, 1e6 * s.earth.z};
+    for (int moon = 1; moon <= 4; ++moon) {
+      const MoonShadow seen =
+          ShadowOf(GalileanMoonState(moon, s.tt).position, s.earth, behindObserver, pole);
+      EXPECT_NEAR(seen.X, classic.X[moon], 0.25) << "moon " << moon << " at JD " << jd;
+      EXPECT_NEAR(seen.Y, classic.Y[moon], 0.25) << "moon " << moon << " at JD " << jd;
+    }
+  }
 }
 
 TEST(MoonShadowsAt, AgreesWithTheEventList) {
