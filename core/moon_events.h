@@ -35,7 +35,7 @@ struct MoonEvent {
 // Jupiter, the one light time of Jupiter's centre serving all four moons (a moon's own distance
 // along the line of sight would move its instants by at most 6 s, Callisto's).
 // Accuracy (1900-2100; docs/MOON_EVENTS.md): the contacts are solved on the L1.2 theory to
-// well under a second; against IMCCE's published mid-times within 2.5 minutes (rms 0.9). Outside
+// well under a second; against IMCCE's published mid-times within 2.5 minutes (rms 0.8). Outside
 // 1900-2100 the planets and Delta T degrade; the instants stay finite for every year 0..9999.
 // Notes: the span is scanned on cubic interpolations (each moon from nodes every 2, 4, 8 and 16
 // hours for Io to Callisto, the planets from daily nodes); every contact found is refined

@@ -194,10 +194,11 @@ struct PublishedInstant {
   const char* code;       // satellite.kind.phase, e.g. "I.Sh.I"
 };
 
-// IMCCE's predicted mid-times as printed by Sky & Telescope, "Phenomena of Jupiter's Moons",
-// March 2014 (p. 53) and January 2016. Only the days that the stored copies hold: 1-11 March
-// 2014 (issuhub.com/view/index/8568, page 55) and 1-9 January 2016 (fdocuments.in, "Phenomena
-// of Jupiter's Moons, January 2016").
+// IMCCE's predicted mid-times as printed by Sky & Telescope, "Phenomena of Jupiter's Moons".
+// Only the days that the stored copies hold: 1-11 March 2014 (issuhub.com/view/index/8568,
+// page 55), 1-9 January 2016 (fdocuments.in, "Phenomena of Jupiter's Moons, January 2016") and
+// 1-9 January 2019 (viewer.joomag.com, Sky & Telescope 01.2019 page 53, whose text gives the
+// times and the codes as two runs: paired in order, a new day where the time goes back).
 inline constexpr PublishedInstant kImcceMarch2014[] = {
     {1, 0, 2, "I.Sh.I"},
     {1, 1, 11, "I.Tr.E"},
@@ -335,6 +336,56 @@ inline constexpr PublishedInstant kImcceJanuary2016[] = {
     {9, 16, 0, "I.Tr.I"},
     {9, 17, 9, "I.Sh.E"},
     {9, 18, 13, "I.Tr.E"},
+};
+inline constexpr PublishedInstant kImcceJanuary2019[] = {
+    {1, 4, 8, "I.Ec.D"},
+    {1, 6, 55, "I.Oc.R"},
+    {1, 22, 37, "III.Ec.D"},
+    {2, 0, 36, "III.Ec.R"},
+    {2, 1, 1, "III.Oc.D"},
+    {2, 1, 16, "I.Sh.I"},
+    {2, 1, 52, "I.Tr.I"},
+    {2, 3, 9, "III.Oc.R"},
+    {2, 3, 27, "I.Sh.E"},
+    {2, 4, 4, "I.Tr.E"},
+    {2, 14, 43, "II.Sh.I"},
+    {2, 15, 56, "II.Tr.I"},
+    {2, 17, 3, "II.Sh.E"},
+    {2, 18, 18, "II.Tr.E"},
+    {2, 22, 36, "I.Ec.D"},
+    {3, 1, 25, "I.Oc.R"},
+    {3, 19, 45, "I.Sh.I"},
+    {3, 20, 23, "I.Tr.I"},
+    {3, 21, 55, "I.Sh.E"},
+    {3, 22, 34, "I.Tr.E"},
+    {4, 8, 54, "II.Ec.D"},
+    {4, 12, 36, "II.Oc.R"},
+    {4, 17, 5, "I.Ec.D"},
+    {4, 19, 55, "I.Oc.R"},
+    {5, 12, 22, "III.Sh.I"},
+    {5, 14, 13, "I.Sh.I"},
+    {5, 14, 20, "III.Sh.E"},
+    {5, 14, 53, "I.Tr.I"},
+    {5, 14, 59, "III.Tr.I"},
+    {5, 16, 24, "I.Sh.E"},
+    {5, 17, 4, "I.Tr.E"},
+    {5, 17, 6, "III.Tr.E"},
+    {6, 4, 1, "II.Sh.I"},
+    {6, 5, 19, "II.Tr.I"},
+    {6, 6, 20, "II.Sh.E"},
+    {6, 7, 42, "II.Tr.E"},
+    {6, 11, 33, "I.Ec.D"},
+    {6, 14, 25, "I.Oc.R"},
+    {7, 8, 42, "I.Sh.I"},
+    {7, 9, 23, "I.Tr.I"},
+    {7, 10, 52, "I.Sh.E"},
+    {7, 11, 34, "I.Tr.E"},
+    {7, 22, 12, "II.Ec.D"},
+    {8, 2, 0, "II.Oc.R"},
+    {8, 6, 2, "I.Ec.D"},
+    {8, 8, 55, "I.Oc.R"},
+    {9, 2, 35, "III.Ec.D"},
+    {9, 3, 10, "I.Sh.I"},
 };
 
 }  // namespace kelvra::reference

@@ -142,7 +142,9 @@ TEST(FindMoonEvents, MatchesIMCCEPublishedMidTimesWithinThreeMinutes) {
   const struct {
     int year, month;
     std::span<const reference::PublishedInstant> instants;
-  } months[] = {{2014, 3, reference::kImcceMarch2014}, {2016, 1, reference::kImcceJanuary2016}};
+  } months[] = {{2014, 3, reference::kImcceMarch2014},
+                {2016, 1, reference::kImcceJanuary2016},
+                {2019, 1, reference::kImcceJanuary2019}};
   for (const auto& m : months) {
     const auto events = month(m.year, m.month);
     for (const auto& p : m.instants) {
