@@ -1,6 +1,7 @@
 #include "core/moon_events.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -75,7 +76,8 @@ class PlanetTrack {
 };
 
 // One moon at evenly spaced nodes in TT, read back by cubic Hermite interpolation on the
-// positions and velocities: within 3e-4 equatorial radii, a second or two of the moon's motion.
+// positions and velocities: within 7e-4 equatorial radii (Callisto; Io 1.2e-4), a few seconds
+// of the moon's motion, which the full theory then takes back.
 class MoonTrack {
  public:
   MoonTrack(int moon, JulianDay from, JulianDay to) : first_(from), step_(kMoonStep[moon]) {
@@ -128,8 +130,8 @@ class ContactFunction {
   // On the full theory: for the contacts.
   double full(JulianDay ut) const {
     const JupiterSightLines s = planets_.at(ut);
-    return PassageOfSight(GalileanMoonState(moon_, s.tt).position, from(s), pole_).squaredOffset -
-           1;
+    const Vector3 moon = GalileanMoonState(moon_, s.tt).position;
+    return PassageOfSight(moon, from(s), pole_).squaredOffset - 1;
   }
 
  private:
