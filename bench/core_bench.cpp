@@ -1,8 +1,10 @@
 // Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
-// and of a month of Red Spot transits, as the GRS window computes it.
+// of a month of Red Spot transits, as the GRS window computes it; of a month of moon events and
+// of the moons' shadows for one animation frame.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
+#include "core/moon_events.h"
 #include "ui/grs/grs_prediction.h"
 
 namespace {
@@ -51,6 +53,25 @@ void MonthOfGRSTransits(benchmark::State& run) {
   }
 }
 BENCHMARK(MonthOfGRSTransits)->Unit(benchmark::kMicrosecond);
+
+void MonthOfMoonEvents(benchmark::State& run) {
+  double month = 0;
+  for (auto _ : run) {
+    // A different 31 days each time, so no month is favoured.
+    benchmark::DoNotOptimize(kelvra::FindMoonEvents(kStart + 31 * month, 31));
+    month = month < 24 ? month + 1 : 0;
+  }
+}
+BENCHMARK(MonthOfMoonEvents)->Unit(benchmark::kMillisecond);
+
+void MoonShadowsCall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::MoonShadowsAt(jd));
+    jd += kStep;
+  }
+}
+BENCHMARK(MoonShadowsCall)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
