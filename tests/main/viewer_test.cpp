@@ -2,6 +2,7 @@
 // and time entry, real time and animation.
 #include "ui/main/viewer.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -215,6 +216,60 @@ TEST_F(ViewerTest, EnterMovesTheFocusOnAsTabled) {
   EXPECT_TRUE(viewer->txtHour->hasFocus());
   EXPECT_EQ(viewer->Second, 5);
   EXPECT_EQ(viewer->Year, 2001);
+}
+
+// Tab and Shift+Tab walk the tab order through every field and box and round again; leaving a
+// field by Tab runs its check like any other move of the focus.
+TEST_F(ViewerTest, TabWalksTheTabOrderAndRunsTheLeaveCheck) {
+  const QList<QWidget*> order{viewer->txtDay,  viewer->cmbMonth,  viewer->txtYear,
+                              viewer->txtHour, viewer->txtMinute, viewer->txtSecond,
+                              viewer->cmbView, viewer->txtDay};
+  viewer->txtDay->setFocus(Qt::OtherFocusReason);
+  for (qsizetype i = 1; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Tab number " << i;
+  }
+  for (qsizetype i = order.size() - 2; i >= 0; --i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Shift+Tab to " << i;
+  }
+  EXPECT_TRUE(messages.errors.isEmpty());
+
+  viewer->txtHour->setFocus(Qt::OtherFocusReason);
+  viewer->txtHour->selectAll();
+  QTest::keyClicks(viewer->txtHour, "30");
+  QTest::keyClick(viewer->txtHour, Qt::Key_Tab);
+  EXPECT_TRUE(viewer->txtMinute->hasFocus());
+  EXPECT_EQ(messages.errors, QStringList{"Hour must lie between 0 and 23"});
+  EXPECT_EQ(viewer->Hour, 23);
+  EXPECT_EQ(viewer->txtHour->text(), "23");
+}
+
+// Delete as the X server delivers it: with the character 0x7F, which QTest leaves out.
+TEST_F(ViewerTest, DeleteAndTheEditingKeysWorkInTheFields) {
+  const auto pressDelete = [this] {
+    QTest::sendKeyEvent(QTest::Click, viewer->txtYear, Qt::Key_Delete, QStringLiteral("\x7f"),
+                        Qt::NoModifier);
+  };
+  viewer->txtYear->setFocus(Qt::OtherFocusReason);
+  viewer->txtYear->setText("2026");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Home);
+  pressDelete();
+  EXPECT_EQ(viewer->txtYear->text(), "026");
+  QTest::keyClick(viewer->txtYear, Qt::Key_End);
+  QTest::keyClick(viewer->txtYear, Qt::Key_Left);
+  pressDelete();
+  EXPECT_EQ(viewer->txtYear->text(), "02");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(viewer->txtYear->text(), "026");
+  QTest::keyClick(viewer->txtYear, Qt::Key_A, Qt::ControlModifier);
+  pressDelete();
+  EXPECT_EQ(viewer->txtYear->text(), "");
+  // Escape in a field is no edit: the text stays.
+  QTest::keyClicks(viewer->txtYear, "1999");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Escape);
+  EXPECT_EQ(viewer->txtYear->text(), "1999");
+  EXPECT_TRUE(viewer->txtYear->hasFocus());
 }
 
 TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
