@@ -289,6 +289,78 @@ TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   EXPECT_EQ(viewer->Year, 0);
 }
 
+// The toolbar and window buttons take no focus, so an hour typed but not left stayed in the
+// field beside a picture of the hour before. A button that acts on the instant takes the edit
+// first, as leaving the field would; the picture is then the one of the hour shown.
+TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
+  for (const char* name : {"lblMagnify", "lblReduce", "imgHemisphere", "lblStop", "lblRealtime"}) {
+    typeAndEnter(viewer->txtHour, "10");
+    viewer->txtHour->setFocus(Qt::OtherFocusReason);
+    viewer->txtHour->selectAll();
+    QTest::keyClicks(viewer->txtHour, "05");
+    QTest::mouseClick(viewer->findChild<QWidget*>(name), Qt::LeftButton);
+    EXPECT_EQ(viewer->Hour, 5) << name;
+    EXPECT_EQ(viewer->txtHour->text(), "05") << name;
+    JupiterState expected;
+    c(JulianDayFromDate(1, 1, 2000, 5, 0, 0), expected);
+    const DataPanelText panel =
+        FormatDataPanel(expected, SideViewScaleFor(viewer->Magnification), '.');
+    EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest) << name;
+    if (viewer->Timer1->isActive()) viewer->lblRealtimeClick();
+  }
+  EXPECT_TRUE(messages.errors.isEmpty());
+
+  // An edit out of range is reported and cut, then the button still does its work.
+  viewer->txtMinute->setFocus(Qt::OtherFocusReason);
+  viewer->txtMinute->selectAll();
+  QTest::keyClicks(viewer->txtMinute, "75");
+  const double magnification = viewer->Magnification;
+  QTest::mouseClick(viewer->findChild<QWidget*>("lblMagnify"), Qt::LeftButton);
+  EXPECT_EQ(messages.errors, QStringList{"Minute must lie between 0 and 59"});
+  EXPECT_EQ(viewer->Minute, 59);
+  EXPECT_EQ(viewer->Magnification, magnification + 0.5);
+}
+
+// Dragging the window and Now are no actions on the typed instant: the edit stays pending
+// (Now replaces it), and no check runs until the focus leaves the field.
+TEST_F(ViewerTest, DragAndNowLeaveATypedEditUnchecked) {
+  viewer->txtHour->setFocus(Qt::OtherFocusReason);
+  viewer->txtHour->selectAll();
+  QTest::keyClicks(viewer->txtHour, "30");
+  QWidget* handle = viewer->findChild<QWidget*>("lblKelvra95");
+  QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseMove(handle, QPoint(12, 11));
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(12, 11));
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_EQ(viewer->txtHour->text(), "30");
+  EXPECT_EQ(viewer->Hour, 12);
+
+  QTest::mouseClick(viewer->imgNowButton, Qt::LeftButton);
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_EQ(viewer->txtHour->text(), "12");
+  QTest::keyClick(viewer->txtHour, Qt::Key_Tab);
+  EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+// The side windows' buttons read the displayed month: a year typed but not left is taken
+// first; closing the window reads nothing and leaves the edit alone.
+TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
+  TSatTracks tracks(*viewer);
+  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  tracks.show();
+  viewer->txtYear->setFocus(Qt::OtherFocusReason);
+  viewer->txtYear->selectAll();
+  QTest::keyClicks(viewer->txtYear, "2001");
+  QTest::mouseClick(tracks.findChild<QWidget*>("lblTracksExit"), Qt::LeftButton);
+  EXPECT_EQ(viewer->Year, 2000);
+  tracks.show();
+  QWidget* timeBasis = tracks.findChild<QWidget*>("imgTime");
+  QTest::mouseClick(timeBasis, Qt::LeftButton);
+  EXPECT_EQ(viewer->Year, 2001);
+  QTest::mouseClick(timeBasis, Qt::LeftButton);  // back to Universal Time
+  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
+}
+
 TEST_F(ViewerTest, NowButtonTakesTheClock) {
   typeAndEnter(viewer->txtYear, "1999");
   SetClockForTesting([] { return kJ2000 + 86400 * 40 + 61; });  // 2000-02-10 12:01:01
