@@ -272,6 +272,35 @@ TEST_F(ViewerTest, DeleteAndTheEditingKeysWorkInTheFields) {
   EXPECT_TRUE(viewer->txtYear->hasFocus());
 }
 
+// A keyboard user must see where the keys go. A box with the focus, got by a click or Enter
+// (not only by Tab), shows the one-pixel highlighted frame of a field with the focus; nothing
+// else of the box changes.
+TEST_F(ViewerTest, FocusedBoxesShowTheFieldsFocusFrame) {
+  viewer->txtDay->setFocus(Qt::MouseFocusReason);
+  const QImage field = viewer->txtDay->grab().toImage();
+  const QColor frame = field.pixelColor(0, field.height() / 2);
+  for (QComboBox* box : {viewer->cmbMonth, viewer->cmbView}) {
+    const QImage plain = box->grab().toImage();
+    box->setFocus(Qt::MouseFocusReason);
+    const QImage focused = box->grab().toImage();
+    const int right = focused.width() - 1, bottom = focused.height() - 1;
+    EXPECT_EQ(focused.pixelColor(0, bottom / 2), frame) << box->objectName().toStdString();
+    EXPECT_EQ(focused.pixelColor(right, bottom / 2), frame) << box->objectName().toStdString();
+    EXPECT_EQ(focused.pixelColor(right / 2, 0), frame) << box->objectName().toStdString();
+    EXPECT_EQ(focused.pixelColor(right / 2, bottom), frame) << box->objectName().toStdString();
+    EXPECT_NE(plain.pixelColor(0, bottom / 2), frame) << box->objectName().toStdString();
+    int changedInside = 0;  // beyond the outer ring and the rounded corners' inner pixels
+    for (int y = 0; y <= bottom; ++y) {
+      for (int x = 0; x <= right; ++x) {
+        const bool ring = x == 0 || y == 0 || x == right || y == bottom;
+        const bool corner = (x == 1 || x == right - 1) && (y == 1 || y == bottom - 1);
+        if (!ring && !corner && focused.pixel(x, y) != plain.pixel(x, y)) ++changedInside;
+      }
+    }
+    EXPECT_EQ(changedInside, 0) << box->objectName().toStdString();
+  }
+}
+
 TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   viewer->txtHour->setFocus(Qt::TabFocusReason);
   viewer->txtHour->setText("x7");  // as a paste would leave it

@@ -209,7 +209,7 @@ void TViewer::buildEntryFields() {
   addLabel("lblColon2", {110, 218}, 6, QStringLiteral(":"), true);
 
   txtDay = addEntryField("txtDay", {60, 187, 21, 23}, 2);
-  cmbMonth = new QComboBox(this);
+  cmbMonth = new FocusFramedComboBox(this);
   cmbMonth->setObjectName(QStringLiteral("cmbMonth"));
   cmbMonth->setGeometry(85, 187, 58, 23);
   const QLocale locale = QLocale::system();
@@ -220,7 +220,7 @@ void TViewer::buildEntryFields() {
   txtHour = addEntryField("txtHour", {60, 215, 21, 23}, 2);
   txtMinute = addEntryField("txtMinute", {88, 215, 21, 23}, 2);
   txtSecond = addEntryField("txtSecond", {116, 215, 21, 23}, 2);
-  cmbView = new QComboBox(this);
+  cmbView = new FocusFramedComboBox(this);
   cmbView->setObjectName(QStringLiteral("cmbView"));
   cmbView->setGeometry(60, 244, 125, 23);
   cmbView->addItems({QStringLiteral("Astro Scope"), QStringLiteral("Binoculars"),

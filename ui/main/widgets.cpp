@@ -3,6 +3,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStylePainter>
 
 namespace kelvra {
 
@@ -54,6 +55,16 @@ ClickArea::ClickArea(QWidget* parent, const char* name, QRect geometry, const QS
 void ClickArea::mouseMoveEvent(QMouseEvent* event) {
   // Qt grabs the mouse for the pressed widget, so moves keep coming outside the area.
   if (event->buttons() != Qt::NoButton) emit moved(event->position().toPoint());
+}
+
+void FocusFramedComboBox::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  painter.setPen(palette().color(QPalette::Text));
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  if (hasFocus()) option.state |= QStyle::State_KeyboardFocusChange;
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace kelvra

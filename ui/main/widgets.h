@@ -1,6 +1,7 @@
 // The two building blocks of the skinned windows: a picture and a transparent click area.
 #pragma once
 
+#include <QComboBox>
 #include <QImage>
 #include <QWidget>
 
@@ -74,6 +75,18 @@ class ClickArea : public MouseTarget {
 
  protected:
   void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A drop-down list that shows where the keyboard is: with the focus it draws the same
+// highlighted frame as a focused number field. The style draws a list's focus only after
+// Tab, not after a click or Enter, and then a keyboard user cannot tell where keys go.
+class FocusFramedComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace kelvra
