@@ -51,13 +51,6 @@ messages_shown() {
   printf '%s' "$texts"
 }
 
-field_text() {
-  click_main "$1" "$2" 0.1
-  xdotool key ctrl+a
-  sleep 0.15
-  timeout 5 xclip -o -selection primary 2>/dev/null || true
-}
-
 invalid() { printf "'%s' is not a valid integer value" "$1"; }
 
 cases=0

@@ -235,6 +235,18 @@ type_into() {
   sleep 0.25
 }
 
+# field_text DX DY: the text of a main-window field, read through the X primary selection
+# (xclip). Clicking the field moves the focus there, which runs the check of the field left.
+field_text() {
+  click_main "$1" "$2" 0.1
+  xdotool key ctrl+a
+  sleep 0.15
+  timeout 5 xclip -o -selection primary 2>/dev/null || true
+}
+
+# screen_part NAME W H X Y: the screen's pixels in that rectangle, kept as $work/NAME.rgb.
+screen_part() { import -window root -crop "$2x$3+$4+$5" "rgb:$work/$1.rgb"; }
+
 # wait_for_exit SECONDS: sets exit_status to the program's exit status, or fails when it is
 # still running SECONDS after it was told to end. Not to be called in a subshell: only this
 # shell, the program's parent, can collect its status.

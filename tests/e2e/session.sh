@@ -17,14 +17,6 @@ wait_for_main_window
 # First start: the default record, 65 in Universal Time on both windows.
 [ "$(settings_bytes)" = "41 00 00 00 00 00 00 00" ] || fail "first start wrote $(settings_bytes)"
 
-# field_text DX DY: the text of a main-window field, read through the X primary selection.
-field_text() {
-  click_main "$1" "$2" 0.1
-  xdotool key ctrl+a
-  sleep 0.15
-  timeout 5 xclip -o -selection primary 2>/dev/null || true
-}
-
 # 15 March 2027, 21:30:05, Enter taking the focus from field to field.
 type_into 70 198 "15"          # txtDay; Enter moves on to the month box
 xdotool key Home Down Down     # January, then two down: March

@@ -71,6 +71,15 @@ TEST_F(GRSLongitudeTest, TakesOnlyThreeDigitsAndNoOtherCharacters) {
   EXPECT_EQ(field.text(), "123");
 }
 
+TEST_F(GRSLongitudeTest, DeleteEditsTheText) {
+  press(Qt::Key_Home);
+  // As the X server delivers it: with the character 0x7F, which QTest leaves out.
+  QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_Delete, QStringLiteral("\x7f"), Qt::NoModifier);
+  EXPECT_EQ(field.text(), "5");
+  press(Qt::Key_Return);
+  EXPECT_EQ(host.record.RSLongitude, 5);
+}
+
 TEST_F(GRSLongitudeTest, PastedTextThatIsNoNumberIsReportedAndNothingStored) {
   field.selectAll();
   field.insert(QStringLiteral("1e2"));  // what pasting does; typing could not get it in

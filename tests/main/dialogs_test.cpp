@@ -65,6 +65,18 @@ TEST_F(IntervalDialog, OnlyDigitsAndAtMostThreeGetIn) {
   EXPECT_EQ(dialog.txtInterval->text(), QStringLiteral("12"));
 }
 
+TEST_F(IntervalDialog, DeleteAndArrowsEditTheText) {
+  type(QStringLiteral("123"));
+  press(Qt::Key_Home);
+  press(Qt::Key_Right);
+  // As the X server delivers it: with the character 0x7F, which QTest leaves out.
+  QTest::sendKeyEvent(QTest::Click, dialog.txtInterval, Qt::Key_Delete, QStringLiteral("\x7f"),
+                      Qt::NoModifier);
+  EXPECT_EQ(dialog.txtInterval->text(), QStringLiteral("13"));
+  press(Qt::Key_Return);
+  EXPECT_EQ(interval, 13);
+}
+
 TEST_F(IntervalDialog, ShowingAgainSelectsTheTextSoTypingReplacesIt) {
   type(QStringLiteral("30"));
   press(Qt::Key_Return);

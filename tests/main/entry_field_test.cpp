@@ -36,19 +36,32 @@ TEST(ReadNumberField, EmptyBecomesZeroAndGarbageIsReported) {
   EXPECT_EQ(messages.errors[0], "'x7' is not a valid integer value");
 }
 
-TEST(DiscardedInNumberField, DigitsBackspaceEditingKeysAndShortcutsPass) {
+// Only printable characters other than a digit are thrown away: a key that types a control
+// character (Tab "\t", Delete 0x7F, Escape 0x1B, Enter "\r") must reach the field and Qt.
+TEST(DiscardedInNumberField, OnlyPrintableNonDigitsAreDiscarded) {
   const auto discarded = [](int key, const QString& text, Qt::KeyboardModifiers modifiers = {}) {
     return DiscardedInNumberField(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
   };
   EXPECT_FALSE(discarded(Qt::Key_7, "7"));
+  EXPECT_FALSE(discarded(Qt::Key_7, "7", Qt::KeypadModifier));
   EXPECT_FALSE(discarded(Qt::Key_Backspace, "\b"));
+  EXPECT_FALSE(discarded(Qt::Key_Tab, "\t"));
+  EXPECT_FALSE(discarded(Qt::Key_Backtab, "\t", Qt::ShiftModifier));
+  EXPECT_FALSE(discarded(Qt::Key_Delete, "\x7f"));
+  EXPECT_FALSE(discarded(Qt::Key_Escape, "\x1b"));
+  EXPECT_FALSE(discarded(Qt::Key_Return, "\r"));
   EXPECT_FALSE(discarded(Qt::Key_Left, ""));
+  EXPECT_FALSE(discarded(Qt::Key_Home, ""));
   EXPECT_FALSE(discarded(Qt::Key_V, "\x16", Qt::ControlModifier));
+  EXPECT_FALSE(discarded(Qt::Key_A, "a", Qt::ControlModifier));
   EXPECT_TRUE(discarded(Qt::Key_A, "a"));
+  EXPECT_TRUE(discarded(Qt::Key_A, "A", Qt::ShiftModifier));
   EXPECT_TRUE(discarded(Qt::Key_Minus, "-"));
   EXPECT_TRUE(discarded(Qt::Key_Space, " "));
   EXPECT_TRUE(discarded(Qt::Key_Period, "."));
   EXPECT_TRUE(discarded(Qt::Key_1, "12"));
+  EXPECT_TRUE(discarded(Qt::Key_unknown, QString::fromUtf8("\u0663")));      // Arabic-Indic 3
+  EXPECT_TRUE(discarded(Qt::Key_unknown, QString::fromUtf8("\U0001F600")));  // two UTF-16 units
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // and time entry, real time and animation.
 #include "ui/main/viewer.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -217,6 +218,89 @@ TEST_F(ViewerTest, EnterMovesTheFocusOnAsTabled) {
   EXPECT_EQ(viewer->Year, 2001);
 }
 
+// Tab and Shift+Tab walk the tab order through every field and box and round again; leaving a
+// field by Tab runs its check like any other move of the focus.
+TEST_F(ViewerTest, TabWalksTheTabOrderAndRunsTheLeaveCheck) {
+  const QList<QWidget*> order{viewer->txtDay,  viewer->cmbMonth,  viewer->txtYear,
+                              viewer->txtHour, viewer->txtMinute, viewer->txtSecond,
+                              viewer->cmbView, viewer->txtDay};
+  viewer->txtDay->setFocus(Qt::OtherFocusReason);
+  for (qsizetype i = 1; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Tab number " << i;
+  }
+  for (qsizetype i = order.size() - 2; i >= 0; --i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), order[i]) << "Shift+Tab to " << i;
+  }
+  EXPECT_TRUE(messages.errors.isEmpty());
+
+  viewer->txtHour->setFocus(Qt::OtherFocusReason);
+  viewer->txtHour->selectAll();
+  QTest::keyClicks(viewer->txtHour, "30");
+  QTest::keyClick(viewer->txtHour, Qt::Key_Tab);
+  EXPECT_TRUE(viewer->txtMinute->hasFocus());
+  EXPECT_EQ(messages.errors, QStringList{"Hour must lie between 0 and 23"});
+  EXPECT_EQ(viewer->Hour, 23);
+  EXPECT_EQ(viewer->txtHour->text(), "23");
+}
+
+// Delete as the X server delivers it: with the character 0x7F, which QTest leaves out.
+TEST_F(ViewerTest, DeleteAndTheEditingKeysWorkInTheFields) {
+  const auto pressDelete = [this] {
+    QTest::sendKeyEvent(QTest::Click, viewer->txtYear, Qt::Key_Delete, QStringLiteral("\x7f"),
+                        Qt::NoModifier);
+  };
+  viewer->txtYear->setFocus(Qt::OtherFocusReason);
+  viewer->txtYear->setText("2026");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Home);
+  pressDelete();
+  EXPECT_EQ(viewer->txtYear->text(), "026");
+  QTest::keyClick(viewer->txtYear, Qt::Key_End);
+  QTest::keyClick(viewer->txtYear, Qt::Key_Left);
+  pressDelete();
+  EXPECT_EQ(viewer->txtYear->text(), "02");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(viewer->txtYear->text(), "026");
+  QTest::keyClick(viewer->txtYear, Qt::Key_A, Qt::ControlModifier);
+  pressDelete();
+  EXPECT_EQ(viewer->txtYear->text(), "");
+  // Escape in a field is no edit: the text stays.
+  QTest::keyClicks(viewer->txtYear, "1999");
+  QTest::keyClick(viewer->txtYear, Qt::Key_Escape);
+  EXPECT_EQ(viewer->txtYear->text(), "1999");
+  EXPECT_TRUE(viewer->txtYear->hasFocus());
+}
+
+// A keyboard user must see where the keys go. A box with the focus, got by a click or Enter
+// (not only by Tab), shows the one-pixel highlighted frame of a field with the focus; nothing
+// else of the box changes.
+TEST_F(ViewerTest, FocusedBoxesShowTheFieldsFocusFrame) {
+  viewer->txtDay->setFocus(Qt::MouseFocusReason);
+  const QImage field = viewer->txtDay->grab().toImage();
+  const QColor frame = field.pixelColor(0, field.height() / 2);
+  for (QComboBox* box : {viewer->cmbMonth, viewer->cmbView}) {
+    const QImage plain = box->grab().toImage();
+    box->setFocus(Qt::MouseFocusReason);
+    const QImage focused = box->grab().toImage();
+    const int right = focused.width() - 1, bottom = focused.height() - 1;
+    EXPECT_EQ(focused.pixelColor(0, bottom / 2), frame) << box->objectName().toStdString();
+    EXPECT_EQ(focused.pixelColor(right, bottom / 2), frame) << box->objectName().toStdString();
+    EXPECT_EQ(focused.pixelColor(right / 2, 0), frame) << box->objectName().toStdString();
+    EXPECT_EQ(focused.pixelColor(right / 2, bottom), frame) << box->objectName().toStdString();
+    EXPECT_NE(plain.pixelColor(0, bottom / 2), frame) << box->objectName().toStdString();
+    int changedInside = 0;  // beyond the outer ring and the rounded corners' inner pixels
+    for (int y = 0; y <= bottom; ++y) {
+      for (int x = 0; x <= right; ++x) {
+        const bool ring = x == 0 || y == 0 || x == right || y == bottom;
+        const bool corner = (x == 1 || x == right - 1) && (y == 1 || y == bottom - 1);
+        if (!ring && !corner && focused.pixel(x, y) != plain.pixel(x, y)) ++changedInside;
+      }
+    }
+    EXPECT_EQ(changedInside, 0) << box->objectName().toStdString();
+  }
+}
+
 TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   viewer->txtHour->setFocus(Qt::TabFocusReason);
   viewer->txtHour->setText("x7");  // as a paste would leave it
@@ -232,6 +316,78 @@ TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   ASSERT_EQ(messages.errors.size(), 2);
   EXPECT_EQ(messages.errors[1], "'-5' is not a valid integer value");
   EXPECT_EQ(viewer->Year, 0);
+}
+
+// The toolbar and window buttons take no focus, so an hour typed but not left stayed in the
+// field beside a picture of the hour before. A button that acts on the instant takes the edit
+// first, as leaving the field would; the picture is then the one of the hour shown.
+TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
+  for (const char* name : {"lblMagnify", "lblReduce", "imgHemisphere", "lblStop", "lblRealtime"}) {
+    typeAndEnter(viewer->txtHour, "10");
+    viewer->txtHour->setFocus(Qt::OtherFocusReason);
+    viewer->txtHour->selectAll();
+    QTest::keyClicks(viewer->txtHour, "05");
+    QTest::mouseClick(viewer->findChild<QWidget*>(name), Qt::LeftButton);
+    EXPECT_EQ(viewer->Hour, 5) << name;
+    EXPECT_EQ(viewer->txtHour->text(), "05") << name;
+    JupiterState expected;
+    c(JulianDayFromDate(1, 1, 2000, 5, 0, 0), expected);
+    const DataPanelText panel =
+        FormatDataPanel(expected, SideViewScaleFor(viewer->Magnification), '.');
+    EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest) << name;
+    if (viewer->Timer1->isActive()) viewer->lblRealtimeClick();
+  }
+  EXPECT_TRUE(messages.errors.isEmpty());
+
+  // An edit out of range is reported and cut, then the button still does its work.
+  viewer->txtMinute->setFocus(Qt::OtherFocusReason);
+  viewer->txtMinute->selectAll();
+  QTest::keyClicks(viewer->txtMinute, "75");
+  const double magnification = viewer->Magnification;
+  QTest::mouseClick(viewer->findChild<QWidget*>("lblMagnify"), Qt::LeftButton);
+  EXPECT_EQ(messages.errors, QStringList{"Minute must lie between 0 and 59"});
+  EXPECT_EQ(viewer->Minute, 59);
+  EXPECT_EQ(viewer->Magnification, magnification + 0.5);
+}
+
+// Dragging the window and Now are no actions on the typed instant: the edit stays pending
+// (Now replaces it), and no check runs until the focus leaves the field.
+TEST_F(ViewerTest, DragAndNowLeaveATypedEditUnchecked) {
+  viewer->txtHour->setFocus(Qt::OtherFocusReason);
+  viewer->txtHour->selectAll();
+  QTest::keyClicks(viewer->txtHour, "30");
+  QWidget* handle = viewer->findChild<QWidget*>("lblKelvra95");
+  QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseMove(handle, QPoint(12, 11));
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(12, 11));
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_EQ(viewer->txtHour->text(), "30");
+  EXPECT_EQ(viewer->Hour, 12);
+
+  QTest::mouseClick(viewer->imgNowButton, Qt::LeftButton);
+  EXPECT_TRUE(messages.errors.isEmpty());
+  EXPECT_EQ(viewer->txtHour->text(), "12");
+  QTest::keyClick(viewer->txtHour, Qt::Key_Tab);
+  EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+// The side windows' buttons read the displayed month: a year typed but not left is taken
+// first; closing the window reads nothing and leaves the edit alone.
+TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
+  TSatTracks tracks(*viewer);
+  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  tracks.show();
+  viewer->txtYear->setFocus(Qt::OtherFocusReason);
+  viewer->txtYear->selectAll();
+  QTest::keyClicks(viewer->txtYear, "2001");
+  QTest::mouseClick(tracks.findChild<QWidget*>("lblTracksExit"), Qt::LeftButton);
+  EXPECT_EQ(viewer->Year, 2000);
+  tracks.show();
+  QWidget* timeBasis = tracks.findChild<QWidget*>("imgTime");
+  QTest::mouseClick(timeBasis, Qt::LeftButton);
+  EXPECT_EQ(viewer->Year, 2001);
+  QTest::mouseClick(timeBasis, Qt::LeftButton);  // back to Universal Time
+  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST_F(ViewerTest, NowButtonTakesTheClock) {

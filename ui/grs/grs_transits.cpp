@@ -44,6 +44,7 @@ TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent)
   connect(imgLong, &ImageView::clicked, this, &TGRSTransits::imgLongClick);
   connect(lblPrint, &ClickArea::clicked, this, &TGRSTransits::lblPrintClick);
   connect(btnExit, &ClickArea::clicked, this, &TGRSTransits::btnExitClick);
+  btnExit->setAnnouncesClicks(false);  // closing the window reads no instant
   FormCreate();
   // Created after this window, as at start-up, so a missing picture is reported in that order.
   longitudeDialog_ = new TGRSLongitude(host, *this);

@@ -13,6 +13,7 @@ TAboutWin::TAboutWin(QWidget* parent)
   setModal(true);
   setFixedSize(210, 155);
   connect(btnExit, &ClickArea::clicked, this, &TAboutWin::btnExitClick);
+  btnExit->setAnnouncesClicks(false);  // closing the window reads no instant
   FormCreate();
 }
 

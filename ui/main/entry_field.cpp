@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include "ui/main/messages.h"
 
 namespace kelvra {
@@ -26,12 +28,15 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geome
 }
 
 bool DiscardedInNumberField(const QKeyEvent& key) {
+  if (key.modifiers() & Qt::ControlModifier) return false;
   const QString text = key.text();
-  if (text.isEmpty() || (key.modifiers() & Qt::ControlModifier)) return false;
-  if (key.key() == Qt::Key_Backspace) return false;
+  // Control characters (Tab "\t", Delete 0x7F, Backspace, Enter, Escape) are keys, not text.
+  const QList<uint> typed = text.toUcs4();  // code points, so that one emoji is one character
+  const bool printable =
+      std::any_of(typed.begin(), typed.end(), [](uint ch) { return QChar::isPrint(ch); });
+  if (!printable) return false;
   // Several characters in one press (an input method's word) are not a digit either.
-  const QChar typed = text.front();
-  return text.size() != 1 || !(typed >= QLatin1Char('0') && typed <= QLatin1Char('9'));
+  return typed.size() != 1 || typed.front() < uint{'0'} || typed.front() > uint{'9'};
 }
 
 std::optional<std::uint16_t> NumberFieldValue(const QString& text) {

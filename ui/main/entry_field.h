@@ -18,9 +18,10 @@ namespace kelvra {
 // characters.
 QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geometry, int maxLength);
 
-// Whether a key pressed in a number field is thrown away: of the keys that type a character
-// only the digits and Backspace are taken. Keys that type nothing (arrows, Delete) and
-// shortcuts (copy, paste) keep working.
+// Whether a key pressed in a number field is thrown away: a key that types a printable
+// character other than a digit. Everything else does its usual work: Tab and Shift+Tab move
+// the focus, Delete and Backspace edit, Enter, Escape, arrows, Home and End, and shortcuts
+// (select all, copy, paste, cut, undo).
 bool DiscardedInNumberField(const QKeyEvent& key);
 
 // Given: the text of a number field.

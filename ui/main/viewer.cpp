@@ -112,6 +112,7 @@ void TViewer::FormCreate() {
   if (!loadSkins()) return;  // the program ends; nothing may be computed or drawn
 
   buildLayout();
+  connect(&ButtonActions::instance(), &ButtonActions::aboutToAct, this, &TViewer::commitTypedEntry);
   AnimationThread = new KRthread([this] { AnimationStep(); }, this);
   cmbView->setCurrentIndex(0);
   DisplayCompassDirections();
@@ -210,7 +211,7 @@ void TViewer::buildEntryFields() {
   addLabel("lblColon2", {110, 218}, 6, QStringLiteral(":"), true);
 
   txtDay = addEntryField("txtDay", {60, 187, 21, 23}, 2);
-  cmbMonth = new QComboBox(this);
+  cmbMonth = new FocusFramedComboBox(this);
   cmbMonth->setObjectName(QStringLiteral("cmbMonth"));
   cmbMonth->setGeometry(85, 187, 58, 23);
   const QLocale locale = QLocale::system();
@@ -221,7 +222,7 @@ void TViewer::buildEntryFields() {
   txtHour = addEntryField("txtHour", {60, 215, 21, 23}, 2);
   txtMinute = addEntryField("txtMinute", {88, 215, 21, 23}, 2);
   txtSecond = addEntryField("txtSecond", {116, 215, 21, 23}, 2);
-  cmbView = new QComboBox(this);
+  cmbView = new FocusFramedComboBox(this);
   cmbView->setObjectName(QStringLiteral("cmbView"));
   cmbView->setGeometry(60, 244, 125, 23);
   cmbView->addItems({QStringLiteral("Astro Scope"), QStringLiteral("Binoculars"),
@@ -239,6 +240,7 @@ void TViewer::buildEntryFields() {
   imgNowButton = new ImageView(this, "imgNowButton");
   imgNowButton->setGeometry(142, 215, 43, 23);
   imgNowButton->setImage(imgNowUp);
+  imgNowButton->setAnnouncesClicks(false);  // it replaces the fields anyway
   connect(imgNowButton, &ImageView::pressed, this, [this] { imgNowButton->setImage(imgNowDown); });
   connect(imgNowButton, &ImageView::released, this, [this] { imgNowButton->setImage(imgNowUp); });
   connect(imgNowButton, &ImageView::clicked, this, &TViewer::imgNowButtonClick);
@@ -318,8 +320,10 @@ void TViewer::buildToolbar() {
        QStringLiteral("Great Red Spot transits"));
   area("lblHelp", {506, 12, 25, 21}, &TViewer::lblHelpClick, QStringLiteral("Help"));
   area("lblAbout", {540, 10, 15, 21}, &TViewer::lblAboutClick, QStringLiteral("About"));
-  area("btnMinimise", {588, 11, 19, 16}, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"));
-  area("btnExit", {609, 9, 19, 16}, &TViewer::btnExitClick, QStringLiteral("Exit"));
+  area("btnMinimise", {588, 11, 19, 16}, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"))
+      ->setAnnouncesClicks(false);
+  area("btnExit", {609, 9, 19, 16}, &TViewer::btnExitClick, QStringLiteral("Exit"))
+      ->setAnnouncesClicks(false);
 
   auto* handle = new ClickArea(this, "lblKelvra95", {279, 6, 80, 27});
   connect(handle, &ClickArea::pressed, this, &TViewer::lblKelvra95MouseDown);
@@ -516,11 +520,20 @@ void TViewer::txtSecondExit() {
 }
 
 void TViewer::leaveField(QLineEdit* field) {
+  field->setModified(false);  // checked: an edit left for good is no longer pending
   if (field == txtDay) txtDayExit();
   if (field == txtYear) txtYearExit();
   if (field == txtHour) txtHourExit();
   if (field == txtMinute) txtMinuteExit();
   if (field == txtSecond) txtSecondExit();
+}
+
+// The toolbar and window buttons take no focus: one that acts on the instant first checks and
+// takes a field's unchecked edit, as if the focus had left the field.
+void TViewer::commitTypedEntry() {
+  for (QLineEdit* field : {txtDay, txtYear, txtHour, txtMinute, txtSecond}) {
+    if (field->isModified()) leaveField(field);
+  }
 }
 
 bool TViewer::keyPressInField(QLineEdit* field, QKeyEvent* event) {

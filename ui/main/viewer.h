@@ -174,6 +174,7 @@ class TViewer : public QWidget, public SideWindowHost {
   void readLocalClock();
   bool keyPressInField(QLineEdit* field, QKeyEvent* event);
   void leaveField(QLineEdit* field);
+  void commitTypedEntry();
   std::uint16_t fieldValue(QLineEdit* field);
   std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest, const QString& name);
   void showSideWindow(QWidget& window, bool usable);

@@ -1,11 +1,33 @@
 #include "ui/main/widgets.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStylePainter>
 
 namespace kelvra {
 
-ImageView::ImageView(QWidget* parent, const char* name) : QWidget(parent) {
+ButtonActions& ButtonActions::instance() {
+  static ButtonActions actions;
+  return actions;
+}
+
+void MouseTarget::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->position().toPoint());
+}
+
+void MouseTarget::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  emit released(at);
+  if (!rect().contains(at)) return;
+  // Only a button is announced: a skin or a drag handle takes no clicks.
+  if (announcesClicks_ && isSignalConnected(QMetaMethod::fromSignal(&MouseTarget::clicked))) {
+    emit ButtonActions::instance().aboutToAct();
+  }
+  emit clicked();
+}
+
+ImageView::ImageView(QWidget* parent, const char* name) : MouseTarget(parent) {
   setObjectName(QString::fromLatin1(name));
 }
 
@@ -20,18 +42,8 @@ void ImageView::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, image_);
 }
 
-void ImageView::mousePressEvent(QMouseEvent* event) {
-  emit pressed(event->position().toPoint());
-}
-
-void ImageView::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  emit released(at);
-  if (rect().contains(at)) emit clicked();
-}
-
 ClickArea::ClickArea(QWidget* parent, const char* name, QRect geometry, const QString& hint)
-    : QWidget(parent) {
+    : MouseTarget(parent) {
   setObjectName(QString::fromLatin1(name));
   setGeometry(geometry);
   setToolTip(hint);
@@ -40,17 +52,19 @@ ClickArea::ClickArea(QWidget* parent, const char* name, QRect geometry, const QS
   setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void ClickArea::mousePressEvent(QMouseEvent* event) { emit pressed(event->position().toPoint()); }
-
 void ClickArea::mouseMoveEvent(QMouseEvent* event) {
   // Qt grabs the mouse for the pressed widget, so moves keep coming outside the area.
   if (event->buttons() != Qt::NoButton) emit moved(event->position().toPoint());
 }
 
-void ClickArea::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  emit released(at);
-  if (rect().contains(at)) emit clicked();
+void FocusFramedComboBox::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  painter.setPen(palette().color(QPalette::Text));
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  if (hasFocus()) option.state |= QStyle::State_KeyboardFocusChange;
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace kelvra

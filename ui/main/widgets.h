@@ -1,14 +1,51 @@
 // The two building blocks of the skinned windows: a picture and a transparent click area.
 #pragma once
 
+#include <QComboBox>
 #include <QImage>
 #include <QWidget>
 
 namespace kelvra {
 
+// Announces a click on a button of the program's windows just before the button acts. The
+// main window listens and first takes a date or time that is typed but not yet left, as if
+// the focus had left its field: the buttons take no focus, so without this a button would act
+// on the instant before the edit while the field shows the edit.
+class ButtonActions : public QObject {
+  Q_OBJECT
+ public:
+  static ButtonActions& instance();
+
+ signals:
+  void aboutToAct();
+};
+
+// What the picture and the click area share: the mouse's presses, releases and clicks.
+class MouseTarget : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+
+  // A button that only moves, minimises or closes a window, or sets the instant itself, is
+  // no action on the instant shown: its clicks are not announced.
+  void setAnnouncesClicks(bool announces) { announcesClicks_ = announces; }
+
+ signals:
+  void clicked();
+  void pressed(QPoint position);  // relative to the widget
+  void released(QPoint position);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool announcesClicks_ = true;
+};
+
 // A picture component: shows its QImage at its top-left corner, unscaled. Pictures that are
 // only holders of other pictures are simply never shown.
-class ImageView : public QWidget {
+class ImageView : public MouseTarget {
   Q_OBJECT
  public:
   explicit ImageView(QWidget* parent, const char* name);
@@ -19,15 +56,8 @@ class ImageView : public QWidget {
   // Drawing straight into the picture; call update() afterwards to show it.
   QImage& canvas() { return image_; }
 
- signals:
-  void clicked();
-  void pressed(QPoint position);
-  void released(QPoint position);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QImage image_;
@@ -35,21 +65,28 @@ class ImageView : public QWidget {
 
 // A transparent label that only receives the mouse: the buttons drawn on a skin picture.
 // While a button is held it keeps receiving moves, also outside its own rectangle.
-class ClickArea : public QWidget {
+class ClickArea : public MouseTarget {
   Q_OBJECT
  public:
   ClickArea(QWidget* parent, const char* name, QRect geometry, const QString& hint = {});
 
  signals:
-  void clicked();
-  void pressed(QPoint position);  // relative to the area
-  void moved(QPoint position);    // relative to the area, only while a button is held
-  void released(QPoint position);
+  void moved(QPoint position);  // relative to the area, only while a button is held
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A drop-down list that shows where the keyboard is: with the focus it draws the same
+// highlighted frame as a focused number field. The style draws a list's focus only after
+// Tab, not after a click or Enter, and then a keyboard user cannot tell where keys go.
+class FocusFramedComboBox : public QComboBox {
+  Q_OBJECT
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace kelvra

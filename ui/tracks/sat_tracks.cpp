@@ -48,6 +48,7 @@ TSatTracks::TSatTracks(SideWindowHost& host, QWidget* parent)
   imgUTTime->hide();
   connect(imgTime, &ImageView::clicked, this, &TSatTracks::imgTimeClick);
   connect(lblTracksExit, &ClickArea::clicked, this, &TSatTracks::lblTracksExitClick);
+  lblTracksExit->setAnnouncesClicks(false);  // closing the window reads no instant
   connect(lblPrint, &ClickArea::clicked, this, &TSatTracks::lblPrintClick);
   FormCreate();
 }

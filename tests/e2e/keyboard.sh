@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# The keyboard and typed edits in the real program: Tab and Shift+Tab move between the fields
+# and run the check of the field left, Delete edits, and a button clicked while a typed hour or
+# year has not been left acts on what the field shows (as if the focus had left the field).
+# Usage: keyboard.sh BIN_DIR
+source "$(dirname "$0")/lib.sh"
+need_tools xclip import
+setup "$1"
+start_program
+wait_for_main_window
+
+# Tab from an hour out of range: the message, then the keys go to the minute field.
+click_main 70 226 0.15  # txtHour
+xdotool key ctrl+a type 30
+xdotool key Tab
+expect_message "Hour must lie between 0 and 23"
+# Without a window manager nothing gives the main window the keyboard back when the box has
+# gone: a click on the "Time:" caption does, and the focus is then where Tab put it.
+click_main 30 222 0.3
+xdotool key ctrl+a type 45
+xdotool key shift+Tab  # back to the hour field; the minute's check finds nothing wrong
+sleep 0.3
+xdotool key ctrl+a type 07
+xdotool key Tab
+sleep 0.3
+expect_no_message
+shown="$(field_text 70 226):$(field_text 98 226)"
+[ "$shown" = "07:45" ] || fail "after Tab, Shift+Tab and Tab the time shows $shown, expected 07:45"
+note "Tab and Shift+Tab move the focus and check the field left"
+
+# Delete takes away the character after the cursor.
+click_main 166 198 0.15  # txtYear
+xdotool key ctrl+a type 2031
+xdotool key Home Delete Return
+sleep 0.3
+[ "$(field_text 166 198)" = "31" ] || fail "Delete did not edit: the year shows $(field_text 166 198)"
+note "Delete edits the year"
+
+# The side view and the data panel's rows: no entry field lies in either.
+views() {
+  screen_part "$1-side" 597 99 $((main_left + 20)) $((main_top + 56))
+  screen_part "$1-panel" 280 170 $((main_left + 40)) $((main_top + 286))
+}
+same_views() { cmp -s "$work/$1-side.rgb" "$work/$2-side.rgb" && cmp -s "$work/$1-panel.rgb" "$work/$2-panel.rgb"; }
+click_hemisphere() { click_main 485 23 0.4; }
+type_hour() {
+  click_main 70 226 0.15
+  xdotool key ctrl+a type "$1"
+  sleep 0.2
+}
+
+# The issue's case: 05 typed over 10, then the hemisphere button. The picture must be the one
+# of 05 left with Enter and the same button.
+type_hour 05
+xdotool key Return
+click_hemisphere
+views expected
+click_hemisphere
+type_hour 10
+xdotool key Return
+sleep 0.3
+views hour10
+type_hour 05
+click_hemisphere
+views clicked
+same_views hour10 expected && fail "hours 5 and 10 draw the same picture: the check proves nothing"
+same_views clicked expected || fail "the hemisphere button drew the hour before the typed one"
+expect_no_message
+[ "$(field_text 70 226)" = "05" ] || fail "the hour field shows $(field_text 70 226), expected 05"
+note "the hemisphere button takes the typed hour first"
+
+# A side window's button: the tracks chart's time basis, clicked while a year is typed in the
+# main window but not left, draws the typed year's month.
+chart() { screen_part "$1" 160 403 $((main_left + 638 + 20)) $((main_top + 56)); }
+click_time_basis() { click_in $((main_left + 638)) "$main_top" 51 24 0.8; }
+close_tracks() { click_in $((main_left + 638)) "$main_top" 180 18 0.5; }
+type_into 166 198 2031
+click_tracks
+[ "$(window_of 200 479)" = "$((main_left + 638)) $main_top" ] || fail "tracks window at $(window_of 200 479)"
+click_time_basis
+chart expected-chart
+click_time_basis
+close_tracks
+type_into 166 198 2030
+click_tracks
+chart chart-2030
+click_main 166 198 0.15
+xdotool key ctrl+a type 2031
+sleep 0.2
+click_time_basis
+chart clicked-chart
+cmp -s "$work/chart-2030.rgb" "$work/expected-chart.rgb" && fail "2030 and 2031 draw the same chart"
+cmp -s "$work/clicked-chart.rgb" "$work/expected-chart.rgb" ||
+  fail "the tracks window's button drew the year before the typed one"
+expect_no_message
+note "the tracks window's time-basis button takes the typed year first"
+
+exit_cleanly
+note "keyboard and typed edits: all checks passed"
