@@ -10,7 +10,7 @@ xvfb_pid=""
 program_pid=""
 cups_folder=""
 # The private screen, WIDTHxHEIGHT in pixels; a script may set another before start_x.
-screen_size="${screen_size:-1280x1024}"
+screen_size=1280x1024
 
 # The main window's place on the 1280 x 1024 screen: centred, (1280 - 638) div 2, (1024 - 479) div 2.
 main_left=321
