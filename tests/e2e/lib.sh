@@ -9,6 +9,8 @@ work=""
 xvfb_pid=""
 program_pid=""
 cups_folder=""
+# The private screen, WIDTHxHEIGHT in pixels; a script may set another before start_x.
+screen_size=1280x1024
 
 # The main window's place on the 1280 x 1024 screen: centred, (1280 - 638) div 2, (1024 - 479) div 2.
 main_left=321
@@ -73,7 +75,7 @@ setup() {
 start_x() {
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${screen_size}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   local tries=0
   until [ -s "$work/display" ] && DISPLAY=":$(head -n 1 "$work/display")" xdpyinfo >/dev/null 2>&1; do
