@@ -120,6 +120,7 @@ case "$case_name" in
     group="$(id -gn nobody 2>/dev/null)" || skip "no user nobody on this machine"
     chown "$user" "$work/xdg"
     chmod -R a+rX,go-w "$work/bin"
+    share_sanitizer_files
     start_program setpriv --reuid="$user" --regid="$group" --clear-groups
     expect_running
     [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
