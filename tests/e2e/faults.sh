@@ -121,7 +121,11 @@ case "$case_name" in
     chown "$user" "$work/xdg"
     chmod -R a+rX,go-w "$work/bin"
     share_sanitizer_files
-    start_program setpriv --reuid="$user" --regid="$group" --clear-groups
+    # A home of its own, since root's is closed to the user: fontconfig writes its cache there
+    # whenever the system's cache is stale (just after a font package was installed).
+    install -d -m 700 -o "$user" "$work/home"
+    start_program HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" \
+      setpriv --reuid="$user" --regid="$group" --clear-groups
     expect_running
     [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
     click_tracks
