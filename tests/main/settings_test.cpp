@@ -241,6 +241,14 @@ TEST_F(ClosedSettingsFolder, NothingIsCreatedAndAClosedFileStaysAsItWas) {
   EXPECT_THAT(readFile(), ElementsAre(0x2C, 0x01, 0, 0, 1, 0, 0, 0));
 }
 
+// A pipe with no reader in the file's place: the write fails at once instead of waiting.
+TEST_F(ClosedSettingsFolder, PipeInPlaceOfTheFileFailsWithoutBlocking) {
+  ASSERT_EQ(::mkfifo(file().c_str(), 0666), 0);
+  ConfigRecord record;
+  EXPECT_FALSE(writeClosed(record, 0666));
+  EXPECT_TRUE(fs::is_fifo(file()));
+}
+
 TEST(ConfigRecordBytes, EncodeAndDecodeAreInverse) {
   for (const std::int32_t longitude : {0, 65, 300, -1, 123456789}) {
     for (const int flags : {0, 1, 2, 3}) {

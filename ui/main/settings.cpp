@@ -114,7 +114,8 @@ bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& r
   if (failure != WriteFailure::FolderRefused) return false;
   // A folder closed to this user may still hold a settings file the user may write (a shared
   // installation): rewrite that file in place. It is never created here: the folder refuses.
-  return writeDurably(target, 0, bytes) == WriteFailure::None;
+  // Non-blocking, so that a pipe put in the file's place fails at once instead of hanging.
+  return writeDurably(target, O_NONBLOCK, bytes) == WriteFailure::None;
 }
 
 }  // namespace kelvra
