@@ -4,6 +4,7 @@
 #   help                 the help document removed
 #   printer              no printer: the CUPS server the program is sent to does not exist
 #   readonly             the program's folder not writable by the user running it
+#   shared               the same folder with a settings file that user may write
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
 setup "$1"
@@ -17,6 +18,23 @@ missing_message() {
 expect_running() {
   wait_for_main_window
   expect_no_message
+}
+
+# start_unprivileged: the program as the user nobody, in its folder closed to that user, with
+# a home of its own (root's is closed to it too: fontconfig writes its cache there whenever the
+# system's cache is stale, just after a font package was installed).
+start_unprivileged() {
+  command -v setpriv >/dev/null || skip "setpriv is not installed (util-linux)"
+  [ "$(id -u)" = 0 ] || skip "needs root to switch to an unprivileged user; running as $(id -un)"
+  user=nobody
+  group="$(id -gn nobody 2>/dev/null)" || skip "no user nobody on this machine"
+  chown "$user" "$work/xdg"
+  chmod -R a+rX "$work/bin"
+  chmod go-w "$work/bin"
+  share_sanitizer_files
+  install -d -m 700 -o "$user" "$work/home"
+  start_program HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" \
+    setpriv --reuid="$user" --regid="$group" --clear-groups
 }
 
 exit_normally() {
@@ -114,13 +132,7 @@ case "$case_name" in
   readonly)
     # Run as an unprivileged user in a folder that user cannot write: the program starts with
     # the defaults, takes settings for this run, and says nothing about the file.
-    command -v setpriv >/dev/null || skip "setpriv is not installed (util-linux)"
-    [ "$(id -u)" = 0 ] || skip "needs root to switch to an unprivileged user; running as $(id -un)"
-    user=nobody
-    group="$(id -gn nobody 2>/dev/null)" || skip "no user nobody on this machine"
-    chown "$user" "$work/xdg"
-    chmod -R a+rX,go-w "$work/bin"
-    start_program setpriv --reuid="$user" --regid="$group" --clear-groups
+    start_unprivileged
     expect_running
     [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
     click_tracks
@@ -130,6 +142,21 @@ case "$case_name" in
     ! ls "$work/bin" | grep -q '^Kelvra95\.CFG' || fail "files left in the program folder: $(ls "$work/bin")"
     exit_normally
     note "read-only folder: ran as $user with the defaults, nothing written, nothing said"
+    ;;
+  shared)
+    # A shared installation: the folder closed to the user, the settings file open to all.
+    # The file is rewritten in place; nothing else appears in the folder.
+    printf '\x2c\x01\x00\x00\x01\x00\x00\x00' >"$work/bin/Kelvra95.CFG"  # 300, GRS local
+    chmod 666 "$work/bin/Kelvra95.CFG"
+    start_unprivileged
+    expect_running
+    click_tracks
+    click_in 959 272 51 24 0.8  # imgTime: local time
+    expect_no_message
+    [ "$(settings_bytes)" = "2c 01 00 00 01 01 00 00" ] || fail "tracks in local time wrote $(settings_bytes)"
+    [ "$(ls "$work/bin" | grep -c '^Kelvra95\.')" = 1 ] || fail "files left in the program folder: $(ls "$work/bin")"
+    exit_normally
+    note "shared installation: ran as $user, the writable settings file was rewritten in place"
     ;;
   *)
     fail "unknown case $case_name"

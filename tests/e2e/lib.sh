@@ -107,6 +107,28 @@ start_program() {
   program_pid=$!
 }
 
+# share_sanitizer_files: for a program run as another user. The sanitizer options name their
+# suppressions files by path, often inside a checkout that other users cannot enter; each such
+# file is copied into this test's own folder, readable by all, and the option points there.
+share_sanitizer_files() {
+  local variable entry rewritten copy
+  local -a entries
+  for variable in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -n "${!variable:-}" ] || continue
+    IFS=: read -ra entries <<<"${!variable}"
+    rewritten=""
+    for entry in "${entries[@]}"; do
+      if [ "${entry%%=*}" = suppressions ]; then
+        copy="$work/$variable.supp"
+        install -m 644 "${entry#suppressions=}" "$copy" || fail "cannot copy ${entry#suppressions=}"
+        entry="suppressions=$copy"
+      fi
+      rewritten="${rewritten:+$rewritten:}$entry"
+    done
+    export "$variable=$rewritten"
+  done
+}
+
 # visible_windows: one line per window of the program on the screen: ID WIDTH HEIGHT X Y NAME.
 visible_windows() {
   local id X Y WIDTH HEIGHT SCREEN WINDOW

@@ -156,6 +156,89 @@ TEST(DragMainWindow, JumpingWindowGoesToTheOuterEndOfTheOtherSide) {
   expectCounts(desk, 0, 0);
 }
 
+// Drags the main window by `dx` pixels `moves` times, as a mouse reports a slow drag.
+// Returns the desk after, and in `sideChanges` how often each window changed sides.
+Desk dragInSteps(Desk desk, int moves, int dx, std::array<int, 2>& sideChanges) {
+  for (int move = 0; move < moves; ++move) {
+    const Desk before = desk;
+    desk = DragMainWindow(desk, QPoint(dx, 0));
+    for (SideWindow window : {SideWindow::Tracks, SideWindow::GRS})
+      if (desk.dock(window) != before.dock(window)) ++sideChanges[static_cast<int>(window)];
+  }
+  return desk;
+}
+
+TEST(DragMainWindow, NarrowScreenWindowsMoveWithTheDragUntilTheyFitOnTheOtherSide) {
+  // 1024 wide, both windows on the left (GRS at 186, tracks cascaded at 176), dragged left
+  // one pixel at a time. Each crosses the left edge long before it fits on the right: the
+  // first to jump needs L + 638 + 200 <= 1024, the second L + 638 + 10 + 200 <= 1024.
+  Desk desk = PositionForm(PositionForm(deskAt(1024, 386), SideWindow::GRS), SideWindow::Tracks);
+  std::array<int, 2> sideChanges{};
+  desk = dragInSteps(desk, 199, -1, sideChanges);
+  EXPECT_EQ(sideChanges, (std::array<int, 2>{0, 0}));
+  EXPECT_EQ(desk.main.left(), 187);
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(-13, kTop));          // 186 - 199
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(-23, kTop + 10));  // 176 - 199
+  expectCounts(desk, 2, 0);
+
+  desk = dragInSteps(desk, 1, -1, sideChanges);  // L = 186: the tracks window fits
+  EXPECT_EQ(sideChanges, (std::array<int, 2>{1, 0}));
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(824, kTop));  // 186 + 638
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(-14, kTop));
+  desk = dragInSteps(desk, 9, -1, sideChanges);
+  EXPECT_EQ(sideChanges, (std::array<int, 2>{1, 0}));
+  desk = dragInSteps(desk, 1, -1, sideChanges);  // L = 176: the GRS window fits outside it
+  EXPECT_EQ(sideChanges, (std::array<int, 2>{1, 1}));
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(824, kTop + 10));  // 176 + 648
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(814, kTop));
+  expectCounts(desk, 0, 2);
+}
+
+TEST(DragMainWindow, NarrowScreenWindowJumpsOnceWhereItFitsAndBackOnlyWhereItFitsAgain) {
+  // 1024 wide: the tracks window opens on the right at 731, the main window moved to 93.
+  Desk desk = PositionForm(deskAt(1024, 193), SideWindow::Tracks);
+  std::array<int, 2> sideChanges{};
+  // It crosses the right edge from main left 94 on, and fits on the left from 200 on.
+  desk = dragInSteps(desk, 106, 1, sideChanges);
+  EXPECT_EQ(desk.main.left(), 199);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 837);  // 731 + 106, partly off the screen
+  EXPECT_EQ(sideChanges[0], 0);
+  desk = dragInSteps(desk, 1, 1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(0, kTop));  // 200 - 200
+  expectCounts(desk, 1, 0);
+  // Back left: it crosses the left edge at once and fits on the right from 186 down.
+  desk = dragInSteps(desk, 13, -1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), -13);
+  EXPECT_EQ(sideChanges[0], 1);
+  desk = dragInSteps(desk, 1, -1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(824, kTop));  // 186 + 638
+  EXPECT_EQ(sideChanges[0], 2);
+  expectCounts(desk, 0, 1);
+}
+
+TEST(DragMainWindow, EightHundredWideScreenWindowJumpsOnlyWhereItIsWhollyOnTheScreen) {
+  // 800 wide, main centred at 81, a window counted on its right at 719 (the screen shrank
+  // while it was open): it crosses the right edge already, and 638 + 200 > 800 leaves room
+  // on the left only once the main window's left is 200 or more.
+  Desk desk = deskAt(800, 81);
+  desk.box(SideWindow::Tracks).moveTo(719, kTop);
+  desk.dock(SideWindow::Tracks) = DockSide::Right;
+  std::array<int, 2> sideChanges{};
+  desk = dragInSteps(desk, 118, 1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 837);  // 719 + 118
+  EXPECT_EQ(sideChanges[0], 0);
+  desk = dragInSteps(desk, 1, 1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(0, kTop));
+  // Back on the right it fits only with the main window's left at 800 - 838 = -38 or less.
+  desk = dragInSteps(desk, 237, -1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), -237);
+  EXPECT_EQ(sideChanges[0], 1);
+  desk = dragInSteps(desk, 1, -1, sideChanges);
+  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(600, kTop));  // -38 + 638
+  EXPECT_EQ(sideChanges[0], 2);
+  expectCounts(desk, 0, 1);
+}
+
 TEST(RepositionForms, WindowThatWasNeverCountedLeavesTheCountsAlone) {
   // 800 wide: shown modally over the main window, never counted.
   const Desk desk = deskAt(800, 81);

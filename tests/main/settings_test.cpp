@@ -4,6 +4,10 @@
 
 #include <QTemporaryDir>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -11,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace kelvra {
@@ -184,6 +189,64 @@ TEST_F(SettingsFile, WriteReplacesAStaleTemporaryAndLeavesNoneBehind) {
   EXPECT_THAT(readFile(), ElementsAre(0x67, 0x01, 0, 0, 0, 0, 0, 0));
   EXPECT_FALSE(fs::exists(temporary()));
   EXPECT_EQ(std::distance(fs::directory_iterator(directory()), fs::directory_iterator()), 1);
+}
+
+// A shared installation: the program's folder is closed to the user (mode 555), the settings
+// file may be open to them. Root passes every mode check, so as root the writes run with the
+// effective user nobody; anyone else is refused by the mode itself.
+class ClosedSettingsFolder : public SettingsFile {
+ protected:
+  void SetUp() override {
+    SettingsFile::SetUp();
+    if (::geteuid() == 0) {
+      const passwd* nobody = ::getpwnam("nobody");
+      if (nobody == nullptr) GTEST_SKIP() << "no user nobody to write as";
+      unprivileged_ = nobody->pw_uid;
+    }
+  }
+  void TearDown() override { ::chmod(directory().c_str(), 0755); }
+
+  // Closes the folder and runs `write` as a user the closed folder refuses.
+  bool writeClosed(const ConfigRecord& record, mode_t fileMode) {
+    if (fs::exists(file())) ::chmod(file().c_str(), fileMode);
+    EXPECT_EQ(::chmod(directory().c_str(), 0555), 0);
+    if (unprivileged_ && ::seteuid(*unprivileged_) != 0) ADD_FAILURE() << "seteuid failed";
+    const bool written = WriteSettings(directory(), record);
+    if (unprivileged_ && ::seteuid(0) != 0) ADD_FAILURE() << "seteuid back failed";
+    return written;
+  }
+
+ private:
+  std::optional<uid_t> unprivileged_;
+};
+
+TEST_F(ClosedSettingsFolder, WritableFileIsRewrittenInPlaceAndCut) {
+  writeFile({0x2C, 0x01, 0, 0, 1, 0, 0xAB, 0xCD, 0xDE, 0xAD, 0xBE, 0xEF});
+  ConfigRecord record = ReadSettings(directory());
+  record.TracksLocalTime = true;
+  ASSERT_TRUE(writeClosed(record, 0666));
+  EXPECT_THAT(readFile(), ElementsAre(0x2C, 0x01, 0, 0, 1, 1, 0xAB, 0xCD));
+  EXPECT_FALSE(fs::exists(temporary()));
+}
+
+TEST_F(ClosedSettingsFolder, NothingIsCreatedAndAClosedFileStaysAsItWas) {
+  ConfigRecord record;
+  record.RSLongitude = 7;
+  EXPECT_FALSE(writeClosed(record, 0666));
+  EXPECT_FALSE(fs::exists(file()));
+
+  ::chmod(directory().c_str(), 0755);
+  writeFile({0x2C, 0x01, 0, 0, 1, 0, 0, 0});
+  EXPECT_FALSE(writeClosed(record, 0444));
+  EXPECT_THAT(readFile(), ElementsAre(0x2C, 0x01, 0, 0, 1, 0, 0, 0));
+}
+
+// A pipe with no reader in the file's place: the write fails at once instead of waiting.
+TEST_F(ClosedSettingsFolder, PipeInPlaceOfTheFileFailsWithoutBlocking) {
+  ASSERT_EQ(::mkfifo(file().c_str(), 0666), 0);
+  ConfigRecord record;
+  EXPECT_FALSE(writeClosed(record, 0666));
+  EXPECT_TRUE(fs::is_fifo(file()));
 }
 
 TEST(ConfigRecordBytes, EncodeAndDecodeAreInverse) {

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "ui/tracks/page_layout.h"
 
@@ -189,6 +192,68 @@ TEST_F(TracksPage, NamesEachSatelliteOnceOnItsSideBelowTheChartsHead) {
         for (int x = label.box.left(); x <= label.box.right(); ++x)
           red = red || at(x, y) == qRgb(255, 0, 0);
   EXPECT_TRUE(red);
+}
+
+TEST(FreeLabelBox, MovesANameDownByItsOwnHeightUntilItOverlapsNoEarlierOne) {
+  const std::vector<PlacedLabel> earlier{{2, QRect(100, 500, 80, 40)},
+                                         {4, QRect(150, 545, 80, 40)}};
+  // Over the first (500..539), then over the second (545..584), then free from 590 on.
+  EXPECT_EQ(FreeLabelBox(QRect(120, 510, 60, 40), earlier), QRect(120, 590, 60, 40));
+  // Touching an earlier name's box is not overlapping it: the place is kept.
+  EXPECT_EQ(FreeLabelBox(QRect(180, 500, 60, 40), earlier), QRect(180, 500, 60, 40));
+  EXPECT_EQ(FreeLabelBox(QRect(100, 460, 40, 40), earlier), QRect(100, 460, 40, 40));
+  EXPECT_EQ(FreeLabelBox(QRect(100, 461, 40, 40), {}), QRect(100, 461, 40, 40));
+}
+
+// December 2026, Astro Scope, Northern: "Europa--" fell on "Callisto--", and the names'
+// boxes hid the discs printed before them. In either time basis no name overlaps another,
+// and every disc printed still shows a satellite's colour over its whole core.
+TEST(TracksPageOfDecember2026, NamesCoverNeitherEachOtherNorAnyDisc) {
+  const ScopedTimeZoneOffset centralEurope(-60);  // minutes: local time for the second pass
+  const std::array<QRgb, 4> discColours{qRgb(0, 0, 0), qRgb(0, 128, 0), qRgb(255, 0, 0),
+                                        qRgb(0, 0, 255)};
+  for (const bool localTime : {false, true}) {
+    SCOPED_TRACE(localTime ? "local time" : "Universal Time");
+    const TracksInput input{12, 2026, ViewKind::AstroScope, true, localTime};
+    QImage page = blankPage();
+    QPainter painter(&page);
+    const std::vector<PlacedLabel> labels = DrawTracksPage(painter, page.size(), input);
+    painter.end();
+    ASSERT_EQ(labels.size(), 4u);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+      for (std::size_t j = i + 1; j < labels.size(); ++j)
+        EXPECT_FALSE(labels[i].box.intersects(labels[j].box))
+            << labels[i].satellite << " and " << labels[j].satellite;
+
+    // The discs as the page places them: column C - x, row T + trunc(H n / N).
+    const int top = 3 * heightOf(QFont(QStringLiteral("Times New Roman"), 24, QFont::Bold), page);
+    const int height = kPageHeight - FooterHeight - top;
+    const TracksMonth month = TracksMonthFor(input);
+    JupiterState state;
+    int discs = 0;
+    int underNames = 0;
+    std::vector<QPoint> hidden;
+    ForEachTrackStep(month, month.steps, state, [&](std::uint16_t n, const JupiterState& step) {
+      const int y = top + static_cast<int>(static_cast<double>(height * n) / month.steps);
+      for (int k = 1; k <= 4; ++k) {
+        const int x = static_cast<int>(step.X[k] * 22.75092936802974) * month.mirror;
+        if (!PageDotVisible(x, step.U[k])) continue;
+        ++discs;
+        const QRect core(kCentre - x - 1, y - 1, 2, 2);
+        for (const PlacedLabel& label : labels) underNames += label.box.intersects(core) ? 1 : 0;
+        for (int cy = core.top(); cy <= core.bottom(); ++cy)
+          for (int cx = core.left(); cx <= core.right(); ++cx)
+            if (std::find(discColours.begin(), discColours.end(), page.pixel(cx, cy)) ==
+                discColours.end())
+              hidden.push_back(QPoint(cx, cy));
+      }
+    });
+    if (!hidden.empty())
+      ADD_FAILURE() << hidden.size() << " disc pixels covered, the first at " << hidden.front().x()
+                    << ", " << hidden.front().y();
+    EXPECT_GT(discs, 4 * 1000);
+    EXPECT_GT(underNames, 10);  // the names do stand among the tracks
+  }
 }
 
 TEST(TracksSubtitle, NamesInstrumentTimeBasisAndHemisphereWhole) {

@@ -60,15 +60,23 @@ Desk MoveForm(Desk desk, SideWindow window, QPoint displacement) {
   const int T = desk.main.top();
   const int W = desk.main.width();
   DockSide& dock = desk.dock(window);
-  // A window already on the side it would jump to just moves: jumping would only put it
-  // at the far end of its own cascade.
-  if (desk.screenWidth < box.left() + f + displacement.x() && dock != DockSide::Left) {
-    const int out = desk.count(DockSide::Left) * kCascadeStep;  // pixels
-    box.moveTo(L - f - out, T + out);
+  // Where the window would go on the other side: the outer end of that side's cascade.
+  const int leftOut = desk.count(DockSide::Left) * kCascadeStep;    // pixels
+  const int rightOut = desk.count(DockSide::Right) * kCascadeStep;  // pixels
+  const QPoint onLeft(L - f - leftOut, T + leftOut);
+  const QPoint onRight(L + W + rightOut, T + rightOut);
+  // A window already on the side it would jump to just moves: jumping would only put it at
+  // the far end of its own cascade. Nor does it jump where it would cross the other edge:
+  // on a narrow screen it would jump back at the next move.
+  const auto fits = [&](QPoint place) {
+    return place.x() >= 0 && place.x() + f <= desk.screenWidth;
+  };
+  if (desk.screenWidth < box.left() + f + displacement.x() && dock != DockSide::Left &&
+      fits(onLeft)) {
+    box.moveTo(onLeft);
     dock = DockSide::Left;
-  } else if (box.left() + displacement.x() < 0 && dock != DockSide::Right) {
-    const int out = desk.count(DockSide::Right) * kCascadeStep;  // pixels
-    box.moveTo(L + W + out, T + out);
+  } else if (box.left() + displacement.x() < 0 && dock != DockSide::Right && fits(onRight)) {
+    box.moveTo(onRight);
     dock = DockSide::Right;
   } else {
     box.translate(displacement);

@@ -49,8 +49,8 @@ Desk PositionForm(Desk desk, SideWindow window);
 // Moves one counted side window along with a drag of the main window.
 // Given: the desk with the main window already moved; the displacement, pixels.
 // Returns: the desk with the window moved by the displacement, or, when it would cross the
-// screen's right (left) edge, put at the outer end of the main window's left (right) side and
-// counted there.
+// screen's right (left) edge and fits on the screen at the outer end of the main window's
+// left (right) side, put there and counted there.
 Desk MoveForm(Desk desk, SideWindow window, QPoint displacement);
 
 // A drag of the main window by `displacement` (pixels): the main window moves, then each

@@ -15,13 +15,23 @@ std::filesystem::path settingsPath(const std::filesystem::path& directory) {
   return directory / kSettingsFileName;
 }
 
-// Writes `bytes` as the whole file at `path` and waits until they are on the disk, so that the
-// rename that follows can never put an empty or half-written file in the old one's place.
-// Returns: false when any step fails (the file may then exist, damaged).
-bool writeDurably(const std::filesystem::path& path,
-                  const std::array<std::uint8_t, kConfigRecordSize>& bytes) {
-  const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (file < 0) return false;
+using RecordBytes = std::array<std::uint8_t, kConfigRecordSize>;
+
+// What a failed write ran into.
+enum class WriteFailure { None, FolderRefused, Other };
+
+// True for the errors of a folder that does not let this user create or rename files in it.
+bool folderRefuses(int error) {
+  return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// Writes `bytes` as the whole file at `path`, opened with `flags` (plus write-only and
+// truncate), and waits until they are on the disk, so that a rename that follows can never put
+// an empty or half-written file in the old one's place.
+// Returns: None, or what stopped it (the file may then exist, damaged).
+WriteFailure writeDurably(const std::filesystem::path& path, int flags, const RecordBytes& bytes) {
+  const int file = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | flags, 0644);
+  if (file < 0) return folderRefuses(errno) ? WriteFailure::FolderRefused : WriteFailure::Other;
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
@@ -30,7 +40,7 @@ bool writeDurably(const std::filesystem::path& path,
     written += static_cast<std::size_t>(count);
   }
   const bool synced = written == bytes.size() && ::fsync(file) == 0;
-  return ::close(file) == 0 && synced;
+  return ::close(file) == 0 && synced ? WriteFailure::None : WriteFailure::Other;
 }
 
 // Makes the rename itself durable; a failure here leaves a whole file either way.
@@ -90,20 +100,22 @@ bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& r
   const std::filesystem::path target = settingsPath(directory);
   std::filesystem::path temporary = target;
   temporary += ".tmp";
-  if (!writeDurably(temporary, EncodeConfigRecord(record))) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
+  const RecordBytes bytes = EncodeConfigRecord(record);
+  WriteFailure failure = writeDurably(temporary, O_CREAT, bytes);
+  if (failure == WriteFailure::None) {
+    if (::rename(temporary.c_str(), target.c_str()) == 0) {
+      syncDirectory(directory);
+      return true;
+    }
+    failure = folderRefuses(errno) ? WriteFailure::FolderRefused : WriteFailure::Other;
   }
-  std::error_code error;
-  std::filesystem::rename(temporary, target, error);
-  if (error) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    return false;
-  }
-  syncDirectory(directory);
-  return true;
+  std::error_code ignored;
+  std::filesystem::remove(temporary, ignored);
+  if (failure != WriteFailure::FolderRefused) return false;
+  // A folder closed to this user may still hold a settings file the user may write (a shared
+  // installation): rewrite that file in place. It is never created here: the folder refuses.
+  // Non-blocking, so that a pipe put in the file's place fails at once instead of hanging.
+  return writeDurably(target, O_NONBLOCK, bytes) == WriteFailure::None;
 }
 
 }  // namespace kelvra

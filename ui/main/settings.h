@@ -31,8 +31,11 @@ std::array<std::uint8_t, kConfigRecordSize> EncodeConfigRecord(const ConfigRecor
 ConfigRecord ReadSettings(const std::filesystem::path& directory);
 
 // Writes the record to a temporary file beside the settings file and renames it over the
-// old one, so that a crash or a full disk never leaves a damaged file behind.
-// Returns: false when the file could not be written (the old file is then untouched).
+// old one, so that a crash or a full disk never leaves a damaged file behind. When the folder
+// does not let this user create or rename files, an existing settings file the user may write
+// is rewritten in place instead (truncated, written, synced).
+// Returns: false when the file could not be written either way (after a failed rename the
+// old file is untouched).
 bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& record);
 
 }  // namespace kelvra

@@ -84,17 +84,21 @@ void drawChartGround(QPainter& painter, const ChartArea& area, int days) {
   }
 }
 
-// Prints a satellite's name beside its track's turning point at offset `extreme` (dots).
-PlacedLabel drawLabel(QPainter& painter, const ChartArea& area, int satellite, int extreme, int y) {
+// Prints a satellite's name beside its track's turning point at offset `extreme` (dots), or
+// below that place when a name printed before would be in the way.
+PlacedLabel drawLabel(QPainter& painter, const ChartArea& area, int satellite, int extreme, int y,
+                      const std::vector<PlacedLabel>& earlier) {
   const QString text = QString::fromLatin1(kOnPaper[satellite].label);
   const QFontMetrics metrics = painter.fontMetrics();
   const int gap = metrics.horizontalAdvance(QLatin1Char(' ')) / 2;
-  const int x = satellite % 2 == 1 ? area.centre - extreme + gap
-                                   : area.centre - extreme - gap - metrics.horizontalAdvance(text);
-  const QPoint topLeft(x, y - metrics.height() / 2);
-  painter.setBrush(Qt::white);
-  DrawOpaqueText(painter, topLeft, text, kOnPaper[satellite].colour);
-  return {satellite, QRect(topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()))};
+  const int width = metrics.horizontalAdvance(text);
+  const int x =
+      satellite % 2 == 1 ? area.centre - extreme + gap : area.centre - extreme - gap - width;
+  const QRect box = FreeLabelBox(
+      QRect(QPoint(x, y - metrics.height() / 2), QSize(width, metrics.height())), earlier);
+  painter.setPen(kOnPaper[satellite].colour);
+  painter.drawText(box.left(), box.top() + metrics.ascent(), text);
+  return {satellite, box};
 }
 
 // One satellite's disc, unless it is hidden behind Jupiter.
@@ -130,6 +134,13 @@ bool PageDotVisible(int x, double u) {
   return std::abs(x) > kPageScale || (std::abs(x) < kPageScale && inFront);
 }
 
+QRect FreeLabelBox(QRect wanted, const std::vector<PlacedLabel>& earlier) {
+  const auto inTheWay = [&](const PlacedLabel& label) { return label.box.intersects(wanted); };
+  while (std::any_of(earlier.begin(), earlier.end(), inTheWay))
+    wanted.translate(0, wanted.height());
+  return wanted;
+}
+
 bool FollowTrackLabel(TrackLabel& label, int satellite, int x, bool belowChartHead) {
   if (label.placed || !belowChartHead) return false;
   const bool namedOnRight = satellite % 2 == 1;
@@ -158,7 +169,7 @@ std::vector<PlacedLabel> PlotTracks(QPainter& painter, QSize page, const TracksI
     for (int k = 1; k <= 4; ++k) {
       const int x = static_cast<int>(step.X[k] * kPageScale) * month.mirror;
       if (FollowTrackLabel(labels[k], k, x, y > area.top + kChartHeadDots))
-        placed.push_back(drawLabel(painter, area, k, labels[k].extreme, y));
+        placed.push_back(drawLabel(painter, area, k, labels[k].extreme, y, placed));
       drawDot(painter, area, k, x, step.U[k], y);
     }
   });

@@ -50,12 +50,18 @@ bool PageDotVisible(int x, double u);
 // A satellite's name as printed.
 struct PlacedLabel {
   int satellite;  // 1..4
-  QRect box;      // dots, the text's opaque box on the page
+  QRect box;      // dots, the text's box on the page (advance width x font height)
 };
+
+// Given: the box a name would take at its track's turning point (dots) and the names printed
+// before it.
+// Returns: that box, moved down by its own height as often as it takes to overlap none of them.
+QRect FreeLabelBox(QRect wanted, const std::vector<PlacedLabel>& earlier);
 
 // The chart of the page between the title block and the footer: frame, Jupiter's band at
 // the centre +- 22 dots, grey bands and numbers for the days, the four tracks as discs
-// with one name each. Reads FooterHeight; `state` holds the month's last step after.
+// with one name each, drawn without a box so that no disc drawn before it is hidden.
+// Reads FooterHeight; `state` holds the month's last step after.
 // Returns: the names printed, in the order they were printed.
 std::vector<PlacedLabel> PlotTracks(QPainter& painter, QSize page, const TracksInput& input,
                                     std::uint16_t titleHeight, JupiterState& state);
