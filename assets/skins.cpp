@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/main/picture_style.h"
-#include "ui/main/pictures.h"
+#include "ui/common/picture_style.h"
+#include "ui/common/pictures.h"
 
 namespace kelvra::skins {
 

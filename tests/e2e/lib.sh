@@ -45,7 +45,7 @@ need_tools() {
 
 cleanup() {
   if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then kill -9 "$program_pid" 2>/dev/null || true; fi
-  if [ -n "$cups_folder" ]; then "$top/tests/tracks/private_cups.sh" stop "$cups_folder" || true; fi
+  if [ -n "$cups_folder" ]; then "$top/tests/support/private_cups.sh" stop "$cups_folder" || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$work" ] && [ -z "${KELVRA_E2E_KEEP:-}" ]; then rm -rf "$work"; fi
 }
@@ -91,7 +91,7 @@ start_cups() {
   cups_folder="$work/cups"
   mkdir -p "$cups_folder"
   local output status=0
-  output="$("$top/tests/tracks/private_cups.sh" start "$cups_folder")" || status=$?
+  output="$("$top/tests/support/private_cups.sh" start "$cups_folder")" || status=$?
   [ $status -eq 77 ] && return 77
   [ $status -eq 0 ] || fail "the private CUPS daemon did not start"
   export CUPS_SERVER="$cups_folder/cups.sock"

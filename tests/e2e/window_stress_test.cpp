@@ -17,10 +17,10 @@
 #include "tests/support/program_files.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/about.h"
-#include "ui/main/clock.h"
+#include "ui/common/clock.h"
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
-#include "ui/main/widgets.h"
+#include "ui/common/widgets.h"
 #include "ui/tracks/sat_tracks.h"
 
 namespace kelvra {

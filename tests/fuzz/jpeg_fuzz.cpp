@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const QImage picture = kelvra::DecodeJpeg(data, size);

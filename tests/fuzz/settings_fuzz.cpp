@@ -14,7 +14,7 @@
 
 #include <unistd.h>
 
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
 #include "ui/grs/grs_transits.h"
-#include "ui/main/widgets.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {

@@ -5,7 +5,7 @@
 #include "tests/support/message_log.h"
 #include "ui/grs/grs_longitude.h"
 #include "ui/grs/grs_transits.h"
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 namespace kelvra {
 namespace {

@@ -1,5 +1,5 @@
 // Printing the GRS page through a private CUPS daemon whose default queue writes each job as
-// a PDF into a temporary folder (tests/tracks/private_cups.sh), read back with pdftotext.
+// a PDF into a temporary folder (tests/support/private_cups.sh), read back with pdftotext.
 #include <QLocale>
 #include <QTest>
 
@@ -10,7 +10,7 @@
 #include "tests/support/private_cups.h"
 #include "tests/support/program_files.h"
 #include "ui/grs/grs_transits.h"
-#include "ui/main/widgets.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {

@@ -12,9 +12,9 @@
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
 #include "ui/grs/grs_page.h"
-#include "ui/main/pictures.h"
-#include "ui/main/widgets.h"
-#include "ui/tracks/page_layout.h"
+#include "ui/common/pictures.h"
+#include "ui/common/widgets.h"
+#include "ui/common/page_layout.h"
 
 namespace kelvra {
 namespace {

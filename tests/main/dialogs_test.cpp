@@ -9,8 +9,8 @@
 #include "tests/support/program_files.h"
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
-#include "ui/main/jpeg_loader.h"
-#include "ui/main/widgets.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {

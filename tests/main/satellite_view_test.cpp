@@ -8,7 +8,7 @@
 
 #include "core/data_panel.h"
 #include "core/view.h"
-#include "ui/main/pictures.h"
+#include "ui/common/pictures.h"
 
 namespace kelvra {
 namespace {

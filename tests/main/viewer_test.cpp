@@ -18,9 +18,9 @@
 #include "core/data_panel.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
-#include "ui/main/clock.h"
-#include "ui/main/pictures.h"
-#include "ui/main/widgets.h"
+#include "ui/common/clock.h"
+#include "ui/common/pictures.h"
+#include "ui/common/widgets.h"
 #include "ui/tracks/sat_tracks.h"
 
 namespace kelvra {

@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "core/view.h"
-#include "ui/main/settings.h"
-#include "ui/main/side_window_host.h"
+#include "ui/common/settings.h"
+#include "ui/common/side_window_host.h"
 
 namespace kelvra::testing {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/main/messages.h"
+#include "ui/common/messages.h"
 
 namespace kelvra::testing {
 

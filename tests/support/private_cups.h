@@ -1,4 +1,4 @@
-// A private CUPS daemon for the print tests (tests/tracks/private_cups.sh): its own folder,
+// A private CUPS daemon for the print tests (tests/support/private_cups.sh): its own folder,
 // socket and default queue, which writes each job as a PDF into a folder of its own. The
 // machine's printers are never touched.
 #pragma once

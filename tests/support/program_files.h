@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "ui/main/clock.h"
-#include "ui/main/jpeg_loader.h"
-#include "ui/main/settings.h"
+#include "ui/common/clock.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/settings.h"
 
 namespace kelvra::testing {
 

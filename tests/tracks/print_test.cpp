@@ -1,5 +1,5 @@
 // Printing the tracks page through a real print system: a private CUPS daemon whose default
-// queue writes each job as a PDF into a temporary folder (tests/tracks/private_cups.sh).
+// queue writes each job as a PDF into a temporary folder (tests/support/private_cups.sh).
 #include <QDir>
 #include <QImage>
 #include <QLocale>
@@ -16,7 +16,7 @@
 #include "tests/support/message_log.h"
 #include "tests/support/private_cups.h"
 #include "tests/tracks/test_host.h"
-#include "ui/tracks/page_layout.h"
+#include "ui/common/page_layout.h"
 #include "ui/tracks/sat_tracks.h"
 #include "ui/tracks/tracks_page.h"
 

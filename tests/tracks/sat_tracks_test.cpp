@@ -16,8 +16,8 @@
 
 #include "tests/support/message_log.h"
 #include "tests/tracks/test_host.h"
-#include "ui/main/pictures.h"
-#include "ui/main/widgets.h"
+#include "ui/common/pictures.h"
+#include "ui/common/widgets.h"
 #include "ui/tracks/tracks_page.h"
 
 namespace kelvra {

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "tests/support/fake_host.h"
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 namespace kelvra::testing {
 

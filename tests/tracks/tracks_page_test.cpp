@@ -12,7 +12,7 @@
 #include <set>
 #include <vector>
 
-#include "ui/tracks/page_layout.h"
+#include "ui/common/page_layout.h"
 
 namespace kelvra {
 namespace {

@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "ui/main/entry_field.h"
-#include "ui/main/jpeg_loader.h"
-#include "ui/main/side_window_host.h"
-#include "ui/main/widgets.h"
+#include "ui/common/entry_field.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/side_window_host.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {

@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "ui/tracks/page_layout.h"
+#include "ui/common/page_layout.h"
 
 namespace kelvra {
 namespace {

@@ -8,11 +8,11 @@
 #include "core/calendar.h"
 #include "ui/grs/grs_longitude.h"
 #include "ui/grs/grs_page.h"
-#include "ui/main/jpeg_loader.h"
-#include "ui/main/pictures.h"
-#include "ui/main/side_window_host.h"
-#include "ui/main/widgets.h"
-#include "ui/tracks/page_layout.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/pictures.h"
+#include "ui/common/side_window_host.h"
+#include "ui/common/widgets.h"
+#include "ui/common/page_layout.h"
 
 namespace kelvra {
 

@@ -1,7 +1,7 @@
 #include "ui/main/about.h"
 
-#include "ui/main/jpeg_loader.h"
-#include "ui/main/widgets.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 

@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "ui/main/entry_field.h"
-#include "ui/main/pictures.h"
-#include "ui/main/widgets.h"
+#include "ui/common/entry_field.h"
+#include "ui/common/pictures.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 

@@ -11,9 +11,9 @@
 #include "core/calendar.h"
 #include "core/ephemeris.h"
 #include "core/view.h"
-#include "ui/main/placement.h"
-#include "ui/main/settings.h"
-#include "ui/main/side_window_host.h"
+#include "ui/common/placement.h"
+#include "ui/common/settings.h"
+#include "ui/common/side_window_host.h"
 
 class QComboBox;
 class QLabel;

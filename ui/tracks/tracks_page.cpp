@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ui/tracks/page_layout.h"
+#include "ui/common/page_layout.h"
 
 namespace kelvra {
 

@@ -1,5 +1,5 @@
 // The built-in pictures and the skin files the build writes beside the program.
-#include "ui/main/pictures.h"
+#include "ui/common/pictures.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 namespace kelvra {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/placement.h"
+#include "ui/common/placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/tracks/page_layout.h"
+#include "ui/common/page_layout.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,7 +7,7 @@
 
 #include <dlfcn.h>
 
-#include "ui/main/messages.h"
+#include "ui/common/messages.h"
 
 namespace kelvra {
 

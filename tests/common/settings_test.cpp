@@ -1,6 +1,6 @@
 // The settings file: what a first start writes, what every kind of damaged or odd file reads
 // back as, and that a write never leaves a half-written file or a temporary behind.
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 #include <QTemporaryDir>
 

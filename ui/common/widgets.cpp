@@ -1,4 +1,4 @@
-#include "ui/main/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>

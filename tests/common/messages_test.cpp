@@ -1,5 +1,5 @@
 // The message boxes as the user sees them.
-#include "ui/main/messages.h"
+#include "ui/common/messages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 namespace kelvra {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 #include <QFile>
 
@@ -8,8 +8,8 @@
 
 #include <jpeglib.h>
 
-#include "ui/main/messages.h"
-#include "ui/main/widgets.h"
+#include "ui/common/messages.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {

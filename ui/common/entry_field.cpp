@@ -1,11 +1,11 @@
-#include "ui/main/entry_field.h"
+#include "ui/common/entry_field.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
 
-#include "ui/main/messages.h"
+#include "ui/common/messages.h"
 
 namespace kelvra {
 

@@ -1,4 +1,4 @@
-#include "ui/main/clock.h"
+#include "ui/common/clock.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 #include <fcntl.h>
 #include <unistd.h>

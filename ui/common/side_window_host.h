@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/view.h"
-#include "ui/main/settings.h"
+#include "ui/common/settings.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 // The picture loader: good pictures decode to their size and colours; a missing or damaged
 // file of any kind is a failed load with the one message, never a crash or an exit.
-#include "ui/main/jpeg_loader.h"
+#include "ui/common/jpeg_loader.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "tests/support/message_log.h"
-#include "ui/main/widgets.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {

@@ -1,5 +1,5 @@
 // What the number fields take as a number, and what they report.
-#include "ui/main/entry_field.h"
+#include "ui/common/entry_field.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

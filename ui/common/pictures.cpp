@@ -1,5 +1,5 @@
 // Built-in pictures drawn in code at start-up.
-#include "ui/main/pictures.h"
+#include "ui/common/pictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/main/picture_style.h"
+#include "ui/common/picture_style.h"
 
 namespace kelvra {
 
