@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/common/layout.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
 
@@ -209,11 +210,11 @@ void DrawNamePlate(QPainter& painter, const QRect& plate) {
 // The toolbar across the top of the main window, in window pixels.
 void DrawToolbar(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRect magnify(20, 12, 19, 19), reduce(46, 12, 19, 19);
-  const QRect animate(90, 12, 19, 19), stop(116, 12, 19, 19), realTime(142, 12, 19, 19);
-  const QRect tracks(192, 12, 21, 18), grs(226, 13, 17, 16);
-  const QRect help(506, 12, 25, 21), about(540, 10, 15, 21);
-  const QRect minimise(588, 11, 19, 16), exit(609, 9, 19, 16);
+  using Main = layout::MainWindow;
+  constexpr QRect magnify = Main::magnify, reduce = Main::reduce, animate = Main::animate;
+  constexpr QRect stop = Main::stop, realTime = Main::realTime, tracks = Main::tracks;
+  constexpr QRect grs = Main::grs, help = Main::help, about = Main::about;
+  constexpr QRect minimise = Main::minimise, exit = Main::exit;
   for (const QRect& face :
        {magnify, reduce, animate, stop, realTime, tracks, grs, help, about, minimise}) {
     DrawFace(painter, face, style::kFace);
@@ -231,8 +232,8 @@ void DrawToolbar(QPainter& painter) {
   DrawFaceText(painter, about, "i", PixelFont("Times New Roman", 16, true));
   DrawMinimise(painter, minimise);
   DrawExitButton(painter, exit);
-  DrawNamePlate(painter, QRect(279, 6, 80, 27));
-  DrawWell(painter, QRect(473, 12, 24, 22), style::kWell);  // under the hemisphere button
+  DrawNamePlate(painter, Main::namePlate);
+  DrawWell(painter, Main::hemisphere, style::kWell);
   painter.setRenderHint(QPainter::Antialiasing, false);
   for (const int x : {77, 176, 261, 376, 462, 570}) {
     DrawGroove(painter, QPoint(x, 12), QPoint(x, 32), style::kPanelTop);
@@ -247,16 +248,16 @@ void DrawDataPanel(QPainter& painter, const QRect& panel) {
   painter.fillRect(panel, gradient);
   DrawGroove(painter, QPoint(196, 189), QPoint(196, 271), style::kDataPanel);  // | meridians
   DrawGroove(painter, QPoint(27, 280), QPoint(330, 280), style::kDataPanel);   // above the table
-  DrawWell(painter, QRect(39, 293, 40, 40), style::kWell);  // under the compass rose
+  DrawWell(painter, layout::MainWindow::compass, style::kWell);
 }
 
 // Draws the eyepiece view and the plan view as black wells, with the data panel beside the
 // plan view in one shared recess, in window pixels.
 void DrawViews(QPainter& painter) {
-  DrawWell(painter, QRect(20, 56, 597, 99), Qt::black);
-  const QRect recess(20, 182, 597, 275);
-  DrawWell(painter, recess, Qt::black);
-  DrawDataPanel(painter, QRect(20, 182, 317, 275));
+  using Main = layout::MainWindow;
+  DrawWell(painter, Main::sideView, Qt::black);
+  DrawWell(painter, Main::lowerRecess, Qt::black);
+  DrawDataPanel(painter, Main::dataPanel);
   painter.setPen(style::kOutline);
   painter.drawLine(337, 182, 337, 456);
   painter.setPen(style::kShadow);
@@ -295,24 +296,26 @@ QImage MainWindowFrame() {
 }
 
 std::vector<MainWindowPiece> MainWindowPieces() {
-  return {{"Kelvra1.dat", QRect(20, 0, 596, 58)},   {"Kelvra2.dat", QRect(20, 155, 597, 28)},
-          {"Kelvra3.dat", QRect(20, 457, 597, 23)}, {"Kelvra4.dat", QRect(20, 182, 321, 276)},
-          {"Kelvra5.dat", QRect(0, 0, 21, 479)},    {"Kelvra6.dat", QRect(616, 0, 22, 479)}};
+  using Main = layout::MainWindow;
+  return {{"Kelvra1.dat", Main::topBar},    {"Kelvra2.dat", Main::middleBar},
+          {"Kelvra3.dat", Main::bottomBar}, {"Kelvra4.dat", Main::centre},
+          {"Kelvra5.dat", Main::leftEdge},  {"Kelvra6.dat", Main::rightEdge}};
 }
 
 QImage SideWindowSkin() {
   QImage image = FramedPanel(200, 480);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawWell(painter, QRect(20, 56, 160, 403), Qt::black);  // the chart or the list
-  const QRect print(16, 14, 19, 19);
+  // Every side window has the same faces and wells; only the exit areas differ, inside one face.
+  const layout::SideWindowLayout& side = layout::kTracksWindow;
+  DrawWell(painter, side.list, Qt::black);  // the chart or the list
+  const QRect print = side.print;
   DrawFace(painter, print, style::kFace);
   painter.setRenderHint(QPainter::Antialiasing, false);
   DrawPrinter(painter, print);
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawWell(painter, QRect(41, 14, 20, 20), style::kWell);  // under the time-basis button
-  // One exit face that covers both windows' exit areas, (174, 12) 13 x 13 and (172, 11) 15 x 16.
-  DrawExitButton(painter, QRect(172, 11, 15, 16));
+  DrawWell(painter, side.timeBasis, style::kWell);
+  DrawExitButton(painter, layout::kSideWindowExitFace);
   painter.setRenderHint(QPainter::Antialiasing, false);
   DrawGroove(painter, QPoint(93, 14), QPoint(93, 33), style::kPanelTop);
   DrawGroove(painter, QPoint(165, 14), QPoint(165, 33), style::kPanelTop);
@@ -326,7 +329,7 @@ QImage AboutSkin() {
   QImage image = FramedPanel(210, 155);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawExitButton(painter, QRect(183, 11, 18, 16));
+  DrawExitButton(painter, layout::AboutWindow::exit);
   painter.drawImage(14, 14, JupiterDisc(ViewKind::Binoculars, 2));
   const QRect title(70, 12, 110, 30);
   const QFont titleFont = PixelFont("Times New Roman", 26, true);
@@ -357,7 +360,7 @@ QImage LongitudeSkin() {
            PixelFont("Arial", 12, true), style::kGlyph);
   painter.drawImage(39, 31, JupiterDisc(ViewKind::Binoculars, 0));
   // The edit field's place stays plain; the sunk rim around it seats the field in the panel.
-  DrawWell(painter, QRect(37, 63, 26, 23), style::kWell);
+  DrawWell(painter, layout::kLongitudeField, style::kWell);
   DrawText(painter, QRect(3, 88, 96, 14), Qt::AlignCenter, "degrees", PixelFont("Arial", 11),
            style::kGlyph);
   return image;

@@ -16,6 +16,7 @@
 #include "core/ephemeris.h"
 #include "tests/support/program_files.h"
 #include "ui/main/viewer.h"
+#include "ui/common/side_window.h"
 #include "ui/tracks/tracks_chart.h"
 #include "ui/tracks/tracks_page.h"
 
@@ -37,10 +38,9 @@ QImage imageAt(int width, int height, double dotsPerInch) {
 // The tracks window's redraw: the month's steps through the ephemeris, then the pixels.
 void MonthChart(benchmark::State& run) {
   QImage chart = imageAt(kChartWidth, kChartHeight, 96);
-  const QFont font = ChartFont(96);
+  const QFont font = ListFont(96);
   for (auto _ : run) {
-    JupiterState state;
-    const TracksChart content = ComputeTracksChart(kDecember, state);
+    const TracksChart content = ComputeTracksChart(kDecember);
     DrawTracksChart(chart, content, font);
     benchmark::DoNotOptimize(chart.constBits());
   }
@@ -50,17 +50,15 @@ BENCHMARK(MonthChart)->Unit(benchmark::kMicrosecond);
 // The two halves of the chart apart, to see where its time goes.
 void MonthChartCompute(benchmark::State& run) {
   for (auto _ : run) {
-    JupiterState state;
-    benchmark::DoNotOptimize(ComputeTracksChart(kDecember, state));
+    benchmark::DoNotOptimize(ComputeTracksChart(kDecember));
   }
 }
 BENCHMARK(MonthChartCompute)->Unit(benchmark::kMicrosecond);
 
 void MonthChartDraw(benchmark::State& run) {
   QImage chart = imageAt(kChartWidth, kChartHeight, 96);
-  const QFont font = ChartFont(96);
-  JupiterState state;
-  const TracksChart content = ComputeTracksChart(kDecember, state);
+  const QFont font = ListFont(96);
+  const TracksChart content = ComputeTracksChart(kDecember);
   for (auto _ : run) {
     DrawTracksChart(chart, content, font);
     benchmark::DoNotOptimize(chart.constBits());

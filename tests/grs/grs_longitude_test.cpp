@@ -99,7 +99,7 @@ class GlobeButtonTest : public GRSLongitudeTest {
 
   // Clicks the globe; once the dialog runs, types `keys` and presses `closing` in it.
   void useDialog(const char* keys, Qt::Key closing) {
-    window.CalcGRS(false);
+    window.CalcGRS();
     list().fill(Qt::white);
     QTimer::singleShot(0, [this, keys, closing] {
       type(keys);
@@ -114,7 +114,7 @@ class GlobeButtonTest : public GRSLongitudeTest {
     testing::FakeHost other;
     other.record.RSLongitude = longitude;
     TGRSTransits reference(other);
-    reference.CalcGRS(false);
+    reference.CalcGRS();
     return reference.findChild<ImageView*>("imgGRS")->image();
   }
 };

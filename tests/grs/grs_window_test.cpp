@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTest>
 
@@ -59,7 +60,7 @@ TEST_F(GRSWindowTest, TakesItsSizeFromTheBackgroundPicture) {
 
 TEST_F(GRSWindowTest, BandsEveryOtherRowAtTruncatedRowBoundaries) {
   host.month = 2;  // February 2000: 29 rows of 403 / 29 = 13.9 pixels
-  window.CalcGRS(false);
+  window.CalcGRS();
   for (int i = 0; i < 29; ++i) {
     const int top = i * 403 / 29;  // trunc(i x 403 / 29): 0, 13, 27, 41, ...
     const int bottom = (i + 1) * 403 / 29;
@@ -72,7 +73,7 @@ TEST_F(GRSWindowTest, BandsEveryOtherRowAtTruncatedRowBoundaries) {
 }
 
 TEST_F(GRSWindowTest, DrawsDayNumbersAndTimesInTheirColumns) {
-  window.CalcGRS(false);  // January 2000: rows 13 pixels high
+  window.CalcGRS();  // January 2000: rows 13 pixels high
   const QRgb cyan = qRgb(0, 255, 255), yellow = qRgb(255, 255, 0);
   // Day 3 (row 2, from y 26) has three transits: 00:43; 10:39; 20:35;
   const int dayColumn = firstColumnWith(list(), 0, 35, 26, 39, cyan);
@@ -89,7 +90,7 @@ TEST_F(GRSWindowTest, DrawsDayNumbersAndTimesInTheirColumns) {
 }
 
 TEST_F(GRSWindowTest, TogglingTheTimeBasisTwiceRestoresTheListAndWritesTwice) {
-  window.CalcGRS(false);
+  window.CalcGRS();
   const QImage universal = list().copy();
   EXPECT_EQ(part("imgTime").image(), TimeBasisButton(false));
 
@@ -107,7 +108,7 @@ TEST_F(GRSWindowTest, TogglingTheTimeBasisTwiceRestoresTheListAndWritesTwice) {
 }
 
 TEST_F(GRSWindowTest, RecomputesOnActivationAndWhenTheMonthChanges) {
-  window.CalcGRS(false);
+  window.CalcGRS();
   const QImage january = list().copy();
   part("imgGRS").canvas().fill(Qt::white);
   QEvent activate(QEvent::WindowActivate);
@@ -115,7 +116,7 @@ TEST_F(GRSWindowTest, RecomputesOnActivationAndWhenTheMonthChanges) {
   EXPECT_EQ(list(), january);
 
   host.month = 4;  // 30 rows instead of 31: the bands move
-  window.CalcGRS(false);
+  window.CalcGRS();
   EXPECT_NE(list(), january);
 }
 
@@ -148,7 +149,7 @@ class GRSPageTest : public GRSWindowTest {
     page.setDotsPerMeterY(11811);
     page.fill(Qt::gray);
     QPainter painter(&page);
-    window.DrawPage(painter, page.size(), 1, 2000);
+    heights = DrawGRSPage(painter, page.size(), window.pageInput(1, 2000));
   }
 
   // The list frame's top edge, found down the frame's left column below the subtitle.
@@ -159,6 +160,7 @@ class GRSPageTest : public GRSWindowTest {
   }
 
   QImage page;
+  PageHeights heights;
   const int xc = (2480 - 700) / 2;  // dots, the list's column origin
 };
 
@@ -166,7 +168,10 @@ TEST_F(GRSPageTest, FramesTheListBetweenTitleAndFooter) {
   const int top = frameTop();
   QFont titleFont(QStringLiteral("Times New Roman"), 24, QFont::Bold);
   EXPECT_EQ(top, 3 * QFontMetrics(titleFont, &page).height());
-  const int bottom = 3508 - FooterHeight;  // excluded
+  EXPECT_EQ(heights.TitleHeight, top);
+  // Measured in the font the page was begun with, the application's.
+  EXPECT_EQ(heights.FooterHeight, 2 * QFontMetrics(QGuiApplication::font(), &page).height());
+  const int bottom = 3508 - heights.FooterHeight;  // excluded
   const int middle = (top + bottom) / 2;
   EXPECT_EQ(page.pixel(xc - 100, middle), kBlack);
   EXPECT_EQ(page.pixel(xc + 799, middle), kBlack);
@@ -186,7 +191,7 @@ TEST_F(GRSPageTest, FramesTheListBetweenTitleAndFooter) {
 
 TEST_F(GRSPageTest, ShadesOddDaysAndPutsTimesIn200DotColumns) {
   const int top = frameTop();
-  const double row = (3508.0 - FooterHeight - top) / 31;  // dots per day
+  const double row = (3508.0 - heights.FooterHeight - top) / 31;  // dots per day
   const auto rowTop = [&](int i) { return static_cast<int>(i * row) + top; };
   // Inside row i, below the dot that belongs to the row above or to the frame.
   const auto rowInside = [&](int i) { return rowTop(i) + 1; };

@@ -77,11 +77,10 @@ TEST_F(SatTracksWindow, DrawsTheHostsMonthInItsViewWhenActivated) {
   QEvent activation(QEvent::WindowActivate);
   QCoreApplication::sendEvent(window.get(), &activation);
 
-  JupiterState state;
-  const TracksChart chart = ComputeTracksChart({2, 1900, ViewKind::Binoculars, true, false}, state);
+  const TracksChart chart = ComputeTracksChart({2, 1900, ViewKind::Binoculars, true, false});
   QImage expected = window->chartImage();
   DrawTracksChart(expected, chart,
-                  ChartFont(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
+                  ListFont(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
   EXPECT_EQ(window->chartImage(), expected);
   EXPECT_EQ(componentImage("imgTime"), TimeBasisButton(false));
 }
@@ -110,7 +109,7 @@ TEST_F(SatTracksWindow, TogglingTheTimeBasisTwiceRestoresTheChartAndWritesTheSet
 
 TEST_F(SatTracksWindow, ExitTellsTheMainWindowAndHides) {
   window->show();
-  window->lblTracksExitClick();
+  window->exitClick();
   EXPECT_EQ(host.closings, 1);
   EXPECT_FALSE(window->isVisible());
 }

@@ -8,6 +8,8 @@
 #include <set>
 #include <tuple>
 
+#include "ui/common/side_window.h"
+
 namespace kelvra {
 namespace {
 
@@ -17,8 +19,7 @@ TracksInput monthOf(std::uint16_t month, std::uint16_t year, ViewKind view = Vie
 }
 
 TracksChart chartOf(const TracksInput& input) {
-  JupiterState state;
-  return ComputeTracksChart(input, state);
+  return ComputeTracksChart(input);
 }
 
 std::vector<int> dayNumbers(const TracksChart& chart) {
@@ -178,7 +179,7 @@ TEST_F(TracksChartImage, DrawsBandLinesDayBandsAndDots) {
   TracksChart chart;
   chart.bands = {{1, 0, 13}, {3, 26, 39}};
   chart.dots = {{20, 100, 1, 0}, {21, 100, 2, 0}, {21, 100, 3, 1}, {79, 200, 4, 2}};
-  DrawTracksChart(image, chart, ChartFont(96));
+  DrawTracksChart(image, chart, ListFont(96));
 
   for (const int row : {0, 12, 13, 25, 200, 402}) {
     EXPECT_EQ(at(74, row), kCyan) << row;
@@ -210,11 +211,11 @@ TEST_F(TracksChartImage, DrawsBandLinesDayBandsAndDots) {
   EXPECT_EQ(at(79, 200), QColor(136, 187, 234));  // Callisto
 }
 
-TEST(ChartFont, IsArialEightPointsOnlyAtNinetySixPixelsPerInch) {
-  EXPECT_EQ(ChartFont(96).pointSize(), 8);
-  EXPECT_EQ(ChartFont(120).pointSize(), 7);
-  EXPECT_EQ(ChartFont(72).pointSize(), 7);
-  EXPECT_EQ(ChartFont(96).family(), QStringLiteral("Arial"));
+TEST(ListFont, IsArialEightPointsOnlyAtNinetySixPixelsPerInch) {
+  EXPECT_EQ(ListFont(96).pointSize(), 8);
+  EXPECT_EQ(ListFont(120).pointSize(), 7);
+  EXPECT_EQ(ListFont(72).pointSize(), 7);
+  EXPECT_EQ(ListFont(96).family(), QStringLiteral("Arial"));
 }
 
 }  // namespace

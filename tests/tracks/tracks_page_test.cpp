@@ -67,7 +67,9 @@ class TracksPage : public ::testing::Test {
   static int titleHeight() {
     return 3 * heightOf(QFont(QStringLiteral("Times New Roman"), 24, QFont::Bold), *page_);
   }
-  static int chartBottom() { return kPageHeight - FooterHeight; }
+  // The footer's band: twice the height of the font the page was begun with, the application's.
+  static int footerHeight() { return 2 * heightOf(QGuiApplication::font(), *page_); }
+  static int chartBottom() { return kPageHeight - footerHeight(); }
   static QRgb at(int x, int y) { return page_->pixel(x, y); }
 
   static inline const TracksInput input_{4, 2000, ViewKind::AstroScope, true, false};
@@ -111,11 +113,9 @@ TEST_F(TracksPage, CentresTitleAtEightyAndTheWholeSubtitleAtTwoHundredTen) {
 }
 
 TEST_F(TracksPage, KeepsTheFooterInTheBandMeasuredInTheDefaultFont) {
-  // The page is begun with no font chosen: the painter holds the application's font.
-  EXPECT_EQ(FooterHeight, 2 * heightOf(QGuiApplication::font(), *page_));
   QFont footerFont(QStringLiteral("Times New Roman"), 7);
   footerFont.setItalic(true);
-  const int top = kPageHeight - static_cast<int>(0.75 * FooterHeight);
+  const int top = kPageHeight - static_cast<int>(0.75 * footerHeight());
   const int width = widthOf(footerFont, *page_, FooterLine());
   const QRect ink =
       inkBox(*page_, QRect(2, chartBottom() + 1, kPageWidth - 4, kPageHeight - 3 - chartBottom()));
@@ -152,7 +152,7 @@ TEST(TracksPageOf31Days, LastDaysBandStopsAboveTheFramesBottomLine) {
   QPainter painter(&page);
   DrawTracksPage(painter, page.size(), {1, 2000, ViewKind::AstroScope, true, false});
   painter.end();
-  const int bottom = kPageHeight - FooterHeight;    // the chart's bottom, excluded
+  const int bottom = kPageHeight - 2 * heightOf(QGuiApplication::font(), page);  // excluded
   EXPECT_TRUE(isInk(page.pixel(300, bottom - 1)));  // day 31 is grey: the frame still shows
   EXPECT_EQ(page.pixel(300, bottom - 2), kLightGrey);
 }
@@ -227,13 +227,12 @@ TEST(TracksPageOfDecember2026, NamesCoverNeitherEachOtherNorAnyDisc) {
 
     // The discs as the page places them: column C - x, row T + trunc(H n / N).
     const int top = 3 * heightOf(QFont(QStringLiteral("Times New Roman"), 24, QFont::Bold), page);
-    const int height = kPageHeight - FooterHeight - top;
+    const int height = kPageHeight - 2 * heightOf(QGuiApplication::font(), page) - top;
     const TracksMonth month = TracksMonthFor(input);
-    JupiterState state;
     int discs = 0;
     int underNames = 0;
     std::vector<QPoint> hidden;
-    ForEachTrackStep(month, month.steps, state, [&](std::uint16_t n, const JupiterState& step) {
+    ForEachTrackStep(month, month.steps, [&](std::uint16_t n, const JupiterState& step) {
       const int y = top + static_cast<int>(static_cast<double>(height * n) / month.steps);
       for (int k = 1; k <= 4; ++k) {
         const int x = static_cast<int>(step.X[k] * 22.75092936802974) * month.mirror;

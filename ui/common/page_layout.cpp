@@ -11,8 +11,6 @@
 
 namespace kelvra {
 
-std::uint16_t FooterHeight = 0;
-
 namespace {
 
 constexpr const char* kWebAddress = "http://www.kelvra95.example.org";
@@ -60,17 +58,18 @@ QString FooterLine() {
          QStringLiteral(")");
 }
 
-std::uint16_t PrintPageTitle(QPainter& painter, QSize page, const QString& title,
-                             const QString& subtitle) {
+PageHeights PrintPageTitle(QPainter& painter, QSize page, const QString& title,
+                           const QString& subtitle) {
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(Qt::white);
-  FooterHeight = static_cast<std::uint16_t>(2 * painter.fontMetrics().height());
+  PageHeights heights;
+  heights.FooterHeight = static_cast<std::uint16_t>(2 * painter.fontMetrics().height());
   painter.drawRect(0, 0, page.width() - 2, page.height() - 2);
 
   QFont font(QStringLiteral("Times New Roman"), 24, QFont::Bold);
   painter.setFont(font);
   drawCentred(painter, page.width(), 80, title);
-  const auto titleHeight = static_cast<std::uint16_t>(3 * painter.fontMetrics().height());
+  heights.TitleHeight = static_cast<std::uint16_t>(3 * painter.fontMetrics().height());
 
   font.setPointSize(12);
   font.setBold(false);
@@ -78,15 +77,15 @@ std::uint16_t PrintPageTitle(QPainter& painter, QSize page, const QString& title
   drawCentred(painter, page.width(), 210, subtitle);
   font.setPointSize(7);
   painter.setFont(font);
-  return titleHeight;
+  return heights;
 }
 
-void PrintPageFooter(QPainter& painter, QSize page) {
+void PrintPageFooter(QPainter& painter, QSize page, std::uint16_t footerHeight) {
   QFont font = painter.font();
   font.setPointSize(7);
   font.setItalic(true);
   painter.setFont(font);
-  drawCentred(painter, page.width(), page.height() - static_cast<int>(0.75 * FooterHeight),
+  drawCentred(painter, page.width(), page.height() - static_cast<int>(0.75 * footerHeight),
               FooterLine());
   font.setItalic(false);
   painter.setFont(font);

@@ -14,25 +14,29 @@ class QPainter;
 
 namespace kelvra {
 
-// Printer dots kept free at the foot of the page: 2 x the text height of the footer line.
-// Set by each page's title routine before the footer and the content read it.
-extern std::uint16_t FooterHeight;
-
 // "Printed by Kelvra95 V1.14  (" + the web address + ")".
 QString FooterLine();
 
-// The title block every page opens with. Sets pen black and fill white; FooterHeight from
-// the font the painter holds on entry (on a fresh page: the application's default font);
+// The heights a page's title routine measured: the bands at the top and the foot of the page
+// that the page's content leaves free.
+struct PageHeights {
+  std::uint16_t TitleHeight = 0;   // dots, 3 x the title's text height
+  std::uint16_t FooterHeight = 0;  // dots, 2 x the text height of the font held on entry
+};
+
+// The title block every page opens with. Sets pen black and fill white; measures FooterHeight
+// from the font the painter holds on entry (on a fresh page: the application's default font);
 // draws the frame around the page, `title` in Times New Roman 24 points bold centred at
 // y = 80 and `subtitle` in 12 points regular centred at y = 210, both whole; leaves the font
 // at Times New Roman 7 points regular.
-// Returns: the title block's height, 3 x the title's text height (dots).
-std::uint16_t PrintPageTitle(QPainter& painter, QSize page, const QString& title,
-                             const QString& subtitle);
+// Returns: the title block's and the footer's heights (dots).
+PageHeights PrintPageTitle(QPainter& painter, QSize page, const QString& title,
+                           const QString& subtitle);
 
 // Draws the footer line centred near the foot of a page of `page` dots, in the painter's
-// typeface at 7 points italic, FooterHeight x 0.75 above the foot; the font is left regular.
-void PrintPageFooter(QPainter& painter, QSize page);
+// typeface at 7 points italic, footerHeight x 0.75 (dots) above the foot; the font is left
+// regular.
+void PrintPageFooter(QPainter& painter, QSize page, std::uint16_t footerHeight);
 
 // Draws `text` in the painter's font and `colour` with the top-left corner of its box at
 // `topLeft`, on an opaque box of the painter's brush colour (the box: the text's advance

@@ -5,6 +5,7 @@
 
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
+#include "ui/common/layout.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
 
@@ -20,7 +21,7 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow)
       host_(host),
       grsWindow_(grsWindow),
       imgGRSLong(new ImageView(this, "imgGRSLong")),
-      txtRSLong(MakeNumberField(this, "txtRSLong", QRect(37, 63, 26, 23), 3)) {
+      txtRSLong(MakeNumberField(this, "txtRSLong", layout::kLongitudeField, 3)) {
   setObjectName(QStringLiteral("GRSLongitude"));
   setModal(true);
   txtRSLong->installEventFilter(this);

@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
 
+#include "core/calendar.h"
 #include "ui/common/page_layout.h"
 
 namespace kelvra {
@@ -46,13 +48,6 @@ int GRSRowTop(int i, int rows, double height) {
   return static_cast<int>(i * rowHeight);
 }
 
-QFont GRSListFont(double screenDotsPerInch) {
-  QFont font(QStringLiteral("Arial"), screenDotsPerInch == 96 ? 8 : 7);
-  // Pixels are exact without smoothing, and the list's colours stay pure.
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
-}
-
 void DrawGRSList(QImage& list, const QFont& font, const std::vector<GRSDayTransits>& rows) {
   QPainter painter(&list);
   painter.setFont(font);
@@ -86,14 +81,16 @@ QString GRSSubtitleText(std::int32_t longitude, bool localTime) {
       .left(kTitleLength);
 }
 
-void DrawGRSPageList(QPainter& painter, QSize page, std::uint16_t titleHeight,
+void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
                      const std::vector<GRSDayTransits>& rows) {
+  const int titleHeight = heights.TitleHeight;    // dots
+  const int footerHeight = heights.FooterHeight;  // dots
   const int count = static_cast<int>(rows.size());
-  const int listHeight = page.height() - FooterHeight - titleHeight;  // dots
+  const int listHeight = page.height() - footerHeight - titleHeight;  // dots
   const int xc = (page.width() - 700) / 2;                            // dots, column origin
   painter.setPen(Qt::black);
   painter.setBrush(Qt::white);
-  drawRectangle(painter, {xc - 100, titleHeight}, {xc + 800, page.height() - FooterHeight});
+  drawRectangle(painter, {xc - 100, titleHeight}, {xc + 800, page.height() - footerHeight});
   const double rowHeight = static_cast<double>(listHeight) / count;                    // dots
   const int inset = static_cast<int>(rowHeight - painter.fontMetrics().height()) / 2;  // dots
   for (int i = 0; i < count; ++i) {
@@ -104,7 +101,7 @@ void DrawGRSPageList(QPainter& painter, QSize page, std::uint16_t titleHeight,
       // A band runs one dot below its row; the last one stops short of the list frame's
       // bottom line, which it would otherwise paint over.
       const int bandEnd = std::min(GRSRowTop(i + 1, count, listHeight) + titleHeight + 1,
-                                   page.height() - FooterHeight - 1);
+                                   page.height() - footerHeight - 1);
       fillBlock(painter, {xc - 99, top + titleHeight + 1}, {xc + 799, bandEnd}, kPageBand);
     } else {
       painter.setBrush(Qt::white);
@@ -116,6 +113,23 @@ void DrawGRSPageList(QPainter& painter, QSize page, std::uint16_t titleHeight,
                      QString::fromStdString(rows[i].times[k].text), Qt::black);
     }
   }
+}
+
+PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input) {
+  const PageHeights heights =
+      PrintPageTitle(painter, page,
+                     GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat),
+                                  input.year),
+                     GRSSubtitleText(input.longitude, input.localTime));
+  PrintPageFooter(painter, page, heights.FooterHeight);
+  QFont font = painter.font();
+  font.setFamily(QStringLiteral("Arial"));
+  font.setPointSize(10);
+  painter.setFont(font);
+  DrawGRSPageList(painter, page, heights,
+                  PredictGRSTransits(input.year, input.month, input.longitude, input.localTime,
+                                     TimeZoneOffset));
+  return heights;
 }
 
 }  // namespace kelvra

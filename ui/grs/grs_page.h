@@ -9,22 +9,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "ui/common/layout.h"
+#include "ui/common/page_layout.h"
 #include "ui/grs/grs_prediction.h"
 
 class QPainter;
 
 namespace kelvra {
 
-inline constexpr int kGRSListWidth = 160;   // pixels, the screen list image
-inline constexpr int kGRSListHeight = 403;  // pixels
+inline constexpr int kGRSListWidth = layout::kListSize.width();    // pixels, the screen list
+inline constexpr int kGRSListHeight = layout::kListSize.height();  // pixels
 
 // Given: row index i (0 = day 1), the number of rows, the height they share (pixels or dots).
 // Returns: the row's top, trunc(i * (height / rows)); row i ends where row i + 1 starts.
 int GRSRowTop(int i, int rows, double height);
-
-// Given: the screen's logical pixels per inch.
-// Returns: the list font, Arial 8 points at 96 pixels per inch and 7 points otherwise.
-QFont GRSListFont(double screenDotsPerInch);
 
 // Draws the rows into the screen list image (kGRSListWidth x kGRSListHeight): black, every
 // other row banded grey, day numbers cyan at x 3, times yellow at x 35, 75, 115.
@@ -37,9 +35,22 @@ QString GRSTitleText(const QString& monthName, int year);
 // Returns: the page subtitle, at most 70 characters.
 QString GRSSubtitleText(std::int32_t longitude, bool localTime);
 
-// Draws the framed list of rows on a page of `page` dots, between titleHeight (dots) and
-// FooterHeight above the page's foot, in the painter's current font.
-void DrawGRSPageList(QPainter& painter, QSize page, std::uint16_t titleHeight,
+// Draws the framed list of rows on a page of `page` dots, between the title block and the
+// footer the title routine measured, in the painter's current font.
+void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
                      const std::vector<GRSDayTransits>& rows);
+
+// What the printed page of a month is drawn from.
+struct GRSPageInput {
+  std::uint16_t month = 1;  // 1..12
+  std::uint16_t year = 2000;
+  std::int32_t longitude = 65;  // degrees, the Red Spot's System II longitude as stored
+  bool localTime = false;       // GRSLocalTime; local time reads TimeZoneOffset
+};
+
+// The whole page of `page` dots: title block (the system locale's full month name), footer,
+// the month's transits in Arial 10 points.
+// Returns: the heights the title routine measured.
+PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input);
 
 }  // namespace kelvra

@@ -2,82 +2,42 @@
 // printout, and the button that opens the longitude dialog.
 #pragma once
 
-#include <QFont>
-#include <QWidget>
-
 #include <cstdint>
-#include <vector>
 
-#include "ui/grs/grs_prediction.h"
-
-class QPainter;
+#include "ui/common/side_window.h"
+#include "ui/grs/grs_page.h"
 
 namespace kelvra {
 
-class ClickArea;
-class ImageView;
-class SideWindowHost;
 class TGRSLongitude;
 
-class TGRSTransits : public QWidget {
+class TGRSTransits : public SideWindowForm {
   Q_OBJECT
  public:
-  // Runs FormCreate. Reads and writes the settings through `host`, which outlives the window.
+  // Creates the window hidden, then its longitude dialog. Reads and writes the settings
+  // through `host`, which outlives the window.
   explicit TGRSTransits(SideWindowHost& host, QWidget* parent = nullptr);
 
-  // False when the background picture could not be loaded: the window then never shows.
-  bool isUsable() const { return usable_; }
-
-  // Recomputes the host's month and draws it into the list (toPrinter false), or the page's
-  // month onto the page that DrawPage has opened (toPrinter true; nothing outside DrawPage).
-  void CalcGRS(bool toPrinter);
+  // Recomputes the host's month and draws it into the list.
+  void CalcGRS() { redraw(); }
 
   // Prints the month on one page of the default printer; false when it was not printed
   // (the error box has been shown).
   bool PrintGRSTransits(std::uint16_t month, std::uint16_t year);
 
-  // Draws the whole printed page of the month onto `painter`, a page of `page` dots.
-  void DrawPage(QPainter& painter, QSize page, std::uint16_t month, std::uint16_t year);
+  // What the printed page of `month` of `year` is drawn from: the stored longitude and basis.
+  GRSPageInput pageInput(std::uint16_t month, std::uint16_t year) const;
 
   TGRSLongitude& longitudeDialog() { return *longitudeDialog_; }
 
-  void setVisible(bool visible) override;
-
  protected:
-  bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void drawList(QImage& list) override;
+  void print(std::uint16_t month, std::uint16_t year) override { PrintGRSTransits(month, year); }
 
  private:
-  void FormCreate();
-  void FormActivate();
-  void imgTimeClick();
   void imgLongClick();
-  void lblPrintClick();
-  void btnExitClick();
-  void PrintGRSTitle(std::uint16_t month, std::uint16_t year);
-  std::vector<GRSDayTransits> monthRows(std::uint16_t month, std::uint16_t year) const;
 
-  // The page being drawn, only while DrawPage runs.
-  struct PageJob {
-    QPainter& painter;
-    QSize size;  // dots
-    std::uint16_t month, year;
-  };
-
-  SideWindowHost& host_;
-  bool usable_ = false;
-  QFont listFont_;
-  std::uint16_t TitleHeight = 0;  // printer dots kept for the title block
-  const PageJob* page_ = nullptr;
-
-  ImageView* imgGRSBack;
-  ImageView* imgGRS;
-  ClickArea* lblPrint;
-  ImageView* imgTime;
   ImageView* imgLong;
-  ImageView* imgLocalTime;
-  ImageView* imgUTTime;
-  ClickArea* btnExit;
   TGRSLongitude* longitudeDialog_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/main/about.h"
 
 #include "ui/common/jpeg_loader.h"
+#include "ui/common/layout.h"
 #include "ui/common/widgets.h"
 
 namespace kelvra {
@@ -8,10 +9,10 @@ namespace kelvra {
 TAboutWin::TAboutWin(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       imgAbout(new ImageView(this, "imgAbout")),
-      btnExit(new ClickArea(this, "btnExit", QRect(183, 11, 18, 16), QStringLiteral("Exit"))) {
+      btnExit(new ClickArea(this, "btnExit", layout::AboutWindow::exit, QStringLiteral("Exit"))) {
   setObjectName(QStringLiteral("AboutWin"));
   setModal(true);
-  setFixedSize(210, 155);
+  setFixedSize(layout::AboutWindow::size);
   connect(btnExit, &ClickArea::clicked, this, &TAboutWin::btnExitClick);
   btnExit->setAnnouncesClicks(false);  // closing the window reads no instant
   FormCreate();

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "ui/common/entry_field.h"
+#include "ui/common/layout.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
 
@@ -12,7 +13,7 @@ namespace kelvra {
 TInterval::TInterval(std::uint16_t& animationInterval, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       Image1(new ImageView(this, "Image1")),
-      txtInterval(MakeNumberField(this, "txtInterval", QRect(18, 20, 27, 23), 3)),
+      txtInterval(MakeNumberField(this, "txtInterval", layout::kIntervalField, 3)),
       AnimationInterval(animationInterval) {
   setObjectName(QStringLiteral("Interval"));
   setModal(true);

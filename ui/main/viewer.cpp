@@ -24,6 +24,7 @@
 #include "ui/common/entry_field.h"
 #include "ui/main/interval.h"
 #include "ui/common/jpeg_loader.h"
+#include "ui/common/layout.h"
 #include "ui/main/krthread.h"
 #include "ui/common/messages.h"
 #include "ui/common/pictures.h"
@@ -34,7 +35,8 @@
 namespace kelvra {
 namespace {
 
-constexpr QSize kClientSize{638, 479};  // pixels
+using Main = layout::MainWindow;
+
 const QColor kTeal{0, 128, 128};
 const QColor kEntryBackground{255, 255, 181};  // the combo boxes, like the number fields
 
@@ -103,7 +105,7 @@ void TViewer::FormCreate() {
   TimeZoneOffset = TimeZoneOffsetAt(Now());
   config_ = ReadSettings(ProgramDirectory());
 
-  setFixedSize(kClientSize);
+  setFixedSize(Main::size);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kTeal);
   setPalette(palette);
@@ -133,12 +135,12 @@ bool TViewer::loadSkins() {
     QPoint at;
   };
   const Skin skins[] = {
-      {&imgTopBar, "imgTopBar", "Kelvra1.dat", {20, 0}},
-      {&imgMiddleBar, "imgMiddleBar", "Kelvra2.dat", {20, 155}},
-      {&imgBottomBar, "imgBottomBar", "Kelvra3.dat", {20, 457}},
-      {&imgCentre, "imgCentre", "Kelvra4.dat", {20, 182}},
-      {&imgLeft, "imgLeft", "Kelvra5.dat", {0, 0}},
-      {&imgRight, "imgRight", "Kelvra6.dat", {616, 0}},
+      {&imgTopBar, "imgTopBar", "Kelvra1.dat", Main::topBar.topLeft()},
+      {&imgMiddleBar, "imgMiddleBar", "Kelvra2.dat", Main::middleBar.topLeft()},
+      {&imgBottomBar, "imgBottomBar", "Kelvra3.dat", Main::bottomBar.topLeft()},
+      {&imgCentre, "imgCentre", "Kelvra4.dat", Main::centre.topLeft()},
+      {&imgLeft, "imgLeft", "Kelvra5.dat", Main::leftEdge.topLeft()},
+      {&imgRight, "imgRight", "Kelvra6.dat", Main::rightEdge.topLeft()},
   };
   for (const Skin& skin : skins) {
     *skin.target = new ImageView(this, skin.name);
@@ -165,15 +167,15 @@ void TViewer::buildLayout() {
   imgNowDisabled = NowButtonDisabledFace();
 
   imgSideView = new ImageView(this, "imgSideView");
-  imgSideView->setGeometry(20, 56, 597, 99);
-  imgSideView->setImage(QImage(597, 99, QImage::Format_RGB32));
+  imgSideView->setGeometry(Main::sideView);
+  imgSideView->setImage(QImage(Main::sideView.size(), QImage::Format_RGB32));
   imgPlanView = new ImageView(this, "imgPlanView");
-  imgPlanView->setGeometry(339, 182, 278, 275);
-  imgPlanView->setImage(QImage(278, 275, QImage::Format_RGB32));
+  imgPlanView->setGeometry(Main::planView);
+  imgPlanView->setImage(QImage(Main::planView.size(), QImage::Format_RGB32));
   // Each view's picture covers the whole view, so a frame need not paint what lies beneath.
   for (ImageView* view : {imgSideView, imgPlanView}) view->setAttribute(Qt::WA_OpaquePaintEvent);
   imgCompass = new ImageView(this, "imgCompass");
-  imgCompass->setGeometry(39, 293, 40, 40);
+  imgCompass->setGeometry(Main::compass);
 
   buildEntryFields();
   buildDataPanel();
@@ -210,21 +212,21 @@ void TViewer::buildEntryFields() {
   addLabel("lblColon1", {82, 218}, 6, QStringLiteral(":"), true);
   addLabel("lblColon2", {110, 218}, 6, QStringLiteral(":"), true);
 
-  txtDay = addEntryField("txtDay", {60, 187, 21, 23}, 2);
+  txtDay = addEntryField("txtDay", Main::day, 2);
   cmbMonth = new FocusFramedComboBox(this);
   cmbMonth->setObjectName(QStringLiteral("cmbMonth"));
-  cmbMonth->setGeometry(85, 187, 58, 23);
+  cmbMonth->setGeometry(Main::month);
   const QLocale locale = QLocale::system();
   for (int month = 1; month <= 12; ++month) {
     cmbMonth->addItem(locale.monthName(month, QLocale::ShortFormat));
   }
-  txtYear = addEntryField("txtYear", {148, 187, 37, 23}, 4);
-  txtHour = addEntryField("txtHour", {60, 215, 21, 23}, 2);
-  txtMinute = addEntryField("txtMinute", {88, 215, 21, 23}, 2);
-  txtSecond = addEntryField("txtSecond", {116, 215, 21, 23}, 2);
+  txtYear = addEntryField("txtYear", Main::year, 4);
+  txtHour = addEntryField("txtHour", Main::hour, 2);
+  txtMinute = addEntryField("txtMinute", Main::minute, 2);
+  txtSecond = addEntryField("txtSecond", Main::second, 2);
   cmbView = new FocusFramedComboBox(this);
   cmbView->setObjectName(QStringLiteral("cmbView"));
-  cmbView->setGeometry(60, 244, 125, 23);
+  cmbView->setGeometry(Main::view);
   cmbView->addItems({QStringLiteral("Astro Scope"), QStringLiteral("Binoculars"),
                      QStringLiteral("Star Diagonal")});
   for (QComboBox* box : {cmbMonth, cmbView}) {
@@ -238,7 +240,7 @@ void TViewer::buildEntryFields() {
   connect(cmbView, &QComboBox::activated, this, &TViewer::cmbViewClick);
 
   imgNowButton = new ImageView(this, "imgNowButton");
-  imgNowButton->setGeometry(142, 215, 43, 23);
+  imgNowButton->setGeometry(Main::now);
   imgNowButton->setImage(imgNowUp);
   imgNowButton->setAnnouncesClicks(false);  // it replaces the fields anyway
   connect(imgNowButton, &ImageView::pressed, this, [this] { imgNowButton->setImage(imgNowDown); });
@@ -309,29 +311,29 @@ void TViewer::buildToolbar() {
     connect(clickArea, &ClickArea::clicked, this, handler);
     return clickArea;
   };
-  area("lblMagnify", {20, 12, 19, 19}, &TViewer::lblMagnifyClick, QStringLiteral("Magnify"));
-  area("lblReduce", {46, 12, 19, 19}, &TViewer::lblReduceClick, QStringLiteral("Reduce"));
-  area("lblAnimate", {90, 12, 19, 19}, &TViewer::lblAnimateClick, QStringLiteral("Animate"));
-  area("lblStop", {116, 12, 19, 19}, &TViewer::lblStopClick, QStringLiteral("Stop"));
-  area("lblRealtime", {142, 12, 19, 19}, &TViewer::lblRealtimeClick, QStringLiteral("Real time"));
-  area("lblTracks", {192, 12, 21, 18}, &TViewer::lblTracksClick,
+  area("lblMagnify", Main::magnify, &TViewer::lblMagnifyClick, QStringLiteral("Magnify"));
+  area("lblReduce", Main::reduce, &TViewer::lblReduceClick, QStringLiteral("Reduce"));
+  area("lblAnimate", Main::animate, &TViewer::lblAnimateClick, QStringLiteral("Animate"));
+  area("lblStop", Main::stop, &TViewer::lblStopClick, QStringLiteral("Stop"));
+  area("lblRealtime", Main::realTime, &TViewer::lblRealtimeClick, QStringLiteral("Real time"));
+  area("lblTracks", Main::tracks, &TViewer::lblTracksClick,
        QStringLiteral("Satellite tracks"));
-  area("lblGRS", {226, 13, 17, 16}, &TViewer::lblGRSClick,
+  area("lblGRS", Main::grs, &TViewer::lblGRSClick,
        QStringLiteral("Great Red Spot transits"));
-  area("lblHelp", {506, 12, 25, 21}, &TViewer::lblHelpClick, QStringLiteral("Help"));
-  area("lblAbout", {540, 10, 15, 21}, &TViewer::lblAboutClick, QStringLiteral("About"));
-  area("btnMinimise", {588, 11, 19, 16}, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"))
+  area("lblHelp", Main::help, &TViewer::lblHelpClick, QStringLiteral("Help"));
+  area("lblAbout", Main::about, &TViewer::lblAboutClick, QStringLiteral("About"));
+  area("btnMinimise", Main::minimise, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"))
       ->setAnnouncesClicks(false);
-  area("btnExit", {609, 9, 19, 16}, &TViewer::btnExitClick, QStringLiteral("Exit"))
+  area("btnExit", Main::exit, &TViewer::btnExitClick, QStringLiteral("Exit"))
       ->setAnnouncesClicks(false);
 
-  auto* handle = new ClickArea(this, "lblKelvra95", {279, 6, 80, 27});
+  auto* handle = new ClickArea(this, "lblKelvra95", Main::namePlate);
   connect(handle, &ClickArea::pressed, this, &TViewer::lblKelvra95MouseDown);
   connect(handle, &ClickArea::moved, this, &TViewer::lblKelvra95MouseMove);
   connect(handle, &ClickArea::released, this, &TViewer::lblKelvra95MouseUp);
 
   imgHemisphere = new ImageView(this, "imgHemisphere");
-  imgHemisphere->setGeometry(473, 12, 24, 22);
+  imgHemisphere->setGeometry(Main::hemisphere);
   imgHemisphere->setImage(imgNorthHemisphere);
   imgHemisphere->setToolTip(QStringLiteral("Hemisphere"));
   connect(imgHemisphere, &ImageView::clicked, this, &TViewer::imgHemisphereClick);
@@ -595,7 +597,7 @@ void TViewer::imgNowButtonClick() {
 
 void TViewer::redrawSideWindows() {
   if (tracks_ != nullptr && tracks_->isVisible()) tracks_->DrawTracks();
-  if (grs_ != nullptr && grs_->isVisible()) grs_->CalcGRS(false);
+  if (grs_ != nullptr && grs_->isVisible()) grs_->CalcGRS();
 }
 
 // --- Real time and animation ----------------------------------------------------------------

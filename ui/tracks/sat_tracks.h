@@ -1,64 +1,33 @@
 // The tracks window: the month's satellite tracks as a chart beside the main window.
 #pragma once
 
-#include <QFont>
-#include <QWidget>
-
 #include <cstdint>
 
+#include "ui/common/side_window.h"
 #include "ui/tracks/tracks_chart.h"
 
 namespace kelvra {
 
-class ClickArea;
-class ImageView;
-class SideWindowHost;
-
-class TSatTracks : public QWidget {
+class TSatTracks : public SideWindowForm {
   Q_OBJECT
  public:
-  // Creates the window hidden and runs FormCreate.
+  // Creates the window hidden; without its background it reports the picture and never shows.
   explicit TSatTracks(SideWindowHost& host, QWidget* parent = nullptr);
 
-  // False when the background picture could not be loaded: the window has closed itself
-  // and is not to be shown.
-  bool isUsable() const { return usable_; }
-
   // Recomputes the chart for the main window's month and redraws it.
-  void DrawTracks();
+  void DrawTracks() { redraw(); }
   // Prints the chart of `month` (1..12) of `year` on the default printer.
   void PrintTracks(std::uint16_t month, std::uint16_t year);
 
   // The chart as last drawn, 160 x 403.
-  const QImage& chartImage() const;
-
- public slots:
-  // Switches the chart between Universal Time and local time, saves the setting, redraws.
-  void imgTimeClick();
-  // Takes the window off the main window's side and hides it.
-  void lblTracksExitClick();
-  // Prints the main window's month.
-  void lblPrintClick();
+  const QImage& chartImage() const { return listImage(); }
 
  protected:
-  bool event(QEvent* event) override;
+  void drawList(QImage& list) override;
+  void print(std::uint16_t month, std::uint16_t year) override { PrintTracks(month, year); }
 
  private:
-  void FormCreate();
-  void FormActivate();
-  void showTimeBasis();
   TracksInput chartInput(std::uint16_t month, std::uint16_t year) const;
-
-  SideWindowHost& host_;
-  bool usable_ = false;
-  QFont chartFont_;
-  ImageView* imgTrackBack;
-  ClickArea* lblTracksExit;
-  ClickArea* lblPrint;
-  ImageView* imgTime;
-  ImageView* imgTracks;
-  ImageView* imgLocalTime;
-  ImageView* imgUTTime;
 };
 
 }  // namespace kelvra

@@ -47,8 +47,9 @@ TracksMonth TracksMonthFor(const TracksInput& input) {
   return {days, static_cast<std::uint16_t>(48 * days), start, mirror};
 }
 
-void ForEachTrackStep(const TracksMonth& month, std::uint16_t count, JupiterState& state,
+void ForEachTrackStep(const TracksMonth& month, std::uint16_t count,
                       const std::function<void(std::uint16_t n, const JupiterState&)>& visit) {
+  JupiterState state;
   JulianDay jd = month.start;
   for (std::uint16_t n = 0; n < count; ++n) {
     c(jd, state);
@@ -57,7 +58,7 @@ void ForEachTrackStep(const TracksMonth& month, std::uint16_t count, JupiterStat
   }
 }
 
-TracksChart ComputeTracksChart(const TracksInput& input, JupiterState& state) {
+TracksChart ComputeTracksChart(const TracksInput& input) {
   const TracksMonth month = TracksMonthFor(input);
   TracksChart chart;
   for (int i = 0; i < month.days; i += 2)
@@ -65,17 +66,11 @@ TracksChart ComputeTracksChart(const TracksInput& input, JupiterState& state) {
   // The month's last 90 minutes are left off the screen chart.
   const auto count = static_cast<std::uint16_t>(month.steps - 3);
   chart.dots.reserve(4 * std::size_t{count});
-  ForEachTrackStep(month, count, state, [&](std::uint16_t n, const JupiterState& step) {
+  ForEachTrackStep(month, count, [&](std::uint16_t n, const JupiterState& step) {
     const int row = static_cast<int>(static_cast<double>(kChartHeight * n) / month.steps);
     for (int k = 1; k <= 4; ++k) addDot(chart, step, k, month.mirror, row, n);
   });
   return chart;
-}
-
-QFont ChartFont(double logicalDpi) {
-  QFont font(QStringLiteral("Arial"), logicalDpi == 96 ? 8 : 7);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
 }
 
 void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font) {

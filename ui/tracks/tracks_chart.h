@@ -12,6 +12,7 @@
 #include "core/calendar.h"
 #include "core/ephemeris.h"
 #include "core/view.h"
+#include "ui/common/layout.h"
 
 namespace kelvra {
 
@@ -40,11 +41,11 @@ TracksMonth TracksMonthFor(const TracksInput& input);
 
 // Calls the ephemeris for steps 0 .. count - 1 of the month, J_(n+1) = J_n + 1/48 day by
 // repeated addition, and hands each step's number and results to `visit`.
-void ForEachTrackStep(const TracksMonth& month, std::uint16_t count, JupiterState& state,
+void ForEachTrackStep(const TracksMonth& month, std::uint16_t count,
                       const std::function<void(std::uint16_t n, const JupiterState&)>& visit);
 
-inline constexpr int kChartWidth = 160;   // pixels
-inline constexpr int kChartHeight = 403;  // pixels
+inline constexpr int kChartWidth = layout::kListSize.width();    // pixels
+inline constexpr int kChartHeight = layout::kListSize.height();  // pixels
 
 // One dot of the screen chart.
 struct TrackDot {
@@ -67,15 +68,11 @@ struct TracksChart {
 };
 
 // The screen chart's content for one month.
-// Given: the input; `state` is the ephemeris' working state and holds the last step after.
+// Given: the input.
 // Returns: the bands of the odd days and the dots of steps 0 .. N - 4, a dot for satellite k
 // at column 79 - l, l = trunc(X[k] x 2.995539033457249) x s, unless |l| = 6, or |l| < 6 while
 // the satellite is behind Jupiter (cos U[k] <= 0).
-TracksChart ComputeTracksChart(const TracksInput& input, JupiterState& state);
-
-// Returns: the day-number font of the screen chart for a screen of `logicalDpi` pixels per
-// inch: Arial 8 points at 96, otherwise 7; drawn without antialiasing so pixels are exact.
-QFont ChartFont(double logicalDpi);
+TracksChart ComputeTracksChart(const TracksInput& input);
 
 // Clears `image` (160 x 403) and draws the chart into it: black ground, Jupiter's band lines
 // in cyan at columns 74 and 86, dark grey bands with cyan numbers for odd days, one pixel

@@ -125,7 +125,7 @@ QString TracksSubtitle(const TracksInput& input) {
          QStringLiteral(" Hemisphere]");
 }
 
-std::uint16_t PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& input) {
+PageHeights PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& input) {
   return PrintPageTitle(painter, page, TracksTitle(input.month, input.year), TracksSubtitle(input));
 }
 
@@ -157,14 +157,15 @@ bool FollowTrackLabel(TrackLabel& label, int satellite, int x, bool belowChartHe
 }
 
 std::vector<PlacedLabel> PlotTracks(QPainter& painter, QSize page, const TracksInput& input,
-                                    std::uint16_t titleHeight, JupiterState& state) {
+                                    PageHeights heights) {
   const TracksMonth month = TracksMonthFor(input);
-  const ChartArea area{titleHeight, page.height() - FooterHeight, page.width() / 2, page.width()};
+  const ChartArea area{heights.TitleHeight, page.height() - heights.FooterHeight, page.width() / 2,
+                       page.width()};
   drawChartGround(painter, area, month.days);
 
   std::array<TrackLabel, 5> labels{};
   std::vector<PlacedLabel> placed;
-  ForEachTrackStep(month, month.steps, state, [&](std::uint16_t n, const JupiterState& step) {
+  ForEachTrackStep(month, month.steps, [&](std::uint16_t n, const JupiterState& step) {
     const int y = area.top + static_cast<int>(static_cast<double>(area.height() * n) / month.steps);
     for (int k = 1; k <= 4; ++k) {
       const int x = static_cast<int>(step.X[k] * kPageScale) * month.mirror;
@@ -177,10 +178,9 @@ std::vector<PlacedLabel> PlotTracks(QPainter& painter, QSize page, const TracksI
 }
 
 std::vector<PlacedLabel> DrawTracksPage(QPainter& painter, QSize page, const TracksInput& input) {
-  const std::uint16_t titleHeight = PrintTracksTitle(painter, page, input);
-  PrintPageFooter(painter, page);
-  JupiterState state;
-  return PlotTracks(painter, page, input, titleHeight, state);
+  const PageHeights heights = PrintTracksTitle(painter, page, input);
+  PrintPageFooter(painter, page, heights.FooterHeight);
+  return PlotTracks(painter, page, input, heights);
 }
 
 }  // namespace kelvra

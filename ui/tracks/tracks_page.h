@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/ephemeris.h"
+#include "ui/common/page_layout.h"
 #include "ui/tracks/tracks_chart.h"
 
 class QPainter;
@@ -23,9 +23,9 @@ QString TracksTitle(std::uint16_t month, std::uint16_t year);
 // " - Northern" or " - Southern" + " Hemisphere]", never cut.
 QString TracksSubtitle(const TracksInput& input);
 
-// The title block of the tracks page: frame, title, subtitle, FooterHeight.
-// Returns: TitleHeight, the dots kept for the title block at the top of the page.
-std::uint16_t PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& input);
+// The title block of the tracks page: frame, title, subtitle.
+// Returns: TitleHeight and FooterHeight, the dots kept at the top and the foot of the page.
+PageHeights PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& input);
 
 // Where a track's name goes: followed step by step down the page.
 struct TrackLabel {
@@ -61,13 +61,12 @@ QRect FreeLabelBox(QRect wanted, const std::vector<PlacedLabel>& earlier);
 // The chart of the page between the title block and the footer: frame, Jupiter's band at
 // the centre +- 22 dots, grey bands and numbers for the days, the four tracks as discs
 // with one name each, drawn without a box so that no disc drawn before it is hidden.
-// Reads FooterHeight; `state` holds the month's last step after.
+// The chart lies between the two heights the title routine measured.
 // Returns: the names printed, in the order they were printed.
 std::vector<PlacedLabel> PlotTracks(QPainter& painter, QSize page, const TracksInput& input,
-                                    std::uint16_t titleHeight, JupiterState& state);
+                                    PageHeights heights);
 
-// The whole page: title block, footer, chart. Works on its own ephemeris state, so the
-// screen and the main window are not disturbed.
+// The whole page: title block, footer, chart.
 // Returns: the names printed.
 std::vector<PlacedLabel> DrawTracksPage(QPainter& painter, QSize page, const TracksInput& input);
 

@@ -1,0 +1,125 @@
+#include "ui/common/side_window.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/pictures.h"
+#include "ui/common/side_window_host.h"
+#include "ui/common/widgets.h"
+
+namespace kelvra {
+namespace {
+
+// Below this screen width the cleared list is shown at once, before the month is computed.
+constexpr int kSlowScreenWidth = 1024;  // pixels
+
+QScreen* screenOf(const QWidget& widget) {
+  QScreen* screen = widget.screen();
+  return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+ImageView* placedImage(QWidget* parent, const char* name, QRect geometry) {
+  auto* image = new ImageView(parent, name);
+  image->setGeometry(geometry);
+  return image;
+}
+
+// The hidden holders of the time-basis faces, window pixels.
+constexpr QRect kLocalTimeHolder{88, 35, 20, 20};
+constexpr QRect kUTTimeHolder{110, 35, 20, 20};
+
+}  // namespace
+
+QFont ListFont(double logicalDpi) {
+  QFont font(QStringLiteral("Arial"), logicalDpi == 96 ? 8 : 7);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+SideWindowForm::SideWindowForm(SideWindowHost& host, const layout::SideWindowLayout& layout,
+                               const Names& names, bool ConfigRecord::*localTime,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      host_(host),
+      localTime_(localTime),
+      background_(placedImage(this, names.background, QRect(QPoint(0, 0), layout.size))),
+      lblPrint_(new ClickArea(this, "lblPrint", layout.print)),
+      imgTime_(placedImage(this, "imgTime", layout.timeBasis)),
+      list_(placedImage(this, names.list, layout.list)),
+      imgLocalTime_(placedImage(this, "imgLocalTime", kLocalTimeHolder)),
+      imgUTTime_(placedImage(this, "imgUTTime", kUTTimeHolder)),
+      exit_(new ClickArea(this, names.exit, layout.exit)) {
+  setObjectName(QString::fromLatin1(names.window));
+  setFixedSize(layout.size);
+  imgLocalTime_->setImage(TimeBasisButton(true));
+  imgUTTime_->setImage(TimeBasisButton(false));
+  imgLocalTime_->hide();
+  imgUTTime_->hide();
+  connect(imgTime_, &ImageView::clicked, this, &SideWindowForm::imgTimeClick);
+  connect(lblPrint_, &ClickArea::clicked, this, &SideWindowForm::lblPrintClick);
+  connect(exit_, &ClickArea::clicked, this, &SideWindowForm::exitClick);
+  exit_->setAnnouncesClicks(false);  // closing the window reads no instant
+
+  usable_ = LoadJpegAsset(*background_, QStringLiteral("Kelvra7.dat"));
+  const double dpi = screenOf(*this)->logicalDotsPerInch();  // pixels per inch
+  listFont_ = ListFont(dpi);
+  // The list's point sizes are those of the screen it is shown on.
+  QImage list(layout.list.size(), QImage::Format_RGB32);
+  const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
+  list.setDotsPerMeterX(dotsPerMetre);
+  list.setDotsPerMeterY(dotsPerMetre);
+  list.fill(Qt::black);
+  list_->setImage(list);
+}
+
+void SideWindowForm::setVisible(bool visible) {
+  // Without its background the window stays hidden.
+  QWidget::setVisible(visible && usable_);
+}
+
+bool SideWindowForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) redraw();
+  return QWidget::event(event);
+}
+
+const QImage& SideWindowForm::listImage() const {
+  return list_->image();
+}
+
+bool SideWindowForm::localTime() const {
+  return host_.config().*localTime_;
+}
+
+void SideWindowForm::showTimeBasis() {
+  imgTime_->setImage((localTime() ? imgLocalTime_ : imgUTTime_)->image());
+}
+
+void SideWindowForm::redraw() {
+  showTimeBasis();
+  list_->canvas().fill(Qt::black);
+  list_->update();
+  if (screenOf(*this)->geometry().width() < kSlowScreenWidth) repaint();
+  drawList(list_->canvas());
+  list_->update();
+}
+
+void SideWindowForm::imgTimeClick() {
+  bool& local = host_.config().*localTime_;
+  local = !local;
+  showTimeBasis();
+  host_.saveSettings();
+  redraw();
+}
+
+void SideWindowForm::lblPrintClick() {
+  print(host_.displayedMonth(), host_.displayedYear());
+}
+
+void SideWindowForm::exitClick() {
+  host_.sideWindowClosing(*this);
+  hide();
+}
+
+}  // namespace kelvra

@@ -1,0 +1,88 @@
+// The shape every side window shares: a 200 x 479 borderless window beside the main window
+// with its background picture, print, time-basis and exit buttons and one list or chart in a
+// black well. Each window brings its own rectangles (ui/common/layout.h), draws its list and
+// prints its page; everything else is here once.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+#include <cstdint>
+
+#include "ui/common/layout.h"
+#include "ui/common/settings.h"
+
+namespace kelvra {
+
+class ClickArea;
+class ImageView;
+class SideWindowHost;
+
+// Given: the screen's logical pixels per inch.
+// Returns: the side windows' list font, Arial 8 points at 96 pixels per inch and 7 points
+// otherwise, drawn without smoothing so that pixels are exact and colours stay pure.
+QFont ListFont(double logicalDpi);
+
+class SideWindowForm : public QWidget {
+  Q_OBJECT
+ public:
+  // False when the background picture could not be loaded: the window never shows.
+  bool isUsable() const { return usable_; }
+  void setVisible(bool visible) override;
+
+  // Draws the host's month afresh into the list, with the time basis on its button.
+  void redraw();
+
+  // The list or chart as last drawn.
+  const QImage& listImage() const;
+
+ public slots:
+  // Switches the list between Universal Time and local time, saves the setting, redraws.
+  void imgTimeClick();
+  // Prints the main window's month.
+  void lblPrintClick();
+  // Takes the window off the main window's side and hides it.
+  void exitClick();
+
+ protected:
+  // The components' object names, as each window's own.
+  struct Names {
+    const char* window;
+    const char* background;
+    const char* exit;
+    const char* list;
+  };
+  // Creates the window hidden and loads its background (Kelvra7.dat), which may fail.
+  // `localTime` is the window's own time-basis setting in the host's ConfigRecord.
+  SideWindowForm(SideWindowHost& host, const layout::SideWindowLayout& layout, const Names& names,
+                 bool ConfigRecord::*localTime, QWidget* parent);
+
+  SideWindowHost& host() const { return host_; }
+  bool localTime() const;
+  // The list font: Arial 8 points at 96 pixels per inch and 7 points otherwise.
+  const QFont& listFont() const { return listFont_; }
+
+  // Draws the host's month into `list`, already cleared to black.
+  virtual void drawList(QImage& list) = 0;
+  // Prints `month` (1..12) of `year` on the default printer.
+  virtual void print(std::uint16_t month, std::uint16_t year) = 0;
+
+  bool event(QEvent* event) override;
+
+ private:
+  void showTimeBasis();
+
+  SideWindowHost& host_;
+  bool ConfigRecord::*localTime_;
+  bool usable_ = false;
+  QFont listFont_;
+  ImageView* background_;
+  ClickArea* lblPrint_;
+  ImageView* imgTime_;
+  ImageView* list_;
+  ImageView* imgLocalTime_;  // hidden holders of the two button faces
+  ImageView* imgUTTime_;
+  ClickArea* exit_;
+};
+
+}  // namespace kelvra
