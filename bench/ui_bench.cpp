@@ -82,13 +82,7 @@ class ShownViewer {
   ShownViewer() {
     viewer_.show();
     static_cast<void>(QTest::qWaitForWindowExposed(&viewer_));
-    viewer_.Day = 1;
-    viewer_.Month = 12;
-    viewer_.Year = 2026;
-    viewer_.Hour = 21;
-    viewer_.Minute = 0;
-    viewer_.Second = 0;
-    viewer_.SatelliteCalculations(1, 12, 2026, 21, 0, 0);
+    viewer_.setInstant({2026, 12, 1, 21, 0, 0});
     QCoreApplication::processEvents();
   }
   TViewer& operator*() { return viewer_; }
@@ -101,8 +95,8 @@ class ShownViewer {
 // One frame as the worker asks for it, without the paint that follows it.
 void AnimationFrame(benchmark::State& run) {
   ShownViewer viewer;
-  viewer->AnimationInterval = 1;  // minutes per frame
-  viewer->AnimationJulianDay = JulianDayFromDate(1, 12, 2026, 21, 0, 0);
+  viewer->animationInterval() = 1;  // minutes per frame
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0));
   for (auto _ : run) viewer->AnimationStep();
 }
 BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
@@ -110,8 +104,8 @@ BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
 // One frame and the paint of what it changed (offscreen backing store).
 void AnimationFramePainted(benchmark::State& run) {
   ShownViewer viewer;
-  viewer->AnimationInterval = 1;  // minutes per frame
-  viewer->AnimationJulianDay = JulianDayFromDate(1, 12, 2026, 21, 0, 0);
+  viewer->animationInterval() = 1;  // minutes per frame
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0));
   for (auto _ : run) {
     viewer->AnimationStep();
     QCoreApplication::processEvents();
@@ -124,11 +118,12 @@ BENCHMARK(AnimationFramePainted)->Unit(benchmark::kMicrosecond);
 void AnimationFramesPerSecond(benchmark::State& run) {
   constexpr int kMilliseconds = 2000;
   ShownViewer viewer;
-  viewer->AnimationInterval = 1;  // minutes per frame
+  viewer->animationInterval() = 1;  // minutes per frame
   double frames = 0;
   for (auto _ : run) {
-    const JulianDay start = JulianDayFromDate(viewer->Day, viewer->Month, viewer->Year,
-                                              viewer->Hour, viewer->Minute, viewer->Second);
+    const JulianDay start = JulianDayFromDate(
+        viewer->instant().day, viewer->instant().month, viewer->instant().year,
+        viewer->instant().hour, viewer->instant().minute, viewer->instant().second);
     QEventLoop loop;
     QTimer::singleShot(kMilliseconds, &loop, [&] {
       viewer->lblStopClick();
@@ -136,7 +131,7 @@ void AnimationFramesPerSecond(benchmark::State& run) {
     });
     viewer->StartAnimation();
     loop.exec();
-    frames = std::round((viewer->AnimationJulianDay - start) * 1440);
+    frames = std::round((viewer->animationJulianDay() - start) * 1440);
   }
   run.counters["frames_per_second"] = frames * 1000 / kMilliseconds;
 }

@@ -43,7 +43,7 @@ class WindowStress : public ::testing::Test {
     viewer = std::make_unique<TViewer>();
     ASSERT_TRUE(viewer->startedUp());
     tracks = std::make_unique<TSatTracks>(*viewer);
-    interval = std::make_unique<TInterval>(viewer->AnimationInterval);
+    interval = std::make_unique<TInterval>(viewer->animationInterval());
     about = std::make_unique<TAboutWin>();
     grs = std::make_unique<TGRSTransits>(*viewer);
     viewer->setOtherWindows(tracks.get(), interval.get(), about.get(), grs.get());
@@ -70,8 +70,9 @@ class WindowStress : public ::testing::Test {
 
   // Minutes from 2000-01-01 00:00 to the instant the fields show.
   double shownMinutes() const {
-    return std::round((JulianDayFromDate(viewer->Day, viewer->Month, viewer->Year, viewer->Hour,
-                                         viewer->Minute, viewer->Second) -
+    return std::round((JulianDayFromDate(viewer->instant().day, viewer->instant().month,
+                                         viewer->instant().year, viewer->instant().hour,
+                                         viewer->instant().minute, viewer->instant().second) -
                        JulianDayFromDate(1, 1, 2000, 0, 0, 0)) *
                       1440);
   }
@@ -90,26 +91,27 @@ class WindowStress : public ::testing::Test {
 // frame lost, doubled or run after Stop shows up as a difference.
 TEST_F(WindowStress, TenThousandAnimateStopCyclesLoseNoFrame) {
   constexpr int kCycles = 10000;
-  viewer->AnimationInterval = 1;  // minute per frame
+  viewer->animationInterval() = 1;  // minute per frame
   const double startMinutes = shownMinutes();
   long frames = 0;
   for (int cycle = 0; cycle < kCycles; ++cycle) {
-    const JulianDay start = JulianDayFromDate(viewer->Day, viewer->Month, viewer->Year,
-                                              viewer->Hour, viewer->Minute, viewer->Second);
+    const JulianDay start = JulianDayFromDate(
+        viewer->instant().day, viewer->instant().month, viewer->instant().year,
+        viewer->instant().hour, viewer->instant().minute, viewer->instant().second);
     viewer->StartAnimation();
     ASSERT_TRUE(viewer->animationRunning());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (viewer->AnimationJulianDay == start && std::chrono::steady_clock::now() < deadline) {
+    while (viewer->animationJulianDay() == start && std::chrono::steady_clock::now() < deadline) {
       QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    ASSERT_NE(viewer->AnimationJulianDay, start) << "no frame within 5 s in cycle " << cycle;
+    ASSERT_NE(viewer->animationJulianDay(), start) << "no frame within 5 s in cycle " << cycle;
     viewer->lblStopClick();
     ASSERT_FALSE(viewer->animationRunning());
-    frames += std::lround((viewer->AnimationJulianDay - start) * 1440);
+    frames += std::lround((viewer->animationJulianDay() - start) * 1440);
   }
-  const JulianDay stoppedAt = viewer->AnimationJulianDay;
+  const JulianDay stoppedAt = viewer->animationJulianDay();
   QTest::qWait(100);  // a frame requested before the last Stop must not run now
-  EXPECT_EQ(viewer->AnimationJulianDay, stoppedAt);
+  EXPECT_EQ(viewer->animationJulianDay(), stoppedAt);
   EXPECT_EQ(shownMinutes() - startMinutes, static_cast<double>(frames - kCycles));
   EXPECT_GE(frames, kCycles);
   EXPECT_TRUE(messages.errors.isEmpty());

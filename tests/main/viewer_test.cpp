@@ -38,8 +38,7 @@ class ViewerTest : public ::testing::Test {
     viewer->show();
     viewer->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
-    viewer->SatelliteCalculations(viewer->Day, viewer->Month, viewer->Year, viewer->Hour,
-                                  viewer->Minute, viewer->Second);
+    viewer->setInstant(viewer->instant());
   }
   void TearDown() override {
     viewer.reset();
@@ -101,13 +100,13 @@ TEST_F(ViewerTest, LayoutMatchesTheSkin) {
 
 TEST_F(ViewerTest, MagnificationStopsAtBothEnds) {
   viewer->lblReduceClick();
-  EXPECT_EQ(viewer->Magnification, 1.0);
+  EXPECT_EQ(viewer->magnification(), 1.0);
   for (int i = 0; i < 6; ++i) viewer->lblMagnifyClick();
-  EXPECT_EQ(viewer->Magnification, 3.0);
-  EXPECT_EQ(viewer->imgJupiter.height(), 69);
+  EXPECT_EQ(viewer->magnification(), 3.0);
+  EXPECT_EQ(viewer->jupiterPicture().height(), 69);
   viewer->lblReduceClick();
-  EXPECT_EQ(viewer->Magnification, 2.5);
-  EXPECT_EQ(viewer->imgJupiter.height(), 58);
+  EXPECT_EQ(viewer->magnification(), 2.5);
+  EXPECT_EQ(viewer->jupiterPicture().height(), 58);
 }
 
 TEST_F(ViewerTest, ViewChangeKeepsMagnificationAndTakesTheViewsPicture) {
@@ -117,10 +116,10 @@ TEST_F(ViewerTest, ViewChangeKeepsMagnificationAndTakesTheViewsPicture) {
   viewer->lblMagnifyClick();
   viewer->cmbView->setCurrentIndex(2);
   viewer->cmbViewClick();
-  EXPECT_EQ(viewer->Magnification, 2.0);
-  EXPECT_EQ(viewer->imgJupiter, JupiterDisc(ViewKind::StarDiagonal, 2));
-  EXPECT_EQ(viewer->EastWestSign, -1);
-  EXPECT_EQ(viewer->NorthSouthSign, -1);
+  EXPECT_EQ(viewer->magnification(), 2.0);
+  EXPECT_EQ(viewer->jupiterPicture(), JupiterDisc(ViewKind::StarDiagonal, 2));
+  EXPECT_EQ(viewer->eastWestSign(), -1);
+  EXPECT_EQ(viewer->northSouthSign(), -1);
   EXPECT_EQ(viewer->imgCompass->image(), CompassPicture(CompassRose::StarDiagonal));
 }
 
@@ -129,8 +128,8 @@ TEST_F(ViewerTest, TwoHemisphereClicksRestorePictureAndCompass) {
   const QImage globe = viewer->imgHemisphere->image();
   const QImage side = viewer->imgSideView->image();
   viewer->imgHemisphereClick();
-  EXPECT_FALSE(viewer->NorthernHemisphere);
-  EXPECT_EQ(viewer->EastWestSign, 1);
+  EXPECT_FALSE(viewer->northernHemisphere());
+  EXPECT_EQ(viewer->eastWestSign(), 1);
   EXPECT_EQ(viewer->imgCompass->image(), CompassPicture(CompassRose::Other));
   EXPECT_NE(viewer->imgSideView->image(), side);
   viewer->imgHemisphereClick();
@@ -143,7 +142,7 @@ TEST_F(ViewerTest, EmptiedDayBecomesTheFirst) {
   typeAndEnter(viewer->txtDay, QString());
   ASSERT_EQ(messages.errors.size(), 1);
   EXPECT_EQ(messages.errors[0], "Date must lie between 1 and 31");
-  EXPECT_EQ(viewer->Day, 1);
+  EXPECT_EQ(viewer->instant().day, 1);
   EXPECT_EQ(viewer->txtDay->text(), "01");
   EXPECT_TRUE(viewer->cmbMonth->hasFocus());
 }
@@ -155,7 +154,7 @@ TEST_F(ViewerTest, DayBeyondTheMonthIsCutToItsLength) {
   ASSERT_EQ(messages.errors.size(), 1);
   EXPECT_EQ(messages.errors[0], "Date must lie between 1 and 30");
   EXPECT_EQ(viewer->txtDay->text(), "30");
-  EXPECT_EQ(viewer->Month, 4);
+  EXPECT_EQ(viewer->instant().month, 4);
 }
 
 TEST_F(ViewerTest, LeapDayFollowsTheYear) {
@@ -164,11 +163,11 @@ TEST_F(ViewerTest, LeapDayFollowsTheYear) {
   typeAndEnter(viewer->txtDay, "29");
   typeAndEnter(viewer->txtYear, "2004");
   EXPECT_TRUE(messages.errors.isEmpty());
-  EXPECT_EQ(viewer->Day, 29);
+  EXPECT_EQ(viewer->instant().day, 29);
   typeAndEnter(viewer->txtYear, "1900");
   ASSERT_EQ(messages.errors.size(), 1);
   EXPECT_EQ(messages.errors[0], "Date must lie between 1 and 28");
-  EXPECT_EQ(viewer->Day, 28);
+  EXPECT_EQ(viewer->instant().day, 28);
 }
 
 TEST_F(ViewerTest, TheTenLostDaysOf1582AreRefused) {
@@ -214,8 +213,8 @@ TEST_F(ViewerTest, EnterMovesTheFocusOnAsTabled) {
   EXPECT_TRUE(viewer->cmbView->hasFocus());
   typeAndEnter(viewer->txtYear, "2001");
   EXPECT_TRUE(viewer->txtHour->hasFocus());
-  EXPECT_EQ(viewer->Second, 5);
-  EXPECT_EQ(viewer->Year, 2001);
+  EXPECT_EQ(viewer->instant().second, 5);
+  EXPECT_EQ(viewer->instant().year, 2001);
 }
 
 // Tab and Shift+Tab walk the tab order through every field and box and round again; leaving a
@@ -241,7 +240,7 @@ TEST_F(ViewerTest, TabWalksTheTabOrderAndRunsTheLeaveCheck) {
   QTest::keyClick(viewer->txtHour, Qt::Key_Tab);
   EXPECT_TRUE(viewer->txtMinute->hasFocus());
   EXPECT_EQ(messages.errors, QStringList{"Hour must lie between 0 and 23"});
-  EXPECT_EQ(viewer->Hour, 23);
+  EXPECT_EQ(viewer->instant().hour, 23);
   EXPECT_EQ(viewer->txtHour->text(), "23");
 }
 
@@ -307,7 +306,7 @@ TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   QTest::keyClick(viewer->txtHour, Qt::Key_Return);
   ASSERT_EQ(messages.errors.size(), 1);
   EXPECT_EQ(messages.errors[0], "'x7' is not a valid integer value");
-  EXPECT_EQ(viewer->Hour, 0);
+  EXPECT_EQ(viewer->instant().hour, 0);
   EXPECT_EQ(viewer->txtHour->text(), "00");
 
   viewer->txtYear->setFocus(Qt::TabFocusReason);
@@ -315,7 +314,7 @@ TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   QTest::keyClick(viewer->txtYear, Qt::Key_Return);
   ASSERT_EQ(messages.errors.size(), 2);
   EXPECT_EQ(messages.errors[1], "'-5' is not a valid integer value");
-  EXPECT_EQ(viewer->Year, 0);
+  EXPECT_EQ(viewer->instant().year, 0);
 }
 
 // The toolbar and window buttons take no focus, so an hour typed but not left stayed in the
@@ -328,12 +327,12 @@ TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
     viewer->txtHour->selectAll();
     QTest::keyClicks(viewer->txtHour, "05");
     QTest::mouseClick(viewer->findChild<QWidget*>(name), Qt::LeftButton);
-    EXPECT_EQ(viewer->Hour, 5) << name;
+    EXPECT_EQ(viewer->instant().hour, 5) << name;
     EXPECT_EQ(viewer->txtHour->text(), "05") << name;
     JupiterState expected;
     c(JulianDayFromDate(1, 1, 2000, 5, 0, 0), expected);
     const DataPanelText panel =
-        FormatDataPanel(expected, SideViewScaleFor(viewer->Magnification), '.');
+        FormatDataPanel(expected, SideViewScaleFor(viewer->magnification()), '.');
     EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest) << name;
     if (viewer->Timer1->isActive()) viewer->lblRealtimeClick();
   }
@@ -343,11 +342,29 @@ TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
   viewer->txtMinute->setFocus(Qt::OtherFocusReason);
   viewer->txtMinute->selectAll();
   QTest::keyClicks(viewer->txtMinute, "75");
-  const double magnification = viewer->Magnification;
+  const double magnification = viewer->magnification();
   QTest::mouseClick(viewer->findChild<QWidget*>("lblMagnify"), Qt::LeftButton);
   EXPECT_EQ(messages.errors, QStringList{"Minute must lie between 0 and 59"});
-  EXPECT_EQ(viewer->Minute, 59);
-  EXPECT_EQ(viewer->Magnification, magnification + 0.5);
+  EXPECT_EQ(viewer->instant().minute, 59);
+  EXPECT_EQ(viewer->magnification(), magnification + 0.5);
+}
+
+// Coming back to the main window (About closed, a click from a side window) draws it afresh
+// but keeps a time typed and not yet left; leaving the field then takes it.
+TEST_F(ViewerTest, ActivationKeepsAPendingEdit) {
+  const std::uint16_t hour = viewer->instant().hour;
+  viewer->txtHour->setFocus(Qt::OtherFocusReason);
+  viewer->txtHour->selectAll();
+  QTest::keyClicks(viewer->txtHour, hour == 7 ? "8" : "7");
+  const QString typed = viewer->txtHour->text();
+  QEvent activation(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(viewer.get(), &activation);
+  EXPECT_EQ(viewer->txtHour->text(), typed);
+  EXPECT_EQ(viewer->instant().hour, hour);
+  QTest::keyClick(viewer->txtHour, Qt::Key_Tab);
+  EXPECT_EQ(viewer->instant().hour, typed.toUShort());
+  EXPECT_EQ(viewer->txtHour->text(), "0" + typed);
+  EXPECT_TRUE(messages.errors.isEmpty());
 }
 
 // Dragging the window and Now are no actions on the typed instant: the edit stays pending
@@ -362,7 +379,7 @@ TEST_F(ViewerTest, DragAndNowLeaveATypedEditUnchecked) {
   QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(12, 11));
   EXPECT_TRUE(messages.errors.isEmpty());
   EXPECT_EQ(viewer->txtHour->text(), "30");
-  EXPECT_EQ(viewer->Hour, 12);
+  EXPECT_EQ(viewer->instant().hour, 12);
 
   QTest::mouseClick(viewer->imgNowButton, Qt::LeftButton);
   EXPECT_TRUE(messages.errors.isEmpty());
@@ -381,11 +398,11 @@ TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
   viewer->txtYear->selectAll();
   QTest::keyClicks(viewer->txtYear, "2001");
   QTest::mouseClick(tracks.findChild<QWidget*>("lblTracksExit"), Qt::LeftButton);
-  EXPECT_EQ(viewer->Year, 2000);
+  EXPECT_EQ(viewer->instant().year, 2000);
   tracks.show();
   QWidget* timeBasis = tracks.findChild<QWidget*>("imgTime");
   QTest::mouseClick(timeBasis, Qt::LeftButton);
-  EXPECT_EQ(viewer->Year, 2001);
+  EXPECT_EQ(viewer->instant().year, 2001);
   QTest::mouseClick(timeBasis, Qt::LeftButton);  // back to Universal Time
   viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
@@ -432,8 +449,8 @@ TEST_F(ViewerTest, NowButtonLooksDisabledInRealTimeOnly) {
 }
 
 TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {
-  viewer->AnimationInterval = 60;
-  viewer->AnimationJulianDay = JulianDayFromDate(1, 1, 2000, 12, 0, 0);
+  viewer->animationInterval() = 60;
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0));
   viewer->AnimationStep();
   EXPECT_EQ(viewer->txtHour->text(), "12");
   for (int frame = 2; frame <= 25; ++frame) viewer->AnimationStep();
@@ -449,7 +466,7 @@ TEST_F(ViewerTest, LongAnimationsKeepTheStartsSecond) {
   typeAndEnter(viewer->txtHour, "10");
   typeAndEnter(viewer->txtMinute, "20");
   typeAndEnter(viewer->txtSecond, "30");
-  viewer->AnimationInterval = 60;
+  viewer->animationInterval() = 60;
   viewer->StartAnimation();
   viewer->lblStopClick();  // the frames are driven here, one by one
   for (int frame = 0; frame < 300; ++frame) {
@@ -464,19 +481,19 @@ TEST_F(ViewerTest, LongAnimationsKeepTheStartsSecond) {
 TEST_F(ViewerTest, AnIntervalOfZeroWhileFramesRunHoldsTheLastInstant) {
   // The interval dialog closed with 0 starts nothing, but frames already running go on
   // with the new interval from where they are.
-  viewer->AnimationInterval = 30;
-  viewer->AnimationJulianDay = JulianDayFromDate(1, 1, 2000, 12, 0, 0);
+  viewer->animationInterval() = 30;
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0));
   for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
-  viewer->AnimationInterval = 0;
+  viewer->animationInterval() = 0;
   for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
   EXPECT_EQ(viewer->txtHour->text(), "13");
   EXPECT_EQ(viewer->txtMinute->text(), "30");
-  EXPECT_NEAR(viewer->AnimationJulianDay, JulianDayFromDate(1, 1, 2000, 13, 30, 0), 1e-8);
+  EXPECT_NEAR(viewer->animationJulianDay(), JulianDayFromDate(1, 1, 2000, 13, 30, 0), 1e-8);
 }
 
 TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
-  viewer->AnimationInterval = 17;
-  viewer->AnimationJulianDay = JulianDayFromDate(31, 1, 2000, 23, 0, 0);
+  viewer->animationInterval() = 17;
+  viewer->setAnimationJulianDay(JulianDayFromDate(31, 1, 2000, 23, 0, 0));
   for (int frame = 0; frame < 5; ++frame) viewer->AnimationStep();
   viewer->lblStopClick();
   EXPECT_EQ(viewer->txtDay->text(), "01");
@@ -491,18 +508,18 @@ TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
 
 TEST_F(ViewerTest, AnimationRunsThroughTheWorkerUntilStopped) {
   viewer->lblStopClick();  // Stop while nothing runs changes nothing
-  viewer->AnimationInterval = 1;
+  viewer->animationInterval() = 1;
   viewer->lblRealtimeClick();
   viewer->StartAnimation();
   EXPECT_FALSE(viewer->Timer1->isActive());
   EXPECT_FALSE(viewer->txtDay->isEnabled());  // entry stays greyed, as real time left it
-  QTRY_VERIFY_WITH_TIMEOUT(viewer->Hour == 12 && viewer->Minute >= 5, 5000);
+  QTRY_VERIFY_WITH_TIMEOUT(viewer->instant().hour == 12 && viewer->instant().minute >= 5, 5000);
   viewer->lblStopClick();
   EXPECT_FALSE(viewer->animationRunning());
-  const JulianDay stoppedAt = viewer->AnimationJulianDay;
+  const JulianDay stoppedAt = viewer->animationJulianDay();
   const QString shown = viewer->txtMinute->text();
   QTest::qWait(50);
-  EXPECT_EQ(viewer->AnimationJulianDay, stoppedAt);
+  EXPECT_EQ(viewer->animationJulianDay(), stoppedAt);
   EXPECT_EQ(viewer->txtMinute->text(), shown);
   viewer->StartAnimation();  // starts again from the instant shown
   QTRY_VERIFY_WITH_TIMEOUT(viewer->txtMinute->text() != shown, 5000);
@@ -526,10 +543,12 @@ TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
   EXPECT_NE(chart->image(), blank);
 
   blankChart();
-  viewer->AnimationInterval = 600;
-  viewer->Day = 31;  // 2001-01-31, as the fields show it
+  viewer->animationInterval() = 600;
+  CivilDateTime lastDay = viewer->instant();
+  lastDay.day = 31;  // 2001-01-31
+  viewer->setInstant(lastDay);
   viewer->StartAnimation();
-  QTRY_VERIFY_WITH_TIMEOUT(viewer->Month == 2, 5000);
+  QTRY_VERIFY_WITH_TIMEOUT(viewer->instant().month == 2, 5000);
   viewer->lblStopClick();
   EXPECT_NE(chart->image(), blank);
   viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
@@ -546,7 +565,7 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
   const QImage blank = chart->image();
   SetClockForTesting([] { return kJ2000 + 30 * 86400 + 43201; });  // 2000-02-01 00:00:01
   viewer->Timer1Timer();
-  EXPECT_EQ(viewer->Month, 2);
+  EXPECT_EQ(viewer->instant().month, 2);
   EXPECT_EQ(chart->image(), blank);
   viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }

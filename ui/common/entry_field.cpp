@@ -20,7 +20,7 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geome
   field->setFont(font);
   field->setTextMargins(0, 0, 0, 0);
   QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, QColor(255, 255, 181));
+  palette.setColor(QPalette::Base, kEntryColour);
   field->setPalette(palette);
   // Every character then arrives as a key press, where the field's filter sees it.
   field->setAttribute(Qt::WA_InputMethodEnabled, false);

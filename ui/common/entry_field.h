@@ -2,6 +2,7 @@
 // animation interval and the Red Spot longitude.
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <cstdint>
@@ -13,6 +14,9 @@ class QRect;
 class QWidget;
 
 namespace kelvra {
+
+// The pale yellow of every entry: the number fields and the main window's drop-down lists.
+inline const QColor kEntryColour{255, 255, 181};
 
 // A number field: Arial with a 12-pixel character height, pale yellow, at most maxLength
 // characters.

@@ -1,5 +1,6 @@
 #include "ui/common/widgets.h"
 
+#include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -65,6 +66,13 @@ void FocusFramedComboBox::paintEvent(QPaintEvent*) {
   if (hasFocus()) option.state |= QStyle::State_KeyboardFocusChange;
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void SetTextColour(QLabel& label, const QColor& colour) {
+  if (label.palette().color(QPalette::WindowText) == colour) return;
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label.setPalette(palette);
 }
 
 }  // namespace kelvra

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QLabel;
+
 namespace kelvra {
 
 // Announces a click on a button of the program's windows just before the button acts. The
@@ -88,5 +90,8 @@ class FocusFramedComboBox : public QComboBox {
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
+
+// Sets a label's text colour; a label already in that colour is left alone (no repaint).
+void SetTextColour(QLabel& label, const QColor& colour);
 
 }  // namespace kelvra

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   kelvra::TViewer viewer;
   if (!viewer.startedUp()) return 1;  // a skin is missing: its message has been shown
   kelvra::TSatTracks tracks(viewer);
-  kelvra::TInterval interval(viewer.AnimationInterval);
+  kelvra::TInterval interval(viewer.animationInterval());
   kelvra::TAboutWin about;
   kelvra::TGRSTransits grs(viewer);
   viewer.setOtherWindows(&tracks, &interval, &about, &grs);

@@ -25,10 +25,9 @@ namespace kelvra {
 class ClickArea;
 class ImageView;
 class KRthread;
+class SideWindowForm;
 class TAboutWin;
-class TGRSTransits;
 class TInterval;
-class TSatTracks;
 
 class TViewer : public QWidget, public SideWindowHost {
   Q_OBJECT
@@ -41,77 +40,52 @@ class TViewer : public QWidget, public SideWindowHost {
   // False when a skin picture could not be loaded: the program must end without computing.
   bool startedUp() const { return startedUp_; }
 
-  // The windows created after this one, in the order of creation.
-  void setOtherWindows(TSatTracks* tracks, TInterval* interval, TAboutWin* about,
-                       TGRSTransits* grs);
+  // The windows created after this one (main.cpp wires them); any may be null.
+  void setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
+                       SideWindowForm* grs);
 
   // SideWindowHost
-  std::uint16_t displayedMonth() const override { return Month; }
-  std::uint16_t displayedYear() const override { return Year; }
+  std::uint16_t displayedMonth() const override { return instant_.month; }
+  std::uint16_t displayedYear() const override { return instant_.year; }
   ViewKind selectedView() const override;
   bool northernHemisphere() const override { return NorthernHemisphere; }
-  std::int32_t eastWestSign() const override { return EastWestSign; }
+  std::int32_t eastWestSign() const override { return signs_.EastWestSign; }
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;
 
   // The displayed instant, local civil time.
-  std::uint16_t Day = 1, Month = 1, Year = 2000, Hour = 0, Minute = 0, Second = 0;
+  const CivilDateTime& instant() const { return instant_; }
+  // The one way the displayed instant changes from outside the fields: every field shows it
+  // (a pending edit is replaced), and the views and the data panel are computed for it.
+  void setInstant(const CivilDateTime& shown);
 
-  // View state.
-  bool NorthernHemisphere = true;
-  double Magnification = 1.0;       // 1.0 .. 3.0 in steps of 0.5
-  std::int32_t EastWestSign = -1;   // +1 or -1
-  std::int32_t NorthSouthSign = 1;  // +1 or -1
-  std::array<std::int32_t, 5> DrawOrder{0, 1, 2, 3, 4};
+  double magnification() const { return Magnification; }  // 1.0 .. 3.0 in steps of 0.5
+  std::int32_t northSouthSign() const { return signs_.NorthSouthSign; }
+  const QImage& jupiterPicture() const { return imgJupiter; }  // the one of the fifteen in use
 
-  // Animation.
-  std::uint16_t AnimationInterval = 0;  // minutes per frame, 0 .. 999; 0: no animation
-  JulianDay AnimationJulianDay = 0;     // days, the instant of the next frame
-
-  // Dragging the window by its handle.
-  bool Dragging = false;
-  std::int32_t DragStartX = 0, DragStartY = 0;  // pixels, relative to the handle
-
-  // The windows beside the main window on each side, 0..2.
-  int LeftDockCount() const { return desk().count(DockSide::Left); }
-  int RightDockCount() const { return desk().count(DockSide::Right); }
-
-  JupiterState& state() { return state_; }
-
-  // The recompute path and its parts.
-  void SatelliteCalculations(std::uint16_t day, std::uint16_t month, std::uint16_t year,
-                             std::uint16_t hour, std::uint16_t minute, std::uint16_t second);
-  void CalculatePositionNow(JulianDay jd);
-  void PlotSatellites();
-  void DisplayCompassDirections();
-  void ChangeMagnification(double magnification);
-  void ShowDateAndTime();
-  void ValidateDate();
-
-  // Starts (or restarts from the instant shown) the animation with AnimationInterval, as the
+  // The minutes per frame the interval dialog edits, 0 .. 999; 0: no animation.
+  std::uint16_t& animationInterval() { return AnimationInterval; }
+  // The instant of the next animation frame, days.
+  JulianDay animationJulianDay() const { return AnimationJulianDay; }
+  void setAnimationJulianDay(JulianDay jd) { AnimationJulianDay = jd; }
+  // Starts (or restarts from the instant shown) the animation with the interval, as the
   // Animate button does once the interval dialog has closed. Nothing happens for 0.
   void StartAnimation();
   // One animation frame; runs on this (the main) thread.
   void AnimationStep();
   bool animationRunning() const;
 
-  // Placement of the side windows.
-  void PositionForm(QWidget& form);
-  void MoveForm(QWidget& form, int dx, int dy);
+  // The windows beside the main window on each side, 0..2.
+  int LeftDockCount() const { return desk().count(DockSide::Left); }
+  int RightDockCount() const { return desk().count(DockSide::Right); }
 
   // Handlers, named after component and event.
   void cmbViewClick();
   void lblMagnifyClick();
   void lblReduceClick();
   void imgHemisphereClick();
-  void txtDayExit();
-  void txtYearExit();
-  void txtHourExit();
-  void txtMinuteExit();
-  void txtSecondExit();
   void cmbMonthClick();
-  void cmbMonthChange();
   void imgNowButtonClick();
   void lblRealtimeClick();
   void Timer1Timer();
@@ -127,7 +101,7 @@ class TViewer : public QWidget, public SideWindowHost {
   void lblAboutClick();
   void lblHelpClick();
 
-  // Components that tests and the side windows look at.
+  // Components that tests look at.
   QLineEdit* txtDay = nullptr;
   QComboBox* cmbMonth = nullptr;
   QLineEdit* txtYear = nullptr;
@@ -141,7 +115,6 @@ class TViewer : public QWidget, public SideWindowHost {
   ImageView* imgHemisphere = nullptr;
   ImageView* imgNowButton = nullptr;
   QTimer* Timer1 = nullptr;
-  QImage imgJupiter;  // the Jupiter picture in use, copied from one of the fifteen
 
  protected:
   bool event(QEvent* event) override;
@@ -158,8 +131,8 @@ class TViewer : public QWidget, public SideWindowHost {
     QLabel* degree;
   };
 
+  // Building the window (viewer_build.cpp).
   void FormCreate();
-  void FormActivate();
   bool loadSkins();
   void buildLayout();
   void buildToolbar();
@@ -168,25 +141,58 @@ class TViewer : public QWidget, public SideWindowHost {
   QLabel* addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
                    int pixelSize = 12);
   QLineEdit* addEntryField(const char* name, QRect geometry, int maxLength);
-  void setEntryEnabled(bool enabled);
+
+  // The one recompute path: the fields without a pending edit show the stored instant, and
+  // the data panel and both views are computed for `jd` (days, the same instant).
   void recompute();
+  void recompute(JulianDay jd);
+  void showInstant(const CivilDateTime& shown, JulianDay jd);
+  void showDateAndTime();
+  void showDataPanel();
+  void plotSatellites();
+  void displayCompassDirections();
+  void changeMagnification(double magnification);
   void redrawSideWindows();
-  void readLocalClock();
+  void redrawTracks();
+
+  // Date and time entry.
+  void txtDayExit();
+  void txtYearExit();
+  void txtHourExit();
+  void txtMinuteExit();
+  void txtSecondExit();
+  void checkDate();
   bool keyPressInField(QLineEdit* field, QKeyEvent* event);
   void leaveField(QLineEdit* field);
   void commitTypedEntry();
   std::uint16_t fieldValue(QLineEdit* field);
   std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest, const QString& name);
-  void showSideWindow(QWidget& window, bool usable);
+  void setEntryEnabled(bool enabled);
+
+  // The side windows' places.
+  void showSideWindow(SideWindowForm& window);
   Desk desk() const;
   void applyDesk(const Desk& next);
-  QWidget* sideWindow(SideWindow which) const;
-  void moveToScreenPosition(QWidget& window, QPoint topLeft);
+  SideWindowForm* sideWindow(SideWindow which) const;
+  SideWindow whichSide(const QWidget& window) const;
+
+  // The one way out: the exit button and the window's closing both end here.
+  void endProgram();
 
   bool startedUp_ = false;
   ConfigRecord config_;
   JupiterState state_;
-  std::array<DockSide, 2> docked_{};  // where the tracks and GRS windows are counted
+
+  // UI state.
+  CivilDateTime instant_{2000, 1, 1, 0, 0, 0};  // the displayed instant, local civil time
+  bool NorthernHemisphere = true;
+  double Magnification = 1.0;  // 1.0 .. 3.0 in steps of 0.5
+  ViewSigns signs_{1, -1};      // of the selected view and hemisphere
+  std::uint16_t AnimationInterval = 0;  // minutes per frame, 0 .. 999; 0: no animation
+  JulianDay AnimationJulianDay = 0;     // days, the instant of the next frame
+  bool Dragging = false;
+  QPoint dragStart_;                    // pixels, relative to the handle
+  std::array<DockSide, 2> docked_{};    // where the tracks and GRS windows are counted
 
   ImageView* imgTopBar = nullptr;
   ImageView* imgMiddleBar = nullptr;
@@ -199,6 +205,7 @@ class TViewer : public QWidget, public SideWindowHost {
   std::array<PanelRow, 4> panelRows_{};
 
   // Hidden picture holders.
+  QImage imgJupiter;  // the Jupiter picture in use, copied from one of the fifteen
   std::array<std::array<QImage, 5>, 3> jupiterPictures_;  // [view][magnification step]
   QImage imgJupiterPole;
   std::array<QImage, 4> compassPictures_;  // CompassRose order
@@ -209,10 +216,10 @@ class TViewer : public QWidget, public SideWindowHost {
   JulianDay animationStart_ = 0;     // days, the instant of frame 0
   std::int64_t animationFrame_ = 0;  // the number of the frame in AnimationJulianDay
   std::uint16_t animationStep_ = 0;  // minutes per frame of this count
-  TSatTracks* tracks_ = nullptr;
+  SideWindowForm* tracks_ = nullptr;
   TInterval* interval_ = nullptr;
   TAboutWin* about_ = nullptr;
-  TGRSTransits* grs_ = nullptr;
+  SideWindowForm* grs_ = nullptr;
 };
 
 }  // namespace kelvra
