@@ -250,6 +250,27 @@ TEST(RepositionForms, WindowThatWasNeverCountedLeavesTheCountsAlone) {
   expectCounts(RepositionForms(withGrs, SideWindow::Tracks), 0, 1);
 }
 
+// A third side window (the next number after GRS) follows the same rules: the cascade grows
+// one place per window, and closing the innermost slides each outer window one place in.
+TEST(RepositionForms, ThreeWindowsOnOneSideCloseUpOnePlaceEach) {
+  constexpr auto kThird = static_cast<SideWindow>(2);
+  Desk desk = deskAt(1280, 321);
+  desk.side.push_back(QRect(0, 0, kSideWidth, kSideHeight));
+  for (SideWindow window : {SideWindow::Tracks, SideWindow::GRS, kThird})
+    desk = PositionForm(desk, window);
+  EXPECT_EQ(desk.box(kThird).topLeft(), QPoint(979, kTop + 20));  // 959 + 2 x 10
+  expectCounts(desk, 0, 3);
+
+  desk = RepositionForms(desk, SideWindow::Tracks);
+  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(959, kTop));
+  EXPECT_EQ(desk.box(kThird).topLeft(), QPoint(969, kTop + 10));
+  expectCounts(desk, 0, 2);
+  desk = RepositionForms(desk, SideWindow::Tracks);  // already closed: nothing changes
+  expectCounts(desk, 0, 2);
+  desk = RepositionForms(RepositionForms(desk, kThird), SideWindow::GRS);
+  expectCounts(desk, 0, 0);
+}
+
 TEST(SmallWindowPlaces, NarrowScreenAboutAndIntervalDialog) {
   const QRect main(81, 60, kMainWidth, kMainHeight);                // 800 wide screen, main centred
   EXPECT_EQ(NarrowScreenPlace(main, kSideWidth), QPoint(519, 60));  // 81 + 638 - 200

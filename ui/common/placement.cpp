@@ -5,7 +5,6 @@
 namespace kelvra {
 namespace {
 
-constexpr std::array<SideWindow, 2> kSideWindows{SideWindow::Tracks, SideWindow::GRS};
 constexpr int kCascadeStep = 10;  // pixels out and down per window already on a side
 
 // The side a new window goes to: a side already in use, else the right if it has room, else
@@ -23,7 +22,8 @@ DockSide sideForNewWindow(const Desk& desk, int width) {
 void moveMainTo(Desk& desk, int left) {
   const int dx = left - desk.main.left();
   desk.main.moveLeft(left);
-  for (SideWindow window : kSideWindows) {
+  for (int i = 0; i < desk.windows(); ++i) {
+    const auto window = static_cast<SideWindow>(i);
     if (desk.dock(window) != DockSide::None) desk.box(window).translate(dx, 0);
   }
 }
@@ -32,6 +32,15 @@ void moveMainTo(Desk& desk, int left) {
 
 int Desk::count(DockSide where) const {
   return static_cast<int>(std::count(docked.begin(), docked.end(), where));
+}
+
+DockSide& Desk::dock(SideWindow window) {
+  if (docked.size() < side.size()) docked.resize(side.size(), DockSide::None);
+  return docked[index(window)];
+}
+
+DockSide Desk::dock(SideWindow window) const {
+  return index(window) < docked.size() ? docked[index(window)] : DockSide::None;
 }
 
 Desk PositionForm(Desk desk, SideWindow window) {
@@ -86,7 +95,8 @@ Desk MoveForm(Desk desk, SideWindow window, QPoint displacement) {
 
 Desk DragMainWindow(Desk desk, QPoint displacement) {
   desk.main.translate(displacement);
-  for (SideWindow window : kSideWindows) {
+  for (int i = 0; i < desk.windows(); ++i) {
+    const auto window = static_cast<SideWindow>(i);
     if (desk.dock(window) != DockSide::None) desk = MoveForm(desk, window, displacement);
   }
   return desk;
@@ -96,9 +106,10 @@ Desk RepositionForms(Desk desk, SideWindow closing) {
   const DockSide side = desk.dock(closing);
   if (side == DockSide::None) return desk;
   desk.dock(closing) = DockSide::None;
-  const int step = desk.count(side) * kCascadeStep;  // pixels
+  const int step = kCascadeStep;  // pixels, one place in the cascade
   const int closingLeft = desk.box(closing).left();
-  for (SideWindow window : kSideWindows) {
+  for (int i = 0; i < desk.windows(); ++i) {
+    const auto window = static_cast<SideWindow>(i);
     if (desk.dock(window) != side) continue;
     QRect& box = desk.box(window);
     if (side == DockSide::Left && box.left() < closingLeft) box.translate(step, -step);

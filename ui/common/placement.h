@@ -6,33 +6,36 @@
 #include <QRect>
 #include <QSize>
 
-#include <array>
+#include <vector>
 
 namespace kelvra {
 
-// The two side windows, in the order they are always visited: tracks first.
+// The side windows, numbered in the order they are always visited: tracks first. A window
+// added later takes the next number; the rules below hold for any number of windows.
 enum class SideWindow { Tracks = 0, GRS = 1 };
 
 // The side of the main window a side window is counted on; None for a window that is hidden
 // or was shown without being counted (modal on a narrow screen).
 enum class DockSide { None, Left, Right };
 
-// The main window, the two side windows and which side each is counted on. Every placement
+// The main window, the side windows and which side each is counted on. Every placement
 // function takes one and returns the next: the caller moves each window whose rectangle
 // changed. The dock counts are derived from `docked`, so a window that was never counted can
 // never take a count below 0, and the counts always match the windows beside the main window.
 struct Desk {
-  int screenWidth = 0;               // pixels
-  QRect main;                        // the main window, screen pixels
-  std::array<QRect, 2> side;         // tracks and GRS windows (SideWindow order), screen pixels
-  std::array<DockSide, 2> docked{};  // SideWindow order
+  int screenWidth = 0;            // pixels
+  QRect main;                     // the main window, screen pixels
+  std::vector<QRect> side;        // the side windows (SideWindow order), screen pixels
+  std::vector<DockSide> docked;   // SideWindow order; missing entries count as None
 
-  // The number of side windows counted on `where` (LeftDockCount, RightDockCount), 0..2.
+  // The number of side windows counted on `where` (LeftDockCount, RightDockCount), 0..n.
   int count(DockSide where) const;
-  QRect& box(SideWindow window) { return side[static_cast<int>(window)]; }
-  const QRect& box(SideWindow window) const { return side[static_cast<int>(window)]; }
-  DockSide& dock(SideWindow window) { return docked[static_cast<int>(window)]; }
-  DockSide dock(SideWindow window) const { return docked[static_cast<int>(window)]; }
+  QRect& box(SideWindow window) { return side[index(window)]; }
+  const QRect& box(SideWindow window) const { return side[index(window)]; }
+  DockSide& dock(SideWindow window);
+  DockSide dock(SideWindow window) const;
+  int windows() const { return static_cast<int>(side.size()); }
+  static std::size_t index(SideWindow window) { return static_cast<std::size_t>(window); }
 };
 
 // At this screen width or less there is no room beside the main window: the side windows are
@@ -57,8 +60,8 @@ Desk MoveForm(Desk desk, SideWindow window, QPoint displacement);
 // counted side window follows (MoveForm), tracks first. Returns the desk after.
 Desk DragMainWindow(Desk desk, QPoint displacement);
 
-// A side window is closing: takes it off its side's count and closes up that side, so that a
-// window cascaded outside it slides into its place (10 pixels in and 10 up per window left).
+// A side window is closing: takes it off its side's count and closes up that side, so that
+// each window cascaded outside it slides one place in (10 pixels in and 10 up).
 // Returns the desk after; unchanged for a window that was not counted.
 Desk RepositionForms(Desk desk, SideWindow closing);
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
@@ -192,7 +193,7 @@ class TViewer : public QWidget, public SideWindowHost {
   JulianDay AnimationJulianDay = 0;     // days, the instant of the next frame
   bool Dragging = false;
   QPoint dragStart_;                    // pixels, relative to the handle
-  std::array<DockSide, 2> docked_{};    // where the tracks and GRS windows are counted
+  std::vector<DockSide> docked_;        // where each side window is counted (SideWindow order)
 
   ImageView* imgTopBar = nullptr;
   ImageView* imgMiddleBar = nullptr;

@@ -35,14 +35,17 @@ Desk TViewer::desk() const {
   desk.main = geometry();
   for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS}) {
     const QWidget* window = sideWindow(which);
-    if (window != nullptr) desk.box(which) = QRect(window->pos(), window->size());
+    desk.side.push_back(window != nullptr ? QRect(window->pos(), window->size()) : QRect());
   }
   desk.docked = docked_;
   return desk;
 }
 
 void TViewer::applyDesk(const Desk& next) {
-  if (next.main.topLeft() != pos()) move(next.main.topLeft());
+  if (next.main.topLeft() != pos()) {
+    move(next.main.topLeft());
+    repaint();
+  }
   for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS}) {
     QWidget* window = sideWindow(which);
     if (window != nullptr && next.box(which).topLeft() != window->pos()) {
