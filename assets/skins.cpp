@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "ui/common/layout.h"
 #include "ui/common/picture_style.h"
@@ -16,21 +17,18 @@
 
 namespace kelvra::skins {
 
-namespace {
-
-using style::DrawBevel;
-using style::DrawText;
-using style::PixelFont;
-
-constexpr double kPi = 3.14159265358979323846;
-
-// Returns: a picture of width x height filled with the panel's top-to-bottom gradient.
 QImage Panel(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   QPainter painter(&image);
   painter.fillRect(image.rect(), style::PanelGradient(height));
   return image;
 }
+
+namespace {
+
+using style::DrawBevel;
+using style::DrawText;
+using style::PixelFont;
 
 // Draws a window's edge: a dark outline and a raised bevel two pixels deep.
 void DrawWindowEdge(QPainter& painter, const QRect& whole) {
@@ -134,7 +132,7 @@ void DrawTracksGlyph(QPainter& painter, const QRect& face) {
   painter.drawLine(cx - 2, screen.top(), cx - 2, screen.bottom());
   painter.drawLine(cx + 2, screen.top(), cx + 2, screen.bottom());
   for (int row = 0; row < screen.height(); ++row) {
-    const double phase = 2.0 * kPi * row / screen.height();  // one turn over the chart
+    const double phase = 2.0 * std::numbers::pi * row / screen.height();  // one turn over the chart
     const int y = screen.top() + row;
     painter.setPen(QColor(240, 240, 240));
     painter.drawPoint(cx + int(std::lround(3.0 * std::sin(2.0 * phase))), y);

@@ -10,6 +10,10 @@
 
 namespace kelvra::skins {
 
+// Returns: a picture of width x height filled with the panel's top-to-bottom gradient, the
+// ground every skin is drawn on.
+QImage Panel(int width, int height);
+
 // One skin picture and the file name it ships under.
 struct Skin {
   QString fileName;  // "Kelvra0.dat" … "Kelvra8.dat"

@@ -34,6 +34,10 @@ CivilDateTime CalDate(JulianDay jd);
 // Returns: the number of days in that month (February has 29 in leap years).
 std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year);
 
+// The two conversions of angles, everywhere the same literal values.
+inline constexpr double kDegreesToRadians = 0.017453292519943295;  // pi / 180
+inline constexpr double kRadiansToDegrees = 57.29577951308232;     // 180 / pi
+
 // Given: an angle in radians.
 // Returns: the same angle in radians, reduced to [0, 2 pi).
 double ReduceAngle(double radians);

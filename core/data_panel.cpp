@@ -7,7 +7,6 @@ namespace kelvra {
 
 namespace {
 
-constexpr double kRadiansToDegrees = 57.29577951308232;  // 180 / pi
 constexpr double kSideViewReach = 290;                   // pixels either side of the centre
 
 // Off the disc the colour tells whether the side view can show the satellite (only X counts);

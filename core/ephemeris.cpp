@@ -6,9 +6,6 @@ namespace kelvra {
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.017453292519943295;  // pi / 180
-constexpr double kRadiansToDegrees = 57.29577951308232;     // 180 / pi
-
 double radians(double degrees) {
   return degrees * kDegreesToRadians;
 }

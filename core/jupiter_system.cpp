@@ -9,7 +9,6 @@ namespace kelvra {
 
 namespace {
 
-constexpr double kDegreesToRadians = 0.017453292519943295;   // pi / 180
 constexpr double kJ2000 = 2451545.0;                         // Julian day, 2000 January 1.5
 constexpr double kLightDaysPerAU = ERFA_AULT / ERFA_DAYSEC;  // days for light to cross 1 AU
 

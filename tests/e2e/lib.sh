@@ -5,6 +5,8 @@ set -euo pipefail
 
 e2e_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 top="$(cd "$e2e_dir/../.." && pwd)"
+# shellcheck source=../../tools/lib/xvfb.sh
+source "$top/tools/lib/xvfb.sh"
 work=""
 xvfb_pid=""
 program_pid=""
@@ -69,21 +71,10 @@ setup() {
   fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 }
 
-# start_x: a fresh Xvfb on the first free display; true once a client can connect to it.
-# -noreset: by default the server resets when its last client leaves, and a program that
-# connects during the reset fails to start.
+# start_x: a fresh private screen of screen_size (tools/lib/xvfb.sh), the last one ended.
 start_x() {
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 "${screen_size}x24" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  local tries=0
-  until [ -s "$work/display" ] && DISPLAY=":$(head -n 1 "$work/display")" xdpyinfo >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] && kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  export DISPLAY=":$(head -n 1 "$work/display")"
+  start_xvfb "$screen_size" "$work/xvfb.log"
 }
 
 # start_cups: a private CUPS daemon with one default queue writing PDFs to $cups_out.

@@ -18,6 +18,7 @@
 #include "core/data_panel.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
+#include "ui/common/layout.h"
 #include "ui/common/clock.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
@@ -87,14 +88,14 @@ TEST_F(ViewerTest, StartsAtTheClocksInstantWithThePanelFilled) {
 
 TEST_F(ViewerTest, LayoutMatchesTheSkin) {
   EXPECT_EQ(viewer->size(), QSize(638, 479));
-  EXPECT_EQ(viewer->imgSideView->geometry(), QRect(20, 56, 597, 99));
-  EXPECT_EQ(viewer->imgPlanView->geometry(), QRect(339, 182, 278, 275));
-  EXPECT_EQ(viewer->txtYear->geometry(), QRect(148, 187, 37, 23));
+  EXPECT_EQ(viewer->imgSideView->geometry(), layout::MainWindow::sideView);
+  EXPECT_EQ(viewer->imgPlanView->geometry(), layout::MainWindow::planView);
+  EXPECT_EQ(viewer->txtYear->geometry(), layout::MainWindow::year);
   EXPECT_EQ(viewer->cmbView->count(), 3);
   EXPECT_EQ(viewer->cmbView->itemText(2), "Star Diagonal");
   EXPECT_EQ(viewer->cmbMonth->count(), 12);
   EXPECT_EQ(viewer->txtDay->palette().color(QPalette::Base), QColor(255, 255, 181));
-  EXPECT_EQ(viewer->findChild<QWidget*>("lblKelvra95")->geometry(), QRect(279, 6, 80, 27));
+  EXPECT_EQ(viewer->findChild<QWidget*>("lblKelvra95")->geometry(), layout::MainWindow::namePlate);
   EXPECT_EQ(label("lblCallistoIC")->geometry().topLeft(), QPoint(243, 432));
 }
 

@@ -16,6 +16,7 @@
 
 #include "tests/support/message_log.h"
 #include "tests/tracks/test_host.h"
+#include "ui/common/layout.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
 #include "ui/tracks/tracks_page.h"
@@ -56,9 +57,12 @@ TEST_F(SatTracksWindow, IsAFramelessWindowWithTheComponentsInTheirPlaces) {
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::Tool));
   EXPECT_FALSE(window->isVisible());
   const std::vector<std::pair<const char*, QRect>> places = {
-      {"imgTrackBack", QRect(0, 0, 200, 480)}, {"lblTracksExit", QRect(174, 12, 13, 13)},
-      {"lblPrint", QRect(16, 14, 19, 19)},     {"imgTime", QRect(41, 14, 20, 20)},
-      {"imgTracks", QRect(20, 56, 160, 403)},  {"imgLocalTime", QRect(88, 35, 20, 20)},
+      {"imgTrackBack", QRect(0, 0, 200, 480)},
+      {"lblTracksExit", layout::kTracksWindow.exit},
+      {"lblPrint", layout::kTracksWindow.print},
+      {"imgTime", layout::kTracksWindow.timeBasis},
+      {"imgTracks", layout::kTracksWindow.list},
+      {"imgLocalTime", QRect(88, 35, 20, 20)},
       {"imgUTTime", QRect(110, 35, 20, 20)}};
   for (const auto& [name, place] : places) {
     const auto* component = window->findChild<QWidget*>(QString::fromLatin1(name));

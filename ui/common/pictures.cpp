@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "ui/common/picture_style.h"
@@ -17,7 +18,6 @@ namespace kelvra {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr std::array<int, 5> kDiscSizes = {23, 35, 46, 58, 69};  // pixels, magnification 1..3
 constexpr double kPolarRatio = 0.935;     // Jupiter's polar / equatorial radius
 constexpr int kSubsamples = 3;            // per pixel and axis, on the rim
@@ -69,7 +69,7 @@ double Unit(double value) {
 // Returns: the cloud colour there, before limb darkening.
 Tint CloudColour(double latitude, double longitude) {
   // Slightly wavy band edges, blended over a few degrees, so the belts do not look ruled.
-  const double wavy = latitude + 1.2 * std::sin(longitude * kPi / 40.0 + latitude * 0.3);
+  const double wavy = latitude + 1.2 * std::sin(longitude * std::numbers::pi / 40.0 + latitude * 0.3);
   Tint colour = kBands.front().colour;
   for (const Band& band : kBands) {
     colour = Mix(colour, band.colour, Unit((wavy - band.southEdge) / kBandBlend + 0.5));
@@ -86,8 +86,8 @@ Tint CloudColour(double latitude, double longitude) {
 // Returns: the shaded colour of that point, darkened toward the limb.
 Tint SphereColour(double x, double y) {
   const double z = std::sqrt(std::max(0.0, 1.0 - x * x - y * y));
-  const double latitude = std::asin(std::clamp(y, -1.0, 1.0)) * 180.0 / kPi;
-  const double longitude = std::atan2(x, z) * 180.0 / kPi;
+  const double latitude = std::asin(std::clamp(y, -1.0, 1.0)) * 180.0 / std::numbers::pi;
+  const double longitude = std::atan2(x, z) * 180.0 / std::numbers::pi;
   const Tint c = CloudColour(latitude, longitude);
   const double shade = 0.58 + 0.42 * std::sqrt(z);
   return {c.r * shade, c.g * shade, c.b * shade};
