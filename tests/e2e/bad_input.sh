@@ -10,7 +10,7 @@ start_program
 wait_for_main_window
 # January, so that the day's range is 1 to 31 whatever today is: Enter in the day field moves
 # the focus to the month box, and Home there chooses the first month.
-type_into 70 198 "15"
+type_into $(centre_of main_day) "15"
 xdotool key Home
 sleep 0.3
 
@@ -71,7 +71,7 @@ check() {
 
 # The fields cut a paste to their length (day, hour, minute, second 2; year 4). Text that is
 # not a number is reported and read as 0, which then takes the field's own range check.
-for entry in "day 70 198" "hour 70 226" "minute 98 226" "second 126 226"; do
+for entry in "day $(centre_of main_day)" "hour $(centre_of main_hour)" "minute $(centre_of main_minute)" "second $(centre_of main_second)"; do
   read -r name dx dy <<<"$entry"
   case "$name" in
     day) zero="Date must lie between 1 and 31"; low=01; high=31
@@ -89,14 +89,14 @@ for entry in "day 70 198" "hour 70 226" "minute 98 226" "second 126 226"; do
   check "$name" "$dx" "$dy" $'\t' "$zero" "$low"  # blanks alone count as an empty field
 done
 # The year takes 4 characters and any value they hold.
-check year 166 198 "x7" "$(invalid x7)" "0"
-check year 166 198 "-1999" "$(invalid -199)" "0"
-check year 166 198 "1e10" "$(invalid 1e10)" "0"
-check year 166 198 "99999" "" "9999"
-check year 166 198 "😀" "$(invalid 😀)" "0"
+check year $(centre_of main_year) "x7" "$(invalid x7)" "0"
+check year $(centre_of main_year) "-1999" "$(invalid -199)" "0"
+check year $(centre_of main_year) "1e10" "$(invalid 1e10)" "0"
+check year $(centre_of main_year) "99999" "" "9999"
+check year $(centre_of main_year) "😀" "$(invalid 😀)" "0"
 
 # The interval dialog: garbage is reported, nothing starts, the dialog stays until Escape.
-minute_before="$(field_text 98 226)"
+minute_before="$(field_text $(centre_of main_minute))"
 click_animate
 focus_interval
 paste "ab"
@@ -108,13 +108,13 @@ focus_interval  # back into txtInterval: without a window manager the closed box
 xdotool key Escape  # leaves the keyboard focus where it was before
 wait_for_gone 110 60 || fail "the interval dialog stayed open on Escape"
 sleep 1
-[ "$(field_text 98 226)" = "$minute_before" ] || fail "an animation started from unreadable text"
+[ "$(field_text $(centre_of main_minute))" = "$minute_before" ] || fail "an animation started from unreadable text"
 cases=$((cases + 1))
 
 # The longitude dialog: garbage is reported, nothing is stored, the dialog stays until Escape.
 click_grs
 for text in "x" "-1" "1.5" "1 2" "٣"; do
-  click_in 959 272 76 24 0.6  # imgLong of the GRS window
+  click_in 959 272 $(centre_of grs_longitude) 0.6  # imgLong of the GRS window
   focus_longitude
   paste "$text"
   xdotool key Return

@@ -10,7 +10,7 @@ runs="${2:-${KELVRA_E2E_EXIT_RUNS:-100}}"
 
 # start_animation: Animate, one minute a frame, Enter.
 start_animation() {
-  click_main 99 21 0.05  # lblAnimate
+  click_main $(centre_of main_animate) 0.05  # lblAnimate
   focus_interval
   xdotool type 1
   xdotool key Return

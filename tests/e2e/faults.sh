@@ -80,11 +80,11 @@ case "$case_name" in
     start_program
     expect_message "$(missing_message Kelvra8.dat)" 20
     expect_running
-    click_main 547 20 0.6  # lblAbout
+    click_main $(centre_of main_about) 0.6  # lblAbout
     about="$(window_of 210 155)"
     [ -n "$about" ] || fail "the About window did not open"
     read -r x y <<<"$about"
-    click_in "$x" "$y" 192 19 0.5  # its exit button
+    click_in "$x" "$y" $(centre_of about_exit) 0.5  # its exit button
     [ -z "$(window_of 210 155)" ] || fail "the About window did not close"
     expect_no_message
     exit_normally
@@ -97,7 +97,7 @@ case "$case_name" in
     expect_message "$(missing_message Kelvra0.dat)" 20
     expect_running
     click_grs
-    click_in 959 272 76 24 0.6  # imgLong
+    click_in 959 272 $(centre_of grs_longitude) 0.6  # imgLong
     focus_longitude
     xdotool type 300
     xdotool key Return
@@ -121,10 +121,10 @@ case "$case_name" in
     start_program CUPS_SERVER="$work/no-such-cups.sock"
     expect_running
     click_tracks
-    click_in 959 272 25 23 0.5  # lblPrint of the tracks window
+    click_in 959 272 $(centre_of tracks_print) 0.5  # lblPrint of the tracks window
     expect_message "No printer is available" 30
     click_grs
-    click_in 969 282 25 23 0.5  # lblPrint of the GRS window
+    click_in 969 282 $(centre_of grs_print) 0.5  # lblPrint of the GRS window
     expect_message "No printer is available" 30
     exit_normally
     note "no printer: \"No printer is available\" from both windows, the program goes on"
@@ -136,7 +136,7 @@ case "$case_name" in
     expect_running
     [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
     click_tracks
-    click_in 959 272 51 24 0.8  # imgTime: local time, which cannot be saved
+    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time, which cannot be saved
     expect_no_message
     [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
     ! ls "$work/bin" | grep -q '^Kelvra95\.CFG' || fail "files left in the program folder: $(ls "$work/bin")"
@@ -151,7 +151,7 @@ case "$case_name" in
     start_unprivileged
     expect_running
     click_tracks
-    click_in 959 272 51 24 0.8  # imgTime: local time
+    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time
     expect_no_message
     [ "$(settings_bytes)" = "2c 01 00 00 01 01 00 00" ] || fail "tracks in local time wrote $(settings_bytes)"
     [ "$(ls "$work/bin" | grep -c '^Kelvra95\.')" = 1 ] || fail "files left in the program folder: $(ls "$work/bin")"

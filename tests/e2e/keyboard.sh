@@ -10,7 +10,7 @@ start_program
 wait_for_main_window
 
 # Tab from an hour out of range: the message, then the keys go to the minute field.
-click_main 70 226 0.15  # txtHour
+click_main $(centre_of main_hour) 0.15  # txtHour
 xdotool key ctrl+a type 30
 xdotool key Tab
 expect_message "Hour must lie between 0 and 23"
@@ -24,16 +24,16 @@ xdotool key ctrl+a type 07
 xdotool key Tab
 sleep 0.3
 expect_no_message
-shown="$(field_text 70 226):$(field_text 98 226)"
+shown="$(field_text $(centre_of main_hour)):$(field_text $(centre_of main_minute))"
 [ "$shown" = "07:45" ] || fail "after Tab, Shift+Tab and Tab the time shows $shown, expected 07:45"
 note "Tab and Shift+Tab move the focus and check the field left"
 
 # Delete takes away the character after the cursor.
-click_main 166 198 0.15  # txtYear
+click_main $(centre_of main_year) 0.15  # txtYear
 xdotool key ctrl+a type 2031
 xdotool key Home Delete Return
 sleep 0.3
-[ "$(field_text 166 198)" = "31" ] || fail "Delete did not edit: the year shows $(field_text 166 198)"
+[ "$(field_text $(centre_of main_year))" = "31" ] || fail "Delete did not edit: the year shows $(field_text $(centre_of main_year))"
 note "Delete edits the year"
 
 # The side view and the data panel's rows: no entry field lies in either.
@@ -42,9 +42,9 @@ views() {
   screen_part "$1-panel" 280 170 $((main_left + 40)) $((main_top + 286))
 }
 same_views() { cmp -s "$work/$1-side.rgb" "$work/$2-side.rgb" && cmp -s "$work/$1-panel.rgb" "$work/$2-panel.rgb"; }
-click_hemisphere() { click_main 485 23 0.4; }
+click_hemisphere() { click_main $(centre_of main_hemisphere) 0.4; }
 type_hour() {
-  click_main 70 226 0.15
+  click_main $(centre_of main_hour) 0.15
   xdotool key ctrl+a type "$1"
   sleep 0.2
 }
@@ -66,7 +66,7 @@ views clicked
 same_views hour10 expected && fail "hours 5 and 10 draw the same picture: the check proves nothing"
 same_views clicked expected || fail "the hemisphere button drew the hour before the typed one"
 expect_no_message
-[ "$(field_text 70 226)" = "05" ] || fail "the hour field shows $(field_text 70 226), expected 05"
+[ "$(field_text $(centre_of main_hour))" = "05" ] || fail "the hour field shows $(field_text $(centre_of main_hour)), expected 05"
 note "the hemisphere button takes the typed hour first"
 
 # A side window's button: the tracks chart's time basis, clicked while a year is typed in the
@@ -74,17 +74,17 @@ note "the hemisphere button takes the typed hour first"
 chart() { screen_part "$1" 160 403 $((main_left + 638 + 20)) $((main_top + 56)); }
 click_time_basis() { click_in $((main_left + 638)) "$main_top" 51 24 0.8; }
 close_tracks() { click_in $((main_left + 638)) "$main_top" 180 18 0.5; }
-type_into 166 198 2031
+type_into $(centre_of main_year) 2031
 click_tracks
 [ "$(window_of 200 479)" = "$((main_left + 638)) $main_top" ] || fail "tracks window at $(window_of 200 479)"
 click_time_basis
 chart expected-chart
 click_time_basis
 close_tracks
-type_into 166 198 2030
+type_into $(centre_of main_year) 2030
 click_tracks
 chart chart-2030
-click_main 166 198 0.15
+click_main $(centre_of main_year) 0.15
 xdotool key ctrl+a type 2031
 sleep 0.2
 click_time_basis

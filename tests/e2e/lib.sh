@@ -8,6 +8,7 @@ top="$(cd "$e2e_dir/../.." && pwd)"
 # shellcheck source=../../tools/lib/xvfb.sh
 source "$top/tools/lib/xvfb.sh"
 work=""
+layout_file=""
 xvfb_pid=""
 program_pid=""
 cups_folder=""
@@ -57,6 +58,10 @@ setup() {
   local bin="$1"
   need_tools Xvfb xdpyinfo xdotool
   [ -x "$bin/kelvra95" ] || fail "the program is not built: $bin/kelvra95"
+  # Where the components lie: the layout table as the build wrote it, beside bin/.
+  layout_file="$(cd "$bin/.." && pwd)/layout.sh"
+  # shellcheck source=/dev/null
+  [ -f "$layout_file" ] && source "$layout_file"
   # Short, so that the private CUPS socket's path stays well under 108 bytes.
   work="$(mktemp -d /tmp/kelvra-e2e.XXXXXX)"
   chmod 755 "$work"
@@ -164,8 +169,8 @@ focus_dialog() {
   click_in "$x" "$y" "$3" "$4" 0.1
   xdotool key ctrl+a
 }
-focus_interval() { focus_dialog 110 60 31 31; }
-focus_longitude() { focus_dialog 102 107 50 74; }
+focus_interval() { focus_dialog 110 60 $(centre_of interval_field); }
+focus_longitude() { focus_dialog 102 107 $(centre_of longitude_field); }
 
 wait_for_main_window() {
   wait_for_window 638 479 "${1:-20}"
@@ -228,18 +233,35 @@ click() {
   sleep "${3:-0.25}"
 }
 
+# centre_of NAME: "DX DY", the centre of component NAME of the layout table (window pixels,
+# ui/common/layout.h as the build's layout.sh holds it), so that no script restates a place.
+centre_of() {
+  local variable="layout_$1"
+  local -a box
+  if [ -z "${!variable:-}" ]; then
+    echo "e2e: $1 is not in the layout table ($layout_file)" >&2
+    return 1
+  fi
+  read -ra box <<<"${!variable}"
+  echo "$((box[0] + box[2] / 2)) $((box[1] + box[3] / 2))"
+}
+
 # click_in X Y DX DY: a click at (DX, DY) inside the window whose top-left is (X, Y).
 click_in() { click $(($1 + $3)) $(($2 + $4)) "${5:-0.25}"; }
 
 # main window components (window coordinates of each centre)
 click_main() { click_in "$main_left" "$main_top" "$1" "$2" "${3:-0.25}"; }
-click_animate() { click_main 99 21; }
-click_stop() { click_main 125 21; }
-click_realtime() { click_main 151 21; }
-click_tracks() { click_main 202 21 0.6; }
-click_grs() { click_main 234 21 0.6; }
-click_help() { click_main 518 22 0.5; }
-click_exit() { xdotool mousemove $((main_left + 618)) $((main_top + 17)) click 1; }
+click_animate() { click_main $(centre_of main_animate); }
+click_stop() { click_main $(centre_of main_stop); }
+click_realtime() { click_main $(centre_of main_realTime); }
+click_tracks() { click_main $(centre_of main_tracks) 0.6; }
+click_grs() { click_main $(centre_of main_grs) 0.6; }
+click_help() { click_main $(centre_of main_help) 0.5; }
+click_exit() {
+  local dx dy
+  read -r dx dy <<<"$(centre_of main_exit)"
+  xdotool mousemove $((main_left + dx)) $((main_top + dy)) click 1
+}
 
 # type_into X Y TEXT: click a field of the main window, replace its text, press Enter.
 type_into() {

@@ -18,10 +18,10 @@ wait_for_main_window
 [ "$(settings_bytes)" = "41 00 00 00 00 00 00 00" ] || fail "first start wrote $(settings_bytes)"
 
 # 15 March 2027, 21:30:05, Enter taking the focus from field to field.
-type_into 70 198 "15"          # txtDay; Enter moves on to the month box
+type_into $(centre_of main_day) "15"          # txtDay; Enter moves on to the month box
 xdotool key Home Down Down     # January, then two down: March
 sleep 0.3
-type_into 166 198 "2027"       # txtYear; Enter moves on to txtHour
+type_into $(centre_of main_year) "2027"       # txtYear; Enter moves on to txtHour
 for value in 21 30 05; do      # txtHour, txtMinute, txtSecond, each left with Enter
   xdotool key ctrl+a type "$value"
   xdotool key Return
@@ -29,7 +29,7 @@ for value in 21 30 05; do      # txtHour, txtMinute, txtSecond, each left with E
 done
 note "date and time typed (${SECONDS}s)"
 expect_no_message
-shown="$(field_text 70 198)/$(field_text 166 198) $(field_text 70 226):$(field_text 98 226):$(field_text 126 226)"
+shown="$(field_text $(centre_of main_day))/$(field_text $(centre_of main_year)) $(field_text $(centre_of main_hour)):$(field_text $(centre_of main_minute)):$(field_text $(centre_of main_second))"
 [ "$shown" = "15/2027 21:30:05" ] || fail "the fields show $shown after typing 15/2027 21:30:05"
 
 note "fields read back (${SECONDS}s)"
@@ -37,11 +37,11 @@ note "fields read back (${SECONDS}s)"
 click_tracks
 wait_for_window 200 479
 [ "$(window_of 200 479)" = "959 272" ] || fail "tracks window at $(window_of 200 479), expected 959 272"
-click_in 959 272 51 24 0.8     # imgTime: Universal Time -> local time, written at once
+click_in 959 272 $(centre_of tracks_timeBasis) 0.8     # imgTime: Universal Time -> local time, written at once
 [ "$(settings_bytes)" = "41 00 00 00 00 01 00 00" ] || fail "tracks time basis wrote $(settings_bytes)"
 jobs_before=0
 if [ "$printing" = yes ]; then
-  click_in 959 272 25 23 1     # lblPrint
+  click_in 959 272 $(centre_of tracks_print) 1     # lblPrint
   expect_no_message
 fi
 
@@ -49,28 +49,28 @@ note "tracks window done (${SECONDS}s)"
 # The GRS window opens 10 pixels farther out and lower, over the tracks window.
 click_grs
 [ "$(visible_windows | awk '$2 == 200 && $3 == 479' | wc -l)" = 2 ] || fail "GRS window not shown"
-click_in 969 282 51 24 0.8     # imgTime of the GRS window
+click_in 969 282 $(centre_of grs_timeBasis) 0.8     # imgTime of the GRS window
 [ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "GRS time basis wrote $(settings_bytes)"
-click_in 969 282 76 24 0.6     # imgLong: the longitude dialog
+click_in 969 282 $(centre_of grs_longitude) 0.6     # imgLong: the longitude dialog
 focus_longitude
 xdotool type 250
 xdotool key Escape             # Escape: nothing stored
 wait_for_gone 102 107 || fail "the longitude dialog stayed open after Escape"
 [ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "Escape in the longitude dialog wrote $(settings_bytes)"
-click_in 969 282 76 24 0.6
+click_in 969 282 $(centre_of grs_longitude) 0.6
 focus_longitude
 xdotool type 120
 xdotool key Return
 wait_for_gone 102 107 || fail "the longitude dialog stayed open after Enter"
 [ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "longitude 120 wrote $(settings_bytes)"
 if [ "$printing" = yes ]; then
-  click_in 969 282 25 23 1     # lblPrint of the GRS window
+  click_in 969 282 $(centre_of grs_print) 1     # lblPrint of the GRS window
   expect_no_message
 fi
 
 note "GRS window done (${SECONDS}s)"
 # Animation at 60 minutes a frame for three seconds, then Stop.
-before="$(field_text 166 198) $(field_text 70 198) $(field_text 70 226)"
+before="$(field_text $(centre_of main_year)) $(field_text $(centre_of main_day)) $(field_text $(centre_of main_hour))"
 click_animate
 focus_interval
 xdotool type 60
@@ -78,7 +78,7 @@ xdotool key Return
 sleep 3
 click_stop
 expect_no_message
-after="$(field_text 166 198) $(field_text 70 198) $(field_text 70 226)"
+after="$(field_text $(centre_of main_year)) $(field_text $(centre_of main_day)) $(field_text $(centre_of main_hour))"
 [ "$after" != "$before" ] || fail "the animation did not move the instant ($before)"
 
 note "animation done (${SECONDS}s)"
@@ -97,7 +97,7 @@ click_realtime
 sleep 0.2
 [ "$(now_ink)" -gt 20 ] || fail "the Now button's word is not black again after real time"
 year_now="$(date +%Y)"
-[ "$(field_text 166 198)" = "$year_now" ] || fail "real time left year $(field_text 166 198), not $year_now"
+[ "$(field_text $(centre_of main_year))" = "$year_now" ] || fail "real time left year $(field_text $(centre_of main_year)), not $year_now"
 
 note "real time done (${SECONDS}s)"
 # Drag the main window by its handle 100 left and 50 up; both side windows follow it.
