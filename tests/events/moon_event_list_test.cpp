@@ -123,11 +123,15 @@ TEST(MonthOfMoonEvents, LocalTimeShiftsTheMonthsMidnights) {
   EXPECT_EQ(TimeZoneOffset, 120);
 
   const std::vector<MoonEvent> events{
-      startingAt(utDate(2014, 2, 28, 23, 30)),  // local 1 March 00:30
-      startingAt(utDate(2014, 3, 31, 23, 10)),  // local 1 April 00:10
+      startingAt(utDate(2014, 2, 28, 23, 30)),  // east 1 March 00:30, west 28 Feb. 18:30
+      startingAt(utDate(2014, 3, 1, 3, 0)),     // east 1 March 04:00, west 28 Feb. 22:00
+      startingAt(utDate(2014, 3, 31, 23, 10)),  // east 1 April 00:10, west 31 March 18:10
   };
-  EXPECT_EQ(texts(MoonEventLinesOf(events, east)), (Texts{"1 00:30 I.Tr.I"}));
+  EXPECT_EQ(texts(MoonEventLinesOf(events, east)), (Texts{"1 00:30 I.Tr.I", "1 04:00 I.Tr.I"}));
   EXPECT_EQ(texts(MoonEventLinesOf(events, month(2014, 4, -60))), (Texts{"1 00:10 I.Tr.I"}));
+  EXPECT_EQ(texts(MoonEventLinesOf(events, month(2014, 2, 300))),
+            (Texts{"28 18:30 I.Tr.I", "28 22:00 I.Tr.I"}));
+  EXPECT_EQ(texts(MoonEventLinesOf(events, month(2014, 3, 300))), (Texts{"31 18:10 I.Tr.I"}));
 }
 
 TEST(ListMoonEvents, ListsTheLocalMonthAsTheUniversalOneShifted) {
