@@ -1,10 +1,12 @@
 // Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
 // of a month of Red Spot transits, as the GRS window computes it; of a month of moon events and
-// of the moons' shadows for one animation frame.
+// of the moons' shadows for one animation frame; of the events window's month list and of its
+// marks for one frame.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
+#include "ui/events/moon_event_list.h"
 #include "ui/grs/grs_prediction.h"
 
 namespace {
@@ -72,6 +74,26 @@ void MoonShadowsCall(benchmark::State& run) {
   }
 }
 BENCHMARK(MoonShadowsCall)->Unit(benchmark::kMicrosecond);
+
+void MonthOfMoonEventLines(benchmark::State& run) {
+  int month = 0;
+  for (auto _ : run) {
+    // A different month each time, in local time one hour east, as the events window asks.
+    benchmark::DoNotOptimize(kelvra::ListMoonEvents(2026 + month / 12, 1 + month % 12, true, -60));
+    month = month < 23 ? month + 1 : 0;
+  }
+}
+BENCHMARK(MonthOfMoonEventLines)->Unit(benchmark::kMillisecond);
+
+void MoonEventMarksCall(benchmark::State& run) {
+  const auto lines = kelvra::ListMoonEvents(2026, 12, false, 0);
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::MoonEventLinesGoingOn(lines, jd));
+    jd = jd < kStart + 31 ? jd + kStep : kStart;
+  }
+}
+BENCHMARK(MoonEventMarksCall);
 
 }  // namespace
 

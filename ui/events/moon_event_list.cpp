@@ -1,0 +1,165 @@
+#include "ui/events/moon_event_list.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <utility>
+
+namespace kelvra {
+namespace {
+
+constexpr double kMinutesPerDay = 1440;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Days searched beyond each end of the month: longer than any phenomenon lasts (Callisto's,
+// the longest, under 5 hours over 1900-2100), so every line knows both its instants.
+constexpr double kMargin = 0.25;
+constexpr double kMillisecond = 1.0 / 86400000;  // days
+
+// Given: an instant and the month's start (days, UT). Returns: whole minutes from the month's
+// start to the instant rounded to the nearest minute; the offset is whole minutes, so this is
+// the nearest minute of the local clock too.
+long long minutesAfter(JulianDay start, JulianDay t) {
+  return std::llround((t - start) * kMinutesPerDay);
+}
+
+// Given: the month's start (days, UT), an instant or none (days, UT), and the side an
+// instant that is not known lies on. Returns: the instant rounded to the listed minute.
+JulianDay listedMinute(JulianDay start, std::optional<JulianDay> t, double unknown) {
+  if (!t) return unknown;
+  return start + static_cast<double>(minutesAfter(start, *t)) / kMinutesPerDay;
+}
+
+// Whether a phenomenon of the given moon and kind is going on at t (days, UT): a disappearance
+// or reappearance at that moment is then hidden from the observer.
+bool goingOn(const std::vector<MoonEvent>& events, int moon, MoonEventKind kind, JulianDay t) {
+  return std::any_of(events.begin(), events.end(), [&](const MoonEvent& e) {
+    return e.moon == moon && e.kind == kind && e.start.value_or(-kInfinity) < t &&
+           t < e.end.value_or(kInfinity);
+  });
+}
+
+// An eclipse's instants are hidden behind the disc, an occultation's in Jupiter's shadow;
+// transits and shadow transits are always in view.
+bool visible(const std::vector<MoonEvent>& events, const MoonEvent& e, JulianDay t) {
+  switch (e.kind) {
+    case MoonEventKind::Eclipse:
+      return !goingOn(events, e.moon, MoonEventKind::Occultation, t);
+    case MoonEventKind::Occultation:
+      return !goingOn(events, e.moon, MoonEventKind::Eclipse, t);
+    case MoonEventKind::Transit:
+    case MoonEventKind::ShadowTransit:
+      break;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localTime,
+                                                std::int32_t timeZoneOffset) {
+  if (year < 0 || year > 9999 || month < 1 || month > 12) return std::nullopt;
+  const std::int32_t offset = localTime ? timeZoneOffset : 0;
+  const ScopedTimeZoneOffset zone(offset);
+  const auto y = static_cast<std::uint16_t>(year);
+  const auto m = static_cast<std::uint16_t>(month);
+  const auto nextYear = static_cast<std::uint16_t>(month == 12 ? year + 1 : year);
+  const auto next = static_cast<std::uint16_t>(month == 12 ? 1 : month + 1);
+  return MoonEventMonth{JulianDayFromDate(1, m, y, 0, 0, 0),
+                        JulianDayFromDate(1, next, nextYear, 0, 0, 0), offset};
+}
+
+std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events,
+                                            const MoonEventMonth& month) {
+  const long long lastMinute = minutesAfter(month.start, month.end);  // the next month's first
+  // Each line with its unrounded instant, which orders two lines of one moon and one minute.
+  std::vector<std::pair<MoonEventLine, JulianDay>> found;
+  const ScopedTimeZoneOffset zone(month.offset);  // CalDate gives the basis's date and time
+  for (const MoonEvent& e : events) {
+    for (const MoonEventPhase phase : {MoonEventPhase::Start, MoonEventPhase::End}) {
+      const std::optional<JulianDay> t = phase == MoonEventPhase::Start ? e.start : e.end;
+      if (!t || !visible(events, e, *t)) continue;
+      const long long minute = minutesAfter(month.start, *t);
+      if (minute < 0 || minute >= lastMinute) continue;
+      const JulianDay instant = month.start + static_cast<double>(minute) / kMinutesPerDay;
+      const CivilDateTime shown = CalDate(instant);
+      const MoonEventLine line{shown.day,
+                               shown.hour,
+                               shown.minute,
+                               e.moon,
+                               e.kind,
+                               phase,
+                               instant,
+                               listedMinute(month.start, e.start, -kInfinity),
+                               listedMinute(month.start, e.end, kInfinity)};
+      found.emplace_back(line, *t);
+    }
+  }
+  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+    if (a.first.instant != b.first.instant) return a.first.instant < b.first.instant;
+    if (a.first.moon != b.first.moon) return a.first.moon < b.first.moon;
+    return a.second < b.second;
+  });
+  std::vector<MoonEventLine> lines;
+  lines.reserve(found.size());
+  for (const auto& f : found) lines.push_back(f.first);
+  return lines;
+}
+
+std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
+                                          std::int32_t timeZoneOffset) {
+  const auto span = MonthOfMoonEvents(year, month, localTime, timeZoneOffset);
+  if (!span) return {};
+  const double days = span->end - span->start + 2 * kMargin;
+  return MoonEventLinesOf(FindMoonEvents(span->start - kMargin, days), *span);
+}
+
+std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>& lines,
+                                               JulianDay ut) {
+  const JulianDay t = ut + kMillisecond;
+  std::vector<std::size_t> going;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].eventStart <= t && t < lines[i].eventEnd) going.push_back(i);
+  }
+  return going;
+}
+
+std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {
+  static constexpr const char* kSatellites[] = {"I", "II", "III", "IV"};
+  if (moon < 1 || moon > 4) return {};
+  const bool start = phase == MoonEventPhase::Start;
+  const char* what = "";
+  const char* when = "";
+  switch (kind) {
+    case MoonEventKind::Transit:
+      what = "Tr";
+      when = start ? "I" : "E";
+      break;
+    case MoonEventKind::ShadowTransit:
+      what = "Sh";
+      when = start ? "I" : "E";
+      break;
+    case MoonEventKind::Occultation:
+      what = "Oc";
+      when = start ? "D" : "R";
+      break;
+    case MoonEventKind::Eclipse:
+      what = "Ec";
+      when = start ? "D" : "R";
+      break;
+  }
+  return std::string(kSatellites[moon - 1]) + '.' + what + '.' + when;
+}
+
+MoonEventLineText FormatMoonEventLine(const MoonEventLine& line) {
+  char time[16];
+  std::snprintf(time, sizeof time, "%02d:%02d", line.hour, line.minute);
+  return {std::to_string(line.day), time, MoonEventCode(line.moon, line.kind, line.phase)};
+}
+
+bool MoonEventsAccurate(int year) {
+  return year >= 1900 && year <= 2100;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,120 @@
+// The month's moon events as observers' tables list them: one line per visible instant.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calendar.h"
+#include "core/moon_events.h"
+
+namespace kelvra {
+
+// Which of a phenomenon's two instants a line gives.
+enum class MoonEventPhase {
+  Start,  // ingress (transit, shadow transit) or disappearance (occultation, eclipse)
+  End,    // egress (transit, shadow transit) or reappearance (occultation, eclipse)
+};
+
+// One line of the list.
+struct MoonEventLine {
+  int day;               // day of the month in the list's time basis, 1..31
+  int hour;              // hours, 0..23, in the list's time basis
+  int minute;            // minutes, 0..59; the instant rounded to the nearest minute
+  int moon;              // 1 Io, 2 Europa, 3 Ganymede, 4 Callisto
+  MoonEventKind kind;    // what the moon or its shadow does
+  MoonEventPhase phase;  // which instant of the phenomenon this line gives
+  JulianDay instant;     // days, UT: the instant as listed, a whole minute
+  JulianDay eventStart;  // days, UT: the phenomenon's start, rounded to the minute as listed,
+                         // also when that instant is hidden or in another month
+  JulianDay eventEnd;    // days, UT: the phenomenon's end, likewise
+};
+
+// A calendar month of the list's time basis, in Universal Time.
+struct MoonEventMonth {
+  JulianDay start;      // days, UT: the midnight that starts the month's first day
+  JulianDay end;        // days, UT: the midnight that starts the next month
+  std::int32_t offset;  // minutes, UT = the basis's time + offset; 0 for Universal Time
+};
+
+// The span of a month in the chosen time basis.
+// Given: year (0..9999) and month (1..12) of the calendar month; localTime, false for the
+// month of Universal Time, true for the month of local civil time; timeZoneOffset (minutes,
+// UT = local + offset), used only when localTime is true.
+// Returns: the month's midnights in UT and the offset of its basis; empty for a year or month
+// outside those ranges.
+// Notes: the midnights come from JulianDayFromDate, so October 1582 spans 21 days. Leaves
+// TimeZoneOffset as it found it.
+std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localTime,
+                                                std::int32_t timeZoneOffset);
+
+// The lines of one month from the phenomena around it.
+// Given: events, as FindMoonEvents gives them, over the month and a few hours either side (for
+// an instant's visibility and for a line's other instant); month, the month's span.
+// Returns: one line per instant an observer can see whose time, rounded to the nearest minute,
+// falls in the month; sorted by that minute, then by moon, then by the unrounded instant.
+// Notes: an instant that rounds to 24:00 is listed at 00:00 of the next day, so the month's
+// last such instant goes to the next month's list, and the previous month's last half minute
+// can give this month's first line. Hidden instants are left out, as published tables do: an
+// eclipse's start or end while the moon is behind the disc (an occultation of the same moon is
+// going on), an occultation's start or end while the moon is in Jupiter's shadow. The days
+// come from the calendar (CalDate), so October 1582 lists no 5th to 14th. A phenomenon's
+// instant not given in events counts as unbounded in eventStart and eventEnd. Leaves
+// TimeZoneOffset as it found it.
+std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events,
+                                            const MoonEventMonth& month);
+
+// The month's list.
+// Given: year, month, localTime and timeZoneOffset as for MonthOfMoonEvents.
+// Returns: MoonEventLinesOf the phenomena of FindMoonEvents over the month and 6 hours either
+// side; empty for a year or month out of range.
+// Notes: 6 hours is longer than any phenomenon (Callisto's, the longest, last under 5 hours
+// over 1900-2100), so every line's eventStart and eventEnd are finite and every instant's
+// visibility is known. About 1.5 ms.
+std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
+                                          std::int32_t timeZoneOffset);
+
+// The lines whose phenomenon is going on at one instant.
+// Given: the month's lines; ut, a Julian day (days, Universal Time).
+// Returns: the indexes, in increasing order, of the lines whose phenomenon is going on at ut
+// as the list times it: from its listed start minute up to, not including, its listed end
+// minute. Both lines of a phenomenon are marked together; one whose other instant is hidden or
+// in another month is marked all the same.
+// Notes: the times of the list decide, not the unrounded instants, so the list's own line is
+// marked when the main window is set to its minute. An instant within a millisecond of a
+// minute counts as that minute, which absorbs the rounding of a date converted another way.
+std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>& lines,
+                                               JulianDay ut);
+
+// The observers' notation of one instant.
+// Given: moon (1..4), the phenomenon's kind, and which of its instants.
+// Returns: satellite, kind and phase joined by dots: the satellite I, II, III or IV; the kind
+// Tr (transit), Oc (occultation), Sh (shadow transit) or Ec (eclipse); the phase I or E
+// (ingress, egress) for transits and shadow transits, D or R (disappearance, reappearance) for
+// occultations and eclipses. E.g. Io's shadow entering the disc: "I.Sh.I". Empty for a moon
+// outside 1..4.
+std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase);
+
+// The text of one line, field by field.
+struct MoonEventLineText {
+  std::string day;   // day of the month, no leading zero: "5"
+  std::string time;  // hours and minutes, two digits each: "21:40"
+  std::string code;  // MoonEventCode: "I.Sh.I"
+  // The three fields joined by single spaces: "5 21:40 I.Sh.I".
+  std::string joined() const { return day + ' ' + time + ' ' + code; }
+};
+
+// Given: one line of the list.
+// Returns: its text as the window shows it and the page prints it.
+// Notes: in a proportional font a one-digit day is narrower than a two-digit one, so the window
+// and the page draw the three fields at columns of their own; joined() is the one-string form.
+MoonEventLineText FormatMoonEventLine(const MoonEventLine& line);
+
+// Given: a calendar year.
+// Returns: true for 1900..2100, the years whose event times are measured to the minute
+// (docs/MOON_EVENTS.md); outside them the planets and Delta T degrade and so do the times.
+bool MoonEventsAccurate(int year);
+
+}  // namespace kelvra
