@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 
 #include <cmath>
 #include <filesystem>
@@ -26,6 +24,8 @@
 #include "ui/common/jpeg_loader.h"
 #include "ui/main/krthread.h"
 #include "ui/common/messages.h"
+#include "ui/common/open_document.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/pictures.h"
 #include "ui/main/satellite_view.h"
 #include "ui/common/widgets.h"
@@ -101,7 +101,7 @@ TViewer::~TViewer() {
 
 void TViewer::FormCreate() {
   TimeZoneOffset = TimeZoneOffsetAt(Now());
-  config_ = ReadSettings(ProgramDirectory());
+  config_ = ProgramSettings().readConfig();
 
   setFixedSize(kClientSize);
   QPalette palette = this->palette();
@@ -351,7 +351,7 @@ ViewKind TViewer::selectedView() const {
 }
 
 void TViewer::saveSettings() {
-  WriteSettings(ProgramDirectory(), config_);
+  ProgramSettings().writeConfig(config_);
 }
 
 // --- The recompute path ---------------------------------------------------------------------
@@ -707,7 +707,7 @@ void TViewer::lblHelpClick() {
     ShowMessage(QStringLiteral("Cannot find Help File"));
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+  OpenHelpFile(help);
 }
 
 void TViewer::lblAboutClick() {
