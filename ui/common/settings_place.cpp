@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <system_error>
@@ -18,7 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool mayWrite(const fs::path& path, int mode) { return ::access(path.c_str(), mode) == 0; }
+// As the effective user, the one the files are written as.
+bool mayWrite(const fs::path& path, int mode) {
+  return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
+}
 
 // A folder this user may create files in, or the nearest existing folder above it where it
 // would be made.
