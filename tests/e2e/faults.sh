@@ -4,8 +4,8 @@
 #   help                 the help document removed
 #   printer              no printer: the CUPS server the program is sent to does not exist
 #   readonly             the program's folder not writable by the user running it
-#   help-no-viewer       the help document there, but xdg-open finds no viewer for it
 #   shared               the same folder with a settings file that user may write
+#   help-no-viewer       the help document there, but xdg-open finds no viewer for it
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
 setup "$1"

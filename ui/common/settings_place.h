@@ -82,7 +82,8 @@ class SettingsStore {
   // Writes Kelvra95.CFG. Returns false when it could not be written (reported once a run).
   bool writeConfig(const ConfigRecord& record);
 
-  // Kelvra95.ini, opened once (INI format). Values set on it reach the disk with syncIni().
+  // Kelvra95.ini, opened once (INI format). Call syncIni() after setting values: Qt's own
+  // later write of them would fail without a word.
   QSettings& ini();
   // Writes the ini's changes now. Returns false when it could not (reported once a run).
   bool syncIni();
