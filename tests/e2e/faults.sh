@@ -5,6 +5,7 @@
 #   printer              no printer: the CUPS server the program is sent to does not exist
 #   readonly             the program's folder not writable by the user running it
 #   shared               the same folder with a settings file that user may write
+#   help-no-viewer       the help document there, but xdg-open finds no viewer for it
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
 setup "$1"
@@ -34,6 +35,7 @@ start_unprivileged() {
   share_sanitizer_files
   install -d -m 700 -o "$user" "$work/home"
   start_program HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" \
+    XDG_CONFIG_HOME="$work/home/.config" \
     setpriv --reuid="$user" --regid="$group" --clear-groups
 }
 
@@ -130,18 +132,31 @@ case "$case_name" in
     note "no printer: \"No printer is available\" from both windows, the program goes on"
     ;;
   readonly)
-    # Run as an unprivileged user in a folder that user cannot write: the program starts with
-    # the defaults, takes settings for this run, and says nothing about the file.
+    # Run as an unprivileged user in a folder that user cannot write: the settings live in the
+    # user's config folder instead, from the defaults, and nothing is said.
     start_unprivileged
     expect_running
-    [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
+    saved="$work/home/.config/kelvra95/Kelvra95.CFG"
     click_tracks
-    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time, which cannot be saved
+    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time
     expect_no_message
-    [ ! -e "$work/bin/Kelvra95.CFG" ] || fail "a settings file appeared in a read-only folder"
-    ! ls "$work/bin" | grep -q '^Kelvra95\.CFG' || fail "files left in the program folder: $(ls "$work/bin")"
+    [ "$(od -An -tx1 -v "$saved" | tr -s ' \n' ' ')" = " 41 00 00 00 00 01 00 00 " ] ||
+      fail "local time wrote $(od -An -tx1 -v "$saved") to $saved"
+    ! ls "$work/bin" | grep -q '^Kelvra95\.' || fail "files left in the program folder: $(ls "$work/bin")"
     exit_normally
-    note "read-only folder: ran as $user with the defaults, nothing written, nothing said"
+    note "read-only folder: ran as $user, the setting saved in the user's config folder"
+    ;;
+  help-no-viewer)
+    # xdg-open says it found no viewer (status 3): the message names the document's path.
+    mkdir "$work/tools"
+    printf '#!/bin/sh\nexit 3\n' >"$work/tools/xdg-open"
+    chmod 755 "$work/tools/xdg-open"
+    start_program PATH="$work/tools:$PATH"
+    expect_running
+    click_help
+    expect_message "$(printf 'No program could open the Help File. Open it in a web browser:\n%s' "$work/bin/docs/Kelvra95.htm")"
+    exit_normally
+    note "no viewer for the help: the message names $work/bin/docs/Kelvra95.htm"
     ;;
   shared)
     # A shared installation: the folder closed to the user, the settings file open to all.

@@ -9,6 +9,7 @@
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
+#include "ui/common/settings_place.h"
 #include "ui/tracks/sat_tracks.h"
 
 namespace {
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "xcb");
   }
   QApplication application(argc, argv);
+  kelvra::NameApplication();  // before the settings look for the user's config folder
   QApplication::setStyle(QStringLiteral("Fusion"));
   // The main window alone decides when the program ends (its exit button or its closing).
   QApplication::setQuitOnLastWindowClosed(false);

@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
-#include <QUrl>
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +18,8 @@
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/messages.h"
+#include "ui/common/open_document.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/pictures.h"
 #include "ui/common/side_window.h"
 #include "ui/common/widgets.h"
@@ -88,7 +88,7 @@ ViewKind TViewer::selectedView() const {
 }
 
 void TViewer::saveSettings() {
-  WriteSettings(ProgramDirectory(), config_);
+  ProgramSettings().writeConfig(config_);
 }
 
 // --- The displayed instant and the one recompute path -------------------------------------
@@ -428,7 +428,7 @@ void TViewer::lblHelpClick() {
     ShowMessage(QStringLiteral("Cannot find Help File"));
     return;
   }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(help.string())));
+  OpenHelpFile(help);
 }
 
 void TViewer::lblAboutClick() {

@@ -45,7 +45,7 @@ TViewer::~TViewer() {
 
 void TViewer::FormCreate() {
   TimeZoneOffset = TimeZoneOffsetAt(Now());
-  config_ = ReadSettings(ProgramDirectory());
+  config_ = ProgramSettings().readConfig();
 
   setFixedSize(Main::size);
   QPalette palette = this->palette();

@@ -1,0 +1,278 @@
+// Where the settings files live: the decision from what the two folders allow, and the store
+// reading and writing at the decided place in temporary folders, as a user the program's
+// folder refuses. The first failed write of a run is reported once, naming both files.
+#include "ui/common/settings_place.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "tests/support/message_log.h"
+
+namespace kelvra {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+
+TEST(DecideSettingsPlace, EachCombinationOfWhatTheFoldersAllow) {
+  struct Case {
+    SettingsPlaceFacts facts;
+    SettingsPlace place;
+    bool readFromUser;
+    bool copy;
+  };
+  // Facts: program folder writable, program file exists, program file writable, user folder
+  // writable, user file exists.
+  const std::vector<Case> cases{
+      // A writable program folder wins over everything, even a user's file.
+      {{true, false, false, true, true}, SettingsPlace::ProgramFolder, false, false},
+      {{true, true, false, false, false}, SettingsPlace::ProgramFolder, false, false},
+      // Closed folder, open file: rewritten in place; the user's folder is not used.
+      {{false, true, true, true, false}, SettingsPlace::ProgramFile, false, false},
+      // A writable-looking file that is not there cannot be rewritten in place.
+      {{false, false, true, true, false}, SettingsPlace::UserFolder, true, false},
+      // Closed file: the user's folder, starting as a copy of the program's file ...
+      {{false, true, false, true, false}, SettingsPlace::UserFolder, true, true},
+      // ... unless the user already has one, which is never overwritten.
+      {{false, true, false, true, true}, SettingsPlace::UserFolder, true, false},
+      // Nothing writable: read the user's file when there is one, else the program's.
+      {{false, true, false, false, true}, SettingsPlace::Nowhere, true, false},
+      {{false, true, false, false, false}, SettingsPlace::Nowhere, false, false},
+      {{false, false, false, false, false}, SettingsPlace::Nowhere, false, false},
+  };
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    SCOPED_TRACE(i);
+    const SettingsDecision decision = DecideSettingsPlace(cases[i].facts);
+    EXPECT_EQ(decision.place, cases[i].place);
+    EXPECT_EQ(decision.readFromUserFolder, cases[i].readFromUser);
+    EXPECT_EQ(decision.copyProgramFile, cases[i].copy);
+  }
+}
+
+TEST(UserSettingsFolder, IsExactlyKelvra95InTheXdgConfigFolder) {
+  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+  const QString savedName = QCoreApplication::applicationName();
+  const QString savedOrganisation = QCoreApplication::organizationName();
+  QCoreApplication::setOrganizationName(QStringLiteral("Someone"));  // must not appear
+  qputenv("XDG_CONFIG_HOME", "/tmp/kelvra-config-home");
+  NameApplication();
+  EXPECT_EQ(UserSettingsFolder(), fs::path("/tmp/kelvra-config-home/kelvra95"));
+  qputenv("XDG_CONFIG_HOME", saved);
+  QCoreApplication::setApplicationName(savedName);
+  QCoreApplication::setOrganizationName(savedOrganisation);
+}
+
+// program/ (the installed folder) and home/ (the user's own), both the user's, and the user folder
+// home/config/kelvra95, which does not exist yet. Root passes every mode check, so as root the
+// store runs with the effective user nobody, who owns home/.
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(top_.isValid());
+    ::chmod(top_.path().toLocal8Bit().constData(), 0755);
+    fs::create_directories(program());
+    fs::create_directories(home());
+    if (::geteuid() == 0) {
+      const passwd* nobody = ::getpwnam("nobody");
+      if (nobody == nullptr) GTEST_SKIP() << "no user nobody to run as";
+      unprivileged_ = nobody->pw_uid;
+      ASSERT_EQ(::chown(home().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+      ASSERT_EQ(::chown(program().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    }
+  }
+  void TearDown() override { ::chmod(program().c_str(), 0755); }
+
+  fs::path top() const { return fs::path(top_.path().toStdString()); }
+  fs::path program() const { return top() / "program"; }
+  fs::path home() const { return top() / "home"; }
+  fs::path user() const { return home() / "config" / "kelvra95"; }
+
+  void closeProgramFolder() { ASSERT_EQ(::chmod(program().c_str(), 0555), 0); }
+
+  // Runs `body` with a fresh store (one run of the program) as the unprivileged user.
+  void run(const fs::path& userFolder, const std::function<void(SettingsStore&)>& body) {
+    if (unprivileged_) {
+      ASSERT_EQ(::seteuid(*unprivileged_), 0);
+    }
+    {
+      SettingsStore store(program(), userFolder);
+      body(store);
+    }  // the ini is flushed here, still as that user
+    if (unprivileged_) {
+      ASSERT_EQ(::seteuid(0), 0);
+    }
+  }
+  void run(const std::function<void(SettingsStore&)>& body) { run(user(), body); }
+
+  static void writeFile(const fs::path& path, const Bytes& bytes, mode_t mode) {
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
+    }
+    ::chmod(path.c_str(), mode);
+  }
+  static Bytes readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  static std::vector<std::string> names(const fs::path& folder) {
+    std::vector<std::string> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+      found.push_back(entry.path().filename().string());
+    return found;
+  }
+
+  testing::MessageLog log_;
+
+ private:
+  QTemporaryDir top_;
+  std::optional<uid_t> unprivileged_;
+};
+
+TEST_F(SettingsStoreTest, WritableProgramFolderKeepsBothFilesThereAndLeavesTheUserAlone) {
+  run([](SettingsStore& store) {
+    ConfigRecord record = store.readConfig();
+    record.TracksLocalTime = true;
+    EXPECT_TRUE(store.writeConfig(record));
+    store.ini().setValue(QStringLiteral("GRS/DriftPerMonth"), 1.5);
+    EXPECT_TRUE(store.syncIni());
+    EXPECT_EQ(store.configLocation().place, SettingsPlace::ProgramFolder);
+  });
+  EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x41, 0, 0, 0, 0, 1, 0, 0));
+  EXPECT_EQ(QSettings(QString::fromStdString((program() / "Kelvra95.ini").string()),
+                      QSettings::IniFormat)
+                .value(QStringLiteral("GRS/DriftPerMonth"))
+                .toDouble(),
+            1.5);
+  EXPECT_FALSE(fs::exists(home() / "config"));
+  EXPECT_TRUE(log_.errors.isEmpty());
+}
+
+// An installation the user cannot write: the user's folder is made, starts as a copy of the
+// installed file, takes the change, and is what the next run reads. The installed file stays.
+TEST_F(SettingsStoreTest, ClosedInstallationMovesToTheUserFolderAndKeepsChangesAcrossRuns) {
+  writeFile(program() / "Kelvra95.CFG", {0x2C, 0x01, 0, 0, 1, 0, 0, 0}, 0644);  // 300, GRS local
+  writeFile(program() / "Kelvra95.ini", {}, 0644);
+  {
+    QSettings installed(QString::fromStdString((program() / "Kelvra95.ini").string()),
+                        QSettings::IniFormat);
+    installed.setValue(QStringLiteral("GRS/Epoch"), 2461000.5);
+  }
+  closeProgramFolder();
+  run([](SettingsStore& store) {
+    ConfigRecord record = store.readConfig();
+    EXPECT_EQ(record.RSLongitude, 300);
+    EXPECT_TRUE(record.GRSLocalTime);
+    record.TracksLocalTime = true;
+    EXPECT_TRUE(store.writeConfig(record));
+    EXPECT_EQ(store.ini().value(QStringLiteral("GRS/Epoch")).toDouble(), 2461000.5);
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    EXPECT_TRUE(store.syncIni());
+  });
+  EXPECT_THAT(readFile(user() / "Kelvra95.CFG"), ElementsAre(0x2C, 0x01, 0, 0, 1, 1, 0, 0));
+  EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x2C, 0x01, 0, 0, 1, 0, 0, 0));
+  run([](SettingsStore& store) {
+    EXPECT_EQ(store.configLocation().place, SettingsPlace::UserFolder);
+    EXPECT_TRUE(store.readConfig().TracksLocalTime);
+    EXPECT_EQ(store.ini().value(QStringLiteral("Events/LocalTime")).toBool(), true);
+    EXPECT_EQ(store.ini().value(QStringLiteral("GRS/Epoch")).toDouble(), 2461000.5);
+  });
+  EXPECT_THAT(names(user()), UnorderedElementsAre("Kelvra95.CFG", "Kelvra95.ini"));
+  EXPECT_TRUE(log_.errors.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, ClosedInstallationWithoutFilesStartsTheUserFolderWithDefaults) {
+  closeProgramFolder();
+  run([](SettingsStore& store) {
+    const ConfigRecord record = store.readConfig();
+    EXPECT_EQ(record.RSLongitude, 65);
+    EXPECT_FALSE(record.TracksLocalTime);
+  });
+  EXPECT_THAT(readFile(user() / "Kelvra95.CFG"), ElementsAre(0x41, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_TRUE(names(program()).empty());
+}
+
+// A shared installation: the folder closed, both files open to all. Each is rewritten in
+// place; no temporary is left and nothing moves to the user's folder.
+TEST_F(SettingsStoreTest, OpenFilesInAClosedFolderAreRewrittenInPlace) {
+  writeFile(program() / "Kelvra95.CFG", {0x41, 0, 0, 0, 0, 0, 0, 0}, 0666);
+  writeFile(program() / "Kelvra95.ini", {}, 0666);
+  closeProgramFolder();
+  run([](SettingsStore& store) {
+    ConfigRecord record = store.readConfig();
+    record.GRSLocalTime = true;
+    EXPECT_TRUE(store.writeConfig(record));
+    store.ini().setValue(QStringLiteral("GRS/DriftPerMonth"), -0.25);
+    EXPECT_TRUE(store.syncIni());
+    EXPECT_EQ(store.iniLocation().place, SettingsPlace::ProgramFile);
+  });
+  EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x41, 0, 0, 0, 1, 0, 0, 0));
+  EXPECT_EQ(QSettings(QString::fromStdString((program() / "Kelvra95.ini").string()),
+                      QSettings::IniFormat)
+                .value(QStringLiteral("GRS/DriftPerMonth"))
+                .toDouble(),
+            -0.25);
+  EXPECT_THAT(names(program()), UnorderedElementsAre("Kelvra95.CFG", "Kelvra95.ini"));
+  EXPECT_FALSE(fs::exists(home() / "config"));
+}
+
+// Neither place writable (the user folder lies below a plain file, which not even root can
+// make a folder in): the changes hold for the run, and one message names both files however
+// many writes fail, of either file.
+TEST_F(SettingsStoreTest, NothingWritableHoldsTheRunAndSaysSoOnce) {
+  writeFile(program() / "Kelvra95.CFG", {0x2C, 0x01, 0, 0, 0, 0, 0, 0}, 0644);
+  writeFile(home() / "config", {}, 0644);
+  closeProgramFolder();
+  run([this](SettingsStore& store) {
+    ConfigRecord record = store.readConfig();
+    EXPECT_EQ(record.RSLongitude, 300);
+    EXPECT_TRUE(log_.errors.isEmpty()) << "reading alone is no failed write";
+    record.TracksLocalTime = true;
+    EXPECT_FALSE(store.writeConfig(record));
+    record.GRSLocalTime = true;
+    EXPECT_FALSE(store.writeConfig(record));
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    EXPECT_FALSE(store.syncIni());
+    EXPECT_EQ(store.ini().value(QStringLiteral("Events/LocalTime")).toBool(), true);
+  });
+  const QString programFile = QString::fromStdString((program() / "Kelvra95.CFG").string());
+  const QString userFile = QString::fromStdString((user() / "Kelvra95.CFG").string());
+  ASSERT_EQ(log_.errors.size(), 1);
+  EXPECT_EQ(log_.errors[0].toStdString(), SettingsNotSavedMessage({program() / "Kelvra95.CFG",
+                                                     user() / "Kelvra95.CFG"})
+                                             .toStdString());
+  EXPECT_TRUE(log_.errors[0].contains(programFile) && log_.errors[0].contains(userFile));
+  EXPECT_TRUE(log_.errors[0].contains(QStringLiteral("until the program exits")));
+  EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x2C, 0x01, 0, 0, 0, 0, 0, 0));
+  EXPECT_THAT(names(program()), ElementsAre("Kelvra95.CFG"));
+
+  // The next run says it again: once per run, not once ever.
+  run([](SettingsStore& store) {
+    store.ini().setValue(QStringLiteral("GRS/Epoch"), 1.0);
+    EXPECT_FALSE(store.syncIni());
+  });
+  EXPECT_EQ(log_.errors.size(), 2);
+}
+
+}  // namespace
+}  // namespace kelvra

@@ -1,0 +1,182 @@
+#include "ui/common/settings_place.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <system_error>
+#include <utility>
+
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/messages.h"
+
+namespace kelvra {
+namespace {
+
+namespace fs = std::filesystem;
+
+// As the effective user, the one the files are written as.
+bool mayWrite(const fs::path& path, int mode) {
+  return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
+}
+
+// A folder this user may create files in, or the nearest existing folder above it where it
+// would be made.
+bool folderWritableOrCreatable(fs::path folder) {
+  std::error_code error;
+  while (!folder.empty()) {
+    if (fs::exists(folder, error)) {
+      return fs::is_directory(folder, error) && mayWrite(folder, W_OK | X_OK);
+    }
+    const fs::path parent = folder.parent_path();
+    if (parent == folder) return false;
+    folder = parent;
+  }
+  return false;
+}
+
+// The user's file starts as the program's. Made readable and writable for the user, whatever
+// the installed file's mode, so that the first save can replace it.
+void copyProgramFile(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  if (!fs::is_regular_file(from, error)) return;
+  if (!fs::copy_file(from, to, fs::copy_options::skip_existing, error) || error) return;
+  fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                          fs::perms::others_read,
+                  fs::perm_options::replace, error);
+}
+
+QString shown(const fs::path& file) { return QString::fromStdString(file.string()); }
+
+}  // namespace
+
+SettingsDecision DecideSettingsPlace(const SettingsPlaceFacts& facts) {
+  SettingsDecision decision;
+  if (facts.programFolderWritable) {
+    decision.place = SettingsPlace::ProgramFolder;
+  } else if (facts.programFileExists && facts.programFileWritable) {
+    decision.place = SettingsPlace::ProgramFile;
+  } else if (facts.userFolderWritable) {
+    decision.place = SettingsPlace::UserFolder;
+    decision.readFromUserFolder = true;
+    decision.copyProgramFile = facts.programFileExists && !facts.userFileExists;
+  } else {
+    // Nothing can be written: the user's own file, when there is one, is the newer.
+    decision.place = SettingsPlace::Nowhere;
+    decision.readFromUserFolder = facts.userFileExists;
+  }
+  return decision;
+}
+
+SettingsPlaceFacts InspectSettingsPlaces(const fs::path& programFolder, const fs::path& userFolder,
+                                         const char* fileName) {
+  std::error_code error;
+  const fs::path programFile = programFolder / fileName;
+  SettingsPlaceFacts facts;
+  facts.programFolderWritable = mayWrite(programFolder, W_OK | X_OK);
+  facts.programFileExists = fs::exists(programFile, error);
+  facts.programFileWritable = facts.programFileExists && mayWrite(programFile, W_OK);
+  facts.userFolderWritable = !userFolder.empty() && folderWritableOrCreatable(userFolder);
+  facts.userFileExists = !userFolder.empty() && fs::exists(userFolder / fileName, error);
+  return facts;
+}
+
+std::filesystem::path UserSettingsFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  return folder.isEmpty() ? fs::path() : fs::path(folder.toStdString());
+}
+
+void NameApplication() {
+  // Qt puts the organisation's name, when there is one, between the config folder and ours.
+  QCoreApplication::setOrganizationName(QString());
+  QCoreApplication::setApplicationName(QStringLiteral("kelvra95"));
+}
+
+QString SettingsNotSavedMessage(const std::vector<fs::path>& tried) {
+  QStringList files;
+  for (const fs::path& file : tried) files.append(shown(file));
+  return QStringLiteral("The settings could not be saved to\n%1.\n"
+                        "The changed settings hold until the program exits.")
+      .arg(files.join(QStringLiteral("\nor\n")));
+}
+
+SettingsStore::SettingsStore(fs::path programFolder, fs::path userFolder)
+    : programFolder_(std::move(programFolder)), userFolder_(std::move(userFolder)) {}
+
+SettingsStore::~SettingsStore() = default;
+
+SettingsFileLocation SettingsStore::locate(const char* fileName) const {
+  const SettingsDecision decision =
+      DecideSettingsPlace(InspectSettingsPlaces(programFolder_, userFolder_, fileName));
+  SettingsFileLocation location;
+  location.place = decision.place;
+  location.folder = decision.readFromUserFolder ? userFolder_ : programFolder_;
+  if (decision.place == SettingsPlace::UserFolder) {
+    std::error_code error;
+    fs::create_directories(userFolder_, error);
+    if (decision.copyProgramFile) copyProgramFile(programFolder_ / fileName, userFolder_ / fileName);
+  }
+  if (decision.place == SettingsPlace::Nowhere) {
+    location.tried.push_back(programFolder_ / fileName);
+    if (!userFolder_.empty()) location.tried.push_back(userFolder_ / fileName);
+  } else {
+    location.tried.push_back(location.folder / fileName);
+  }
+  return location;
+}
+
+const SettingsFileLocation& SettingsStore::configLocation() {
+  if (!config_) config_ = locate(kSettingsFileName);
+  return *config_;
+}
+
+const SettingsFileLocation& SettingsStore::iniLocation() {
+  if (!iniPlace_) iniPlace_ = locate(kIniFileName);
+  return *iniPlace_;
+}
+
+void SettingsStore::reportFailure(const SettingsFileLocation& location) {
+  if (failureReported_) return;
+  failureReported_ = true;
+  ShowError(SettingsNotSavedMessage(location.tried));
+}
+
+ConfigRecord SettingsStore::readConfig() { return ReadSettings(configLocation().folder); }
+
+bool SettingsStore::writeConfig(const ConfigRecord& record) {
+  const SettingsFileLocation& location = configLocation();
+  if (WriteSettings(location.folder, record)) return true;
+  reportFailure(location);
+  return false;
+}
+
+QSettings& SettingsStore::ini() {
+  if (!ini_) {
+    const SettingsFileLocation& location = iniLocation();
+    ini_ = std::make_unique<QSettings>(shown(location.folder / kIniFileName),
+                                       QSettings::IniFormat);
+    // A folder closed to the user holds a file open to them: Qt may then write it in place.
+    if (location.place == SettingsPlace::ProgramFile) ini_->setAtomicSyncRequired(false);
+  }
+  return *ini_;
+}
+
+bool SettingsStore::syncIni() {
+  QSettings& settings = ini();
+  settings.sync();
+  // A damaged file read as FormatError; only AccessError says the write failed.
+  if (settings.status() != QSettings::AccessError) return true;
+  reportFailure(iniLocation());
+  return false;
+}
+
+SettingsStore& ProgramSettings() {
+  static SettingsStore store(ProgramDirectory(), UserSettingsFolder());
+  return store;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,109 @@
+// Where each settings file (Kelvra95.CFG, Kelvra95.ini) lives, decided file by file once per
+// run: beside the program when it can be written there, else in the user's XDG config folder.
+// When neither can be written the settings hold for the run, and the first failed write says so.
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "ui/common/settings.h"
+
+class QSettings;
+
+namespace kelvra {
+
+inline constexpr const char* kIniFileName = "Kelvra95.ini";
+
+// What the program finds out about the two places one settings file may live in.
+struct SettingsPlaceFacts {
+  bool programFolderWritable = false;  // files can be created and renamed beside the program
+  bool programFileExists = false;
+  bool programFileWritable = false;    // the file beside the program may be rewritten in place
+  bool userFolderWritable = false;     // the XDG folder is writable, or can be made
+  bool userFileExists = false;
+};
+
+enum class SettingsPlace {
+  ProgramFolder,  // beside the program, replaced whole (temporary file and rename)
+  ProgramFile,    // beside the program, the existing file rewritten in place
+  UserFolder,     // in the user's XDG config folder
+  Nowhere,        // neither can be written: read what there is, keep changes until exit
+};
+
+struct SettingsDecision {
+  SettingsPlace place = SettingsPlace::ProgramFolder;
+  bool readFromUserFolder = false;  // where the file is read (and written) this run
+  bool copyProgramFile = false;     // the user's file starts as a copy of the program's
+};
+
+// Given: what the two places allow. Returns: where the file lives this run.
+SettingsDecision DecideSettingsPlace(const SettingsPlaceFacts& facts);
+
+// Looks at the two folders for `fileName` (access checks as the running user; nothing is made).
+SettingsPlaceFacts InspectSettingsPlaces(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userFolder,
+                                         const char* fileName);
+
+// The user's folder for settings files: Qt's AppConfigLocation, $XDG_CONFIG_HOME/kelvra95.
+// Right only once NameApplication() has run.
+std::filesystem::path UserSettingsFolder();
+
+// Names the application "kelvra95", with no organisation, so that Qt's per-user folders end
+// in exactly "kelvra95".
+void NameApplication();
+
+// The message of the first failed settings write of a run, naming the files it tried.
+QString SettingsNotSavedMessage(const std::vector<std::filesystem::path>& tried);
+
+// One settings file at its decided place.
+struct SettingsFileLocation {
+  SettingsPlace place = SettingsPlace::ProgramFolder;
+  std::filesystem::path folder;               // read from and written to
+  std::vector<std::filesystem::path> tried;   // the files a failed write names
+};
+
+// The program's settings files, each at its decided place, and the one report of a failed
+// write per run (through ShowError).
+class SettingsStore {
+ public:
+  // Decides each file's place the first time it is used. The user's folder is made, and the
+  // program's file copied there, only when the decision puts the file there.
+  SettingsStore(std::filesystem::path programFolder, std::filesystem::path userFolder);
+  ~SettingsStore();
+  SettingsStore(const SettingsStore&) = delete;
+  SettingsStore& operator=(const SettingsStore&) = delete;
+
+  // Kelvra95.CFG, read as ReadSettings does.
+  ConfigRecord readConfig();
+  // Writes Kelvra95.CFG. Returns false when it could not be written (reported once a run).
+  bool writeConfig(const ConfigRecord& record);
+
+  // Kelvra95.ini, opened once (INI format). Call syncIni() after setting values: Qt's own
+  // later write of them would fail without a word.
+  QSettings& ini();
+  // Writes the ini's changes now. Returns false when it could not (reported once a run).
+  bool syncIni();
+
+  const SettingsFileLocation& configLocation();
+  const SettingsFileLocation& iniLocation();
+
+ private:
+  SettingsFileLocation locate(const char* fileName) const;
+  void reportFailure(const SettingsFileLocation& location);
+
+  std::filesystem::path programFolder_;
+  std::filesystem::path userFolder_;
+  std::optional<SettingsFileLocation> config_;
+  std::optional<SettingsFileLocation> iniPlace_;
+  std::unique_ptr<QSettings> ini_;
+  bool failureReported_ = false;
+};
+
+// The program's own store: beside ProgramDirectory(), else in UserSettingsFolder().
+SettingsStore& ProgramSettings();
+
+}  // namespace kelvra
