@@ -370,6 +370,7 @@ void TViewer::recompute() {
 
 void TViewer::CalculatePositionNow(JulianDay jd) {
   c(jd, state_);
+  shadows_ = MoonShadowsAt(jd);
   const DataPanelText panel =
       FormatDataPanel(state_, SideViewScaleFor(Magnification), decimalSeparator());
   showInLabel(lblSystem1, panel.systemI);
@@ -392,7 +393,7 @@ void TViewer::CalculatePositionNow(JulianDay jd) {
 void TViewer::PlotSatellites() {
   DrawPlanView(imgPlanView->canvas(), state_, EastWestSign, imgJupiterPole);
   DrawOrder = SortSatellites(state_.U);
-  DrawSideView(imgSideView->canvas(), state_, DrawOrder, SideViewScaleFor(Magnification),
+  DrawSideView(imgSideView->canvas(), state_, shadows_, DrawOrder, SideViewScaleFor(Magnification),
                EastWestSign, NorthSouthSign, imgJupiter);
   imgPlanView->update();
   imgSideView->update();

@@ -10,6 +10,7 @@
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
+#include "core/moon_events.h"
 #include "core/view.h"
 #include "ui/main/placement.h"
 #include "ui/main/settings.h"
@@ -186,6 +187,8 @@ class TViewer : public QWidget, public SideWindowHost {
   bool startedUp_ = false;
   ConfigRecord config_;
   JupiterState state_;
+  // The moons' shadows at the instant of state_, from the modern theory.
+  std::array<MoonShadow, 5> shadows_{};
   std::array<DockSide, 2> docked_{};  // where the tracks and GRS windows are counted
 
   ImageView* imgTopBar = nullptr;
