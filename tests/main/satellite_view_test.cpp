@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
+
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "core/data_panel.h"
+#include "core/moon_events.h"
 #include "core/view.h"
 #include "ui/common/pictures.h"
 
@@ -34,14 +39,17 @@ struct SideView {
   QImage jupiter;
 };
 
-SideView drawSide(JupiterState state, ViewKind view, bool northern, double magnification) {
+using Shadows = std::array<MoonShadow, 5>;
+
+SideView drawSide(JupiterState state, ViewKind view, bool northern, double magnification,
+                  const Shadows& shadows = {}) {
   SideView side;
   const int step = static_cast<int>(magnification * 2) - 2;
   side.jupiter = JupiterDisc(view, step);
   const ViewSigns signs = SignsFor(view, northern);
   const auto order = SortSatellites(state.U);
-  DrawSideView(side.image, state, order, SideViewScaleFor(magnification), signs.EastWestSign,
-               signs.NorthSouthSign, side.jupiter);
+  DrawSideView(side.image, state, shadows, order, SideViewScaleFor(magnification),
+               signs.EastWestSign, signs.NorthSouthSign, side.jupiter);
   return side;
 }
 
@@ -114,6 +122,158 @@ TEST(SideView, GanymedeAtMagnificationThreeIsAFourPixelDisc) {
   EXPECT_EQ(image.pixel(x + 1, 50), kBlackPixel);
   EXPECT_EQ(image.pixel(x + 2, 49), kBlackPixel);
   EXPECT_EQ(image.pixel(x, 51), kBlackPixel);
+}
+
+// Every view, hemisphere and magnification of one sky, folded into one SHA-1 of the pixels.
+QByteArray digestOfEveryView(const JupiterState& state, const Shadows& shadows) {
+  QCryptographicHash digest(QCryptographicHash::Sha1);
+  for (const ViewKind view : {ViewKind::AstroScope, ViewKind::Binoculars, ViewKind::StarDiagonal}) {
+    for (const bool northern : {true, false}) {
+      for (const double magnification : {1.0, 1.5, 2.0, 2.5, 3.0}) {
+        const QImage image = drawSide(state, view, northern, magnification, shadows).image;
+        digest.addData(
+            QByteArrayView(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+      }
+    }
+  }
+  return digest.result().toHex();
+}
+
+TEST(SideView, WithoutShadowOnTheDiscOrEclipseIsThePictureOfBefore) {
+  // Io in front of the disc, Europa hidden behind it, Ganymede behind but beside the limb,
+  // Callisto at the edge of the view at magnification 3.
+  JupiterState state;
+  state.X = {0, 0.3, -0.4, 1.05, 9.0};
+  state.Y = {0, 0.1, 0.0, 0.9, -0.2};
+  state.U = {0, 0.2, std::numbers::pi, 2.5, 1.2};
+  // Rendered by DrawSideView at commit 5f6b9b5, before it drew shadows.
+  const QByteArray before = "9eab45e7aabd731fe1bc0cb8e9bae5d3d9c41fba";
+  EXPECT_EQ(digestOfEveryView(state, {}), before);
+  // Shadows beside the disc are not drawn, wherever their nearest point lies.
+  Shadows offDisc;
+  for (MoonShadow& shadow : offDisc) shadow = {0.3, 0.1, false, false};
+  EXPECT_EQ(digestOfEveryView(state, offDisc), before);
+}
+
+// A shadow's place in the side view for each instrument and hemisphere: the shadow at 0.5
+// radii west, 0.3 north, magnification 2.0: trunc(0.5 x 21.99) = 10, trunc(0.3 x 21.99) = 6
+// pixels from (298, 49), turned by the view's signs as the moons are.
+struct ShadowPlace {
+  ViewKind view;
+  bool northern;
+  QPoint at;        // the dot's box is (x - 1, y - 1) .. (x + 1, y + 1)
+  QPoint mirrored;  // the same dot with the east-west sense reversed
+};
+
+TEST(SideView, ShadowIsABlackDotMappedAsTheMoonsAre) {
+  const ShadowPlace places[] = {
+      {ViewKind::AstroScope, true, {288, 55}, {308, 55}},
+      {ViewKind::AstroScope, false, {308, 55}, {288, 55}},
+      {ViewKind::Binoculars, true, {308, 43}, {288, 43}},
+      {ViewKind::Binoculars, false, {288, 43}, {308, 43}},
+      {ViewKind::StarDiagonal, true, {288, 43}, {308, 43}},
+      {ViewKind::StarDiagonal, false, {308, 43}, {288, 43}},
+  };
+  Shadows shadows{};
+  shadows[1] = {0.5, 0.3, true, false};
+  for (const ShadowPlace& place : places) {
+    SCOPED_TRACE(::testing::Message()
+                 << "view " << int(place.view) << " northern " << place.northern);
+    const QImage image = drawSide(emptySky(), place.view, place.northern, 2.0, shadows).image;
+    const QImage bare = drawSide(emptySky(), place.view, place.northern, 2.0).image;
+    for (const QPoint pixel : {place.at - QPoint(1, 1), place.at}) {
+      EXPECT_NE(bare.pixel(pixel), kBlackPixel);  // the disc under it
+      EXPECT_EQ(image.pixel(pixel), kBlackPixel);
+    }
+    EXPECT_EQ(image.pixel(place.mirrored), bare.pixel(place.mirrored));
+    EXPECT_EQ(image.pixel(place.at + QPoint(1, 1)), bare.pixel(place.at + QPoint(1, 1)));
+  }
+}
+
+TEST(SideView, ShadowTakesItsMoonsDotRadius) {
+  // Ganymede's shadow at magnification 3.0 is a 4 x 4 square without its corners, as its dot.
+  Shadows shadows{};
+  shadows[3] = {0.3, 0.0, true, false};
+  const QImage image = drawSide(emptySky(), ViewKind::Binoculars, true, 3.0, shadows).image;
+  const int x = 298 + static_cast<int>(0.3 * SideViewScaleFor(3.0));
+  EXPECT_EQ(image.pixel(x - 2, 48), kBlackPixel);
+  EXPECT_EQ(image.pixel(x + 1, 49), kBlackPixel);
+  EXPECT_EQ(image.pixel(x - 1, 47), kBlackPixel);
+  EXPECT_NE(image.pixel(x - 2, 47), kBlackPixel);
+  EXPECT_NE(image.pixel(x + 2, 49), kBlackPixel);
+}
+
+TEST(SideView, ShadowLiesOverJupiterAndUnderAMoonInFront) {
+  Shadows shadows{};
+  shadows[1] = {0.5, 0.3, true, false};  // Io's shadow at (308, 43) in Binoculars
+  JupiterState state = emptySky();
+  state.X[2] = 0.5;  // Europa on the same spot, in front of the disc
+  state.Y[2] = 0.3;
+  state.U[2] = 0.1;
+  const QRgb europa = qRgb(255, 255, 0);
+  EXPECT_EQ(drawSide(state, ViewKind::Binoculars, true, 2.0, shadows).image.pixel(307, 42), europa);
+  state.U[2] = std::numbers::pi - 0.1;  // behind the disc: the disc hides it, the shadow shows
+  EXPECT_EQ(drawSide(state, ViewKind::Binoculars, true, 2.0, shadows).image.pixel(307, 42),
+            kBlackPixel);
+}
+
+TEST(SideView, ShadowFallsOnThePlanetOnly) {
+  // A shadow a pixel beyond the limb (near a contact) leaves a moon that shows through the
+  // picture's transparent corner as it is.
+  JupiterState state = emptySky();
+  const double scale = SideViewScaleFor(1.0);
+  state.X[1] = 10.5 / scale;  // Io at (308, 39), behind, beside the disc
+  state.Y[1] = 10.5 / scale;
+  state.U[1] = std::numbers::pi;
+  Shadows shadows{};
+  shadows[2] = {state.X[1], state.Y[1], true, false};
+  const QImage image = drawSide(state, ViewKind::Binoculars, true, 1.0, shadows).image;
+  EXPECT_EQ(image.pixel(308, 39), kIoColour);
+  EXPECT_EQ(image.pixel(307, 38), kIoColour);
+}
+
+TEST(SideView, EclipsedMoonShinesAtAQuarterOfItsColour) {
+  // Each channel / 4, rounded: Io (255, 255, 255), Ganymede (255, 128, 0), Callisto
+  // (136, 187, 234).
+  EXPECT_EQ(EclipsedColour(kIoColour), qRgb(64, 64, 64));
+  EXPECT_EQ(EclipsedColour(kGanymedeColour), qRgb(64, 32, 0));
+  EXPECT_EQ(EclipsedColour(qRgb(136, 187, 234)), qRgb(34, 47, 59));
+  JupiterState state = emptySky();
+  state.X[1] = 5;   // Io at 298 + 54 = 352 in Binoculars
+  state.X[3] = -5;  // Ganymede at 298 - 54 = 244
+  state.U[1] = state.U[3] = std::numbers::pi / 2;
+  Shadows shadows{};
+  shadows[1].eclipsed = true;
+  const QImage image = drawSide(state, ViewKind::Binoculars, true, 1.0, shadows).image;
+  EXPECT_EQ(image.pixel(352, 49), qRgb(64, 64, 64));
+  EXPECT_EQ(image.pixel(244, 49), kGanymedeColour);
+}
+
+TEST(SideView, ShadowOfARealTransitIsOnTheDisc) {
+  // The first shadow transit of December 2026 in the modern theory, at its middle.
+  const ScopedTimeZoneOffset universalTime(0);
+  const JulianDay december = JulianDayFromDate(1, 12, 2026, 0, 0, 0);
+  const std::vector<MoonEvent> events = FindMoonEvents(december, 31);
+  const auto transit = std::find_if(events.begin(), events.end(), [](const MoonEvent& event) {
+    return event.kind == MoonEventKind::ShadowTransit && event.start && event.end;
+  });
+  ASSERT_NE(transit, events.end());
+  const JulianDay middle = (*transit->start + *transit->end) / 2;
+  JupiterState state;
+  c(middle, state);
+  const Shadows shadows = MoonShadowsAt(middle);
+  const MoonShadow& shadow = shadows[static_cast<std::size_t>(transit->moon)];
+  ASSERT_TRUE(shadow.onDisc);
+  for (const ViewKind view : {ViewKind::AstroScope, ViewKind::Binoculars, ViewKind::StarDiagonal}) {
+    const ViewSigns signs = SignsFor(view, true);
+    const QPoint at(298 + static_cast<int>(shadow.X * SideViewScaleFor(1.0)) * signs.EastWestSign,
+                    49 + static_cast<int>(shadow.Y * SideViewScaleFor(1.0)) * signs.NorthSouthSign);
+    // Inside the 23-pixel disc, clear of its limb.
+    EXPECT_LT(std::hypot(at.x() - 298.5, at.y() - 49.5), 10.0) << "view " << int(view);
+    const QPoint pixel = at - QPoint(1, 1);
+    EXPECT_EQ(drawSide(state, view, true, 1.0, shadows).image.pixel(pixel), kBlackPixel);
+    EXPECT_NE(drawSide(state, view, true, 1.0).image.pixel(pixel), kBlackPixel);
+  }
 }
 
 TEST(PlanView, IoAtQuadratureLiesOnTheMirroredSide) {

@@ -11,17 +11,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <vector>
 
 #include "core/data_panel.h"
+#include "core/moon_events.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
-#include "ui/common/layout.h"
 #include "ui/common/clock.h"
+#include "ui/common/layout.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
+#include "ui/main/satellite_view.h"
 #include "ui/tracks/sat_tracks.h"
 
 namespace kelvra {
@@ -447,6 +451,34 @@ TEST_F(ViewerTest, NowButtonLooksDisabledInRealTimeOnly) {
   EXPECT_EQ(viewer->imgNowButton->image(), NowButtonFace(true));
   QTest::mouseRelease(viewer->imgNowButton, Qt::LeftButton, {}, {20, 10});
   EXPECT_EQ(viewer->imgNowButton->image(), raised);
+}
+
+TEST_F(ViewerTest, EyepieceShowsTheShadowsOfTheDisplayedInstant) {
+  // The middle of the first shadow transit of December 2026, shown two hours east of
+  // Greenwich: the shadows are those of the instant in UT, drawn with the view's own mapping.
+  const ScopedTimeZoneOffset twoHoursEast(-120);
+  const std::vector<MoonEvent> events = FindMoonEvents(JulianDayFromDate(1, 12, 2026, 2, 0, 0), 31);
+  const auto transit = std::find_if(events.begin(), events.end(), [](const MoonEvent& event) {
+    return event.kind == MoonEventKind::ShadowTransit && event.start && event.end;
+  });
+  ASSERT_NE(transit, events.end());
+  const CivilDateTime shown = CalDate((*transit->start + *transit->end) / 2);
+  viewer->setInstant(shown);
+
+  const JulianDay ut =
+      JulianDayFromDate(shown.day, shown.month, shown.year, shown.hour, shown.minute, shown.second);
+  JupiterState state;
+  c(ut, state);
+  const auto order = SortSatellites(state.U);
+  const auto drawn = [&](const std::array<MoonShadow, 5>& shadows) {
+    QImage side(viewer->imgSideView->canvas().size(), QImage::Format_RGB32);
+    DrawSideView(side, state, shadows, order, SideViewScaleFor(viewer->magnification()),
+                 viewer->eastWestSign(), viewer->northSouthSign(), viewer->jupiterPicture());
+    return side;
+  };
+  const QImage& canvas = viewer->imgSideView->canvas();
+  EXPECT_TRUE(canvas == drawn(MoonShadowsAt(ut)));
+  EXPECT_FALSE(canvas == drawn({}));
 }
 
 TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {

@@ -21,9 +21,10 @@ int roundEven(double value) {
   return static_cast<int>(std::nearbyint(value));
 }
 
-}  // namespace
-
-void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
+// FillEllipse, limited to the pixels (x, y) for which covers(x, y) holds.
+template <typename Covers>
+void fillEllipseWhere(QImage& image, int left, int top, int right, int bottom, QRgb colour,
+                      Covers covers) {
   const double centreX = (left + right) / 2.0;
   const double centreY = (top + bottom) / 2.0;
   const double radiusX = (right - left) / 2.0;
@@ -34,9 +35,46 @@ void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb c
     const double dy = (y + 0.5 - centreY) / radiusY;
     for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
       const double dx = (x + 0.5 - centreX) / radiusX;
-      if (dx * dx + dy * dy <= 1.0) row[x] = colour;
+      if (dx * dx + dy * dy <= 1.0 && covers(x, y)) row[x] = colour;
     }
   }
+}
+
+// The side-view pixel of an offset from Jupiter's centre (radii, west and north positive):
+// each axis scaled, truncated toward zero, then turned by its sign. Moons and shadows alike.
+QPoint sideViewPoint(QPoint centre, double west, double north, double sideViewScale,
+                     std::int32_t eastWestSign, std::int32_t northSouthSign) {
+  return {centre.x() + static_cast<int>(west * sideViewScale) * eastWestSign,
+          centre.y() + static_cast<int>(north * sideViewScale) * northSouthSign};
+}
+
+// Jupiter's picture with its top-left corner at jupiterAt, then each shadow on the disc as a
+// black dot of its moon's radius at toPixel(X, Y). A shadow falls on the planet only: its dot
+// blackens the pixels where the picture is not transparent and leaves what shows beside the limb.
+template <typename ToPixel>
+void drawJupiterWithShadows(QImage& side, QPoint jupiterAt, const QImage& jupiter,
+                            const std::array<MoonShadow, 5>& shadows, ToPixel toPixel) {
+  {
+    QPainter painter(&side);
+    painter.drawImage(jupiterAt, jupiter);
+  }
+  const auto onPlanet = [&](int x, int y) {
+    const QPoint inPicture = QPoint(x, y) - jupiterAt;
+    return jupiter.valid(inPicture) && qAlpha(jupiter.pixel(inPicture)) > 0;
+  };
+  for (int moon = 1; moon <= 4; ++moon) {
+    const MoonShadow& shadow = shadows[static_cast<std::size_t>(moon)];
+    if (!shadow.onDisc) continue;
+    const QPoint at = toPixel(shadow.X, shadow.Y);
+    const int r = DotRadius(moon, jupiter.height());
+    fillEllipseWhere(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r, qRgb(0, 0, 0), onPlanet);
+  }
+}
+
+}  // namespace
+
+void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
+  fillEllipseWhere(image, left, top, right, bottom, colour, [](int, int) { return true; });
 }
 
 std::array<std::int32_t, 5> SortSatellites(std::array<double, 5>& U) {
@@ -83,22 +121,29 @@ void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWest
   }
 }
 
-void DrawSideView(QImage& side, const JupiterState& state,
+QRgb EclipsedColour(QRgb colour) {
+  return qRgb((qRed(colour) + 2) / 4, (qGreen(colour) + 2) / 4, (qBlue(colour) + 2) / 4);
+}
+
+void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter) {
   side.fill(Qt::black);
-  const int cx = side.width() / 2;
-  const int cy = side.height() / 2;
+  const QPoint centre(side.width() / 2, side.height() / 2);
+  const auto toPixel = [&](double west, double north) {
+    return sideViewPoint(centre, west, north, sideViewScale, eastWestSign, northSouthSign);
+  };
   for (const std::int32_t body : drawOrder) {
     if (body == 0) {
-      QPainter painter(&side);
-      painter.drawImage(cx - jupiter.width() / 2, cy - jupiter.height() / 2, jupiter);
+      const QPoint jupiterAt(centre.x() - jupiter.width() / 2, centre.y() - jupiter.height() / 2);
+      drawJupiterWithShadows(side, jupiterAt, jupiter, shadows, toPixel);
       continue;
     }
-    const int x = cx + static_cast<int>(state.X[body] * sideViewScale) * eastWestSign;
-    const int y = cy + static_cast<int>(state.Y[body] * sideViewScale) * northSouthSign;
+    const QPoint at = toPixel(state.X[body], state.Y[body]);
     const int r = DotRadius(body, jupiter.height());
-    FillEllipse(side, x - r, y - r, x + r, y + r, colourOf(body));
+    const QRgb colour = colourOf(body);
+    FillEllipse(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r,
+                shadows[static_cast<std::size_t>(body)].eclipsed ? EclipsedColour(colour) : colour);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/ephemeris.h"
+#include "core/moon_events.h"
 
 namespace kelvra {
 
@@ -34,10 +35,19 @@ int DotRadius(int satellite, int jupiterPictureHeight);
 void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWestSign,
                   const QImage& jupiterPole);
 
+// Given: a moon's colour. Returns: the colour at a quarter of its brightness (each channel
+// divided by 4, rounded to nearest), as the side view shows a moon inside Jupiter's shadow.
+QRgb EclipsedColour(QRgb colour);
+
 // Draws the side view: black, then the bodies in drawOrder, Jupiter's picture centred,
 // satellites as dots at their offsets scaled by sideViewScale (pixels per radius) and
-// turned by the two signs. Dots outside the view are clipped.
-void DrawSideView(QImage& side, const JupiterState& state,
+// turned by the two signs. Right after Jupiter's picture, so under any moon in front of it,
+// each shadow with onDisc set is a black dot of its moon's radius at its offset, mapped as the
+// moons are and drawn only where Jupiter's picture is not transparent; a moon with eclipsed
+// set takes EclipsedColour. Dots outside the view are clipped. shadows is indexed by
+// satellite number, as MoonShadowsAt returns it; with no shadow on the disc and no moon
+// eclipsed the picture is the moons' and Jupiter's alone.
+void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter);
 

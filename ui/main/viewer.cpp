@@ -112,6 +112,7 @@ void TViewer::recompute() {
 void TViewer::recompute(JulianDay jd) {
   showDateAndTime();
   c(jd, state_);
+  shadows_ = MoonShadowsAt(jd);
   showDataPanel();
   plotSatellites();
 }
@@ -151,7 +152,7 @@ void TViewer::showDataPanel() {
 
 void TViewer::plotSatellites() {
   DrawPlanView(imgPlanView->canvas(), state_, signs_.EastWestSign, imgJupiterPole);
-  DrawSideView(imgSideView->canvas(), state_, SortSatellites(state_.U),
+  DrawSideView(imgSideView->canvas(), state_, shadows_, SortSatellites(state_.U),
                SideViewScaleFor(Magnification), signs_.EastWestSign, signs_.NorthSouthSign,
                imgJupiter);
   imgPlanView->update();

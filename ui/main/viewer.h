@@ -11,6 +11,7 @@
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
+#include "core/moon_events.h"
 #include "core/view.h"
 #include "ui/common/placement.h"
 #include "ui/common/settings.h"
@@ -183,6 +184,8 @@ class TViewer : public QWidget, public SideWindowHost {
   bool startedUp_ = false;
   ConfigRecord config_;
   JupiterState state_;
+  // The moons' shadows at the instant of state_, from the modern theory.
+  std::array<MoonShadow, 5> shadows_{};
 
   // UI state.
   CivilDateTime instant_{2000, 1, 1, 0, 0, 0};  // the displayed instant, local civil time
