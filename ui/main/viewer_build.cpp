@@ -12,6 +12,7 @@
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/layout.h"
 #include "ui/common/pictures.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/settings.h"
 #include "ui/common/widgets.h"
 #include "ui/main/krthread.h"
