@@ -176,14 +176,16 @@ TEST(PredictGRSTransits, EpochAfterTheMonthCountsBackwards) {
 }
 
 TEST(PredictGRSTransits, DriftCarriesTheSpotPastOneTurnWithinTheMonth) {
-  // 359 degrees and +9.9 a month from 2000-01-01: 359.976 on day 4, 0.301 on day 5. With
-  // System II 339.058 at the start of day 5 the spot is 21.24 degrees ahead, 00:35; left at
-  // 360.301 it would be 381.24 degrees ahead and the day would lose that first transit.
-  const auto rows = PredictGRSTransits(2000, 1, 359, RedSpotDrift{9.9, kJanuary2000}, false, 0);
-  ASSERT_EQ(rows.size(), 31u);
-  EXPECT_EQ(texts(rows[3].times), (Texts{"04:43;", "14:39;"}));
-  EXPECT_EQ(texts(rows[4].times), (Texts{"00:35;", "10:31;", "20:27;"}));
-  EXPECT_EQ(texts(rows[30].times), (Texts{"02:24;", "12:20;", "22:16;"}));
+  // 359 degrees and +9.9 a month from 2000-09-01 0h UT: on day 13 the spot is at
+  // 359 + 9.9 * 12 / 30.436875 = 362.903, that is 2.903, and System II starts the day at
+  // 1.421: the spot is 1.482 degrees ahead, 00:02. Left at 362.903 it would be a turn further
+  // on, and the day would lose that first transit.
+  constexpr JulianDay kSeptember2000 = 2451788.5;  // 2000-09-01 0h UT
+  const auto rows = PredictGRSTransits(2000, 9, 359, RedSpotDrift{9.9, kSeptember2000}, false, 0);
+  ASSERT_EQ(rows.size(), 30u);
+  EXPECT_EQ(texts(rows[0].times), (Texts{"00:01;", "09:57;", "19:53;"}));  // System II 358.131
+  EXPECT_EQ(texts(rows[12].times), (Texts{"00:02;", "09:58;", "19:54;"}));
+  EXPECT_EQ(texts(rows[29].times), (Texts{"09:09;", "19:04;"}));  // 8.433 against 36.794
 }
 
 TEST(PredictGRSTransits, LocalTimeTakesTheDriftAtLocalMidnight) {
@@ -214,8 +216,8 @@ TEST(RedSpotLongitudeAt, DriftsFromTheEpochAndStaysInOneTurn) {
 }
 
 TEST(RedSpotLongitudeAt, NeverReturnsAFullTurn) {
-  // A drift of 1e-12 degrees below 0 must not come back as 360 after the turn is added.
-  const RedSpotDrift tiny{-1e-12, kJanuary2000};
+  // A drift of 1e-14 degrees below 0 must not come back as 360 after the turn is added.
+  const RedSpotDrift tiny{-1e-14, kJanuary2000};
   const double longitude = RedSpotLongitudeAt(0, tiny, kJanuary2000 + 30.436875);
   EXPECT_GE(longitude, 0);
   EXPECT_LT(longitude, 360);
