@@ -116,6 +116,10 @@ TEST(FormatDriftText, WritesOneDecimalThatReadsBack) {
   EXPECT_EQ(FormatDriftText(0, "."), "0.0");
   EXPECT_EQ(FormatDriftText(-0.04, "."), "0.0");
   EXPECT_EQ(FormatDriftText(std::nan(""), "."), "0.0");
+  // Beyond the field's range (a hand-edited settings file): the nearest value the field holds.
+  EXPECT_EQ(FormatDriftText(50, "."), "9.9");
+  EXPECT_EQ(FormatDriftText(-std::numeric_limits<double>::max(), ","), "-9,9");
+  EXPECT_EQ(FormatDriftText(std::numeric_limits<double>::infinity(), "."), "0.0");
   for (const char* separator : {".", ",", "\u066B"}) {
     for (int tenths = -99; tenths <= 99; ++tenths) {
       const double drift = tenths / 10.0;

@@ -198,8 +198,9 @@ DriftTextValue ParseDriftText(std::string_view text, std::string_view decimalSep
 }
 
 std::string FormatDriftText(double degreesPerMonth, std::string_view decimalSeparator) {
-  const double tenths = std::isfinite(degreesPerMonth) ? std::round(degreesPerMonth * 10) : 0;
-  char number[400];
+  const double drift = std::isfinite(degreesPerMonth) ? std::clamp(degreesPerMonth, -9.9, 9.9) : 0;
+  const double tenths = std::round(drift * 10);
+  char number[16];
   std::snprintf(number, sizeof number, "%.1f", tenths == 0 ? 0.0 : tenths / 10.0);
   std::string text = number;
   const auto point = text.find('.');

@@ -93,7 +93,8 @@ struct DriftTextValue {
 DriftTextValue ParseDriftText(std::string_view text, std::string_view decimalSeparator);
 
 // Given: a drift (degrees per month) and the locale's decimal separator.
-// Returns: the field's text with one decimal, e.g. "1.5", "-0.8", "0.0" (never "-0.0").
+// Returns: the field's text with one decimal, e.g. "1.5", "-0.8", "0.0" (never "-0.0"); a drift
+// beyond the field's -9.9..9.9 shows as the nearest end, one that is no number as "0.0".
 std::string FormatDriftText(double degreesPerMonth, std::string_view decimalSeparator);
 
 // Given: the date field's text, YYYY-MM-DD (Gregorian, years 0000..9999), blanks around allowed.
@@ -106,7 +107,7 @@ std::string FormatISODate(JulianDay instant);
 
 // Given: an instant (days, UT). Returns: ISO 8601 UTC text to the nearest second,
 // e.g. "2026-11-15T00:00:00Z"; empty outside years 0000..9999 or when not finite.
-// Notes: days of 86400 seconds; leap seconds are not counted (under a second of UT).
+// Notes: every day has 86400 seconds, as in UT; UTC leap seconds are not told apart.
 std::string FormatISO8601UTC(JulianDay instant);
 
 // Given: ISO 8601 UTC text, "YYYY-MM-DDTHH:MM:SSZ" or a date alone "YYYY-MM-DD" (0h UT).
