@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/calendar.h"
+#include "core/ephemeris.h"
 
 namespace kelvra {
 namespace {
@@ -93,6 +97,139 @@ TEST(PredictGRSTransits, ReducesTheStoredLongitudeToOneTurn) {
           << "longitude " << stored << ", day " << i + 1;
     }
   }
+}
+
+constexpr JulianDay kJanuary2000 = 2451544.5;  // 2000-01-01 0h UT
+constexpr JulianDay kMarch2000 = 2451604.5;    // 2000-03-01 0h UT
+
+// The lists without drift as they have always been made: each day's own 0h meridian against
+// the stored longitude.
+std::vector<std::vector<std::string>> undriftedLists(int year, int month, std::int32_t longitude,
+                                                     bool localTime, std::int32_t zone) {
+  JulianDay start;
+  {
+    const ScopedTimeZoneOffset offset(localTime ? zone : 0);
+    start = JulianDayFromDate(1, static_cast<std::uint16_t>(month),
+                              static_cast<std::uint16_t>(year), 0, 0, 0);
+  }
+  std::vector<std::vector<std::string>> lists;
+  JupiterState state;
+  for (int day = 0;
+       day < DaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
+       ++day) {
+    CentralMeridian(start + day, state);
+    lists.push_back(texts(GRSTransitsOfDay(longitude, state.SystemII)));
+  }
+  return lists;
+}
+
+TEST(PredictGRSTransits, WithoutDriftGivesTheListsOfBefore) {
+  // Any epoch, even none at all, leaves a drift of 0 without effect, in both time bases and
+  // in zones from -12 h to +14 h.
+  const JulianDay epochs[] = {0, kJanuary2000, 1e9, std::nan("")};
+  const std::pair<bool, std::int32_t> bases[] = {
+      {false, 0}, {true, -720}, {true, -60}, {true, 330}, {true, 840}};
+  for (int year = 1995; year <= 2035; year += 5) {
+    for (int month = 1; month <= 12; ++month) {
+      for (const auto& [localTime, zone] : bases) {
+        for (const std::int32_t longitude : {0, 65, 359, 400}) {
+          const auto expected = undriftedLists(year, month, longitude, localTime, zone);
+          const auto plain = PredictGRSTransits(year, month, longitude, localTime, zone);
+          const RedSpotDrift none{0, epochs[(year + month) % 4]};
+          const auto drifted = PredictGRSTransits(year, month, longitude, none, localTime, zone);
+          ASSERT_EQ(plain.size(), expected.size());
+          ASSERT_EQ(drifted.size(), expected.size());
+          for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(texts(plain[i].times), expected[i]);
+            EXPECT_EQ(texts(drifted[i].times), expected[i])
+                << year << "-" << month << "-" << i + 1 << " zone " << zone << " longitude "
+                << longitude;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(PredictGRSTransits, WorkedExampleHoldsWithADriftOfZero) {
+  const auto rows = PredictGRSTransits(2000, 1, 65, RedSpotDrift{0, kMarch2000}, false, 0);
+  ASSERT_EQ(rows.size(), 31u);
+  EXPECT_EQ(texts(rows[0].times), (Texts{"09:00;", "18:56;"}));
+  EXPECT_EQ(texts(rows[1].times), (Texts{"04:52;", "14:48;"}));
+  EXPECT_EQ(texts(rows[2].times), (Texts{"00:43;", "10:39;", "20:35;"}));
+}
+
+TEST(PredictGRSTransits, NegativeDriftBringsTransitsForward) {
+  // -9.9 degrees a month from 2000-01-01 0h UT: day 3 (two days on) has the spot at
+  // 65 - 9.9 * 2 / 30.436875 = 64.3495; with System II 38.773 at its start the first transit
+  // is 25.5765 degrees away, 0.70533 h = 00:42, a minute before the undrifted 00:43.
+  const auto rows = PredictGRSTransits(2000, 1, 65, RedSpotDrift{-9.9, kJanuary2000}, false, 0);
+  EXPECT_EQ(texts(rows[0].times), (Texts{"09:00;", "18:56;"}));  // day 1 is the epoch itself
+  EXPECT_EQ(texts(rows[2].times), (Texts{"00:42;", "10:38;", "20:34;"}));
+}
+
+TEST(PredictGRSTransits, EpochAfterTheMonthCountsBackwards) {
+  // +1.5 degrees a month measured on 2000-03-01: on 2000-01-03, 58 days earlier, the spot stood
+  // at 65 - 1.5 * 58 / 30.436875 = 62.1416; 23.3686 degrees past System II 38.773 is 00:39.
+  const auto rows = PredictGRSTransits(2000, 1, 65, RedSpotDrift{1.5, kMarch2000}, false, 0);
+  EXPECT_EQ(texts(rows[2].times), (Texts{"00:39;", "10:34;", "20:30;"}));
+}
+
+TEST(PredictGRSTransits, DriftCarriesTheSpotPastOneTurnWithinTheMonth) {
+  // 359 degrees and +9.9 a month from 2000-09-01 0h UT: on day 13 the spot is at
+  // 359 + 9.9 * 12 / 30.436875 = 362.903, that is 2.903, and System II starts the day at
+  // 1.421: the spot is 1.482 degrees ahead, 00:02. Left at 362.903 it would be a turn further
+  // on, and the day would lose that first transit.
+  constexpr JulianDay kSeptember2000 = 2451788.5;  // 2000-09-01 0h UT
+  const auto rows = PredictGRSTransits(2000, 9, 359, RedSpotDrift{9.9, kSeptember2000}, false, 0);
+  ASSERT_EQ(rows.size(), 30u);
+  EXPECT_EQ(texts(rows[0].times), (Texts{"00:01;", "09:57;", "19:53;"}));  // System II 358.131
+  EXPECT_EQ(texts(rows[12].times), (Texts{"00:02;", "09:58;", "19:54;"}));
+  EXPECT_EQ(texts(rows[29].times), (Texts{"09:09;", "19:04;"}));  // 8.433 against 36.794
+}
+
+TEST(PredictGRSTransits, LocalTimeTakesTheDriftAtLocalMidnight) {
+  // Ten hours west of Greenwich, local day 1 starts at 10h UT. A fast drift (300 degrees a
+  // month, 4.1 in those ten hours) tells the local start from 0h UT by several minutes.
+  const RedSpotDrift drift{300, kJanuary2000};
+  const auto rows = PredictGRSTransits(2000, 1, 65, drift, true, 600);
+  JupiterState state;
+  CentralMeridian(kJanuary2000 + 10.0 / 24, state);
+  const double atLocalMidnight = 65 + 300 * (10.0 / 24) / 30.436875;  // degrees
+  EXPECT_EQ(texts(rows[0].times), texts(GRSTransitsOfDay(atLocalMidnight, state.SystemII)));
+  EXPECT_NE(texts(rows[0].times), texts(GRSTransitsOfDay(65, state.SystemII)));
+}
+
+TEST(RedSpotLongitudeAt, DriftsFromTheEpochAndStaysInOneTurn) {
+  const RedSpotDrift drift{1.5, kJanuary2000};
+  // The epoch is a day count near 2.45 million, so a few 1e-10 days of rounding remain.
+  EXPECT_EQ(RedSpotLongitudeAt(65, drift, kJanuary2000), 65);
+  EXPECT_NEAR(RedSpotLongitudeAt(65, drift, kJanuary2000 + 30.436875), 66.5, 1e-9);
+  EXPECT_NEAR(RedSpotLongitudeAt(65, drift, kJanuary2000 - 2 * 30.436875), 62, 1e-9);
+  // Ten years at +1.5 a month is 180 degrees, from 300 to 480, that is 120.
+  EXPECT_NEAR(RedSpotLongitudeAt(300, drift, kJanuary2000 + 120 * 30.436875), 120, 1e-9);
+  // Negative drift below 0: 1 - 3 = -2, that is 358.
+  EXPECT_NEAR(RedSpotLongitudeAt(1, {-1.5, kJanuary2000}, kJanuary2000 + 2 * 30.436875), 358, 1e-9);
+  // The stored longitude is reduced as before: 400 is 40, -20 is 340.
+  EXPECT_EQ(RedSpotLongitudeAt(400, {}, kJanuary2000), 40);
+  EXPECT_EQ(RedSpotLongitudeAt(-20, {}, kJanuary2000), 340);
+}
+
+TEST(RedSpotLongitudeAt, NeverReturnsAFullTurn) {
+  // A drift of 1e-14 degrees below 0 must not come back as 360 after the turn is added.
+  const RedSpotDrift tiny{-1e-14, kJanuary2000};
+  const double longitude = RedSpotLongitudeAt(0, tiny, kJanuary2000 + 30.436875);
+  EXPECT_GE(longitude, 0);
+  EXPECT_LT(longitude, 360);
+}
+
+TEST(RedSpotLongitudeAt, TreatsADriftThatIsNoNumberAsNone) {
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_EQ(RedSpotLongitudeAt(65, {std::nan(""), kJanuary2000}, kJanuary2000 + 40), 65);
+  EXPECT_EQ(RedSpotLongitudeAt(65, {inf, kJanuary2000}, kJanuary2000 + 40), 65);
+  EXPECT_EQ(RedSpotLongitudeAt(65, {1.5, inf}, kJanuary2000), 65);
+  const auto rows = PredictGRSTransits(2000, 1, 65, RedSpotDrift{std::nan(""), 0}, false, 0);
+  EXPECT_EQ(texts(rows[2].times), (Texts{"00:43;", "10:39;", "20:35;"}));
 }
 
 TEST(GRSTransitsOfDay, MatchesTheWorkedExamples) {
