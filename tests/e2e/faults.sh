@@ -2,7 +2,7 @@
 # The real program with one thing wrong around it. Usage: faults.sh BIN_DIR CASE, where CASE is
 #   missing-KelvraN.dat  that picture removed from the program's folder (N = 0..8)
 #   help                 the help document removed
-#   printer              no printer: the CUPS server the program is sent to does not exist
+#   printer              no printer: the CUPS server does not exist; the pages saved as PDFs
 #   readonly             the program's folder not writable by the user running it
 #   shared               the same folder with a settings file that user may write
 #   help-no-viewer       the help document there, but xdg-open finds no viewer for it
@@ -13,6 +13,30 @@ case_name="$2"
 
 missing_message() {
   printf 'File "%s" is either missing or damaged.\nContact: kelvra95@kelvra95.example.org' "$1"
+}
+
+# The save-as-PDF dialog offered when there is no printer: waits for it, gives it the keyboard
+# and prints its window id.
+save_dialog_title="No printer is available - save the page as a PDF"
+save_dialog() {
+  local limit=$((${1:-10} * 10)) tries=0 id
+  until id="$(xdotool search --onlyvisible --name "^$save_dialog_title\$" 2>/dev/null | head -1)" &&
+    [ -n "$id" ]; do
+    tries=$((tries + 1))
+    [ $tries -le $limit ] || fail "no save dialog within ${1:-10} s"
+    sleep 0.1
+  done
+  sleep 0.5  # the dialog reads its folder
+  xdotool windowfocus --sync "$id"
+  echo "$id"
+}
+wait_for_no_save_dialog() {
+  local tries=0
+  while xdotool search --onlyvisible --name "^$save_dialog_title\$" >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -le 50 ] || return 1
+    sleep 0.1
+  done
 }
 
 # The program runs normally after start-up: main window shown, no message pending.
@@ -119,17 +143,46 @@ case "$case_name" in
     note "help document missing: \"Cannot find Help File\", the program goes on"
     ;;
   printer)
-    # No CUPS server at all: both print buttons report it, nothing hangs, the program goes on.
-    start_program CUPS_SERVER="$work/no-such-cups.sock"
+    # No CUPS server at all: each print button offers to save the page as a PDF instead, in the
+    # user's documents folder. Escape cancels without a word; a path typed in the dialog and
+    # Enter save there; Enter alone takes the offered folder and name.
+    need_tools pdftotext
+    mkdir -p "$work/home/Documents" "$work/out"
+    start_program CUPS_SERVER="$work/no-such-cups.sock" HOME="$work/home" \
+      XDG_CONFIG_HOME="$work/home/.config"
     expect_running
     click_tracks
     click_in 959 272 $(centre_of tracks_print) 0.5  # lblPrint of the tracks window
-    expect_message "No printer is available" 30
+    save_dialog 30 >/dev/null
+    xdotool key Escape
+    wait_for_no_save_dialog || fail "the save dialog did not close on Escape"
+    expect_no_message
+    [ -z "$(ls -A "$work/home/Documents")" ] || fail "Escape saved $(ls "$work/home/Documents")"
+
+    click_in 959 272 $(centre_of tracks_print) 0.5
+    save_dialog 10 >/dev/null
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$work/out/tracks.pdf"
+    sleep 0.3
+    xdotool key Return
+    wait_for_no_save_dialog || fail "the save dialog did not close on Enter"
+    expect_no_message
+    [ -s "$work/out/tracks.pdf" ] || fail "no PDF at the typed path: $(ls "$work/out")"
+    pdftotext "$work/out/tracks.pdf" - | grep -q "Jupiter's Satellites: " ||
+      fail "the saved tracks page has no title: $(pdftotext "$work/out/tracks.pdf" - | head -3)"
+
     click_grs
     click_in 969 282 $(centre_of grs_print) 0.5  # lblPrint of the GRS window
-    expect_message "No printer is available" 30
+    save_dialog 10 >/dev/null
+    xdotool key Return
+    wait_for_no_save_dialog || fail "the save dialog did not close on Enter"
+    expect_no_message
+    saved="$(ls "$work/home/Documents")"
+    [[ "$saved" =~ ^Kelvra95\ GRS\ [0-9]{4}-[0-9]{2}\.pdf$ ]] || fail "saved as '$saved'"
+    pdftotext "$work/home/Documents/$saved" - | grep -q "Jupiter's GRS Transits: " ||
+      fail "the saved GRS page has no title"
     exit_normally
-    note "no printer: \"No printer is available\" from both windows, the program goes on"
+    note "no printer: both windows saved their page as a PDF ($saved offered in Documents)"
     ;;
   readonly)
     # Run as an unprivileged user in a folder that user cannot write: the settings live in the

@@ -111,7 +111,7 @@ TEST_F(PrintThroughCups, DrawsThePrintableAreaOnAThreeHundredDotGrid) {
   int dotsPerInch = 0;
   QSize area;
   const int before = printedCount();
-  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), [&](QPainter& painter, QSize page) {
+  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), QStringLiteral("grid.pdf"), [&](QPainter& painter, QSize page) {
     dotsPerInch = painter.device()->logicalDpiY();
     area = page;
   }));

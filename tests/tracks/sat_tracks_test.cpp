@@ -1,10 +1,12 @@
 #include "ui/tracks/sat_tracks.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -15,8 +17,10 @@
 #include <vector>
 
 #include "tests/support/message_log.h"
+#include "tests/support/save_file_log.h"
 #include "tests/tracks/test_host.h"
 #include "ui/common/layout.h"
+#include "ui/common/page_layout.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
 #include "ui/tracks/tracks_page.h"
@@ -25,6 +29,7 @@ namespace kelvra {
 namespace {
 
 using testing::MessageLog;
+using testing::SaveFileLog;
 using testing::PutBackgroundPicture;
 using testing::FakeHost;
 
@@ -134,21 +139,69 @@ TEST_F(SatTracksWindow, PrintingAPageLeavesTheScreenChartAndTheTimeZoneAlone) {
   EXPECT_EQ(window->chartImage(), before);
 }
 
-TEST_F(SatTracksWindow, PrintingWithoutAPrinterSaysSoAndChangesNothing) {
-  // A CUPS server that does not exist: the system offers no printer at all.
-  QTemporaryDir nowhere;
+// Points this process at a CUPS server that does not exist: the system offers no printer.
+void UnplugPrinters(const QTemporaryDir& nowhere) {
   qputenv("CUPS_SERVER", (nowhere.path() + QStringLiteral("/no-cupsd.sock")).toLocal8Bit());
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
+}
+
+QString PdfText(const QString& pdf) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+  return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+TEST_F(SatTracksWindow, WithoutAPrinterOffersAPdfAndCancelDoesNothing) {
+  QTemporaryDir nowhere;
+  UnplugPrinters(nowhere);
+  SaveFileLog dialog;  // answers "" : Cancel
+  host.month = 12;
+  host.year = 2026;
   window->DrawTracks();
   const QImage before = window->chartImage();
 
   window->lblPrintClick();
-  EXPECT_EQ(messages.errors, QStringList{QStringLiteral("No printer is available")});
+  EXPECT_EQ(dialog.offered,
+            QStringList{QDir(PdfFolder()).filePath(QStringLiteral("Kelvra95 Tracks 2026-12.pdf"))});
+  EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(u'\n').toStdString();
+  EXPECT_TRUE(messages.plain.isEmpty());
+  EXPECT_FALSE(QFile::exists(dialog.offered.value(0)));
   EXPECT_EQ(window->chartImage(), before);
   EXPECT_EQ(host.saves, 0);
   EXPECT_FALSE(
       QFile::exists(QString::fromStdString((host.directory() / kSettingsFileName).string())));
+}
+
+TEST_F(SatTracksWindow, WithoutAPrinterSavesTheSamePageAsAPdf) {
+  QTemporaryDir nowhere;
+  UnplugPrinters(nowhere);
+  SaveFileLog dialog;
+  dialog.answer = nowhere.filePath(QStringLiteral("chart.pdf"));
+  host.month = 4;
+
+  window->lblPrintClick();
+  EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(u'\n').toStdString();
+  ASSERT_EQ(dialog.offered.size(), 1);
+  ASSERT_TRUE(QFile::exists(dialog.answer));
+  const QString text = PdfText(dialog.answer);
+  EXPECT_TRUE(text.contains(TracksTitle(4, 2000))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("--Ganymede"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(FooterLine().simplified())) << text.toStdString();
+}
+
+TEST_F(SatTracksWindow, WithoutAPrinterAFailedWriteSaysWhere) {
+  QTemporaryDir nowhere;
+  UnplugPrinters(nowhere);
+  SaveFileLog dialog;
+  dialog.answer = nowhere.filePath(QStringLiteral("no-such-folder/chart.pdf"));
+
+  window->lblPrintClick();
+  EXPECT_EQ(messages.errors,
+            QStringList{QStringLiteral("The page could not be saved as a PDF.\nCannot write \"") +
+                        dialog.answer + QStringLiteral("\".")});
+  EXPECT_FALSE(QFile::exists(dialog.answer));
 }
 
 }  // namespace

@@ -1,11 +1,18 @@
 #include "ui/common/page_layout.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 #include <dlfcn.h>
+
+#include <utility>
 
 #include "ui/common/messages.h"
 
@@ -48,6 +55,54 @@ QString cupsRefusal() {
 
 bool reportFailure(const QString& reason) {
   ShowError(QStringLiteral("The page could not be printed.\n") + reason);
+  return false;
+}
+
+SaveFileChooser& chooser() {
+  static SaveFileChooser instance;
+  return instance;
+}
+
+QString askForPdfPath(const QString& suggestedPath) {
+  if (chooser()) return chooser()(suggestedPath);
+  const QFileInfo suggested(suggestedPath);
+  QFileDialog dialog(QApplication::activeWindow(),
+                     QStringLiteral("No printer is available - save the page as a PDF"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.setDirectory(suggested.absolutePath());
+  dialog.selectFile(suggested.fileName());
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0);
+}
+
+// The page set-up a printer and a PDF share, so that `drawPage` sees the same dot grid.
+void setUpPage(QPrinter& printer, const QString& documentName) {
+  printer.setResolution(kPageDotsPerInch);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  // Queues that describe no colour support would otherwise get a grey page.
+  printer.setColorMode(QPrinter::Color);
+  printer.setDocName(documentName);
+}
+
+bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
+               const std::function<void(QPainter& painter, QSize page)>& drawPage) {
+  const QString path = askForPdfPath(QDir(PdfFolder()).filePath(pdfFileName));
+  if (path.isEmpty()) return false;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setCreator(QStringLiteral("Kelvra95"));
+  setUpPage(printer, documentName);
+  QPainter painter;
+  if (painter.begin(&printer)) {
+    drawPage(painter, QSize(printer.width(), printer.height()));
+    if (painter.end() && printer.printerState() != QPrinter::Error) return true;
+  }
+  ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
+                .arg(QDir::toNativeSeparators(path)));
   return false;
 }
 
@@ -101,19 +156,27 @@ void DrawOpaqueText(QPainter& painter, QPoint topLeft, const QString& text, cons
   painter.setPen(pen);
 }
 
-bool PrintOnePage(const QString& documentName,
+QString PdfFileName(const QString& what, std::uint16_t month, std::uint16_t year) {
+  return QStringLiteral("Kelvra95 %1 %2-%3.pdf")
+      .arg(what)
+      .arg(year, 4, 10, QLatin1Char('0'))
+      .arg(month, 2, 10, QLatin1Char('0'));
+}
+
+void SetSaveFileChooser(SaveFileChooser newChooser) { chooser() = std::move(newChooser); }
+
+QString PdfFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QDir(documents).exists()) return documents;
+  return QDir::homePath();
+}
+
+bool PrintOnePage(const QString& documentName, const QString& pdfFileName,
                   const std::function<void(QPainter& painter, QSize page)>& drawPage) {
   const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-  if (printerInfo.isNull()) {
-    ShowError(QStringLiteral("No printer is available"));
-    return false;
-  }
+  if (printerInfo.isNull()) return saveAsPdf(documentName, pdfFileName, drawPage);
   QPrinter printer(printerInfo, QPrinter::HighResolution);
-  printer.setResolution(kPageDotsPerInch);
-  printer.setPageOrientation(QPageLayout::Portrait);
-  // Queues that describe no colour support would otherwise get a grey page.
-  printer.setColorMode(QPrinter::Color);
-  printer.setDocName(documentName);
+  setUpPage(printer, documentName);
   QPainter painter;
   if (!painter.begin(&printer))
     return reportFailure(

@@ -1,5 +1,5 @@
 // The page layout every printed page shares: the footer line and the height kept for it,
-// and handing one page to the default printer.
+// and handing one page to the default printer, or to a PDF file when there is none.
 #pragma once
 
 #include <QColor>
@@ -43,10 +43,28 @@ void PrintPageFooter(QPainter& painter, QSize page, std::uint16_t footerHeight);
 // width x the font's height).
 void DrawOpaqueText(QPainter& painter, QPoint topLeft, const QString& text, const QColor& colour);
 
+// The name offered when a page is saved as a PDF instead of printed:
+// "Kelvra95 " + `what` + " " + year-month, e.g. "Kelvra95 Tracks 2026-12.pdf".
+QString PdfFileName(const QString& what, std::uint16_t month, std::uint16_t year);
+
+// Asks the user where to save a PDF, starting from `suggestedPath` (folder and name).
+// Returns: the chosen path, or an empty text when the user cancelled.
+using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
+// Tests install a chooser so that no modal dialog ever blocks them; an empty function puts
+// the real dialog back.
+void SetSaveFileChooser(SaveFileChooser chooser);
+
+// The folder a saved PDF is first offered in: the user's documents folder when it exists,
+// else the home folder.
+QString PdfFolder();
+
 // Draws one page with `drawPage` (given the painter and the printable area in dots) on the
-// system's default printer, portrait, without a dialog. When there is no printer or the
-// printing system refuses the job, shows an error box saying so and returns false.
-bool PrintOnePage(const QString& documentName,
+// system's default printer, portrait, without a dialog. When the printing system refuses the
+// job, shows an error box saying so and returns false. When there is no printer at all, offers
+// to save the page as a PDF named `pdfFileName` (see PdfFileName) in PdfFolder(), drawn by the
+// same `drawPage` at the same resolution; returns false when the user cancels (nothing is said)
+// or the file cannot be written (an error box says so).
+bool PrintOnePage(const QString& documentName, const QString& pdfFileName,
                   const std::function<void(QPainter& painter, QSize page)>& drawPage);
 
 }  // namespace kelvra

@@ -39,6 +39,7 @@ GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) co
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {
   const GRSPageInput input = pageInput(month, year);
   return PrintOnePage(QStringLiteral("Jupiter's GRS Transits"),
+                      PdfFileName(QStringLiteral("GRS"), month, year),
                       [&input](QPainter& painter, QSize page) { DrawGRSPage(painter, page, input); });
 }
 

@@ -22,7 +22,7 @@ void TSatTracks::drawList(QImage& list) {
 
 void TSatTracks::PrintTracks(std::uint16_t month, std::uint16_t year) {
   const TracksInput input = chartInput(month, year);
-  PrintOnePage(TracksTitle(month, year),
+  PrintOnePage(TracksTitle(month, year), PdfFileName(QStringLiteral("Tracks"), month, year),
                [&input](QPainter& painter, QSize page) { DrawTracksPage(painter, page, input); });
 }
 

@@ -1,0 +1,81 @@
+// Saving a page as a PDF when the system offers no printer: the name and folder offered, and
+// the page drawn on the same dot grid as a printed one.
+#include "ui/common/page_layout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPaintDevice>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/message_log.h"
+#include "tests/support/save_file_log.h"
+
+namespace kelvra {
+namespace {
+
+using testing::MessageLog;
+using testing::SaveFileLog;
+
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const QByteArray& value)
+      : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+    qputenv(name, value);
+  }
+  ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  bool had_;
+  QByteArray old_;
+};
+
+TEST(PdfFileName, NamesWhatYearAndMonthWithLeadingZeros) {
+  EXPECT_EQ(PdfFileName(QStringLiteral("Tracks"), 12, 2026),
+            QStringLiteral("Kelvra95 Tracks 2026-12.pdf"));
+  EXPECT_EQ(PdfFileName(QStringLiteral("Events"), 3, 812),
+            QStringLiteral("Kelvra95 Events 0812-03.pdf"));
+}
+
+TEST(PdfFolder, IsTheDocumentsFolderWhenItExistsElseHome) {
+  QTemporaryDir home;
+  const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
+  const ScopedEnv configEnv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+  EXPECT_EQ(QDir(PdfFolder()), QDir(home.path()));
+  ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
+}
+
+TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
+  QTemporaryDir nowhere;
+  const ScopedEnv cups("CUPS_SERVER", nowhere.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
+  qunsetenv("PRINTER");
+  qunsetenv("LPDEST");
+  MessageLog messages;
+  SaveFileLog dialog;
+  dialog.answer = nowhere.filePath(QStringLiteral("grid.pdf"));
+  int dotsPerInch = 0;
+  QSize area;
+  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), QStringLiteral("grid.pdf"),
+                           [&](QPainter& painter, QSize page) {
+                             dotsPerInch = painter.device()->logicalDpiY();
+                             area = page;
+                           }));
+  EXPECT_EQ(dotsPerInch, 300);
+  // A4 (2480 x 3508 dots) or Letter (2550 x 3300), less margins.
+  EXPECT_GT(area.width(), 2200);
+  EXPECT_LE(area.width(), 2550);
+  EXPECT_GT(area.height(), 3100);
+  EXPECT_LE(area.height(), 3508);
+  EXPECT_TRUE(QFile::exists(dialog.answer));
+  EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace kelvra
