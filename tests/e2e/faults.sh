@@ -30,6 +30,15 @@ save_dialog() {
   xdotool windowfocus --sync "$id"
   echo "$id"
 }
+# wait_for_pdf PATH: true once PATH is a whole PDF (the page is drawn after the dialog closes).
+wait_for_pdf() {
+  local tries=0
+  until [ -s "$1" ] && pdfinfo "$1" >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ $tries -le 100 ] || return 1
+    sleep 0.1
+  done
+}
 wait_for_no_save_dialog() {
   local tries=0
   while xdotool search --onlyvisible --name "^$save_dialog_title\$" >/dev/null 2>&1; do
@@ -146,7 +155,7 @@ case "$case_name" in
     # No CUPS server at all: each print button offers to save the page as a PDF instead, in the
     # user's documents folder. Escape cancels without a word; a path typed in the dialog and
     # Enter save there; Enter alone takes the offered folder and name.
-    need_tools pdftotext
+    need_tools pdftotext pdfinfo
     mkdir -p "$work/home/Documents" "$work/out"
     start_program CUPS_SERVER="$work/no-such-cups.sock" HOME="$work/home" \
       XDG_CONFIG_HOME="$work/home/.config"
@@ -167,7 +176,7 @@ case "$case_name" in
     xdotool key Return
     wait_for_no_save_dialog || fail "the save dialog did not close on Enter"
     expect_no_message
-    [ -s "$work/out/tracks.pdf" ] || fail "no PDF at the typed path: $(ls "$work/out")"
+    wait_for_pdf "$work/out/tracks.pdf" || fail "no PDF at the typed path: $(ls "$work/out")"
     pdftotext "$work/out/tracks.pdf" - | grep -q "Jupiter's Satellites: " ||
       fail "the saved tracks page has no title: $(pdftotext "$work/out/tracks.pdf" - | head -3)"
 
@@ -177,7 +186,13 @@ case "$case_name" in
     xdotool key Return
     wait_for_no_save_dialog || fail "the save dialog did not close on Enter"
     expect_no_message
-    saved="$(ls "$work/home/Documents")"
+    tries=0
+    until saved="$(ls "$work/home/Documents")" && [ -n "$saved" ]; do
+      tries=$((tries + 1))
+      [ $tries -le 100 ] || fail "nothing saved in Documents"
+      sleep 0.1
+    done
+    wait_for_pdf "$work/home/Documents/$saved" || fail "no whole PDF in Documents: '$saved'"
     [[ "$saved" =~ ^Kelvra95\ GRS\ [0-9]{4}-[0-9]{2}\.pdf$ ]] || fail "saved as '$saved'"
     pdftotext "$work/home/Documents/$saved" - | grep -q "Jupiter's GRS Transits: " ||
       fail "the saved GRS page has no title"
