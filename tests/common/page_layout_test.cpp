@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,7 +46,8 @@ TEST(PdfFileName, NamesWhatYearAndMonthWithLeadingZeros) {
 TEST(PdfFolder, IsTheDocumentsFolderWhenItExistsElseHome) {
   QTemporaryDir home;
   const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
-  const ScopedEnv configEnv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+  const ScopedEnv configEnv("XDG_CONFIG_HOME",
+                            home.filePath(QStringLiteral(".config")).toLocal8Bit());
   EXPECT_EQ(QDir(PdfFolder()), QDir(home.path()));
   ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
   EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
@@ -54,7 +55,8 @@ TEST(PdfFolder, IsTheDocumentsFolderWhenItExistsElseHome) {
 
 TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
   QTemporaryDir nowhere;
-  const ScopedEnv cups("CUPS_SERVER", nowhere.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
+  const ScopedEnv cups("CUPS_SERVER",
+                       nowhere.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
   MessageLog messages;
