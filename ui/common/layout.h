@@ -90,6 +90,6 @@ inline constexpr QRect kLongitudeField{70, 28, 30, 23};
 inline constexpr QRect kDriftField{70, 55, 30, 23};
 inline constexpr QRect kEpochField{70, 82, 78, 23};
 // The GRS window's line saying how the Red Spot drifts, between the buttons and the list.
-inline constexpr QRect kGRSDriftLine{8, 37, 184, 16};
+inline constexpr QRect kGRSDriftLine{4, 37, 192, 16};
 
 }  // namespace kelvra::layout

@@ -1,9 +1,11 @@
 #include "ui/grs/grs_transits.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "core/calendar.h"
 #include "ui/common/page_layout.h"
+#include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
@@ -22,9 +24,8 @@ TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore*
   lblDrift->setObjectName(QStringLiteral("lblDrift"));
   lblDrift->setGeometry(layout::kGRSDriftLine);
   lblDrift->setAlignment(Qt::AlignCenter);
-  lblDrift->setFont(listFont());
   lblDrift->setAttribute(Qt::WA_TranslucentBackground);
-  SetTextColour(*lblDrift, QColor(255, 255, 0));
+  SetTextColour(*lblDrift, style::kGlyph);
   lblDrift->hide();
   imgLong->setGeometry(layout::kGRSLongitude);
   imgLong->setImage(GlobeButton());
@@ -42,12 +43,25 @@ void TGRSTransits::drawList(QImage& list) {
   const ConfigRecord& config = host().config();
   const RedSpotDrift spotDrift = drift();
   const QString driftText = QString::fromStdString(GRSDriftText(spotDrift));
-  lblDrift->setText(driftText);
-  lblDrift->setVisible(!driftText.isEmpty());
+  showDriftLine(driftText);
   DrawGRSList(list, listFont(),
               PredictGRSTransits(host().displayedYear(), host().displayedMonth(),
                                  config.RSLongitude, spotDrift, config.GRSLocalTime,
                                  TimeZoneOffset));
+}
+
+void TGRSTransits::showDriftLine(const QString& text) {
+  lblDrift->setVisible(!text.isEmpty());
+  if (text.isEmpty()) return;
+  // The longest line (a two-digit drift) must fit the window's width: Arial from 11 pixels
+  // down until it does.
+  QFont font(QStringLiteral("Arial"));
+  for (int pixels = 11; pixels >= 7; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(text) <= layout::kGRSDriftLine.width()) break;
+  }
+  lblDrift->setFont(font);
+  lblDrift->setText(text);
 }
 
 RedSpotDrift TGRSTransits::drift() const { return ReadRedSpotDrift(store_.ini()); }

@@ -45,6 +45,8 @@ class TGRSTransits : public SideWindowForm {
 
  private:
   void imgLongClick();
+  // Shows the drift line with `text`, or hides it when the text is empty.
+  void showDriftLine(const QString& text);
 
   SettingsStore& store_;
   ImageView* imgLong;
