@@ -60,8 +60,12 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsS
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->installEventFilter(this);
   setTabOrder(txtRSLong, txtDrift);
   setTabOrder(txtDrift, txtEpoch);
-  LoadJpegAsset(*imgGRSLong, QStringLiteral("Kelvra0.dat"));
+  FormCreate();
+}
+
+void TGRSLongitude::FormCreate() {
   // Without its picture the dialog still opens, bare, so the values can be set.
+  LoadJpegAsset(*imgGRSLong, QStringLiteral("Kelvra0.dat"));
   setFixedSize(layout::kLongitudeDialogSize);
 }
 

@@ -31,6 +31,7 @@ class TGRSLongitude : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void FormCreate();
   void FormActivate();
   // Returns: true when the key is consumed.
   bool fieldKeyPress(QLineEdit& field, const QKeyEvent& key);
