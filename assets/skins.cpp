@@ -351,16 +351,30 @@ QImage AboutSkin() {
 }
 
 QImage LongitudeSkin() {
-  QImage image = FramedPanel(102, 107);
+  const QSize size = layout::kLongitudeDialogSize;
+  QImage image = FramedPanel(size.width(), size.height());
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawText(painter, QRect(3, 5, 96, 16), Qt::AlignCenter, "GRS Longitude",
+  DrawText(painter, QRect(3, 6, size.width() - 6, 16), Qt::AlignCenter, "GRS Longitude",
            PixelFont("Arial", 12, true), style::kGlyph);
-  painter.drawImage(39, 31, JupiterDisc(ViewKind::Binoculars, 0));
-  // The edit field's place stays plain; the sunk rim around it seats the field in the panel.
-  DrawWell(painter, layout::kLongitudeField, style::kWell);
-  DrawText(painter, QRect(3, 88, 96, 14), Qt::AlignCenter, "degrees", PixelFont("Arial", 11),
-           style::kGlyph);
+  const QFont label = PixelFont("Arial", 11);
+  // Each row: its name left of the field, its unit right of it; the fields' places stay plain,
+  // a sunk rim around each seats it in the panel.
+  struct Row {
+    QRect field;
+    const char* name;
+    const char* unit;
+  };
+  for (const Row& row : {Row{layout::kLongitudeField, "Longitude", "\u00B0"},
+                         Row{layout::kDriftField, "Drift", "\u00B0 a month"},
+                         Row{layout::kEpochField, "Date", ""}}) {
+    DrawWell(painter, row.field, style::kWell);
+    DrawText(painter, QRect(10, row.field.y(), row.field.x() - 14, row.field.height()),
+             Qt::AlignLeft | Qt::AlignVCenter, row.name, label, style::kGlyph);
+    const int unitLeft = row.field.right() + 5;
+    DrawText(painter, QRect(unitLeft, row.field.y(), size.width() - 6 - unitLeft, row.field.height()),
+             Qt::AlignLeft | Qt::AlignVCenter, row.unit, label, style::kGlyph);
+  }
   return image;
 }
 

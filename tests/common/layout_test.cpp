@@ -59,9 +59,11 @@ TEST(Layout, DialogExitAndFieldLieOverTheirSkins) {
                        layout::AboutWindow::exit),
             0);
   const QImage longitude = skins::LongitudeSkin();
-  EXPECT_EQ(barePixels(longitude, skins::Panel(longitude.width(), longitude.height()),
-                       layout::kLongitudeField),
-            0);
+  EXPECT_EQ(longitude.size(), layout::kLongitudeDialogSize);
+  for (const QRect& field : {layout::kLongitudeField, layout::kDriftField, layout::kEpochField}) {
+    EXPECT_EQ(barePixels(longitude, skins::Panel(longitude.width(), longitude.height()), field), 0)
+        << field.x() << "," << field.y();
+  }
 }
 
 }  // namespace

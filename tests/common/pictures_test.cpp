@@ -353,7 +353,7 @@ struct SkinFile {
   const char* name;
   QSize size;  // pixels
 };
-constexpr std::array<SkinFile, 9> kSkinFiles = {{{"Kelvra0.dat", {102, 107}},
+constexpr std::array<SkinFile, 9> kSkinFiles = {{{"Kelvra0.dat", {160, 113}},
                                                  {"Kelvra1.dat", {596, 58}},
                                                  {"Kelvra2.dat", {597, 28}},
                                                  {"Kelvra3.dat", {597, 23}},

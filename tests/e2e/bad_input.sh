@@ -120,10 +120,10 @@ for text in "x" "-1" "1.5" "1 2" "٣"; do
   xdotool key Return
   shown="$(messages_shown)"
   [ "$shown" = "$(invalid "$text")" ] || fail "longitude <- '$text': messages '$shown'"
-  [ -n "$(window_of 102 107)" ] || fail "the longitude dialog closed on '$text'"
+  [ -n "$(window_of 160 113)" ] || fail "the longitude dialog closed on '$text'"
   focus_longitude  # back into txtRSLong
   xdotool key Escape
-  wait_for_gone 102 107 || fail "the longitude dialog stayed open on Escape"
+  wait_for_gone 160 113 || fail "the longitude dialog stayed open on Escape"
   [ "$(settings_bytes)" = "41 00 00 00 00 00 00 00" ] ||
     fail "longitude <- '$text' wrote the settings: $(settings_bytes)"
   cases=$((cases + 1))

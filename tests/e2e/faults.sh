@@ -136,7 +136,7 @@ case "$case_name" in
     focus_longitude
     xdotool type 300
     xdotool key Return
-    wait_for_gone 102 107 || fail "the bare longitude dialog did not close on Enter"
+    wait_for_gone 160 113 || fail "the bare longitude dialog did not close on Enter"
     [ "$(settings_bytes)" = "2c 01 00 00 00 00 00 00" ] || fail "longitude 300 wrote $(settings_bytes)"
     expect_no_message
     exit_normally

@@ -170,7 +170,7 @@ focus_dialog() {
   xdotool key ctrl+a
 }
 focus_interval() { focus_dialog 110 60 $(centre_of interval_field); }
-focus_longitude() { focus_dialog 102 107 $(centre_of longitude_field); }
+focus_longitude() { focus_dialog 160 113 $(centre_of longitude_field); }
 
 wait_for_main_window() {
   wait_for_window 638 479 "${1:-20}"

@@ -55,13 +55,13 @@ click_in 969 282 $(centre_of grs_longitude) 0.6     # imgLong: the longitude dia
 focus_longitude
 xdotool type 250
 xdotool key Escape             # Escape: nothing stored
-wait_for_gone 102 107 || fail "the longitude dialog stayed open after Escape"
+wait_for_gone 160 113 || fail "the longitude dialog stayed open after Escape"
 [ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "Escape in the longitude dialog wrote $(settings_bytes)"
 click_in 969 282 $(centre_of grs_longitude) 0.6
 focus_longitude
 xdotool type 120
 xdotool key Return
-wait_for_gone 102 107 || fail "the longitude dialog stayed open after Enter"
+wait_for_gone 160 113 || fail "the longitude dialog stayed open after Enter"
 [ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "longitude 120 wrote $(settings_bytes)"
 if [ "$printing" = yes ]; then
   click_in 969 282 $(centre_of grs_print) 1     # lblPrint of the GRS window

@@ -22,7 +22,7 @@ TEST(GRSWithoutPictures, ReportsThemAndKeepsTheWindowClosed) {
   // The longitude can still be set in the bare dialog.
   window.longitudeDialog().show();
   EXPECT_TRUE(window.longitudeDialog().isVisible());
-  EXPECT_EQ(window.longitudeDialog().size(), QSize(102, 107));
+  EXPECT_EQ(window.longitudeDialog().size(), QSize(160, 113));
 }
 
 }  // namespace

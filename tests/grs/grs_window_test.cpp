@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -12,6 +15,8 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
+#include "ui/common/settings_place.h"
+#include "ui/grs/grs_drift_settings.h"
 #include "ui/grs/grs_page.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
@@ -49,7 +54,8 @@ class GRSWindowTest : public ::testing::Test {
   testing::MessageLog messages;
   testing::FakeHost host;
   ScopedTimeZoneOffset zone{-60};  // one hour east of Greenwich, so local time differs
-  TGRSTransits window{host};
+  SettingsStore store{host.directory(), {}};
+  TGRSTransits window{host, nullptr, &store};
 };
 
 TEST_F(GRSWindowTest, TakesItsSizeFromTheBackgroundPicture) {
@@ -127,6 +133,43 @@ TEST_F(GRSWindowTest, ExitTellsTheHostAndHides) {
   EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(GRSWindowTest, ADriftMovesTheListAndIsSaidUnderTheButtons) {
+  QLabel& line = *window.findChild<QLabel*>("lblDrift");
+  window.show();
+  window.CalcGRS();
+  const QImage fixed = list().copy();
+  EXPECT_FALSE(line.isVisible());
+
+  // A month before January 2000 at 1.5 degrees a month: the spot is 1.5 degrees on, its
+  // transits some 2.5 minutes later.
+  store.ini().setValue(kDriftKey, "1.5");
+  store.ini().setValue(kEpochKey, "1999-12-01T00:00:00Z");
+  window.CalcGRS();
+  EXPECT_TRUE(line.isVisible());
+  EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1.5\u00B0 a month from 1999-12-01"));
+  EXPECT_NE(list(), fixed);
+
+  store.ini().setValue(kDriftKey, "0.0");
+  window.CalcGRS();
+  EXPECT_FALSE(line.isVisible());
+  EXPECT_EQ(list(), fixed);
+}
+
+TEST(GRSDriftSettings, AFileWithoutTheKeysOrWithUnreadableOnesMeansNoDrift) {
+  QTemporaryDir folder;
+  QSettings ini(folder.filePath("Kelvra95.ini"), QSettings::IniFormat);
+  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
+  ini.setValue(kDriftKey, "1.5");  // with no date to count from
+  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
+  ini.setValue(kEpochKey, "2026-11-15T00:00:00Z");
+  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 1.5);
+  ini.setValue(kDriftKey, "fast");
+  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
+  ini.setValue(kDriftKey, "1.5");
+  ini.setValue(kEpochKey, "15.11.2026");
+  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
+}
+
 TEST(GRSPageText, TitleEndsInMonthAndYearAndIsCutAt70) {
   EXPECT_EQ(GRSTitleText(QStringLiteral("January"), 2000), "Jupiter's GRS Transits: January 2000");
   const QString title = GRSTitleText(QString(60, QChar(u'x')), 2000);
@@ -163,6 +206,33 @@ class GRSPageTest : public GRSWindowTest {
   PageHeights heights;
   const int xc = (2480 - 700) / 2;  // dots, the list's column origin
 };
+
+TEST_F(GRSPageTest, ADriftAddsASecondSubtitleLineInsideTheTitleBlock) {
+  QFont subtitleFont(QStringLiteral("Times New Roman"), 12);
+  const int lineTop = 210 + QFontMetrics(subtitleFont, &page).height();  // dots
+  // The band of the second line, across the page inside its frame.
+  const auto darkPixels = [&](const QImage& image) {
+    int dark = 0;
+    for (int y = lineTop; y < heights.TitleHeight; ++y)
+      for (int x = 10; x < image.width() - 10; ++x) dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+  };
+  EXPECT_EQ(darkPixels(page), 0);
+
+  GRSPageInput input = window.pageInput(1, 2000);
+  input.drift = {1.5, *ParseISODate("2026-11-15")};
+  QImage drifting(page.size(), QImage::Format_RGB32);
+  drifting.setDotsPerMeterX(11811);
+  drifting.setDotsPerMeterY(11811);
+  drifting.fill(Qt::gray);
+  QPainter painter(&drifting);
+  const PageHeights drawn = DrawGRSPage(painter, drifting.size(), input);
+  painter.end();
+  EXPECT_EQ(drawn.TitleHeight, heights.TitleHeight);
+  EXPECT_GT(darkPixels(drifting), 500);
+  // Everything above the line is as without a drift.
+  EXPECT_EQ(drifting.copy(0, 0, drifting.width(), lineTop), page.copy(0, 0, page.width(), lineTop));
+}
 
 TEST_F(GRSPageTest, FramesTheListBetweenTitleAndFooter) {
   const int top = frameTop();

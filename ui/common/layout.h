@@ -81,8 +81,15 @@ struct AboutWindow {
   static constexpr QRect exit{183, 11, 18, 16};
 };
 
-// The interval dialog's and the longitude dialog's number fields.
+// The interval dialog's number field.
 inline constexpr QRect kIntervalField{18, 20, 27, 23};
-inline constexpr QRect kLongitudeField{37, 63, 26, 23};
+
+// The Red Spot dialog, 160 x 113: the longitude, its drift a month and the date it held on.
+inline constexpr QSize kLongitudeDialogSize{160, 113};
+inline constexpr QRect kLongitudeField{70, 28, 30, 23};
+inline constexpr QRect kDriftField{70, 55, 30, 23};
+inline constexpr QRect kEpochField{70, 82, 78, 23};
+// The GRS window's line saying how the Red Spot drifts, between the buttons and the list.
+inline constexpr QRect kGRSDriftLine{4, 37, 192, 16};
 
 }  // namespace kelvra::layout

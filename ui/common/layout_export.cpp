@@ -54,5 +54,7 @@ int main() {
   put("about_exit", layout::AboutWindow::exit);
   put("interval_field", layout::kIntervalField);
   put("longitude_field", layout::kLongitudeField);
+  put("drift_field", layout::kDriftField);
+  put("epoch_field", layout::kEpochField);
   return 0;
 }

@@ -2,36 +2,71 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 
+#include <cmath>
+
+#include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/layout.h"
+#include "ui/common/messages.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
+#include "ui/grs/grs_drift_settings.h"
 
 namespace kelvra {
 namespace {
 
-constexpr QSize kDesignedSize(102, 107);  // pixels, when the background cannot be loaded
+constexpr double kUnixEpochJulianDay = 2440587.5;  // days, 1970-01-01 0h UT
+constexpr double kSecondsPerDay = 86400;
+
+std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
+
+// Whether a key typed into the drift field is thrown away: printable text other than a digit,
+// a sign or a decimal separator.
+bool discardedInDriftField(const QKeyEvent& key) {
+  if (!DiscardedInNumberField(key)) return false;
+  const QString text = key.text();
+  static const QString kAllowed = QStringLiteral("+-.") + QChar(0x2212);
+  return text.size() != 1 ||
+         !(kAllowed.contains(text.front()) || text == QLocale().decimalPoint());
+}
+
+// Whether a key typed into the date field is thrown away: anything printable but digits and "-".
+bool discardedInDateField(const QKeyEvent& key) {
+  return DiscardedInNumberField(key) && key.text() != QStringLiteral("-");
+}
 
 }  // namespace
 
-TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow)
+JulianDay StartOfUTDay(std::time_t instant) {
+  const double days = std::floor(static_cast<double>(instant) / kSecondsPerDay);
+  return kUnixEpochJulianDay + days;
+}
+
+TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsStore& store)
     : QDialog(&grsWindow, Qt::Dialog | Qt::FramelessWindowHint),
       host_(host),
       grsWindow_(grsWindow),
+      store_(store),
       imgGRSLong(new ImageView(this, "imgGRSLong")),
-      txtRSLong(MakeNumberField(this, "txtRSLong", layout::kLongitudeField, 3)) {
+      txtRSLong(MakeNumberField(this, "txtRSLong", layout::kLongitudeField, 3)),
+      txtDrift(MakeNumberField(this, "txtDrift", layout::kDriftField, 5)),
+      txtEpoch(MakeNumberField(this, "txtEpoch", layout::kEpochField, 10)) {
   setObjectName(QStringLiteral("GRSLongitude"));
   setModal(true);
-  txtRSLong->installEventFilter(this);
+  for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->installEventFilter(this);
+  setTabOrder(txtRSLong, txtDrift);
+  setTabOrder(txtDrift, txtEpoch);
   FormCreate();
 }
 
 void TGRSLongitude::FormCreate() {
-  const bool loaded = LoadJpegAsset(*imgGRSLong, QStringLiteral("Kelvra0.dat"));
-  // Without its picture the dialog still opens, bare, so the longitude can be set.
-  setFixedSize(loaded ? imgGRSLong->size() : kDesignedSize);
+  // Without its picture the dialog still opens, bare, so the values can be set.
+  LoadJpegAsset(*imgGRSLong, QStringLiteral("Kelvra0.dat"));
+  setFixedSize(layout::kLongitudeDialogSize);
 }
 
 void TGRSLongitude::showEvent(QShowEvent* event) {
@@ -40,42 +75,103 @@ void TGRSLongitude::showEvent(QShowEvent* event) {
 }
 
 void TGRSLongitude::FormActivate() {
+  const RedSpotDrift drift = ReadRedSpotDrift(store_.ini());
   txtRSLong->setText(QString::number(host_.config().RSLongitude));
-  txtRSLong->selectAll();
+  txtDrift->setText(
+      QString::fromStdString(FormatDriftText(drift.degreesPerMonth, decimalSeparator())));
+  // Without a stored date the longitude is taken to be today's.
+  const JulianDay epoch = drift.epoch != 0 ? drift.epoch : StartOfUTDay(Now());
+  shownEpoch_ = QString::fromStdString(FormatISODate(epoch));
+  txtEpoch->setText(shownEpoch_);
+  for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->selectAll();
   txtRSLong->setFocus();
   // Just under the GRS window's globe button.
   move(grsWindow_.x() + 66, grsWindow_.y() + 40);
 }
 
 bool TGRSLongitude::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txtRSLong && event->type() == QEvent::KeyPress) {
-    return txtRSLongKeyPress(*static_cast<QKeyEvent*>(event));
+  if (event->type() == QEvent::KeyPress) {
+    for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) {
+      if (watched == field) return fieldKeyPress(*field, *static_cast<QKeyEvent*>(event));
+    }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-bool TGRSLongitude::txtRSLongKeyPress(const QKeyEvent& key) {
+void TGRSLongitude::moveFocus(QLineEdit& from, bool forward) {
+  QLineEdit* const order[] = {txtRSLong, txtDrift, txtEpoch};
+  int at = 0;
+  while (order[at] != &from) ++at;
+  QLineEdit* next = order[(at + (forward ? 1 : 2)) % 3];
+  next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  next->selectAll();
+}
+
+bool TGRSLongitude::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
   switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+      if (storeAll()) accept();
+      return true;
     case Qt::Key_Tab:
+      moveFocus(field, !(key.modifiers() & Qt::ShiftModifier));
+      return true;
     case Qt::Key_Backtab:
-      if (storeLongitude()) accept();
+      moveFocus(field, false);
       return true;
     case Qt::Key_Escape:
       reject();
       return true;
     default:
+      if (&field == txtDrift) return discardedInDriftField(key);
+      if (&field == txtEpoch) return discardedInDateField(key);
       return DiscardedInNumberField(key);
   }
 }
 
-bool TGRSLongitude::storeLongitude() {
+bool TGRSLongitude::storeAll() {
   const std::optional<std::uint16_t> longitude = ReadNumberField(*txtRSLong);
-  if (!longitude) return false;
+  if (!longitude) {
+    txtRSLong->setFocus();
+    return false;
+  }
+  const DriftTextValue drift =
+      ParseDriftText(txtDrift->text().toStdString(), decimalSeparator());
+  if (drift.status == DriftTextStatus::NotANumber) {
+    ShowError(QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
+    txtDrift->setFocus();
+    return false;
+  }
+  if (drift.status != DriftTextStatus::Ok) {
+    // Beyond the range or the decimal: the field shows what would be stored, for a second Enter.
+    txtDrift->setText(
+        QString::fromStdString(FormatDriftText(drift.degreesPerMonth, decimalSeparator())));
+    txtDrift->setFocus();
+    txtDrift->selectAll();
+    return false;
+  }
+  const QString epochText = txtEpoch->text().trimmed();
+  const std::optional<JulianDay> typedEpoch = ParseISODate(epochText.toStdString());
+  if (!typedEpoch) {
+    ShowError(QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
+    txtEpoch->setFocus();
+    return false;
+  }
+
+  const RedSpotDrift stored = ReadRedSpotDrift(store_.ini());
+  const bool changed = *longitude != host_.config().RSLongitude ||
+                       drift.degreesPerMonth != stored.degreesPerMonth;
+  RedSpotDrift next{drift.degreesPerMonth, stored.epoch};
+  if (epochText != shownEpoch_) {
+    next.epoch = *typedEpoch;
+  } else if (changed || stored.epoch == 0) {
+    // A new value typed without a date is today's.
+    next.epoch = StartOfUTDay(Now());
+  }
   host_.config().RSLongitude = *longitude;
   host_.saveSettings();
-  txtRSLong->selectAll();
+  PutRedSpotDrift(store_.ini(), next);
+  store_.syncIni();
   return true;
 }
 

@@ -1,7 +1,13 @@
-// The small dialog in which the user types the Red Spot's System II longitude.
+// The small dialog in which the user types the Red Spot's System II longitude, its drift a
+// month and the date on which the longitude held.
 #pragma once
 
 #include <QDialog>
+#include <QString>
+
+#include <ctime>
+
+#include "ui/grs/grs_prediction.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -9,14 +15,16 @@ class QLineEdit;
 namespace kelvra {
 
 class ImageView;
+class SettingsStore;
 class SideWindowHost;
 
 class TGRSLongitude : public QDialog {
   Q_OBJECT
  public:
   // Runs FormCreate. `grsWindow` is the window the dialog opens under (and its parent);
-  // the longitude is read and stored through `host`.
-  TGRSLongitude(SideWindowHost& host, QWidget& grsWindow);
+  // the longitude is read and stored through `host`, the drift and its date through `store`'s
+  // ini file.
+  TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsStore& store);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -26,14 +34,24 @@ class TGRSLongitude : public QDialog {
   void FormCreate();
   void FormActivate();
   // Returns: true when the key is consumed.
-  bool txtRSLongKeyPress(const QKeyEvent& key);
-  // Returns: false when the field's text is not a whole number (the error box has been shown).
-  bool storeLongitude();
+  bool fieldKeyPress(QLineEdit& field, const QKeyEvent& key);
+  // Moves the focus to the next field (or the previous one), round the three.
+  void moveFocus(QLineEdit& from, bool forward);
+  // Reads all three fields and stores them. Returns: false when a field cannot be read (its
+  // message has been shown, or its text corrected); nothing is then stored.
+  bool storeAll();
 
   SideWindowHost& host_;
   QWidget& grsWindow_;
+  SettingsStore& store_;
   ImageView* imgGRSLong;
   QLineEdit* txtRSLong;
+  QLineEdit* txtDrift;
+  QLineEdit* txtEpoch;
+  QString shownEpoch_;  // the date field's text when the dialog opened
 };
+
+// Given: an instant, seconds since 1970. Returns: 0h UT of its UT date (days).
+JulianDay StartOfUTDay(std::time_t instant);
 
 }  // namespace kelvra

@@ -41,6 +41,19 @@ void fillBlock(QPainter& painter, QPoint topLeft, QPoint bottomRight, const QCol
       colour);
 }
 
+// The drift line right under the subtitle, in the subtitle's font (Times New Roman 12 points,
+// the title routine's), centred as it is; the painter's font is left as it was.
+void drawDriftLine(QPainter& painter, QSize page, const QString& text) {
+  const QFont held = painter.font();
+  QFont font(QStringLiteral("Times New Roman"), 12);
+  painter.setFont(font);
+  const int width = painter.fontMetrics().horizontalAdvance(text);  // dots
+  const int subtitleTop = 210;                                      // dots, as the title routine's
+  DrawOpaqueText(painter, QPoint((page.width() - width) / 2, subtitleTop + painter.fontMetrics().height()),
+                 text, Qt::black);
+  painter.setFont(held);
+}
+
 }  // namespace
 
 int GRSRowTop(int i, int rows, double height) {
@@ -121,14 +134,16 @@ PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input
                      GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat),
                                   input.year),
                      GRSSubtitleText(input.longitude, input.localTime));
+  const QString driftLine = QString::fromStdString(GRSDriftText(input.drift));
+  if (!driftLine.isEmpty()) drawDriftLine(painter, page, driftLine);
   PrintPageFooter(painter, page, heights.FooterHeight);
   QFont font = painter.font();
   font.setFamily(QStringLiteral("Arial"));
   font.setPointSize(10);
   painter.setFont(font);
   DrawGRSPageList(painter, page, heights,
-                  PredictGRSTransits(input.year, input.month, input.longitude, input.localTime,
-                                     TimeZoneOffset));
+                  PredictGRSTransits(input.year, input.month, input.longitude, input.drift,
+                                     input.localTime, TimeZoneOffset));
   return heights;
 }
 

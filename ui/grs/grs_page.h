@@ -46,10 +46,11 @@ struct GRSPageInput {
   std::uint16_t year = 2000;
   std::int32_t longitude = 65;  // degrees, the Red Spot's System II longitude as stored
   bool localTime = false;       // GRSLocalTime; local time reads TimeZoneOffset
+  RedSpotDrift drift;           // none unless the user gave one
 };
 
-// The whole page of `page` dots: title block (the system locale's full month name), footer,
-// the month's transits in Arial 10 points.
+// The whole page of `page` dots: title block (the system locale's full month name), with a
+// drift a second subtitle line saying so, footer, the month's transits in Arial 10 points.
 // Returns: the heights the title routine measured.
 PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input);
 

@@ -1,23 +1,37 @@
 #include "ui/grs/grs_transits.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
 #include "core/calendar.h"
 #include "ui/common/page_layout.h"
+#include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
+#include "ui/grs/grs_drift_settings.h"
 #include "ui/grs/grs_longitude.h"
 
 namespace kelvra {
 
-TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent)
+TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore* store)
     : SideWindowForm(host, layout::kGRSWindow, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
                      &ConfigRecord::GRSLocalTime, parent),
-      imgLong(new ImageView(this, "imgLong")) {
+      store_(store != nullptr ? *store : ProgramSettings()),
+      imgLong(new ImageView(this, "imgLong")),
+      lblDrift(new QLabel(this)) {
+  lblDrift->setObjectName(QStringLiteral("lblDrift"));
+  lblDrift->setGeometry(layout::kGRSDriftLine);
+  lblDrift->setAlignment(Qt::AlignCenter);
+  lblDrift->setAttribute(Qt::WA_TranslucentBackground);
+  SetTextColour(*lblDrift, style::kGlyph);
+  lblDrift->hide();
   imgLong->setGeometry(layout::kGRSLongitude);
   imgLong->setImage(GlobeButton());
   connect(imgLong, &ImageView::clicked, this, &TGRSTransits::imgLongClick);
   // Created after the window, as at start-up, so a missing picture is reported in that order.
-  longitudeDialog_ = new TGRSLongitude(host, *this);
+  longitudeDialog_ = new TGRSLongitude(host, *this, store_);
 }
 
 void TGRSTransits::imgLongClick() {
@@ -27,13 +41,33 @@ void TGRSTransits::imgLongClick() {
 
 void TGRSTransits::drawList(QImage& list) {
   const ConfigRecord& config = host().config();
+  const RedSpotDrift spotDrift = drift();
+  const QString driftText = QString::fromStdString(GRSDriftText(spotDrift));
+  showDriftLine(driftText);
   DrawGRSList(list, listFont(),
               PredictGRSTransits(host().displayedYear(), host().displayedMonth(),
-                                 config.RSLongitude, config.GRSLocalTime, TimeZoneOffset));
+                                 config.RSLongitude, spotDrift, config.GRSLocalTime,
+                                 TimeZoneOffset));
 }
 
+void TGRSTransits::showDriftLine(const QString& text) {
+  lblDrift->setVisible(!text.isEmpty());
+  if (text.isEmpty()) return;
+  // The longest line (a two-digit drift) must fit the window's width: Arial from 11 pixels
+  // down until it does.
+  QFont font(QStringLiteral("Arial"));
+  for (int pixels = 11; pixels >= 7; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(text) <= layout::kGRSDriftLine.width()) break;
+  }
+  lblDrift->setFont(font);
+  lblDrift->setText(text);
+}
+
+RedSpotDrift TGRSTransits::drift() const { return ReadRedSpotDrift(store_.ini()); }
+
 GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) const {
-  return {month, year, host().config().RSLongitude, localTime()};
+  return {month, year, host().config().RSLongitude, localTime(), drift()};
 }
 
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {

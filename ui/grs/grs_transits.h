@@ -4,19 +4,24 @@
 
 #include <cstdint>
 
+class QLabel;
+
 #include "ui/common/side_window.h"
 #include "ui/grs/grs_page.h"
 
 namespace kelvra {
 
+class SettingsStore;
 class TGRSLongitude;
 
 class TGRSTransits : public SideWindowForm {
   Q_OBJECT
  public:
   // Creates the window hidden, then its longitude dialog. Reads and writes the settings
-  // through `host`, which outlives the window.
-  explicit TGRSTransits(SideWindowHost& host, QWidget* parent = nullptr);
+  // through `host`, and the Red Spot's drift through `store`'s ini file (the program's own
+  // unless given); both outlive the window.
+  explicit TGRSTransits(SideWindowHost& host, QWidget* parent = nullptr,
+                        SettingsStore* store = nullptr);
 
   // Recomputes the host's month and draws it into the list.
   void CalcGRS() { redraw(); }
@@ -25,8 +30,12 @@ class TGRSTransits : public SideWindowForm {
   // (the error box has been shown).
   bool PrintGRSTransits(std::uint16_t month, std::uint16_t year);
 
-  // What the printed page of `month` of `year` is drawn from: the stored longitude and basis.
+  // What the printed page of `month` of `year` is drawn from: the stored longitude, drift
+  // and basis.
   GRSPageInput pageInput(std::uint16_t month, std::uint16_t year) const;
+
+  // The drift stored in the ini file.
+  RedSpotDrift drift() const;
 
   TGRSLongitude& longitudeDialog() { return *longitudeDialog_; }
 
@@ -36,8 +45,12 @@ class TGRSTransits : public SideWindowForm {
 
  private:
   void imgLongClick();
+  // Shows the drift line with `text`, or hides it when the text is empty.
+  void showDriftLine(const QString& text);
 
+  SettingsStore& store_;
   ImageView* imgLong;
+  QLabel* lblDrift;  // the drift line, shown only with a drift
   TGRSLongitude* longitudeDialog_ = nullptr;
 };
 
