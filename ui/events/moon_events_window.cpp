@@ -112,8 +112,20 @@ int TMoonEvents::visibleRows() const {
   return std::max(1, view_.accurate ? rows : rows - 1);
 }
 
+TMoonEvents::MonthKey TMoonEvents::shownMonth() const {
+  return {host().displayedYear(), host().displayedMonth(), localTime(), TimeZoneOffset};
+}
+
+void TMoonEvents::markInstant() {
+  if (shownMonth() == computed_ &&
+      MoonEventLinesGoingOn(lines_, instants_.displayedInstantUT()) == view_.marked) {
+    return;
+  }
+  redraw();
+}
+
 void TMoonEvents::drawList(QImage& list) {
-  const MonthKey key{host().displayedYear(), host().displayedMonth(), localTime(), TimeZoneOffset};
+  const MonthKey key = shownMonth();
   const JulianDay now = instants_.displayedInstantUT();
   if (!(key == computed_)) {
     computed_ = key;

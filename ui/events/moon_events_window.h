@@ -51,8 +51,9 @@ class TMoonEvents : public SideWindowForm {
   TMoonEvents(SideWindowHost& host, MoonEventsHost& instants, SettingsStore& settings,
               QWidget* parent = nullptr);
 
-  // The main window's instant changed: the marks follow it.
-  void markInstant() { redraw(); }
+  // The main window's instant changed: the marks follow it. The list is drawn again only when
+  // they or the month changed, so animation frames cost one search of the month's lines.
+  void markInstant();
 
   // The month as last computed, and what the list shows of it.
   const std::vector<MoonEventLine>& lines() const { return lines_; }
@@ -82,6 +83,7 @@ class TMoonEvents : public SideWindowForm {
     std::int32_t offset = 0;
     bool operator==(const MonthKey&) const = default;
   };
+  MonthKey shownMonth() const;
   int visibleRows() const;
   void scrollTo(std::size_t top);
   void select(std::size_t index);
