@@ -22,7 +22,7 @@
 namespace kelvra {
 namespace {
 
-class FakeInstants : public MoonEventsHost {
+class FakeInstants : public InstantHost {
  public:
   JulianDay displayedInstantUT() const override { return shown; }
   void jumpToInstant(JulianDay ut) override {

@@ -33,6 +33,9 @@ class SideWindowForm : public QWidget {
   // Draws the host's month afresh into the list, with the time basis on its button.
   void redraw();
 
+  // The main window's instant changed; a window that marks it follows it.
+  virtual void instantChanged() {}
+
   // The list or chart as last drawn.
   const QImage& listImage() const;
 

@@ -88,7 +88,7 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
   }
 }
 
-TMoonEvents::TMoonEvents(SideWindowHost& host, MoonEventsHost& instants, SettingsStore& settings,
+TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
                          QWidget* parent)
     : SideWindowForm(host, layout::kEventsWindow,
                      {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"}, nullptr, parent),

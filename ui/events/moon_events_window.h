@@ -8,21 +8,12 @@
 
 #include "core/calendar.h"
 #include "ui/common/side_window.h"
+#include "ui/common/side_window_host.h"
 #include "ui/events/moon_event_list.h"
 
 namespace kelvra {
 
 class SettingsStore;
-
-// What the events window needs of the main window beyond the other side windows' needs.
-class MoonEventsHost {
- public:
-  virtual ~MoonEventsHost() = default;
-  // The instant the main window shows, days, Universal Time.
-  virtual JulianDay displayedInstantUT() const = 0;
-  // Stops animation and real time and shows `ut` (days, Universal Time, a whole minute).
-  virtual void jumpToInstant(JulianDay ut) = 0;
-};
 
 // The ini key of the window's time basis.
 inline constexpr const char* kEventsLocalTimeKey = "Events/LocalTime";
@@ -48,12 +39,13 @@ class TMoonEvents : public SideWindowForm {
   Q_OBJECT
  public:
   // Creates the window hidden. `instants` and `settings` outlive the window.
-  TMoonEvents(SideWindowHost& host, MoonEventsHost& instants, SettingsStore& settings,
+  TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
               QWidget* parent = nullptr);
 
   // The main window's instant changed: the marks follow it. The list is drawn again only when
   // they or the month changed, so animation frames cost one search of the month's lines.
   void markInstant();
+  void instantChanged() override { markInstant(); }
 
   // The month as last computed, and what the list shows of it.
   const std::vector<MoonEventLine>& lines() const { return lines_; }
@@ -89,7 +81,7 @@ class TMoonEvents : public SideWindowForm {
   void select(std::size_t index);
   void listPressed(QPoint position);
 
-  MoonEventsHost& instants_;
+  InstantHost& instants_;
   SettingsStore& settings_;
   MonthKey computed_;
   std::vector<MoonEventLine> lines_;

@@ -76,7 +76,7 @@ JulianDay julianDayOf(const CivilDateTime& t) {
 }  // namespace
 
 void TViewer::setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
-                              SideWindowForm* grs, TMoonEvents* events) {
+                              SideWindowForm* grs, SideWindowForm* events) {
   tracks_ = tracks;
   events_ = events;
   docked_.resize(3, DockSide::None);
@@ -117,7 +117,9 @@ void TViewer::recompute(JulianDay jd) {
   shadows_ = MoonShadowsAt(jd);
   showDataPanel();
   plotSatellites();
-  if (events_ != nullptr && events_->isVisible()) events_->markInstant();
+  for (SideWindowForm* window : {tracks_, grs_, events_}) {
+    if (window != nullptr && window->isVisible()) window->instantChanged();
+  }
 }
 
 JulianDay TViewer::displayedInstantUT() const {
@@ -176,7 +178,7 @@ void TViewer::plotSatellites() {
 }
 
 void TViewer::redrawSideWindows() {
-  for (SideWindowForm* window : {tracks_, grs_, static_cast<SideWindowForm*>(events_)}) {
+  for (SideWindowForm* window : {tracks_, grs_, events_}) {
     if (window != nullptr && window->isVisible()) window->redraw();
   }
 }
@@ -416,7 +418,7 @@ bool TViewer::event(QEvent* event) {
 }
 
 void TViewer::endProgram() {
-  for (SideWindowForm* window : {tracks_, grs_, static_cast<SideWindowForm*>(events_)}) {
+  for (SideWindowForm* window : {tracks_, grs_, events_}) {
     if (window != nullptr && window->isVisible()) window->close();
   }
   if (AnimationThread != nullptr) AnimationThread->end();

@@ -16,7 +16,6 @@
 #include "ui/common/placement.h"
 #include "ui/common/settings.h"
 #include "ui/common/side_window_host.h"
-#include "ui/events/moon_events_window.h"
 
 class QComboBox;
 class QLabel;
@@ -32,7 +31,7 @@ class SideWindowForm;
 class TAboutWin;
 class TInterval;
 
-class TViewer : public QWidget, public SideWindowHost, public MoonEventsHost {
+class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   Q_OBJECT
 
  public:
@@ -45,7 +44,7 @@ class TViewer : public QWidget, public SideWindowHost, public MoonEventsHost {
 
   // The windows created after this one (main.cpp wires them); any may be null.
   void setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
-                       SideWindowForm* grs, TMoonEvents* events = nullptr);
+                       SideWindowForm* grs, SideWindowForm* events = nullptr);
 
   // SideWindowHost
   std::uint16_t displayedMonth() const override { return instant_.month; }
@@ -57,7 +56,7 @@ class TViewer : public QWidget, public SideWindowHost, public MoonEventsHost {
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;
 
-  // MoonEventsHost
+  // InstantHost
   JulianDay displayedInstantUT() const override;
   void jumpToInstant(JulianDay ut) override;
 
@@ -230,7 +229,7 @@ class TViewer : public QWidget, public SideWindowHost, public MoonEventsHost {
   TInterval* interval_ = nullptr;
   TAboutWin* about_ = nullptr;
   SideWindowForm* grs_ = nullptr;
-  TMoonEvents* events_ = nullptr;
+  SideWindowForm* events_ = nullptr;
 };
 
 }  // namespace kelvra
