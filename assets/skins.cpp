@@ -160,6 +160,16 @@ void DrawSpotGlyph(QPainter& painter, const QRectF& face) {
   painter.drawEllipse(QRectF(c + QPointF(-0.2, 1.4), QSizeF(5.0, 3.4)));
 }
 
+// A moon's disc with its shadow's black dot on it: the moon events window.
+void DrawShadowGlyph(QPainter& painter, const QRectF& face) {
+  const QPointF c = face.center();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(222, 208, 180));
+  painter.drawEllipse(QRectF(c - QPointF(5.6, 5.6), QSizeF(11.2, 11.2)));
+  painter.setBrush(Qt::black);
+  painter.drawEllipse(QRectF(c + QPointF(-0.4, -3.2), QSizeF(3.6, 3.6)));
+}
+
 // Draws `text` centred on a face, in the glyph colour.
 void DrawFaceText(QPainter& painter, const QRect& face, const QString& text, const QFont& font) {
   DrawText(painter, face, Qt::AlignCenter, text, font, style::kGlyph);
@@ -236,6 +246,11 @@ void DrawToolbar(QPainter& painter) {
   for (const int x : {77, 176, 261, 376, 462, 570}) {
     DrawGroove(painter, QPoint(x, 12), QPoint(x, 32), style::kPanelTop);
   }
+  // Drawn last, so that no other pixel of the bar changes with it.
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawFace(painter, Main::events, style::kFace);
+  DrawShadowGlyph(painter, Main::events);
+  painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // The data panel under the entry fields and the satellite table, in window pixels.

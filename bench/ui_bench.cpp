@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +17,8 @@
 #include "core/ephemeris.h"
 #include "tests/support/program_files.h"
 #include "ui/main/viewer.h"
+#include "ui/common/settings_place.h"
+#include "ui/events/moon_events_window.h"
 #include "ui/common/side_window.h"
 #include "ui/tracks/tracks_chart.h"
 #include "ui/tracks/tracks_page.h"
@@ -100,6 +103,23 @@ void AnimationFrame(benchmark::State& run) {
   for (auto _ : run) viewer->AnimationStep();
 }
 BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
+
+// Opening the events window on a month not yet listed: the month's events computed and drawn.
+void MoonEventsOpen(benchmark::State& run) {
+  ShownViewer viewer;
+  QTemporaryDir folder;
+  SettingsStore settings(folder.path().toStdString(), folder.path().toStdString());
+  TMoonEvents events(*viewer, *viewer, settings);
+  std::uint16_t month = 1;
+  for (auto _ : run) {
+    run.PauseTiming();
+    month = month % 12 + 1;
+    viewer->setInstant({2026, month, 15, 21, 0, 0});
+    run.ResumeTiming();
+    events.redraw();
+  }
+}
+BENCHMARK(MoonEventsOpen)->Unit(benchmark::kMillisecond);
 
 // One frame and the paint of what it changed (offscreen backing store).
 void AnimationFramePainted(benchmark::State& run) {

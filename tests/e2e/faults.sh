@@ -96,18 +96,20 @@ case "$case_name" in
     note "$picture missing: one message naming it, then the program ended with status $status"
     ;;
   missing-Kelvra7.dat)
-    # The tracks and GRS background: each window says so once and stays closed.
+    # The side windows' background: each of the three says so once and stays closed.
     rm "$work/bin/Kelvra7.dat"
     start_program
     expect_message "$(missing_message Kelvra7.dat)" 20
     expect_message "$(missing_message Kelvra7.dat)"
+    expect_message "$(missing_message Kelvra7.dat)"
     expect_running
     click_tracks
     click_grs
+    click_events
     [ -z "$(window_of 200 479)" ] || fail "a side window opened without its picture"
     expect_no_message
     exit_normally
-    note "Kelvra7.dat missing: two messages at start, the tracks and GRS buttons do nothing"
+    note "Kelvra7.dat missing: three messages at start, the side windows' buttons do nothing"
     ;;
   missing-Kelvra8.dat)
     # The About picture: one message; the About window still opens, bare, and closes.

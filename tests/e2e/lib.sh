@@ -256,6 +256,7 @@ click_stop() { click_main $(centre_of main_stop); }
 click_realtime() { click_main $(centre_of main_realTime); }
 click_tracks() { click_main $(centre_of main_tracks) 0.6; }
 click_grs() { click_main $(centre_of main_grs) 0.6; }
+click_events() { click_main $(centre_of main_events) 0.6; }
 click_help() { click_main $(centre_of main_help) 0.5; }
 click_exit() {
   local dx dy

@@ -69,6 +69,23 @@ if [ "$printing" = yes ]; then
 fi
 
 note "GRS window done (${SECONDS}s)"
+# The events window opens a third step out, at the main window's day; a click on its first line
+# takes the main window to that event's whole minute, still on 15 March 2027 or a day beside it.
+click_events
+[ "$(visible_windows | awk '$2 == 200 && $3 == 479' | wc -l)" = 3 ] || fail "events window not shown"
+read -r list_x list_y _ <<<"$layout_events_list"
+click_in 979 292 $((list_x + 40)) $((list_y + 5)) 0.8     # the list's first line
+jumped="$(field_text $(centre_of main_day))/$(field_text $(centre_of main_year)) :$(field_text $(centre_of main_second))"
+case "$jumped" in
+  14/2027\ :00 | 15/2027\ :00 | 16/2027\ :00) ;;
+  *) fail "the jump to the first event left the fields at $jumped" ;;
+esac
+[ "$(field_text $(centre_of main_minute))" != 30 ] || fail "the jump left the minute at 30"
+if [ "$printing" = yes ]; then
+  click_in 979 292 $(centre_of events_print) 1     # lblPrint of the events window
+  expect_no_message
+fi
+note "events window done (${SECONDS}s)"
 # Animation at 60 minutes a frame for three seconds, then Stop.
 before="$(field_text $(centre_of main_year)) $(field_text $(centre_of main_day)) $(field_text $(centre_of main_hour))"
 click_animate
@@ -110,7 +127,8 @@ xdotool mouseup 1
 sleep 0.4
 [ "$(window_of 638 479)" = "221 222" ] || fail "main window at $(window_of 638 479) after the drag, expected 221 222"
 sides="$(visible_windows | awk '$2 == 200 && $3 == 479 { print $4, $5 }' | sort | tr '\n' ' ')"
-[ "$sides" = "859 222 869 232 " ] || fail "side windows at $sides after the drag, expected 859 222 and 869 232"
+[ "$sides" = "859 222 869 232 879 242 " ] ||
+  fail "side windows at $sides after the drag, expected 859 222, 869 232 and 879 242"
 main_left=221
 main_top=222
 expect_no_message
@@ -127,9 +145,9 @@ if [ "$printing" != yes ]; then
 fi
 # Both pages, each naming March 2027 in local time; the GRS page for longitude 120.
 tries=0
-while [ "$(find "$cups_out" -name 'job-*.pdf' | wc -l)" -lt 2 ]; do
+while [ "$(find "$cups_out" -name 'job-*.pdf' | wc -l)" -lt 3 ]; do
   tries=$((tries + 1))
-  [ $tries -le 100 ] || fail "only $(find "$cups_out" -name 'job-*.pdf' | wc -l) of 2 printed pages arrived"
+  [ $tries -le 100 ] || fail "only $(find "$cups_out" -name 'job-*.pdf' | wc -l) of 3 printed pages arrived"
   sleep 0.1
 done
 pages="$(for pdf in "$cups_out"/job-*.pdf; do pdftotext -layout "$pdf" - ; done)"
@@ -138,4 +156,5 @@ grep -q "Jupiter's GRS Transits: March 2027" <<<"$pages" || fail "no GRS page fo
 grep -q -- "- Local Time - Northern Hemisphere" <<<"$pages" || fail "tracks page not in local time"
 grep -q "\[Local Time - Red Spot at Jovian System II Logitude 120" <<<"$pages" ||
   fail "GRS page not in local time for longitude 120"
-note "session: both pages printed for March 2027"
+grep -q "Jupiter's Moon Events: March 2027" <<<"$pages" || fail "no events page for March 2027: $pages"
+note "session: all three pages printed for March 2027"

@@ -29,6 +29,7 @@ struct MainWindow {
   static constexpr QRect realTime{142, 12, 19, 19};
   static constexpr QRect tracks{192, 12, 21, 18};
   static constexpr QRect grs{226, 13, 17, 16};
+  static constexpr QRect events{404, 12, 19, 19};
   static constexpr QRect help{506, 12, 25, 21};
   static constexpr QRect about{540, 10, 15, 21};
   static constexpr QRect minimise{588, 11, 19, 16};
@@ -69,6 +70,8 @@ inline constexpr QSize kListSize{160, 403};
 inline constexpr SideWindowLayout kTracksWindow{
     {200, 479}, {16, 14, 19, 19}, {41, 14, 20, 20}, {174, 12, 13, 13}, {{20, 56}, kListSize}};
 inline constexpr SideWindowLayout kGRSWindow{
+    {200, 479}, {16, 14, 19, 19}, {41, 14, 20, 20}, {172, 11, 15, 16}, {{20, 56}, kListSize}};
+inline constexpr SideWindowLayout kEventsWindow{
     {200, 479}, {16, 14, 19, 19}, {41, 14, 20, 20}, {172, 11, 15, 16}, {{20, 56}, kListSize}};
 // The skin's exit face, drawn once for every side window: it covers each one's exit area.
 inline constexpr QRect kSideWindowExitFace{172, 11, 15, 16};

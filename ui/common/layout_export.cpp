@@ -28,6 +28,7 @@ int main() {
   put("main_realTime", MainWindow::realTime);
   put("main_tracks", MainWindow::tracks);
   put("main_grs", MainWindow::grs);
+  put("main_events", MainWindow::events);
   put("main_help", MainWindow::help);
   put("main_about", MainWindow::about);
   put("main_minimise", MainWindow::minimise);
@@ -43,7 +44,8 @@ int main() {
   put("main_now", MainWindow::now);
   put("main_view", MainWindow::view);
   for (const auto& [prefix, window] : {std::pair{"tracks", &layout::kTracksWindow},
-                                        std::pair{"grs", &layout::kGRSWindow}}) {
+                                        std::pair{"grs", &layout::kGRSWindow},
+                                        std::pair{"events", &layout::kEventsWindow}}) {
     const std::string name(prefix);
     put((name + "_print").c_str(), window->print);
     put((name + "_timeBasis").c_str(), window->timeBasis);

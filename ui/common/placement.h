@@ -12,7 +12,7 @@ namespace kelvra {
 
 // The side windows, numbered in the order they are always visited: tracks first. A window
 // added later takes the next number; the rules below hold for any number of windows.
-enum class SideWindow { Tracks = 0, GRS = 1 };
+enum class SideWindow { Tracks = 0, GRS = 1, Events = 2 };
 
 // The side of the main window a side window is counted on; None for a window that is hidden
 // or was shown without being counted (modal on a narrow screen).

@@ -105,11 +105,14 @@ void SideWindowForm::redraw() {
   list_->update();
 }
 
-void SideWindowForm::imgTimeClick() {
-  bool& local = host_.config().*localTime_;
-  local = !local;
-  showTimeBasis();
+void SideWindowForm::storeLocalTime(bool local) {
+  host_.config().*localTime_ = local;
   host_.saveSettings();
+}
+
+void SideWindowForm::imgTimeClick() {
+  storeLocalTime(!localTime());
+  showTimeBasis();
   redraw();
 }
 

@@ -33,6 +33,9 @@ class SideWindowForm : public QWidget {
   // Draws the host's month afresh into the list, with the time basis on its button.
   void redraw();
 
+  // The main window's instant changed; a window that marks it follows it.
+  virtual void instantChanged() {}
+
   // The list or chart as last drawn.
   const QImage& listImage() const;
 
@@ -53,12 +56,17 @@ class SideWindowForm : public QWidget {
     const char* list;
   };
   // Creates the window hidden and loads its background (Kelvra7.dat), which may fail.
-  // `localTime` is the window's own time-basis setting in the host's ConfigRecord.
+  // `localTime` is the window's own time-basis setting in the host's ConfigRecord; null for a
+  // window that keeps its basis elsewhere (it then overrides localTime and storeLocalTime).
   SideWindowForm(SideWindowHost& host, const layout::SideWindowLayout& layout, const Names& names,
                  bool ConfigRecord::*localTime, QWidget* parent);
 
   SideWindowHost& host() const { return host_; }
-  bool localTime() const;
+  virtual bool localTime() const;
+  // Keeps the new time basis across runs.
+  virtual void storeLocalTime(bool local);
+  // The list's picture component, for a window whose list takes the mouse.
+  ImageView& listView() const { return *list_; }
   // The list font: Arial 8 points at 96 pixels per inch and 7 points otherwise.
   const QFont& listFont() const { return listFont_; }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/calendar.h"
 #include "core/view.h"
 #include "ui/common/settings.h"
 
@@ -30,6 +31,17 @@ class SideWindowHost {
   // A side window is about to hide itself: takes it off its side's count and closes up
   // the windows still beside the main window.
   virtual void sideWindowClosing(QWidget& window) = 0;
+};
+
+// What a side window that follows the main window's instant (the moon events window) needs
+// beyond that.
+class InstantHost {
+ public:
+  virtual ~InstantHost() = default;
+  // The instant the main window shows, days, Universal Time.
+  virtual JulianDay displayedInstantUT() const = 0;
+  // Stops animation and real time and shows `ut` (days, Universal Time, a whole minute).
+  virtual void jumpToInstant(JulianDay ut) = 0;
 };
 
 }  // namespace kelvra

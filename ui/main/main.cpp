@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
@@ -56,7 +57,8 @@ int main(int argc, char** argv) {
   kelvra::TInterval interval(viewer.animationInterval());
   kelvra::TAboutWin about;
   kelvra::TGRSTransits grs(viewer);
-  viewer.setOtherWindows(&tracks, &interval, &about, &grs);
+  kelvra::TMoonEvents events(viewer, viewer, kelvra::ProgramSettings());
+  viewer.setOtherWindows(&tracks, &interval, &about, &grs, &events);
 
   ExitAfterFirstPaint firstPaintProbe;
   if (qEnvironmentVariableIsSet("KELVRA_EXIT_AFTER_FIRST_PAINT"))

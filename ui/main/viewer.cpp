@@ -76,8 +76,10 @@ JulianDay julianDayOf(const CivilDateTime& t) {
 }  // namespace
 
 void TViewer::setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
-                              SideWindowForm* grs) {
+                              SideWindowForm* grs, SideWindowForm* events) {
   tracks_ = tracks;
+  events_ = events;
+  docked_.resize(3, DockSide::None);
   interval_ = interval;
   about_ = about;
   grs_ = grs;
@@ -115,6 +117,22 @@ void TViewer::recompute(JulianDay jd) {
   shadows_ = MoonShadowsAt(jd);
   showDataPanel();
   plotSatellites();
+  for (SideWindowForm* window : {tracks_, grs_, events_}) {
+    if (window != nullptr && window->isVisible()) window->instantChanged();
+  }
+}
+
+JulianDay TViewer::displayedInstantUT() const {
+  return julianDayOf(instant_);
+}
+
+void TViewer::jumpToInstant(JulianDay ut) {
+  if (animationRunning()) AnimationThread->suspendAnimation();
+  if (Timer1->isActive()) {
+    Timer1->stop();
+    setEntryEnabled(true);
+  }
+  setInstant(CalDate(ut));
 }
 
 void TViewer::showDateAndTime() {
@@ -160,7 +178,7 @@ void TViewer::plotSatellites() {
 }
 
 void TViewer::redrawSideWindows() {
-  for (SideWindowForm* window : {tracks_, grs_}) {
+  for (SideWindowForm* window : {tracks_, grs_, events_}) {
     if (window != nullptr && window->isVisible()) window->redraw();
   }
 }
@@ -400,7 +418,7 @@ bool TViewer::event(QEvent* event) {
 }
 
 void TViewer::endProgram() {
-  for (SideWindowForm* window : {tracks_, grs_}) {
+  for (SideWindowForm* window : {tracks_, grs_, events_}) {
     if (window != nullptr && window->isVisible()) window->close();
   }
   if (AnimationThread != nullptr) AnimationThread->end();

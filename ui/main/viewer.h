@@ -31,7 +31,7 @@ class SideWindowForm;
 class TAboutWin;
 class TInterval;
 
-class TViewer : public QWidget, public SideWindowHost {
+class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   Q_OBJECT
 
  public:
@@ -44,7 +44,7 @@ class TViewer : public QWidget, public SideWindowHost {
 
   // The windows created after this one (main.cpp wires them); any may be null.
   void setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
-                       SideWindowForm* grs);
+                       SideWindowForm* grs, SideWindowForm* events = nullptr);
 
   // SideWindowHost
   std::uint16_t displayedMonth() const override { return instant_.month; }
@@ -55,6 +55,10 @@ class TViewer : public QWidget, public SideWindowHost {
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;
+
+  // InstantHost
+  JulianDay displayedInstantUT() const override;
+  void jumpToInstant(JulianDay ut) override;
 
   // The displayed instant, local civil time.
   const CivilDateTime& instant() const { return instant_; }
@@ -100,6 +104,7 @@ class TViewer : public QWidget, public SideWindowHost {
   void btnExitClick();
   void lblTracksClick();
   void lblGRSClick();
+  void lblEventsClick();
   void lblAboutClick();
   void lblHelpClick();
 
@@ -224,6 +229,7 @@ class TViewer : public QWidget, public SideWindowHost {
   TInterval* interval_ = nullptr;
   TAboutWin* about_ = nullptr;
   SideWindowForm* grs_ = nullptr;
+  SideWindowForm* events_ = nullptr;
 };
 
 }  // namespace kelvra

@@ -263,6 +263,7 @@ void TViewer::buildToolbar() {
        QStringLiteral("Satellite tracks"));
   area("lblGRS", Main::grs, &TViewer::lblGRSClick,
        QStringLiteral("Great Red Spot transits"));
+  area("lblEvents", Main::events, &TViewer::lblEventsClick, QStringLiteral("Moon events"));
   area("lblHelp", Main::help, &TViewer::lblHelpClick, QStringLiteral("Help"));
   area("lblAbout", Main::about, &TViewer::lblAboutClick, QStringLiteral("About"));
   area("btnMinimise", Main::minimise, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"))

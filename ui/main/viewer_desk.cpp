@@ -22,18 +22,24 @@ void TViewer::lblKelvra95MouseUp() {
 }
 
 SideWindowForm* TViewer::sideWindow(SideWindow which) const {
-  return which == SideWindow::Tracks ? tracks_ : grs_;
+  switch (which) {
+    case SideWindow::Tracks: return tracks_;
+    case SideWindow::GRS: return grs_;
+    case SideWindow::Events: return events_;
+  }
+  return nullptr;
 }
 
 SideWindow TViewer::whichSide(const QWidget& window) const {
-  return &window == tracks_ ? SideWindow::Tracks : SideWindow::GRS;
+  if (&window == tracks_) return SideWindow::Tracks;
+  return &window == grs_ ? SideWindow::GRS : SideWindow::Events;
 }
 
 Desk TViewer::desk() const {
   Desk desk;
   desk.screenWidth = screen()->geometry().width();
   desk.main = geometry();
-  for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS}) {
+  for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS, SideWindow::Events}) {
     const QWidget* window = sideWindow(which);
     desk.side.push_back(window != nullptr ? QRect(window->pos(), window->size()) : QRect());
   }
@@ -46,7 +52,7 @@ void TViewer::applyDesk(const Desk& next) {
     move(next.main.topLeft());
     repaint();
   }
-  for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS}) {
+  for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS, SideWindow::Events}) {
     QWidget* window = sideWindow(which);
     if (window != nullptr && next.box(which).topLeft() != window->pos()) {
       window->move(next.box(which).topLeft());
@@ -81,6 +87,10 @@ void TViewer::lblTracksClick() {
 
 void TViewer::lblGRSClick() {
   if (grs_ != nullptr) showSideWindow(*grs_);
+}
+
+void TViewer::lblEventsClick() {
+  if (events_ != nullptr) showSideWindow(*events_);
 }
 
 }  // namespace kelvra

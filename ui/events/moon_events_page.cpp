@@ -1,0 +1,85 @@
+#include "ui/events/moon_events_page.h"
+
+#include <algorithm>
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPainter>
+
+#include "core/calendar.h"
+#include "ui/events/moon_event_list.h"
+
+namespace kelvra {
+namespace {
+
+constexpr int kColumns = 4;
+constexpr double kListPoints = 9.0;  // points, shrunk when a month would not fit the page
+
+}  // namespace
+
+QString MoonEventsTitleText(const QString& monthName, int year) {
+  return QStringLiteral("Jupiter's Moon Events: %1 %2").arg(monthName).arg(year);
+}
+
+PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
+  const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
+  const PageHeights heights = PrintPageTitle(
+      painter, page, MoonEventsTitleText(monthName, input.year),
+      input.localTime ? QStringLiteral("[Local Time]") : QStringLiteral("[Universal Time]"));
+
+  const int margin = page.width() / 12;  // dots
+  const std::vector<MoonEventLine> lines =
+      ListMoonEvents(input.year, input.month, input.localTime, TimeZoneOffset);
+
+  // The contact rule, in the title block's small font, under the subtitle.
+  QFont note(QStringLiteral("Times New Roman"));
+  note.setPointSizeF(9);
+  note.setItalic(true);
+  painter.setFont(note);
+  const int noteTop = heights.TitleHeight;
+  QString rule = QStringLiteral("Times to the minute at the first and last contact with the disc "
+                                "or its shadow; hidden instants left out.");
+  if (!MoonEventsAccurate(input.year)) rule += QStringLiteral(" Outside 1900-2100: less accurate.");
+  painter.drawText(QRect(margin, noteTop, page.width() - 2 * margin, painter.fontMetrics().height()),
+                   Qt::AlignHCenter | Qt::AlignTop, rule);
+  const int top = noteTop + 2 * painter.fontMetrics().height();
+  const int bottom = page.height() - 2 * heights.FooterHeight;
+
+  // Arial 9 points, smaller only when the month would overflow its four columns.
+  QFont font(QStringLiteral("Arial"));
+  double points = kListPoints;
+  int rowHeight = 0;
+  int perColumn = 0;
+  for (;;) {
+    font.setPointSizeF(points);
+    rowHeight = QFontMetrics(font, painter.device()).height();
+    perColumn = std::max(1, (bottom - top) / std::max(1, rowHeight));
+    if (static_cast<int>(lines.size()) <= perColumn * kColumns || points <= 5) break;
+    points -= 0.5;
+  }
+  painter.setFont(font);
+  const QFontMetrics metrics(font, painter.device());
+  const int columnWidth = (page.width() - 2 * margin) / kColumns;
+  const int dayWidth = metrics.horizontalAdvance(QStringLiteral("00  "));
+  const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00  "));
+  painter.setPen(Qt::black);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int column = static_cast<int>(i) / perColumn;
+    const int row = static_cast<int>(i) % perColumn;
+    if (column >= kColumns) break;
+    const int x = margin + column * columnWidth;
+    const int y = top + row * rowHeight;
+    const MoonEventLineText text = FormatMoonEventLine(lines[i]);
+    painter.drawText(QRect(x, y, dayWidth - metrics.horizontalAdvance(QStringLiteral("  ")),
+                           rowHeight),
+                     Qt::AlignRight | Qt::AlignTop, QString::fromStdString(text.day));
+    painter.drawText(QPoint(x + dayWidth, y + metrics.ascent()), QString::fromStdString(text.time));
+    painter.drawText(QPoint(x + dayWidth + timeWidth, y + metrics.ascent()),
+                     QString::fromStdString(text.code));
+  }
+  PrintPageFooter(painter, page, heights.FooterHeight);
+  return heights;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,31 @@
+// The printed page of the month's moon events.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+
+#include "ui/common/page_layout.h"
+
+class QPainter;
+
+namespace kelvra {
+
+// What the printed page of a month is drawn from.
+struct MoonEventsPageInput {
+  std::uint16_t month = 1;  // 1..12
+  std::uint16_t year = 2000;
+  bool localTime = false;   // local time reads TimeZoneOffset
+};
+
+// Given: the full name of the month and the year. Returns: the page title.
+QString MoonEventsTitleText(const QString& monthName, int year);
+
+// The whole page of `page` dots: the title block (the system locale's full month name), the
+// subtitle naming the time basis, a line naming the contact rule, every line of the month in
+// four columns of "day  hh:mm  code" in Arial of about 9 points, the footer.
+// Returns: the heights the title routine measured.
+PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input);
+
+}  // namespace kelvra

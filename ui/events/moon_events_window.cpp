@@ -1,0 +1,216 @@
+#include "ui/events/moon_events_window.h"
+
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSettings>
+#include <QWheelEvent>
+
+#include "ui/common/page_layout.h"
+#include "ui/common/picture_style.h"
+#include "ui/common/settings_place.h"
+#include "ui/common/side_window_host.h"
+#include "ui/common/widgets.h"
+#include "ui/events/moon_events_page.h"
+
+namespace kelvra {
+namespace {
+
+const QColor kBand(40, 40, 40);
+const QColor kDay(0, 255, 255);
+const QColor kTime(255, 255, 0);
+const QColor kMarked(30, 84, 88);  // the skin's teal, lit: going on at the main window's instant
+constexpr int kScrollBarWidth = 3;  // pixels, inside the list's right edge
+constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
+constexpr int kWheelLines = 3;
+
+void drawCell(QPainter& painter, QPoint at, const QString& text, const QColor& colour,
+              const QColor& background) {
+  painter.setBrush(background);
+  DrawOpaqueText(painter, at, text, colour);
+}
+
+}  // namespace
+
+int MoonEventRowHeight(const QFont& font) {
+  return QFontMetrics(font).height();
+}
+
+void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEventLine>& lines,
+                       const MoonEventListView& view) {
+  QPainter painter(&list);
+  painter.setFont(font);
+  painter.setPen(Qt::NoPen);
+  const int width = list.width();
+  const int height = list.height();
+  painter.fillRect(0, 0, width, height, Qt::black);
+  const int rowHeight = MoonEventRowHeight(font);
+  int y = 0;
+  if (!view.accurate) {
+    drawCell(painter, {kDayX, 0}, QStringLiteral("Outside 1900-2100: less accurate"),
+             style::kAccent, Qt::black);
+    y += rowHeight;
+  }
+  if (lines.empty()) {
+    drawCell(painter, {kDayX, y}, QStringLiteral("No events"), style::kGlyph, Qt::black);
+    return;
+  }
+  const int rows = std::max(1, (height - y) / rowHeight);
+  const bool scrolls = static_cast<int>(lines.size()) > rows;
+  const int textWidth = scrolls ? width - kScrollBarWidth - 1 : width;
+  for (std::size_t i = view.top; i < lines.size() && y + rowHeight <= height; ++i, y += rowHeight) {
+    const bool marked = std::binary_search(view.marked.begin(), view.marked.end(), i);
+    QColor background = lines[i].day % 2 == 1 ? kBand : QColor(Qt::black);
+    if (marked) background = kMarked;
+    painter.fillRect(0, y, textWidth, rowHeight, background);
+    const MoonEventLineText text = FormatMoonEventLine(lines[i]);
+    const int dayX = lines[i].day < 10 ? kDayX + QFontMetrics(font).horizontalAdvance('0') : kDayX;
+    drawCell(painter, {dayX, y}, QString::fromStdString(text.day), kDay, background);
+    drawCell(painter, {kTimeX, y}, QString::fromStdString(text.time), kTime, background);
+    drawCell(painter, {kCodeX, y}, QString::fromStdString(text.code), style::kGlyph, background);
+    if (i == view.selected) {
+      painter.setPen(style::kGlyphDim);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawRect(0, y, textWidth - 1, rowHeight - 1);
+      painter.setPen(Qt::NoPen);
+    }
+  }
+  if (scrolls) {
+    const int barX = width - kScrollBarWidth;
+    const int total = static_cast<int>(lines.size());
+    painter.fillRect(barX, 0, kScrollBarWidth, height, style::kWell);
+    const int thumbTop = static_cast<int>(view.top) * height / total;
+    const int thumbHeight = std::max(6, rows * height / total);
+    painter.fillRect(barX, std::min(thumbTop, height - thumbHeight), kScrollBarWidth, thumbHeight,
+                     style::kFace);
+  }
+}
+
+TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
+                         QWidget* parent)
+    : SideWindowForm(host, layout::kEventsWindow,
+                     {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"}, nullptr, parent),
+      instants_(instants),
+      settings_(settings) {
+  setFocusPolicy(Qt::StrongFocus);
+  connect(&listView(), &ImageView::pressed, this, &TMoonEvents::listPressed);
+}
+
+bool TMoonEvents::localTime() const {
+  return settings_.ini().value(QString::fromLatin1(kEventsLocalTimeKey), false).toBool();
+}
+
+void TMoonEvents::storeLocalTime(bool local) {
+  settings_.ini().setValue(QString::fromLatin1(kEventsLocalTimeKey), local);
+  settings_.syncIni();
+}
+
+int TMoonEvents::visibleRows() const {
+  const int rows = layout::kListSize.height() / MoonEventRowHeight(listFont());
+  return std::max(1, view_.accurate ? rows : rows - 1);
+}
+
+TMoonEvents::MonthKey TMoonEvents::shownMonth() const {
+  return {host().displayedYear(), host().displayedMonth(), localTime(), TimeZoneOffset};
+}
+
+void TMoonEvents::markInstant() {
+  if (shownMonth() == computed_ &&
+      MoonEventLinesGoingOn(lines_, instants_.displayedInstantUT()) == view_.marked) {
+    return;
+  }
+  redraw();
+}
+
+void TMoonEvents::drawList(QImage& list) {
+  const MonthKey key = shownMonth();
+  const JulianDay now = instants_.displayedInstantUT();
+  if (!(key == computed_)) {
+    computed_ = key;
+    lines_ = ListMoonEvents(key.year, key.month, key.localTime, key.offset);
+    view_.accurate = MoonEventsAccurate(key.year);
+    // Opens at the main window's day: its first line at or after that day's start.
+    view_.selected = 0;
+    const ScopedTimeZoneOffset basis(key.localTime ? key.offset : 0);
+    const int day = CalDate(now).day;
+    while (view_.selected + 1 < lines_.size() && lines_[view_.selected].day < day) {
+      ++view_.selected;
+    }
+    view_.top = 0;
+    scrollTo(view_.selected);
+  }
+  view_.marked = MoonEventLinesGoingOn(lines_, now);
+  DrawMoonEventList(list, listFont(), lines_, view_);
+}
+
+void TMoonEvents::scrollTo(std::size_t top) {
+  const std::size_t rows = static_cast<std::size_t>(visibleRows());
+  const std::size_t last = lines_.size() > rows ? lines_.size() - rows : 0;
+  view_.top = std::min(top, last);
+}
+
+void TMoonEvents::select(std::size_t index) {
+  if (lines_.empty()) return;
+  view_.selected = std::min(index, lines_.size() - 1);
+  const std::size_t rows = static_cast<std::size_t>(visibleRows());
+  if (view_.selected < view_.top) view_.top = view_.selected;
+  if (view_.selected >= view_.top + rows) view_.top = view_.selected + 1 - rows;
+  redraw();
+}
+
+void TMoonEvents::jumpTo(std::size_t index) {
+  if (index >= lines_.size()) return;
+  view_.selected = index;
+  instants_.jumpToInstant(lines_[index].instant);
+  redraw();
+}
+
+void TMoonEvents::listPressed(QPoint position) {
+  const int rowHeight = MoonEventRowHeight(listFont());
+  const int y = position.y() - (view_.accurate ? 0 : rowHeight);
+  if (y < 0 || position.x() >= layout::kListSize.width() - kScrollBarWidth) return;
+  jumpTo(view_.top + static_cast<std::size_t>(y / rowHeight));
+}
+
+void TMoonEvents::keyPressEvent(QKeyEvent* event) {
+  const std::size_t page = static_cast<std::size_t>(std::max(1, visibleRows() - 1));
+  const std::size_t at = view_.selected;
+  switch (event->key()) {
+    case Qt::Key_Up: select(at > 0 ? at - 1 : 0); break;
+    case Qt::Key_Down: select(at + 1); break;
+    case Qt::Key_PageUp: select(at > page ? at - page : 0); break;
+    case Qt::Key_PageDown: select(at + page); break;
+    case Qt::Key_Home: select(0); break;
+    case Qt::Key_End: select(lines_.empty() ? 0 : lines_.size() - 1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: jumpTo(at); break;
+    case Qt::Key_Escape: exitClick(); break;
+    default: SideWindowForm::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+void TMoonEvents::wheelEvent(QWheelEvent* event) {
+  const int notches = event->angleDelta().y() / 120;
+  if (notches == 0) return;
+  const long long top = static_cast<long long>(view_.top) - notches * kWheelLines;
+  scrollTo(static_cast<std::size_t>(std::max(0LL, top)));
+  redraw();
+  event->accept();
+}
+
+void TMoonEvents::hideEvent(QHideEvent* event) {
+  computed_ = {};  // opened again, the list starts at the main window's day
+  SideWindowForm::hideEvent(event);
+}
+
+bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
+  const MoonEventsPageInput input{month, year, localTime()};
+  return PrintOnePage(QStringLiteral("Jupiter's Moon Events"), [&input](QPainter& painter, QSize page) {
+    DrawMoonEventsPage(painter, page, input);
+  });
+}
+
+}  // namespace kelvra
