@@ -208,9 +208,11 @@ void TMoonEvents::hideEvent(QHideEvent* event) {
 
 bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
   const MoonEventsPageInput input{month, year, localTime()};
-  return PrintOnePage(QStringLiteral("Jupiter's Moon Events"), [&input](QPainter& painter, QSize page) {
-    DrawMoonEventsPage(painter, page, input);
-  });
+  return PrintOnePage(QStringLiteral("Jupiter's Moon Events"),
+                      PdfFileName(QStringLiteral("Events"), month, year),
+                      [&input](QPainter& painter, QSize page) {
+                        DrawMoonEventsPage(painter, page, input);
+                      });
 }
 
 }  // namespace kelvra
