@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
+#include "core/grs_prediction.h"
+#include "core/moon_event_list.h"
 #include "core/moon_events.h"
-#include "ui/events/moon_event_list.h"
-#include "ui/grs/grs_prediction.h"
 
 namespace {
 

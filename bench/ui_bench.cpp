@@ -27,7 +27,7 @@ namespace kelvra {
 namespace {
 
 // December 2026: 31 days, the longest chart (1485 steps on screen, 1488 on paper).
-const TracksInput kDecember{12, 2026, ViewKind::AstroScope, true, false};
+const TracksInput kDecember{12, 2026, ViewKind::AstroScope, true, {}};
 
 QImage imageAt(int width, int height, double dotsPerInch) {
   QImage image(width, height, QImage::Format_RGB32);

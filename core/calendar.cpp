@@ -25,8 +25,14 @@ bool isGregorian(std::uint16_t day, std::uint16_t month, std::uint16_t year) {
 
 JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_t year,
                             std::uint16_t hour, std::uint16_t minute, std::uint16_t second) {
+  return JulianDayFromDate(day, month, year, hour, minute, second, TimeZoneOffset);
+}
+
+JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_t year,
+                            std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
+                            std::int32_t offset) {
   const bool gregorian = isGregorian(day, month, year);
-  const std::int32_t minutes = std::int32_t{minute} + TimeZoneOffset;  // may leave 0..59
+  const std::int32_t minutes = std::int32_t{minute} + offset;  // may leave 0..59
   const double f = day + (hour + minutes / 60.0 + second / 3600.0) / 24.0;
   std::int32_t y = year;
   std::int32_t m = month;
@@ -45,13 +51,17 @@ JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_
 }
 
 CivilDateTime CalDate(JulianDay jd) {
+  return CalDate(jd, TimeZoneOffset);
+}
+
+CivilDateTime CalDate(JulianDay jd, std::int32_t offset) {
   // The day number and the time of day are kept apart, the time as whole milliseconds: near
   // today's Julian days a double resolves about 40 microseconds, so a value meant as a whole
   // second may lie a few microseconds below it and would otherwise show the second before.
   const double x = jd + 0.5;
   std::int64_t z = static_cast<std::int64_t>(std::floor(x));
   std::int64_t ms = std::llround((x - static_cast<double>(z)) * 86400000.0) -
-                    std::int64_t{TimeZoneOffset} * kMillisecondsPerMinute;
+                    std::int64_t{offset} * kMillisecondsPerMinute;
   while (ms < 0) {
     ms += kMillisecondsPerDay;
     --z;
@@ -97,14 +107,6 @@ double ReduceAngle(double radians) {
   // rounds to 2 pi); it stands for the same direction as 0.
   if (r >= kTwoPi) r = 0;
   return r;
-}
-
-ScopedTimeZoneOffset::ScopedTimeZoneOffset(std::int32_t offset) : previous_(TimeZoneOffset) {
-  TimeZoneOffset = offset;
-}
-
-ScopedTimeZoneOffset::~ScopedTimeZoneOffset() {
-  TimeZoneOffset = previous_;
 }
 
 }  // namespace kelvra

@@ -29,59 +29,52 @@ std::string Show(const CivilDateTime& t) {
   return text;
 }
 
-testing::AssertionResult RoundTrips(const CivilDateTime& t) {
+// offset: minutes, UT = local + offset.
+testing::AssertionResult RoundTrips(const CivilDateTime& t, std::int32_t offset) {
   const CivilDateTime back =
-      CalDate(JulianDayFromDate(t.day, t.month, t.year, t.hour, t.minute, t.second));
+      CalDate(JulianDayFromDate(t.day, t.month, t.year, t.hour, t.minute, t.second, offset), offset);
   if (Show(back) == Show(t)) return testing::AssertionSuccess();
   return testing::AssertionFailure()
-         << Show(t) << " came back as " << Show(back) << " at offset " << TimeZoneOffset;
+         << Show(t) << " came back as " << Show(back) << " at offset " << offset;
 }
 
 TEST(JulianDayFromDate, GivesPublishedDaysAcrossTheCalendarReform) {
-  const ScopedTimeZoneOffset utc(0);
-  EXPECT_EQ(JulianDayFromDate(1, 1, 2000, 12, 0, 0), 2451545.0);
+  EXPECT_EQ(JulianDayFromDate(1, 1, 2000, 12, 0, 0, 0), 2451545.0);
   for (const DatedDay& d : kPublishedDays) {
-    EXPECT_EQ(JulianDayFromDate(d.day, d.month, d.year, 0, 0, 0), d.jd)
+    EXPECT_EQ(JulianDayFromDate(d.day, d.month, d.year, 0, 0, 0, 0), d.jd)
         << d.year << '-' << d.month << '-' << d.day;
   }
   // The ten skipped days count in the Julian calendar: 1582-10-10 is the day of 1582-10-20.
-  EXPECT_EQ(JulianDayFromDate(10, 10, 1582, 0, 0, 0), 2299165.5);
-  EXPECT_EQ(JulianDayFromDate(20, 10, 1582, 0, 0, 0), 2299165.5);
+  EXPECT_EQ(JulianDayFromDate(10, 10, 1582, 0, 0, 0, 0), 2299165.5);
+  EXPECT_EQ(JulianDayFromDate(20, 10, 1582, 0, 0, 0, 0), 2299165.5);
 }
 
 TEST(JulianDayFromDate, ShiftsLocalTimeToUniversalTime) {
-  {
-    const ScopedTimeZoneOffset east(-60);  // 00:30 local is 23:30 UT the day before
-    EXPECT_NEAR(JulianDayFromDate(1, 1, 2000, 0, 30, 0), 2451544.4791666667, 1e-9);
-  }
-  const ScopedTimeZoneOffset west(60);
-  EXPECT_NEAR(JulianDayFromDate(1, 1, 2000, 0, 30, 0), 2451544.5625, 1e-9);
+  // 00:30 an hour east of Greenwich is 23:30 UT the day before.
+  EXPECT_NEAR(JulianDayFromDate(1, 1, 2000, 0, 30, 0, -60), 2451544.4791666667, 1e-9);
+  EXPECT_NEAR(JulianDayFromDate(1, 1, 2000, 0, 30, 0, 60), 2451544.5625, 1e-9);
 }
 
 TEST(CalDate, InvertsPublishedDays) {
-  const ScopedTimeZoneOffset utc(0);
-  EXPECT_EQ(Show(CalDate(2451545.0)), "2000-01-01 12:00:00");
+  EXPECT_EQ(Show(CalDate(2451545.0, 0)), "2000-01-01 12:00:00");
   for (const DatedDay& d : kPublishedDays) {
-    EXPECT_EQ(Show(CalDate(d.jd)), Show({d.year, d.month, d.day, 0, 0, 0}));
+    EXPECT_EQ(Show(CalDate(d.jd, 0)), Show({d.year, d.month, d.day, 0, 0, 0}));
   }
 }
 
 TEST(CalDate, ShowsLocalTime) {
-  const ScopedTimeZoneOffset east(-60);
-  EXPECT_EQ(Show(CalDate(2451545.0)), "2000-01-01 13:00:00");
-  const ScopedTimeZoneOffset farWest(720);
-  EXPECT_EQ(Show(CalDate(2451545.0)), "2000-01-01 00:00:00");
-  EXPECT_EQ(Show(CalDate(2451544.9)), "1999-12-31 21:36:00");
+  EXPECT_EQ(Show(CalDate(2451545.0, -60)), "2000-01-01 13:00:00");
+  EXPECT_EQ(Show(CalDate(2451545.0, 720)), "2000-01-01 00:00:00");
+  EXPECT_EQ(Show(CalDate(2451544.9, 720)), "1999-12-31 21:36:00");
 }
 
 TEST(CalDate, IgnoresFloatingPointNoise) {
-  const ScopedTimeZoneOffset utc(0);
   const JulianDay fiveMinutes = 2451544.5 + 300.0 / 86400;
-  EXPECT_EQ(Show(CalDate(fiveMinutes - 5e-6 / 86400)), "2000-01-01 00:05:00");
+  EXPECT_EQ(Show(CalDate(fiveMinutes - 5e-6 / 86400, 0)), "2000-01-01 00:05:00");
   // A real fraction of a second still drops: 00:04:59.6 shows 04:59.
-  EXPECT_EQ(Show(CalDate(2451544.5 + 299.6 / 86400)), "2000-01-01 00:04:59");
+  EXPECT_EQ(Show(CalDate(2451544.5 + 299.6 / 86400, 0)), "2000-01-01 00:04:59");
   // Rounding up to midnight carries into the next day, month and year.
-  EXPECT_EQ(Show(CalDate(2451544.5 - 0.0004 / 86400)), "2000-01-01 00:00:00");
+  EXPECT_EQ(Show(CalDate(2451544.5 - 0.0004 / 86400, 0)), "2000-01-01 00:00:00");
 }
 
 TEST(CalDate, RoundTripsEveryWholeSecondOfSampleDays) {
@@ -91,13 +84,12 @@ TEST(CalDate, RoundTripsEveryWholeSecondOfSampleDays) {
                                         {9999, 12, 31, 0, 0, 0},
                                         {0, 2, 29, 0, 0, 0}};
   for (const std::int32_t offset : {-720, -330, -60, 0, 60, 345, 840}) {
-    const ScopedTimeZoneOffset zone(offset);
     for (CivilDateTime t : days) {
       for (int s = 0; s < 86400; ++s) {
         t.hour = static_cast<std::uint16_t>(s / 3600);
         t.minute = static_cast<std::uint16_t>(s / 60 % 60);
         t.second = static_cast<std::uint16_t>(s % 60);
-        ASSERT_TRUE(RoundTrips(t));
+        ASSERT_TRUE(RoundTrips(t, offset));
       }
     }
   }
@@ -105,7 +97,6 @@ TEST(CalDate, RoundTripsEveryWholeSecondOfSampleDays) {
 
 TEST(CalDate, RoundTripsEveryYearInEveryTimeZone) {
   for (std::int32_t offset = -720; offset <= 840; offset += 15) {
-    const ScopedTimeZoneOffset zone(offset);
     for (int year = 0; year <= 9999; ++year) {
       const auto y = static_cast<std::uint16_t>(year);
       const auto h = static_cast<std::uint16_t>((year + 48 + offset / 15) % 24);
@@ -117,7 +108,7 @@ TEST(CalDate, RoundTripsEveryYearInEveryTimeZone) {
            {CivilDateTime{y, 1, 1, 0, 0, 0}, CivilDateTime{y, 2, lastOfFebruary, h, m, 59},
             CivilDateTime{y, 3, 1, h, 59, m}, CivilDateTime{y, 7, 15, 12, m, 30},
             CivilDateTime{y, 12, 31, 23, 59, 59}}) {
-        ASSERT_TRUE(RoundTrips(t));
+        ASSERT_TRUE(RoundTrips(t, offset));
       }
     }
   }
@@ -125,12 +116,11 @@ TEST(CalDate, RoundTripsEveryYearInEveryTimeZone) {
 
 TEST(CalDate, AnimationStepsOfAnHourAddUpToTheNextDay) {
   for (const std::int32_t offset : {-600, 0, 330}) {
-    const ScopedTimeZoneOffset zone(offset);
     for (const std::uint16_t hour : {0, 7, 23}) {
-      JulianDay jd = JulianDayFromDate(31, 12, 2026, hour, 0, 0);
+      JulianDay jd = JulianDayFromDate(31, 12, 2026, hour, 0, 0, offset);
       for (int step = 0; step < 24; ++step) jd += 60 * (1.0 / 1440);
       const CivilDateTime next{2027, 1, 1, hour, 0, 0};
-      EXPECT_EQ(Show(CalDate(jd)), Show(next)) << "offset " << offset;
+      EXPECT_EQ(Show(CalDate(jd, offset)), Show(next)) << "offset " << offset;
     }
   }
 }
@@ -159,13 +149,20 @@ TEST(ReduceAngle, KeepsEveryAngleWithinOneTurn) {
   }
 }
 
-TEST(ScopedTimeZoneOffset, RestoresThePreviousOffsetWhenNested) {
-  const ScopedTimeZoneOffset outer(-60);
-  {
-    const ScopedTimeZoneOffset inner(0);
-    EXPECT_EQ(TimeZoneOffset, 0);
-  }
-  EXPECT_EQ(TimeZoneOffset, -60);
+TEST(TimeZoneOffset, IsTheZoneTheConversionsWithoutAnOffsetRead) {
+  // This program's start-up: the zone it started in, 5 h 30 min east of Greenwich.
+  TimeZoneOffset = -330;
+  const JulianDay jd = JulianDayFromDate(1, 1, 2000, 0, 30, 0);
+  EXPECT_EQ(jd, JulianDayFromDate(1, 1, 2000, 0, 30, 0, -330));
+  EXPECT_NEAR(jd, 2451544.5 + (30 - 330) / 1440.0, 1e-9);
+  EXPECT_EQ(Show(CalDate(jd)), "2000-01-01 00:30:00");
+  EXPECT_EQ(Show(CalDate(jd, 0)), "1999-12-31 19:00:00");
+  TimeZoneOffset = 0;
+}
+
+TEST(TimeBasis, OffsetIsTheZonesOnlyInLocalTime) {
+  EXPECT_EQ((TimeBasis{true, -330}.offset()), -330);
+  EXPECT_EQ((TimeBasis{false, -330}.offset()), 0);
 }
 
 }  // namespace

@@ -37,9 +37,8 @@ Rgb ColourAt(double x, double y, double u, double scale) {
 }
 
 TEST(DataPanel, ShowsTheWorkedExampleAtTwoThousandJanuaryFirstNoon) {
-  const ScopedTimeZoneOffset utc(0);
   JupiterState state;
-  c(JulianDayFromDate(1, 1, 2000, 12, 0, 0), state);
+  c(JulianDayFromDate(1, 1, 2000, 12, 0, 0, 0), state);
   const DataPanelText panel = FormatDataPanel(state, SideViewScaleFor(1.0), '.');
   // Worked example of the panel for 2000-01-01 12:00:00 UT, magnification 1.0.
   EXPECT_EQ(panel.systemI, "197.10");

@@ -20,8 +20,7 @@ constexpr double kMinute = 1.0 / 1440;                                     // da
 constexpr double kRadiusAU = kJupiterEquatorialRadius / kKilometresPerAU;  // AU
 
 JulianDay utDate(int year, int month, int day, int hour = 0, int minute = 0) {
-  ScopedTimeZoneOffset utc(0);
-  return JulianDayFromDate(day, month, year, hour, minute, 0);
+  return JulianDayFromDate(day, month, year, hour, minute, 0, 0);
 }
 
 std::vector<MoonEvent> month(int year, int month) {

@@ -47,7 +47,6 @@ class MoonEventsWindowTest : public ::testing::Test {
   int rowHeight() const { return MoonEventRowHeight(ListFont(96)) ; }
 
   testing::MessageLog messages;
-  ScopedTimeZoneOffset zone{0};
   testing::FakeHost host;
   FakeInstants instants;
   SettingsStore store{host.directory(), host.directory() / "user"};
@@ -108,7 +107,7 @@ TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
 TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
   const auto first = window->lines().front();
   {
-    ScopedTimeZoneOffset east(-120);
+    host.zone = -120;
     QTest::mouseClick(window->findChild<ImageView*>("imgTime"), Qt::LeftButton);
     EXPECT_EQ(host.saves, 0);
     EXPECT_FALSE(host.record.GRSLocalTime);
@@ -145,7 +144,6 @@ TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurate) {
 }
 
 TEST(MoonEventsPage, FitsTheLongestMonthOnOnePageInFourColumns) {
-  ScopedTimeZoneOffset zone{0};
   EXPECT_EQ(MoonEventsTitleText(QStringLiteral("March"), 2021),
             QStringLiteral("Jupiter's Moon Events: March 2021"));
   QImage page(2400, 3300, QImage::Format_RGB32);  // letter at 300 dots per inch
@@ -153,7 +151,7 @@ TEST(MoonEventsPage, FitsTheLongestMonthOnOnePageInFourColumns) {
   page.setDotsPerMeterY(11811);
   page.fill(Qt::white);
   QPainter painter(&page);
-  const PageHeights heights = DrawMoonEventsPage(painter, page.size(), {3, 2021, false});
+  const PageHeights heights = DrawMoonEventsPage(painter, page.size(), {3, 2021, {}});
   painter.end();
   // Ink in each of the four columns' first rows, and none between the last row and the footer.
   const int margin = page.width() / 12;

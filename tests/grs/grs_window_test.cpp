@@ -33,6 +33,7 @@ const QRgb kWhite = qRgb(255, 255, 255);
 class GRSWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::InstallProgramFiles(); }
+  GRSWindowTest() { host.zone = -60; }  // one hour east of Greenwich, so local time differs
 
   ImageView& part(const char* name) { return *window.findChild<ImageView*>(name); }
   const QImage& list() { return part("imgGRS").image(); }
@@ -53,7 +54,6 @@ class GRSWindowTest : public ::testing::Test {
 
   testing::MessageLog messages;
   testing::FakeHost host;
-  ScopedTimeZoneOffset zone{-60};  // one hour east of Greenwich, so local time differs
   SettingsStore store{host.directory(), {}};
   TGRSTransits window{host, nullptr, &store};
 };

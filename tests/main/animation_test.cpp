@@ -18,11 +18,11 @@ struct Start {
 // Checks that every frame in steps of `interval` minutes shows the time of day the steps
 // add up to: whole minutes after the start, and always the start's second.
 testing::AssertionResult FramesKeepTheStartsSecond(const Start& s, std::uint16_t interval) {
-  const ScopedTimeZoneOffset zone(s.offset);
-  const JulianDay start = JulianDayFromDate(s.day, s.month, s.year, s.hour, s.minute, s.second);
+  const JulianDay start =
+      JulianDayFromDate(s.day, s.month, s.year, s.hour, s.minute, s.second, s.offset);
   const std::int64_t startMinute = s.hour * 60 + s.minute;  // minutes after local midnight
   for (std::int64_t frame = 0; frame < kFrames; ++frame) {
-    const CivilDateTime shown = CalDate(AnimationFrameJulianDay(start, frame, interval));
+    const CivilDateTime shown = CalDate(AnimationFrameJulianDay(start, frame, interval), s.offset);
     const std::int64_t minute = (startMinute + frame * interval) % 1440;
     if (shown.second != s.second || shown.minute != minute % 60 || shown.hour != minute / 60) {
       return testing::AssertionFailure()

@@ -251,8 +251,7 @@ TEST(SideView, EclipsedMoonShinesAtAQuarterOfItsColour) {
 
 TEST(SideView, ShadowOfARealTransitIsOnTheDisc) {
   // The first shadow transit of December 2026 in the modern theory, at its middle.
-  const ScopedTimeZoneOffset universalTime(0);
-  const JulianDay december = JulianDayFromDate(1, 12, 2026, 0, 0, 0);
+  const JulianDay december = JulianDayFromDate(1, 12, 2026, 0, 0, 0, 0);
   const std::vector<MoonEvent> events = FindMoonEvents(december, 31);
   const auto transit = std::find_if(events.begin(), events.end(), [](const MoonEvent& event) {
     return event.kind == MoonEventKind::ShadowTransit && event.start && event.end;

@@ -454,19 +454,25 @@ TEST_F(ViewerTest, NowButtonLooksDisabledInRealTimeOnly) {
 }
 
 TEST_F(ViewerTest, EyepieceShowsTheShadowsOfTheDisplayedInstant) {
-  // The middle of the first shadow transit of December 2026, shown two hours east of
-  // Greenwich: the shadows are those of the instant in UT, drawn with the view's own mapping.
-  const ScopedTimeZoneOffset twoHoursEast(-120);
-  const std::vector<MoonEvent> events = FindMoonEvents(JulianDayFromDate(1, 12, 2026, 2, 0, 0), 31);
+  // The middle of the first shadow transit of December 2026, shown by a main window started
+  // two hours east of Greenwich: the shadows are those of the instant in UT, drawn with the
+  // view's own mapping.
+  setenv("TZ", "<+02>-2", 1);
+  tzset();
+  viewer.reset();
+  viewer = std::make_unique<TViewer>();
+  ASSERT_EQ(viewer->timeZoneOffset(), -120);
+  const std::vector<MoonEvent> events =
+      FindMoonEvents(JulianDayFromDate(1, 12, 2026, 2, 0, 0, -120), 31);
   const auto transit = std::find_if(events.begin(), events.end(), [](const MoonEvent& event) {
     return event.kind == MoonEventKind::ShadowTransit && event.start && event.end;
   });
   ASSERT_NE(transit, events.end());
-  const CivilDateTime shown = CalDate((*transit->start + *transit->end) / 2);
+  const CivilDateTime shown = CalDate((*transit->start + *transit->end) / 2, -120);
   viewer->setInstant(shown);
 
-  const JulianDay ut =
-      JulianDayFromDate(shown.day, shown.month, shown.year, shown.hour, shown.minute, shown.second);
+  const JulianDay ut = JulianDayFromDate(shown.day, shown.month, shown.year, shown.hour,
+                                         shown.minute, shown.second, -120);
   JupiterState state;
   c(ut, state);
   const auto order = SortSatellites(state.U);

@@ -20,6 +20,7 @@ class FakeHost : public SideWindowHost {
   ViewKind selectedView() const override { return view; }
   bool northernHemisphere() const override { return northern; }
   std::int32_t eastWestSign() const override { return SignsFor(view, northern).EastWestSign; }
+  std::int32_t timeZoneOffset() const override { return zone; }
   ConfigRecord& config() override { return record; }
   void saveSettings() override {
     ++saves;
@@ -33,6 +34,7 @@ class FakeHost : public SideWindowHost {
   std::uint16_t year = 2000;
   ViewKind view = ViewKind::AstroScope;
   bool northern = true;
+  std::int32_t zone = 0;  // minutes, UT = local + zone
   ConfigRecord record;  // longitude 65, Universal Time
   int saves = 0;        // settings files written
   int closings = 0;     // side windows that told the host they were closing

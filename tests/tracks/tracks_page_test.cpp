@@ -72,7 +72,7 @@ class TracksPage : public ::testing::Test {
   static int chartBottom() { return kPageHeight - footerHeight(); }
   static QRgb at(int x, int y) { return page_->pixel(x, y); }
 
-  static inline const TracksInput input_{4, 2000, ViewKind::AstroScope, true, false};
+  static inline const TracksInput input_{4, 2000, ViewKind::AstroScope, true, {}};
   static inline std::unique_ptr<QImage> page_;
   static inline std::vector<PlacedLabel> labels_;
 };
@@ -209,12 +209,12 @@ TEST(FreeLabelBox, MovesANameDownByItsOwnHeightUntilItOverlapsNoEarlierOne) {
 // boxes hid the discs printed before them. In either time basis no name overlaps another,
 // and every disc printed still shows a satellite's colour over its whole core.
 TEST(TracksPageOfDecember2026, NamesCoverNeitherEachOtherNorAnyDisc) {
-  const ScopedTimeZoneOffset centralEurope(-60);  // minutes: local time for the second pass
   const std::array<QRgb, 4> discColours{qRgb(0, 0, 0), qRgb(0, 128, 0), qRgb(255, 0, 0),
                                         qRgb(0, 0, 255)};
   for (const bool localTime : {false, true}) {
     SCOPED_TRACE(localTime ? "local time" : "Universal Time");
-    const TracksInput input{12, 2026, ViewKind::AstroScope, true, localTime};
+    // Central Europe, UT = local - 60 minutes, for the local-time pass.
+    const TracksInput input{12, 2026, ViewKind::AstroScope, true, {localTime, -60}};
     QImage page = blankPage();
     QPainter painter(&page);
     const std::vector<PlacedLabel> labels = DrawTracksPage(painter, page.size(), input);

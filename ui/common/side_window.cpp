@@ -92,6 +92,10 @@ bool SideWindowForm::localTime() const {
   return host_.config().*localTime_;
 }
 
+TimeBasis SideWindowForm::timeBasis() const {
+  return {localTime(), host_.timeZoneOffset()};
+}
+
 void SideWindowForm::showTimeBasis() {
   imgTime_->setImage((localTime() ? imgLocalTime_ : imgUTTime_)->image());
 }

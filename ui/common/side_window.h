@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "core/calendar.h"
 #include "ui/common/layout.h"
 #include "ui/common/settings.h"
 
@@ -63,6 +64,8 @@ class SideWindowForm : public QWidget {
 
   SideWindowHost& host() const { return host_; }
   virtual bool localTime() const;
+  // The clock the list and the page read: localTime() with the host's zone.
+  TimeBasis timeBasis() const;
   // Keeps the new time basis across runs.
   virtual void storeLocalTime(bool local);
   // The list's picture component, for a window whose list takes the mouse.

@@ -23,6 +23,9 @@ class SideWindowHost {
   virtual bool northernHemisphere() const = 0;
   // +1 or -1 as in the side view; the tracks chart mirrors with its negative.
   virtual std::int32_t eastWestSign() const = 0;
+  // Minutes, UT = local + offset: the zone of the main window's local time, which a side
+  // window's local-time basis uses too.
+  virtual std::int32_t timeZoneOffset() const = 0;
 
   // The program's settings, and writing them to the settings file at once.
   virtual ConfigRecord& config() = 0;

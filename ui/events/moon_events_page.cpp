@@ -8,7 +8,7 @@
 #include <QPainter>
 
 #include "core/calendar.h"
-#include "ui/events/moon_event_list.h"
+#include "core/moon_event_list.h"
 
 namespace kelvra {
 namespace {
@@ -26,11 +26,11 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
   const PageHeights heights = PrintPageTitle(
       painter, page, MoonEventsTitleText(monthName, input.year),
-      input.localTime ? QStringLiteral("[Local Time]") : QStringLiteral("[Universal Time]"));
+      input.basis.localTime ? QStringLiteral("[Local Time]") : QStringLiteral("[Universal Time]"));
 
   const int margin = page.width() / 12;  // dots
   const std::vector<MoonEventLine> lines =
-      ListMoonEvents(input.year, input.month, input.localTime, TimeZoneOffset);
+      ListMoonEvents(input.year, input.month, input.basis.localTime, input.basis.zoneOffset);
 
   // The contact rule, in the title block's small font, under the subtitle.
   QFont note(QStringLiteral("Times New Roman"));

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "core/calendar.h"
 #include "ui/common/page_layout.h"
 
 class QPainter;
@@ -16,7 +17,7 @@ namespace kelvra {
 struct MoonEventsPageInput {
   std::uint16_t month = 1;  // 1..12
   std::uint16_t year = 2000;
-  bool localTime = false;   // local time reads TimeZoneOffset
+  TimeBasis basis;          // the window's time basis with the zone: the clock of the list
 };
 
 // Given: the full name of the month and the year. Returns: the page title.

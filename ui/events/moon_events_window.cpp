@@ -113,7 +113,7 @@ int TMoonEvents::visibleRows() const {
 }
 
 TMoonEvents::MonthKey TMoonEvents::shownMonth() const {
-  return {host().displayedYear(), host().displayedMonth(), localTime(), TimeZoneOffset};
+  return {host().displayedYear(), host().displayedMonth(), timeBasis()};
 }
 
 void TMoonEvents::markInstant() {
@@ -129,12 +129,11 @@ void TMoonEvents::drawList(QImage& list) {
   const JulianDay now = instants_.displayedInstantUT();
   if (!(key == computed_)) {
     computed_ = key;
-    lines_ = ListMoonEvents(key.year, key.month, key.localTime, key.offset);
+    lines_ = ListMoonEvents(key.year, key.month, key.basis.localTime, key.basis.zoneOffset);
     view_.accurate = MoonEventsAccurate(key.year);
     // Opens at the main window's day: its first line at or after that day's start.
     view_.selected = 0;
-    const ScopedTimeZoneOffset basis(key.localTime ? key.offset : 0);
-    const int day = CalDate(now).day;
+    const int day = CalDate(now, key.basis.offset()).day;
     while (view_.selected + 1 < lines_.size() && lines_[view_.selected].day < day) {
       ++view_.selected;
     }
@@ -207,7 +206,7 @@ void TMoonEvents::hideEvent(QHideEvent* event) {
 }
 
 bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
-  const MoonEventsPageInput input{month, year, localTime()};
+  const MoonEventsPageInput input{month, year, timeBasis()};
   return PrintOnePage(QStringLiteral("Jupiter's Moon Events"),
                       PdfFileName(QStringLiteral("Events"), month, year),
                       [&input](QPainter& painter, QSize page) {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/calendar.h"
+#include "core/moon_event_list.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
-#include "ui/events/moon_event_list.h"
 
 namespace kelvra {
 
@@ -71,8 +71,7 @@ class TMoonEvents : public SideWindowForm {
   struct MonthKey {
     int year = -1;
     int month = -1;
-    bool localTime = false;
-    std::int32_t offset = 0;
+    TimeBasis basis;
     bool operator==(const MonthKey&) const = default;
   };
   MonthKey shownMonth() const;

@@ -2,7 +2,7 @@
 // longitude of Kelvra95.CFG.
 #pragma once
 
-#include "ui/grs/grs_prediction.h"
+#include "core/grs_prediction.h"
 
 class QSettings;
 

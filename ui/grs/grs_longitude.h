@@ -7,7 +7,7 @@
 
 #include <ctime>
 
-#include "ui/grs/grs_prediction.h"
+#include "core/grs_prediction.h"
 
 class QKeyEvent;
 class QLineEdit;

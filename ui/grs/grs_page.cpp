@@ -133,7 +133,7 @@ PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input
       PrintPageTitle(painter, page,
                      GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat),
                                   input.year),
-                     GRSSubtitleText(input.longitude, input.localTime));
+                     GRSSubtitleText(input.longitude, input.basis.localTime));
   const QString driftLine = QString::fromStdString(GRSDriftText(input.drift));
   if (!driftLine.isEmpty()) drawDriftLine(painter, page, driftLine);
   PrintPageFooter(painter, page, heights.FooterHeight);
@@ -143,7 +143,7 @@ PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input
   painter.setFont(font);
   DrawGRSPageList(painter, page, heights,
                   PredictGRSTransits(input.year, input.month, input.longitude, input.drift,
-                                     input.localTime, TimeZoneOffset));
+                                     input.basis.localTime, input.basis.zoneOffset));
   return heights;
 }
 

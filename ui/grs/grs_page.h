@@ -9,9 +9,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/calendar.h"
+#include "core/grs_prediction.h"
 #include "ui/common/layout.h"
 #include "ui/common/page_layout.h"
-#include "ui/grs/grs_prediction.h"
 
 class QPainter;
 
@@ -45,7 +46,7 @@ struct GRSPageInput {
   std::uint16_t month = 1;  // 1..12
   std::uint16_t year = 2000;
   std::int32_t longitude = 65;  // degrees, the Red Spot's System II longitude as stored
-  bool localTime = false;       // GRSLocalTime; local time reads TimeZoneOffset
+  TimeBasis basis;              // GRSLocalTime with the zone: the clock the days start on
   RedSpotDrift drift;           // none unless the user gave one
 };
 

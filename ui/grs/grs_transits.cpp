@@ -40,14 +40,14 @@ void TGRSTransits::imgLongClick() {
 }
 
 void TGRSTransits::drawList(QImage& list) {
-  const ConfigRecord& config = host().config();
+  const TimeBasis basis = timeBasis();
   const RedSpotDrift spotDrift = drift();
   const QString driftText = QString::fromStdString(GRSDriftText(spotDrift));
   showDriftLine(driftText);
   DrawGRSList(list, listFont(),
               PredictGRSTransits(host().displayedYear(), host().displayedMonth(),
-                                 config.RSLongitude, spotDrift, config.GRSLocalTime,
-                                 TimeZoneOffset));
+                                 host().config().RSLongitude, spotDrift, basis.localTime,
+                                 basis.zoneOffset));
 }
 
 void TGRSTransits::showDriftLine(const QString& text) {
@@ -67,7 +67,7 @@ void TGRSTransits::showDriftLine(const QString& text) {
 RedSpotDrift TGRSTransits::drift() const { return ReadRedSpotDrift(store_.ini()); }
 
 GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) const {
-  return {month, year, host().config().RSLongitude, localTime(), drift()};
+  return {month, year, host().config().RSLongitude, timeBasis(), drift()};
 }
 
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {

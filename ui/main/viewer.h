@@ -52,6 +52,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   ViewKind selectedView() const override;
   bool northernHemisphere() const override { return NorthernHemisphere; }
   std::int32_t eastWestSign() const override { return signs_.EastWestSign; }
+  std::int32_t timeZoneOffset() const override { return TimeZoneOffset; }
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;

@@ -12,7 +12,7 @@ TSatTracks::TSatTracks(SideWindowHost& host, QWidget* parent)
                      &ConfigRecord::TracksLocalTime, parent) {}
 
 TracksInput TSatTracks::chartInput(std::uint16_t month, std::uint16_t year) const {
-  return {month, year, host().selectedView(), host().northernHemisphere(), localTime()};
+  return {month, year, host().selectedView(), host().northernHemisphere(), timeBasis()};
 }
 
 void TSatTracks::drawList(QImage& list) {

@@ -40,9 +40,8 @@ void addDot(TracksChart& chart, const JupiterState& state, int satellite, std::i
 
 TracksMonth TracksMonthFor(const TracksInput& input) {
   const std::uint8_t days = DaysInMonth(input.month, input.year);
-  // Universal Time: local midnight of a zone with no offset.
-  const ScopedTimeZoneOffset basis(input.localTime ? TimeZoneOffset : 0);
-  const JulianDay start = JulianDayFromDate(1, input.month, input.year, 0, 0, 0);
+  const JulianDay start =
+      JulianDayFromDate(1, input.month, input.year, 0, 0, 0, input.basis.offset());
   const std::int32_t mirror = -SignsFor(input.view, input.northernHemisphere).EastWestSign;
   return {days, static_cast<std::uint16_t>(48 * days), start, mirror};
 }

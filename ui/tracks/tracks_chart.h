@@ -23,7 +23,7 @@ struct TracksInput {
   std::uint16_t year = 2000;
   ViewKind view = ViewKind::AstroScope;
   bool northernHemisphere = true;
-  bool localTime = false;  // TracksLocalTime: false = chart starts at 00:00 Universal Time
+  TimeBasis basis;          // TracksLocalTime with the zone: the clock whose 00:00 starts it
 };
 
 // The month cut into half-hour steps.
@@ -34,9 +34,8 @@ struct TracksMonth {
   std::int32_t mirror;  // s, +1 or -1: -EastWestSign of the chosen view and hemisphere
 };
 
-// Given: the chart's input; reads TimeZoneOffset in local-time mode.
-// Returns: D, N, J0 and s. In Universal-Time mode J0 is taken with TimeZoneOffset 0, which
-// is back at its old value on return.
+// Given: the chart's input.
+// Returns: D, N, J0 and s; J0 is 00:00 of day 1 on the input's clock.
 TracksMonth TracksMonthFor(const TracksInput& input);
 
 // Calls the ephemeris for steps 0 .. count - 1 of the month, J_(n+1) = J_n + 1/48 day by

@@ -1,4 +1,4 @@
-#include "ui/grs/grs_prediction.h"
+#include "core/grs_prediction.h"
 
 #include <algorithm>
 #include <chrono>
@@ -137,11 +137,8 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
                                                std::int32_t timeZoneOffset) {
   const auto m = static_cast<std::uint16_t>(month);
   const auto y = static_cast<std::uint16_t>(year);
-  JulianDay dayStart;
-  {
-    const ScopedTimeZoneOffset offset(localTime ? timeZoneOffset : 0);
-    dayStart = JulianDayFromDate(1, m, y, 0, 0, 0);
-  }
+  const TimeBasis basis{localTime, timeZoneOffset};
+  JulianDay dayStart = JulianDayFromDate(1, m, y, 0, 0, 0, basis.offset());
   const int days = DaysInMonth(m, y);
   std::vector<GRSDayTransits> rows;
   rows.reserve(static_cast<std::size_t>(days));

@@ -1,4 +1,4 @@
-#include "ui/events/moon_event_list.h"
+#include "core/moon_event_list.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,7 @@ constexpr auto kOccultation = MoonEventKind::Occultation;
 constexpr auto kEclipse = MoonEventKind::Eclipse;
 
 JulianDay utDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  const ScopedTimeZoneOffset utc(0);
-  return JulianDayFromDate(day, month, year, hour, minute, second);
+  return JulianDayFromDate(day, month, year, hour, minute, second, 0);
 }
 
 Texts texts(const std::vector<MoonEventLine>& lines) {
@@ -108,19 +107,20 @@ TEST(MoonEventLinesOf, RoundsToTheNearestMinuteAndCarriesMidnightOver) {
 
 TEST(MonthOfMoonEvents, LocalTimeShiftsTheMonthsMidnights) {
   // One hour east of Greenwich (UT = local - 60 min), local March 2014 starts at 23:00 UT on
-  // 28 February; five hours west it starts at 05:00 UT on 1 March.
+  // 28 February; five hours west it starts at 05:00 UT on 1 March. The zone the program
+  // started in plays no part.
+  TimeZoneOffset = 120;
   const MoonEventMonth east = month(2014, 3, -60);
   EXPECT_NEAR(east.start, utDate(2014, 2, 28, 23), kSecond / 1000);
   EXPECT_NEAR(east.end, utDate(2014, 3, 31, 23), kSecond / 1000);
   EXPECT_NEAR(month(2014, 3, 300).start, utDate(2014, 3, 1, 5), kSecond / 1000);
-  // The Universal-Time month ignores the offset, and TimeZoneOffset is left as it was.
-  const ScopedTimeZoneOffset zone(120);
+  // The Universal-Time month ignores the offset.
   const auto ut = MonthOfMoonEvents(2014, 12, false, -60);
+  TimeZoneOffset = 0;
   ASSERT_TRUE(ut.has_value());
   EXPECT_EQ(ut->start, utDate(2014, 12, 1));
   EXPECT_EQ(ut->end, utDate(2015, 1, 1));
   EXPECT_EQ(ut->offset, 0);
-  EXPECT_EQ(TimeZoneOffset, 120);
 
   const std::vector<MoonEvent> events{
       startingAt(utDate(2014, 2, 28, 23, 30)),  // east 1 March 00:30, west 28 Feb. 18:30
@@ -237,12 +237,11 @@ TEST(MoonEventLinesGoingOn, MarksBothLinesFromTheListedStartToTheListedEnd) {
 // The window sets the main window to a line's local minute; that line must then be marked if
 // it starts its phenomenon and not if it ends it, whatever the rounding of either conversion.
 TEST(MoonEventLinesGoingOn, MarksALineAtItsOwnMinute) {
-  const ScopedTimeZoneOffset zone(-60);
   const auto lines = ListMoonEvents(2014, 3, true, -60);
   ASSERT_GT(lines.size(), 150u);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto& l = lines[i];
-    const JulianDay set = JulianDayFromDate(l.day, 3, 2014, l.hour, l.minute, 0);
+    const JulianDay set = JulianDayFromDate(l.day, 3, 2014, l.hour, l.minute, 0, -60);
     const auto going = MoonEventLinesGoingOn(lines, set);
     const bool marked = std::find(going.begin(), going.end(), i) != going.end();
     EXPECT_EQ(marked, l.phase == MoonEventPhase::Start) << FormatMoonEventLine(l).joined();

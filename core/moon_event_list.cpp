@@ -1,4 +1,4 @@
-#include "ui/events/moon_event_list.h"
+#include "core/moon_event_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,14 +60,13 @@ bool visible(const std::vector<MoonEvent>& events, const MoonEvent& e, JulianDay
 std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localTime,
                                                 std::int32_t timeZoneOffset) {
   if (year < 0 || year > 9999 || month < 1 || month > 12) return std::nullopt;
-  const std::int32_t offset = localTime ? timeZoneOffset : 0;
-  const ScopedTimeZoneOffset zone(offset);
+  const std::int32_t offset = TimeBasis{localTime, timeZoneOffset}.offset();
   const auto y = static_cast<std::uint16_t>(year);
   const auto m = static_cast<std::uint16_t>(month);
   const auto nextYear = static_cast<std::uint16_t>(month == 12 ? year + 1 : year);
   const auto next = static_cast<std::uint16_t>(month == 12 ? 1 : month + 1);
-  return MoonEventMonth{JulianDayFromDate(1, m, y, 0, 0, 0),
-                        JulianDayFromDate(1, next, nextYear, 0, 0, 0), offset};
+  return MoonEventMonth{JulianDayFromDate(1, m, y, 0, 0, 0, offset),
+                        JulianDayFromDate(1, next, nextYear, 0, 0, 0, offset), offset};
 }
 
 std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events,
@@ -75,7 +74,6 @@ std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events
   const long long lastMinute = minutesAfter(month.start, month.end);  // the next month's first
   // Each line with its unrounded instant, which orders two lines of one moon and one minute.
   std::vector<std::pair<MoonEventLine, JulianDay>> found;
-  const ScopedTimeZoneOffset zone(month.offset);  // CalDate gives the basis's date and time
   for (const MoonEvent& e : events) {
     for (const MoonEventPhase phase : {MoonEventPhase::Start, MoonEventPhase::End}) {
       const std::optional<JulianDay> t = phase == MoonEventPhase::Start ? e.start : e.end;
@@ -83,7 +81,7 @@ std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events
       const long long minute = minutesAfter(month.start, *t);
       if (minute < 0 || minute >= lastMinute) continue;
       const JulianDay instant = month.start + static_cast<double>(minute) / kMinutesPerDay;
-      const CivilDateTime shown = CalDate(instant);
+      const CivilDateTime shown = CalDate(instant, month.offset);
       const MoonEventLine line{shown.day,
                                shown.hour,
                                shown.minute,

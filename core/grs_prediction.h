@@ -57,7 +57,7 @@ std::vector<GRSTime> GRSTransitsOfDay(double longitude, double systemII);
 // midnight; timeZoneOffset (minutes, UT = local + offset), used only when localTime is true.
 // Returns: one row per day of the month, day 1 first.
 // Notes: each day starts afresh from CentralMeridian at its own 0h; the same offset serves
-// the whole month. Uses a JupiterState of its own and leaves TimeZoneOffset as it found it.
+// the whole month. Uses a JupiterState of its own.
 std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t longitude,
                                                bool localTime, std::int32_t timeZoneOffset);
 

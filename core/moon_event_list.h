@@ -45,8 +45,7 @@ struct MoonEventMonth {
 // UT = local + offset), used only when localTime is true.
 // Returns: the month's midnights in UT and the offset of its basis; empty for a year or month
 // outside those ranges.
-// Notes: the midnights come from JulianDayFromDate, so October 1582 spans 21 days. Leaves
-// TimeZoneOffset as it found it.
+// Notes: the midnights come from JulianDayFromDate, so October 1582 spans 21 days.
 std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localTime,
                                                 std::int32_t timeZoneOffset);
 
@@ -60,9 +59,9 @@ std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localT
 // can give this month's first line. Hidden instants are left out, as published tables do: an
 // eclipse's start or end while the moon is behind the disc (an occultation of the same moon is
 // going on), an occultation's start or end while the moon is in Jupiter's shadow. The days
-// come from the calendar (CalDate), so October 1582 lists no 5th to 14th. A phenomenon's
-// instant not given in events counts as unbounded in eventStart and eventEnd. Leaves
-// TimeZoneOffset as it found it.
+// come from the calendar (CalDate on the month's offset), so October 1582 lists no 5th to
+// 14th. A phenomenon's instant not given in events counts as unbounded in eventStart and
+// eventEnd.
 std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events,
                                             const MoonEventMonth& month);
 
