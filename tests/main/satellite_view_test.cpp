@@ -10,10 +10,11 @@
 #include <numbers>
 #include <vector>
 
-#include "core/data_panel.h"
+#include "core/calendar.h"
 #include "core/moon_events.h"
 #include "core/view.h"
 #include "ui/common/pictures.h"
+#include "ui/main/main_pictures.h"
 
 namespace kelvra {
 namespace {
@@ -327,6 +328,49 @@ TEST(FillEllipse, ClipsAtTheImageEdges) {
   FillEllipse(image, 100, 100, 104, 104, kIoColour);
   EXPECT_EQ(image.pixel(0, 0), kIoColour);
   EXPECT_EQ(image.pixel(1, 1), kBlackPixel);
+}
+
+TEST(DataPanelColour, ColoursTheWorkedExampleAtTwoThousandJanuaryFirstNoon) {
+  // The panel of 2000-01-01 12:00:00 UT at magnification 1.0: Europa in front of the disc,
+  // the others off it and within the side view.
+  JupiterState state;
+  c(JulianDayFromDate(1, 1, 2000, 12, 0, 0, 0), state);
+  const QColor expected[] = {kInReachColour, kInFrontColour, kInReachColour, kInReachColour};
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(DataPanelColour(state.X[i], state.Y[i], state.U[i], SideViewScaleFor(1.0)),
+              expected[i - 1])
+        << "satellite " << i;
+  }
+}
+
+TEST(DataPanelColour, TellsTheSideViewsReachOffTheDisc) {
+  // Pixel offsets are cut toward zero: 290.9 is still pixel 290.
+  EXPECT_EQ(DataPanelColour(290.0, 0, 0, 1.0), kInReachColour);
+  EXPECT_EQ(DataPanelColour(290.9, 0, 0, 1.0), kInReachColour);
+  EXPECT_EQ(DataPanelColour(291.0, 0, 0, 1.0), kBeyondReachColour);
+  EXPECT_EQ(DataPanelColour(-290.9, 0, 0, 1.0), kInReachColour);
+  EXPECT_EQ(DataPanelColour(-291.0, 0, 0, 1.0), kBeyondReachColour);
+  // At magnification 1 the reach ends near |X| = 26.464 radii, at 3 near 8.821.
+  EXPECT_EQ(DataPanelColour(-26.46, 0, 0, SideViewScaleFor(1.0)), kInReachColour);
+  EXPECT_EQ(DataPanelColour(-26.47, 0, 0, SideViewScaleFor(1.0)), kBeyondReachColour);
+  EXPECT_EQ(DataPanelColour(8.82, 0, 0, SideViewScaleFor(3.0)), kInReachColour);
+  EXPECT_EQ(DataPanelColour(8.83, 0, 0, SideViewScaleFor(3.0)), kBeyondReachColour);
+  // Only X decides the reach; behind or in front no longer matters off the disc.
+  EXPECT_EQ(DataPanelColour(0, 400.0, 3.14159, 1.0), kInReachColour);
+}
+
+TEST(DataPanelColour, TellsTheNearOrFarSideOnTheDisc) {
+  EXPECT_EQ(DataPanelColour(1.0, 0, 0, 1.0), kInFrontColour);  // the rim counts as on the disc
+  EXPECT_EQ(DataPanelColour(1.0, 0, 3.14159, 1.0), kBehindColour);
+  EXPECT_EQ(DataPanelColour(0.5, -0.5, 1.5, 1.0), kInFrontColour);
+  EXPECT_EQ(DataPanelColour(0.5, -0.5, 4.8, 1.0), kInFrontColour);
+  EXPECT_EQ(DataPanelColour(0.5, -0.5, 1.6, 1.0), kBehindColour);
+  EXPECT_EQ(DataPanelColour(1.0001, 0, 3.14159, 1.0), kInReachColour);
+}
+
+TEST(SideViewScaleFor, GivesPixelsPerRadius) {
+  EXPECT_NEAR(SideViewScaleFor(1.0), 10.99628, 1e-5);
+  EXPECT_NEAR(SideViewScaleFor(3.0), 32.98885, 1e-5);
 }
 
 }  // namespace

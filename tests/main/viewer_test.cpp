@@ -25,6 +25,7 @@
 #include "ui/common/layout.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
+#include "ui/main/main_pictures.h"
 #include "ui/main/satellite_view.h"
 #include "ui/tracks/sat_tracks.h"
 
@@ -336,8 +337,7 @@ TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
     EXPECT_EQ(viewer->txtHour->text(), "05") << name;
     JupiterState expected;
     c(JulianDayFromDate(1, 1, 2000, 5, 0, 0), expected);
-    const DataPanelText panel =
-        FormatDataPanel(expected, SideViewScaleFor(viewer->magnification()), '.');
+    const DataPanelText panel = FormatDataPanel(expected, '.');
     EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest) << name;
     if (viewer->Timer1->isActive()) viewer->lblRealtimeClick();
   }
@@ -541,7 +541,7 @@ TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
   EXPECT_EQ(viewer->txtMinute->text(), "08");
   JupiterState expected;
   c(JulianDayFromDate(1, 2, 2000, 0, 8, 0), expected);
-  const DataPanelText panel = FormatDataPanel(expected, SideViewScaleFor(1.0), '.');
+  const DataPanelText panel = FormatDataPanel(expected, '.');
   EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest);
 }
 

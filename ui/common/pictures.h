@@ -1,11 +1,46 @@
-// Built-in pictures drawn in code at start-up: Jupiter discs, compass roses, small button faces.
+// Built-in pictures drawn in code that more than one window (or the skin generator) uses:
+// Jupiter's discs, the time-basis faces, and the pieces the windows' own pictures are drawn
+// with.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QString>
+
+#include <functional>
 
 #include "core/view.h"
 
 namespace kelvra {
+
+// A colour with fractional channels, 0..255 each, blended before it is rounded to a pixel.
+struct Tint {
+  double r, g, b;  // 0..255
+};
+
+// Given: latitude and longitude from the central meridian, degrees.
+// Returns: Jupiter's cloud colour there (belts, zones and the Red Spot), before limb darkening.
+Tint JupiterCloudColour(double latitude, double longitude);
+
+// Draws a body on a transparent square ARGB32 picture of `size` pixels: an ellipse centred in
+// it with the given semi-axes in pixels. `colourAt(x, y)` gives the colour at a point in
+// semi-axes, x to the right and y up, x² + y² <= 1. Each pixel takes one sample at its centre,
+// except on the rim and where the colour changes sharply (the Red Spot's edge): there it is
+// supersampled, its alpha the covered fraction. Smooth where it matters, cheap elsewhere.
+QImage DrawBody(int size, double radiusX, double radiusY,
+                const std::function<Tint(double x, double y)>& colourAt);
+
+// Returns: an opaque ARGB32 picture of width x height pixels filled with `colour`, ready to
+// be painted on.
+QImage FilledPicture(int width, int height, const QColor& colour);
+
+enum class GreyFace { Raised, Pressed, Disabled };
+
+// Draws a grey face with its bevel over the whole picture, and `text` centred on it in black;
+// pressed faces are darker, their bevel reversed and the text shifted by one pixel. A disabled
+// face is raised, its text grey and etched into the face, as a disabled push button draws it.
+void DrawGreyFace(QImage& image, GreyFace face, const QString& text, const QFont& font);
 
 // Jupiter as seen in one instrument, for one magnification step.
 // Given: the instrument; step 0..4 = magnification 1.0, 1.5, 2.0, 2.5, 3.0 -> 23, 35, 46, 58, 69
@@ -19,31 +54,7 @@ QImage JupiterDisc(ViewKind view, int step);  // ViewKind from core/view.h
 // icon); empty for size < 1.
 QImage JupiterDiscOfSize(int size);
 
-// Returns: 12 x 12, Jupiter from above the pole.
-QImage JupiterPole();
-
-// The four arrangements of the cardinal letters around the compass ball.
-enum class CompassRose { Binoculars, AstroScope, StarDiagonal, Other };
-
-// Returns: 40 x 40, N S E W around a grey ball.
-QImage CompassPicture(CompassRose rose);
-
-// Returns: 24 x 22 (north), 23 x 22 (south).
-QImage HemispherePicture(bool northern);
-
-// Returns: 43 x 23, grey face with "Now".
-QImage NowButtonFace(bool pressed);
-
-// Returns: 43 x 23, the raised face with "Now" greyed, for while the button cannot be used.
-QImage NowButtonDisabledFace();
-
-// Returns: 110 x 60, framed group "Interval", "minutes".
-QImage IntervalBackground();
-
 // Returns: 20 x 20, "LOC" / "UT" black on light grey.
 QImage TimeBasisButton(bool localTime);
-
-// Returns: 20 x 20, white globe, black outline, meridian + equator, shadow; transparent around.
-QImage GlobeButton();
 
 }  // namespace kelvra

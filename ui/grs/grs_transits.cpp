@@ -6,12 +6,12 @@
 #include "core/calendar.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
-#include "ui/common/pictures.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
 #include "ui/grs/grs_drift_settings.h"
 #include "ui/grs/grs_longitude.h"
+#include "ui/grs/grs_pictures.h"
 
 namespace kelvra {
 

@@ -5,8 +5,8 @@
 
 #include "ui/common/entry_field.h"
 #include "ui/common/layout.h"
-#include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
+#include "ui/main/main_pictures.h"
 
 namespace kelvra {
 

@@ -121,6 +121,19 @@ void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWest
   }
 }
 
+double SideViewScaleFor(double magnification) {
+  return (20706000 * magnification) * (1.0 / 1883000);
+}
+
+QColor DataPanelColour(double x, double y, double u, double sideViewScale) {
+  constexpr double kSideViewReach = 290;  // pixels either side of the centre
+  if (std::sqrt(x * x + y * y) > 1) {
+    const double p = std::trunc(x * sideViewScale);
+    return (-kSideViewReach <= p && p <= kSideViewReach) ? kInReachColour : kBeyondReachColour;
+  }
+  return std::cos(u) >= 0 ? kInFrontColour : kBehindColour;
+}
+
 QRgb EclipsedColour(QRgb colour) {
   return qRgb((qRed(colour) + 2) / 4, (qGreen(colour) + 2) / 4, (qBlue(colour) + 2) / 4);
 }

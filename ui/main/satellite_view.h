@@ -1,6 +1,8 @@
-// Drawing the eyepiece (side) view and the plan view of the orbits from one computed state.
+// Drawing the eyepiece (side) view and the plan view of the orbits from one computed state,
+// and the data panel's colours, which tell what the side view can show.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 #include <array>
@@ -15,6 +17,23 @@ namespace kelvra {
 inline constexpr std::array<int, 5> PlanOrbitRadii{0, 30, 47, 75, 132};
 // The satellites' diameters, km, by satellite number (slot 0 unused).
 inline constexpr std::array<double, 5> SatelliteDiameters{0, 3632, 3126, 5276, 4820};
+
+// Given: a magnification (1.0 .. 3.0). Returns: side-view pixels per Jupiter radius.
+double SideViewScaleFor(double magnification);
+
+// The colours of a satellite's values in the data panel.
+inline const QColor kInReachColour{0, 255, 255};  // aqua: off the disc, within the side view
+inline const QColor kBeyondReachColour{0, 0, 0};  // black: off the disc, beyond the side view
+inline const QColor kInFrontColour{255, 255, 0};  // yellow: on the disc, in front of Jupiter
+inline const QColor kBehindColour{0, 0, 128};     // navy: on the disc, behind Jupiter
+
+// The colour of one satellite's values.
+// Given: its offsets x and y (Jupiter radii) and angle u (radians) right after a call of c,
+// and the side view's scale (pixels per radius).
+// Returns: off the disc, whether the side view's 290 pixels either side of the centre reach
+// it (only x counts, cut toward zero to a pixel); on the disc (the rim included), whether it
+// is in front of Jupiter (cos u >= 0) or behind it.
+QColor DataPanelColour(double x, double y, double u, double sideViewScale);
 
 // Fills the ellipse inscribed in the box [left, right) x [top, bottom): every pixel whose
 // centre lies inside it takes the colour. Pixels outside the image are clipped.

@@ -20,7 +20,6 @@
 #include "ui/common/messages.h"
 #include "ui/common/open_document.h"
 #include "ui/common/settings_place.h"
-#include "ui/common/pictures.h"
 #include "ui/common/side_window.h"
 #include "ui/common/widgets.h"
 #include "ui/main/about.h"
@@ -28,6 +27,7 @@
 #include "ui/main/date_rules.h"
 #include "ui/main/interval.h"
 #include "ui/main/krthread.h"
+#include "ui/main/main_pictures.h"
 #include "ui/main/satellite_view.h"
 
 namespace kelvra {
@@ -148,8 +148,8 @@ void TViewer::showDateAndTime() {
 }
 
 void TViewer::showDataPanel() {
-  const DataPanelText panel =
-      FormatDataPanel(state_, SideViewScaleFor(Magnification), decimalSeparator());
+  const DataPanelText panel = FormatDataPanel(state_, decimalSeparator());
+  const double scale = SideViewScaleFor(Magnification);  // pixels per radius
   showInLabel(lblSystem1, panel.systemI);
   showInLabel(lblSystem2, panel.systemII);
   for (std::size_t i = 0; i < 4; ++i) {
@@ -160,7 +160,9 @@ void TViewer::showDataPanel() {
     showInLabel(row.eastWest, text.eastWest);
     showInLabel(row.eastWestFlag, text.eastWestFlag);
     showInLabel(row.angle, text.angle);
-    const QColor colour(text.colour.red, text.colour.green, text.colour.blue);
+    const int satellite = static_cast<int>(i) + 1;
+    const QColor colour = DataPanelColour(state_.X[satellite], state_.Y[satellite],
+                                          state_.U[satellite], scale);
     for (QLabel* label : {row.northSouth, row.northSouthFlag, row.eastWest, row.eastWestFlag,
                           row.angle, row.degree}) {
       SetTextColour(*label, colour);

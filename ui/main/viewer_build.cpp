@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/data_panel.h"
 #include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
@@ -16,6 +15,8 @@
 #include "ui/common/settings.h"
 #include "ui/common/widgets.h"
 #include "ui/main/krthread.h"
+#include "ui/main/main_pictures.h"
+#include "ui/main/satellite_view.h"
 #include "ui/main/viewer.h"
 
 namespace kelvra {
@@ -24,7 +25,7 @@ namespace {
 using Main = layout::MainWindow;
 
 const QColor kTeal{0, 128, 128};
-const QColor kValueColour{kAqua.red, kAqua.green, kAqua.blue};
+const QColor kValueColour = kInReachColour;
 
 QFont arial(int pixelSize, bool bold = false) {
   QFont font(QStringLiteral("Arial"));
