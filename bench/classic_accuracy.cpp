@@ -173,8 +173,8 @@ int main(int argc, char** argv) {
                 speed[moon].values.empty() ? 0 : 0.1 / speed[moon].quantileAbs(0.5));
   }
   std::printf("\n95%%: 95 in 100 contacts lie within this many minutes; missed: listed contacts\n"
-              "the classic series does not make (a graze it passes by); Tr.I ... Oc.R: the mean of\n"
-              "each kind of contact; min/0.1R: minutes a moon takes, at its median speed at the\n"
+              "the classic series does not make (a graze it passes by); Tr.I ... Oc.R: the mean\n"
+              "of each kind of contact; min/0.1R: minutes a moon takes, at its median speed at the\n"
               "limb, to cross a tenth of a radius (a pixel at scale 1.0 is 0.09 radii).\n");
   return 0;
 }
