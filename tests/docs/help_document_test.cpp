@@ -3,10 +3,10 @@
 // once contradicted the program stay gone.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -23,27 +23,52 @@ std::string readFile(const fs::path& path) {
   return text.str();
 }
 
+bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
 std::string collapseSpaces(const std::string& text) {
-  return std::regex_replace(text, std::regex(R"(\s+)"), " ");
+  std::string out;
+  for (const char c : text) {
+    if (std::isspace(static_cast<unsigned char>(c)) == 0) {
+      out += c;
+    } else if (out.empty() || out.back() != ' ') {
+      out += ' ';
+    }
+  }
+  return out;
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The text a reader sees: tags dropped, the entities the help uses resolved, spaces collapsed.
-std::string visibleText(std::string html) {
-  html = std::regex_replace(html, std::regex("<[^>]*>"), " ");
+std::string visibleText(const std::string& html) {
+  std::string text;
+  bool inTag = false;
+  for (const char c : html) {
+    if (c == '<') inTag = true;
+    if (!inTag) text += c;
+    if (c == '>') {
+      inTag = false;
+      text += ' ';
+    }
+  }
   const std::pair<const char*, const char*> entities[] = {
       {"&nbsp;", " "}, {"&quot;", "\""}, {"&#39;", "'"}, {"&lt;", "<"}, {"&gt;", ">"},
       {"&amp;", "&"}};
   for (const auto& [entity, character] : entities) {
-    for (std::size_t at; (at = html.find(entity)) != std::string::npos;)
-      html.replace(at, std::string(entity).size(), character);
+    for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
+      text.replace(at, std::string(entity).size(), character);
   }
-  return collapseSpaces(html);
+  return collapseSpaces(text);
 }
 
-std::string helpText() {
+std::string helpHtml() {
   const std::string html = readFile(fs::path(KELVRA_BIN_DIR) / "docs" / "Kelvra95.htm");
   EXPECT_FALSE(html.empty()) << "no built help document";
-  return visibleText(html);
+  return html;
 }
 
 // The part of the help between two section anchors.
@@ -59,25 +84,37 @@ std::string section(const std::string& html, const char* id, const char* nextId)
 // literals joined, escapes resolved, split at line breaks and %1-style placeholders, trimmed.
 // Parts under 12 characters ("Contact: ", "or") name nothing by themselves and are dropped.
 std::vector<std::string> fixedParts(const std::string& code) {
-  std::string joined;
+  constexpr char kBreak = '\x01';
   std::vector<std::string> literals;
-  const std::regex literal(R"re("((?:[^"\\]|\\.)*)"(\s*(?="))?)re");
-  for (auto it = std::sregex_iterator(code.begin(), code.end(), literal);
-       it != std::sregex_iterator(); ++it) {
-    joined += (*it)[1].str();
-    if (!(*it)[2].matched) {
-      literals.push_back(joined);
-      joined.clear();
+  std::string joined;
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    if (code[i] != '"' || (i > 0 && code[i - 1] == '\'')) continue;
+    for (++i; i < code.size() && code[i] != '"'; ++i) {
+      if (code[i] == '\\' && i + 1 < code.size()) {
+        const char escaped = code[++i];
+        joined += escaped == 'n' || escaped == 'r' ? kBreak : escaped;
+      } else if (code[i] == '%' && i + 1 < code.size() &&
+                 std::isdigit(static_cast<unsigned char>(code[i + 1]))) {
+        joined += kBreak;
+        ++i;
+      } else {
+        joined += code[i];
+      }
     }
+    std::size_t next = i + 1;
+    while (next < code.size() && std::isspace(static_cast<unsigned char>(code[next]))) ++next;
+    if (next < code.size() && code[next] == '"') {
+      i = next - 1;  // an adjacent literal continues this one
+      continue;
+    }
+    literals.push_back(joined);
+    joined.clear();
   }
   std::vector<std::string> parts;
-  for (const std::string& raw : literals) {
-    std::string text = std::regex_replace(raw, std::regex(R"(\\[nr]|%[0-9])"), "\x01");
-    text = std::regex_replace(text, std::regex(R"(\\(.))"), "$1");
+  for (const std::string& text : literals) {
     std::stringstream pieces(text);
-    for (std::string piece; std::getline(pieces, piece, '\x01');) {
-      piece = collapseSpaces(piece);
-      piece = std::regex_replace(piece, std::regex("^ | $"), "");
+    for (std::string piece; std::getline(pieces, piece, kBreak);) {
+      piece = trimmed(collapseSpaces(piece));
       if (piece.size() >= 12) parts.push_back(piece);
     }
   }
@@ -86,12 +123,18 @@ std::vector<std::string> fixedParts(const std::string& code) {
 
 // The body of the function `name` defined at the start of a line in one of the sources.
 std::string definitionOf(const std::map<fs::path, std::string>& sources, const std::string& name) {
-  const std::regex head("(^|\n)[A-Za-z][^\n;]*\\b" + name + "\\([^;{]*\\{");
   for (const auto& [path, code] : sources) {
-    std::smatch m;
-    if (!std::regex_search(code, m, head)) continue;
-    const std::size_t begin = m.position(0);
-    return code.substr(begin, code.find("\n}\n", begin) - begin);
+    for (std::size_t at = code.find(name + "("); at != std::string::npos;
+         at = code.find(name + "(", at + 1)) {
+      const std::size_t lineStart = code.rfind('\n', at) + 1;  // npos + 1 is 0
+      const std::string head = code.substr(lineStart, at - lineStart);
+      if (head.empty() || !std::isalpha(static_cast<unsigned char>(head[0])) ||
+          head.find(';') != std::string::npos || (at > 0 && isWordCharacter(code[at - 1])))
+        continue;
+      const std::size_t brace = code.find('{', at), semicolon = code.find(';', at);
+      if (brace == std::string::npos || semicolon < brace) continue;  // a declaration
+      return code.substr(lineStart, code.find("\n}\n", brace) - lineStart);
+    }
   }
   return {};
 }
@@ -113,51 +156,51 @@ std::vector<MessageSource> messageSources() {
   const std::map<std::string, std::string> builders = {
       {"message", "HelpNotOpenedMessage"}, {"check.message", "CheckDate"}};
   std::vector<MessageSource> found;
-  const std::regex call(R"(\b(ShowError|ShowMessage|reportFailure)\()");
   for (const auto& [path, code] : sources) {
-    for (auto it = std::sregex_iterator(code.begin(), code.end(), call);
-         it != std::sregex_iterator(); ++it) {
-      const std::string call = (*it)[1];
-      std::size_t at = it->position(0) + it->length(0);
-      if (code.compare(at, 6, "const ") == 0) continue;  // a declaration or definition
-      int depth = 1;
-      std::size_t end = at;
-      for (; end < code.size() && depth > 0; ++end) {
-        if (code[end] == '(') ++depth;
-        if (code[end] == ')') --depth;
+    for (const std::string call : {"ShowError", "ShowMessage", "reportFailure"}) {
+      for (std::size_t hit = code.find(call + "("); hit != std::string::npos;
+           hit = code.find(call + "(", hit + 1)) {
+        if (hit > 0 && isWordCharacter(code[hit - 1])) continue;
+        const std::size_t at = hit + call.size() + 1;
+        if (code.compare(at, 6, "const ") == 0) continue;  // a declaration or definition
+        int depth = 1;
+        std::size_t end = at;
+        for (; end < code.size() && depth > 0; ++end) {
+          if (code[end] == '(') ++depth;
+          if (code[end] == ')') --depth;
+        }
+        const std::string argument = trimmed(collapseSpaces(code.substr(at, end - 1 - at)));
+        const std::string where = path.filename().string() + ": " + argument;
+        if (argument.find('"') != std::string::npos) {
+          found.push_back({where, argument});
+          continue;
+        }
+        // A printing failure's reason without a literal is the printing system's own words (or
+        // the settings store's failure, whose box is a ShowError of its own).
+        if (call == "reportFailure") continue;
+        std::string builder;
+        const std::size_t open = argument.find('(');
+        if (open != std::string::npos && argument.back() == ')') {
+          builder = argument.substr(0, open);
+        } else if (builders.count(argument) != 0) {
+          builder = builders.at(argument);
+        } else {
+          ADD_FAILURE() << "A message box shows " << where
+                        << ": name the function that makes it in `builders` and describe the "
+                           "message in the help";
+          continue;
+        }
+        const std::string body = definitionOf(sources, builder);
+        EXPECT_FALSE(body.empty()) << "no definition of " << builder << " for " << where;
+        found.push_back({where, body});
       }
-      const std::string argument = collapseSpaces(code.substr(at, end - 1 - at));
-      const std::string where = path.filename().string() + ": " + argument;
-      if (argument.find('"') != std::string::npos) {
-        found.push_back({where, argument});
-        continue;
-      }
-      // A printing failure's reason without a literal is the printing system's own words (or
-      // the settings store's failure, whose box is a ShowError of its own).
-      if (call == "reportFailure") continue;
-      std::smatch m;
-      std::string builder;
-      if (std::regex_match(argument, m, std::regex(R"((\w+)\(.*\))"))) {
-        builder = m[1];
-      } else if (builders.count(argument) != 0) {
-        builder = builders.at(argument);
-      } else {
-        ADD_FAILURE() << "A message box shows " << where
-                      << ": name the function that makes it in `builders` and describe the "
-                         "message in the help";
-        continue;
-      }
-      const std::string body = definitionOf(sources, builder);
-      EXPECT_FALSE(body.empty()) << "no definition of " << builder << " for " << where;
-      found.push_back({where, body});
     }
   }
   return found;
 }
 
 TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
-  const std::string html = readFile(fs::path(KELVRA_BIN_DIR) / "docs" / "Kelvra95.htm");
-  const std::string messages = section(html, "messages", "contact");
+  const std::string messages = section(helpHtml(), "messages", "contact");
   const std::vector<MessageSource> sources = messageSources();
   // Help, pictures, fields, dialogs, printing, PDF and settings at the least.
   EXPECT_GE(sources.size(), 12u);
@@ -181,7 +224,7 @@ TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
 }
 
 TEST(HelpDocument, NoLongerDeniesWhatTheProgramDoes) {
-  const std::string text = helpText();
+  const std::string text = visibleText(helpHtml());
   for (const char* stale : {
            "No shadows and no eclipses",                        // shadows and eclipses are drawn
            "lists no eclipse, occultation or transit events",   // the events window lists them
