@@ -167,7 +167,9 @@ MeridianPassage nextMeridianPassage(const DayOfJupiter& day, JulianDay ut) {
 // lies on different sides of it at a and b.
 JulianDay crossing(const DayOfJupiter& day, JulianDay a, JulianDay b) {
   const bool belowAtA = day.altitude(a) < kRiseSetAltitude;
-  while (b - a > kBisectionLimit) {
+  // Forty halvings take a day below a microsecond; the count also ends the loop for instants
+  // so far out that a tenth of a second is below a double's resolution.
+  for (int halving = 0; halving < 40 && b - a > kBisectionLimit; ++halving) {
     const JulianDay middle = (a + b) / 2;
     if ((day.altitude(middle) < kRiseSetAltitude) == belowAtA) {
       a = middle;
