@@ -154,9 +154,10 @@ struct MeridianPassage {
 // The Earth's rotation alone gives the first guess; each Newton step then leaves less than a
 // thousandth of the miss, since Jupiter itself moves under half a degree a day.
 MeridianPassage nextMeridianPassage(const DayOfJupiter& day, JulianDay ut) {
-  const double turns = std::ceil(day.hourAngle(ut) / kPi);  // 0, 1 or 2 half turns
+  const double now = day.hourAngle(ut);       // radians
+  const double turns = std::ceil(now / kPi);  // 0, 1 or 2 half turns
   const double target = turns * kPi;
-  JulianDay t = ut + (target - day.hourAngle(ut)) / kRotationPerDay;
+  JulianDay t = ut + (target - now) / kRotationPerDay;
   for (int step = 0; step < 3; ++step) {
     t += std::remainder(target - day.hourAngle(t), 2 * kPi) / kRotationPerDay;
   }

@@ -12,7 +12,8 @@ namespace kelvra {
 struct ObserverSite {
   double latitudeDeg;   // degrees, geodetic, north positive, -90..90
   double longitudeDeg;  // degrees, east positive, -180..180
-  double heightM;       // metres above sea level (the ellipsoid)
+  double heightM;       // metres above sea level (taken as the ellipsoid; tens of metres of
+                        // difference do not move a planet)
 };
 
 // A direction in the observer's sky.
