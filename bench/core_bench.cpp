@@ -6,6 +6,7 @@
 
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
+#include "core/sky.h"
 #include "ui/events/moon_event_list.h"
 #include "ui/grs/grs_prediction.h"
 
@@ -94,6 +95,28 @@ void MoonEventMarksCall(benchmark::State& run) {
   }
 }
 BENCHMARK(MoonEventMarksCall);
+
+// Jupiter's altitude and azimuth at one instant, and its rise, transit and set for one day, at
+// one site, as the events window's filter asks for each line and for its top line.
+constexpr kelvra::ObserverSite kSite{52.52, 13.40, 34};  // degrees, degrees, metres
+
+void JupiterHorizontalCall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::JupiterHorizontal(jd, kSite));
+    jd = jd < kStart + 31 ? jd + kStep : kStart;
+  }
+}
+BENCHMARK(JupiterHorizontalCall)->Unit(benchmark::kMicrosecond);
+
+void JupiterRiseTransitSetCall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::JupiterRiseTransitSet(jd, kSite));
+    jd = jd < kStart + 365 ? jd + 1 : kStart;
+  }
+}
+BENCHMARK(JupiterRiseTransitSetCall)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
