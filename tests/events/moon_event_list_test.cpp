@@ -55,13 +55,13 @@ TEST(MoonEventCode, WritesSatelliteKindAndPhase) {
 
 TEST(FormatMoonEventLine, GivesDayTimeAndCode) {
   const MoonEventLine line{5, 21, 40, 1, MoonEventKind::ShadowTransit, MoonEventPhase::Start,
-                           0, 0,  0};
+                           0, 0,  0, 0};
   const MoonEventLineText text = FormatMoonEventLine(line);
   EXPECT_EQ(text.day, "5");
   EXPECT_EQ(text.time, "21:40");
   EXPECT_EQ(text.code, "I.Sh.I");
   EXPECT_EQ(text.joined(), "5 21:40 I.Sh.I");
-  const MoonEventLine early{17, 3, 7, 2, kOccultation, MoonEventPhase::End, 0, 0, 0};
+  const MoonEventLine early{17, 3, 7, 2, kOccultation, MoonEventPhase::End, 0, 0, 0, 0};
   EXPECT_EQ(FormatMoonEventLine(early).joined(), "17 03:07 II.Oc.R");
 }
 
