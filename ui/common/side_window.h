@@ -55,6 +55,9 @@ class SideWindowForm : public QWidget {
   // The list or chart as last drawn.
   const QImage& listImage() const;
 
+  // The month the print button prints: the host's, unless the window keeps a month of its own.
+  virtual ListMonth listMonth() const;
+
  public slots:
   // Switches the list between Universal Time and local time, saves the setting, redraws.
   void imgTimeClick();
@@ -90,8 +93,6 @@ class SideWindowForm : public QWidget {
   virtual void drawList(QImage& list) = 0;
   // Prints `month` (1..12) of `year` on the default printer.
   virtual void print(std::uint16_t month, std::uint16_t year) = 0;
-  // The month the print button prints: the host's, unless the window keeps a month of its own.
-  virtual ListMonth listMonth() const;
 
   bool event(QEvent* event) override;
   // A press anywhere on the window brings it forward: without a window manager nothing else

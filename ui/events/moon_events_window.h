@@ -56,6 +56,9 @@ class TMoonEvents : public SideWindowForm {
   // animation frames cost one search of the month's lines.
   void instantChanged(InstantChange why) override;
 
+  // The month the list shows (and prints): it follows the main window's instant, not a jump.
+  ListMonth listMonth() const override;
+
   // The month as last computed, and what the list shows of it.
   const std::vector<MoonEventLine>& lines() const { return lines_; }
   const MoonEventListView& view() const { return view_; }
@@ -71,7 +74,6 @@ class TMoonEvents : public SideWindowForm {
   void print(std::uint16_t month, std::uint16_t year) override { PrintMoonEvents(month, year); }
   bool localTime() const override;
   void storeLocalTime(bool local) override;
-  ListMonth listMonth() const override;
 
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
