@@ -25,16 +25,21 @@
 namespace kelvra {
 namespace {
 
-// The main window as the list sees it: its instant, and what a jump does to it.
+// The main window as the list sees it: its instant, kept as the main window keeps it (local
+// civil time to the second, converted with the zone when asked), and what a jump does to it.
 class FakeInstants : public InstantHost {
  public:
-  JulianDay displayedInstantUT() const override { return shown; }
+  JulianDay displayedInstantUT() const override {
+    return JulianDayFromDate(local.day, local.month, local.year, local.hour, local.minute,
+                             local.second);
+  }
   void jumpToInstant(JulianDay ut) override {
-    shown = ut;
+    show(ut);
     ++jumps;
     if (window != nullptr) window->instantChanged(InstantChange::Jump);
   }
-  JulianDay shown = JulianDayFromDate(15, 3, 2021, 0, 0, 0);
+  void show(JulianDay ut) { local = CalDate(ut); }
+  CivilDateTime local{2021, 3, 15, 0, 0, 0};
   int jumps = 0;
   SideWindowForm* window = nullptr;
 };
@@ -64,12 +69,13 @@ class MoonEventsWindowTest : public ::testing::Test {
 
   // The main window set to `ut` for `why`.
   void setMain(JulianDay ut, InstantChange why = InstantChange::Set) {
-    instants.shown = ut;
+    instants.show(ut);
     window->instantChanged(why);
   }
   // The list switched to local time or back, as its button does.
   void useLocalTime(bool local) {
-    if (localTime() != local) QTest::mouseClick(window->findChild<ImageView*>("imgTime"), Qt::LeftButton);
+    if (localTime() == local) return;
+    QTest::mouseClick(window->findChild<ImageView*>("imgTime"), Qt::LeftButton);
   }
   bool localTime() const {
     return QSettings(QString::fromStdString((host.directory() / kIniFileName).string()),
@@ -121,8 +127,8 @@ TEST_F(MoonEventsWindowTest, OpensAtTheMainWindowsDayAndMarksWhatIsGoingOn) {
   const auto& marked = window->view().marked;
   EXPECT_NE(std::find(marked.begin(), marked.end(), view.selected), marked.end());
   for (std::size_t i : marked) {
-    EXPECT_LE(lines[i].eventStart, instants.shown);
-    EXPECT_GT(lines[i].eventEnd, instants.shown);
+    EXPECT_LE(lines[i].eventStart, instants.displayedInstantUT());
+    EXPECT_GT(lines[i].eventEnd, instants.displayedInstantUT());
   }
 }
 
@@ -130,12 +136,14 @@ TEST_F(MoonEventsWindowTest, ClickAndEnterJumpToTheLine) {
   const std::size_t top = window->view().top;
   QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2 * rowHeight() + 2));
   EXPECT_EQ(instants.jumps, 1);
-  EXPECT_DOUBLE_EQ(instants.shown, MoonEventJumpInstant(window->lines()[top + 2]));
+  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 2]),
+              1e-8);  // days: a millisecond
 
   QTest::keyClick(window.get(), Qt::Key_Down);
   QTest::keyClick(window.get(), Qt::Key_Return);
   EXPECT_EQ(instants.jumps, 2);
-  EXPECT_DOUBLE_EQ(instants.shown, MoonEventJumpInstant(window->lines()[top + 3]));
+  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 3]),
+              1e-8);
 }
 
 TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
@@ -220,7 +228,7 @@ TEST_F(MoonEventsWindowTest, ShowsTheMonthOfTheInstantInItsOwnTimeBasis) {
   // 31 December 21:00 in New York is 1 January 02:00 UT.
   window->show();
   window->hide();
-  instants.shown = civil(kNewYork, 2026, 12, 31, 21, 0);
+  instants.show(civil(kNewYork, 2026, 12, 31, 21, 0));
   window->redraw();  // opened
   EXPECT_EQ(window->listMonth().month, 1);
   EXPECT_EQ(window->listMonth().year, 2027);
@@ -243,7 +251,7 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     ASSERT_EQ(text(0), "1 03:38 II.Sh.I");
     QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2));
     // Set to the second inside the shadow's transit, in the neighbouring local month.
-    EXPECT_EQ(clock(instants.shown, kNewYork), "11-30 22:37:59");
+    EXPECT_EQ(clock(instants.displayedInstantUT(), kNewYork), "11-30 22:37:59");
     EXPECT_EQ(window->listMonth().month, 12);
     EXPECT_EQ(text(0), "1 03:38 II.Sh.I");
     EXPECT_EQ(window->view().top, 0u);
@@ -261,7 +269,8 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     const MoonEventListView before = window->view();
     ASSERT_EQ(text(before.selected), "31 16:25 III.Tr.E");
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(clock(instants.shown, kTokyo), "01-01 01:24:59");  // the egress rounded down
+    // The egress rounded down, in the next local month.
+    EXPECT_EQ(clock(instants.displayedInstantUT(), kTokyo), "01-01 01:24:59");
     EXPECT_EQ(window->listMonth().month, 12);
     EXPECT_EQ(window->view().top, before.top);
     EXPECT_EQ(window->view().selected, before.selected);
@@ -275,7 +284,7 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     QTest::keyClick(window.get(), Qt::Key_Home);
     ASSERT_EQ(text(0), "1 00:00 I.Sh.E");
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(clock(instants.shown, kNewYork), "06-30 23:59:47");
+    EXPECT_EQ(clock(instants.displayedInstantUT(), kNewYork), "06-30 23:59:47");
     EXPECT_EQ(window->listMonth().month, 7);
     EXPECT_EQ(window->view().selected, 0u);
     EXPECT_EQ(window->view().top, 0u);

@@ -139,10 +139,13 @@ int TMoonEvents::visibleRows() const {
 }
 
 TMoonEvents::MonthKey TMoonEvents::monthOfInstant() const {
+  // The main window reads the zone to give its instant: asked before the basis is set.
+  const JulianDay now = instants_.displayedInstantUT();
   const bool local = localTime();
-  const ScopedTimeZoneOffset basis(local ? TimeZoneOffset : 0);
-  const CivilDateTime at = CalDate(instants_.displayedInstantUT());
-  return {at.year, at.month, local, TimeZoneOffset};
+  const std::int32_t offset = TimeZoneOffset;
+  const ScopedTimeZoneOffset basis(local ? offset : 0);
+  const CivilDateTime at = CalDate(now);
+  return {at.year, at.month, local, offset};
 }
 
 void TMoonEvents::instantChanged(InstantChange why) {
