@@ -55,7 +55,7 @@ TEST(MoonEventCode, WritesSatelliteKindAndPhase) {
 
 TEST(FormatMoonEventLine, GivesDayTimeAndCode) {
   const MoonEventLine line{5, 21, 40, 1, MoonEventKind::ShadowTransit, MoonEventPhase::Start,
-                           0, 0,  0, 0};
+                           0, 0,  0,  0};
   const MoonEventLineText text = FormatMoonEventLine(line);
   EXPECT_EQ(text.day, "5");
   EXPECT_EQ(text.time, "21:40");
@@ -262,7 +262,7 @@ TEST(MoonEventJumpInstant, LandsInsideThePhenomenonToTheSecond) {
   };
   const std::vector<MoonEvent> events{
       {1, kTransit, at(1, 1, 29.6), at(3, 20, 40.7)},  // listed 01:01 and 03:21
-      {2, kEclipse, at(5, 0, 20), at(7, 0, 0.0004)},    // whole seconds, up to float noise
+      {2, kEclipse, at(5, 0, 20), at(7, 0, 0.0004)},   // whole seconds, up to float noise
   };
   const auto lines = MoonEventLinesOf(events, month(2014, 3));
   ASSERT_EQ(texts(lines),

@@ -142,8 +142,7 @@ TEST_F(MoonEventsWindowTest, ClickAndEnterJumpToTheLine) {
   QTest::keyClick(window.get(), Qt::Key_Down);
   QTest::keyClick(window.get(), Qt::Key_Return);
   EXPECT_EQ(instants.jumps, 2);
-  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 3]),
-              1e-8);
+  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 3]), 1e-8);
 }
 
 TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {

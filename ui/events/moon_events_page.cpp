@@ -36,9 +36,9 @@ QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
 
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
   const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
-  const PageHeights heights = PrintPageTitle(
-      painter, page, MoonEventsTitleText(monthName, input.year),
-      MoonEventsBasisText(input.localTime, TimeZoneOffset));
+  const PageHeights heights =
+      PrintPageTitle(painter, page, MoonEventsTitleText(monthName, input.year),
+                     MoonEventsBasisText(input.localTime, TimeZoneOffset));
 
   const int margin = page.width() / 12;  // dots
   const std::vector<MoonEventLine> lines =
@@ -50,8 +50,9 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   note.setPointSizeF(9);
   note.setItalic(true);
   painter.setFont(note);
-  QStringList notes{QStringLiteral("Times to the minute at the first and last contact with the "
-                                   "disc or its shadow; hidden instants left out.")};
+  QStringList notes{
+      QStringLiteral("Times to the minute at the first and last contact with the "
+                     "disc or its shadow; hidden instants left out.")};
   if (!MoonEventsAccurate(input.year)) notes << QStringLiteral("Outside 1900-2100: less accurate.");
   const int noteHeight = painter.fontMetrics().height();
   int noteTop = heights.TitleHeight;

@@ -152,8 +152,8 @@ void TMoonEvents::instantChanged(InstantChange why) {
   const JulianDay now = instants_.displayedInstantUT();
   const bool moved = now != seen_;
   seen_ = now;
-  if (moved && (why == InstantChange::Set || why == InstantChange::Tick ||
-                why == InstantChange::Frame)) {
+  if (moved &&
+      (why == InstantChange::Set || why == InstantChange::Tick || why == InstantChange::Frame)) {
     shown_ = monthOfInstant();
   }
   revealMarked_ = revealMarked_ || (moved && why == InstantChange::Set);
