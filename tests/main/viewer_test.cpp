@@ -603,6 +603,53 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
   viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
+// A side window that only notes why the main window's instant changed.
+class ReasonRecorder : public SideWindowForm {
+ public:
+  explicit ReasonRecorder(SideWindowHost& host)
+      : SideWindowForm(host, layout::kEventsWindow, {"Recorder", "imgBack", "btnExit", "imgList"},
+                       nullptr, nullptr) {}
+  void instantChanged(InstantChange why) override { reasons.push_back(why); }
+  std::vector<InstantChange> reasons;
+
+ protected:
+  void drawList(QImage&) override {}
+  void print(std::uint16_t, std::uint16_t) override {}
+  bool localTime() const override { return false; }
+  void storeLocalTime(bool) override {}
+};
+
+// A list may scroll for the user's own instant only, so each path says which it is.
+TEST_F(ViewerTest, TellsTheSideWindowsWhyTheInstantChanged) {
+  ReasonRecorder recorder(*viewer);
+  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr, &recorder);
+  recorder.show();
+  viewer->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
+  // The reasons one action gives, each once (Enter leaves a field after the focus moved off the
+  // one the focus was in, and each leave says Set).
+  const auto after = [&](auto action) {
+    recorder.reasons.clear();
+    action();
+    auto& r = recorder.reasons;
+    r.erase(std::unique(r.begin(), r.end()), r.end());
+    return r;
+  };
+  using Reasons = std::vector<InstantChange>;
+  const InstantChange set = InstantChange::Set;
+  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtHour, "21"); }), Reasons{set});
+  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtYear, "2026"); }), Reasons{set});
+  EXPECT_EQ(after([&] { viewer->imgNowButtonClick(); }), Reasons{set});
+  EXPECT_EQ(after([&] { viewer->Timer1Timer(); }), Reasons{InstantChange::Tick});
+  viewer->animationInterval() = 60;
+  EXPECT_EQ(after([&] { viewer->AnimationStep(); }), Reasons{InstantChange::Frame});
+  EXPECT_EQ(after([&] { viewer->jumpToInstant(2451546.0); }), Reasons{InstantChange::Jump});
+  EXPECT_EQ(viewer->txtDay->text(), "02");  // 2000-01-02 12:00 UT, the jump shown
+  EXPECT_EQ(after([&] { viewer->lblMagnifyClick(); }), Reasons{InstantChange::Redraw});
+  EXPECT_EQ(after([&] { viewer->imgHemisphereClick(); }), Reasons{InstantChange::Redraw});
+  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
 TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {
   setenv("TZ", "UTC", 1);
   tzset();

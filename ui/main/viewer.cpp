@@ -95,30 +95,30 @@ void TViewer::saveSettings() {
 
 // --- The displayed instant and the one recompute path -------------------------------------
 
-void TViewer::setInstant(const CivilDateTime& shown) {
-  showInstant(shown, julianDayOf(shown));
+void TViewer::setInstant(const CivilDateTime& shown, InstantChange why) {
+  showInstant(shown, julianDayOf(shown), why);
 }
 
-void TViewer::showInstant(const CivilDateTime& shown, JulianDay jd) {
+void TViewer::showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why) {
   instant_ = shown;
   for (QLineEdit* field : {txtDay, txtYear, txtHour, txtMinute, txtSecond}) {
     field->setModified(false);  // replaced by the new instant
   }
-  recompute(jd);
+  recompute(jd, why);
 }
 
-void TViewer::recompute() {
-  recompute(julianDayOf(instant_));
+void TViewer::recompute(InstantChange why) {
+  recompute(julianDayOf(instant_), why);
 }
 
-void TViewer::recompute(JulianDay jd) {
+void TViewer::recompute(JulianDay jd, InstantChange why) {
   showDateAndTime();
   c(jd, state_);
   shadows_ = MoonShadowsAt(jd);
   showDataPanel();
   plotSatellites();
   for (SideWindowForm* window : {tracks_, grs_, events_}) {
-    if (window != nullptr && window->isVisible()) window->instantChanged();
+    if (window != nullptr && window->isVisible()) window->instantChanged(why);
   }
 }
 
@@ -132,7 +132,7 @@ void TViewer::jumpToInstant(JulianDay ut) {
     Timer1->stop();
     setEntryEnabled(true);
   }
-  setInstant(CalDate(ut));
+  setInstant(CalDate(ut), InstantChange::Jump);
 }
 
 void TViewer::showDateAndTime() {
@@ -203,7 +203,7 @@ void TViewer::changeMagnification(double magnification) {
   if (step >= 0 && step <= 4 && cmbView->currentIndex() >= 0) {
     imgJupiter = jupiterPictures_[static_cast<std::size_t>(selectedView())][step];
   }
-  recompute();
+  recompute(InstantChange::Redraw);
 }
 
 void TViewer::lblMagnifyClick() {
@@ -224,7 +224,7 @@ void TViewer::imgHemisphereClick() {
   NorthernHemisphere = !NorthernHemisphere;
   imgHemisphere->setImage(NorthernHemisphere ? imgNorthHemisphere : imgSouthHemisphere);
   displayCompassDirections();
-  recompute();
+  recompute(InstantChange::Redraw);
   redrawTracks();
 }
 
@@ -253,13 +253,13 @@ std::uint16_t TViewer::fieldValue(QLineEdit* field) {
 void TViewer::txtDayExit() {
   instant_.day = fieldValue(txtDay);
   checkDate();
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::txtYearExit() {
   instant_.year = fieldValue(txtYear);
   checkDate();
-  recompute();
+  recompute(InstantChange::Set);
   redrawSideWindows();
 }
 
@@ -274,17 +274,17 @@ std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
 
 void TViewer::txtHourExit() {
   instant_.hour = timeFieldValue(txtHour, 23, QStringLiteral("Hour"));
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::txtMinuteExit() {
   instant_.minute = timeFieldValue(txtMinute, 59, QStringLiteral("Minute"));
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::txtSecondExit() {
   instant_.second = timeFieldValue(txtSecond, 59, QStringLiteral("Second"));
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::leaveField(QLineEdit* field) {
@@ -337,7 +337,7 @@ bool TViewer::eventFilter(QObject* watched, QEvent* event) {
 void TViewer::cmbMonthClick() {
   instant_.month = static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1);
   checkDate();
-  recompute();
+  recompute(InstantChange::Set);
   redrawSideWindows();
 }
 
@@ -367,7 +367,7 @@ void TViewer::lblRealtimeClick() {
 }
 
 void TViewer::Timer1Timer() {
-  setInstant(LocalCivilTime(Now()));
+  setInstant(LocalCivilTime(Now()), InstantChange::Tick);
 }
 
 void TViewer::lblAnimateClick() {
@@ -386,7 +386,7 @@ void TViewer::StartAnimation() {
 
 void TViewer::lblStopClick() {
   AnimationThread->suspendAnimation();
-  recompute();
+  recompute(InstantChange::Redraw);
 }
 
 bool TViewer::animationRunning() const {
@@ -394,7 +394,7 @@ bool TViewer::animationRunning() const {
 }
 
 void TViewer::AnimationStep() {
-  showInstant(CalDate(AnimationJulianDay), AnimationJulianDay);
+  showInstant(CalDate(AnimationJulianDay), AnimationJulianDay, InstantChange::Frame);
   // A count starts wherever the instant or the interval was set from outside it: Animate,
   // or the interval dialog closed with 0 while frames run, which holds them where they are.
   if (AnimationJulianDay !=
@@ -413,7 +413,7 @@ void TViewer::AnimationStep() {
 bool TViewer::event(QEvent* event) {
   // Back to this window (About closed, a click from a side window): the views are drawn
   // afresh; a date or time typed and not yet left stays in its field.
-  if (event->type() == QEvent::WindowActivate && startedUp_) recompute();
+  if (event->type() == QEvent::WindowActivate && startedUp_) recompute(InstantChange::Redraw);
   return QWidget::event(event);
 }
 
