@@ -61,8 +61,11 @@ std::vector<GRSTime> GRSTransitsOfDay(double longitude, double systemII);
 std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t longitude,
                                                bool localTime, std::int32_t timeZoneOffset);
 
-// The same with a drifting Red Spot: each day uses RedSpotLongitudeAt the UT instant of the
-// day's start. A drift of 0 gives exactly the lists of the function above.
+// The same with a drifting Red Spot. Each transit is found at its own instant: from a guess
+// t, t moves on by (RedSpotLongitudeAt(t) - System II at t, reduced to -180..180 degrees) /
+// 870.27 until a step is under a second; the next guess is a rotation later. Each transit is
+// listed on the day its instant falls in, once. A drift of 0 (or no finite drift or epoch)
+// gives exactly the lists of the function above.
 std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t longitude,
                                                const RedSpotDrift& drift, bool localTime,
                                                std::int32_t timeZoneOffset);
