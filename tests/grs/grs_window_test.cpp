@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -151,6 +152,12 @@ TEST_F(GRSWindowTest, ADriftMovesTheListAndIsSaidUnderTheButtons) {
   EXPECT_TRUE(line.isVisible());
   EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1.5\u00B0 a month from 1999-12-01"));
   EXPECT_NE(list(), fixed);
+  // In German the line has the comma that the drift field takes.
+  const QLocale held;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  window.CalcGRS();
+  QLocale::setDefault(held);
+  EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1,5\u00B0 a month from 1999-12-01"));
 
   store.ini().setValue(kDriftKey, "0.0");
   window.CalcGRS();

@@ -155,6 +155,12 @@ std::optional<std::chrono::sys_seconds> secondsOf(JulianDay instant) {
   return sys_seconds{seconds{static_cast<long long>(s)}};
 }
 
+// Given: a number as printf writes it, with a point. Returns: it with `decimalSeparator`.
+std::string withSeparator(std::string number, std::string_view decimalSeparator) {
+  const auto point = number.find('.');
+  return point == std::string::npos ? number : number.replace(point, 1, decimalSeparator);
+}
+
 // Cuts UTF-8 text after its first `count` characters.
 std::string firstCharacters(std::string text, std::size_t count) {
   std::size_t characters = 0;
@@ -214,12 +220,12 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
   return rows;
 }
 
-std::string GRSDriftText(const RedSpotDrift& drift) {
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator) {
   const double rate = drift.degreesPerMonth;  // degrees per month
   if (rate == 0 || !std::isfinite(rate)) return {};
   char number[400];
   std::snprintf(number, sizeof number, "%c%.1f", rate < 0 ? '-' : '+', std::fabs(rate));
-  std::string text = std::string("Drifting ") + number + "\u00B0 a month";
+  std::string text = "Drifting " + withSeparator(number, decimalSeparator) + "\u00B0 a month";
   const std::string date = FormatISODate(drift.epoch);
   if (!date.empty()) text += " from " + date;
   return firstCharacters(text, 70);
@@ -261,9 +267,7 @@ std::string FormatDriftText(double degreesPerMonth, std::string_view decimalSepa
   const double tenths = std::round(drift * 10);
   char number[16];
   std::snprintf(number, sizeof number, "%.1f", tenths == 0 ? 0.0 : tenths / 10.0);
-  std::string text = number;
-  const auto point = text.find('.');
-  return text.replace(point, 1, decimalSeparator);
+  return withSeparator(number, decimalSeparator);
 }
 
 std::optional<JulianDay> ParseISODate(std::string_view text) {

@@ -71,9 +71,10 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
                                                std::int32_t timeZoneOffset);
 
 // The line under the page's subtitle and in the window, UTF-8.
-// Given: the drift. Returns: e.g. "Drifting +1.5° a month from 2026-11-15" (the epoch's UT
-// date), at most 70 characters; empty when the drift is 0 or not a finite number (no line).
-std::string GRSDriftText(const RedSpotDrift& drift);
+// Given: the drift and the locale's decimal separator. Returns: e.g. "Drifting +1.5° a month
+// from 2026-11-15" (the epoch's UT date; "+1,5" with a comma), at most 70 characters; empty
+// when the drift is 0 or not a finite number (no line).
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator);
 
 // How typed drift text was read.
 enum class DriftTextStatus {
