@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
+#include <QStringList>
 
 #include "ui/common/messages.h"
 
@@ -20,9 +21,13 @@ QString settingText(const QSettings& ini, const char* key) {
   return value.toString().trimmed();
 }
 
-}  // namespace
+// The drift as the ini file holds it, and what in it was ignored.
+struct RedSpotDriftSetting {
+  RedSpotDrift drift;
+  QStringList ignored;  // one line per ignored value
+};
 
-RedSpotDriftSetting ReadRedSpotDriftSetting(const QSettings& ini) {
+RedSpotDriftSetting readSetting(const QSettings& ini) {
   RedSpotDriftSetting setting;
   const QString file = QFileInfo(ini.fileName()).fileName();
   const auto ignored = [&](const char* key, const QString& value, const QString& why) {
@@ -60,10 +65,12 @@ RedSpotDriftSetting ReadRedSpotDriftSetting(const QSettings& ini) {
   return setting;
 }
 
+}  // namespace
+
 RedSpotDrift ReadRedSpotDrift(const QSettings& ini) {
   // The drift is read at every redraw; a fault in the file is told once.
   static QSet<QString> told;
-  const RedSpotDriftSetting setting = ReadRedSpotDriftSetting(ini);
+  const RedSpotDriftSetting setting = readSetting(ini);
   QStringList news;
   for (const QString& line : setting.ignored) {
     const QString key = ini.fileName() + u'\n' + line;
