@@ -27,13 +27,8 @@ TEST(GRSDriftText, SaysTheDriftWithItsSignAndTheEpochsDate) {
   EXPECT_EQ(GRSDriftText({1.5, kNovember2026}, "."), "Drifting +1.5\u00B0 a month from 2026-11-15");
   EXPECT_EQ(GRSDriftText({-0.8, kNovember2026 + 0.75}, "."),
             "Drifting -0.8\u00B0 a month from 2026-11-15");
-  EXPECT_EQ(GRSDriftText({9.9, kJanuary2000}, "."), "Drifting +9.9\u00B0 a month from 2000-01-01");
-}
-
-TEST(GRSDriftText, WritesTheLocalesDecimalSeparator) {
-  EXPECT_EQ(GRSDriftText({1.5, kNovember2026}, ","), "Drifting +1,5\u00B0 a month from 2026-11-15");
-  EXPECT_EQ(GRSDriftText({-9.9, kJanuary2000}, "\u066B"),
-            "Drifting -9\u066B9\u00B0 a month from 2000-01-01");
+  // The locale's decimal separator, as the drift field takes it.
+  EXPECT_EQ(GRSDriftText({-9.9, kJanuary2000}, ","), "Drifting -9,9\u00B0 a month from 2000-01-01");
 }
 
 TEST(GRSDriftText, GivesNoLineWithoutADrift) {

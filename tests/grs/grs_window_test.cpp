@@ -204,9 +204,7 @@ TEST(GRSDriftSettings, IgnoresValuesTheDialogWouldNotTakeAndSaysWhy) {
       {"DriftPerMonth=-1.25\nEpoch=2026-11-15", -1.3, november2026, ""},  // rounded, no word
       {"DriftPerMonth=0.0\nEpoch=2026-11-15", 0, november2026, ""},
       {"DriftPerMonth=99\nEpoch=2026-11-15", 0, november2026, outside.arg("99")},
-      {"DriftPerMonth=-10\nEpoch=2026-11-15", 0, november2026, outside.arg("-10")},
       {"DriftPerMonth=1e300\nEpoch=2026-11-15", 0, november2026, notANumber.arg("1e300")},
-      {"DriftPerMonth=fast\nEpoch=2026-11-15", 0, november2026, notANumber.arg("fast")},
       {"DriftPerMonth=1,5\nEpoch=2026-11-15", 0, november2026, notANumber.arg("1,5")},
       {"DriftPerMonth=1.5", 0, 0,
        "Kelvra95.ini: GRS/DriftPerMonth = 1.5 has no GRS/Epoch (a date from 0000-01-01 to "
