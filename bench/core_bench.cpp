@@ -1,7 +1,7 @@
 // Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
-// of a month of Red Spot transits, as the GRS window computes it; of a month of moon events and
-// of the moons' shadows for one animation frame; of the events window's month list and of its
-// marks for one frame.
+// of a month of Red Spot transits, as the GRS window computes it, fixed and drifting; of a month of
+// moon events and of the moons' shadows for one animation frame; of the events window's month list
+// and of its marks for one frame.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
@@ -56,6 +56,16 @@ void MonthOfGRSTransits(benchmark::State& run) {
   }
 }
 BENCHMARK(MonthOfGRSTransits)->Unit(benchmark::kMicrosecond);
+
+void MonthOfDriftingGRSTransits(benchmark::State& run) {
+  // The same month with the spot drifting 9.9 degrees a month from 2026-11-15: every transit
+  // is searched for on its own.
+  const kelvra::RedSpotDrift drift{9.9, 2461359.5};
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::PredictGRSTransits(2026, 12, 45, drift, false, 0));
+  }
+}
+BENCHMARK(MonthOfDriftingGRSTransits)->Unit(benchmark::kMicrosecond);
 
 void MonthOfMoonEvents(benchmark::State& run) {
   double month = 0;
