@@ -231,14 +231,18 @@ void TViewer::imgHemisphereClick() {
 // --- Date and time entry --------------------------------------------------------------------
 
 // The date as the fields hold it must exist; else the error box says why and the day is
-// corrected.
-void TViewer::checkDate() {
-  const DateCheck check =
-      CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
-                static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
-                NumberFieldValue(txtYear->text()).value_or(0));
+// corrected. `left`: the field whose leaving ran the check, the one the box is about; none
+// for the month box.
+void TViewer::checkDate(QLineEdit* left) {
+  const DateCheck check = CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
+                                    static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
+                                    NumberFieldValue(txtYear->text()).value_or(0));
   if (check.message.isEmpty()) return;
-  ShowError(check.message);
+  if (left != nullptr) {
+    ReportFieldError(*left, check.message);
+  } else {
+    ShowError(check.message);
+  }
   instant_.day = check.day;
 }
 
@@ -252,13 +256,13 @@ std::uint16_t TViewer::fieldValue(QLineEdit* field) {
 
 void TViewer::txtDayExit() {
   instant_.day = fieldValue(txtDay);
-  checkDate();
+  checkDate(txtDay);
   recompute();
 }
 
 void TViewer::txtYearExit() {
   instant_.year = fieldValue(txtYear);
-  checkDate();
+  checkDate(txtYear);
   recompute();
   redrawSideWindows();
 }
@@ -268,7 +272,7 @@ std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
                                       const QString& name) {
   const std::uint16_t value = fieldValue(field);
   if (value <= highest) return value;
-  ShowError(QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
+  ReportFieldError(*field, QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
   return highest;
 }
 
@@ -336,7 +340,7 @@ bool TViewer::eventFilter(QObject* watched, QEvent* event) {
 
 void TViewer::cmbMonthClick() {
   instant_.month = static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1);
-  checkDate();
+  checkDate(nullptr);
   recompute();
   redrawSideWindows();
 }

@@ -168,7 +168,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void txtHourExit();
   void txtMinuteExit();
   void txtSecondExit();
-  void checkDate();
+  void checkDate(QLineEdit* left);
   bool keyPressInField(QLineEdit* field, QKeyEvent* event);
   void leaveField(QLineEdit* field);
   void commitTypedEntry();
