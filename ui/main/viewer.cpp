@@ -230,19 +230,15 @@ void TViewer::imgHemisphereClick() {
 
 // --- Date and time entry --------------------------------------------------------------------
 
-// The date as the fields hold it must exist; else the error box says why and the day is
-// corrected. `left`: the field whose leaving ran the check, the one the box is about; none
-// for the month box.
-void TViewer::checkDate(QLineEdit* left) {
-  const DateCheck check = CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
-                                    static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
-                                    NumberFieldValue(txtYear->text()).value_or(0));
+// The date as the fields hold it must exist; else the error box says why and the day, the
+// field the box is about, is corrected.
+void TViewer::checkDate() {
+  const DateCheck check =
+      CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
+                static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
+                NumberFieldValue(txtYear->text()).value_or(0));
   if (check.message.isEmpty()) return;
-  if (left != nullptr) {
-    ReportFieldError(*left, check.message);
-  } else {
-    ShowError(check.message);
-  }
+  ReportFieldError(*txtDay, check.message);
   instant_.day = check.day;
 }
 
@@ -256,13 +252,13 @@ std::uint16_t TViewer::fieldValue(QLineEdit* field) {
 
 void TViewer::txtDayExit() {
   instant_.day = fieldValue(txtDay);
-  checkDate(txtDay);
+  checkDate();
   recompute();
 }
 
 void TViewer::txtYearExit() {
   instant_.year = fieldValue(txtYear);
-  checkDate(txtYear);
+  checkDate();
   recompute();
   redrawSideWindows();
 }
@@ -340,7 +336,7 @@ bool TViewer::eventFilter(QObject* watched, QEvent* event) {
 
 void TViewer::cmbMonthClick() {
   instant_.month = static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1);
-  checkDate(nullptr);
+  checkDate();
   recompute();
   redrawSideWindows();
 }

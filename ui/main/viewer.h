@@ -168,7 +168,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void txtHourExit();
   void txtMinuteExit();
   void txtSecondExit();
-  void checkDate(QLineEdit* left);
+  void checkDate();
   bool keyPressInField(QLineEdit* field, QKeyEvent* event);
   void leaveField(QLineEdit* field);
   void commitTypedEntry();
