@@ -322,6 +322,37 @@ TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   EXPECT_EQ(viewer->instant().year, 0);
 }
 
+// After a box about a field the field has the focus again, its corrected text selected, so
+// that the value the user meant, typed at once, replaces it.
+TEST_F(ViewerTest, AfterAFieldsMessageTypingReplacesItsText) {
+  struct Case {
+    QLineEdit* field;
+    QString typed, corrected, meant;
+  };
+  const Case cases[] = {{viewer->txtHour, "30", "23", "21"},
+                        {viewer->txtSecond, "99", "59", "07"},
+                        {viewer->txtDay, "", "01", "15"},
+                        {viewer->txtYear, "x7", "0", "1999"}};  // as a paste leaves it
+  for (const Case& c : cases) {
+    const std::string name = c.field->objectName().toStdString();
+    c.field->setFocus(Qt::TabFocusReason);
+    c.field->setText(c.typed);
+    QTest::keyClick(c.field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.field->text(), c.corrected) << name;
+    ASSERT_EQ(QApplication::focusWidget(), c.field) << name;
+    EXPECT_EQ(c.field->selectedText(), c.corrected) << name;
+    QTest::keyClicks(QApplication::focusWidget(), c.meant);
+    EXPECT_EQ(c.field->text(), c.meant) << name;
+    QTest::keyClick(c.field, Qt::Key_Return);
+  }
+  EXPECT_EQ(viewer->instant().hour, 21);
+  EXPECT_EQ(viewer->instant().second, 7);
+  EXPECT_EQ(viewer->instant().day, 15);
+  EXPECT_EQ(viewer->instant().year, 1999);
+  EXPECT_EQ(messages.errors.size(), 4);
+}
+
 // The toolbar and window buttons take no focus, so an hour typed but not left stayed in the
 // field beside a picture of the hour before. A button that acts on the instant takes the edit
 // first, as leaving the field would; the picture is then the one of the hour shown.

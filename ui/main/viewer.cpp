@@ -230,15 +230,15 @@ void TViewer::imgHemisphereClick() {
 
 // --- Date and time entry --------------------------------------------------------------------
 
-// The date as the fields hold it must exist; else the error box says why and the day is
-// corrected.
+// The date as the fields hold it must exist; else the error box says why and the day, the
+// field the box is about, is corrected.
 void TViewer::checkDate() {
   const DateCheck check =
       CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
                 static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
                 NumberFieldValue(txtYear->text()).value_or(0));
   if (check.message.isEmpty()) return;
-  ShowError(check.message);
+  ReportFieldError(*txtDay, check.message);
   instant_.day = check.day;
 }
 
@@ -268,7 +268,7 @@ std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
                                       const QString& name) {
   const std::uint16_t value = fieldValue(field);
   if (value <= highest) return value;
-  ShowError(QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
+  ReportFieldError(*field, QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
   return highest;
 }
 
