@@ -58,16 +58,21 @@ struct ApproachFrame {
   Vector3 jupiterVelocity;  // AU per day, heliocentric, J2000
 };
 
-ApproachFrame frameAt(const PlanetTrack& planets, JulianDay ut) {
-  const JupiterSightLines s = planets.at(ut);
+// Jupiter's heliocentric velocity, AU per day; lines(ut) gives the sight lines at ut.
+template <typename Lines>
+Vector3 jupiterVelocityAt(const Lines& lines, JulianDay ut) {
+  const JupiterSightLines before = lines(ut - 0.5), after = lines(ut + 0.5);
+  // The Sun seen from Jupiter is minus Jupiter's heliocentric position.
+  return add({0, 0, 0}, minus(after.sun, before.sun), -1 / (after.tt - before.tt));
+}
+
+// The Earth's centre less the Earth-Moon barycentre at tt (Julian day, TT), AU.
+Vector3 geocentreAt(JulianDay tt) {
   double moon[2][3];
-  eraMoon98(s.tt, 0, moon);
+  eraMoon98(tt, 0, moon);
   // The barycentre lies m / (1 + m) of the way from the Earth to the Moon.
   const double share = kMoonToEarthMass / (1 + kMoonToEarthMass);
-  const JupiterSightLines before = planets.at(ut - 0.5), after = planets.at(ut + 0.5);
-  // The Sun seen from Jupiter is minus Jupiter's heliocentric position.
-  const Vector3 velocity = add({0, 0, 0}, minus(after.sun, before.sun), -1 / (after.tt - before.tt));
-  return {{-share * moon[0][0], -share * moon[0][1], -share * moon[0][2]}, velocity};
+  return {-share * moon[0][0], -share * moon[0][1], -share * moon[0][2]};
 }
 
 // The two moons' overlap at one instant, in the units of the kind: radians as seen from the
@@ -97,9 +102,8 @@ Vector3 seenPlace(const MoonStateVector& m, const Vector3& earth, const Approach
 // The active and passive moons' geometry at one instant of observation.
 // moons(moon, tt) gives a jovicentric state: the interpolation, or the theory.
 template <typename Moons>
-Overlap overlapAt(const Moons& moons, const PlanetTrack& planets, const ApproachFrame& frame,
-                  MutualEventKind kind, Pair pair, JulianDay ut) {
-  const JupiterSightLines s = planets.at(ut);
+Overlap overlapAt(const Moons& moons, const JupiterSightLines& s, const ApproachFrame& frame,
+                  MutualEventKind kind, Pair pair) {
   const Vector3 earth = add(s.earth, frame.geocentre, 1);
   const MoonStateVector a = moons(pair.active, s.tt);
   double delay = 0;
@@ -139,18 +143,21 @@ struct Theory {
 class Approach {
  public:
   Approach(const PlanetTrack& planets, const std::array<const MoonTrack*, 5>& tracks,
-           MutualEventKind kind, Pair pair, JulianDay around)
-      : planets_(planets),
-        tracks_{tracks},
-        frame_(frameAt(planets, around)),
-        kind_(kind),
-        pair_(pair) {}
+           MutualEventKind kind, Pair pair, const ApproachFrame& frame)
+      : planets_(planets), tracks_{tracks}, frame_(frame), kind_(kind), pair_(pair) {}
+
+  // The same approach with the Earth's centre in place of the barycentre (eraMoon98 costs as
+  // much as twenty interpolated samples, so the scan goes without it).
+  Approach withGeocentre(JulianDay ut) const {
+    return Approach(planets_, tracks_.tracks, kind_, pair_,
+                    {geocentreAt(planets_.at(ut).tt), frame_.jupiterVelocity});
+  }
 
   Overlap cheap(JulianDay ut) const {
-    return overlapAt(tracks_, planets_, frame_, kind_, pair_, ut);
+    return overlapAt(tracks_, planets_.at(ut), frame_, kind_, pair_);
   }
   Overlap full(JulianDay ut) const {
-    return overlapAt(Theory{}, planets_, frame_, kind_, pair_, ut);
+    return overlapAt(Theory{}, planets_.at(ut), frame_, kind_, pair_);
   }
 
  private:
@@ -208,12 +215,13 @@ JulianDay beyondContact(const Approach& approach, JulianDay t, double direction)
 }
 
 // The event at a minimum of the interpolated distance near t, if the theory confirms it.
-std::optional<MutualEvent> eventNear(const Approach& approach, MutualEventKind kind, Pair pair,
+std::optional<MutualEvent> eventNear(const Approach& scan, MutualEventKind kind, Pair pair,
                                      JulianDay t, const PlanetTrack& planets) {
-  const auto distance = [&approach](JulianDay u) { return approach.cheap(u).distance; };
+  const auto distance = [&scan](JulianDay u) { return scan.cheap(u).distance; };
   const JulianDay guess = closestApproach(distance, t - kFineStep, t + kFineStep);
-  const Overlap cheap = approach.cheap(guess);
+  const Overlap cheap = scan.cheap(guess);
   if (cheap.excess() * cheap.kmPerUnit > kTrackSlack) return std::nullopt;
+  const Approach approach = scan.withGeocentre(guess);
   const JulianDay maximum = deepestOnTheory(approach, guess);
   const Overlap o = approach.full(maximum);
   if (!(o.excess() < 0) || !o.umbral()) return std::nullopt;
@@ -317,7 +325,9 @@ void eventsOfCandidate(const PlanetTrack& planets, const std::array<const MoonTr
                        const Candidate& c, std::vector<MutualEvent>& events) {
   const JulianDay from = c.from - kFineStep, to = c.to + kFineStep;
   const Pair pair = rolesAt(planets, tracks, c, (from + to) / 2);
-  const Approach approach(planets, tracks, c.kind, pair, (from + to) / 2);
+  const auto lines = [&planets](JulianDay ut) { return planets.at(ut); };
+  const Approach approach(planets, tracks, c.kind, pair,
+                          {{0, 0, 0}, jupiterVelocityAt(lines, (from + to) / 2)});
   const auto count = static_cast<int>(std::ceil((to - from) / kFineStep)) + 1;
   double before = approach.cheap(from).distance;
   double here = approach.cheap(from + kFineStep).distance;
@@ -372,6 +382,15 @@ std::vector<MutualEvent> eventsOfStretch(JulianDay startUT, JulianDay endUT) {
 }
 
 }  // namespace
+
+MutualOverlap MutualOverlapAt(JulianDay ut, MutualEventKind kind, int active, int passive) {
+  const JupiterSightLines s = SightLinesAt(ut);
+  const ApproachFrame frame{geocentreAt(s.tt), jupiterVelocityAt(SightLinesAt, ut)};
+  // Any int names a moon, as in GalileanMoonState, so that no index leaves the tables.
+  const Pair pair{((active - 1) & 3) + 1, ((passive - 1) & 3) + 1};
+  const Overlap o = overlapAt(Theory{}, s, frame, kind, pair);
+  return {o.distance, o.active, o.passive};
+}
 
 std::vector<MutualEvent> FindMutualEvents(JulianDay startUT, double days) {
   if (!std::isfinite(startUT) || !(days > 0) || !std::isfinite(days)) return {};

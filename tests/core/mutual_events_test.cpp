@@ -1,0 +1,256 @@
+#include "core/mutual_events.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <iostream>
+#include <optional>
+
+#include "core/galilean_moons.h"
+#include "core/jupiter_system.h"
+#include "core/moon_events.h"
+
+namespace kelvra {
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;             // days
+constexpr double kSeasonStart = 2461192.5;         // 2026-06-01 00:00 UT
+constexpr double kSeasonDays = 486;                // to 2027-09-30 24:00 UT
+constexpr auto kOccultation = MutualEventKind::Occultation;
+constexpr auto kEclipse = MutualEventKind::Eclipse;
+
+struct ReferenceEvent {
+  MutualEventKind kind;
+  int active, passive;
+  JulianDay start, maximum, end;  // days, UT
+  double magnitude;
+};
+
+// The same rule computed with astronomy-engine 2.1.19 alone (its L1.2 moons, VSOP87 planets,
+// its own light-time iteration and Delta T): `tools/moon-events-reference PACKAGE mutual
+// 2461192.5 486`, a selection of the season's 222 events: fast and slow, grazes and deep ones,
+// every pair, both kinds.
+constexpr ReferenceEvent kIndependent[] = {
+    {kOccultation, 1, 2, 2461278.291690, 2461278.292806, 2461278.293921, 0.3179},
+};
+
+const MutualEvent* matching(const std::vector<MutualEvent>& events, MutualEventKind kind,
+                            int active, int passive, JulianDay maximum) {
+  const MutualEvent* best = nullptr;
+  for (const MutualEvent& e : events) {
+    if (e.kind != kind || e.active != active || e.passive != passive) continue;
+    if (!best || std::fabs(e.maximum - maximum) < std::fabs(best->maximum - maximum)) best = &e;
+  }
+  return best;
+}
+
+const std::vector<MutualEvent>& season() {
+  static const std::vector<MutualEvent> events = FindMutualEvents(kSeasonStart, kSeasonDays);
+  return events;
+}
+
+// Two computations of one rule on theories and planets that differ by tens of arcseconds: the
+// instants within a minute or a tenth of the event's length, the magnitudes within 0.05.
+TEST(FindMutualEvents, AgreesWithAnIndependentComputation) {
+  for (const ReferenceEvent& r : kIndependent) {
+    const MutualEvent* e = matching(season(), r.kind, r.active, r.passive, r.maximum);
+    ASSERT_NE(e, nullptr) << r.maximum;
+    const double tolerance = std::max(kMinute, (r.end - r.start) / 10);
+    EXPECT_NEAR(e->start, r.start, tolerance) << r.maximum;
+    EXPECT_NEAR(e->maximum, r.maximum, tolerance) << r.maximum;
+    EXPECT_NEAR(e->end, r.end, tolerance) << r.maximum;
+    EXPECT_NEAR(e->magnitude, r.magnitude, 0.05) << r.maximum;
+  }
+}
+
+// Ganymede hides Europa wholly; Europa's disc passes inside Callisto's; Europa's umbra, narrowed
+// over the 400 000 km to Io, lies inside Io's disc; Ganymede's umbra covers Europa wholly.
+TEST(FindMutualEvents, TellsTotalFromAnnular) {
+  const MutualEvent* total = matching(season(), kOccultation, 3, 2, 2461313.3251);
+  ASSERT_NE(total, nullptr);
+  EXPECT_TRUE(total->total);
+  EXPECT_FALSE(total->annular);
+  EXPECT_EQ(total->magnitude, 1);
+
+  const MutualEvent* annular = matching(season(), kOccultation, 2, 4, 2461311.4353);
+  ASSERT_NE(annular, nullptr);
+  EXPECT_TRUE(annular->annular);
+  EXPECT_FALSE(annular->total);
+  // The ratio of the radii, Europa's enlarged by its being some 0.2 % nearer the Earth.
+  EXPECT_NEAR(annular->magnitude, 1560.8 / 2410.3, 0.003);
+
+  const MutualEvent* umbra = matching(season(), kEclipse, 2, 1, 2461311.4634);
+  ASSERT_NE(umbra, nullptr);
+  EXPECT_TRUE(umbra->annular);
+  EXPECT_LT(umbra->magnitude, 1560.8 / 1821.6 - 0.3);  // the umbra is far narrower than Europa
+
+  const MutualEvent* dark = matching(season(), kEclipse, 3, 2, 2461627.8594);
+  ASSERT_NE(dark, nullptr);
+  EXPECT_TRUE(dark->total);
+  EXPECT_EQ(dark->magnitude, 1);
+}
+
+TEST(FindMutualEvents, GivesTheTrueContactsOfAnEventAcrossTheSpansEdges) {
+  const MutualEvent* whole = matching(season(), kOccultation, 3, 2, 2461313.3251);
+  ASSERT_NE(whole, nullptr);
+  const auto isIt = [](const MutualEvent& e) {
+    return e.kind == kOccultation && e.active == 3 && e.passive == 2;
+  };
+  constexpr double kSecond = 1.0 / 86400;
+
+  // Opening after the first contact and closing before the last, the span still holds the
+  // maximum: the event is listed with both contacts outside it.
+  const auto inside = FindMutualEvents(whole->maximum - kMinute, 2 * kMinute);
+  ASSERT_EQ(inside.size(), 1u);
+  EXPECT_TRUE(isIt(inside[0]));
+  EXPECT_NEAR(inside[0].start, whole->start, kSecond);
+  EXPECT_NEAR(inside[0].end, whole->end, kSecond);
+  EXPECT_LT(inside[0].start, whole->maximum - kMinute);
+  EXPECT_GT(inside[0].end, whole->maximum + kMinute);
+
+  // A span holding the first contact but not the maximum does not list it, nor one that begins
+  // just after the maximum.
+  const auto before = FindMutualEvents(whole->start - 1, 1 + (whole->maximum - whole->start) / 2);
+  EXPECT_TRUE(std::none_of(before.begin(), before.end(), isIt));
+  const auto after = FindMutualEvents(whole->maximum + kSecond, 1);
+  EXPECT_TRUE(std::none_of(after.begin(), after.end(), isIt));
+}
+
+// The season of 2026-27 runs from September 2025 to July 2027 around Jupiter's equinox; the
+// Earth and the Sun stand too far from the moons' plane a few months either side.
+TEST(FindMutualEvents, IsEmptyFarFromJupitersEquinox) {
+  EXPECT_TRUE(FindMutualEvents(2460676.5, 243).empty());  // 2025-01-01 .. 2025-08-31
+  EXPECT_TRUE(FindMutualEvents(2461617.5 + 31 + 31, 366).empty());  // 2027-09 .. 2028-08
+  EXPECT_GT(season().size(), 200u);
+}
+
+TEST(FindMutualEvents, IsSortedAndFiniteForAnyYear) {
+  EXPECT_TRUE(FindMutualEvents(std::nan(""), 31).empty());
+  EXPECT_TRUE(FindMutualEvents(kSeasonStart, 0).empty());
+  EXPECT_TRUE(FindMutualEvents(kSeasonStart, -5).empty());
+  // Four months around the equinoxes nearest the years 0, 1000 and 9999, and this season.
+  for (const JulianDay from : {1721058.5 + 240, 2086308.5 + 60, 5373119.5 - 200, kSeasonStart}) {
+    const auto events = FindMutualEvents(from, 120);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      const MutualEvent& e = events[i];
+      ASSERT_TRUE(std::isfinite(e.start) && std::isfinite(e.end)) << from;
+      EXPECT_LE(e.start, e.maximum) << from;
+      EXPECT_LE(e.maximum, e.end) << from;
+      EXPECT_GE(e.maximum, from);
+      EXPECT_LT(e.maximum, from + 120);
+      EXPECT_GT(e.magnitude, 0);
+      EXPECT_LE(e.magnitude, 1);
+      EXPECT_NE(e.active, e.passive);
+      if (i > 0) {
+        EXPECT_LE(events[i - 1].maximum, e.maximum);
+      }
+    }
+  }
+}
+
+// passiveHidden must say what the list of moon events says about the passive moon.
+TEST(FindMutualEvents, HidesThePassiveMoonAsTheMoonEventsDo) {
+  const auto phenomena = FindMoonEvents(kSeasonStart, kSeasonDays);
+  int hidden = 0;
+  for (const MutualEvent& e : season()) {
+    const bool byJupiter = std::any_of(phenomena.begin(), phenomena.end(), [&](const MoonEvent& m) {
+      return m.moon == e.passive &&
+             (m.kind == MoonEventKind::Occultation || m.kind == MoonEventKind::Eclipse) &&
+             m.start.value_or(-1e300) <= e.maximum && e.maximum < m.end.value_or(1e300);
+    });
+    EXPECT_EQ(e.passiveHidden, byJupiter) << e.maximum;
+    hidden += e.passiveHidden;
+  }
+  EXPECT_GT(hidden, 0);
+}
+
+// A stretch of samples in which a pair overlaps.
+struct Run {
+  MutualEventKind kind;
+  int active, passive;
+  JulianDay first, last;  // days, UT: the first and last sample inside
+  double magnitude;       // the greatest fraction of the passive diameter covered at a sample
+};
+
+// Every pair's overlap on the full theory (MutualOverlapAt) every `step` days, the moon nearer
+// the source taken as the active one: the search's result without its search.
+std::vector<Run> bruteForce(JulianDay from, double days, double step) {
+  std::vector<Run> runs;
+  std::array<std::optional<Run>, 12> open;
+  const auto count = static_cast<int>(days / step);
+  for (int k = 0; k <= count; ++k) {
+    const JulianDay t = from + k * step;
+    const JupiterSightLines s = SightLinesAt(t);
+    int q = 0;
+    for (const MutualEventKind kind : {kOccultation, kEclipse}) {
+      const Vector3& source = kind == kOccultation ? s.earth : s.sun;
+      const auto away = [&](int moon) {
+        const Vector3 r = GalileanMoonState(moon, s.tt).position;
+        return std::hypot(r.x - source.x, r.y - source.y, r.z - source.z);
+      };
+      for (int i = 1; i <= 4; ++i) {
+        for (int j = i + 1; j <= 4; ++j, ++q) {
+          const int a = away(i) < away(j) ? i : j, p = i + j - a;
+          const MutualOverlap o = MutualOverlapAt(t, kind, a, p);
+          const bool in = o.active > 0 && o.distance < o.active + o.passive && k < count;
+          const double covered = std::min(1.0, (o.active + o.passive - o.distance) / (2 * o.passive));
+          if (in && !open[q]) open[q] = Run{kind, a, p, t, t, covered};
+          if (in) {
+            open[q]->last = t;
+            open[q]->magnitude = std::max(open[q]->magnitude, covered);
+          } else if (open[q]) {
+            runs.push_back(*open[q]);
+            open[q].reset();
+          }
+        }
+      }
+    }
+  }
+  return runs;
+}
+
+// Every overlap the scan sees is an event, and every event of magnitude 0.05 or more, which lasts
+// over a minute, is seen by the scan every 20 seconds.
+void expectTheEventsOfABruteForceScan(JulianDay from, double days) {
+  constexpr double kStep = 20.0 / 86400;
+  const auto runs = bruteForce(from, days, kStep);
+  const auto events = FindMutualEvents(from, days);
+  int small = 0;
+  for (const Run& r : runs) {
+    if (r.first == from || r.last + 2 * kStep > from + days) continue;  // cut by the span's ends
+    const auto found = std::find_if(events.begin(), events.end(), [&](const MutualEvent& e) {
+      return e.kind == r.kind && e.active == r.active && e.passive == r.passive &&
+             e.maximum > r.first - kStep && e.maximum < r.last + kStep;
+    });
+    EXPECT_NE(found, events.end()) << "scan saw " << r.active << " on " << r.passive << " at "
+                                   << std::fixed << r.first << ", magnitude " << r.magnitude;
+  }
+  for (const MutualEvent& e : events) {
+    if (e.magnitude < 0.05) {
+      ++small;
+      continue;
+    }
+    const bool seen = std::any_of(runs.begin(), runs.end(), [&](const Run& r) {
+      return e.kind == r.kind && e.active == r.active && e.passive == r.passive &&
+             e.maximum > r.first - kStep && e.maximum < r.last + kStep;
+    });
+    EXPECT_TRUE(seen) << e.active << " on " << e.passive << " at " << std::fixed << e.maximum;
+  }
+  std::cout << "scan: " << runs.size() << " overlaps; search: " << events.size() << " events, "
+            << small << " of them below magnitude 0.05\n";
+}
+
+TEST(FindMutualEvents, FindsWhatABruteForceScanOfTheTheoryFinds) {
+  // A busy day of October 2026: an annular occultation, an annular eclipse, a partial one.
+  expectTheEventsOfABruteForceScan(2461311.2, 0.5);
+}
+
+// The whole season, about four minutes: run by hand with --gtest_also_run_disabled_tests.
+TEST(FindMutualEvents, DISABLED_FindsWhatABruteForceScanFindsAllSeason) {
+  expectTheEventsOfABruteForceScan(kSeasonStart, kSeasonDays);
+}
+
+}  // namespace
+}  // namespace kelvra
