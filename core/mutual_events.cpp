@@ -16,8 +16,8 @@ namespace kelvra {
 namespace {
 
 using track::add;
-using track::contactBetween;
 using track::closestApproach;
+using track::contactBetween;
 using track::cross;
 using track::dot;
 using track::kMoonStep;
@@ -27,7 +27,7 @@ using track::PlanetTrack;
 using track::unit;
 
 constexpr double kLightDaysPerAU = ERFA_AULT / ERFA_DAYSEC;  // days for light to cross 1 AU
-constexpr double kMoonToEarthMass = 0.0123000371;             // IAU 2009 system
+constexpr double kMoonToEarthMass = 0.0123000371;            // IAU 2009 system
 // Mean orbital speeds by satellite number, km/s; the eccentricities add at most 0.8 %.
 constexpr std::array<double, 5> kOrbitalSpeed{0, 17.334, 13.740, 10.880, 8.204};
 
@@ -43,8 +43,12 @@ constexpr double kScanSlack = 1000;  // km
 // What the interpolated positions may be off the theory, km (7e-4 Jupiter radii at most).
 constexpr double kTrackSlack = 200;  // km
 
-Vector3 minus(const Vector3& a, const Vector3& b) { return add(a, b, -1); }
-double norm(const Vector3& v) { return std::sqrt(dot(v, v)); }
+Vector3 minus(const Vector3& a, const Vector3& b) {
+  return add(a, b, -1);
+}
+double norm(const Vector3& v) {
+  return std::sqrt(dot(v, v));
+}
 
 struct Pair {
   int active, passive;  // satellite numbers
@@ -79,12 +83,12 @@ Vector3 geocentreAt(JulianDay tt) {
 // Earth for an occultation, km in the passive moon's section square to the umbra's axis for an
 // eclipse.
 struct Overlap {
-  double distance;  // the apparent distance of the centres, or of the passive moon's centre
-                    // from the umbra's axis
-  double active;    // the active disc's apparent radius, or the umbra's radius there (negative
-                    // beyond the apex)
-  double passive;   // the passive disc's radius
-  double kmPerUnit; // km per unit above at the passive moon
+  double distance;   // the apparent distance of the centres, or of the passive moon's centre
+                     // from the umbra's axis
+  double active;     // the active disc's apparent radius, or the umbra's radius there (negative
+                     // beyond the apex)
+  double passive;    // the passive disc's radius
+  double kmPerUnit;  // km per unit above at the passive moon
 
   double excess() const { return distance - active - passive; }  // negative while it goes on
   bool umbral() const { return active > 0; }
@@ -240,16 +244,16 @@ std::optional<MutualEvent> eventNear(const Approach& scan, MutualEventKind kind,
   const Vector3 moon = GalileanMoonState(pair.passive, s.tt).position;
   const DiscPassage seen = PassageOfSight(moon, s.earth, pole);
   const DiscPassage lit = PassageOfSight(moon, s.sun, pole);
-  e.passiveHidden = (seen.squaredOffset < 1 && !seen.nearSide) ||
-                    (lit.squaredOffset < 1 && !lit.nearSide);
+  e.passiveHidden =
+      (seen.squaredOffset < 1 && !seen.nearSide) || (lit.squaredOffset < 1 && !lit.nearSide);
   return e;
 }
 
 // A stretch of time in which a pair might overlap, from the pruning scan.
 struct Candidate {
   MutualEventKind kind;
-  int first, second;     // satellite numbers, first < second
-  JulianDay from, to;    // days, UT
+  int first, second;   // satellite numbers, first < second
+  JulianDay from, to;  // days, UT
 };
 
 constexpr std::array<Pair, 6> kPairs{{{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}}};
@@ -303,8 +307,8 @@ std::vector<Candidate> candidatesOf(const PlanetTrack& planets,
   for (int q = 0; q < kCount; ++q) {
     if (std::isnan(open[q])) continue;
     const Pair p = kPairs[q % 6];
-    candidates.push_back({q < 6 ? MutualEventKind::Occultation : MutualEventKind::Eclipse,
-                          p.active, p.passive, open[q], to});
+    candidates.push_back({q < 6 ? MutualEventKind::Occultation : MutualEventKind::Eclipse, p.active,
+                          p.passive, open[q], to});
   }
   return candidates;
 }
@@ -366,12 +370,10 @@ std::vector<MutualEvent> eventsOfStretch(JulianDay startUT, JulianDay endUT) {
   for (const Candidate& c : candidatesOf(planets, tracks, startUT - 0.5, endUT + 0.5)) {
     eventsOfCandidate(planets, tracks, c, events);
   }
-  std::erase_if(events, [&](const MutualEvent& e) {
-    return !(e.maximum >= startUT && e.maximum < endUT);
-  });
-  std::sort(events.begin(), events.end(), [](const MutualEvent& a, const MutualEvent& b) {
-    return a.maximum < b.maximum;
-  });
+  std::erase_if(events,
+                [&](const MutualEvent& e) { return !(e.maximum >= startUT && e.maximum < endUT); });
+  std::sort(events.begin(), events.end(),
+            [](const MutualEvent& a, const MutualEvent& b) { return a.maximum < b.maximum; });
   // Two candidates of one pair may meet at their ends and find the same maximum twice.
   const auto same = [](const MutualEvent& a, const MutualEvent& b) {
     return a.kind == b.kind && a.active == b.active && a.passive == b.passive &&
