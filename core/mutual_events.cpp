@@ -218,9 +218,15 @@ JulianDay beyondContact(const Approach& approach, JulianDay t, double direction)
   return limit;
 }
 
+// An event with the depth of its maximum, to choose between two dips of one overlap.
+struct Found {
+  MutualEvent event;
+  double distance;  // the overlap's distance at the maximum (radians or km, by kind)
+};
+
 // The event at a minimum of the interpolated distance near t, if the theory confirms it.
-std::optional<MutualEvent> eventNear(const Approach& scan, MutualEventKind kind, Pair pair,
-                                     JulianDay t, const PlanetTrack& planets) {
+std::optional<Found> eventNear(const Approach& scan, MutualEventKind kind, Pair pair, JulianDay t,
+                               const PlanetTrack& planets) {
   const auto distance = [&scan](JulianDay u) { return scan.cheap(u).distance; };
   const JulianDay guess = closestApproach(distance, t - kFineStep, t + kFineStep);
   const Overlap cheap = scan.cheap(guess);
@@ -246,7 +252,7 @@ std::optional<MutualEvent> eventNear(const Approach& scan, MutualEventKind kind,
   const DiscPassage lit = PassageOfSight(moon, s.sun, pole);
   e.passiveHidden =
       (seen.squaredOffset < 1 && !seen.nearSide) || (lit.squaredOffset < 1 && !lit.nearSide);
-  return e;
+  return Found{e, o.distance};
 }
 
 // A stretch of time in which a pair might overlap, from the pruning scan.
@@ -335,23 +341,23 @@ void eventsOfCandidate(const PlanetTrack& planets, const std::array<const MoonTr
   const auto count = static_cast<int>(std::ceil((to - from) / kFineStep)) + 1;
   double before = approach.cheap(from).distance;
   double here = approach.cheap(from + kFineStep).distance;
-  std::optional<MutualEvent> last;
+  std::optional<Found> last;
   for (int k = 1; k + 1 < count; ++k) {
     const JulianDay t = from + k * kFineStep;
     const double next = approach.cheap(t + kFineStep).distance;
     if (here <= before && here < next) {
       const auto e = eventNear(approach, c.kind, pair, t, planets);
-      if (e && last && e->start < last->end) {
-        if (e->magnitude > last->magnitude) last = e;
+      if (e && last && e->event.start < last->event.end) {
+        if (e->distance < last->distance) last = e;
       } else if (e) {
-        if (last) events.push_back(*last);
+        if (last) events.push_back(last->event);
         last = e;
       }
     }
     before = here;
     here = next;
   }
-  if (last) events.push_back(*last);
+  if (last) events.push_back(last->event);
 }
 
 // The events of one stretch of at most a few weeks whose maximum lies in [startUT, endUT).
@@ -374,13 +380,19 @@ std::vector<MutualEvent> eventsOfStretch(JulianDay startUT, JulianDay endUT) {
                 [&](const MutualEvent& e) { return !(e.maximum >= startUT && e.maximum < endUT); });
   std::sort(events.begin(), events.end(),
             [](const MutualEvent& a, const MutualEvent& b) { return a.maximum < b.maximum; });
-  // Two candidates of one pair may meet at their ends and find the same maximum twice.
-  const auto same = [](const MutualEvent& a, const MutualEvent& b) {
-    return a.kind == b.kind && a.active == b.active && a.passive == b.passive &&
-           std::fabs(a.maximum - b.maximum) < kFineStep;
-  };
-  events.erase(std::unique(events.begin(), events.end(), same), events.end());
-  return events;
+  // Two candidates of one pair may meet at their ends and find the same maximum twice; other
+  // pairs' events may lie between the two.
+  std::vector<MutualEvent> once;
+  for (const MutualEvent& e : events) {
+    const auto same = [&e](const MutualEvent& k) {
+      return k.kind == e.kind && k.active == e.active && k.passive == e.passive;
+    };
+    const auto recent = std::find_if(once.rbegin(), once.rend(), [&e](const MutualEvent& k) {
+      return e.maximum - k.maximum >= kFineStep;
+    });
+    if (std::none_of(once.rbegin(), recent, same)) once.push_back(e);
+  }
+  return once;
 }
 
 }  // namespace
@@ -396,11 +408,21 @@ MutualOverlap MutualOverlapAt(JulianDay ut, MutualEventKind kind, int active, in
 
 std::vector<MutualEvent> FindMutualEvents(JulianDay startUT, double days) {
   if (!std::isfinite(startUT) || !(days > 0) || !std::isfinite(days)) return {};
+  // Some 27 000 years either side of 2000: far beyond any meaning of the theories, and short of
+  // where Delta T's parabola would stretch the interpolation tables past their sizes.
+  constexpr double kFarthest = 1e7;  // days from J2000
+  if (std::fabs(startUT - 2451545.0) > kFarthest ||
+      std::fabs(startUT + days - 2451545.0) > kFarthest) {
+    return {};
+  }
   const JulianDay endUT = startUT + days;
   constexpr double kStretch = 32;  // days, so that the interpolation tables stay small
   std::vector<MutualEvent> events;
-  for (JulianDay from = startUT; from < endUT; from += kStretch) {
-    const auto part = eventsOfStretch(from, std::min(from + kStretch, endUT));
+  for (double k = 0;; ++k) {
+    const JulianDay from = startUT + k * kStretch, to = std::min(from + kStretch, endUT);
+    // Where days are too fine for the date's precision, a step could move nothing.
+    if (!(to > from)) break;
+    const auto part = eventsOfStretch(from, to);
     events.insert(events.end(), part.begin(), part.end());
   }
   return events;

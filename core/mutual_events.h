@@ -37,7 +37,8 @@ struct MutualEvent {
 // Given: startUT, a Julian day (days, Universal Time); days, the span's length in days.
 // Returns: every mutual event whose maximum lies in [startUT, startUT + days), sorted by
 // maximum. Start and end are the true contacts, even outside the span. Empty when days is not
-// a positive finite number or startUT is not finite, and outside the seasons of events.
+// a positive finite number, startUT is not finite or the span reaches beyond 10^7 days
+// (27 000 years) from 2000, and outside the seasons of events.
 // Geometry: the moons are spheres of the radii kMoonRadius, the Sun one of kSunRadius.
 // - Occultation: the two discs as seen from the Earth's centre, each moon where it was when
 //   the light now arriving left it (its own light time). Contacts when the angular distance of
