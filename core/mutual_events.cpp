@@ -94,13 +94,17 @@ struct Overlap {
   bool umbral() const { return active > 0; }
 };
 
-// Where a moon was when the light now seen left it, relative to Jupiter's centre when Jupiter's
-// light left, AU: the moon's state carried over the difference of the two light times, along
-// with Jupiter (its heliocentric motion), to well under a km.
-Vector3 seenPlace(const MoonStateVector& m, const Vector3& earth, const ApproachFrame& frame,
-                  double& delay) {
-  delay = (norm(earth) - norm(minus(earth, m.position))) * kLightDaysPerAU;  // days
-  return add(m.position, add(m.velocity, frame.jupiterVelocity, 1), delay);
+// Where a moon was when the light now seen left it.
+struct SeenPlace {
+  Vector3 place;  // AU, relative to Jupiter's centre when Jupiter's light left
+  double delay;   // days, how much later the moon's light left than Jupiter's
+};
+
+// The moon's state carried over the difference of the two light times, along with Jupiter (its
+// heliocentric motion), to well under a km.
+SeenPlace seenPlace(const MoonStateVector& m, const Vector3& earth, const ApproachFrame& frame) {
+  const double delay = (norm(earth) - norm(minus(earth, m.position))) * kLightDaysPerAU;
+  return {add(m.position, add(m.velocity, frame.jupiterVelocity, 1), delay), delay};
 }
 
 // The active and passive moons' geometry at one instant of observation.
@@ -110,12 +114,11 @@ Overlap overlapAt(const Moons& moons, const JupiterSightLines& s, const Approach
                   MutualEventKind kind, Pair pair) {
   const Vector3 earth = add(s.earth, frame.geocentre, 1);
   const MoonStateVector a = moons(pair.active, s.tt);
-  double delay = 0;
-  const Vector3 passive = seenPlace(moons(pair.passive, s.tt), earth, frame, delay);
+  const SeenPlace seen = seenPlace(moons(pair.passive, s.tt), earth, frame);
+  const Vector3& passive = seen.place;
   const double rA = kMoonRadius[pair.active], rP = kMoonRadius[pair.passive];
   if (kind == MutualEventKind::Occultation) {
-    double ignored = 0;
-    const Vector3 wA = minus(seenPlace(a, earth, frame, ignored), earth);
+    const Vector3 wA = minus(seenPlace(a, earth, frame).place, earth);
     const Vector3 wP = minus(passive, earth);
     const double dA = norm(wA) * kKilometresPerAU, dP = norm(wP) * kKilometresPerAU;
     return {std::atan2(norm(cross(wA, wP)), dot(wA, wP)), std::asin(rA / dA), std::asin(rP / dP),
@@ -123,8 +126,8 @@ Overlap overlapAt(const Moons& moons, const JupiterSightLines& s, const Approach
   }
   // The sunlight reaching the passive moon passed the active one |P - A| / c earlier.
   const Vector3 drift = add(a.velocity, frame.jupiterVelocity, 1);
-  Vector3 active = add(a.position, drift, delay);
-  active = add(a.position, drift, delay - norm(minus(passive, active)) * kLightDaysPerAU);
+  Vector3 active = add(a.position, drift, seen.delay);
+  active = add(a.position, drift, seen.delay - norm(minus(passive, active)) * kLightDaysPerAU);
   const Vector3 axis = minus(active, s.sun);
   const double D = norm(axis) * kKilometresPerAU;  // km from the Sun to the active moon
   const Vector3 w = minus(passive, active);
@@ -176,16 +179,19 @@ class Approach {
 // which is quadratic in time for moons moving straight across each other.
 JulianDay deepestOnTheory(const Approach& approach, JulianDay t0) {
   const auto squared = [&approach](JulianDay t) { return std::pow(approach.full(t).distance, 2); };
+  // Up to three rounds 30 s wide walk to the dip; once a step lands within that span, or after
+  // the third, one round 3 s wide settles it.
+  constexpr double kWide = 30 * kSecond, kNarrow = 3 * kSecond;
   JulianDay t = t0;
+  double h = kWide;
   for (int round = 0; round < 4; ++round) {
-    const double h = round < 3 ? 30 * kSecond : 3 * kSecond;
     const double f0 = squared(t - h), f1 = squared(t), f2 = squared(t + h);
     const double curvature = f0 - 2 * f1 + f2;
     if (!(curvature > 0)) break;
     const double step = std::clamp(h * (f0 - f2) / (2 * curvature), -kReach / 4, kReach / 4);
     t += step;
-    // Once the step is within the parabola's span, one short one settles it.
-    if (round < 3 && std::fabs(step) < h) round = 2;
+    if (h == kNarrow) break;
+    if (std::fabs(step) < h || round == 2) h = kNarrow;
   }
   return t;
 }
