@@ -311,7 +311,9 @@ std::vector<Candidate> candidatesOf(const PlanetTrack& planets,
           open[q] = std::nan("");
         }
       }
-      const int skip = std::isnan(open[q]) ? std::max(1, static_cast<int>(margin / closing)) : 1;
+      const double quiet = margin / closing;  // steps the pair cannot close in
+      const int skip =
+          std::isnan(open[q]) && quiet >= 2 ? static_cast<int>(std::min(quiet, 1e6)) : 1;
       due[q] = k + skip;
       previous[q] = margin - (skip - 1) * closing;
     }
