@@ -54,13 +54,16 @@ struct MutualEvent {
 // - passiveHidden follows FindMoonEvents' rule: the passive moon's centre inside Jupiter's
 //   disc seen from the Earth (and farther than Jupiter), or inside Jupiter's shadow.
 // - UT from TT by the same Delta T as the moon events.
-// Accuracy (1900-2100; docs/MUTUAL_EVENTS.md): every event of magnitude 0.05 or more is found;
-// a graze below that may be missed. Instants are solved on the full theory to about a second,
-// magnitudes to 10^-4. Outside 1900-2100 the planets and Delta T degrade; the instants stay
-// finite for every year 0..9999.
+// Accuracy (1900-2100; docs/MUTUAL_EVENTS.md): every event of magnitude 0.05 or more is found
+// (and in 2026-27 every graze below too, down to 0.002, but a graze may come and go with a few
+// km of theory). Instants are solved on the full theory to a tenth of a second; against an
+// independent computation of the same rule they agree within a minute or a tenth of the
+// event's length, magnitudes within 0.01. Outside 1900-2100 the planets and Delta T degrade;
+// the instants stay finite for every year 0..9999.
 // Notes: the span is computed 32 days at a time. Pairs are pruned on the interpolated
-// positions of core/moon_events.cpp, sampled every 10 minutes, with a bound on how fast two
-// moons can close; each candidate is refined on the full theory. About 1.5 ms a month.
+// positions the moon events use (core/moon_tracks.h), sampled every 10 minutes, with a bound on
+// how fast two moons can close; each candidate is refined on the full theory. About 1.5 ms of
+// CPU time a month, 25 ms the whole season.
 // Reference: the theory of core/galilean_moons.h and core/jupiter_system.h; the Earth's offset
 // from the Earth-Moon barycentre from ERFA's eraMoon98.
 std::vector<MutualEvent> FindMutualEvents(JulianDay startUT, double days);
