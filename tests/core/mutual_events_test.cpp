@@ -183,6 +183,26 @@ TEST(FindMutualEvents, GivesTheTrueContactsOfAnEventAcrossTheSpansEdges) {
   EXPECT_TRUE(std::none_of(after.begin(), after.end(), isIt));
 }
 
+// A long span is computed in stretches of its own; cut into pieces of another length, the same
+// events must come out, none lost or listed twice where the pieces meet.
+TEST(FindMutualEvents, ListsTheSameEventsWhateverTheSpansPieces) {
+  std::vector<MutualEvent> pieces;
+  for (double from = kSeasonStart; from < kSeasonStart + kSeasonDays; from += 13.7) {
+    const auto part = FindMutualEvents(from, std::min(13.7, kSeasonStart + kSeasonDays - from));
+    pieces.insert(pieces.end(), part.begin(), part.end());
+  }
+  ASSERT_EQ(pieces.size(), season().size());
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const MutualEvent& a = season()[i];
+    EXPECT_TRUE(a.kind == pieces[i].kind && a.active == pieces[i].active &&
+                a.passive == pieces[i].passive)
+        << a.maximum;
+    EXPECT_NEAR(pieces[i].start, a.start, 1.0 / 86400) << a.maximum;
+    EXPECT_NEAR(pieces[i].maximum, a.maximum, 1.0 / 86400) << a.maximum;
+    EXPECT_NEAR(pieces[i].end, a.end, 1.0 / 86400) << a.maximum;
+  }
+}
+
 // The season of 2026-27 runs from September 2025 to August 2027 around Jupiter's equinox; the
 // Earth and the Sun stand too far from the moons' plane a few months either side.
 TEST(FindMutualEvents, IsEmptyFarFromJupitersEquinox) {
