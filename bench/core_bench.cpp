@@ -1,11 +1,12 @@
 // Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
 // of a month of Red Spot transits, as the GRS window computes it, fixed and drifting; of a month of
 // moon events and of the moons' shadows for one animation frame; of the events window's month list
-// and of its marks for one frame.
+// and of its marks for one frame; of a month and of the whole 2026-27 season of mutual events.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
+#include "core/mutual_events.h"
 #include "core/sky.h"
 #include "ui/events/moon_event_list.h"
 #include "ui/grs/grs_prediction.h"
@@ -76,6 +77,24 @@ void MonthOfMoonEvents(benchmark::State& run) {
   }
 }
 BENCHMARK(MonthOfMoonEvents)->Unit(benchmark::kMillisecond);
+
+void MonthOfMutualEvents(benchmark::State& run) {
+  double month = 0;
+  for (auto _ : run) {
+    // Each month of the season in turn, 2026-06 to 2027-09, the busy ones with the quiet ones.
+    benchmark::DoNotOptimize(kelvra::FindMutualEvents(2461192.5 + 31 * month, 31));
+    month = month < 14 ? month + 1 : 0;
+  }
+}
+BENCHMARK(MonthOfMutualEvents)->Unit(benchmark::kMillisecond);
+
+void SeasonOfMutualEvents(benchmark::State& run) {
+  for (auto _ : run) {
+    // 2026-06-01 to 2027-09-30, 486 days.
+    benchmark::DoNotOptimize(kelvra::FindMutualEvents(2461192.5, 486));
+  }
+}
+BENCHMARK(SeasonOfMutualEvents)->Unit(benchmark::kMillisecond);
 
 void MoonShadowsCall(benchmark::State& run) {
   kelvra::JulianDay jd = kStart;
