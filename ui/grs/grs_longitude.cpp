@@ -81,8 +81,7 @@ void TGRSLongitude::FormActivate() {
       QString::fromStdString(FormatDriftText(drift.degreesPerMonth, decimalSeparator())));
   // Without a stored date the longitude is taken to be today's.
   const JulianDay epoch = drift.epoch != 0 ? drift.epoch : StartOfUTDay(Now());
-  shownEpoch_ = QString::fromStdString(FormatISODate(epoch));
-  txtEpoch->setText(shownEpoch_);
+  txtEpoch->setText(QString::fromStdString(FormatISODate(epoch)));
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->selectAll();
   txtRSLong->setFocus();
   // Just under the GRS window's globe button.
@@ -150,8 +149,7 @@ bool TGRSLongitude::storeAll() {
     txtDrift->selectAll();
     return false;
   }
-  const QString epochText = txtEpoch->text().trimmed();
-  const std::optional<JulianDay> typedEpoch = ParseISODate(epochText.toStdString());
+  const std::optional<JulianDay> typedEpoch = ParseISODate(txtEpoch->text().toStdString());
   if (!typedEpoch) {
     ShowError(QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
     txtEpoch->setFocus();
@@ -162,7 +160,8 @@ bool TGRSLongitude::storeAll() {
   const bool changed = *longitude != host_.config().RSLongitude ||
                        drift.degreesPerMonth != stored.degreesPerMonth;
   RedSpotDrift next{drift.degreesPerMonth, stored.epoch};
-  if (epochText != shownEpoch_) {
+  // A date the user typed holds, even the one that was shown.
+  if (txtEpoch->isModified()) {
     next.epoch = *typedEpoch;
   } else if (changed || stored.epoch == 0) {
     // A new value typed without a date is today's.

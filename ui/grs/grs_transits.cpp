@@ -42,8 +42,7 @@ void TGRSTransits::imgLongClick() {
 void TGRSTransits::drawList(QImage& list) {
   const TimeBasis basis = timeBasis();
   const RedSpotDrift spotDrift = drift();
-  const QString driftText = QString::fromStdString(GRSDriftText(spotDrift));
-  showDriftLine(driftText);
+  showDriftLine(GRSDriftLine(spotDrift));
   DrawGRSList(list, listFont(),
               PredictGRSTransits(host().displayedYear(), host().displayedMonth(),
                                  host().config().RSLongitude, spotDrift, basis.localTime,
