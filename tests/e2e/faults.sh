@@ -6,6 +6,7 @@
 #   readonly             the program's folder not writable by the user running it
 #   shared               the same folder with a settings file that user may write
 #   help-no-viewer       the help document there, but xdg-open finds no viewer for it
+#   help-slow-viewer     an xdg-open that runs until the test lets it go, then finds no viewer
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
 setup "$1"
@@ -227,6 +228,40 @@ case "$case_name" in
     expect_message "$(printf 'No program could open the Help File. Open it in a web browser:\n%s' "$work/bin/docs/Kelvra95.htm")"
     exit_normally
     note "no viewer for the help: the message names $work/bin/docs/Kelvra95.htm"
+    ;;
+  help-slow-viewer)
+    # Help pressed three times while xdg-open runs: one xdg-open, one message. Exit while the
+    # next one runs: status 0, and that xdg-open is left to finish on its own.
+    mkdir "$work/tools"
+    printf '#!/bin/sh\necho started >>"%s/xdg-open.log"\nwhile [ ! -e "%s/go" ]; do sleep 0.05; done\nrm -f "%s/go"\necho ended >>"%s/xdg-open.log"\nexit 3\n' \
+      "$work" "$work" "$work" "$work" >"$work/tools/xdg-open"
+    chmod 755 "$work/tools/xdg-open"
+    runs() { grep -c "^$1\$" "$work/xdg-open.log" 2>/dev/null || true; }
+    wait_for_runs() {
+      local tries=0
+      until [ "$(runs "$1")" = "$2" ]; do
+        tries=$((tries + 1))
+        [ $tries -le 100 ] || fail "xdg-open $1 $(runs "$1") times, expected $2"
+        sleep 0.1
+      done
+    }
+    start_program PATH="$work/tools:$PATH"
+    expect_running
+    click_help
+    click_help
+    click_help
+    wait_for_runs started 1
+    touch "$work/go"
+    expect_message "$(printf 'No program could open the Help File. Open it in a web browser:\n%s' "$work/bin/docs/Kelvra95.htm")"
+    [ "$(runs started)" = 1 ] || fail "three presses started xdg-open $(runs started) times"
+    expect_no_message
+    click_help
+    wait_for_runs started 2
+    exit_normally
+    [ "$(runs ended)" = 1 ] || fail "xdg-open did not outlive the program"
+    touch "$work/go"
+    wait_for_runs ended 2
+    note "slow help viewer: one attempt for three presses, Exit while it ran ended with status 0"
     ;;
   shared)
     # A shared installation: the folder closed to the user, the settings file open to all.
