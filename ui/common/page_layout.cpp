@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <dlfcn.h>
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "ui/common/messages.h"
+#include "ui/common/settings_place.h"
 
 namespace kelvra {
 
@@ -27,6 +29,9 @@ constexpr const char* kWebAddress = "http://www.kelvra95.example.org";
 // the subtitle would cover the title and the tracks would shrink to the page's middle.
 // CUPS takes a PDF, whose dot grid is ours to choose.
 constexpr int kPageDotsPerInch = 300;
+
+// Kelvra95.ini: the folder a PDF was last saved in, offered first the next time.
+constexpr const char* kLastFolderKey = "Print/LastFolder";
 
 // Draws `text` centred across a page `pageWidth` dots wide with its top at y (dots).
 void drawCentred(QPainter& painter, int pageWidth, int y, const QString& text) {
@@ -99,7 +104,12 @@ bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
   QPainter painter;
   if (painter.begin(&printer)) {
     drawPage(painter, QSize(printer.width(), printer.height()));
-    if (painter.end() && printer.printerState() != QPrinter::Error) return true;
+    if (painter.end() && printer.printerState() != QPrinter::Error) {
+      SettingsStore& settings = ProgramSettings();
+      settings.ini().setValue(QString::fromLatin1(kLastFolderKey), QFileInfo(path).absolutePath());
+      settings.syncIni();
+      return true;
+    }
   }
   ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
                 .arg(QDir::toNativeSeparators(path)));
@@ -166,6 +176,9 @@ QString PdfFileName(const QString& what, std::uint16_t month, std::uint16_t year
 void SetSaveFileChooser(SaveFileChooser newChooser) { chooser() = std::move(newChooser); }
 
 QString PdfFolder() {
+  const QString last =
+      ProgramSettings().ini().value(QString::fromLatin1(kLastFolderKey)).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QDir(documents).exists()) return documents;
   return QDir::homePath();
