@@ -116,5 +116,33 @@ TEST(PrintOnePage, OffersTheFolderUsedLastWhileItExists) {
   EXPECT_TRUE(messages.errors.isEmpty());
 }
 
+// A PDF that cannot be written: our error box alone says so (Qt's painter would also complain
+// on standard error), and the folder is not remembered.
+TEST(PrintOnePage, UnwritablePdfIsSaidOnceAndOnlyByUs) {
+  QTemporaryDir home;
+  const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
+  const ScopedEnv cups("CUPS_SERVER", home.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
+  qunsetenv("PRINTER");
+  qunsetenv("LPDEST");
+  static QStringList warnings;
+  warnings.clear();
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        warnings.append(text);
+      });
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("page.pdf")));  // a folder by that name
+  MessageLog messages;
+  SaveFileLog dialog;
+  dialog.answer = home.filePath(QStringLiteral("page.pdf"));
+  EXPECT_FALSE(PrintOnePage(QStringLiteral("page"), QStringLiteral("page.pdf"),
+                            [](QPainter&, QSize) {}));
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_TRUE(messages.errors[0].contains(dialog.answer));
+  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
+}
+
 }  // namespace
 }  // namespace kelvra

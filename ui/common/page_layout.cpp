@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -92,28 +93,36 @@ void setUpPage(QPrinter& printer, const QString& documentName) {
   printer.setDocName(documentName);
 }
 
-bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
-               const std::function<void(QPainter& painter, QSize page)>& drawPage) {
-  const QString path = askForPdfPath(QDir(PdfFolder()).filePath(pdfFileName));
-  if (path.isEmpty()) return false;
+// Draws the page into the PDF file at `path`. Returns: false when it could not be written.
+bool writePdf(const QString& path, const QString& documentName,
+              const std::function<void(QPainter& painter, QSize page)>& drawPage) {
+  // QPrinter opens the file only in QPainter::begin, which complains on standard error when
+  // it cannot: a file that cannot be opened is found out here, and said by our message alone.
+  if (QFile file(path); !file.open(QIODevice::WriteOnly)) return false;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   printer.setCreator(QStringLiteral("Kelvra95"));
   setUpPage(printer, documentName);
   QPainter painter;
-  if (painter.begin(&printer)) {
-    drawPage(painter, QSize(printer.width(), printer.height()));
-    if (painter.end() && printer.printerState() != QPrinter::Error) {
-      SettingsStore& settings = ProgramSettings();
-      settings.ini().setValue(QString::fromLatin1(kLastFolderKey), QFileInfo(path).absolutePath());
-      settings.syncIni();
-      return true;
-    }
+  if (!painter.begin(&printer)) return false;
+  drawPage(painter, QSize(printer.width(), printer.height()));
+  return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
+               const std::function<void(QPainter& painter, QSize page)>& drawPage) {
+  const QString path = askForPdfPath(QDir(PdfFolder()).filePath(pdfFileName));
+  if (path.isEmpty()) return false;
+  if (!writePdf(path, documentName, drawPage)) {
+    ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
+                  .arg(QDir::toNativeSeparators(path)));
+    return false;
   }
-  ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
-                .arg(QDir::toNativeSeparators(path)));
-  return false;
+  SettingsStore& settings = ProgramSettings();
+  settings.ini().setValue(QString::fromLatin1(kLastFolderKey), QFileInfo(path).absolutePath());
+  settings.syncIni();
+  return true;
 }
 
 }  // namespace
