@@ -341,5 +341,21 @@ TEST_F(SettingsStoreTest, ChangesOfAnotherRunAreKept) {
   EXPECT_TRUE(written.value(QStringLiteral("Events/LocalTime")).toBool());
 }
 
+// No temporary folder for the private copy: the values hold for the run, the failed write is
+// said, and nothing is left anywhere.
+TEST_F(SettingsStoreTest, WithoutATemporaryFolderTheIniHoldsTheRun) {
+  const QByteArray saved = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QByteArray::fromStdString((top() / "no-such-folder").string()));
+  run([](SettingsStore& store) {
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    EXPECT_FALSE(store.syncIni());
+    EXPECT_TRUE(store.ini().value(QStringLiteral("Events/LocalTime")).toBool());
+  });
+  qputenv("TMPDIR", saved);
+  EXPECT_EQ(log_.errors.size(), 1);
+  EXPECT_TRUE(names(program()).empty());
+  EXPECT_FALSE(fs::exists(".lock"));
+}
+
 }  // namespace
 }  // namespace kelvra
