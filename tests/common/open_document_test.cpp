@@ -24,7 +24,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 // A folder with a fake xdg-open in it, put first on PATH. The fake writes its argument down,
-// waits until the test lets it go, marks that it was let go, and ends as the test chose.
+// waits until the test lets it go (or its folder has gone), marks that it was let go, and ends
+// as the test chose.
 class DocumentOpenerTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -51,7 +52,8 @@ class DocumentOpenerTest : public ::testing::Test {
     const fs::path script = tools() / "xdg-open";
     std::ofstream(script) << "#!/bin/sh\n"
                           << "printf '%s' \"$1\" > '" << (top() / "argument").string() << "'\n"
-                          << "while [ ! -e '" << (top() / "go").string() << "' ]; do sleep 0.02; done\n"
+                          << "while [ ! -e '" << (top() / "go").string() << "' ]; do [ -d '"
+                          << top().string() << "' ] || exit 1; sleep 0.02; done\n"
                           << ": > '" << (top() / "let-go").string() << "'\n"
                           << ending << "\n";
     fs::permissions(script, fs::perms::owner_all);

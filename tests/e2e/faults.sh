@@ -237,8 +237,9 @@ case "$case_name" in
     # Help pressed three times while xdg-open runs: one xdg-open, one message. Exit while the
     # next one runs: status 0, and that xdg-open is left to finish on its own.
     mkdir "$work/tools"
-    printf '#!/bin/sh\necho started >>"%s/xdg-open.log"\nwhile [ ! -e "%s/go" ]; do sleep 0.05; done\nrm -f "%s/go"\necho ended >>"%s/xdg-open.log"\nexit 3\n' \
-      "$work" "$work" "$work" "$work" >"$work/tools/xdg-open"
+    # It gives up once the test's folder has gone (a failed test leaves no loop behind).
+    printf '#!/bin/sh\necho started >>"%s/xdg-open.log"\nwhile [ ! -e "%s/go" ]; do [ -d "%s" ] || exit 1; sleep 0.05; done\nrm -f "%s/go"\necho ended >>"%s/xdg-open.log"\nexit 3\n' \
+      "$work" "$work" "$work" "$work" "$work" >"$work/tools/xdg-open"
     chmod 755 "$work/tools/xdg-open"
     runs() { grep -c "^$1\$" "$work/xdg-open.log" 2>/dev/null || true; }
     wait_for_runs() {

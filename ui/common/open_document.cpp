@@ -60,7 +60,10 @@ class ProcessWatch : public QObject {
         notifier_(pidfd, QSocketNotifier::Read, this) {
     connect(&notifier_, &QSocketNotifier::activated, this, [this] { ended(); });
   }
-  ~ProcessWatch() override { ::close(pidfd_); }
+  ~ProcessWatch() override {
+    notifier_.setEnabled(false);  // off the event loop before its descriptor goes
+    ::close(pidfd_);
+  }
   ProcessWatch(const ProcessWatch&) = delete;
   ProcessWatch& operator=(const ProcessWatch&) = delete;
 
