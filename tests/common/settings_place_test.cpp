@@ -305,6 +305,26 @@ TEST_F(SettingsStoreTest, FifoInPlaceOfEitherFileIsNeverOpenedNorReplaced) {
   EXPECT_THAT(names(program()), UnorderedElementsAre("Kelvra95.CFG", "Kelvra95.ini"));
 }
 
+// The same in the user's folder, read when the installation is closed.
+TEST_F(SettingsStoreTest, FifoInTheUserFolderIsNeverOpenedEither) {
+  fs::create_directories(user());
+  ASSERT_EQ(::mkfifo((user() / "Kelvra95.CFG").c_str(), 0666), 0);
+  ASSERT_EQ(::mkfifo((user() / "Kelvra95.ini").c_str(), 0666), 0);
+  closeProgramFolder();
+  const testing::Watchdog watchdog("a settings file in the user's folder that is a FIFO");
+  run([this](SettingsStore& store) {
+    EXPECT_EQ(store.readConfig().RSLongitude, 65);
+    EXPECT_EQ(store.configLocation().folder, user());
+    EXPECT_EQ(store.iniLocation().folder, user());
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    EXPECT_FALSE(store.syncIni());
+  });
+  EXPECT_EQ(log_.plain.size(), 2);
+  EXPECT_TRUE(isFifo(user() / "Kelvra95.CFG"));
+  EXPECT_TRUE(isFifo(user() / "Kelvra95.ini"));
+  EXPECT_TRUE(names(program()).empty());
+}
+
 // The ini turned into a FIFO while the program runs: the next write neither waits nor
 // replaces it, and the end of the run leaves it alone.
 TEST_F(SettingsStoreTest, IniTurnedIntoAFifoDuringTheRunIsLeftAlone) {

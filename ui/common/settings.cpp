@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
