@@ -56,8 +56,7 @@ pid_t spawnDetached(const char* program, const std::string& argument) {
 class ProcessWatch : public QObject {
  public:
   ProcessWatch(pid_t pid, int pidfd, QObject* parent)
-      : QObject(parent), pid_(pid), pidfd_(pidfd),
-        notifier_(pidfd, QSocketNotifier::Read, this) {
+      : QObject(parent), pid_(pid), pidfd_(pidfd), notifier_(pidfd, QSocketNotifier::Read, this) {
     connect(&notifier_, &QSocketNotifier::activated, this, [this] { ended(); });
   }
   ~ProcessWatch() override {
