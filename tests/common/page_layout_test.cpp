@@ -126,17 +126,15 @@ TEST(PrintOnePage, UnwritablePdfIsSaidOnceAndOnlyByUs) {
   qunsetenv("LPDEST");
   static QStringList warnings;
   warnings.clear();
-  const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-        warnings.append(text);
-      });
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings.append(text); });
   ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
   ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("page.pdf")));  // a folder by that name
   MessageLog messages;
   SaveFileLog dialog;
   dialog.answer = home.filePath(QStringLiteral("page.pdf"));
-  EXPECT_FALSE(PrintOnePage(QStringLiteral("page"), QStringLiteral("page.pdf"),
-                            [](QPainter&, QSize) {}));
+  EXPECT_FALSE(
+      PrintOnePage(QStringLiteral("page"), QStringLiteral("page.pdf"), [](QPainter&, QSize) {}));
   qInstallMessageHandler(previous);
   EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
   ASSERT_EQ(messages.errors.size(), 1);

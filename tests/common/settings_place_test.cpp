@@ -298,7 +298,8 @@ TEST_F(SettingsStoreTest, FifoInPlaceOfEitherFileIsNeverOpenedNorReplaced) {
   });
   EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage("Kelvra95.CFG"),
                                      SettingsFileUnusableMessage("Kelvra95.ini")}));
-  EXPECT_EQ(log_.plain[1], QStringLiteral("Kelvra95.ini is not a regular file; the defaults are used."));
+  EXPECT_EQ(log_.plain[1],
+            QStringLiteral("Kelvra95.ini is not a regular file; the defaults are used."));
   EXPECT_TRUE(log_.errors.isEmpty());
   EXPECT_TRUE(isFifo(program() / "Kelvra95.CFG"));
   EXPECT_TRUE(isFifo(program() / "Kelvra95.ini"));

@@ -63,8 +63,8 @@ QString PdfFolder();
 // system's default printer, portrait, without a dialog. When the printing system refuses the
 // job, shows an error box saying so and returns false. When there is no printer at all, offers
 // to save the page as a PDF named `pdfFileName` (see PdfFileName) in PdfFolder(), drawn by the
-// same `drawPage` at the same resolution, and remembers the folder it went to; returns false when the user cancels (nothing is said)
-// or the file cannot be written (an error box says so).
+// same `drawPage` at the same resolution, and remembers the folder it went to; returns false when
+// the user cancels (nothing is said) or the file cannot be written (an error box says so).
 bool PrintOnePage(const QString& documentName, const QString& pdfFileName,
                   const std::function<void(QPainter& painter, QSize page)>& drawPage);
 

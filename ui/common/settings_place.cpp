@@ -178,7 +178,9 @@ bool SettingsStore::writeConfig(const ConfigRecord& record) {
   return false;
 }
 
-fs::path SettingsStore::iniFile() { return iniLocation().folder / kIniFileName; }
+fs::path SettingsStore::iniFile() {
+  return iniLocation().folder / kIniFileName;
+}
 
 // Without a private folder (the temporary folder cannot be written) QSettings gets no file
 // name: it holds the values for the run and every sync reports an access error.
