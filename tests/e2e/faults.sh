@@ -6,6 +6,8 @@
 #   readonly             the program's folder not writable by the user running it
 #   shared               the same folder with a settings file that user may write
 #   help-no-viewer       the help document there, but xdg-open finds no viewer for it
+#   help-slow-viewer     an xdg-open that runs until the test lets it go, then finds no viewer
+#   fifo-cfg, fifo-ini   a FIFO in place of that settings file
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
 setup "$1"
@@ -155,8 +157,9 @@ case "$case_name" in
     ;;
   printer)
     # No CUPS server at all: each print button offers to save the page as a PDF instead, in the
-    # user's documents folder. Escape cancels without a word; a path typed in the dialog and
-    # Enter save there; Enter alone takes the offered folder and name.
+    # user's documents folder at first, then in the folder used last. Escape cancels without a
+    # word; a path typed in the dialog and Enter save there; Enter alone takes the offered
+    # folder and name.
     need_tools pdftotext pdfinfo
     mkdir -p "$work/home/Documents" "$work/out"
     start_program CUPS_SERVER="$work/no-such-cups.sock" HOME="$work/home" \
@@ -185,21 +188,23 @@ case "$case_name" in
     click_grs
     click_in 969 282 $(centre_of grs_print) 0.5  # lblPrint of the GRS window
     save_dialog 10 >/dev/null
-    xdotool key Return
+    xdotool key Return  # the folder used last, remembered in Kelvra95.ini
     wait_for_no_save_dialog || fail "the save dialog did not close on Enter"
     expect_no_message
     tries=0
-    until saved="$(ls "$work/home/Documents")" && [ -n "$saved" ]; do
+    until saved="$(ls "$work/out" | grep -v '^tracks\.pdf$')" && [ -n "$saved" ]; do
       tries=$((tries + 1))
-      [ $tries -le 100 ] || fail "nothing saved in Documents"
+      [ $tries -le 100 ] || fail "nothing saved in the folder used last: $(ls "$work/out" "$work/home/Documents")"
       sleep 0.1
     done
-    wait_for_pdf "$work/home/Documents/$saved" || fail "no whole PDF in Documents: '$saved'"
+    wait_for_pdf "$work/out/$saved" || fail "no whole PDF in the folder used last: '$saved'"
     [[ "$saved" =~ ^Kelvra95\ GRS\ [0-9]{4}-[0-9]{2}\.pdf$ ]] || fail "saved as '$saved'"
-    pdftotext "$work/home/Documents/$saved" - | grep -q "Jupiter's GRS Transits: " ||
+    pdftotext "$work/out/$saved" - | grep -q "Jupiter's GRS Transits: " ||
       fail "the saved GRS page has no title"
+    grep -qx "LastFolder=$work/out" "$work/bin/Kelvra95.ini" ||
+      fail "the folder is not remembered: $(cat "$work/bin/Kelvra95.ini")"
     exit_normally
-    note "no printer: both windows saved their page as a PDF ($saved offered in Documents)"
+    note "no printer: both windows saved their page as a PDF ($saved offered in the folder used last)"
     ;;
   readonly)
     # Run as an unprivileged user in a folder that user cannot write: the settings live in the
@@ -227,6 +232,70 @@ case "$case_name" in
     expect_message "$(printf 'No program could open the Help File. Open it in a web browser:\n%s' "$work/bin/docs/Kelvra95.htm")"
     exit_normally
     note "no viewer for the help: the message names $work/bin/docs/Kelvra95.htm"
+    ;;
+  help-slow-viewer)
+    # Help pressed three times while xdg-open runs: one xdg-open, one message. Exit while the
+    # next one runs: status 0, and that xdg-open is left to finish on its own.
+    mkdir "$work/tools"
+    # It gives up once the test's folder has gone (a failed test leaves no loop behind).
+    printf '#!/bin/sh\necho started >>"%s/xdg-open.log"\nwhile [ ! -e "%s/go" ]; do [ -d "%s" ] || exit 1; sleep 0.05; done\nrm -f "%s/go"\necho ended >>"%s/xdg-open.log"\nexit 3\n' \
+      "$work" "$work" "$work" "$work" "$work" >"$work/tools/xdg-open"
+    chmod 755 "$work/tools/xdg-open"
+    runs() { grep -c "^$1\$" "$work/xdg-open.log" 2>/dev/null || true; }
+    wait_for_runs() {
+      local tries=0
+      until [ "$(runs "$1")" = "$2" ]; do
+        tries=$((tries + 1))
+        [ $tries -le 100 ] || fail "xdg-open $1 $(runs "$1") times, expected $2"
+        sleep 0.1
+      done
+    }
+    start_program PATH="$work/tools:$PATH"
+    expect_running
+    click_help
+    click_help
+    click_help
+    wait_for_runs started 1
+    touch "$work/go"
+    expect_message "$(printf 'No program could open the Help File. Open it in a web browser:\n%s' "$work/bin/docs/Kelvra95.htm")"
+    [ "$(runs started)" = 1 ] || fail "three presses started xdg-open $(runs started) times"
+    expect_no_message
+    click_help
+    wait_for_runs started 2
+    exit_normally
+    [ "$(runs ended)" = 1 ] || fail "xdg-open did not outlive the program"
+    touch "$work/go"
+    wait_for_runs ended 2
+    note "slow help viewer: one attempt for three presses, Exit while it ran ended with status 0"
+    ;;
+  fifo-cfg)
+    # A FIFO in place of Kelvra95.CFG: one message, then the main window with the defaults;
+    # a changed setting neither waits nor replaces the FIFO.
+    mkfifo "$work/bin/Kelvra95.CFG"
+    start_program
+    expect_message "Kelvra95.CFG is not a regular file; the defaults are used." 20
+    expect_running
+    click_tracks
+    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time
+    expect_no_message
+    [ -p "$work/bin/Kelvra95.CFG" ] || fail "the FIFO was replaced"
+    exit_normally
+    note "Kelvra95.CFG a FIFO: one message, the defaults, the FIFO left alone"
+    ;;
+  fifo-ini)
+    # A FIFO in place of Kelvra95.ini: the GRS window opens after one message, the events
+    # window's time basis changes without a wait, and the FIFO stays.
+    mkfifo "$work/bin/Kelvra95.ini"
+    start_program
+    expect_running
+    click_grs
+    expect_message "Kelvra95.ini is not a regular file; the defaults are used."
+    wait_for_window 200 479 10
+    click_events
+    expect_no_message
+    [ -p "$work/bin/Kelvra95.ini" ] || fail "the FIFO was replaced"
+    exit_normally
+    note "Kelvra95.ini a FIFO: one message when the GRS window opened, the FIFO left alone"
     ;;
   shared)
     # A shared installation: the folder closed to the user, the settings file open to all.

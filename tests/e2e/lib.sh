@@ -67,7 +67,7 @@ setup() {
   chmod 755 "$work"
   trap cleanup EXIT
   cp -a "$bin" "$work/bin"
-  rm -f "$work/bin/Kelvra95.CFG"
+  rm -f "$work/bin/Kelvra95.CFG" "$work/bin/Kelvra95.ini"
   mkdir -m 700 "$work/xdg"
   local attempt
   for attempt in 1 2 3; do
