@@ -8,23 +8,29 @@ source "$(dirname "$0")/lib.sh"
 setup "$1"
 runs="${2:-${KELVRA_E2E_EXIT_RUNS:-100}}"
 
-# start_animation: Animate, one minute a frame, Enter.
+# start_animation: Animate, one minute a frame, Enter; returns once frames are being drawn
+# (the minute field has moved on).
 start_animation() {
-  click_main $(centre_of main_animate) 0.05  # lblAnimate
+  local minute
+  minute="$(field_text $(centre_of main_minute))"
+  click_main $(centre_of main_animate)  # lblAnimate
   focus_interval
   xdotool type 1
   xdotool key Return
+  wait_for_gone 110 60 || fail "the interval dialog stayed open after Enter"
+  wait_for 5 "frame of the animation" -- minute_is_not "$minute"
 }
+minute_is_not() { [ "$(field_text $(centre_of main_minute))" != "$1" ]; }
 
 for mode in running paused; do
   slowest=0
   for run in $(seq "$runs"); do
     start_program
-    wait_for_window 638 479 20
+    wait_for_main_window
     start_animation
-    sleep 0.2
     if [ "$mode" = paused ]; then
-      click_stop 0.1
+      click_stop
+      handled_so_far
     fi
     began=$(date +%s%N)
     click_exit
