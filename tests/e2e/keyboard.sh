@@ -40,22 +40,6 @@ views() {
   screen_part "$1-panel" 280 170 $((main_left + 40)) $((main_top + 286))
 }
 same_views() { cmp -s "$work/$1-side.rgb" "$work/$2-side.rgb" && cmp -s "$work/$1-panel.rgb" "$work/$2-panel.rgb"; }
-# flip X Y NAME: clicks the two-state button NAME (layout table) of the window at (X, Y) and
-# returns once the button shows its other picture: the program has handled the click and
-# drawn all it changed (a window's changes reach the screen together).
-button_picture() {
-  local variable="layout_$3"
-  local -a box
-  read -ra box <<<"${!variable}"
-  import -window root -crop "${box[2]}x${box[3]}+$(($1 + box[0]))+$(($2 + box[1]))" rgb:- | md5sum
-}
-picture_is_not() { [ "$(button_picture "$1" "$2" "$3")" != "$4" ]; }
-flip() {
-  local before
-  before="$(button_picture "$@")"
-  click_in "$1" "$2" $(centre_of "$3")
-  wait_for 5 "other picture on the $3 button" -- picture_is_not "$@" "$before"
-}
 click_hemisphere() { flip "$main_left" "$main_top" main_hemisphere; }
 type_hour() {
   click_field $(centre_of main_hour)

@@ -374,6 +374,23 @@ handled_so_far() {
 focused_or_box() { [ "$(focused_window)" = "$1" ] || has_message_box; }
 selected_or_box() { selection_held || has_message_box; }
 
+# flip X Y NAME: clicks the two-state button NAME (layout table) of the window at (X, Y) and
+# returns once the button shows its other picture: the program has handled the click and
+# drawn all it changed (a window's changes reach the screen together). Needs ImageMagick's import.
+button_picture() {
+  local variable="layout_$3"
+  local -a box
+  read -ra box <<<"${!variable}"
+  import -window root -crop "${box[2]}x${box[3]}+$(($1 + box[0]))+$(($2 + box[1]))" rgb:- | md5sum
+}
+picture_is_not() { [ "$(button_picture "$1" "$2" "$3")" != "$4" ]; }
+flip() {
+  local before
+  before="$(button_picture "$@")"
+  click_in "$1" "$2" $(centre_of "$3")
+  wait_for 5 "other picture on the $3 button" -- picture_is_not "$@" "$before"
+}
+
 # screen_part NAME W H X Y: the screen's pixels in that rectangle, kept as $work/NAME.rgb.
 screen_part() { import -window root -crop "$2x$3+$4+$5" "rgb:$work/$1.rgb"; }
 
