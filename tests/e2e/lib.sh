@@ -374,19 +374,22 @@ handled_so_far() {
 focused_or_box() { [ "$(focused_window)" = "$1" ] || has_message_box; }
 selected_or_box() { selection_held || has_message_box; }
 
-# flip X Y NAME: clicks the two-state button NAME (layout table) of the window at (X, Y) and
-# returns once the button shows its other picture: the program has handled the click and
-# drawn all it changed (a window's changes reach the screen together). Needs ImageMagick's import.
-button_picture() {
+# component_picture X Y NAME: a checksum of how component NAME (layout table) of the window
+# at (X, Y) looks on the screen; picture_is_not X Y NAME SUM: it no longer looks so.
+component_picture() {
   local variable="layout_$3"
   local -a box
   read -ra box <<<"${!variable}"
   import -window root -crop "${box[2]}x${box[3]}+$(($1 + box[0]))+$(($2 + box[1]))" rgb:- | md5sum
 }
-picture_is_not() { [ "$(button_picture "$1" "$2" "$3")" != "$4" ]; }
+picture_is_not() { [ "$(component_picture "$1" "$2" "$3")" != "$4" ]; }
+
+# flip X Y NAME: clicks the two-state button NAME of the window at (X, Y) and returns once the
+# button shows its other picture: the program has handled the click and drawn all it changed
+# (a window's changes reach the screen together). These need ImageMagick's import.
 flip() {
   local before
-  before="$(button_picture "$@")"
+  before="$(component_picture "$@")"
   click_in "$1" "$2" $(centre_of "$3")
   wait_for 5 "other picture on the $3 button" -- picture_is_not "$@" "$before"
 }
