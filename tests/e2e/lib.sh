@@ -65,7 +65,7 @@ wait_for() {
     if [ -n "$program_pid" ] && program_ended; then
       [ $try = 1 ] && return 1
       [ $compare = 1 ] && fail "the program ended while $what was '$output', expected '$expected'"
-      fail "the program ended before $what"
+      fail "the program ended before $what$(kill -0 "$xvfb_pid" 2>/dev/null || echo " (Xvfb on $DISPLAY has gone)")"
     fi
     if [ "${EPOCHREALTIME/./}" -ge "$deadline" ]; then
       [ $try = 1 ] && return 1
@@ -226,7 +226,6 @@ wait_for_main_window() {
 # file name, "kelvra95"). message_box: "ID WIDTH HEIGHT X Y" of the one on the screen.
 message_box() { visible_windows | awk '$6 == "Kelvra95" && NF == 6 { print $1, $2, $3, $4, $5; exit }'; }
 
-# wait_for_box [SECONDS]: waits for a message box; prints "ID WIDTH HEIGHT X Y".
 # has_message_box: whether a message box is on the screen.
 has_message_box() { [ -n "$(message_box)" ]; }
 
