@@ -65,7 +65,8 @@ wait_for() {
     if [ -n "$program_pid" ] && program_ended; then
       [ $try = 1 ] && return 1
       [ $compare = 1 ] && fail "the program ended while $what was '$output', expected '$expected'"
-      fail "the program ended before $what$(kill -0 "$xvfb_pid" 2>/dev/null || echo " (Xvfb on $DISPLAY has gone)")"
+      fail "the program ended before $what$([ -z "$xvfb_pid" ] || kill -0 "$xvfb_pid" 2>/dev/null ||
+        echo " (Xvfb on ${DISPLAY:-} has gone)")"
     fi
     if [ "${EPOCHREALTIME/./}" -ge "$deadline" ]; then
       [ $try = 1 ] && return 1
