@@ -154,10 +154,13 @@ std::vector<MessageSource> messageSources() {
   }
   // Variables that carry a message, and the function that makes it.
   const std::map<std::string, std::string> builders = {
-      {"message", "HelpNotOpenedMessage"}, {"check.message", "CheckDate"}};
+      {"message", "HelpNotOpenedMessage"},
+      {"check.message", "CheckDate"},
+      {"news.join(u'\\n')", "readSetting"}};
   std::vector<MessageSource> found;
   for (const auto& [path, code] : sources) {
-    for (const std::string call : {"ShowError", "ShowMessage", "reportFailure"}) {
+    for (const std::string call :
+         {"ShowError", "ShowMessage", "reportFailure", "ReportFieldError"}) {
       for (std::size_t hit = code.find(call + "("); hit != std::string::npos;
            hit = code.find(call + "(", hit + 1)) {
         if (hit > 0 && isWordCharacter(code[hit - 1])) continue;
@@ -169,7 +172,14 @@ std::vector<MessageSource> messageSources() {
           if (code[end] == '(') ++depth;
           if (code[end] == ')') --depth;
         }
-        const std::string argument = trimmed(collapseSpaces(code.substr(at, end - 1 - at)));
+        std::string argument = trimmed(collapseSpaces(code.substr(at, end - 1 - at)));
+        // A field's error names the field first; the text follows.
+        if (call == "ReportFieldError") {
+          argument = trimmed(argument.substr(argument.find(',') + 1));
+          if (argument.compare(0, 6, "const ") == 0) continue;  // its definition
+        }
+        // The field's error box itself only passes its caller's text on.
+        if (argument == "text" && path.filename() == "entry_field.cpp") continue;
         const std::string where = path.filename().string() + ": " + argument;
         if (argument.find('"') != std::string::npos) {
           found.push_back({where, argument});
@@ -180,10 +190,10 @@ std::vector<MessageSource> messageSources() {
         if (call == "reportFailure") continue;
         std::string builder;
         const std::size_t open = argument.find('(');
-        if (open != std::string::npos && argument.back() == ')') {
-          builder = argument.substr(0, open);
-        } else if (builders.count(argument) != 0) {
+        if (builders.count(argument) != 0) {
           builder = builders.at(argument);
+        } else if (open != std::string::npos && argument.back() == ')') {
+          builder = argument.substr(0, open);
         } else {
           ADD_FAILURE() << "A message box shows " << where
                         << ": name the function that makes it in `builders` and describe the "

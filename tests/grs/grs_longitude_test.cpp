@@ -211,7 +211,9 @@ TEST_F(GRSLongitudeTest, UnreadableDriftOrDateIsReportedAndNothingStored) {
     press(Qt::Key_Return);
     EXPECT_EQ(messages.errors, QStringList{entry.message}) << entry.text;
     EXPECT_TRUE(dialog.isVisible()) << entry.text;
+    QCoreApplication::processEvents();  // the selection follows the box
     EXPECT_EQ(focused(), entry.target) << entry.text;
+    EXPECT_EQ(entry.target->selectedText(), entry.target->text()) << entry.text;
     EXPECT_EQ(host.record.RSLongitude, 65) << entry.text;
     EXPECT_EQ(host.saves, 0) << entry.text;
   }

@@ -137,8 +137,8 @@ bool TGRSLongitude::storeAll() {
   const DriftTextValue drift =
       ParseDriftText(txtDrift->text().toStdString(), decimalSeparator());
   if (drift.status == DriftTextStatus::NotANumber) {
-    ShowError(QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
-    txtDrift->setFocus();
+    ReportFieldError(*txtDrift,
+                     QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
     return false;
   }
   if (drift.status != DriftTextStatus::Ok) {
@@ -151,8 +151,7 @@ bool TGRSLongitude::storeAll() {
   }
   const std::optional<JulianDay> typedEpoch = ParseISODate(txtEpoch->text().toStdString());
   if (!typedEpoch) {
-    ShowError(QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
-    txtEpoch->setFocus();
+    ReportFieldError(*txtEpoch, QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
     return false;
   }
 
