@@ -27,17 +27,21 @@
 #include "ui/common/widgets.h"
 #include "ui/main/satellite_view.h"
 #include "ui/tracks/sat_tracks.h"
+#include "ui/tracks/tracks_kind.h"
 
 namespace kelvra {
 namespace {
 
 using testing::kJ2000;
 
+// The tracks window alone beside the main window.
+constexpr const SideWindowKind* kTracksOnly[] = {&kTracksKind};
+
 class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>();
+    viewer = std::make_unique<TViewer>(kTracksOnly);
     ASSERT_TRUE(viewer->startedUp());
     // Focus moves, and so the fields' leave checks, need the window shown and active.
     viewer->show();
@@ -396,8 +400,7 @@ TEST_F(ViewerTest, DragAndNowLeaveATypedEditUnchecked) {
 // The side windows' buttons read the displayed month: a year typed but not left is taken
 // first; closing the window reads nothing and leaves the edit alone.
 TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
-  TSatTracks tracks(*viewer);
-  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
   tracks.show();
   viewer->txtYear->setFocus(Qt::OtherFocusReason);
   viewer->txtYear->selectAll();
@@ -409,7 +412,6 @@ TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
   QTest::mouseClick(timeBasis, Qt::LeftButton);
   EXPECT_EQ(viewer->instant().year, 2001);
   QTest::mouseClick(timeBasis, Qt::LeftButton);  // back to Universal Time
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST_F(ViewerTest, NowButtonTakesTheClock) {
@@ -560,8 +562,7 @@ TEST_F(ViewerTest, AnimationRunsThroughTheWorkerUntilStopped) {
 }
 
 TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
-  TSatTracks tracks(*viewer);
-  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
   tracks.show();
   auto* chart = tracks.findChild<ImageView*>("imgTracks");
   ASSERT_NE(chart, nullptr);
@@ -584,12 +585,10 @@ TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
   QTRY_VERIFY_WITH_TIMEOUT(viewer->instant().month == 2, 5000);
   viewer->lblStopClick();
   EXPECT_NE(chart->image(), blank);
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
-  TSatTracks tracks(*viewer);
-  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
   tracks.show();
   auto* chart = tracks.findChild<ImageView*>("imgTracks");
   SetClockForTesting([] { return kJ2000 + 30 * 86400 + 43199; });  // 2000-01-31 23:59:59
@@ -600,7 +599,6 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
   viewer->Timer1Timer();
   EXPECT_EQ(viewer->instant().month, 2);
   EXPECT_EQ(chart->image(), blank);
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {

@@ -15,6 +15,7 @@
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
 #include "ui/grs/grs_drift_settings.h"
+#include "ui/grs/grs_kind.h"
 
 namespace kelvra {
 namespace {
