@@ -112,7 +112,7 @@ sleep 1
 cases=$((cases + 1))
 
 # The longitude dialog: garbage is reported, nothing is stored, the dialog stays until Escape.
-click_grs
+click_side grs
 for text in "x" "-1" "1.5" "1 2" "٣"; do
   click_in 959 272 $(centre_of grs_longitude) 0.6  # imgLong of the GRS window
   focus_longitude

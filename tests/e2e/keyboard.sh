@@ -75,14 +75,14 @@ chart() { screen_part "$1" 160 403 $((main_left + 638 + 20)) $((main_top + 56));
 click_time_basis() { click_in $((main_left + 638)) "$main_top" 51 24 0.8; }
 close_tracks() { click_in $((main_left + 638)) "$main_top" 180 18 0.5; }
 type_into $(centre_of main_year) 2031
-click_tracks
+click_side tracks
 [ "$(window_of 200 479)" = "$((main_left + 638)) $main_top" ] || fail "tracks window at $(window_of 200 479)"
 click_time_basis
 chart expected-chart
 click_time_basis
 close_tracks
 type_into $(centre_of main_year) 2030
-click_tracks
+click_side tracks
 chart chart-2030
 click_main $(centre_of main_year) 0.15
 xdotool key ctrl+a type 2031

@@ -254,9 +254,9 @@ click_main() { click_in "$main_left" "$main_top" "$1" "$2" "${3:-0.25}"; }
 click_animate() { click_main $(centre_of main_animate); }
 click_stop() { click_main $(centre_of main_stop); }
 click_realtime() { click_main $(centre_of main_realTime); }
-click_tracks() { click_main $(centre_of main_tracks) 0.6; }
-click_grs() { click_main $(centre_of main_grs) 0.6; }
-click_events() { click_main $(centre_of main_events) 0.6; }
+# click_side NAME [PAUSE]: the toolbar button of side window NAME, one of the names the build's
+# layout.sh lists in layout_side_windows ("tracks grs events ...").
+click_side() { click_main $(centre_of "main_$1") "${2:-0.6}"; }
 click_help() { click_main $(centre_of main_help) 0.5; }
 click_exit() {
   local dx dy

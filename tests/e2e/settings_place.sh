@@ -33,7 +33,7 @@ start_installed() {
 }
 
 toggle_tracks_time() {
-  [ -n "$(window_of 200 479)" ] || click_tracks
+  [ -n "$(window_of 200 479)" ] || click_side tracks
   click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime of the tracks window, written at once
 }
 
