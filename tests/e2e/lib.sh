@@ -234,7 +234,8 @@ click() {
 }
 
 # centre_of NAME: "DX DY", the centre of component NAME of the layout table (window pixels,
-# ui/common/layout.h as the build's layout.sh holds it), so that no script restates a place.
+# ui/common/layout.h and each side window's kind, as the build's layout.sh holds them), so that no
+# script restates a place.
 centre_of() {
   local variable="layout_$1"
   local -a box

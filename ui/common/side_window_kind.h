@@ -13,10 +13,10 @@ class QPainter;
 namespace kelvra {
 
 struct SideWindowKind {
-  const char* name;                 // its prefix in build/layout.sh, as "tracks": [a-z]+
+  const char* name;                 // its prefix in build/layout.sh: [a-z]+
   layout::SideWindowLayout layout;  // window pixels, over the shared side-window skin
   QRect button;                     // its toolbar button's face, main window pixels
-  const char* buttonName;           // the button's object name, as "lblTracks"
+  const char* buttonName;           // the button's object name, as tests find it
   const char* buttonHint;           // the button's tooltip
   // Draws the button's face and glyph filling `face` (main window pixels) into the toolbar
   // picture; leaves the painter's state as it found it.
