@@ -1,11 +1,13 @@
 // Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
-// of a month of Red Spot transits, as the GRS window computes it; of a month of moon events and
-// of the moons' shadows for one animation frame; of the events window's month list and of its
-// marks for one frame.
+// of a month of Red Spot transits, as the GRS window computes it, fixed and drifting; of a month of
+// moon events and of the moons' shadows for one animation frame; of the events window's month list
+// and of its marks for one frame; of a month and of the whole 2026-27 season of mutual events.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
+#include "core/mutual_events.h"
+#include "core/sky.h"
 #include "ui/events/moon_event_list.h"
 #include "ui/grs/grs_prediction.h"
 
@@ -56,6 +58,16 @@ void MonthOfGRSTransits(benchmark::State& run) {
 }
 BENCHMARK(MonthOfGRSTransits)->Unit(benchmark::kMicrosecond);
 
+void MonthOfDriftingGRSTransits(benchmark::State& run) {
+  // The same month with the spot drifting 9.9 degrees a month from 2026-11-15: every transit
+  // is searched for on its own.
+  const kelvra::RedSpotDrift drift{9.9, 2461359.5};
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::PredictGRSTransits(2026, 12, 45, drift, false, 0));
+  }
+}
+BENCHMARK(MonthOfDriftingGRSTransits)->Unit(benchmark::kMicrosecond);
+
 void MonthOfMoonEvents(benchmark::State& run) {
   double month = 0;
   for (auto _ : run) {
@@ -65,6 +77,24 @@ void MonthOfMoonEvents(benchmark::State& run) {
   }
 }
 BENCHMARK(MonthOfMoonEvents)->Unit(benchmark::kMillisecond);
+
+void MonthOfMutualEvents(benchmark::State& run) {
+  double month = 0;
+  for (auto _ : run) {
+    // Each month of the season in turn, 2026-06 to 2027-09, the busy ones with the quiet ones.
+    benchmark::DoNotOptimize(kelvra::FindMutualEvents(2461192.5 + 31 * month, 31));
+    month = month < 14 ? month + 1 : 0;
+  }
+}
+BENCHMARK(MonthOfMutualEvents)->Unit(benchmark::kMillisecond);
+
+void SeasonOfMutualEvents(benchmark::State& run) {
+  for (auto _ : run) {
+    // 2026-06-01 to 2027-09-30, 486 days.
+    benchmark::DoNotOptimize(kelvra::FindMutualEvents(2461192.5, 486));
+  }
+}
+BENCHMARK(SeasonOfMutualEvents)->Unit(benchmark::kMillisecond);
 
 void MoonShadowsCall(benchmark::State& run) {
   kelvra::JulianDay jd = kStart;
@@ -94,6 +124,28 @@ void MoonEventMarksCall(benchmark::State& run) {
   }
 }
 BENCHMARK(MoonEventMarksCall);
+
+// Jupiter's altitude and azimuth at one instant, and its rise, transit and set for one day, at
+// one site, as the events window's filter asks for each line and for its top line.
+constexpr kelvra::ObserverSite kSite{52.52, 13.40, 34};  // degrees, degrees, metres
+
+void JupiterHorizontalCall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::JupiterHorizontal(jd, kSite));
+    jd = jd < kStart + 31 ? jd + kStep : kStart;
+  }
+}
+BENCHMARK(JupiterHorizontalCall)->Unit(benchmark::kMicrosecond);
+
+void JupiterRiseTransitSetCall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::JupiterRiseTransitSet(jd, kSite));
+    jd = jd < kStart + 365 ? jd + 1 : kStart;
+  }
+}
+BENCHMARK(JupiterRiseTransitSetCall)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -35,10 +35,7 @@ Vector3 rounded(const Vector3& v, const Vector3& pole) {
 
 // Heliocentric position and velocity of a planet of eraPlan94 (3 the Earth-Moon barycentre,
 // 5 Jupiter), AU and AU per day, J2000.
-struct PlanetState {
-  Vector3 position, velocity;
-};
-PlanetState planetAt(int planet, JulianDay tt) {
+HeliocentricState planetAt(int planet, JulianDay tt) {
   double pv[2][3];
   eraPlan94(tt, 0, planet, pv);  // the status only says "outside 1000-3000" or "slow convergence"
   return {{pv[0][0], pv[0][1], pv[0][2]}, {pv[1][0], pv[1][1], pv[1][2]}};
@@ -125,7 +122,7 @@ Vector3 JupiterNorthPole(JulianDay tt) {
 JupiterSightLines SightLinesAt(JulianDay ut) {
   const JulianDay tt = ut + DeltaT(ut) / 86400;
   const Vector3 earth = planetAt(3, tt).position;
-  const PlanetState jupiter = planetAt(5, tt);
+  const HeliocentricState jupiter = planetAt(5, tt);
   // Over the light time (under an hour) Jupiter's path is straight to a few metres.
   double lightTime = 0;
   Vector3 seen = jupiter.position;
@@ -137,6 +134,10 @@ JupiterSightLines SightLinesAt(JulianDay ut) {
             jupiter.position.z - lightTime * jupiter.velocity.z};
   }
   return {tt - lightTime, lightTime, minus(earth, seen), {-seen.x, -seen.y, -seen.z}};
+}
+
+HeliocentricState EarthAt(JulianDay tt) {
+  return planetAt(3, tt);
 }
 
 DiscPassage PassageOfSight(const Vector3& moon, const Vector3& source, const Vector3& pole) {

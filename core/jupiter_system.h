@@ -48,6 +48,18 @@ struct JupiterSightLines {
 // Reference: ERFA (IAU SOFA's algorithms): eraPlan94, after Simon et al., A&A 282 (1994) 663.
 JupiterSightLines SightLinesAt(JulianDay ut);
 
+// A place and motion about the Sun.
+struct HeliocentricState {
+  Vector3 position;  // AU, J2000 equator and equinox
+  Vector3 velocity;  // AU per day, J2000 equator and equinox
+};
+
+// Given: tt, a Julian day (Terrestrial Time).
+// Returns: the Earth's heliocentric position and velocity at tt, as SightLinesAt takes them.
+// Notes: the Earth-Moon barycentre of ERFA's eraPlan94 stands in for the Earth (see above).
+// Reference: ERFA: eraPlan94, after Simon et al., A&A 282 (1994) 663.
+HeliocentricState EarthAt(JulianDay tt);
+
 // How the straight line from a source (the Earth or the Sun) through a moon passes Jupiter.
 struct DiscPassage {
   double squaredOffset;  // (equatorial radii)^2, the line's nearest approach to Jupiter's centre

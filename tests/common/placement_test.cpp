@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace kelvra {
 namespace {
 
@@ -138,107 +142,130 @@ TEST(DragMainWindow, WindowJumpsSidesAtEitherScreenEdge) {
   expectCounts(desk, 0, 1);
 }
 
-TEST(DragMainWindow, JumpingWindowGoesToTheOuterEndOfTheOtherSide) {
+TEST(DragMainWindow, WindowsOfASideJumpTogetherInTheirCascadeOrder) {
   Desk desk = PositionForm(deskAt(1280, 321), kTracks);
-  desk = PositionForm(desk, kGRS);  // 969, 10 lower
-  // Only the outer GRS window crosses: 969 + 200 + 112 = 1281.
-  desk = DragMainWindow(desk, QPoint(112, 0));
-  EXPECT_EQ(desk.box(kTracks).left(), 1071);
-  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(233, kTop));  // 433 - 200, flush
-  expectCounts(desk, 1, 1);
-  // Now the tracks window crosses too and cascades outside the GRS window.
-  desk = DragMainWindow(desk, QPoint(10, 0));
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(233, kTop + 10));  // 443 - 210
-  EXPECT_EQ(desk.box(kGRS).left(), 243);
+  desk = PositionForm(desk, kGRS);   // 969, 10 lower
+  desk = DragMainWindow(desk, QPoint(111, 0));  // 969 + 111 + 200 = 1280 still fits
+  EXPECT_EQ(desk.box(kGRS).left(), 1080);
+  // One pixel more and the outer window would cross: both go, the inner one stays inner.
+  desk = DragMainWindow(desk, QPoint(1, 0));
+  EXPECT_EQ(desk.main.left(), 433);
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(233, kTop));    // flush: 433 - 200
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(223, kTop + 10));  // 433 - 210
   expectCounts(desk, 2, 0);
 
-  desk = RepositionForms(desk, kGRS);
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(243, kTop));
   desk = RepositionForms(desk, kTracks);
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(233, kTop));
+  desk = RepositionForms(desk, kGRS);
   expectCounts(desk, 0, 0);
 }
 
-// Drags the main window by `dx` pixels `moves` times, as a mouse reports a slow drag.
-// Returns the desk after, and in `sideChanges` how often each window changed sides.
-Desk dragInSteps(Desk desk, int moves, int dx, std::array<int, 2>& sideChanges) {
-  for (int move = 0; move < moves; ++move) {
-    const Desk before = desk;
-    desk = DragMainWindow(desk, QPoint(dx, 0));
-    for (SideWindow window : {kTracks, kGRS})
-      if (desk.dock(window) != before.dock(window)) ++sideChanges[static_cast<int>(window)];
-  }
-  return desk;
+// The pointer drags the handle so that, unhindered, the main window's left would be `left`:
+// the displacement is measured from where the main window stands, as the handle reports it.
+Desk pointerAt(const Desk& desk, int left, int down = 0) {
+  return DragMainWindow(desk, QPoint(left - desk.main.left(), down));
 }
 
-TEST(DragMainWindow, NarrowScreenWindowsMoveWithTheDragUntilTheyFitOnTheOtherSide) {
-  // 1024 wide, both windows on the left (GRS at 186, tracks cascaded at 176), dragged left
-  // one pixel at a time. Each crosses the left edge long before it fits on the right: the
-  // first to jump needs L + 638 + 200 <= 1024, the second L + 638 + 10 + 200 <= 1024.
-  Desk desk = PositionForm(PositionForm(deskAt(1024, 386), kGRS), kTracks);
-  std::array<int, 2> sideChanges{};
-  desk = dragInSteps(desk, 199, -1, sideChanges);
-  EXPECT_EQ(sideChanges, (std::array<int, 2>{0, 0}));
-  EXPECT_EQ(desk.main.left(), 187);
-  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(-13, kTop));          // 186 - 199
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(-23, kTop + 10));  // 176 - 199
+// 1024 wide with the tracks and GRS windows open: 638 + 200 + 10 + 200 = 1048 pixels do not
+// fit, so for main-window lefts from 177 (1024 - 848 = 176 is the last with room on the right)
+// to 209 (210 = 200 + 10 is the first with room on the left) neither side has room for both.
+TEST(DragMainWindow, WhereNeitherSideHasRoomTheMainWindowStopsUntilTheOtherSideHasRoom) {
+  Desk desk = PositionForm(PositionForm(deskAt(1024, 193), kTracks), kGRS);
+  ASSERT_EQ(desk.main.left(), 93);
+  for (int left = 94; left <= 208; ++left) desk = pointerAt(desk, left);
+  EXPECT_EQ(desk.main.left(), 176);
+  desk = pointerAt(desk, 204, 5);  // released here: nothing off the screen, the top follows
+  EXPECT_EQ(desk.main.topLeft(), QPoint(176, kTop + 5));
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(814, kTop + 5));  // 176 + 638
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(824, kTop + 15));    // right edge 1024
+  expectCounts(desk, 0, 2);
+  desk = pointerAt(desk, 209);
+  EXPECT_EQ(desk.main.left(), 176);
+  desk = pointerAt(desk, 210);
+  EXPECT_EQ(desk.main.left(), 210);
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(10, kTop + 5));
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(0, kTop + 15));
   expectCounts(desk, 2, 0);
 
-  desk = dragInSteps(desk, 1, -1, sideChanges);  // L = 186: the tracks window fits
-  EXPECT_EQ(sideChanges, (std::array<int, 2>{1, 0}));
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(824, kTop));  // 186 + 638
-  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(-14, kTop));
-  desk = dragInSteps(desk, 9, -1, sideChanges);
-  EXPECT_EQ(sideChanges, (std::array<int, 2>{1, 0}));
-  desk = dragInSteps(desk, 1, -1, sideChanges);  // L = 176: the GRS window fits outside it
-  EXPECT_EQ(sideChanges, (std::array<int, 2>{1, 1}));
-  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(824, kTop + 10));  // 176 + 648
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(814, kTop));
+  // Back to the left: the main window stops at 210 while the pointer passes 184 to 180.
+  for (int left = 209; left >= 180; --left) desk = pointerAt(desk, left);
+  EXPECT_EQ(desk.main.left(), 210);
+  EXPECT_EQ(desk.box(kGRS).left(), 0);
+  expectCounts(desk, 2, 0);
+  desk = pointerAt(desk, 176);
+  EXPECT_EQ(desk.main.left(), 176);
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(814, kTop + 5));
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(824, kTop + 15));
   expectCounts(desk, 0, 2);
 }
 
-TEST(DragMainWindow, NarrowScreenWindowJumpsOnceWhereItFitsAndBackOnlyWhereItFitsAgain) {
-  // 1024 wide: the tracks window opens on the right at 731, the main window moved to 93.
-  Desk desk = PositionForm(deskAt(1024, 193), kTracks);
-  std::array<int, 2> sideChanges{};
-  // It crosses the right edge from main left 94 on, and fits on the left from 200 on.
-  desk = dragInSteps(desk, 106, 1, sideChanges);
-  EXPECT_EQ(desk.main.left(), 199);
-  EXPECT_EQ(desk.box(kTracks).left(), 837);  // 731 + 106, partly off the screen
-  EXPECT_EQ(sideChanges[0], 0);
-  desk = dragInSteps(desk, 1, 1, sideChanges);
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(0, kTop));  // 200 - 200
-  expectCounts(desk, 1, 0);
-  // Back left: it crosses the left edge at once and fits on the right from 186 down.
-  desk = dragInSteps(desk, 13, -1, sideChanges);
-  EXPECT_EQ(desk.box(kTracks).left(), -13);
-  EXPECT_EQ(sideChanges[0], 1);
-  desk = dragInSteps(desk, 1, -1, sideChanges);
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(824, kTop));  // 186 + 638
-  EXPECT_EQ(sideChanges[0], 2);
-  expectCounts(desk, 0, 1);
+// Slow and fast drags across the whole screen and beyond, there and back, with one to three
+// side windows (200 wide) on a 1024 and a 1280 screen.
+TEST(DragMainWindow, NoSideWindowEverStandsPartlyOffTheScreenNorIsTheDragHeldWithoutNeed) {
+  for (const int screen : {1024, 1280}) {
+    for (const int windows : {1, 2, 3}) {
+      for (const int step : {1, 37}) {
+        Desk desk = deskAt(screen, (screen - kMainWidth) / 2);
+        desk.side.resize(windows, QRect(0, 0, kSideWidth, kSideHeight));
+        for (int i = 0; i < windows; ++i) desk = PositionForm(desk, static_cast<SideWindow>(i));
+        const int reach = kSideWidth + (windows - 1) * 10;  // pixels, one side's cascade
+        const auto roomAt = [&](int left) {  // wholly on the screen on one side or the other
+          const bool right = left + kMainWidth >= 0 && left + kMainWidth + reach <= screen;
+          return right || (left - reach >= 0 && left <= screen);
+        };
+        std::vector<int> pointer;
+        for (int left = -300; left <= screen + 300; left += step) pointer.push_back(left);
+        for (int left = screen + 300; left >= -300; left -= step) pointer.push_back(left);
+        for (const int left : pointer) {
+          desk = pointerAt(desk, left);
+          const std::string where = std::to_string(screen) + " px, " + std::to_string(windows) +
+                                    " windows, step " + std::to_string(step) + ", pointer at " +
+                                    std::to_string(left);
+          ASSERT_TRUE(desk.main.left() == left || !roomAt(left)) << where;
+          ASSERT_TRUE(desk.count(DockSide::Left) == windows ||
+                      desk.count(DockSide::Right) == windows)
+              << where;
+          std::vector<int> gaps;
+          for (int i = 0; i < windows; ++i) {
+            const QRect& box = desk.box(static_cast<SideWindow>(i));
+            ASSERT_GE(box.left(), 0) << where;
+            ASSERT_LE(box.left() + box.width(), screen) << where;
+            const int gap = desk.count(DockSide::Right) > 0 ? box.left() - desk.main.right() - 1
+                                                            : desk.main.left() - box.right() - 1;
+            ASSERT_EQ(box.top(), desk.main.top() + gap) << where;
+            gaps.push_back(gap);
+          }
+          std::sort(gaps.begin(), gaps.end());
+          for (int i = 0; i < windows; ++i) ASSERT_EQ(gaps[i], 10 * i) << where;
+        }
+      }
+    }
+  }
 }
 
-TEST(DragMainWindow, EightHundredWideScreenWindowJumpsOnlyWhereItIsWhollyOnTheScreen) {
+TEST(DragMainWindow, DeskPartlyOffTheScreenMovesBackButNeverFartherOut) {
   // 800 wide, main centred at 81, a window counted on its right at 719 (the screen shrank
-  // while it was open): it crosses the right edge already, and 638 + 200 > 800 leaves room
-  // on the left only once the main window's left is 200 or more.
+  // while it was open): 638 + 200 > 800, so the left side has room only from 200 on.
   Desk desk = deskAt(800, 81);
   desk.box(kTracks).moveTo(719, kTop);
   desk.dock(kTracks) = DockSide::Right;
-  std::array<int, 2> sideChanges{};
-  desk = dragInSteps(desk, 118, 1, sideChanges);
-  EXPECT_EQ(desk.box(kTracks).left(), 837);  // 719 + 118
-  EXPECT_EQ(sideChanges[0], 0);
-  desk = dragInSteps(desk, 1, 1, sideChanges);
+  desk = pointerAt(desk, 199);
+  EXPECT_EQ(desk.main.left(), 81);
+  EXPECT_EQ(desk.box(kTracks).left(), 719);
+  desk = pointerAt(desk, 200);
   EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(0, kTop));
-  // Back on the right it fits only with the main window's left at 800 - 838 = -38 or less.
-  desk = dragInSteps(desk, 237, -1, sideChanges);
-  EXPECT_EQ(desk.box(kTracks).left(), -237);
-  EXPECT_EQ(sideChanges[0], 1);
-  desk = dragInSteps(desk, 1, -1, sideChanges);
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(600, kTop));  // -38 + 638
-  EXPECT_EQ(sideChanges[0], 2);
-  expectCounts(desk, 0, 1);
+  expectCounts(desk, 1, 0);
+
+  Desk shrunk = deskAt(800, 81);
+  shrunk.box(kTracks).moveTo(719, kTop);
+  shrunk.dock(kTracks) = DockSide::Right;
+  shrunk = pointerAt(shrunk, 20);  // back toward the screen: follows the pointer
+  EXPECT_EQ(shrunk.box(kTracks).left(), 658);
+  shrunk = pointerAt(shrunk, 30);  // out again: held
+  EXPECT_EQ(shrunk.main.left(), 20);
+  shrunk = pointerAt(shrunk, -100);  // wholly on the screen from -38 on: free again
+  EXPECT_EQ(shrunk.main.left(), -100);
+  EXPECT_EQ(shrunk.box(kTracks).left(), 538);
 }
 
 TEST(RepositionForms, WindowThatWasNeverCountedLeavesTheCountsAlone) {

@@ -286,8 +286,9 @@ TEST(ShadowOf, SeenObliquelyTheShadowLiesOnTheCloudTops) {
 
 // The eyepiece view puts the modern shadows beside the classic series' moons, so the axes must
 // be the same. Lit from far behind the observer, a moon's "shadow" lies on its own line of sight
-// and shows the moon's place; it must agree with c to the classic series' accuracy (0.20 radii
-// at most, Callisto, ACCURACY.md), where a sign or axis slip would be off by whole radii.
+// and shows the moon's place; it must agree with c to the classic series' accuracy (0.19 radii
+// at most over 1900-2100, Callisto, docs/ACCURACY.md), where a sign or axis slip would be off
+// by whole radii.
 TEST(ShadowOf, UsesTheAxesOfTheClassicSeries) {
   for (int i = 0; i < 400; ++i) {
     const JulianDay jd = 2433282.5 + i * 91.3;  // 1950-2050

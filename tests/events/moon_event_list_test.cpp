@@ -55,13 +55,13 @@ TEST(MoonEventCode, WritesSatelliteKindAndPhase) {
 
 TEST(FormatMoonEventLine, GivesDayTimeAndCode) {
   const MoonEventLine line{5, 21, 40, 1, MoonEventKind::ShadowTransit, MoonEventPhase::Start,
-                           0, 0,  0};
+                           0, 0,  0,  0};
   const MoonEventLineText text = FormatMoonEventLine(line);
   EXPECT_EQ(text.day, "5");
   EXPECT_EQ(text.time, "21:40");
   EXPECT_EQ(text.code, "I.Sh.I");
   EXPECT_EQ(text.joined(), "5 21:40 I.Sh.I");
-  const MoonEventLine early{17, 3, 7, 2, kOccultation, MoonEventPhase::End, 0, 0, 0};
+  const MoonEventLine early{17, 3, 7, 2, kOccultation, MoonEventPhase::End, 0, 0, 0, 0};
   EXPECT_EQ(FormatMoonEventLine(early).joined(), "17 03:07 II.Oc.R");
 }
 
@@ -246,6 +246,43 @@ TEST(MoonEventLinesGoingOn, MarksALineAtItsOwnMinute) {
     const auto going = MoonEventLinesGoingOn(lines, set);
     const bool marked = std::find(going.begin(), going.end(), i) != going.end();
     EXPECT_EQ(marked, l.phase == MoonEventPhase::Start) << FormatMoonEventLine(l).joined();
+  }
+}
+
+// A jump shows the phenomenon under way: its start rounded up to the second, its end down,
+// never the listed minute, which can lie outside it.
+TEST(MoonEventJumpInstant, LandsInsideThePhenomenonToTheSecond) {
+  const auto at = [](int hour, int minute, double second) {
+    return utDate(2014, 3, 3, hour, minute) + second * kSecond;
+  };
+  const auto clock = [](JulianDay t) {
+    const ScopedTimeZoneOffset utc(0);
+    const CivilDateTime c = CalDate(t);
+    return std::to_string(c.hour) + ':' + std::to_string(c.minute) + ':' + std::to_string(c.second);
+  };
+  const std::vector<MoonEvent> events{
+      {1, kTransit, at(1, 1, 29.6), at(3, 20, 40.7)},  // listed 01:01 and 03:21
+      {2, kEclipse, at(5, 0, 20), at(7, 0, 0.0004)},   // whole seconds, up to float noise
+  };
+  const auto lines = MoonEventLinesOf(events, month(2014, 3));
+  ASSERT_EQ(texts(lines),
+            (Texts{"3 01:01 I.Tr.I", "3 03:21 I.Tr.E", "3 05:00 II.Ec.D", "3 07:00 II.Ec.R"}));
+  EXPECT_EQ(clock(MoonEventJumpInstant(lines[0])), "1:1:30");
+  EXPECT_EQ(clock(MoonEventJumpInstant(lines[1])), "3:20:40");
+  EXPECT_EQ(clock(MoonEventJumpInstant(lines[2])), "5:0:20");
+  EXPECT_EQ(clock(MoonEventJumpInstant(lines[3])), "7:0:0");
+
+  // A whole month, in a zone half an hour off: every jump within a second inside its contact.
+  for (const MoonEventLine& l : ListMoonEvents(2026, 12, true, -570)) {
+    const JulianDay jump = MoonEventJumpInstant(l);
+    const double late = (jump - l.exact) / kSecond;  // seconds
+    const double whole = jump / kSecond;
+    EXPECT_NEAR(whole, std::round(whole), 1e-3);
+    if (l.phase == MoonEventPhase::Start) {
+      EXPECT_TRUE(late > -1e-3 && late < 1) << FormatMoonEventLine(l).joined();
+    } else {
+      EXPECT_TRUE(late < 1e-3 && late > -1) << FormatMoonEventLine(l).joined();
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/events/moon_events_window.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QSettings>
@@ -9,7 +10,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "core/calendar.h"
 #include "tests/support/fake_host.h"
@@ -22,16 +25,36 @@
 namespace kelvra {
 namespace {
 
+// The main window as the list sees it: its instant, kept as the main window keeps it (local
+// civil time to the second, converted with the zone when asked), and what a jump does to it.
 class FakeInstants : public InstantHost {
  public:
-  JulianDay displayedInstantUT() const override { return shown; }
-  void jumpToInstant(JulianDay ut) override {
-    shown = ut;
-    ++jumps;
+  JulianDay displayedInstantUT() const override {
+    return JulianDayFromDate(local.day, local.month, local.year, local.hour, local.minute,
+                             local.second);
   }
-  JulianDay shown = JulianDayFromDate(15, 3, 2021, 0, 0, 0);
+  void jumpToInstant(JulianDay ut) override {
+    show(ut);
+    ++jumps;
+    if (window != nullptr) window->instantChanged(InstantChange::Jump);
+  }
+  void show(JulianDay ut) { local = CalDate(ut); }
+  CivilDateTime local{2021, 3, 15, 0, 0, 0};
   int jumps = 0;
+  SideWindowForm* window = nullptr;
 };
+
+// Days, UT, of a civil date and time in a zone `offset` minutes behind UT.
+JulianDay civil(std::int32_t offset, int year, int month, int day, int hour, int minute,
+                int second = 0) {
+  const ScopedTimeZoneOffset zone(offset);
+  return JulianDayFromDate(static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
+                           static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(hour),
+                           static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second));
+}
+
+constexpr std::int32_t kNewYork = 300;  // minutes, UT = local + offset
+constexpr std::int32_t kTokyo = -540;
 
 class MoonEventsWindowTest : public ::testing::Test {
  protected:
@@ -40,7 +63,42 @@ class MoonEventsWindowTest : public ::testing::Test {
     host.month = 3;
     host.year = 2021;
     window = std::make_unique<TMoonEvents>(host, instants, store);
+    instants.window = window.get();
     window->redraw();
+  }
+
+  // The main window set to `ut` for `why`.
+  void setMain(JulianDay ut, InstantChange why = InstantChange::Set) {
+    instants.show(ut);
+    window->instantChanged(why);
+  }
+  // The list switched to local time or back, as its button does.
+  void useLocalTime(bool local) {
+    if (localTime() == local) return;
+    QTest::mouseClick(window->findChild<ImageView*>("imgTime"), Qt::LeftButton);
+  }
+  bool localTime() const {
+    return QSettings(QString::fromStdString((host.directory() / kIniFileName).string()),
+                     QSettings::IniFormat)
+        .value(kEventsLocalTimeKey)
+        .toBool();
+  }
+  std::string text(std::size_t i) const { return FormatMoonEventLine(window->lines()[i]).joined(); }
+  std::size_t indexOf(const std::string& line) const {
+    for (std::size_t i = 0; i < window->lines().size(); ++i) {
+      if (text(i) == line) return i;
+    }
+    ADD_FAILURE() << line << " is not listed";
+    return 0;
+  }
+  // The main window's instant in a zone, "MM-DD hh:mm:ss".
+  static std::string clock(JulianDay ut, std::int32_t offset) {
+    const ScopedTimeZoneOffset zone(offset);
+    const CivilDateTime c = CalDate(ut);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d-%02d %02d:%02d:%02d", c.month, c.day, c.hour, c.minute,
+                  c.second);
+    return text;
   }
 
   ImageView& list() { return *window->findChild<ImageView*>("imgEvents"); }
@@ -65,13 +123,12 @@ TEST_F(MoonEventsWindowTest, OpensAtTheMainWindowsDayAndMarksWhatIsGoingOn) {
 
   // Half way through a phenomenon both its lines are marked, and nothing else that ended.
   const MoonEventLine& line = lines[view.selected];
-  instants.shown = (line.eventStart + line.eventEnd) / 2;
-  window->markInstant();
+  setMain((line.eventStart + line.eventEnd) / 2, InstantChange::Tick);
   const auto& marked = window->view().marked;
   EXPECT_NE(std::find(marked.begin(), marked.end(), view.selected), marked.end());
   for (std::size_t i : marked) {
-    EXPECT_LE(lines[i].eventStart, instants.shown);
-    EXPECT_GT(lines[i].eventEnd, instants.shown);
+    EXPECT_LE(lines[i].eventStart, instants.displayedInstantUT());
+    EXPECT_GT(lines[i].eventEnd, instants.displayedInstantUT());
   }
 }
 
@@ -79,12 +136,13 @@ TEST_F(MoonEventsWindowTest, ClickAndEnterJumpToTheLine) {
   const std::size_t top = window->view().top;
   QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2 * rowHeight() + 2));
   EXPECT_EQ(instants.jumps, 1);
-  EXPECT_DOUBLE_EQ(instants.shown, window->lines()[top + 2].instant);
+  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 2]),
+              1e-8);  // days: a millisecond
 
   QTest::keyClick(window.get(), Qt::Key_Down);
   QTest::keyClick(window.get(), Qt::Key_Return);
   EXPECT_EQ(instants.jumps, 2);
-  EXPECT_DOUBLE_EQ(instants.shown, window->lines()[top + 3].instant);
+  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 3]), 1e-8);
 }
 
 TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
@@ -131,17 +189,200 @@ TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
   EXPECT_FALSE(ini.value(kEventsLocalTimeKey).toBool());
 }
 
-TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurate) {
-  host.year = 1850;
-  window->redraw();
+TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurateInFull) {
+  setMain(JulianDayFromDate(15, 3, 1850, 0, 0, 0));
   EXPECT_FALSE(window->view().accurate);
-  // The notice row is drawn in the accent colour, above the lines.
-  const QImage& image = list().image();
-  bool accent = false;
-  for (int x = 0; x < 150 && !accent; ++x) {
-    for (int y = 0; y < rowHeight(); ++y) accent |= image.pixel(x, y) == qRgb(236, 156, 92);
+  // The whole notice, beside the scroll bar, at the font of either screen resolution.
+  for (const double dpi : {96.0, 100.0}) {
+    const QFont font = ListFont(dpi);
+    const QStringList rows = MoonEventNoticeRows(font, 160);
+    EXPECT_EQ(rows.join(' '), "Outside 1900-2100: less accurate");
+    for (const QString& row : rows) {
+      EXPECT_LE(QFontMetrics(font).horizontalAdvance(row), 160 - 3 - 4) << row.toStdString();
+    }
   }
-  EXPECT_TRUE(accent);
+  // The notice rows are drawn in the accent colour, above the lines; the first line under them
+  // is the list's top.
+  const int noticeRows = static_cast<int>(MoonEventNoticeRows(ListFont(96), 160).size());
+  const QImage& image = list().image();
+  for (int row = 0; row < noticeRows; ++row) {
+    bool accent = false;
+    for (int x = 0; x < 150 && !accent; ++x) {
+      for (int y = row * rowHeight(); y < (row + 1) * rowHeight(); ++y) {
+        accent |= image.pixel(x, y) == qRgb(236, 156, 92);
+      }
+    }
+    EXPECT_TRUE(accent) << "row " << row;
+  }
+  const std::size_t top = window->view().top;
+  QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, noticeRows * rowHeight() + 2));
+  EXPECT_EQ(window->view().selected, top);
+  EXPECT_EQ(instants.jumps, 1);
+}
+
+// The cases found by hand: the list in UT in New York and in Tokyo, and a local list whose
+// first line lies in the previous month's last half minute.
+TEST_F(MoonEventsWindowTest, ShowsTheMonthOfTheInstantInItsOwnTimeBasis) {
+  const ScopedTimeZoneOffset newYork(kNewYork);
+  // 31 December 21:00 in New York is 1 January 02:00 UT.
+  window->show();
+  window->hide();
+  instants.show(civil(kNewYork, 2026, 12, 31, 21, 0));
+  window->redraw();  // opened
+  EXPECT_EQ(window->listMonth().month, 1);
+  EXPECT_EQ(window->listMonth().year, 2027);
+  EXPECT_EQ(text(0), "1 05:49 I.Ec.D");
+  // 30 November 22:38 in New York is 1 December 03:38 UT.
+  setMain(civil(kNewYork, 2026, 11, 30, 22, 38));
+  EXPECT_EQ(window->listMonth().month, 12);
+  EXPECT_EQ(text(0), "1 03:38 II.Sh.I");
+  EXPECT_EQ(window->view().selected, 0u);
+  // In local time the same instant is still November's.
+  useLocalTime(true);
+  EXPECT_EQ(window->listMonth().month, 11);
+  EXPECT_EQ(text(window->view().selected).substr(0, 3), "30 ");
+}
+
+TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
+  {
+    const ScopedTimeZoneOffset newYork(kNewYork);
+    setMain(civil(kNewYork, 2026, 12, 1, 10, 0));
+    ASSERT_EQ(text(0), "1 03:38 II.Sh.I");
+    QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2));
+    // Set to the second inside the shadow's transit, in the neighbouring local month.
+    EXPECT_EQ(clock(instants.displayedInstantUT(), kNewYork), "11-30 22:37:59");
+    EXPECT_EQ(window->listMonth().month, 12);
+    EXPECT_EQ(text(0), "1 03:38 II.Sh.I");
+    EXPECT_EQ(window->view().top, 0u);
+    EXPECT_EQ(window->view().selected, 0u);
+    // The window drawn again (the main window activated) keeps it all.
+    window->instantChanged(InstantChange::Redraw);
+    window->redraw();
+    EXPECT_EQ(window->listMonth().month, 12);
+    EXPECT_EQ(window->view().selected, 0u);
+  }
+  {
+    const ScopedTimeZoneOffset tokyo(kTokyo);
+    setMain(civil(kTokyo, 2026, 12, 20, 12, 0));
+    QTest::keyClick(window.get(), Qt::Key_End);
+    const MoonEventListView before = window->view();
+    ASSERT_EQ(text(before.selected), "31 16:25 III.Tr.E");
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    // The egress rounded down, in the next local month.
+    EXPECT_EQ(clock(instants.displayedInstantUT(), kTokyo), "01-01 01:24:59");
+    EXPECT_EQ(window->listMonth().month, 12);
+    EXPECT_EQ(window->view().top, before.top);
+    EXPECT_EQ(window->view().selected, before.selected);
+  }
+  {
+    // In New York's local time the shadow leaves Io's disc at 23:59:47 on 30 June 2024,
+    // listed as 1 July 00:00.
+    const ScopedTimeZoneOffset newYork(kNewYork);
+    useLocalTime(true);
+    setMain(civil(kNewYork, 2024, 7, 1, 12, 0));
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    ASSERT_EQ(text(0), "1 00:00 I.Sh.E");
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(clock(instants.displayedInstantUT(), kNewYork), "06-30 23:59:47");
+    EXPECT_EQ(window->listMonth().month, 7);
+    EXPECT_EQ(window->view().selected, 0u);
+    EXPECT_EQ(window->view().top, 0u);
+  }
+  EXPECT_EQ(instants.jumps, 3);
+}
+
+TEST_F(MoonEventsWindowTest, ScrollsToTheFirstLitLineOnlyWhenTheUserSetsTheInstant) {
+  setMain(civil(0, 2026, 12, 1, 0, 0));
+  ASSERT_EQ(window->view().top, 0u);
+  const auto& lines = window->lines();
+  const std::size_t rows = 403 / static_cast<std::size_t>(rowHeight());
+  const auto eighth = std::find_if(lines.begin(), lines.end(), [](const MoonEventLine& l) {
+    return l.day == 8 && l.phase == MoonEventPhase::Start;
+  });
+  ASSERT_NE(eighth, lines.end());
+  const JulianDay during = eighth->eventStart + 1.0 / 1440;  // a minute into it
+  const auto firstLitInSight = [&] {
+    const MoonEventListView& view = window->view();
+    return !view.marked.empty() && view.marked.front() >= view.top &&
+           view.marked.front() < view.top + rows;
+  };
+  // Real time and animation frames leave the list where it is.
+  setMain(during, InstantChange::Tick);
+  EXPECT_EQ(window->view().top, 0u);
+  ASSERT_FALSE(window->view().marked.empty());
+  EXPECT_FALSE(firstLitInSight());
+  setMain(during + 1.0 / 86400, InstantChange::Frame);
+  EXPECT_EQ(window->view().top, 0u);
+  // The user's own instant brings the lit lines into sight.
+  setMain(during + 2.0 / 86400);
+  EXPECT_GT(window->view().top, 0u);
+  EXPECT_TRUE(firstLitInSight());
+  // Set again unchanged (Tab through the fields), or with nothing lit: the list stays.
+  QTest::keyClick(window.get(), Qt::Key_Home);
+  setMain(during + 2.0 / 86400);
+  EXPECT_EQ(window->view().top, 0u);
+  JulianDay quiet = civil(0, 2026, 12, 20, 0, 0);
+  while (!MoonEventLinesGoingOn(lines, quiet).empty()) quiet += 1.0 / 1440;
+  setMain(quiet);
+  EXPECT_TRUE(window->view().marked.empty());
+  EXPECT_EQ(window->view().top, 0u);
+}
+
+// Without a window manager a side window under the others came forward on no click.
+TEST_F(MoonEventsWindowTest, APressAnywhereBringsTheWindowForward) {
+  SettingsStore otherStore{host.directory(), host.directory() / "user"};
+  TMoonEvents other(host, instants, otherStore);
+  window->show();
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  // The background's edge, and the list, which takes presses of its own.
+  QTest::mousePress(window->findChild<ImageView*>("imgEventsBack"), Qt::LeftButton, {},
+                    QPoint(2, 200));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  QTest::mousePress(&list(), Qt::LeftButton, {}, QPoint(40, 2));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+TEST(MoonEventsPage, NamesTheOffsetOfLocalTime) {
+  EXPECT_EQ(MoonEventsBasisText(true, kNewYork), "[Local Time, UTC-5:00]");
+  EXPECT_EQ(MoonEventsBasisText(true, -570), "[Local Time, UTC+9:30]");  // Adelaide
+  EXPECT_EQ(MoonEventsBasisText(true, 0), "[Local Time, UTC+0:00]");
+  EXPECT_EQ(MoonEventsBasisText(true, 210), "[Local Time, UTC-3:30]");  // Newfoundland
+  EXPECT_EQ(MoonEventsBasisText(false, kTokyo), "[Universal Time]");
+}
+
+// The notice of a distant year lies whole inside the page's margins, the rule line too.
+TEST(MoonEventsPage, PrintsTheNoticeOfADistantYearUnclipped) {
+  ScopedTimeZoneOffset zone{0};
+  QImage page(2400, 3300, QImage::Format_RGB32);  // letter at 300 dots per inch
+  page.setDotsPerMeterX(11811);
+  page.setDotsPerMeterY(11811);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  const PageHeights heights = DrawMoonEventsPage(painter, page.size(), {3, 1850, false});
+  QFont note(QStringLiteral("Times New Roman"));
+  note.setPointSizeF(9);
+  const int noteHeight = QFontMetrics(note, &page).height();
+  painter.end();
+  const int margin = page.width() / 12;
+  for (int line = 0; line < 2; ++line) {
+    int left = page.width(), right = -1;
+    for (int y = heights.TitleHeight + line * noteHeight;
+         y < heights.TitleHeight + (line + 1) * noteHeight; ++y) {
+      for (int x = margin / 2; x < page.width() - margin / 2; ++x) {  // inside the frame
+        if (qGray(page.pixel(x, y)) < 128) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+      }
+    }
+    ASSERT_GE(right, 0) << "line " << line;
+    EXPECT_GT(left, margin + 20) << "line " << line;
+    EXPECT_LT(right, page.width() - margin - 20) << "line " << line;
+  }
 }
 
 TEST(MoonEventsPage, FitsTheLongestMonthOnOnePageInFourColumns) {

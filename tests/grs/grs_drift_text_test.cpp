@@ -24,26 +24,27 @@ std::size_t characters(const std::string& text) {
 }
 
 TEST(GRSDriftText, SaysTheDriftWithItsSignAndTheEpochsDate) {
-  EXPECT_EQ(GRSDriftText({1.5, kNovember2026}), "Drifting +1.5\u00B0 a month from 2026-11-15");
-  EXPECT_EQ(GRSDriftText({-0.8, kNovember2026 + 0.75}),
+  EXPECT_EQ(GRSDriftText({1.5, kNovember2026}, "."), "Drifting +1.5\u00B0 a month from 2026-11-15");
+  EXPECT_EQ(GRSDriftText({-0.8, kNovember2026 + 0.75}, "."),
             "Drifting -0.8\u00B0 a month from 2026-11-15");
-  EXPECT_EQ(GRSDriftText({9.9, kJanuary2000}), "Drifting +9.9\u00B0 a month from 2000-01-01");
+  // The locale's decimal separator, as the drift field takes it.
+  EXPECT_EQ(GRSDriftText({-9.9, kJanuary2000}, ","), "Drifting -9,9\u00B0 a month from 2000-01-01");
 }
 
 TEST(GRSDriftText, GivesNoLineWithoutADrift) {
-  EXPECT_EQ(GRSDriftText({0, kNovember2026}), "");
-  EXPECT_EQ(GRSDriftText({-0.0, kNovember2026}), "");
-  EXPECT_EQ(GRSDriftText({std::nan(""), kNovember2026}), "");
-  EXPECT_EQ(GRSDriftText({}), "");
+  EXPECT_EQ(GRSDriftText({0, kNovember2026}, "."), "");
+  EXPECT_EQ(GRSDriftText({-0.0, kNovember2026}, "."), "");
+  EXPECT_EQ(GRSDriftText({std::nan(""), kNovember2026}, "."), "");
+  EXPECT_EQ(GRSDriftText({}, "."), "");
 }
 
 TEST(GRSDriftText, StaysWithinSeventyCharacters) {
-  // A drift from a hand-edited settings file may be absurd; the line is still cut.
-  const std::string absurd = GRSDriftText({1e300, kNovember2026});
+  // A drift handed in from elsewhere may be absurd; the line is still cut.
+  const std::string absurd = GRSDriftText({1e300, kNovember2026}, ".");
   EXPECT_EQ(characters(absurd), 70u);
   EXPECT_EQ(absurd.substr(0, 12), "Drifting +10");
   // An epoch before year 0 has no ISO date: the line leaves the date out.
-  EXPECT_EQ(GRSDriftText({1.5, 0}), "Drifting +1.5\u00B0 a month");
+  EXPECT_EQ(GRSDriftText({1.5, 0}, "."), "Drifting +1.5\u00B0 a month");
 }
 
 TEST(ParseDriftText, ReadsOneDecimalWithTheLocalesSeparatorOrAPoint) {

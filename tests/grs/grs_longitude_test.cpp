@@ -168,6 +168,29 @@ TEST_F(GRSLongitudeTest, AChangedValueWithTheDateUntouchedIsTodaysAndUnchangedKe
   EXPECT_EQ(storedDrift().epoch, today);
 }
 
+TEST_F(GRSLongitudeTest, ADateTypedInIsKeptEvenWhenItIsTheOneShown) {
+  // A new drift or a new longitude with the shown date typed again: the typed date holds.
+  struct Case {
+    const char* longitude;  // typed over the selected field, or nothing
+    const char* drift;
+  };
+  for (const Case& entry : {Case{"", "1.6"}, Case{"75", ""}}) {
+    storeDrift(1.5, "2025-07-01T00:00:00Z");
+    dialog.hide();
+    dialog.show();
+    type(entry.longitude);
+    press(Qt::Key_Tab);
+    type(entry.drift);
+    press(Qt::Key_Tab);
+    type("2025-07-01");
+    press(Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible()) << entry.drift;
+    EXPECT_EQ(storedDrift().epoch, *ParseISODate("2025-07-01")) << entry.drift;
+  }
+  EXPECT_EQ(storedDrift().degreesPerMonth, 1.5);
+  EXPECT_EQ(host.record.RSLongitude, 75);
+}
+
 TEST_F(GRSLongitudeTest, UnreadableDriftOrDateIsReportedAndNothingStored) {
   struct Case {
     QLineEdit* target;
@@ -188,7 +211,9 @@ TEST_F(GRSLongitudeTest, UnreadableDriftOrDateIsReportedAndNothingStored) {
     press(Qt::Key_Return);
     EXPECT_EQ(messages.errors, QStringList{entry.message}) << entry.text;
     EXPECT_TRUE(dialog.isVisible()) << entry.text;
+    QCoreApplication::processEvents();  // the selection follows the box
     EXPECT_EQ(focused(), entry.target) << entry.text;
+    EXPECT_EQ(entry.target->selectedText(), entry.target->text()) << entry.text;
     EXPECT_EQ(host.record.RSLongitude, 65) << entry.text;
     EXPECT_EQ(host.saves, 0) << entry.text;
   }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <utility>
@@ -101,6 +103,7 @@ TEST(PredictGRSTransits, ReducesTheStoredLongitudeToOneTurn) {
 
 constexpr JulianDay kJanuary2000 = 2451544.5;  // 2000-01-01 0h UT
 constexpr JulianDay kMarch2000 = 2451604.5;    // 2000-03-01 0h UT
+constexpr JulianDay kJanuary2026 = 2461041.5;  // 2026-01-01 0h UT
 
 // The lists without drift as they have always been made: each day's own 0h meridian against
 // the stored longitude.
@@ -162,10 +165,12 @@ TEST(PredictGRSTransits, WorkedExampleHoldsWithADriftOfZero) {
 TEST(PredictGRSTransits, NegativeDriftBringsTransitsForward) {
   // -9.9 degrees a month from 2000-01-01 0h UT: day 3 (two days on) has the spot at
   // 65 - 9.9 * 2 / 30.436875 = 64.3495; with System II 38.773 at its start the first transit
-  // is 25.5765 degrees away, 0.70533 h = 00:42, a minute before the undrifted 00:43.
+  // is 25.5765 degrees away, 0.70533 h = 00:42, a minute before the undrifted 00:43. By the
+  // third transit the spot has gone back a further 0.28 degrees: 20:33, not the 20:34 that
+  // its place at the day's start would give.
   const auto rows = PredictGRSTransits(2000, 1, 65, RedSpotDrift{-9.9, kJanuary2000}, false, 0);
   EXPECT_EQ(texts(rows[0].times), (Texts{"09:00;", "18:56;"}));  // day 1 is the epoch itself
-  EXPECT_EQ(texts(rows[2].times), (Texts{"00:42;", "10:38;", "20:34;"}));
+  EXPECT_EQ(texts(rows[2].times), (Texts{"00:42;", "10:38;", "20:33;"}));
 }
 
 TEST(PredictGRSTransits, EpochAfterTheMonthCountsBackwards) {
@@ -185,19 +190,93 @@ TEST(PredictGRSTransits, DriftCarriesTheSpotPastOneTurnWithinTheMonth) {
   ASSERT_EQ(rows.size(), 30u);
   EXPECT_EQ(texts(rows[0].times), (Texts{"00:01;", "09:57;", "19:53;"}));  // System II 358.131
   EXPECT_EQ(texts(rows[12].times), (Texts{"00:02;", "09:58;", "19:54;"}));
-  EXPECT_EQ(texts(rows[29].times), (Texts{"09:09;", "19:04;"}));  // 8.433 against 36.794
+  // 8.433 against 36.794 at the day's start; by the second transit the spot has moved on
+  // 0.26 degrees, a minute later.
+  EXPECT_EQ(texts(rows[29].times), (Texts{"09:09;", "19:05;"}));
 }
 
-TEST(PredictGRSTransits, LocalTimeTakesTheDriftAtLocalMidnight) {
-  // Ten hours west of Greenwich, local day 1 starts at 10h UT. A fast drift (300 degrees a
-  // month, 4.1 in those ten hours) tells the local start from 0h UT by several minutes.
+TEST(PredictGRSTransits, LocalTimeListsTheUniversalTimeTransitsOfItsHours) {
+  // Ten hours west of Greenwich, local 1 January 2000 runs from 10h UT on the 1st to 10h UT on
+  // the 2nd. A fast drift (300 degrees a month, 4.1 in those ten hours) would move the local
+  // list by minutes if the spot were taken at local midnight rather than at each transit.
   const RedSpotDrift drift{300, kJanuary2000};
-  const auto rows = PredictGRSTransits(2000, 1, 65, drift, true, 600);
+  const auto universal = PredictGRSTransits(2000, 1, 65, drift, false, 0);
+  EXPECT_EQ(texts(universal[0].times), (Texts{"09:07;", "19:09;"}));
+  EXPECT_EQ(texts(universal[1].times), (Texts{"05:12;", "15:14;"}));
+  const auto local = PredictGRSTransits(2000, 1, 65, drift, true, 600);
+  EXPECT_EQ(texts(local[0].times), (Texts{"09:09;", "19:12;"}));  // 19:09 and 05:12 UT
+}
+
+constexpr JulianDay kNovember2026 = 2461359.5;  // 2026-11-15 0h UT
+
+TEST(PredictGRSTransits, ListsADriftingTransitNearMidnightOnceOnItsDay) {
+  // +9.9 a month from 2026-11-15 at longitude 85, UT: the transit in the first half minute of
+  // 14 May 2028 was also listed as 23:59 on the 13th.
+  const auto may = PredictGRSTransits(2028, 5, 85, RedSpotDrift{9.9, kNovember2026}, false, 0);
+  EXPECT_EQ(texts(may[12].times), (Texts{"04:08;", "14:04;"}));
+  EXPECT_EQ(texts(may[13].times), (Texts{"00:00;", "09:56;", "19:52;"}));
+  // -9.9 at longitude 341 in local time at UTC+13: the transit in the last half minute of
+  // 7 October 2029 was on neither day.
+  const auto october =
+      PredictGRSTransits(2029, 10, 341, RedSpotDrift{-9.9, kNovember2026}, true, -780);
+  EXPECT_EQ(texts(october[6].times), (Texts{"04:09;", "14:04;", "24:00;"}));
+  EXPECT_EQ(texts(october[7].times), (Texts{"09:55;", "19:51;"}));
+}
+
+TEST(PredictGRSTransits, ListsEveryTransitOfADriftingSpotOnceAtItsInstant) {
+  // Month after month with the fastest drifts the dialog takes, in three time bases: each
+  // listed minute has the spot on the meridian within the half minute of rounding (0.30
+  // degrees at 870.27 a day), and follows the one before, across days and months, by one
+  // rotation (595.7 minutes, give or take the rounding and the drift).
+  const std::pair<bool, std::int32_t> bases[] = {{false, 0}, {true, -780}, {true, 300}};
   JupiterState state;
-  CentralMeridian(kJanuary2000 + 10.0 / 24, state);
-  const double atLocalMidnight = 65 + 300 * (10.0 / 24) / 30.436875;  // degrees
-  EXPECT_EQ(texts(rows[0].times), texts(GRSTransitsOfDay(atLocalMidnight, state.SystemII)));
-  EXPECT_NE(texts(rows[0].times), texts(GRSTransitsOfDay(65, state.SystemII)));
+  for (const double perMonth : {9.9, -9.9}) {
+    for (const std::int32_t longitude : {85, 341}) {
+      for (const auto& [localTime, zone] : bases) {
+        const RedSpotDrift drift{perMonth, kNovember2026};
+        double previous = std::nan("");  // minutes from 2026-01-01 0h of the list's basis
+        for (int year = 2026; year <= 2031; ++year) {
+          for (int month = 1; month <= 12; ++month) {
+            char date[16];
+            std::snprintf(date, sizeof date, "%04d-%02d-01", year, month);
+            const JulianDay monthStart = *ParseISODate(date) + zone / 1440.0;  // days, UT
+            const auto rows = PredictGRSTransits(year, month, longitude, drift, localTime, zone);
+            for (const GRSDayTransits& row : rows) {
+              for (const GRSTime& time : row.times) {
+                const double minutes = (row.day - 1) * 1440.0 + time.hour * 60 + time.minute;
+                const JulianDay instant = monthStart + minutes / 1440;
+                CentralMeridian(instant, state);
+                const double apart = std::remainder(
+                    RedSpotLongitudeAt(longitude, drift, instant) - state.SystemII, 360.0);
+                const double since2026 = (instant - kJanuary2026) * 1440;
+                const std::string where =
+                    std::string(date) + " day " + std::to_string(row.day) + " " + time.text;
+                EXPECT_LE(std::fabs(apart), 0.31) << where << " zone " << zone;
+                if (!std::isnan(previous)) {
+                  EXPECT_NEAR(since2026 - previous, 595.7, 2.5) << where << " zone " << zone;
+                }
+                previous = since2026;
+              }
+            }
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(PredictGRSTransits, EndsWhateverTheDrift) {
+  // Drifts no dialog takes, up to a spot that keeps pace with the meridian or outruns it:
+  // the list still ends, one row a day, each day's times in order.
+  for (const double perMonth : {26488.3, 79464.0, 1e5, -1e5, 1e9, 1e300}) {
+    const auto rows =
+        PredictGRSTransits(2027, 3, 65, RedSpotDrift{perMonth, kNovember2026}, false, 0);
+    ASSERT_EQ(rows.size(), 31u) << perMonth;
+    for (const GRSDayTransits& row : rows) {
+      const std::vector<int> minutes = minutesOf(row.times);
+      EXPECT_TRUE(std::is_sorted(minutes.begin(), minutes.end())) << perMonth;
+    }
+  }
 }
 
 TEST(RedSpotLongitudeAt, DriftsFromTheEpochAndStaysInOneTurn) {

@@ -1,9 +1,12 @@
 #include "ui/grs/grs_transits.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,12 +18,13 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
-#include "ui/common/settings_place.h"
-#include "ui/grs/grs_drift_settings.h"
-#include "ui/grs/grs_page.h"
-#include "ui/common/pictures.h"
-#include "ui/common/widgets.h"
 #include "ui/common/page_layout.h"
+#include "ui/common/pictures.h"
+#include "ui/common/settings_place.h"
+#include "ui/common/widgets.h"
+#include "ui/grs/grs_drift_settings.h"
+#include "ui/grs/grs_longitude.h"
+#include "ui/grs/grs_page.h"
 
 namespace kelvra {
 namespace {
@@ -148,6 +152,12 @@ TEST_F(GRSWindowTest, ADriftMovesTheListAndIsSaidUnderTheButtons) {
   EXPECT_TRUE(line.isVisible());
   EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1.5\u00B0 a month from 1999-12-01"));
   EXPECT_NE(list(), fixed);
+  // In German the line has the comma that the drift field takes.
+  const QLocale held;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  window.CalcGRS();
+  QLocale::setDefault(held);
+  EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1,5\u00B0 a month from 1999-12-01"));
 
   store.ini().setValue(kDriftKey, "0.0");
   window.CalcGRS();
@@ -155,19 +165,73 @@ TEST_F(GRSWindowTest, ADriftMovesTheListAndIsSaidUnderTheButtons) {
   EXPECT_EQ(list(), fixed);
 }
 
-TEST(GRSDriftSettings, AFileWithoutTheKeysOrWithUnreadableOnesMeansNoDrift) {
-  QTemporaryDir folder;
-  QSettings ini(folder.filePath("Kelvra95.ini"), QSettings::IniFormat);
-  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
-  ini.setValue(kDriftKey, "1.5");  // with no date to count from
-  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
-  ini.setValue(kEpochKey, "2026-11-15T00:00:00Z");
-  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 1.5);
-  ini.setValue(kDriftKey, "fast");
-  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
-  ini.setValue(kDriftKey, "1.5");
-  ini.setValue(kEpochKey, "15.11.2026");
-  EXPECT_EQ(ReadRedSpotDrift(ini).degreesPerMonth, 0);
+TEST_F(GRSWindowTest, ADriftFromTheFileBeyondTheDialogsRangeIsIgnoredAndToldOnce) {
+  QLabel& line = *window.findChild<QLabel*>("lblDrift");
+  window.show();
+  window.CalcGRS();
+  const QImage fixed = list().copy();
+  store.ini().setValue(kDriftKey, "99");
+  store.ini().setValue(kEpochKey, "1999-12-01T00:00:00Z");
+  window.CalcGRS();
+  EXPECT_FALSE(line.isVisible());
+  EXPECT_EQ(list(), fixed);
+  // The page and the dialog read it again, without a second word.
+  EXPECT_EQ(window.pageInput(1, 2000).drift.degreesPerMonth, 0);
+  window.longitudeDialog().show();
+  EXPECT_EQ(window.longitudeDialog().findChild<QLineEdit*>("txtDrift")->text(), "0.0");
+  EXPECT_EQ(
+      messages.errors,
+      QStringList{"Kelvra95.ini: GRS/DriftPerMonth = 99 is outside -9.9 to 9.9 and is ignored"});
+}
+
+TEST(GRSDriftSettings, IgnoresValuesTheDialogWouldNotTakeAndSaysWhy) {
+  const JulianDay november2026 = 2461359.5;  // 2026-11-15 0h UT
+  const QString outside =
+      QStringLiteral("Kelvra95.ini: GRS/DriftPerMonth = %1 is outside -9.9 to 9.9 and is ignored");
+  const QString notANumber = QStringLiteral(
+      "Kelvra95.ini: GRS/DriftPerMonth = %1 is not a number from -9.9 to 9.9 and is ignored");
+  const QString notADate = QStringLiteral(
+      "Kelvra95.ini: GRS/Epoch = %1 is not a date from 0000-01-01 to 9999-12-31 and is ignored");
+  struct Case {
+    const char* lines;  // of the [GRS] section, as typed into the file
+    double perMonth;    // degrees a month read
+    JulianDay epoch;    // days, UT
+    QString ignored;    // the lines of the message, or none
+  };
+  const Case cases[] = {
+      {"", 0, 0, ""},
+      {"DriftPerMonth=1.5\nEpoch=2026-11-15T00:00:00Z", 1.5, november2026, ""},
+      {"DriftPerMonth=-1.25\nEpoch=2026-11-15", -1.3, november2026, ""},  // rounded, no word
+      {"DriftPerMonth=0.0\nEpoch=2026-11-15", 0, november2026, ""},
+      {"DriftPerMonth=99\nEpoch=2026-11-15", 0, november2026, outside.arg("99")},
+      {"DriftPerMonth=1e300\nEpoch=2026-11-15", 0, november2026, notANumber.arg("1e300")},
+      {"DriftPerMonth=1,5\nEpoch=2026-11-15", 0, november2026, notANumber.arg("1,5")},
+      {"DriftPerMonth=1.5", 0, 0,
+       "Kelvra95.ini: GRS/DriftPerMonth = 1.5 has no GRS/Epoch (a date from 0000-01-01 to "
+       "9999-12-31) and is ignored"},
+      {"DriftPerMonth=1.5\nEpoch=99999-01-01T00:00:00Z", 0, 0,
+       notADate.arg("99999-01-01T00:00:00Z") + "; so is GRS/DriftPerMonth = 1.5"},
+      {"DriftPerMonth=0.0\nEpoch=15.11.2026", 0, 0, notADate.arg("15.11.2026")},
+      {"DriftPerMonth=12\nEpoch=1.1.2000", 0, 0,
+       outside.arg("12") + "\n" + notADate.arg("1.1.2000")},
+  };
+  for (const Case& c : cases) {
+    testing::MessageLog messages;
+    QTemporaryDir folder;
+    QFile file(folder.filePath("Kelvra95.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("[GRS]\n") + c.lines + "\n");
+    file.close();
+    const QSettings ini(file.fileName(), QSettings::IniFormat);
+    for (int read = 0; read < 3; ++read) {
+      const RedSpotDrift drift = ReadRedSpotDrift(ini);
+      EXPECT_EQ(drift.degreesPerMonth, c.perMonth) << c.lines;
+      EXPECT_EQ(drift.epoch, c.epoch) << c.lines;
+    }
+    // Once a run, however often the drift is read.
+    EXPECT_EQ(messages.errors, c.ignored.isEmpty() ? QStringList{} : QStringList{c.ignored})
+        << c.lines;
+  }
 }
 
 TEST(GRSPageText, TitleEndsInMonthAndYearAndIsCutAt70) {

@@ -101,6 +101,22 @@ TEST_F(IntervalDialog, PastedTextThatIsNoNumberIsReportedAndNothingStored) {
                                           QStringLiteral("'-5' is not a valid integer value")}));
 }
 
+TEST_F(IntervalDialog, AfterTheMessageTypingReplacesTheWrongText) {
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QApplication::clipboard()->setText(QStringLiteral("x7"));
+  dialog.txtInterval->paste();
+  press(Qt::Key_Return);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_TRUE(dialog.txtInterval->hasFocus());
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("45"));
+  EXPECT_EQ(dialog.txtInterval->text(), QStringLiteral("45"));
+  press(Qt::Key_Return);
+  EXPECT_EQ(interval, 45);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
 TEST(AboutWindow, ExitAreaClosesIt) {
   testing::MessageLog messages;
   TAboutWin about;

@@ -34,14 +34,18 @@ namespace {
 
 using testing::kJ2000;
 
-// The tracks window alone beside the main window.
-constexpr const SideWindowKind* kTracksOnly[] = {&kTracksKind};
+void drawNoButton(QPainter&, const QRect&) {}
+
+// A side window of the tests' own, beside the tracks window.
+constexpr SideWindowKind kRecorderKind{"recorder", layout::kSideWindowSkin, {430, 12, 19, 19},
+                                       "lblRecorder", "Recorder",           &drawNoButton};
+constexpr const SideWindowKind* kTestSideWindows[] = {&kTracksKind, &kRecorderKind};
 
 class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>(kTracksOnly);
+    viewer = std::make_unique<TViewer>(kTestSideWindows);
     ASSERT_TRUE(viewer->startedUp());
     // Focus moves, and so the fields' leave checks, need the window shown and active.
     viewer->show();
@@ -326,6 +330,37 @@ TEST_F(ViewerTest, PastedTextIsReportedAndTakenAsZero) {
   EXPECT_EQ(viewer->instant().year, 0);
 }
 
+// After a box about a field the field has the focus again, its corrected text selected, so
+// that the value the user meant, typed at once, replaces it.
+TEST_F(ViewerTest, AfterAFieldsMessageTypingReplacesItsText) {
+  struct Case {
+    QLineEdit* field;
+    QString typed, corrected, meant;
+  };
+  const Case cases[] = {{viewer->txtHour, "30", "23", "21"},
+                        {viewer->txtSecond, "99", "59", "07"},
+                        {viewer->txtDay, "", "01", "15"},
+                        {viewer->txtYear, "x7", "0", "1999"}};  // as a paste leaves it
+  for (const Case& c : cases) {
+    const std::string name = c.field->objectName().toStdString();
+    c.field->setFocus(Qt::TabFocusReason);
+    c.field->setText(c.typed);
+    QTest::keyClick(c.field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c.field->text(), c.corrected) << name;
+    ASSERT_EQ(QApplication::focusWidget(), c.field) << name;
+    EXPECT_EQ(c.field->selectedText(), c.corrected) << name;
+    QTest::keyClicks(QApplication::focusWidget(), c.meant);
+    EXPECT_EQ(c.field->text(), c.meant) << name;
+    QTest::keyClick(c.field, Qt::Key_Return);
+  }
+  EXPECT_EQ(viewer->instant().hour, 21);
+  EXPECT_EQ(viewer->instant().second, 7);
+  EXPECT_EQ(viewer->instant().day, 15);
+  EXPECT_EQ(viewer->instant().year, 1999);
+  EXPECT_EQ(messages.errors.size(), 4);
+}
+
 // The toolbar and window buttons take no focus, so an hour typed but not left stayed in the
 // field beside a picture of the hour before. A button that acts on the instant takes the edit
 // first, as leaving the field would; the picture is then the one of the hour shown.
@@ -599,6 +634,51 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
   viewer->Timer1Timer();
   EXPECT_EQ(viewer->instant().month, 2);
   EXPECT_EQ(chart->image(), blank);
+}
+
+// A side window that only notes why the main window's instant changed.
+class ReasonRecorder : public SideWindowForm {
+ public:
+  explicit ReasonRecorder(SideWindowHost& host)
+      : SideWindowForm(host, kRecorderKind, {"Recorder", "imgBack", "btnExit", "imgList"},
+                       nullptr, nullptr) {}
+  void instantChanged(InstantChange why) override { reasons.push_back(why); }
+  std::vector<InstantChange> reasons;
+
+ protected:
+  void drawList(QImage&) override {}
+  void print(std::uint16_t, std::uint16_t) override {}
+  bool localTime() const override { return false; }
+  void storeLocalTime(bool) override {}
+};
+
+// A list may scroll for the user's own instant only, so each path says which it is.
+TEST_F(ViewerTest, TellsTheSideWindowsWhyTheInstantChanged) {
+  ReasonRecorder& recorder = viewer->addSideWindow(std::make_unique<ReasonRecorder>(*viewer));
+  recorder.show();
+  viewer->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
+  // The reasons one action gives, each once (Enter leaves a field after the focus moved off the
+  // one the focus was in, and each leave says Set).
+  const auto after = [&](auto action) {
+    recorder.reasons.clear();
+    action();
+    auto& r = recorder.reasons;
+    r.erase(std::unique(r.begin(), r.end()), r.end());
+    return r;
+  };
+  using Reasons = std::vector<InstantChange>;
+  const InstantChange set = InstantChange::Set;
+  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtHour, "21"); }), Reasons{set});
+  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtYear, "2026"); }), Reasons{set});
+  EXPECT_EQ(after([&] { viewer->imgNowButtonClick(); }), Reasons{set});
+  EXPECT_EQ(after([&] { viewer->Timer1Timer(); }), Reasons{InstantChange::Tick});
+  viewer->animationInterval() = 60;
+  EXPECT_EQ(after([&] { viewer->AnimationStep(); }), Reasons{InstantChange::Frame});
+  EXPECT_EQ(after([&] { viewer->jumpToInstant(2451546.0); }), Reasons{InstantChange::Jump});
+  EXPECT_EQ(viewer->txtDay->text(), "02");  // 2000-01-02 12:00 UT, the jump shown
+  EXPECT_EQ(after([&] { viewer->lblMagnifyClick(); }), Reasons{InstantChange::Redraw});
+  EXPECT_EQ(after([&] { viewer->imgHemisphereClick(); }), Reasons{InstantChange::Redraw});
 }
 
 TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {

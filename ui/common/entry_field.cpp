@@ -54,8 +54,23 @@ std::optional<std::uint16_t> NumberFieldValue(const QString& text) {
 std::optional<std::uint16_t> ReadNumberField(QLineEdit& field) {
   if (field.text().trimmed().isEmpty()) field.setText(QStringLiteral("0"));
   const std::optional<std::uint16_t> value = NumberFieldValue(field.text());
-  if (!value) ShowError(QStringLiteral("'%1' is not a valid integer value").arg(field.text()));
+  if (!value)
+    ReportFieldError(field, QStringLiteral("'%1' is not a valid integer value").arg(field.text()));
   return value;
+}
+
+void ReportFieldError(QLineEdit& field, const QString& text) {
+  ShowError(text);
+  // Queued: a check run as the focus leaves the field finishes that move of the focus and
+  // then shows the corrected value, which would clear a selection made now. Dropped if the
+  // field is gone by then.
+  QMetaObject::invokeMethod(
+      &field,
+      [&field] {
+        field.setFocus(Qt::OtherFocusReason);
+        field.selectAll();
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace kelvra

@@ -34,7 +34,13 @@ bool DiscardedInNumberField(const QKeyEvent& key);
 std::optional<std::uint16_t> NumberFieldValue(const QString& text);
 
 // Reads a field the way its owner stores it: an empty field first becomes "0"; text that is
-// no number is reported ("'<text>' is not a valid integer value") and gives no value.
+// no number is reported (ReportFieldError: "'<text>' is not a valid integer value") and gives
+// no value.
 std::optional<std::uint16_t> ReadNumberField(QLineEdit& field);
+
+// Reports a wrong entry in `field` in an error box. Once the handler that found it has
+// finished (it may still write the corrected value), the field has the focus again with its
+// whole text selected, so that what the user types next replaces it.
+void ReportFieldError(QLineEdit& field, const QString& text);
 
 }  // namespace kelvra

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 #include <utility>
 
@@ -37,10 +38,13 @@ void show(MessageKind kind, const QString& text) {
     return;
   }
   // The program's windows have no title bars; the boxes carry the program's name.
+  const QPointer<QWidget> owner = QApplication::activeWindow();
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                  QStringLiteral("Kelvra95"), boxText(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  QStringLiteral("Kelvra95"), boxText(text), QMessageBox::Ok, owner);
   box.exec();
+  // Without a window manager nobody hands the keyboard back to the window the box stood
+  // over: keys would go to whatever lies under the pointer, or nowhere.
+  if (owner != nullptr) owner->activateWindow();
 }
 
 }  // namespace

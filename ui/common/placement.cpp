@@ -1,6 +1,7 @@
 #include "ui/common/placement.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace kelvra {
 namespace {
@@ -17,15 +18,74 @@ DockSide sideForNewWindow(const Desk& desk, int width) {
   return DockSide::Right;
 }
 
-// Moves the main window horizontally to `left` (screen pixels), taking the counted side
-// windows with it.
-void moveMainTo(Desk& desk, int left) {
-  const int dx = left - desk.main.left();
-  desk.main.moveLeft(left);
+std::vector<SideWindow> countedWindows(const Desk& desk) {
+  std::vector<SideWindow> counted;
   for (int i = 0; i < desk.windows(); ++i) {
     const auto window = static_cast<SideWindow>(i);
-    if (desk.dock(window) != DockSide::None) desk.box(window).translate(dx, 0);
+    if (desk.dock(window) != DockSide::None) counted.push_back(window);
   }
+  return counted;
+}
+
+// The main window and every counted side window move by `displacement`, pixels.
+void moveAll(Desk& desk, QPoint displacement) {
+  desk.main.translate(displacement);
+  for (SideWindow window : countedWindows(desk)) desk.box(window).translate(displacement);
+}
+
+// How far out a window stands in its side's cascade: the gap, pixels, between its near edge
+// and the main window (0 for the window flush against it, 10 for the next, ...).
+int cascadeGap(const Desk& desk, SideWindow window) {
+  const QRect& box = desk.box(window);
+  return desk.dock(window) == DockSide::Right ? box.left() - (desk.main.left() + desk.main.width())
+                                              : desk.main.left() - (box.left() + box.width());
+}
+
+// The counted windows innermost first, each side's cascade kept in its order.
+std::vector<SideWindow> cascadeOrder(const Desk& desk, std::vector<SideWindow> windows) {
+  std::stable_sort(windows.begin(), windows.end(), [&desk](SideWindow a, SideWindow b) {
+    return cascadeGap(desk, a) < cascadeGap(desk, b);
+  });
+  return windows;
+}
+
+// Puts `windows`, innermost first, in a cascade on `side` of the main window and counts them
+// there.
+void stack(Desk& desk, const std::vector<SideWindow>& windows, DockSide side) {
+  const int L = desk.main.left();
+  const int T = desk.main.top();
+  const int W = desk.main.width();
+  int out = 0;  // pixels
+  for (SideWindow window : windows) {
+    QRect& box = desk.box(window);
+    box.moveTo(side == DockSide::Right ? L + W + out : L - box.width() - out, T + out);
+    desk.dock(window) = side;
+    out += kCascadeStep;
+  }
+}
+
+bool allOnScreen(const Desk& desk, const std::vector<SideWindow>& windows) {
+  return std::all_of(windows.begin(), windows.end(), [&desk](SideWindow window) {
+    const QRect& box = desk.box(window);
+    return box.left() >= 0 && box.left() + box.width() <= desk.screenWidth;
+  });
+}
+
+// The horizontal moves, pixels, that keep every one of `windows` wholly on the screen:
+// lowest > highest when no move does.
+struct HorizontalRoom {
+  int lowest = std::numeric_limits<int>::min();   // pixels, the farthest move left (negative)
+  int highest = std::numeric_limits<int>::max();  // pixels, the farthest move right
+};
+
+HorizontalRoom roomToMove(const Desk& desk, const std::vector<SideWindow>& windows) {
+  HorizontalRoom room;
+  for (SideWindow window : windows) {
+    const QRect& box = desk.box(window);
+    room.lowest = std::max(room.lowest, -box.left());
+    room.highest = std::min(room.highest, desk.screenWidth - (box.left() + box.width()));
+  }
+  return room;
 }
 
 }  // namespace
@@ -52,53 +112,41 @@ Desk PositionForm(Desk desk, SideWindow window) {
   const DockSide side = sideForNewWindow(desk, f);
   const int out = desk.count(side) * kCascadeStep;  // pixels
   if (side == DockSide::Right) {
-    if (!(S - (L + W) > out + f)) moveMainTo(desk, (S - (W + f + out)) / 2);
+    if (!(S - (L + W) > out + f)) moveAll(desk, QPoint((S - (W + f + out)) / 2 - L, 0));
     desk.box(window).moveTo(desk.main.left() + W + out, desk.main.top() + out);
   } else {
-    if (!(out + f < L)) moveMainTo(desk, (S - (W + f + out)) / 2 + f + out);
+    if (!(out + f < L)) moveAll(desk, QPoint((S - (W + f + out)) / 2 + f + out - L, 0));
     desk.box(window).moveTo(desk.main.left() - f - out, desk.main.top() + out);
   }
   desk.dock(window) = side;
   return desk;
 }
 
-Desk MoveForm(Desk desk, SideWindow window, QPoint displacement) {
-  QRect& box = desk.box(window);
-  const int f = box.width();
-  const int L = desk.main.left();
-  const int T = desk.main.top();
-  const int W = desk.main.width();
-  DockSide& dock = desk.dock(window);
-  // Where the window would go on the other side: the outer end of that side's cascade.
-  const int leftOut = desk.count(DockSide::Left) * kCascadeStep;    // pixels
-  const int rightOut = desk.count(DockSide::Right) * kCascadeStep;  // pixels
-  const QPoint onLeft(L - f - leftOut, T + leftOut);
-  const QPoint onRight(L + W + rightOut, T + rightOut);
-  // A window already on the side it would jump to just moves: jumping would only put it at
-  // the far end of its own cascade. Nor does it jump where it would cross the other edge:
-  // on a narrow screen it would jump back at the next move.
-  const auto fits = [&](QPoint place) {
-    return place.x() >= 0 && place.x() + f <= desk.screenWidth;
-  };
-  if (desk.screenWidth < box.left() + f + displacement.x() && dock != DockSide::Left &&
-      fits(onLeft)) {
-    box.moveTo(onLeft);
-    dock = DockSide::Left;
-  } else if (box.left() + displacement.x() < 0 && dock != DockSide::Right && fits(onRight)) {
-    box.moveTo(onRight);
-    dock = DockSide::Right;
-  } else {
-    box.translate(displacement);
-  }
-  return desk;
-}
-
 Desk DragMainWindow(Desk desk, QPoint displacement) {
-  desk.main.translate(displacement);
-  for (int i = 0; i < desk.windows(); ++i) {
-    const auto window = static_cast<SideWindow>(i);
-    if (desk.dock(window) != DockSide::None) desk = MoveForm(desk, window, displacement);
+  const std::vector<SideWindow> counted = countedWindows(desk);
+  Desk followed = desk;
+  moveAll(followed, displacement);
+  if (allOnScreen(followed, counted)) return followed;
+  // Pushed against an edge: all of them jump to the other side once it has room for all of
+  // them, tried first on the side the drag moves away from.
+  const DockSide order[] = {displacement.x() > 0 ? DockSide::Left : DockSide::Right,
+                            displacement.x() > 0 ? DockSide::Right : DockSide::Left};
+  for (DockSide side : order) {
+    if (desk.count(side) == static_cast<int>(counted.size())) continue;  // that is `followed`
+    Desk jumped = desk;
+    jumped.main.translate(displacement);
+    stack(jumped, cascadeOrder(desk, counted), side);
+    if (allOnScreen(jumped, counted)) return jumped;
   }
+  // Room on neither side: the main window stops where its side windows still fit (it follows
+  // the pointer up and down) until the pointer reaches a place where the other side has room.
+  const HorizontalRoom room = roomToMove(desk, counted);
+  if (room.lowest <= room.highest) {
+    // A desk that starts partly off the screen may move back toward it, never farther out.
+    displacement.setX(
+        std::clamp(displacement.x(), std::min(room.lowest, 0), std::max(room.highest, 0)));
+  }
+  moveAll(desk, displacement);
   return desk;
 }
 

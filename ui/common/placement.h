@@ -24,10 +24,10 @@ enum class DockSide { None, Left, Right };
 // changed. The dock counts are derived from `docked`, so a window that was never counted can
 // never take a count below 0, and the counts always match the windows beside the main window.
 struct Desk {
-  int screenWidth = 0;            // pixels
-  QRect main;                     // the main window, screen pixels
-  std::vector<QRect> side;        // the side windows (SideWindow order), screen pixels
-  std::vector<DockSide> docked;   // SideWindow order; missing entries count as None
+  int screenWidth = 0;           // pixels
+  QRect main;                    // the main window, screen pixels
+  std::vector<QRect> side;       // the side windows (SideWindow order), screen pixels
+  std::vector<DockSide> docked;  // SideWindow order; missing entries count as None
 
   // The number of side windows counted on `where` (LeftDockCount, RightDockCount), 0..n.
   int count(DockSide where) const;
@@ -50,15 +50,14 @@ inline constexpr int kNarrowScreenWidth = 800;  // pixels
 // move with it. A window already counted is left where it is.
 Desk PositionForm(Desk desk, SideWindow window);
 
-// Moves one counted side window along with a drag of the main window.
-// Given: the desk with the main window already moved; the displacement, pixels.
-// Returns: the desk with the window moved by the displacement, or, when it would cross the
-// screen's right (left) edge and fits on the screen at the outer end of the main window's
-// left (right) side, put there and counted there.
-Desk MoveForm(Desk desk, SideWindow window, QPoint displacement);
-
-// A drag of the main window by `displacement` (pixels): the main window moves, then each
-// counted side window follows (MoveForm), in SideWindow order. Returns the desk after.
+// A drag of the main window by `displacement` (pixels, where the pointer would take it).
+// Given: the desk, every counted side window wholly on the screen, all on one side.
+// Returns: the desk after. The main window and its side windows move together while they all
+// stay on the screen; where they would not, they all jump, cascade order kept, to the other
+// side if it has room for all of them there; where neither side has room the main window
+// stops at the last place its windows fit (it still follows up and down) until the pointer
+// reaches a place where the other side has room. A side window never stands partly off the
+// screen. A desk that starts partly off (the screen shrank) may move back, never farther out.
 Desk DragMainWindow(Desk desk, QPoint displacement);
 
 // A side window is closing: takes it off its side's count and closes up that side, so that

@@ -78,11 +78,30 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
 void SideWindowForm::setVisible(bool visible) {
   // Without its background the window stays hidden.
   QWidget::setVisible(visible && usable_);
+  // Every component, a derived window's too, passes its presses by eventFilter first (not a
+  // dialog of the window's own: it must stay above it). Installing a filter again moves it,
+  // it never doubles it.
+  if (isVisible()) {
+    for (QWidget* child : findChildren<QWidget*>()) {
+      if (!child->isWindow()) child->installEventFilter(this);
+    }
+  }
 }
 
 bool SideWindowForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) redraw();
+  if (event->type() == QEvent::MouseButtonPress) bringForward();
   return QWidget::event(event);
+}
+
+bool SideWindowForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) bringForward();
+  return QWidget::eventFilter(watched, event);
+}
+
+void SideWindowForm::bringForward() {
+  raise();
+  activateWindow();
 }
 
 const QImage& SideWindowForm::listImage() const {
@@ -117,8 +136,13 @@ void SideWindowForm::imgTimeClick() {
   redraw();
 }
 
+ListMonth SideWindowForm::listMonth() const {
+  return {host_.displayedMonth(), host_.displayedYear()};
+}
+
 void SideWindowForm::lblPrintClick() {
-  print(host_.displayedMonth(), host_.displayedYear());
+  const ListMonth month = listMonth();
+  print(month.month, month.year);
 }
 
 void SideWindowForm::exitClick() {

@@ -19,6 +19,21 @@ class ClickArea;
 class ImageView;
 class SideWindowHost;
 
+// Why the main window's instant changed, for a side window that follows it.
+enum class InstantChange {
+  Set,     // the user set it: a date or time field, the month list, Now
+  Tick,    // real time's clock
+  Frame,   // an animation frame
+  Jump,    // a side window took the main window to one of its lines
+  Redraw,  // unchanged, drawn again: the window activated, the view or magnification changed
+};
+
+// A calendar month.
+struct ListMonth {
+  std::uint16_t month;  // 1..12
+  std::uint16_t year;   // 0..9999
+};
+
 // Given: the screen's logical pixels per inch.
 // Returns: the side windows' list font, Arial 8 points at 96 pixels per inch and 7 points
 // otherwise, drawn without smoothing so that pixels are exact and colours stay pure.
@@ -34,8 +49,9 @@ class SideWindowForm : public QWidget {
   // Draws the host's month afresh into the list, with the time basis on its button.
   void redraw();
 
-  // The main window's instant changed; a window that marks it follows it.
-  virtual void instantChanged() {}
+  // The main window's instant changed, for the reason given; a window that marks it follows
+  // it.
+  virtual void instantChanged(InstantChange /*why*/) {}
 
   // The main window's view or hemisphere changed; a window drawn for them draws again.
   virtual void viewChanged() {}
@@ -45,6 +61,9 @@ class SideWindowForm : public QWidget {
 
   // The list or chart as last drawn.
   const QImage& listImage() const;
+
+  // The month the print button prints: the host's, unless the window keeps a month of its own.
+  virtual ListMonth listMonth() const;
 
  public slots:
   // Switches the list between Universal Time and local time, saves the setting, redraws.
@@ -83,9 +102,13 @@ class SideWindowForm : public QWidget {
   virtual void print(std::uint16_t month, std::uint16_t year) = 0;
 
   bool event(QEvent* event) override;
+  // A press anywhere on the window brings it forward: without a window manager nothing else
+  // would, and a side window may lie under the others of its side.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void showTimeBasis();
+  void bringForward();
 
   SideWindowHost& host_;
   const SideWindowKind& kind_;

@@ -40,7 +40,7 @@ class InstantHost {
   virtual ~InstantHost() = default;
   // The instant the main window shows, days, Universal Time.
   virtual JulianDay displayedInstantUT() const = 0;
-  // Stops animation and real time and shows `ut` (days, Universal Time, a whole minute).
+  // Stops animation and real time and shows `ut` (days, Universal Time, a whole second).
   virtual void jumpToInstant(JulianDay ut) = 0;
 };
 

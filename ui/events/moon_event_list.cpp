@@ -11,6 +11,7 @@ namespace kelvra {
 namespace {
 
 constexpr double kMinutesPerDay = 1440;
+constexpr double kSecondsPerDay = 86400;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Days searched beyond each end of the month: longer than any phenomenon lasts (Callisto's,
 // the longest, under 5 hours over 1900-2100), so every line knows both its instants.
@@ -92,7 +93,8 @@ std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events
                                phase,
                                instant,
                                listedMinute(month.start, e.start, -kInfinity),
-                               listedMinute(month.start, e.end, kInfinity)};
+                               listedMinute(month.start, e.end, kInfinity),
+                               *t};
       found.emplace_back(line, *t);
     }
   }
@@ -123,6 +125,14 @@ std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>&
     if (lines[i].eventStart <= t && t < lines[i].eventEnd) going.push_back(i);
   }
   return going;
+}
+
+JulianDay MoonEventJumpInstant(const MoonEventLine& line) {
+  const double seconds = line.exact * kSecondsPerDay;
+  const double whole = line.phase == MoonEventPhase::Start
+                           ? std::ceil(seconds - kMillisecond * kSecondsPerDay)
+                           : std::floor(seconds + kMillisecond * kSecondsPerDay);
+  return whole / kSecondsPerDay;
 }
 
 std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {

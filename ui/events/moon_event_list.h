@@ -30,6 +30,7 @@ struct MoonEventLine {
   JulianDay eventStart;  // days, UT: the phenomenon's start, rounded to the minute as listed,
                          // also when that instant is hidden or in another month
   JulianDay eventEnd;    // days, UT: the phenomenon's end, likewise
+  JulianDay exact;       // days, UT: the instant this line gives, not rounded
 };
 
 // A calendar month of the list's time basis, in Universal Time.
@@ -87,6 +88,14 @@ std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
 // minute counts as that minute, which absorbs the rounding of a date converted another way.
 std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>& lines,
                                                JulianDay ut);
+
+// The instant a jump to a line shows.
+// Given: one line of the list.
+// Returns: days, UT: the line's unrounded instant to the whole second, rounded toward the inside
+// of its phenomenon (a start up, an end down), so the picture shows the phenomenon under way.
+// Notes: the offsets are whole minutes, so the second is whole on the local clock too; an
+// instant within a millisecond of a whole second counts as that second.
+JulianDay MoonEventJumpInstant(const MoonEventLine& line);
 
 // The observers' notation of one instant.
 // Given: moon (1..4), the phenomenon's kind, and which of its instants.

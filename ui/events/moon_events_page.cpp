@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
+#include <QStringList>
 
 #include "core/calendar.h"
 #include "ui/events/moon_event_list.h"
@@ -22,28 +23,45 @@ QString MoonEventsTitleText(const QString& monthName, int year) {
   return QStringLiteral("Jupiter's Moon Events: %1 %2").arg(monthName).arg(year);
 }
 
+QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
+  if (!localTime) return QStringLiteral("[Universal Time]");
+  // UT = local + offset, so a zone east of Greenwich has a negative offset and a "+".
+  const std::int32_t east = -timeZoneOffset;
+  const std::int32_t minutes = east < 0 ? -east : east;
+  return QStringLiteral("[Local Time, UTC%1%2:%3]")
+      .arg(east < 0 ? QChar('-') : QChar('+'))
+      .arg(minutes / 60)
+      .arg(minutes % 60, 2, 10, QChar('0'));
+}
+
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
   const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
-  const PageHeights heights = PrintPageTitle(
-      painter, page, MoonEventsTitleText(monthName, input.year),
-      input.localTime ? QStringLiteral("[Local Time]") : QStringLiteral("[Universal Time]"));
+  const PageHeights heights =
+      PrintPageTitle(painter, page, MoonEventsTitleText(monthName, input.year),
+                     MoonEventsBasisText(input.localTime, TimeZoneOffset));
 
   const int margin = page.width() / 12;  // dots
   const std::vector<MoonEventLine> lines =
       ListMoonEvents(input.year, input.month, input.localTime, TimeZoneOffset);
 
-  // The contact rule, in the title block's small font, under the subtitle.
+  // The contact rule, in the title block's small font, under the subtitle; in a year whose
+  // times degrade, the notice on a line of its own, since both would not fit on one.
   QFont note(QStringLiteral("Times New Roman"));
   note.setPointSizeF(9);
   note.setItalic(true);
   painter.setFont(note);
-  const int noteTop = heights.TitleHeight;
-  QString rule = QStringLiteral("Times to the minute at the first and last contact with the disc "
-                                "or its shadow; hidden instants left out.");
-  if (!MoonEventsAccurate(input.year)) rule += QStringLiteral(" Outside 1900-2100: less accurate.");
-  painter.drawText(QRect(margin, noteTop, page.width() - 2 * margin, painter.fontMetrics().height()),
-                   Qt::AlignHCenter | Qt::AlignTop, rule);
-  const int top = noteTop + 2 * painter.fontMetrics().height();
+  QStringList notes{
+      QStringLiteral("Times to the minute at the first and last contact with the "
+                     "disc or its shadow; hidden instants left out.")};
+  if (!MoonEventsAccurate(input.year)) notes << QStringLiteral("Outside 1900-2100: less accurate.");
+  const int noteHeight = painter.fontMetrics().height();
+  int noteTop = heights.TitleHeight;
+  for (const QString& text : notes) {
+    painter.drawText(QRect(margin, noteTop, page.width() - 2 * margin, noteHeight),
+                     Qt::AlignHCenter | Qt::AlignTop, text);
+    noteTop += noteHeight;
+  }
+  const int top = noteTop + noteHeight;
   const int bottom = page.height() - 2 * heights.FooterHeight;
 
   // Arial 9 points, smaller only when the month would overflow its four columns.

@@ -22,6 +22,11 @@ struct MoonEventsPageInput {
 // Given: the full name of the month and the year. Returns: the page title.
 QString MoonEventsTitleText(const QString& monthName, int year);
 
+// Given: the page's time basis; timeZoneOffset (minutes, UT = local + offset) for local time.
+// Returns: the subtitle naming it: "[Universal Time]", or local time with its offset from UT,
+// "[Local Time, UTC-5:00]", "[Local Time, UTC+9:30]".
+QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset);
+
 // The whole page of `page` dots: the title block (the system locale's full month name), the
 // subtitle naming the time basis, a line naming the contact rule, every line of the month in
 // four columns of "day  hh:mm  code" in Arial of about 9 points, the footer.

@@ -39,6 +39,20 @@ int MoonEventRowHeight(const QFont& font) {
   return QFontMetrics(font).height();
 }
 
+QStringList MoonEventNoticeRows(const QFont& font, int width) {
+  const QFontMetrics metrics(font);
+  const int room = width - kDayX - kScrollBarWidth - 1;  // pixels, clear of the scroll bar
+  QStringList rows;
+  for (const QString& word : QStringLiteral("Outside 1900-2100: less accurate").split(' ')) {
+    if (!rows.isEmpty() && metrics.horizontalAdvance(rows.back() + ' ' + word) <= room) {
+      rows.back() += ' ' + word;
+    } else {
+      rows.append(word);
+    }
+  }
+  return rows;
+}
+
 void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEventLine>& lines,
                        const MoonEventListView& view) {
   QPainter painter(&list);
@@ -50,9 +64,10 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
   const int rowHeight = MoonEventRowHeight(font);
   int y = 0;
   if (!view.accurate) {
-    drawCell(painter, {kDayX, 0}, QStringLiteral("Outside 1900-2100: less accurate"),
-             style::kAccent, Qt::black);
-    y += rowHeight;
+    for (const QString& row : MoonEventNoticeRows(font, width)) {
+      drawCell(painter, {kDayX, y}, row, style::kAccent, Qt::black);
+      y += rowHeight;
+    }
   }
   if (lines.empty()) {
     drawCell(painter, {kDayX, y}, QStringLiteral("No events"), style::kGlyph, Qt::black);
@@ -108,33 +123,61 @@ void TMoonEvents::storeLocalTime(bool local) {
   settings_.syncIni();
 }
 
+ListMonth TMoonEvents::listMonth() const {
+  const MonthKey month = shown_.year >= 0 ? shown_ : monthOfInstant();
+  return {static_cast<std::uint16_t>(month.month), static_cast<std::uint16_t>(month.year)};
+}
+
+// The pixels above the first line: the notice's rows in a year whose times degrade.
+int TMoonEvents::listTop() const {
+  if (view_.accurate) return 0;
+  const auto rows = MoonEventNoticeRows(listFont(), layout::kListSize.width()).size();
+  return static_cast<int>(rows) * MoonEventRowHeight(listFont());
+}
+
 int TMoonEvents::visibleRows() const {
-  const int rows = layout::kListSize.height() / MoonEventRowHeight(listFont());
-  return std::max(1, view_.accurate ? rows : rows - 1);
+  return std::max(1, (layout::kListSize.height() - listTop()) / MoonEventRowHeight(listFont()));
 }
 
-TMoonEvents::MonthKey TMoonEvents::shownMonth() const {
-  return {host().displayedYear(), host().displayedMonth(), localTime(), TimeZoneOffset};
+TMoonEvents::MonthKey TMoonEvents::monthOfInstant() const {
+  // The main window reads the zone to give its instant: asked before the basis is set.
+  const JulianDay now = instants_.displayedInstantUT();
+  const bool local = localTime();
+  const std::int32_t offset = TimeZoneOffset;
+  const ScopedTimeZoneOffset basis(local ? offset : 0);
+  const CivilDateTime at = CalDate(now);
+  return {at.year, at.month, local, offset};
 }
 
-void TMoonEvents::markInstant() {
-  if (shownMonth() == computed_ &&
-      MoonEventLinesGoingOn(lines_, instants_.displayedInstantUT()) == view_.marked) {
+void TMoonEvents::instantChanged(InstantChange why) {
+  const JulianDay now = instants_.displayedInstantUT();
+  const bool moved = now != seen_;
+  seen_ = now;
+  if (moved &&
+      (why == InstantChange::Set || why == InstantChange::Tick || why == InstantChange::Frame)) {
+    shown_ = monthOfInstant();
+  }
+  revealMarked_ = revealMarked_ || (moved && why == InstantChange::Set);
+  if (shown_ == computed_ && !revealMarked_ && MoonEventLinesGoingOn(lines_, now) == view_.marked) {
     return;
   }
   redraw();
 }
 
 void TMoonEvents::drawList(QImage& list) {
-  const MonthKey key = shownMonth();
   const JulianDay now = instants_.displayedInstantUT();
-  if (!(key == computed_)) {
-    computed_ = key;
-    lines_ = ListMoonEvents(key.year, key.month, key.localTime, key.offset);
-    view_.accurate = MoonEventsAccurate(key.year);
+  // Opened, or the time basis changed: the list follows the instant.
+  if (shown_.year < 0 || shown_.localTime != localTime() || shown_.offset != TimeZoneOffset) {
+    shown_ = monthOfInstant();
+    seen_ = now;
+  }
+  if (!(shown_ == computed_)) {
+    computed_ = shown_;
+    lines_ = ListMoonEvents(shown_.year, shown_.month, shown_.localTime, shown_.offset);
+    view_.accurate = MoonEventsAccurate(shown_.year);
     // Opens at the main window's day: its first line at or after that day's start.
     view_.selected = 0;
-    const ScopedTimeZoneOffset basis(key.localTime ? key.offset : 0);
+    const ScopedTimeZoneOffset basis(shown_.localTime ? shown_.offset : 0);
     const int day = CalDate(now).day;
     while (view_.selected + 1 < lines_.size() && lines_[view_.selected].day < day) {
       ++view_.selected;
@@ -143,6 +186,8 @@ void TMoonEvents::drawList(QImage& list) {
     scrollTo(view_.selected);
   }
   view_.marked = MoonEventLinesGoingOn(lines_, now);
+  if (revealMarked_ && !view_.marked.empty()) reveal(view_.marked.front());
+  revealMarked_ = false;
   DrawMoonEventList(list, listFont(), lines_, view_);
 }
 
@@ -150,6 +195,12 @@ void TMoonEvents::scrollTo(std::size_t top) {
   const std::size_t rows = static_cast<std::size_t>(visibleRows());
   const std::size_t last = lines_.size() > rows ? lines_.size() - rows : 0;
   view_.top = std::min(top, last);
+}
+
+// Scrolls the line to the top of the list when it is out of sight, so the lines after it show.
+void TMoonEvents::reveal(std::size_t index) {
+  const std::size_t rows = static_cast<std::size_t>(visibleRows());
+  if (index < view_.top || index >= view_.top + rows) scrollTo(index);
 }
 
 void TMoonEvents::select(std::size_t index) {
@@ -164,13 +215,13 @@ void TMoonEvents::select(std::size_t index) {
 void TMoonEvents::jumpTo(std::size_t index) {
   if (index >= lines_.size()) return;
   view_.selected = index;
-  instants_.jumpToInstant(lines_[index].instant);
+  instants_.jumpToInstant(MoonEventJumpInstant(lines_[index]));
   redraw();
 }
 
 void TMoonEvents::listPressed(QPoint position) {
   const int rowHeight = MoonEventRowHeight(listFont());
-  const int y = position.y() - (view_.accurate ? 0 : rowHeight);
+  const int y = position.y() - listTop();
   if (y < 0 || position.x() >= layout::kListSize.width() - kScrollBarWidth) return;
   jumpTo(view_.top + static_cast<std::size_t>(y / rowHeight));
 }
@@ -203,7 +254,8 @@ void TMoonEvents::wheelEvent(QWheelEvent* event) {
 }
 
 void TMoonEvents::hideEvent(QHideEvent* event) {
-  computed_ = {};  // opened again, the list starts at the main window's day
+  shown_ = {};  // opened again, the list starts at the month and day of the main window
+  computed_ = {};
   SideWindowForm::hideEvent(event);
 }
 

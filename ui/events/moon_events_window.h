@@ -2,8 +2,11 @@
 // the main window's instant marked, a click or Enter taking the main window to a line.
 #pragma once
 
+#include <QStringList>
+
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "core/calendar.h"
@@ -21,12 +24,16 @@ inline constexpr const char* kEventsLocalTimeKey = "Events/LocalTime";
 // Given: the list's font. Returns: the height of one line, pixels.
 int MoonEventRowHeight(const QFont& font);
 
+// The notice over a list of a year whose times degrade, in as many rows as it needs to fit
+// beside the scroll bar of a list `width` pixels wide (two in the window's 160).
+QStringList MoonEventNoticeRows(const QFont& font, int width);
+
 // What the screen list shows, apart from the lines themselves.
 struct MoonEventListView {
   std::size_t top = 0;                  // the first line shown
   std::size_t selected = 0;             // the keyboard's line
   std::vector<std::size_t> marked;      // lines going on at the main window's instant
-  bool accurate = true;                 // false: a first row says the times degrade
+  bool accurate = true;                 // false: the first rows say the times degrade
 };
 
 // Draws `lines` into the screen list (160 x 403): banded by day, days cyan, times yellow,
@@ -42,16 +49,21 @@ class TMoonEvents : public SideWindowForm {
   TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
               QWidget* parent = nullptr);
 
-  // The main window's instant changed: the marks follow it. The list is drawn again only when
-  // they or the month changed, so animation frames cost one search of the month's lines.
-  void markInstant();
-  void instantChanged() override { markInstant(); }
+  // The main window's instant changed: the marks follow it. The list shows the instant's month
+  // in its own time basis, unless the change was a jump from the list itself (the list stays
+  // as it is) or no change at all. Set by the user, the list scrolls to its first marked line
+  // when that is out of sight. The list is drawn again only when something of this changed, so
+  // animation frames cost one search of the month's lines.
+  void instantChanged(InstantChange why) override;
+
+  // The month the list shows (and prints): it follows the main window's instant, not a jump.
+  ListMonth listMonth() const override;
 
   // The month as last computed, and what the list shows of it.
   const std::vector<MoonEventLine>& lines() const { return lines_; }
   const MoonEventListView& view() const { return view_; }
 
-  // Takes the main window to line `index` of the list.
+  // Takes the main window to line `index` of the list (MoonEventJumpInstant) and selects it.
   void jumpTo(std::size_t index);
 
   // Prints the month on one page of the default printer; false when it was not printed.
@@ -75,15 +87,21 @@ class TMoonEvents : public SideWindowForm {
     std::int32_t offset = 0;
     bool operator==(const MonthKey&) const = default;
   };
-  MonthKey shownMonth() const;
+  MonthKey monthOfInstant() const;
+  int listTop() const;
   int visibleRows() const;
   void scrollTo(std::size_t top);
+  void reveal(std::size_t index);
   void select(std::size_t index);
   void listPressed(QPoint position);
 
   InstantHost& instants_;
   SettingsStore& settings_;
-  MonthKey computed_;
+  MonthKey shown_;     // the month the list shows; year -1: the instant's, at the next drawing
+  MonthKey computed_;  // the month of lines_
+  JulianDay seen_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the instant last
+                                                               // followed
+  bool revealMarked_ = false;  // the next drawing scrolls to the first marked line
   std::vector<MoonEventLine> lines_;
   MoonEventListView view_;
 };

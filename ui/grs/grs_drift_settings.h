@@ -11,8 +11,12 @@ namespace kelvra {
 inline constexpr const char* kDriftKey = "GRS/DriftPerMonth";  // degrees a month, e.g. 1.5
 inline constexpr const char* kEpochKey = "GRS/Epoch";          // ISO 8601 UTC
 
-// Given: the ini file. Returns: the drift it holds. A file without the keys, or with a value
-// that cannot be read, gives no drift (0, and an epoch of 0 when there is none).
+// Given: the ini file. Returns: its drift. The drift is read as the dialog reads it, with a
+// point: one decimal kept (more are rounded), -9.9 to 9.9. The epoch is a date from
+// 0000-01-01 to 9999-12-31, alone or as ISO 8601 UTC. A value outside those, unreadable, or a
+// drift without a usable epoch gives no drift (and an unusable epoch 0), and an error box
+// naming the file, the key, the value and the range, once a run for each file and fault.
+// Missing keys give no drift without a word.
 RedSpotDrift ReadRedSpotDrift(const QSettings& ini);
 
 // Puts the drift and its epoch into the ini file (the caller syncs it).

@@ -81,8 +81,7 @@ void TGRSLongitude::FormActivate() {
       QString::fromStdString(FormatDriftText(drift.degreesPerMonth, decimalSeparator())));
   // Without a stored date the longitude is taken to be today's.
   const JulianDay epoch = drift.epoch != 0 ? drift.epoch : StartOfUTDay(Now());
-  shownEpoch_ = QString::fromStdString(FormatISODate(epoch));
-  txtEpoch->setText(shownEpoch_);
+  txtEpoch->setText(QString::fromStdString(FormatISODate(epoch)));
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->selectAll();
   txtRSLong->setFocus();
   // Just under the GRS window's globe button.
@@ -138,8 +137,8 @@ bool TGRSLongitude::storeAll() {
   const DriftTextValue drift =
       ParseDriftText(txtDrift->text().toStdString(), decimalSeparator());
   if (drift.status == DriftTextStatus::NotANumber) {
-    ShowError(QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
-    txtDrift->setFocus();
+    ReportFieldError(*txtDrift,
+                     QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
     return false;
   }
   if (drift.status != DriftTextStatus::Ok) {
@@ -150,11 +149,9 @@ bool TGRSLongitude::storeAll() {
     txtDrift->selectAll();
     return false;
   }
-  const QString epochText = txtEpoch->text().trimmed();
-  const std::optional<JulianDay> typedEpoch = ParseISODate(epochText.toStdString());
+  const std::optional<JulianDay> typedEpoch = ParseISODate(txtEpoch->text().toStdString());
   if (!typedEpoch) {
-    ShowError(QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
-    txtEpoch->setFocus();
+    ReportFieldError(*txtEpoch, QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
     return false;
   }
 
@@ -162,7 +159,8 @@ bool TGRSLongitude::storeAll() {
   const bool changed = *longitude != host_.config().RSLongitude ||
                        drift.degreesPerMonth != stored.degreesPerMonth;
   RedSpotDrift next{drift.degreesPerMonth, stored.epoch};
-  if (epochText != shownEpoch_) {
+  // A date the user typed holds, even the one that was shown.
+  if (txtEpoch->isModified()) {
     next.epoch = *typedEpoch;
   } else if (changed || stored.epoch == 0) {
     // A new value typed without a date is today's.

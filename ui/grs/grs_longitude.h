@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 
 #include <ctime>
 
@@ -48,7 +47,6 @@ class TGRSLongitude : public QDialog {
   QLineEdit* txtRSLong;
   QLineEdit* txtDrift;
   QLineEdit* txtEpoch;
-  QString shownEpoch_;  // the date field's text when the dialog opened
 };
 
 // Given: an instant, seconds since 1970. Returns: 0h UT of its UT date (days).

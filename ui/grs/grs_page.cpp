@@ -94,6 +94,10 @@ QString GRSSubtitleText(std::int32_t longitude, bool localTime) {
       .left(kTitleLength);
 }
 
+QString GRSDriftLine(const RedSpotDrift& drift) {
+  return QString::fromStdString(GRSDriftText(drift, QLocale().decimalPoint().toStdString()));
+}
+
 void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
                      const std::vector<GRSDayTransits>& rows) {
   const int titleHeight = heights.TitleHeight;    // dots
@@ -134,7 +138,7 @@ PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input
                      GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat),
                                   input.year),
                      GRSSubtitleText(input.longitude, input.localTime));
-  const QString driftLine = QString::fromStdString(GRSDriftText(input.drift));
+  const QString driftLine = GRSDriftLine(input.drift);
   if (!driftLine.isEmpty()) drawDriftLine(painter, page, driftLine);
   PrintPageFooter(painter, page, heights.FooterHeight);
   QFont font = painter.font();

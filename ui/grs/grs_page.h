@@ -35,6 +35,10 @@ QString GRSTitleText(const QString& monthName, int year);
 // Returns: the page subtitle, at most 70 characters.
 QString GRSSubtitleText(std::int32_t longitude, bool localTime);
 
+// Given: the drift. Returns: GRSDriftText with the decimal separator the drift field takes,
+// that of the default locale ("+1,5" in German); empty without a drift.
+QString GRSDriftLine(const RedSpotDrift& drift);
+
 // Draws the framed list of rows on a page of `page` dots, between the title block and the
 // footer the title routine measured, in the painter's current font.
 void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,

@@ -13,8 +13,11 @@ namespace {
 
 constexpr double kRotationRate = 870.27;                // degrees per day, System II
 constexpr long double kDaysPerDegree = 1.0L / 870.27L;  // days per degree, the reciprocal
+constexpr double kTransitPeriod = 360 / kRotationRate;  // days from one transit to the next
+constexpr double kSecond = 1.0 / 86400;                 // days
 constexpr double kDaysPerMonth = 30.436875;             // days, a mean Gregorian month
 constexpr double kUnixEpoch = 2440587.5;                // Julian day of 1970-01-01 0h UT
+constexpr int kMostSteps = 8;  // a drifting transit settles in three; more means no answer
 
 // Given: degrees, any finite value. Returns: the same direction in [0, 360).
 double reduceDegrees(double degrees) {
@@ -23,10 +26,9 @@ double reduceDegrees(double degrees) {
   return reduced < 360 ? reduced : 0;  // -1e-14 + 360 rounds to 360
 }
 
-// Given: delta, degrees the meridian still has to turn after the day's start.
-// Returns: the transit at that point, minutes rounded half to even.
-GRSTime transitAt(double delta) {
-  const long double t = delta * kDaysPerDegree * 24;  // hours after the day's start
+// Given: t, hours after the day's start (0 up to 24).
+// Returns: the transit at that time, minutes rounded half to even.
+GRSTime transitAtHour(long double t) {
   int hour = static_cast<int>(t);
   int minute = static_cast<int>(std::nearbyint((t - hour) * 60));
   if (minute == 60) {
@@ -34,6 +36,63 @@ GRSTime transitAt(double delta) {
     hour = hour + 1;
   }
   return {hour, minute, FormatGRSTime(hour, minute)};
+}
+
+// Given: delta, degrees the meridian still has to turn after the day's start.
+// Returns: the transit at that point.
+GRSTime transitAt(double delta) {
+  return transitAtHour(delta * kDaysPerDegree * 24);
+}
+
+// Given: degrees, any finite value. Returns: the same direction in [-180, 180).
+double reduceAround0(double degrees) {
+  return reduceDegrees(degrees + 180) - 180;
+}
+
+// Whether the drift moves the spot at all; without, the lists stay as they always were.
+bool drifts(const RedSpotDrift& drift) {
+  return drift.degreesPerMonth != 0 && std::isfinite(drift.degreesPerMonth) &&
+         std::isfinite(drift.epoch);
+}
+
+// Given: the stored longitude (degrees), the drift and guess, an instant (days, UT).
+// Returns: the instant (days, UT) of the transit nearest the guess, when the meridian stands
+// on the drifting spot, to within a second.
+// Notes: each step takes the meridian's own position at the instant, so neither the spot's
+// drift nor the meridian's uneven rate as seen from the Earth is extrapolated.
+JulianDay transitNear(JulianDay guess, std::int32_t longitude, const RedSpotDrift& drift,
+                      JupiterState& state) {
+  JulianDay t = guess;
+  for (int step = 0; step < kMostSteps; ++step) {
+    CentralMeridian(t, state);
+    const double ahead = reduceAround0(RedSpotLongitudeAt(longitude, drift, t) - state.SystemII);
+    const double move = ahead / kRotationRate;  // days
+    t += move;
+    if (std::fabs(move) < kSecond) break;
+  }
+  return t;
+}
+
+// The transits of a drifting spot for `days` days from monthStart (days, UT), each found on
+// its own, then listed on the day its instant falls in. One chain of transits runs through
+// the month, so a transit near midnight falls on exactly one day.
+std::vector<GRSDayTransits> driftingTransits(JulianDay monthStart, int days, std::int32_t longitude,
+                                             const RedSpotDrift& drift) {
+  std::vector<GRSDayTransits> rows;
+  for (int day = 1; day <= days; ++day) rows.push_back({day, {}});
+  JupiterState state;
+  JulianDay t = transitNear(monthStart, longitude, drift, state);
+  for (double elapsed = t - monthStart; elapsed < days; elapsed = t - monthStart) {  // days
+    if (elapsed >= 0) {
+      const double day = std::floor(elapsed);
+      rows[static_cast<std::size_t>(day)].times.push_back(transitAtHour((elapsed - day) * 24));
+    }
+    const JulianDay next = transitNear(t + kTransitPeriod, longitude, drift, state);
+    // A spot that keeps pace with the meridian has no next transit: the chain would stall.
+    if (!(next > t)) break;
+    t = next;
+  }
+  return rows;
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -96,6 +155,12 @@ std::optional<std::chrono::sys_seconds> secondsOf(JulianDay instant) {
   return sys_seconds{seconds{static_cast<long long>(s)}};
 }
 
+// Given: a number as printf writes it, with a point. Returns: it with `decimalSeparator`.
+std::string withSeparator(std::string number, std::string_view decimalSeparator) {
+  const auto point = number.find('.');
+  return point == std::string::npos ? number : number.replace(point, 1, decimalSeparator);
+}
+
 // Cuts UTF-8 text after its first `count` characters.
 std::string firstCharacters(std::string text, std::size_t count) {
   std::size_t characters = 0;
@@ -143,24 +208,24 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
     dayStart = JulianDayFromDate(1, m, y, 0, 0, 0);
   }
   const int days = DaysInMonth(m, y);
+  if (drifts(drift)) return driftingTransits(dayStart, days, longitude, drift);
   std::vector<GRSDayTransits> rows;
   rows.reserve(static_cast<std::size_t>(days));
   JupiterState state;
   for (int day = 1; day <= days; ++day) {
     CentralMeridian(dayStart, state);
-    const double spot = RedSpotLongitudeAt(longitude, drift, dayStart);  // degrees
-    rows.push_back({day, GRSTransitsOfDay(spot, state.SystemII)});
+    rows.push_back({day, GRSTransitsOfDay(longitude, state.SystemII)});
     dayStart += 1.0;
   }
   return rows;
 }
 
-std::string GRSDriftText(const RedSpotDrift& drift) {
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator) {
   const double rate = drift.degreesPerMonth;  // degrees per month
   if (rate == 0 || !std::isfinite(rate)) return {};
   char number[400];
   std::snprintf(number, sizeof number, "%c%.1f", rate < 0 ? '-' : '+', std::fabs(rate));
-  std::string text = std::string("Drifting ") + number + "\u00B0 a month";
+  std::string text = "Drifting " + withSeparator(number, decimalSeparator) + "\u00B0 a month";
   const std::string date = FormatISODate(drift.epoch);
   if (!date.empty()) text += " from " + date;
   return firstCharacters(text, 70);
@@ -202,9 +267,7 @@ std::string FormatDriftText(double degreesPerMonth, std::string_view decimalSepa
   const double tenths = std::round(drift * 10);
   char number[16];
   std::snprintf(number, sizeof number, "%.1f", tenths == 0 ? 0.0 : tenths / 10.0);
-  std::string text = number;
-  const auto point = text.find('.');
-  return text.replace(point, 1, decimalSeparator);
+  return withSeparator(number, decimalSeparator);
 }
 
 std::optional<JulianDay> ParseISODate(std::string_view text) {

@@ -61,16 +61,20 @@ std::vector<GRSTime> GRSTransitsOfDay(double longitude, double systemII);
 std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t longitude,
                                                bool localTime, std::int32_t timeZoneOffset);
 
-// The same with a drifting Red Spot: each day uses RedSpotLongitudeAt the UT instant of the
-// day's start. A drift of 0 gives exactly the lists of the function above.
+// The same with a drifting Red Spot. Each transit is found at its own instant: from a guess
+// t, t moves on by (RedSpotLongitudeAt(t) - System II at t, reduced to -180..180 degrees) /
+// 870.27 until a step is under a second; the next guess is a rotation later. Each transit is
+// listed on the day its instant falls in, once. A drift of 0 (or no finite drift or epoch)
+// gives exactly the lists of the function above.
 std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t longitude,
                                                const RedSpotDrift& drift, bool localTime,
                                                std::int32_t timeZoneOffset);
 
 // The line under the page's subtitle and in the window, UTF-8.
-// Given: the drift. Returns: e.g. "Drifting +1.5° a month from 2026-11-15" (the epoch's UT
-// date), at most 70 characters; empty when the drift is 0 or not a finite number (no line).
-std::string GRSDriftText(const RedSpotDrift& drift);
+// Given: the drift and the locale's decimal separator. Returns: e.g. "Drifting +1.5° a month
+// from 2026-11-15" (the epoch's UT date; "+1,5" with a comma), at most 70 characters; empty
+// when the drift is 0 or not a finite number (no line).
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator);
 
 // How typed drift text was read.
 enum class DriftTextStatus {

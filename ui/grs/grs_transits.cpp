@@ -43,8 +43,7 @@ void TGRSTransits::imgLongClick() {
 void TGRSTransits::drawList(QImage& list) {
   const ConfigRecord& config = host().config();
   const RedSpotDrift spotDrift = drift();
-  const QString driftText = QString::fromStdString(GRSDriftText(spotDrift));
-  showDriftLine(driftText);
+  showDriftLine(GRSDriftLine(spotDrift));
   DrawGRSList(list, listFont(),
               PredictGRSTransits(host().displayedYear(), host().displayedMonth(),
                                  config.RSLongitude, spotDrift, config.GRSLocalTime,

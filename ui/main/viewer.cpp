@@ -90,30 +90,30 @@ void TViewer::saveSettings() {
 
 // --- The displayed instant and the one recompute path -------------------------------------
 
-void TViewer::setInstant(const CivilDateTime& shown) {
-  showInstant(shown, julianDayOf(shown));
+void TViewer::setInstant(const CivilDateTime& shown, InstantChange why) {
+  showInstant(shown, julianDayOf(shown), why);
 }
 
-void TViewer::showInstant(const CivilDateTime& shown, JulianDay jd) {
+void TViewer::showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why) {
   instant_ = shown;
   for (QLineEdit* field : {txtDay, txtYear, txtHour, txtMinute, txtSecond}) {
     field->setModified(false);  // replaced by the new instant
   }
-  recompute(jd);
+  recompute(jd, why);
 }
 
-void TViewer::recompute() {
-  recompute(julianDayOf(instant_));
+void TViewer::recompute(InstantChange why) {
+  recompute(julianDayOf(instant_), why);
 }
 
-void TViewer::recompute(JulianDay jd) {
+void TViewer::recompute(JulianDay jd, InstantChange why) {
   showDateAndTime();
   c(jd, state_);
   shadows_ = MoonShadowsAt(jd);
   showDataPanel();
   plotSatellites();
   for (SideWindowForm* window : sideWindows()) {
-    if (window->isVisible()) window->instantChanged();
+    if (window->isVisible()) window->instantChanged(why);
   }
 }
 
@@ -127,7 +127,7 @@ void TViewer::jumpToInstant(JulianDay ut) {
     Timer1->stop();
     setEntryEnabled(true);
   }
-  setInstant(CalDate(ut));
+  setInstant(CalDate(ut), InstantChange::Jump);
 }
 
 void TViewer::showDateAndTime() {
@@ -199,7 +199,7 @@ void TViewer::changeMagnification(double magnification) {
   if (step >= 0 && step <= 4 && cmbView->currentIndex() >= 0) {
     imgJupiter = jupiterPictures_[static_cast<std::size_t>(selectedView())][step];
   }
-  recompute();
+  recompute(InstantChange::Redraw);
 }
 
 void TViewer::lblMagnifyClick() {
@@ -220,21 +220,21 @@ void TViewer::imgHemisphereClick() {
   NorthernHemisphere = !NorthernHemisphere;
   imgHemisphere->setImage(NorthernHemisphere ? imgNorthHemisphere : imgSouthHemisphere);
   displayCompassDirections();
-  recompute();
+  recompute(InstantChange::Redraw);
   sideWindowsViewChanged();
 }
 
 // --- Date and time entry --------------------------------------------------------------------
 
-// The date as the fields hold it must exist; else the error box says why and the day is
-// corrected.
+// The date as the fields hold it must exist; else the error box says why and the day, the
+// field the box is about, is corrected.
 void TViewer::checkDate() {
   const DateCheck check =
       CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
                 static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
                 NumberFieldValue(txtYear->text()).value_or(0));
   if (check.message.isEmpty()) return;
-  ShowError(check.message);
+  ReportFieldError(*txtDay, check.message);
   instant_.day = check.day;
 }
 
@@ -249,13 +249,13 @@ std::uint16_t TViewer::fieldValue(QLineEdit* field) {
 void TViewer::txtDayExit() {
   instant_.day = fieldValue(txtDay);
   checkDate();
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::txtYearExit() {
   instant_.year = fieldValue(txtYear);
   checkDate();
-  recompute();
+  recompute(InstantChange::Set);
   redrawSideWindows();
 }
 
@@ -264,23 +264,23 @@ std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
                                       const QString& name) {
   const std::uint16_t value = fieldValue(field);
   if (value <= highest) return value;
-  ShowError(QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
+  ReportFieldError(*field, QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
   return highest;
 }
 
 void TViewer::txtHourExit() {
   instant_.hour = timeFieldValue(txtHour, 23, QStringLiteral("Hour"));
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::txtMinuteExit() {
   instant_.minute = timeFieldValue(txtMinute, 59, QStringLiteral("Minute"));
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::txtSecondExit() {
   instant_.second = timeFieldValue(txtSecond, 59, QStringLiteral("Second"));
-  recompute();
+  recompute(InstantChange::Set);
 }
 
 void TViewer::leaveField(QLineEdit* field) {
@@ -333,7 +333,7 @@ bool TViewer::eventFilter(QObject* watched, QEvent* event) {
 void TViewer::cmbMonthClick() {
   instant_.month = static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1);
   checkDate();
-  recompute();
+  recompute(InstantChange::Set);
   redrawSideWindows();
 }
 
@@ -363,7 +363,7 @@ void TViewer::lblRealtimeClick() {
 }
 
 void TViewer::Timer1Timer() {
-  setInstant(LocalCivilTime(Now()));
+  setInstant(LocalCivilTime(Now()), InstantChange::Tick);
 }
 
 void TViewer::lblAnimateClick() {
@@ -382,7 +382,7 @@ void TViewer::StartAnimation() {
 
 void TViewer::lblStopClick() {
   AnimationThread->suspendAnimation();
-  recompute();
+  recompute(InstantChange::Redraw);
 }
 
 bool TViewer::animationRunning() const {
@@ -390,7 +390,7 @@ bool TViewer::animationRunning() const {
 }
 
 void TViewer::AnimationStep() {
-  showInstant(CalDate(AnimationJulianDay), AnimationJulianDay);
+  showInstant(CalDate(AnimationJulianDay), AnimationJulianDay, InstantChange::Frame);
   // A count starts wherever the instant or the interval was set from outside it: Animate,
   // or the interval dialog closed with 0 while frames run, which holds them where they are.
   if (AnimationJulianDay !=
@@ -409,7 +409,7 @@ void TViewer::AnimationStep() {
 bool TViewer::event(QEvent* event) {
   // Back to this window (About closed, a click from a side window): the views are drawn
   // afresh; a date or time typed and not yet left stays in its field.
-  if (event->type() == QEvent::WindowActivate && startedUp_) recompute();
+  if (event->type() == QEvent::WindowActivate && startedUp_) recompute(InstantChange::Redraw);
   return QWidget::event(event);
 }
 
@@ -437,13 +437,14 @@ void TViewer::btnMinimiseClick() {
 }
 
 void TViewer::lblHelpClick() {
+  if (helpOpener_->busy()) return;  // the viewer is still starting
   const std::filesystem::path help = ProgramDirectory() / "docs" / "Kelvra95.htm";
   std::error_code error;
   if (!std::filesystem::is_regular_file(help, error)) {
     ShowMessage(QStringLiteral("Cannot find Help File"));
     return;
   }
-  OpenHelpFile(help);
+  helpOpener_->open(help);
 }
 
 void TViewer::lblAboutClick() {

@@ -16,6 +16,7 @@
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
 #include "core/view.h"
+#include "ui/common/open_document.h"
 #include "ui/common/placement.h"
 #include "ui/common/settings.h"
 #include "ui/common/side_window.h"
@@ -79,8 +80,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   // The displayed instant, local civil time.
   const CivilDateTime& instant() const { return instant_; }
   // The one way the displayed instant changes from outside the fields: every field shows it
-  // (a pending edit is replaced), and the views and the data panel are computed for it.
-  void setInstant(const CivilDateTime& shown);
+  // (a pending edit is replaced), and the views and the data panel are computed for it. `why`
+  // tells the side windows that follow the instant (a list scrolls only for the user's own).
+  void setInstant(const CivilDateTime& shown, InstantChange why = InstantChange::Set);
 
   double magnification() const { return Magnification; }  // 1.0 .. 3.0 in steps of 0.5
   std::int32_t northSouthSign() const { return signs_.NorthSouthSign; }
@@ -164,9 +166,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
 
   // The one recompute path: the fields without a pending edit show the stored instant, and
   // the data panel and both views are computed for `jd` (days, the same instant).
-  void recompute();
-  void recompute(JulianDay jd);
-  void showInstant(const CivilDateTime& shown, JulianDay jd);
+  void recompute(InstantChange why);
+  void recompute(JulianDay jd, InstantChange why);
+  void showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why);
   void showDateAndTime();
   void showDataPanel();
   void plotSatellites();
@@ -251,6 +253,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   };
   std::vector<SidePlace> sides_;
   std::vector<std::unique_ptr<SideWindowForm>> strays_;  // of a kind not given at creation
+  DocumentOpener* helpOpener_ = new DocumentOpener(this);  // one help attempt at a time
 };
 
 }  // namespace kelvra

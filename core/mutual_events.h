@@ -1,0 +1,89 @@
+// The mutual events of the four large satellites: one moon hiding another from the Earth
+// (occultation) or casting its shadow on another (eclipse), timed with the modern theory
+// (core/galilean_moons.h, core/jupiter_system.h). They happen only in the seasons, every 5.9
+// years, when the Earth and the Sun pass through the plane of the moons' orbits.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "core/calendar.h"
+
+namespace kelvra {
+
+// Mean radii by satellite number (slot 0 unused), km: the spheres the events are computed with.
+inline constexpr std::array<double, 5> kMoonRadius{0, 1821.6, 1560.8, 2631.2, 2410.3};
+inline constexpr double kSunRadius = 695700;  // km, the IAU 2015 nominal solar radius
+
+enum class MutualEventKind { Occultation, Eclipse };
+
+struct MutualEvent {
+  MutualEventKind kind;
+  int active;          // 1..4: the moon in front (occultation) or casting the shadow (eclipse)
+  int passive;         // 1..4: the moon hidden or eclipsed
+  JulianDay start;     // days, UT: first contact (discs, or the umbra and the disc)
+  JulianDay maximum;   // days, UT: greatest phase (least distance of the centres / of the
+                       // passive moon's centre from the shadow's axis)
+  JulianDay end;       // days, UT: last contact
+  double magnitude;    // fraction of the passive moon's diameter covered at maximum, 0..1;
+                       // for an annular event the active disc's (or umbra's) diameter over
+                       // the passive moon's
+  bool total;          // the passive moon wholly covered (wholly in the umbra)
+  bool annular;        // the active disc (umbra) lies wholly inside the passive moon's disc
+  bool passiveHidden;  // the passive moon is behind Jupiter or in Jupiter's shadow at maximum
+};
+
+// The mutual events of a span of time.
+// Given: startUT, a Julian day (days, Universal Time); days, the span's length in days.
+// Returns: every mutual event whose maximum lies in [startUT, startUT + days), sorted by
+// maximum. Start and end are the true contacts, even outside the span. Empty when days is not
+// a positive finite number, startUT is not finite or the span reaches beyond 10^7 days
+// (27 000 years) from 2000, and outside the seasons of events.
+// Geometry: the moons are spheres of the radii kMoonRadius, the Sun one of kSunRadius.
+// - Occultation: the two discs as seen from the Earth's centre, each moon where it was when
+//   the light now arriving left it (its own light time). Contacts when the angular distance of
+//   the centres equals the sum of the apparent radii.
+// - Eclipse: the umbra of the active moon, the cone tangent to it and to the Sun's disc,
+//   meeting the passive moon's disc, the section of the passive moon square to the cone's axis
+//   through its centre. The passive moon is where it was when its light left it, the active
+//   moon where it was when the sunlight that reaches the passive moon passed it. Approaches in
+//   the penumbra only, or with the passive moon's centre beyond the umbra's apex (in the
+//   antumbra), are not events; start and end are umbral contacts.
+// - A moon's place is its jovicentric one from the theory plus Jupiter's heliocentric motion
+//   over the difference of light times; the Earth is its centre, not the Earth-Moon barycentre.
+// - passiveHidden follows FindMoonEvents' rule: the passive moon's centre inside Jupiter's
+//   disc seen from the Earth (and farther than Jupiter), or inside Jupiter's shadow.
+// - UT from TT by the same Delta T as the moon events.
+// Accuracy (1900-2100; docs/MUTUAL_EVENTS.md): every event of magnitude 0.05 or more is found
+// (and in 2026-27 every graze below too, down to 0.002, but a graze may come and go with a few
+// km of theory). Instants are solved on the full theory to a tenth of a second; against an
+// independent computation of the same rule they agree within a minute or a tenth of the
+// event's length, magnitudes within 0.01. Outside 1900-2100 the planets and Delta T degrade;
+// the instants stay finite for every year 0..9999.
+// Notes: the span is computed 32 days at a time. Pairs are pruned on the interpolated
+// positions the moon events use (core/moon_tracks.h), sampled every 10 minutes, with a bound on
+// how fast two moons can close; each candidate is refined on the full theory. About 1.5 ms of
+// CPU time a month, 25 ms the whole season.
+// Reference: the theory of core/galilean_moons.h and core/jupiter_system.h; the Earth's offset
+// from the Earth-Moon barycentre from ERFA's eraMoon98.
+std::vector<MutualEvent> FindMutualEvents(JulianDay startUT, double days);
+
+// How two moons overlap at one instant, in the units of the kind: radians as seen from the
+// Earth's centre for an occultation, km in the passive moon's section square to the umbra's
+// axis for an eclipse. An event goes on while distance < active + passive and active > 0.
+struct MutualOverlap {
+  double distance;  // the apparent distance of the centres, or of the passive moon's centre
+                    // from the umbra's axis
+  double active;    // the active disc's apparent radius, or the umbra's radius there (negative
+                    // beyond its apex, in the antumbra)
+  double passive;   // the passive disc's apparent radius, or its radius
+};
+
+// Given: ut, a Julian day (days, Universal Time); kind; active and passive, satellite numbers
+// 1..4 (the moon nearer the Earth, or the Sun, first).
+// Returns: their overlap on the full theory with the geometry of FindMutualEvents.
+// Notes: some 5 microseconds; FindMutualEvents computes the same on interpolated sight lines
+// (metres apart), so the two agree to well under a km.
+MutualOverlap MutualOverlapAt(JulianDay ut, MutualEventKind kind, int active, int passive);
+
+}  // namespace kelvra

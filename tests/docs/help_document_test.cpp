@@ -1,0 +1,250 @@
+// The help document as built beside the program, read against the program's own sources: every
+// message box text the program can show is in the help's list of messages, and sentences that
+// once contradicted the program stay gone.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+std::string collapseSpaces(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (std::isspace(static_cast<unsigned char>(c)) == 0) {
+      out += c;
+    } else if (out.empty() || out.back() != ' ') {
+      out += ' ';
+    }
+  }
+  return out;
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The text a reader sees: tags dropped, the entities the help uses resolved, spaces collapsed.
+std::string visibleText(const std::string& html) {
+  std::string text;
+  bool inTag = false;
+  for (const char c : html) {
+    if (c == '<') inTag = true;
+    if (!inTag) text += c;
+    if (c == '>') {
+      inTag = false;
+      text += ' ';
+    }
+  }
+  const std::pair<const char*, const char*> entities[] = {
+      {"&nbsp;", " "}, {"&quot;", "\""}, {"&#39;", "'"}, {"&lt;", "<"}, {"&gt;", ">"},
+      {"&amp;", "&"}};
+  for (const auto& [entity, character] : entities) {
+    for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
+      text.replace(at, std::string(entity).size(), character);
+  }
+  return collapseSpaces(text);
+}
+
+std::string helpHtml() {
+  const std::string html = readFile(fs::path(KELVRA_BIN_DIR) / "docs" / "Kelvra95.htm");
+  EXPECT_FALSE(html.empty()) << "no built help document";
+  return html;
+}
+
+// The part of the help between two section anchors.
+std::string section(const std::string& html, const char* id, const char* nextId) {
+  const std::size_t from = html.find(std::string("id=\"") + id + "\"");
+  const std::size_t to = html.find(std::string("id=\"") + nextId + "\"");
+  EXPECT_NE(from, std::string::npos) << id;
+  EXPECT_NE(to, std::string::npos) << nextId;
+  return visibleText(html.substr(from, to - from));
+}
+
+// The fixed parts of a C++ expression's string literals, as the user reads them: adjacent
+// literals joined, escapes resolved, split at line breaks and %1-style placeholders, trimmed.
+// Parts under 12 characters ("Contact: ", "or") name nothing by themselves and are dropped.
+std::vector<std::string> fixedParts(const std::string& code) {
+  constexpr char kBreak = '\x01';
+  std::vector<std::string> literals;
+  std::string joined;
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    if (code[i] != '"' || (i > 0 && code[i - 1] == '\'')) continue;
+    for (++i; i < code.size() && code[i] != '"'; ++i) {
+      if (code[i] == '\\' && i + 1 < code.size()) {
+        const char escaped = code[++i];
+        joined += escaped == 'n' || escaped == 'r' ? kBreak : escaped;
+      } else if (code[i] == '%' && i + 1 < code.size() &&
+                 std::isdigit(static_cast<unsigned char>(code[i + 1]))) {
+        joined += kBreak;
+        ++i;
+      } else {
+        joined += code[i];
+      }
+    }
+    std::size_t next = i + 1;
+    while (next < code.size() && std::isspace(static_cast<unsigned char>(code[next]))) ++next;
+    if (next < code.size() && code[next] == '"') {
+      i = next - 1;  // an adjacent literal continues this one
+      continue;
+    }
+    literals.push_back(joined);
+    joined.clear();
+  }
+  std::vector<std::string> parts;
+  for (const std::string& text : literals) {
+    std::stringstream pieces(text);
+    for (std::string piece; std::getline(pieces, piece, kBreak);) {
+      piece = trimmed(collapseSpaces(piece));
+      if (piece.size() >= 12) parts.push_back(piece);
+    }
+  }
+  return parts;
+}
+
+// The body of the function `name` defined at the start of a line in one of the sources.
+std::string definitionOf(const std::map<fs::path, std::string>& sources, const std::string& name) {
+  for (const auto& [path, code] : sources) {
+    for (std::size_t at = code.find(name + "("); at != std::string::npos;
+         at = code.find(name + "(", at + 1)) {
+      const std::size_t lineStart = code.rfind('\n', at) + 1;  // npos + 1 is 0
+      const std::string head = code.substr(lineStart, at - lineStart);
+      if (head.empty() || !std::isalpha(static_cast<unsigned char>(head[0])) ||
+          head.find(';') != std::string::npos || (at > 0 && isWordCharacter(code[at - 1])))
+        continue;
+      const std::size_t brace = code.find('{', at), semicolon = code.find(';', at);
+      if (brace == std::string::npos || semicolon < brace) continue;  // a declaration
+      return code.substr(lineStart, code.find("\n}\n", brace) - lineStart);
+    }
+  }
+  return {};
+}
+
+struct MessageSource {
+  std::string where;  // file and what is shown
+  std::string code;   // the code whose literals make the text
+};
+
+// Every text handed to a message box (ShowError, ShowMessage, or a printing failure's reason,
+// which ends in one), found in the sources under ui/. An argument without a literal of its own
+// is followed to the function that builds it; a variable must be named in `builders`.
+std::vector<MessageSource> messageSources() {
+  std::map<fs::path, std::string> sources;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(KELVRA_SOURCE_DIR) / "ui")) {
+    if (entry.path().extension() == ".cpp") sources[entry.path()] = readFile(entry.path());
+  }
+  // Variables that carry a message, and the function that makes it.
+  const std::map<std::string, std::string> builders = {
+      {"message", "HelpNotOpenedMessage"},
+      {"check.message", "CheckDate"},
+      {"news.join(u'\\n')", "readSetting"}};
+  std::vector<MessageSource> found;
+  for (const auto& [path, code] : sources) {
+    for (const std::string call :
+         {"ShowError", "ShowMessage", "reportFailure", "ReportFieldError"}) {
+      for (std::size_t hit = code.find(call + "("); hit != std::string::npos;
+           hit = code.find(call + "(", hit + 1)) {
+        if (hit > 0 && isWordCharacter(code[hit - 1])) continue;
+        const std::size_t at = hit + call.size() + 1;
+        if (code.compare(at, 6, "const ") == 0) continue;  // a declaration or definition
+        int depth = 1;
+        std::size_t end = at;
+        for (; end < code.size() && depth > 0; ++end) {
+          if (code[end] == '(') ++depth;
+          if (code[end] == ')') --depth;
+        }
+        std::string argument = trimmed(collapseSpaces(code.substr(at, end - 1 - at)));
+        // A field's error names the field first; the text follows.
+        if (call == "ReportFieldError") {
+          argument = trimmed(argument.substr(argument.find(',') + 1));
+          if (argument.compare(0, 6, "const ") == 0) continue;  // its definition
+        }
+        // The field's error box itself only passes its caller's text on.
+        if (argument == "text" && path.filename() == "entry_field.cpp") continue;
+        const std::string where = path.filename().string() + ": " + argument;
+        if (argument.find('"') != std::string::npos) {
+          found.push_back({where, argument});
+          continue;
+        }
+        // A printing failure's reason without a literal is the printing system's own words (or
+        // the settings store's failure, whose box is a ShowError of its own).
+        if (call == "reportFailure") continue;
+        std::string builder;
+        const std::size_t open = argument.find('(');
+        if (builders.count(argument) != 0) {
+          builder = builders.at(argument);
+        } else if (open != std::string::npos && argument.back() == ')') {
+          builder = argument.substr(0, open);
+        } else {
+          ADD_FAILURE() << "A message box shows " << where
+                        << ": name the function that makes it in `builders` and describe the "
+                           "message in the help";
+          continue;
+        }
+        const std::string body = definitionOf(sources, builder);
+        EXPECT_FALSE(body.empty()) << "no definition of " << builder << " for " << where;
+        found.push_back({where, body});
+      }
+    }
+  }
+  return found;
+}
+
+TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
+  const std::string messages = section(helpHtml(), "messages", "contact");
+  const std::vector<MessageSource> sources = messageSources();
+  // Help, pictures, fields, dialogs, printing, PDF and settings at the least.
+  EXPECT_GE(sources.size(), 12u);
+  std::set<std::string> checked;
+  for (const MessageSource& source : sources) {
+    const std::vector<std::string> parts = fixedParts(source.code);
+    EXPECT_FALSE(parts.empty()) << "no readable text in " << source.where;
+    for (const std::string& part : parts) {
+      checked.insert(part);
+      EXPECT_NE(messages.find(part), std::string::npos)
+          << "\"" << part << "\" (" << source.where << ") is missing from the help's messages";
+    }
+  }
+  // The texts every run can meet, whatever the code's shape.
+  for (const char* text : {"Cannot find Help File",
+                           "No program could open the Help File. Open it in a web browser:",
+                           "The page could not be saved as a PDF.",
+                           "The settings could not be saved to"}) {
+    EXPECT_EQ(checked.count(text), 1u) << text << " was not found in the sources";
+  }
+}
+
+TEST(HelpDocument, NoLongerDeniesWhatTheProgramDoes) {
+  const std::string text = visibleText(helpHtml());
+  for (const char* stale : {
+           "No shadows and no eclipses",                        // shadows and eclipses are drawn
+           "lists no eclipse, occultation or transit events",   // the events window lists them
+           "\"No printer is available\" and nothing is printed", // no printer saves a PDF
+           "must be allowed to write in its own folder",        // the XDG folder is the fallback
+           "keeps three settings",                              // two files, more settings
+           "a minute early or late",                            // measured: minutes to an hour
+       }) {
+    EXPECT_EQ(text.find(stale), std::string::npos) << "the help still says: " << stale;
+  }
+}
+
+}  // namespace
