@@ -263,8 +263,8 @@ void TViewer::buildToolbar() {
   area("lblRealtime", Main::realTime, &TViewer::lblRealtimeClick, QStringLiteral("Real time"));
   for (std::size_t i = 0; i < sides_.size(); ++i) {
     const SideWindowKind& kind = *sides_[i].kind;
-    auto* button = new ClickArea(this, kind.buttonName, kind.button,
-                                 QString::fromUtf8(kind.buttonHint));
+    auto* button =
+        new ClickArea(this, kind.buttonName, kind.button, QString::fromUtf8(kind.buttonHint));
     connect(button, &ClickArea::clicked, this, [this, i] { showSideWindow(SideWindow{i}); });
   }
   area("lblHelp", Main::help, &TViewer::lblHelpClick, QStringLiteral("Help"));
