@@ -10,13 +10,14 @@
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
 #include "ui/grs/grs_drift_settings.h"
+#include "ui/grs/grs_kind.h"
 #include "ui/grs/grs_longitude.h"
 #include "ui/grs/grs_pictures.h"
 
 namespace kelvra {
 
 TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore* store)
-    : SideWindowForm(host, layout::kGRSWindow, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
+    : SideWindowForm(host, kGRSKind, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
                      &ConfigRecord::GRSLocalTime, parent),
       store_(store != nullptr ? *store : ProgramSettings()),
       imgLong(new ImageView(this, "imgLong")),

@@ -36,8 +36,10 @@ QFont arial(int pixelSize, bool bold = false) {
 
 }  // namespace
 
-TViewer::TViewer(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+TViewer::TViewer(std::span<const SideWindowKind* const> sideWindows, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("Viewer"));
+  for (const SideWindowKind* kind : sideWindows) sides_.push_back({kind, nullptr});
   FormCreate();
 }
 
@@ -260,11 +262,12 @@ void TViewer::buildToolbar() {
   area("lblAnimate", Main::animate, &TViewer::lblAnimateClick, QStringLiteral("Animate"));
   area("lblStop", Main::stop, &TViewer::lblStopClick, QStringLiteral("Stop"));
   area("lblRealtime", Main::realTime, &TViewer::lblRealtimeClick, QStringLiteral("Real time"));
-  area("lblTracks", Main::tracks, &TViewer::lblTracksClick,
-       QStringLiteral("Satellite tracks"));
-  area("lblGRS", Main::grs, &TViewer::lblGRSClick,
-       QStringLiteral("Great Red Spot transits"));
-  area("lblEvents", Main::events, &TViewer::lblEventsClick, QStringLiteral("Moon events"));
+  for (std::size_t i = 0; i < sides_.size(); ++i) {
+    const SideWindowKind& kind = *sides_[i].kind;
+    auto* button =
+        new ClickArea(this, kind.buttonName, kind.button, QString::fromUtf8(kind.buttonHint));
+    connect(button, &ClickArea::clicked, this, [this, i] { showSideWindow(SideWindow{i}); });
+  }
   area("lblHelp", Main::help, &TViewer::lblHelpClick, QStringLiteral("Help"));
   area("lblAbout", Main::about, &TViewer::lblAboutClick, QStringLiteral("About"));
   area("btnMinimise", Main::minimise, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"))

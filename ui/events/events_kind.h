@@ -1,0 +1,20 @@
+// The moon events window as the program, the skins and the scripts know it.
+#pragma once
+
+#include "ui/common/side_window_kind.h"
+
+namespace kelvra {
+
+// Draws the events button: a moon's disc with its shadow's black dot on it, on a raised face.
+void DrawEventsButton(QPainter& painter, const QRect& face);
+
+inline constexpr SideWindowKind kEventsKind{
+    .name = "events",
+    .layout = layout::kSideWindowSkin,
+    .button = {404, 12, 19, 19},
+    .buttonName = "lblEvents",
+    .buttonHint = "Moon events",
+    .drawButton = &DrawEventsButton,
+};
+
+}  // namespace kelvra
