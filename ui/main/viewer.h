@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/calendar.h"
@@ -17,7 +18,9 @@
 #include "ui/common/settings.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
+#include "ui/common/window_menu.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +48,17 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   // The windows created after this one (main.cpp wires them); any may be null.
   void setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
                        SideWindowForm* grs, SideWindowForm* events = nullptr);
+
+  // Adds an action of the whole program to the main window (main.cpp adds each side window's
+  // opener): its keys work from every window not blocked by a modal one, its entry stands in
+  // `group` of the main window's menu, and the toolbar button named `button`, if any, triggers
+  // it and names its key. A toggle passes `checked`, its state.
+  void addProgramAction(MenuGroup group, QAction* action, const char* button = nullptr,
+                        std::function<bool()> checked = {});
+  WindowMenu& menu() { return *menu_; }
+
+  // Shows a side window beside this one (modally on a narrow screen), or brings it forward.
+  void showSideWindow(SideWindowForm& window);
 
   // SideWindowHost
   std::uint16_t displayedMonth() const override { return instant_.month; }
@@ -146,6 +160,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void buildToolbar();
   void buildEntryFields();
   void buildDataPanel();
+  void buildActions();
+  bool realTimeOn() const;
+  bool southernHemisphere() const;
   QLabel* addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
                    int pixelSize = 12);
   QLineEdit* addEntryField(const char* name, QRect geometry, int maxLength);
@@ -178,7 +195,6 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void setEntryEnabled(bool enabled);
 
   // The side windows' places.
-  void showSideWindow(SideWindowForm& window);
   Desk desk() const;
   void applyDesk(const Desk& next);
   SideWindowForm* sideWindow(SideWindow which) const;
@@ -220,6 +236,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   QImage imgJupiterPole;
   std::array<QImage, 4> compassPictures_;  // CompassRose order
   QImage imgNorthHemisphere, imgSouthHemisphere, imgNowUp, imgNowDown, imgNowDisabled;
+
+  WindowMenu* menu_ = nullptr;
+  QAction* nowAction_ = nullptr;  // greyed with the Now button in real time
 
   KRthread* AnimationThread = nullptr;
   // The frames are counted from a start, so that each frame's instant is one sum.
