@@ -1,5 +1,4 @@
 // Kelvra95: where Jupiter's four large moons stand, as the observer's instrument shows them.
-#include <QAction>
 #include <QApplication>
 
 #include <chrono>
@@ -60,24 +59,12 @@ int main(int argc, char** argv) {
   kelvra::TGRSTransits grs(viewer);
   kelvra::TMoonEvents events(viewer, viewer, kelvra::ProgramSettings());
   viewer.setOtherWindows(&tracks, &interval, &about, &grs, &events);
-  // Each side window's opener: its toolbar button, its key from every window, its menu entry.
-  const struct {
-    kelvra::SideWindowForm* window;
-    const char* text;
-    QKeyCombination key;
-    const char* button;
-  } openers[] = {
-      {&tracks, "Satellite tracks", Qt::CTRL | Qt::Key_T, "lblTracks"},
-      {&grs, "Great Red Spot transits", Qt::CTRL | Qt::Key_G, "lblGRS"},
-      {&events, "Moon events", Qt::CTRL | Qt::Key_M, "lblEvents"},
-  };
-  for (const auto& opener : openers) {
-    QAction* open = kelvra::MakeAction(&viewer, QString::fromLatin1(opener.text), {opener.key},
-                                       [&viewer, window = opener.window] {
-                                         viewer.showSideWindow(*window);
-                                       });
-    viewer.addProgramAction(kelvra::MenuGroup::Windows, open, opener.button);
-  }
+  viewer.addSideWindowOpener(tracks, QStringLiteral("Satellite tracks"), Qt::CTRL | Qt::Key_T,
+                             "lblTracks");
+  viewer.addSideWindowOpener(grs, QStringLiteral("Great Red Spot transits"),
+                             Qt::CTRL | Qt::Key_G, "lblGRS");
+  viewer.addSideWindowOpener(events, QStringLiteral("Moon events"), Qt::CTRL | Qt::Key_M,
+                             "lblEvents");
 
   ExitAfterFirstPaint firstPaintProbe;
   if (qEnvironmentVariableIsSet("KELVRA_EXIT_AFTER_FIRST_PAINT"))

@@ -55,10 +55,12 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   // it and names its key. A toggle passes `checked`, its state.
   void addProgramAction(MenuGroup group, QAction* action, const char* button = nullptr,
                         std::function<bool()> checked = {});
+  // Adds the opener of a side window (main.cpp adds each): it shows the window beside this one
+  // (modally on a narrow screen) or brings it forward, from `key` in every window, the entry
+  // `text` of the menu's Windows group and the toolbar button named `button`.
+  QAction* addSideWindowOpener(SideWindowForm& window, const QString& text, const QKeySequence& key,
+                               const char* button);
   WindowMenu& menu() { return *menu_; }
-
-  // Shows a side window beside this one (modally on a narrow screen), or brings it forward.
-  void showSideWindow(SideWindowForm& window);
 
   // SideWindowHost
   std::uint16_t displayedMonth() const override { return instant_.month; }
@@ -195,6 +197,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void setEntryEnabled(bool enabled);
 
   // The side windows' places.
+  void showSideWindow(SideWindowForm& window);
   Desk desk() const;
   void applyDesk(const Desk& next);
   SideWindowForm* sideWindow(SideWindow which) const;

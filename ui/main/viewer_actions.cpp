@@ -15,6 +15,13 @@ void TViewer::addProgramAction(MenuGroup group, QAction* action, const char* but
   if (auto* target = findChild<MouseTarget*>(QString::fromLatin1(button))) target->setAction(action);
 }
 
+QAction* TViewer::addSideWindowOpener(SideWindowForm& window, const QString& text,
+                                      const QKeySequence& key, const char* button) {
+  QAction* open = MakeAction(this, text, {key}, [this, &window] { showSideWindow(window); });
+  addProgramAction(MenuGroup::Windows, open, button);
+  return open;
+}
+
 void TViewer::buildActions() {
   menu_ = new WindowMenu(*this, Qt::ApplicationShortcut);
   struct Entry {
