@@ -17,7 +17,7 @@ QAction* MakeAction(QObject* parent, const QString& text, const QList<QKeySequen
   auto* action = new QAction(text, parent);
   action->setShortcuts(keys);
   QString tip = text;
-  if (tip.endsWith(QChar(0x2026))) tip.chop(1);  // "Animate…" opens a dialog; its button says "Animate"
+  if (tip.endsWith(QChar(0x2026))) tip.chop(1);  // the entry "Animate…" is the button "Animate"
   action->setToolTip(tip);
   QObject::connect(action, &QAction::triggered, action, [act = std::move(act), announce] {
     if (announce == Announce::Yes) emit ButtonActions::instance().aboutToAct();
@@ -49,8 +49,9 @@ void WindowMenu::add(MenuGroup group, QAction* action, std::function<bool()> che
   window_.addAction(action);
   if (checked) {
     action->setCheckable(true);
-    // Read after the action's own work, which a trigger runs first: a toggle's check follows
-    // the state even when something else (an animation starting) changed it in between.
+    // Read again once the action has done its work (a trigger toggles the check blindly);
+    // the menu reads it too when it opens, for a state changed elsewhere (an animation
+    // starting stops real time).
     connect(action, &QAction::triggered, this, &WindowMenu::readToggles);
   }
   // Kept in menu order: after the last entry of its group or of a group before it.
