@@ -139,12 +139,12 @@ TEST_F(KeysTest, FixedKeysWorkFromAFocusedTimeFieldAndAModalSideWindowKeepsOnlyI
   press(events.get(), Qt::Key_Escape);
   EXPECT_FALSE(events->isVisible());
 
-  activateMain();
+  activateMain();  // as a window manager does when a window closes
+
   typeHour("06");
   openFromHour(Qt::CTRL | Qt::Key_T, *tracks);
   press(tracks.get(), Qt::Key_Escape);
   activateMain();
-  typeHour("06");
   openFromHour(Qt::CTRL | Qt::Key_G, *grs);
   press(grs.get(), Qt::Key_Escape);
   EXPECT_FALSE(tracks->isVisible() || grs->isVisible());
