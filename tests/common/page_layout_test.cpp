@@ -6,9 +6,12 @@
 #include <QFile>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "ui/common/settings_place.h"
 
 #include "tests/support/message_log.h"
 #include "tests/support/save_file_log.h"
@@ -77,6 +80,66 @@ TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
   EXPECT_LE(area.height(), 3508);
   EXPECT_TRUE(QFile::exists(dialog.answer));
   EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+// The folder of the last saved PDF is offered next time, also to the next run (it is kept in
+// Kelvra95.ini); once it has gone, Documents again.
+TEST(PrintOnePage, OffersTheFolderUsedLastWhileItExists) {
+  QTemporaryDir home;
+  const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
+  const ScopedEnv cups("CUPS_SERVER", home.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
+  qunsetenv("PRINTER");
+  qunsetenv("LPDEST");
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("charts/2026")));
+  const QString chosen = home.filePath(QStringLiteral("charts/2026"));
+  MessageLog messages;
+  SaveFileLog dialog;
+  const auto print = [] {
+    return PrintOnePage(QStringLiteral("page"), QStringLiteral("Kelvra95 Tracks 2026-12.pdf"),
+                        [](QPainter&, QSize) {});
+  };
+  dialog.answer = chosen + QStringLiteral("/december.pdf");
+  ASSERT_TRUE(print());
+  dialog.answer.clear();  // cancelled: the folder stays
+  EXPECT_FALSE(print());
+  EXPECT_FALSE(print());
+  ASSERT_EQ(dialog.offered.size(), 3);
+  EXPECT_EQ(dialog.offered[1], chosen + QStringLiteral("/Kelvra95 Tracks 2026-12.pdf"));
+  EXPECT_EQ(dialog.offered[2], dialog.offered[1]);
+  const QSettings written(
+      QString::fromStdString((ProgramSettings().iniLocation().folder / kIniFileName).string()),
+      QSettings::IniFormat);
+  EXPECT_EQ(written.value(QStringLiteral("Print/LastFolder")).toString(), chosen);
+  ASSERT_TRUE(QDir(chosen).removeRecursively());
+  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
+  EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+// A PDF that cannot be written: our error box alone says so (Qt's painter would also complain
+// on standard error), and the folder is not remembered.
+TEST(PrintOnePage, UnwritablePdfIsSaidOnceAndOnlyByUs) {
+  QTemporaryDir home;
+  const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
+  const ScopedEnv cups("CUPS_SERVER", home.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
+  qunsetenv("PRINTER");
+  qunsetenv("LPDEST");
+  static QStringList warnings;
+  warnings.clear();
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings.append(text); });
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+  ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("page.pdf")));  // a folder by that name
+  MessageLog messages;
+  SaveFileLog dialog;
+  dialog.answer = home.filePath(QStringLiteral("page.pdf"));
+  EXPECT_FALSE(
+      PrintOnePage(QStringLiteral("page"), QStringLiteral("page.pdf"), [](QPainter&, QSize) {}));
+  qInstallMessageHandler(previous);
+  EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
+  ASSERT_EQ(messages.errors.size(), 1);
+  EXPECT_TRUE(messages.errors[0].contains(dialog.answer));
+  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
 }
 
 }  // namespace

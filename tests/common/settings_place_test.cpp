@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "tests/support/message_log.h"
+#include "tests/support/watchdog.h"
 
 namespace kelvra {
 namespace {
@@ -133,6 +134,10 @@ class SettingsStoreTest : public ::testing::Test {
   static Bytes readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  static bool isFifo(const fs::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
   }
   static std::vector<std::string> names(const fs::path& folder) {
     std::vector<std::string> found;
@@ -272,6 +277,105 @@ TEST_F(SettingsStoreTest, NothingWritableHoldsTheRunAndSaysSoOnce) {
     EXPECT_FALSE(store.syncIni());
   });
   EXPECT_EQ(log_.errors.size(), 2);
+}
+
+// A FIFO in place of either file: opening it would wait for a writer for ever. Each is said
+// once, the defaults hold for the run, and the FIFOs stay as they were.
+TEST_F(SettingsStoreTest, FifoInPlaceOfEitherFileIsNeverOpenedNorReplaced) {
+  ASSERT_EQ(::mkfifo((program() / "Kelvra95.CFG").c_str(), 0666), 0);
+  ASSERT_EQ(::mkfifo((program() / "Kelvra95.ini").c_str(), 0666), 0);
+  const testing::Watchdog watchdog("a settings file that is a FIFO");
+  run([](SettingsStore& store) {
+    ConfigRecord record = store.readConfig();
+    EXPECT_EQ(record.RSLongitude, 65);
+    record.TracksLocalTime = true;
+    EXPECT_FALSE(store.writeConfig(record));
+    EXPECT_FALSE(store.ini().contains(QStringLiteral("GRS/DriftPerMonth")));
+    store.ini().setValue(QStringLiteral("GRS/DriftPerMonth"), 1.5);
+    EXPECT_FALSE(store.syncIni());
+    EXPECT_FALSE(store.syncIni());
+    EXPECT_EQ(store.ini().value(QStringLiteral("GRS/DriftPerMonth")).toDouble(), 1.5);
+  });
+  EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage("Kelvra95.CFG"),
+                                     SettingsFileUnusableMessage("Kelvra95.ini")}));
+  EXPECT_EQ(log_.plain[1],
+            QStringLiteral("Kelvra95.ini is not a regular file; the defaults are used."));
+  EXPECT_TRUE(log_.errors.isEmpty());
+  EXPECT_TRUE(isFifo(program() / "Kelvra95.CFG"));
+  EXPECT_TRUE(isFifo(program() / "Kelvra95.ini"));
+  EXPECT_THAT(names(program()), UnorderedElementsAre("Kelvra95.CFG", "Kelvra95.ini"));
+}
+
+// The same in the user's folder, read when the installation is closed.
+TEST_F(SettingsStoreTest, FifoInTheUserFolderIsNeverOpenedEither) {
+  fs::create_directories(user());
+  ASSERT_EQ(::mkfifo((user() / "Kelvra95.CFG").c_str(), 0666), 0);
+  ASSERT_EQ(::mkfifo((user() / "Kelvra95.ini").c_str(), 0666), 0);
+  closeProgramFolder();
+  const testing::Watchdog watchdog("a settings file in the user's folder that is a FIFO");
+  run([this](SettingsStore& store) {
+    EXPECT_EQ(store.readConfig().RSLongitude, 65);
+    EXPECT_EQ(store.configLocation().folder, user());
+    EXPECT_EQ(store.iniLocation().folder, user());
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    EXPECT_FALSE(store.syncIni());
+  });
+  EXPECT_EQ(log_.plain.size(), 2);
+  EXPECT_TRUE(isFifo(user() / "Kelvra95.CFG"));
+  EXPECT_TRUE(isFifo(user() / "Kelvra95.ini"));
+  EXPECT_TRUE(names(program()).empty());
+}
+
+// The ini turned into a FIFO while the program runs: the next write neither waits nor
+// replaces it, and the end of the run leaves it alone.
+TEST_F(SettingsStoreTest, IniTurnedIntoAFifoDuringTheRunIsLeftAlone) {
+  const fs::path ini = program() / "Kelvra95.ini";
+  const testing::Watchdog watchdog("an ini that became a FIFO");
+  run([&](SettingsStore& store) {
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    ASSERT_TRUE(store.syncIni());
+    fs::remove(ini);
+    ASSERT_EQ(::mkfifo(ini.c_str(), 0666), 0);
+    store.ini().setValue(QStringLiteral("GRS/DriftPerMonth"), 2.0);
+    EXPECT_FALSE(store.syncIni());
+    EXPECT_TRUE(store.ini().value(QStringLiteral("Events/LocalTime")).toBool());
+  });
+  EXPECT_TRUE(isFifo(ini));
+  EXPECT_TRUE(log_.errors.isEmpty());
+  EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage("Kelvra95.ini")}));
+}
+
+// Another run wrote the file between two of this run's writes: both runs' changes stay.
+TEST_F(SettingsStoreTest, ChangesOfAnotherRunAreKept) {
+  const fs::path ini = program() / "Kelvra95.ini";
+  run([&](SettingsStore& store) {
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    ASSERT_TRUE(store.syncIni());
+    QSettings(QString::fromStdString(ini.string()), QSettings::IniFormat)
+        .setValue(QStringLiteral("GRS/Epoch"), 2461000.5);
+    store.ini().setValue(QStringLiteral("GRS/DriftPerMonth"), -0.5);
+    ASSERT_TRUE(store.syncIni());
+  });
+  const QSettings written(QString::fromStdString(ini.string()), QSettings::IniFormat);
+  EXPECT_EQ(written.value(QStringLiteral("GRS/Epoch")).toDouble(), 2461000.5);
+  EXPECT_EQ(written.value(QStringLiteral("GRS/DriftPerMonth")).toDouble(), -0.5);
+  EXPECT_TRUE(written.value(QStringLiteral("Events/LocalTime")).toBool());
+}
+
+// No temporary folder for the private copy: the values hold for the run, the failed write is
+// said, and nothing is left anywhere.
+TEST_F(SettingsStoreTest, WithoutATemporaryFolderTheIniHoldsTheRun) {
+  const QByteArray saved = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QByteArray::fromStdString((top() / "no-such-folder").string()));
+  run([](SettingsStore& store) {
+    store.ini().setValue(QStringLiteral("Events/LocalTime"), true);
+    EXPECT_FALSE(store.syncIni());
+    EXPECT_TRUE(store.ini().value(QStringLiteral("Events/LocalTime")).toBool());
+  });
+  qputenv("TMPDIR", saved);
+  EXPECT_EQ(log_.errors.size(), 1);
+  EXPECT_TRUE(names(program()).empty());
+  EXPECT_FALSE(fs::exists(".lock"));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,8 @@
 #include <iterator>
 #include <optional>
 #include <vector>
+
+#include "tests/support/watchdog.h"
 
 namespace kelvra {
 namespace {
@@ -151,6 +154,27 @@ TEST_F(SettingsFile, DirectoryInPlaceOfTheFileGivesDefaultsAndStaysADirectory) {
   record.RSLongitude = 10;
   EXPECT_FALSE(WriteSettings(directory(), record));
   EXPECT_TRUE(fs::is_directory(file()));
+  EXPECT_FALSE(fs::exists(temporary()));
+}
+
+// A FIFO in place of the file: never opened (a read would wait for a writer for ever), never
+// replaced, and nothing written into it even while a reader waits at its other end.
+TEST_F(SettingsFile, FifoInPlaceOfTheFileGivesDefaultsAndStaysAFifo) {
+  ASSERT_EQ(::mkfifo(file().c_str(), 0666), 0);
+  const testing::Watchdog watchdog("Kelvra95.CFG is a FIFO");
+  EXPECT_FALSE(SettingsFileUsable(file()));
+  ExpectRecord(ReadSettings(directory()), 65, false, false, 0, 0);
+  const int reader = ::open(file().c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ConfigRecord record;
+  record.RSLongitude = 10;
+  EXPECT_FALSE(WriteSettings(directory(), record));
+  std::uint8_t none = 0;
+  EXPECT_EQ(::read(reader, &none, 1), 0) << "bytes written into the FIFO";
+  ::close(reader);
+  struct stat status {};
+  ASSERT_EQ(::lstat(file().c_str(), &status), 0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
   EXPECT_FALSE(fs::exists(temporary()));
 }
 

@@ -12,41 +12,34 @@ wait_for_main_window
 # the focus to the month box, and Home there chooses the first month.
 type_into $(centre_of main_day) "15"
 xdotool key Home
-sleep 0.3
 
 # paste TEXT: puts TEXT on the clipboard and pastes it (Ctrl+V) over the focused field's
 # whole text.
 paste() {
   printf '%s' "$1" | xclip -selection clipboard 2>/dev/null &
-  local tries=0  # until xclip holds the clipboard: else the paste takes the text before
-  until [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
-    tries=$((tries + 1))
-    [ $tries -le 50 ] || fail "xclip did not take the clipboard"
-    sleep 0.1
-  done
+  # until xclip holds the clipboard: else the paste takes the text before
+  wait_for 5 "the clipboard" = "$1" -- timeout 2 xclip -o -selection clipboard
   xdotool key ctrl+a ctrl+v
 }
 
-# next_box: the message box on the screen, waiting up to 1.5 s for one to come.
-next_box() {
-  local tries=0 box
-  until box="$(message_box)" && [ -n "$box" ]; do
-    tries=$((tries + 1))
-    [ $tries -le 15 ] || return 0
-    sleep 0.1
-  done
-  sleep 0.3
-  echo "$box"
-}
-
-# messages_shown: the texts of the message boxes that follow, joined by "|", each closed.
+# messages_shown EXPECTED [WIDTH HEIGHT DX DY]: the texts of the message boxes that follow,
+# joined by "|", each closed. As many boxes as EXPECTED names are waited for; then any more
+# that the program shows once it has handled everything sent to it (handled_so_far, through
+# the field given or the main window's).
 messages_shown() {
-  local box texts="" first=1
-  while box="$(next_box)" && [ -n "$box" ]; do
-    [ $first = 1 ] || texts+="|"
-    texts+="$(message_text $box)"
-    first=0
+  local box texts="" count=0 i
+  [ -z "$1" ] || count=$(($(tr -cd '|' <<<"$1" | wc -c) + 1))
+  for ((i = 0; i < count; i++)); do
+    box="$(wait_for_box 10)"
+    texts+="${texts:+|}$(message_text $box)"
     close_message "${box%% *}"
+  done
+  handled_so_far "${@:2}"
+  while has_message_box; do
+    box="$(wait_for_box 10)"
+    texts+="|$(message_text $box)"
+    close_message "${box%% *}"
+    handled_so_far "${@:2}"
   done
   printf '%s' "$texts"
 }
@@ -57,11 +50,11 @@ cases=0
 # check FIELD DX DY PASTED MESSAGES RESULT: paste into a main-window field, leave it with
 # Enter, and compare the messages and the field's text afterwards.
 check() {
-  click_main "$2" "$3" 0.1
+  click_field "$2" "$3"
   paste "$4"
   xdotool key Return
   local shown result
-  shown="$(messages_shown)"
+  shown="$(messages_shown "$5")"
   [ "$shown" = "$5" ] || fail "$1 <- '$4': messages '$shown', expected '$5'"
   result="$(field_text "$2" "$3")"
   [ "$result" = "$6" ] || fail "$1 <- '$4': field shows '$result', expected '$6'"
@@ -101,24 +94,27 @@ click_animate
 focus_interval
 paste "ab"
 xdotool key Return
-shown="$(messages_shown)"
+shown="$(messages_shown "$(invalid ab)" 110 60 $(centre_of interval_field))"
 [ "$shown" = "$(invalid ab)" ] || fail "interval <- 'ab': messages '$shown'"
 [ -n "$(window_of 110 60)" ] || fail "the interval dialog closed on text it could not read"
 focus_interval  # back into txtInterval: without a window manager the closed box
 xdotool key Escape  # leaves the keyboard focus where it was before
 wait_for_gone 110 60 || fail "the interval dialog stayed open on Escape"
-sleep 1
-[ "$(field_text $(centre_of main_minute))" = "$minute_before" ] || fail "an animation started from unreadable text"
+# Nothing to wait for here: a second in which the minute must not move.
+minute_is_not() { [ "$(field_text $(centre_of main_minute))" != "$1" ]; }
+! wait_for --try 1 "moved minute" -- minute_is_not "$minute_before" ||
+  fail "an animation started from unreadable text"
 cases=$((cases + 1))
 
 # The longitude dialog: garbage is reported, nothing is stored, the dialog stays until Escape.
 click_grs
+wait_for_side_windows 1
 for text in "x" "-1" "1.5" "1 2" "٣"; do
-  click_in 959 272 $(centre_of grs_longitude) 0.6  # imgLong of the GRS window
+  click_in 959 272 $(centre_of grs_longitude)  # imgLong of the GRS window
   focus_longitude
   paste "$text"
   xdotool key Return
-  shown="$(messages_shown)"
+  shown="$(messages_shown "$(invalid "$text")" 160 113 $(centre_of longitude_field))"
   [ "$shown" = "$(invalid "$text")" ] || fail "longitude <- '$text': messages '$shown'"
   [ -n "$(window_of 160 113)" ] || fail "the longitude dialog closed on '$text'"
   focus_longitude  # back into txtRSLong

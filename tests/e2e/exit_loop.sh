@@ -5,27 +5,31 @@
 # Usage: exit_loop.sh BIN_DIR [RUNS]; RUNS also comes from KELVRA_E2E_EXIT_RUNS (the sanitizer
 # pass, where each start takes longer, asks for fewer).
 source "$(dirname "$0")/lib.sh"
+need_tools import
 setup "$1"
 runs="${2:-${KELVRA_E2E_EXIT_RUNS:-100}}"
 
-# start_animation: Animate, one minute a frame, Enter.
+# start_animation: Animate, one minute a frame, Enter; returns once frames are being drawn
+# (the minute field shows another minute).
 start_animation() {
-  click_main $(centre_of main_animate) 0.05  # lblAnimate
+  local minute
+  minute="$(component_picture "$main_left" "$main_top" main_minute)"
+  click_main $(centre_of main_animate)  # lblAnimate
   focus_interval
   xdotool type 1
   xdotool key Return
+  wait_for_gone 110 60 || fail "the interval dialog stayed open after Enter"
+  wait_for 5 "frame of the animation" -- picture_is_not "$main_left" "$main_top" main_minute "$minute"
 }
 
 for mode in running paused; do
   slowest=0
   for run in $(seq "$runs"); do
     start_program
-    wait_for_window 638 479 20
+    wait_for_main_window
     start_animation
-    sleep 0.2
-    if [ "$mode" = paused ]; then
-      click_stop 0.1
-    fi
+    # Stop and Exit reach the main window in this order: no wait between them.
+    [ "$mode" = running ] || click_stop
     began=$(date +%s%N)
     click_exit
     wait_for_exit 2

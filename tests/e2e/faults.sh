@@ -6,6 +6,8 @@
 #   readonly             the program's folder not writable by the user running it
 #   shared               the same folder with a settings file that user may write
 #   help-no-viewer       the help document there, but xdg-open finds no viewer for it
+#   help-slow-viewer     an xdg-open that runs until the test lets it go, then finds no viewer
+#   fifo-cfg, fifo-ini   a FIFO in place of that settings file
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
 setup "$1"
@@ -18,35 +20,21 @@ missing_message() {
 # The save-as-PDF dialog offered when there is no printer: waits for it, gives it the keyboard
 # and prints its window id.
 save_dialog_title="No printer is available - save the page as a PDF"
+save_dialog_id() { xdotool search --onlyvisible --name "^$save_dialog_title\$" 2>/dev/null | head -1; }
+has_save_dialog() { [ -n "$(save_dialog_id)" ]; }
 save_dialog() {
-  local limit=$((${1:-10} * 10)) tries=0 id
-  until id="$(xdotool search --onlyvisible --name "^$save_dialog_title\$" 2>/dev/null | head -1)" &&
-    [ -n "$id" ]; do
-    tries=$((tries + 1))
-    [ $tries -le $limit ] || fail "no save dialog within ${1:-10} s"
-    sleep 0.1
-  done
+  local id
+  wait_for "${1:-10}" "save dialog" -- has_save_dialog
+  id="$(save_dialog_id)"
   sleep 0.5  # the dialog reads its folder
   xdotool windowfocus --sync "$id"
   echo "$id"
 }
 # wait_for_pdf PATH: true once PATH is a whole PDF (the page is drawn after the dialog closes).
-wait_for_pdf() {
-  local tries=0
-  until [ -s "$1" ] && pdfinfo "$1" >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || return 1
-    sleep 0.1
-  done
-}
-wait_for_no_save_dialog() {
-  local tries=0
-  while xdotool search --onlyvisible --name "^$save_dialog_title\$" >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ $tries -le 50 ] || return 1
-    sleep 0.1
-  done
-}
+whole_pdf() { [ -s "$1" ] && pdfinfo "$1" >/dev/null 2>&1; }
+wait_for_pdf() { wait_for --try 10 "whole PDF at $1" -- whole_pdf "$1"; }
+no_save_dialog() { ! has_save_dialog; }
+wait_for_no_save_dialog() { wait_for --try 5 "save dialog closed" -- no_save_dialog; }
 
 # The program runs normally after start-up: main window shown, no message pending.
 expect_running() {
@@ -106,6 +94,7 @@ case "$case_name" in
     click_tracks
     click_grs
     click_events
+    handled_so_far
     [ -z "$(window_of 200 479)" ] || fail "a side window opened without its picture"
     expect_no_message
     exit_normally
@@ -117,12 +106,11 @@ case "$case_name" in
     start_program
     expect_message "$(missing_message Kelvra8.dat)" 20
     expect_running
-    click_main $(centre_of main_about) 0.6  # lblAbout
-    about="$(window_of 210 155)"
-    [ -n "$about" ] || fail "the About window did not open"
-    read -r x y <<<"$about"
-    click_in "$x" "$y" $(centre_of about_exit) 0.5  # its exit button
-    [ -z "$(window_of 210 155)" ] || fail "the About window did not close"
+    click_main $(centre_of main_about)  # lblAbout
+    wait_for_window 210 155 5
+    read -r x y <<<"$(window_of 210 155)"
+    click_in "$x" "$y" $(centre_of about_exit)  # its exit button
+    wait_for_gone 210 155 || fail "the About window did not close"
     expect_no_message
     exit_normally
     note "Kelvra8.dat missing: one message at start, the About window opens bare and closes"
@@ -134,7 +122,8 @@ case "$case_name" in
     expect_message "$(missing_message Kelvra0.dat)" 20
     expect_running
     click_grs
-    click_in 959 272 $(centre_of grs_longitude) 0.6  # imgLong
+    wait_for_side_windows 1
+    click_in 959 272 $(centre_of grs_longitude)  # imgLong
     focus_longitude
     xdotool type 300
     xdotool key Return
@@ -155,22 +144,24 @@ case "$case_name" in
     ;;
   printer)
     # No CUPS server at all: each print button offers to save the page as a PDF instead, in the
-    # user's documents folder. Escape cancels without a word; a path typed in the dialog and
-    # Enter save there; Enter alone takes the offered folder and name.
+    # user's documents folder at first, then in the folder used last. Escape cancels without a
+    # word; a path typed in the dialog and Enter save there; Enter alone takes the offered
+    # folder and name.
     need_tools pdftotext pdfinfo
     mkdir -p "$work/home/Documents" "$work/out"
     start_program CUPS_SERVER="$work/no-such-cups.sock" HOME="$work/home" \
       XDG_CONFIG_HOME="$work/home/.config"
     expect_running
     click_tracks
-    click_in 959 272 $(centre_of tracks_print) 0.5  # lblPrint of the tracks window
+    wait_for_side_windows 1
+    click_in 959 272 $(centre_of tracks_print)  # lblPrint of the tracks window
     save_dialog 30 >/dev/null
     xdotool key Escape
     wait_for_no_save_dialog || fail "the save dialog did not close on Escape"
     expect_no_message
     [ -z "$(ls -A "$work/home/Documents")" ] || fail "Escape saved $(ls "$work/home/Documents")"
 
-    click_in 959 272 $(centre_of tracks_print) 0.5
+    click_in 959 272 $(centre_of tracks_print)
     save_dialog 10 >/dev/null
     xdotool key ctrl+a
     xdotool type --delay 20 "$work/out/tracks.pdf"
@@ -183,23 +174,23 @@ case "$case_name" in
       fail "the saved tracks page has no title: $(pdftotext "$work/out/tracks.pdf" - | head -3)"
 
     click_grs
-    click_in 969 282 $(centre_of grs_print) 0.5  # lblPrint of the GRS window
+    wait_for_side_windows 2
+    click_in 969 282 $(centre_of grs_print)  # lblPrint of the GRS window
     save_dialog 10 >/dev/null
-    xdotool key Return
+    xdotool key Return  # the folder used last, remembered in Kelvra95.ini
     wait_for_no_save_dialog || fail "the save dialog did not close on Enter"
     expect_no_message
-    tries=0
-    until saved="$(ls "$work/home/Documents")" && [ -n "$saved" ]; do
-      tries=$((tries + 1))
-      [ $tries -le 100 ] || fail "nothing saved in Documents"
-      sleep 0.1
-    done
-    wait_for_pdf "$work/home/Documents/$saved" || fail "no whole PDF in Documents: '$saved'"
+    wait_for 10 "a file saved in the folder used last" -- \
+      sh -c "ls '$work/out' | grep -v '^tracks\.pdf\$' | grep -q ."
+    saved="$(ls "$work/out" | grep -v '^tracks\.pdf$')"
+    wait_for_pdf "$work/out/$saved" || fail "no whole PDF in the folder used last: '$saved'"
     [[ "$saved" =~ ^Kelvra95\ GRS\ [0-9]{4}-[0-9]{2}\.pdf$ ]] || fail "saved as '$saved'"
-    pdftotext "$work/home/Documents/$saved" - | grep -q "Jupiter's GRS Transits: " ||
+    pdftotext "$work/out/$saved" - | grep -q "Jupiter's GRS Transits: " ||
       fail "the saved GRS page has no title"
+    grep -qx "LastFolder=$work/out" "$work/bin/Kelvra95.ini" ||
+      fail "the folder is not remembered: $(cat "$work/bin/Kelvra95.ini")"
     exit_normally
-    note "no printer: both windows saved their page as a PDF ($saved offered in Documents)"
+    note "no printer: both windows saved their page as a PDF ($saved offered in the folder used last)"
     ;;
   readonly)
     # Run as an unprivileged user in a folder that user cannot write: the settings live in the
@@ -208,10 +199,11 @@ case "$case_name" in
     expect_running
     saved="$work/home/.config/kelvra95/Kelvra95.CFG"
     click_tracks
-    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time
+    wait_for_side_windows 1
+    click_in 959 272 $(centre_of tracks_timeBasis)  # imgTime: local time
+    saved_bytes() { od -An -tx1 -v "$saved" | tr -s ' \n' ' '; }
+    wait_for 5 "$saved" = " 41 00 00 00 00 01 00 00 " -- saved_bytes
     expect_no_message
-    [ "$(od -An -tx1 -v "$saved" | tr -s ' \n' ' ')" = " 41 00 00 00 00 01 00 00 " ] ||
-      fail "local time wrote $(od -An -tx1 -v "$saved") to $saved"
     ! ls "$work/bin" | grep -q '^Kelvra95\.' || fail "files left in the program folder: $(ls "$work/bin")"
     exit_normally
     note "read-only folder: ran as $user, the setting saved in the user's config folder"
@@ -228,6 +220,66 @@ case "$case_name" in
     exit_normally
     note "no viewer for the help: the message names $work/bin/docs/Kelvra95.htm"
     ;;
+  help-slow-viewer)
+    # Help pressed three times while xdg-open runs: one xdg-open, one message. Exit while the
+    # next one runs: status 0, and that xdg-open is left to finish on its own.
+    mkdir "$work/tools"
+    # It gives up once the test's folder has gone (a failed test leaves no loop behind).
+    printf '#!/bin/sh\necho started >>"%s/xdg-open.log"\nwhile [ ! -e "%s/go" ]; do [ -d "%s" ] || exit 1; sleep 0.05; done\nrm -f "%s/go"\necho ended >>"%s/xdg-open.log"\nexit 3\n' \
+      "$work" "$work" "$work" "$work" "$work" >"$work/tools/xdg-open"
+    chmod 755 "$work/tools/xdg-open"
+    runs() { grep -c "^$1\$" "$work/xdg-open.log" 2>/dev/null || true; }
+    wait_for_runs() { wait_for 10 "xdg-open $1" = "$2" -- runs "$1"; }
+    start_program PATH="$work/tools:$PATH"
+    expect_running
+    click_help
+    click_help
+    click_help
+    wait_for_runs started 1
+    touch "$work/go"
+    expect_message "$(printf 'No program could open the Help File. Open it in a web browser:\n%s' "$work/bin/docs/Kelvra95.htm")"
+    [ "$(runs started)" = 1 ] || fail "three presses started xdg-open $(runs started) times"
+    expect_no_message
+    click_help
+    wait_for_runs started 2
+    exit_normally
+    [ "$(runs ended)" = 1 ] || fail "xdg-open did not outlive the program"
+    touch "$work/go"
+    wait_for_runs ended 2
+    note "slow help viewer: one attempt for three presses, Exit while it ran ended with status 0"
+    ;;
+  fifo-cfg)
+    # A FIFO in place of Kelvra95.CFG: one message, then the main window with the defaults;
+    # a changed setting neither waits nor replaces the FIFO.
+    mkfifo "$work/bin/Kelvra95.CFG"
+    start_program
+    expect_message "Kelvra95.CFG is not a regular file; the defaults are used." 20
+    expect_running
+    click_tracks
+    wait_for_side_windows 1
+    click_in 959 272 $(centre_of tracks_timeBasis)  # imgTime: local time
+    handled_so_far
+    expect_no_message
+    [ -p "$work/bin/Kelvra95.CFG" ] || fail "the FIFO was replaced"
+    exit_normally
+    note "Kelvra95.CFG a FIFO: one message, the defaults, the FIFO left alone"
+    ;;
+  fifo-ini)
+    # A FIFO in place of Kelvra95.ini: the GRS window opens after one message, the events
+    # window's time basis changes without a wait, and the FIFO stays.
+    mkfifo "$work/bin/Kelvra95.ini"
+    start_program
+    expect_running
+    click_grs
+    expect_message "Kelvra95.ini is not a regular file; the defaults are used."
+    wait_for_window 200 479 10
+    click_events
+    wait_for_side_windows 2
+    expect_no_message
+    [ -p "$work/bin/Kelvra95.ini" ] || fail "the FIFO was replaced"
+    exit_normally
+    note "Kelvra95.ini a FIFO: one message when the GRS window opened, the FIFO left alone"
+    ;;
   shared)
     # A shared installation: the folder closed to the user, the settings file open to all.
     # The file is rewritten in place; nothing else appears in the folder.
@@ -236,9 +288,10 @@ case "$case_name" in
     start_unprivileged
     expect_running
     click_tracks
-    click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime: local time
+    wait_for_side_windows 1
+    click_in 959 272 $(centre_of tracks_timeBasis)  # imgTime: local time
+    wait_for 5 "the settings file after local time" = "2c 01 00 00 01 01 00 00" -- settings_bytes
     expect_no_message
-    [ "$(settings_bytes)" = "2c 01 00 00 01 01 00 00" ] || fail "tracks in local time wrote $(settings_bytes)"
     [ "$(ls "$work/bin" | grep -c '^Kelvra95\.')" = 1 ] || fail "files left in the program folder: $(ls "$work/bin")"
     exit_normally
     note "shared installation: ran as $user, the writable settings file was rewritten in place"

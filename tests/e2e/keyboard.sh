@@ -12,30 +12,29 @@ wait_for_main_window
 # Tab from an hour out of range: the message, then the keys go back to the hour field, its
 # corrected 23 selected, so that the hour meant replaces it (no click needed: the box hands the
 # keyboard back even without a window manager). Tab, Shift+Tab and Tab then check each field.
-click_main $(centre_of main_hour) 0.15  # txtHour
+click_field $(centre_of main_hour)  # txtHour
 xdotool key ctrl+a type 30
 xdotool key Tab
 expect_message "Hour must lie between 0 and 23"
-sleep 0.3
+# Keys are handled in order: the field is selected again before the first key arrives, and Tab
+# selects the next field's text before "45".
+wait_for_focus "$main_id"
 xdotool type 06
 xdotool key Tab  # on to the minute field, its text selected
-sleep 0.3
 xdotool type 45
 xdotool key shift+Tab  # back to the hour field; the minute's check finds nothing wrong
-sleep 0.3
 xdotool key Tab
-sleep 0.3
+handled_so_far
 expect_no_message
 shown="$(field_text $(centre_of main_hour)):$(field_text $(centre_of main_minute))"
 [ "$shown" = "06:45" ] || fail "after the message, Tab, Shift+Tab and Tab the time shows $shown, expected 06:45"
 note "after a message the field's text is selected; Tab and Shift+Tab check the field left"
 
 # Delete takes away the character after the cursor.
-click_main $(centre_of main_year) 0.15  # txtYear
+click_field $(centre_of main_year)  # txtYear
 xdotool key ctrl+a type 2031
 xdotool key Home Delete Return
-sleep 0.3
-[ "$(field_text $(centre_of main_year))" = "31" ] || fail "Delete did not edit: the year shows $(field_text $(centre_of main_year))"
+wait_for 5 "the year after Delete" = 31 -- field_text $(centre_of main_year)
 note "Delete edits the year"
 
 # The side view and the data panel's rows: no entry field lies in either.
@@ -44,11 +43,10 @@ views() {
   screen_part "$1-panel" 280 170 $((main_left + 40)) $((main_top + 286))
 }
 same_views() { cmp -s "$work/$1-side.rgb" "$work/$2-side.rgb" && cmp -s "$work/$1-panel.rgb" "$work/$2-panel.rgb"; }
-click_hemisphere() { click_main $(centre_of main_hemisphere) 0.4; }
+click_hemisphere() { flip "$main_left" "$main_top" main_hemisphere; }
 type_hour() {
-  click_main $(centre_of main_hour) 0.15
+  click_field $(centre_of main_hour)
   xdotool key ctrl+a type "$1"
-  sleep 0.2
 }
 
 # The case: 05 typed over 10, then the hemisphere button. The picture must be the one
@@ -60,7 +58,7 @@ views expected
 click_hemisphere
 type_hour 10
 xdotool key Return
-sleep 0.3
+handled_so_far
 views hour10
 type_hour 05
 click_hemisphere
@@ -74,21 +72,30 @@ note "the hemisphere button takes the typed hour first"
 # A side window's button: the tracks chart's time basis, clicked while a year is typed in the
 # main window but not left, draws the typed year's month.
 chart() { screen_part "$1" 160 403 $((main_left + 638 + 20)) $((main_top + 56)); }
-click_time_basis() { click_in $((main_left + 638)) "$main_top" 51 24 0.8; }
-close_tracks() { click_in $((main_left + 638)) "$main_top" 180 18 0.5; }
+click_time_basis() { flip $((main_left + 638)) "$main_top" tracks_timeBasis; }
+close_tracks() {
+  click_in $((main_left + 638)) "$main_top" $(centre_of tracks_exit)
+  wait_for_gone 200 479 || fail "the tracks window stayed open"
+}
+# open_tracks: the tracks window, drawn (it is on the screen before the program has handled
+# what was sent after it was mapped, its first drawing included).
+open_tracks() {
+  click_tracks
+  wait_for_window 200 479
+  handled_so_far
+}
 type_into $(centre_of main_year) 2031
-click_tracks
+open_tracks
 [ "$(window_of 200 479)" = "$((main_left + 638)) $main_top" ] || fail "tracks window at $(window_of 200 479)"
 click_time_basis
 chart expected-chart
 click_time_basis
 close_tracks
 type_into $(centre_of main_year) 2030
-click_tracks
+open_tracks
 chart chart-2030
-click_main $(centre_of main_year) 0.15
+click_field $(centre_of main_year)
 xdotool key ctrl+a type 2031
-sleep 0.2
 click_time_basis
 chart clicked-chart
 cmp -s "$work/chart-2030.rgb" "$work/expected-chart.rgb" && fail "2030 and 2031 draw the same chart"

@@ -11,6 +11,7 @@ work=""
 layout_file=""
 xvfb_pid=""
 program_pid=""
+main_id=""
 cups_folder=""
 # The private screen, WIDTHxHEIGHT in pixels; a script may set another before start_x.
 screen_size=1280x1024
@@ -38,6 +39,43 @@ fail() {
 }
 
 note() { echo "e2e: $*"; }
+
+# wait_for [--try] SECONDS WHAT [= EXPECTED] -- COMMAND...: the one way the scripts wait for
+# the program. Runs COMMAND every 0.05 s until it succeeds or, given "= EXPECTED", until it
+# prints EXPECTED (standard error ignored). SECONDS is a deadline on the wall clock, so a busy
+# machine gets fewer tries, not a shorter wait. On timeout it fails naming WHAT and, with
+# EXPECTED, what COMMAND printed last; with --try it returns 1 instead. A program that ends
+# while the state is still missing fails at once: waiting longer cannot help.
+wait_for() {
+  local try=0 compare=0 expected="" output="" seconds what deadline
+  if [ "$1" = --try ]; then try=1; shift; fi
+  seconds="$1" what="$2"
+  shift 2
+  if [ "${1:-}" = "=" ]; then compare=1 expected="$2"; shift 2; fi
+  [ "${1:-}" = -- ] && [ $# -ge 2 ] || { echo "usage: wait_for [--try] SECONDS WHAT [= EXPECTED] -- COMMAND..." >&2; exit 2; }
+  shift
+  deadline=$((${EPOCHREALTIME/./} + $(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000000 }')))
+  while :; do
+    if [ $compare = 1 ]; then
+      output="$("$@" 2>/dev/null)" || true
+      [ "$output" != "$expected" ] || return 0
+    else
+      "$@" >/dev/null 2>&1 && return 0
+    fi
+    if [ -n "$program_pid" ] && program_ended; then
+      [ $try = 1 ] && return 1
+      [ $compare = 1 ] && fail "the program ended while $what was '$output', expected '$expected'"
+      fail "the program ended before $what$([ -z "$xvfb_pid" ] || kill -0 "$xvfb_pid" 2>/dev/null ||
+        echo " (Xvfb on ${DISPLAY:-} has gone)")"
+    fi
+    if [ "${EPOCHREALTIME/./}" -ge "$deadline" ]; then
+      [ $try = 1 ] && return 1
+      [ $compare = 1 ] && fail "$what is '$output' after $seconds s, expected '$expected'"
+      fail "no $what within $seconds s"
+    fi
+    sleep 0.05
+  done
+}
 
 need_tools() {
   local tool
@@ -67,7 +105,7 @@ setup() {
   chmod 755 "$work"
   trap cleanup EXIT
   cp -a "$bin" "$work/bin"
-  rm -f "$work/bin/Kelvra95.CFG"
+  rm -f "$work/bin/Kelvra95.CFG" "$work/bin/Kelvra95.ini"
   mkdir -m 700 "$work/xdg"
   local attempt
   for attempt in 1 2 3; do
@@ -137,27 +175,31 @@ visible_windows() {
 # window_of WIDTH HEIGHT: "X Y" of the visible program window of that size, or nothing.
 window_of() { visible_windows | awk -v w="$1" -v h="$2" '$2 == w && $3 == h { print $4, $5; exit }'; }
 
+# has_window WIDTH HEIGHT, no_window WIDTH HEIGHT: whether such a window is on the screen.
+has_window() { [ -n "$(window_of "$1" "$2")" ]; }
+no_window() { [ -z "$(window_of "$1" "$2")" ]; }
+
 # wait_for_window WIDTH HEIGHT [SECONDS]: waits until such a window is on the screen.
-wait_for_window() {
-  local limit=$((${3:-15} * 10)) tries=0
-  until [ -n "$(window_of "$1" "$2")" ]; do
-    tries=$((tries + 1))
-    [ $tries -le $limit ] || fail "no $1 x $2 window within ${3:-15} s"
-    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before showing a $1 x $2 window" \
-      "$(kill -0 "$xvfb_pid" 2>/dev/null || echo "(Xvfb on $DISPLAY has gone)")"
-    sleep 0.1
-  done
-}
+wait_for_window() { wait_for "${3:-15}" "$1 x $2 window" -- has_window "$1" "$2"; }
 
 # wait_for_gone WIDTH HEIGHT [SECONDS]: true once no such window is on the screen.
-wait_for_gone() {
-  local limit=$((${3:-5} * 10)) tries=0
-  while [ -n "$(window_of "$1" "$2")" ]; do
-    tries=$((tries + 1))
-    [ $tries -le $limit ] || return 1
-    sleep 0.1
-  done
-}
+wait_for_gone() { wait_for --try "${3:-5}" "$1 x $2 window gone" -- no_window "$1" "$2"; }
+
+# side_windows: how many 200 x 479 side windows are on the screen.
+side_windows() { visible_windows | awk '$2 == 200 && $3 == 479' | wc -l; }
+
+# wait_for_side_windows N [SECONDS]: until N side windows are on the screen.
+wait_for_side_windows() { wait_for "${2:-10}" "the number of side windows" = "$1" -- side_windows; }
+
+# focused_window: the X window that has the keyboard, as a decimal id like xdotool's.
+focused_window() { xdotool getwindowfocus 2>/dev/null; }
+
+# wait_for_focus ID: until window ID has the keyboard (a click on a window without it gives
+# it the keyboard only once the program has handled that click).
+wait_for_focus() { wait_for 10 "the window's keyboard focus" = "$1" -- focused_window; }
+
+# window_id WIDTH HEIGHT: the X window id of the visible program window of that size.
+window_id() { visible_windows | awk -v w="$1" -v h="$2" '$2 == w && $3 == h { print $1; exit }'; }
 
 # focus_dialog WIDTH HEIGHT DX DY: waits for the dialog of that size, clicks into its field
 # at (DX, DY) and selects the field's text. A click, not the dialog's own focus request, so
@@ -166,53 +208,65 @@ focus_dialog() {
   wait_for_window "$1" "$2" 10
   local x y
   read -r x y <<<"$(window_of "$1" "$2")"
-  click_in "$x" "$y" "$3" "$4" 0.1
+  click_in "$x" "$y" "$3" "$4"
+  wait_for_focus "$(window_id "$1" "$2")"
   xdotool key ctrl+a
 }
 focus_interval() { focus_dialog 110 60 $(centre_of interval_field); }
 focus_longitude() { focus_dialog 160 113 $(centre_of longitude_field); }
 
+# wait_for_main_window [SECONDS]: until the main window is on the screen and has the keyboard
+# (its first activation); sets main_id to its X window id.
 wait_for_main_window() {
   wait_for_window 638 479 "${1:-20}"
-  sleep 0.3  # the first activation computes and draws
+  main_id="$(window_id 638 479)"
+  wait_for_focus "$main_id"
 }
 
 # Message boxes are the windows titled "Kelvra95" (the program's other windows carry its
 # file name, "kelvra95"). message_box: "ID WIDTH HEIGHT X Y" of the one on the screen.
 message_box() { visible_windows | awk '$6 == "Kelvra95" && NF == 6 { print $1, $2, $3, $4, $5; exit }'; }
 
-# wait_for_box [SECONDS]: waits for a message box; prints "ID WIDTH HEIGHT X Y".
+# has_message_box: whether a message box is on the screen.
+has_message_box() { [ -n "$(message_box)" ]; }
+
+# wait_for_box [SECONDS]: waits for a message box and for it to take the keyboard; prints
+# "ID WIDTH HEIGHT X Y".
 wait_for_box() {
-  local limit=$((${1:-10} * 10)) tries=0 box
-  until box="$(message_box)" && [ -n "$box" ]; do
-    tries=$((tries + 1))
-    [ $tries -le $limit ] || fail "no message box within ${1:-10} s"
-    sleep 0.1
-  done
-  sleep 0.3
+  wait_for "${1:-10}" "message box" -- has_message_box
+  local box
+  box="$(message_box)"
+  wait_for_focus "${box%% *}"
   echo "$box"
+}
+
+# primary_selection: the text of the X primary selection (fails when nobody holds one).
+primary_selection() { timeout 2 xclip -o -selection primary 2>/dev/null; }
+selection_empty() { local text; text="$(primary_selection)" && [ -z "$text" ]; }
+selection_held() { [ -n "$(primary_selection)" ]; }
+
+# clear_selection: an empty primary selection, held by xclip until someone else selects text,
+# so that the text selected next is known to be new once the selection is not empty.
+clear_selection() {
+  printf '' | xclip -selection primary >/dev/null 2>&1
+  wait_for 5 "empty primary selection" -- selection_empty
 }
 
 # message_text ID WIDTH HEIGHT X Y: the box's text, selected with the mouse and Ctrl+A and
 # read back from the X primary selection (line ends as the box's label gives them).
 message_text() {
-  printf '' | xclip -selection primary -loops 1 2>/dev/null &
-  sleep 0.1
+  clear_selection
   xdotool mousemove $(($4 + $2 / 2)) $(($5 + 22)) click 1 key ctrl+a
-  sleep 0.2
-  timeout 5 xclip -o -selection primary 2>/dev/null | tr -d '\r' || true
+  wait_for 5 "message box's text in the primary selection" -- selection_held
+  primary_selection | tr -d '\r' || true
 }
 
 # close_message ID: presses Enter in the box (its OK button) and waits until it has gone.
 close_message() {
   xdotool key Return
-  local tries=0
-  while visible_windows | grep -q "^$1 "; do
-    tries=$((tries + 1))
-    [ $tries -le 50 ] || fail "the message box did not close on Enter"
-    sleep 0.1
-  done
+  wait_for 5 "message box closed by Enter" -- window_gone_by_id "$1"
 }
+window_gone_by_id() { ! visible_windows | grep -q "^$1 "; }
 
 # expect_message TEXT [SECONDS]: a box with exactly TEXT appears; it is closed.
 expect_message() {
@@ -227,10 +281,14 @@ expect_no_message() {
   [ -z "$(message_box)" ] || fail "unexpected message box: '$(message_text $(message_box))'"
 }
 
-# click X Y: a left click at a screen position, then a moment for the program to react.
+# click X Y [PAUSE]: a left click at a screen position. The scripts then wait for what the
+# click should bring about; only tools/pixels, whose steps need no checking in between, paces
+# its clicks (PAUSE, else click_pause, in seconds).
+click_pause=""
 click() {
   xdotool mousemove "$1" "$2" click 1
-  sleep "${3:-0.25}"
+  local pause="${3:-$click_pause}"
+  [ -z "$pause" ] || sleep "$pause"
 }
 
 # centre_of NAME: "DX DY", the centre of component NAME of the layout table (window pixels,
@@ -247,17 +305,18 @@ centre_of() {
 }
 
 # click_in X Y DX DY: a click at (DX, DY) inside the window whose top-left is (X, Y).
-click_in() { click $(($1 + $3)) $(($2 + $4)) "${5:-0.25}"; }
+click_in() { click $(($1 + $3)) $(($2 + $4)) "${5:-}"; }
 
 # main window components (window coordinates of each centre)
-click_main() { click_in "$main_left" "$main_top" "$1" "$2" "${3:-0.25}"; }
+click_main() { click_in "$main_left" "$main_top" "$1" "$2" "${3:-}"; }
 click_animate() { click_main $(centre_of main_animate); }
 click_stop() { click_main $(centre_of main_stop); }
 click_realtime() { click_main $(centre_of main_realTime); }
-click_tracks() { click_main $(centre_of main_tracks) 0.6; }
-click_grs() { click_main $(centre_of main_grs) 0.6; }
-click_events() { click_main $(centre_of main_events) 0.6; }
-click_help() { click_main $(centre_of main_help) 0.5; }
+click_help() { click_main $(centre_of main_help); }
+# The side windows' buttons (a script then waits for the window: wait_for_side_windows).
+click_tracks() { click_main $(centre_of main_tracks) "${1:-}"; }
+click_grs() { click_main $(centre_of main_grs) "${1:-}"; }
+click_events() { click_main $(centre_of main_events) "${1:-}"; }
 click_exit() {
   local dx dy
   read -r dx dy <<<"$(centre_of main_exit)"
@@ -266,20 +325,73 @@ click_exit() {
 
 # type_into X Y TEXT: click a field of the main window, replace its text, press Enter.
 type_into() {
-  click_main "$1" "$2" 0.15
+  click_field "$1" "$2"
   xdotool key ctrl+a
   [ -z "$3" ] || xdotool type --delay 30 "$3"
   xdotool key Return
-  sleep 0.25
+}
+
+# click_field DX DY: a click into a main-window field, once the main window has the keyboard:
+# keys sent before it has would go to the window that had it.
+click_field() {
+  click_main "$1" "$2"
+  wait_for_focus "$main_id"
 }
 
 # field_text DX DY: the text of a main-window field, read through the X primary selection
 # (xclip). Clicking the field moves the focus there, which runs the check of the field left.
 field_text() {
-  click_main "$1" "$2" 0.1
+  clear_selection
+  click_field "$1" "$2"
   xdotool key ctrl+a
-  sleep 0.15
-  timeout 5 xclip -o -selection primary 2>/dev/null || true
+  wait_for 5 "field's text in the primary selection" -- selection_held
+  primary_selection || true
+}
+
+# handled_so_far [WIDTH HEIGHT DX DY]: returns once the program has handled every click and
+# key sent before (a field's text read back comes after them in its queue), or once it shows
+# a message box that one of them raised. The field is the main window's year unless the
+# window of that size and the field's place in it are given (a modal dialog's). What a check
+# that nothing happened waits for.
+handled_so_far() {
+  local id x y dx dy
+  if [ $# -eq 4 ]; then
+    id="$(window_id "$1" "$2")"
+    read -r x y <<<"$(window_of "$1" "$2")"
+    dx="$3" dy="$4"
+  else
+    id="$main_id" x="$main_left" y="$main_top"
+    read -r dx dy <<<"$(centre_of main_year)"
+  fi
+  [ -n "$id" ] || fail "no ${1:-638} x ${2:-479} window to read a field of"
+  clear_selection
+  click_in "$x" "$y" "$dx" "$dy"
+  wait_for 10 "keyboard focus on the window clicked" -- focused_or_box "$id"
+  has_message_box && return 0
+  xdotool key ctrl+a
+  wait_for 10 "field's text in the primary selection" -- selected_or_box
+}
+focused_or_box() { [ "$(focused_window)" = "$1" ] || has_message_box; }
+selected_or_box() { selection_held || has_message_box; }
+
+# component_picture X Y NAME: a checksum of how component NAME (layout table) of the window
+# at (X, Y) looks on the screen; picture_is_not X Y NAME SUM: it no longer looks so.
+component_picture() {
+  local variable="layout_$3"
+  local -a box
+  read -ra box <<<"${!variable}"
+  import -window root -crop "${box[2]}x${box[3]}+$(($1 + box[0]))+$(($2 + box[1]))" rgb:- | md5sum
+}
+picture_is_not() { [ "$(component_picture "$1" "$2" "$3")" != "$4" ]; }
+
+# flip X Y NAME: clicks the two-state button NAME of the window at (X, Y) and returns once the
+# button shows its other picture: the program has handled the click and drawn all it changed
+# (a window's changes reach the screen together). These need ImageMagick's import.
+flip() {
+  local before
+  before="$(component_picture "$@")"
+  click_in "$1" "$2" $(centre_of "$3")
+  wait_for 5 "other picture on the $3 button" -- picture_is_not "$@" "$before"
 }
 
 # screen_part NAME W H X Y: the screen's pixels in that rectangle, kept as $work/NAME.rgb.
@@ -289,15 +401,10 @@ screen_part() { import -window root -crop "$2x$3+$4+$5" "rgb:$work/$1.rgb"; }
 # still running SECONDS after it was told to end. Not to be called in a subshell: only this
 # shell, the program's parent, can collect its status.
 wait_for_exit() {
-  local limit=$(($1 * 20)) tries=0
-  while kill -0 "$program_pid" 2>/dev/null && ! process_ended "$program_pid"; do
-    tries=$((tries + 1))
-    if [ $tries -gt $limit ]; then
-      kill -9 "$program_pid" 2>/dev/null || true
-      fail "the program was still running $1 s after it was told to end"
-    fi
-    sleep 0.05
-  done
+  if ! wait_for --try "$1" "end of the program" -- program_ended; then
+    kill -9 "$program_pid" 2>/dev/null || true
+    fail "the program was still running $1 s after it was told to end"
+  fi
   exit_status=0
   wait "$program_pid" || exit_status=$?
   program_pid=""
@@ -314,6 +421,7 @@ exit_cleanly() {
 
 # process_ended PID: true when PID is a zombie, ended but not yet collected.
 process_ended() { [ "$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null)" = Z ]; }
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null || process_ended "$program_pid"; }
 
 # Lines the program's standard error may hold without a fault: what Qt says on an X server
 # without these extensions. Under Xvfb here standard error stays empty.

@@ -12,6 +12,14 @@ setup "$1"
 printing=yes
 start_cups || printing="no: private_cups.sh found no cupsd or lpadmin"
 if [ "$printing" = yes ]; then need_tools pdftotext; fi
+
+# wait_for_pages N: until N printed pages have arrived from the private CUPS daemon.
+printed_pages() { find "$cups_out" -name 'job-*.pdf' | wc -l; }
+wait_for_pages() { wait_for 20 "the number of printed pages" = "$1" -- printed_pages; }
+# instant_moved_from "YEAR DAY HOUR": the fields show another instant.
+instant_moved_from() { [ "$(fields_instant)" != "$1" ]; }
+fields_instant() { echo "$(field_text $(centre_of main_year)) $(field_text $(centre_of main_day)) $(field_text $(centre_of main_hour))"; }
+
 start_program
 wait_for_main_window
 # First start: the default record, 65 in Universal Time on both windows.
@@ -20,14 +28,13 @@ wait_for_main_window
 # 15 March 2027, 21:30:05, Enter taking the focus from field to field.
 type_into $(centre_of main_day) "15"          # txtDay; Enter moves on to the month box
 xdotool key Home Down Down     # January, then two down: March
-sleep 0.3
 type_into $(centre_of main_year) "2027"       # txtYear; Enter moves on to txtHour
 for value in 21 30 05; do      # txtHour, txtMinute, txtSecond, each left with Enter
   xdotool key ctrl+a type "$value"
   xdotool key Return
-  sleep 0.2
 done
 note "date and time typed (${SECONDS}s)"
+handled_so_far
 expect_no_message
 shown="$(field_text $(centre_of main_day))/$(field_text $(centre_of main_year)) $(field_text $(centre_of main_hour)):$(field_text $(centre_of main_minute)):$(field_text $(centre_of main_second))"
 [ "$shown" = "15/2027 21:30:05" ] || fail "the fields show $shown after typing 15/2027 21:30:05"
@@ -37,34 +44,35 @@ note "fields read back (${SECONDS}s)"
 click_tracks
 wait_for_window 200 479
 [ "$(window_of 200 479)" = "959 272" ] || fail "tracks window at $(window_of 200 479), expected 959 272"
-click_in 959 272 $(centre_of tracks_timeBasis) 0.8     # imgTime: Universal Time -> local time, written at once
-[ "$(settings_bytes)" = "41 00 00 00 00 01 00 00" ] || fail "tracks time basis wrote $(settings_bytes)"
-jobs_before=0
+click_in 959 272 $(centre_of tracks_timeBasis)     # imgTime: Universal Time -> local time, written at once
+wait_for 5 "the settings file after the tracks time basis" = "41 00 00 00 00 01 00 00" -- settings_bytes
 if [ "$printing" = yes ]; then
-  click_in 959 272 $(centre_of tracks_print) 1     # lblPrint
+  click_in 959 272 $(centre_of tracks_print)     # lblPrint
+  wait_for_pages 1
   expect_no_message
 fi
 
 note "tracks window done (${SECONDS}s)"
 # The GRS window opens 10 pixels farther out and lower, over the tracks window.
 click_grs
-[ "$(visible_windows | awk '$2 == 200 && $3 == 479' | wc -l)" = 2 ] || fail "GRS window not shown"
-click_in 969 282 $(centre_of grs_timeBasis) 0.8     # imgTime of the GRS window
-[ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "GRS time basis wrote $(settings_bytes)"
-click_in 969 282 $(centre_of grs_longitude) 0.6     # imgLong: the longitude dialog
+wait_for_side_windows 2
+click_in 969 282 $(centre_of grs_timeBasis)     # imgTime of the GRS window
+wait_for 5 "the settings file after the GRS time basis" = "41 00 00 00 01 01 00 00" -- settings_bytes
+click_in 969 282 $(centre_of grs_longitude)     # imgLong: the longitude dialog
 focus_longitude
 xdotool type 250
 xdotool key Escape             # Escape: nothing stored
 wait_for_gone 160 113 || fail "the longitude dialog stayed open after Escape"
 [ "$(settings_bytes)" = "41 00 00 00 01 01 00 00" ] || fail "Escape in the longitude dialog wrote $(settings_bytes)"
-click_in 969 282 $(centre_of grs_longitude) 0.6
+click_in 969 282 $(centre_of grs_longitude)
 focus_longitude
 xdotool type 120
 xdotool key Return
 wait_for_gone 160 113 || fail "the longitude dialog stayed open after Enter"
-[ "$(settings_bytes)" = "78 00 00 00 01 01 00 00" ] || fail "longitude 120 wrote $(settings_bytes)"
+wait_for 5 "the settings file after longitude 120" = "78 00 00 00 01 01 00 00" -- settings_bytes
 if [ "$printing" = yes ]; then
-  click_in 969 282 $(centre_of grs_print) 1     # lblPrint of the GRS window
+  click_in 969 282 $(centre_of grs_print)     # lblPrint of the GRS window
+  wait_for_pages 2
   expect_no_message
 fi
 
@@ -72,9 +80,14 @@ note "GRS window done (${SECONDS}s)"
 # The events window opens a third step out, at the main window's day; a click on its first line
 # takes the main window to that event's second, still on 15 March 2027 or a day beside it.
 click_events
-[ "$(visible_windows | awk '$2 == 200 && $3 == 479' | wc -l)" = 3 ] || fail "events window not shown"
+wait_for_side_windows 3
 read -r list_x list_y _ <<<"$layout_events_list"
-click_in 979 292 $((list_x + 40)) $((list_y + 5)) 0.8     # the list's first line
+click_in 979 292 $((list_x + 40)) $((list_y + 5))     # the list's first line
+shown_time() {
+  echo "$(field_text $(centre_of main_hour)):$(field_text $(centre_of main_minute)):$(field_text $(centre_of main_second))"
+}
+jump_done() { [ "$(shown_time)" != "21:30:05" ]; }
+wait_for 10 "the time fields to leave 21:30:05 after the jump" -- jump_done
 jumped="$(field_text $(centre_of main_day))/$(field_text $(centre_of main_year)) :$(field_text $(centre_of main_second))"
 case "$jumped" in
   1[456]/2027\ :[0-5][0-9]) ;;
@@ -82,21 +95,22 @@ case "$jumped" in
 esac
 [ "$(field_text $(centre_of main_minute))" != 30 ] || fail "the jump left the minute at 30"
 if [ "$printing" = yes ]; then
-  click_in 979 292 $(centre_of events_print) 1     # lblPrint of the events window
+  click_in 979 292 $(centre_of events_print)     # lblPrint of the events window
+  wait_for_pages 3
   expect_no_message
 fi
 note "events window done (${SECONDS}s)"
 # Animation at 60 minutes a frame for three seconds, then Stop.
-before="$(field_text $(centre_of main_year)) $(field_text $(centre_of main_day)) $(field_text $(centre_of main_hour))"
+before="$(fields_instant)"
 click_animate
 focus_interval
 xdotool type 60
 xdotool key Return
-sleep 3
+wait_for_gone 110 60 || fail "the interval dialog stayed open after Enter"
+wait_for 10 "the instant moved by the animation" -- instant_moved_from "$before"
 click_stop
+handled_so_far
 expect_no_message
-after="$(field_text $(centre_of main_year)) $(field_text $(centre_of main_day)) $(field_text $(centre_of main_hour))"
-[ "$after" != "$before" ] || fail "the animation did not move the instant ($before)"
 
 note "animation done (${SECONDS}s)"
 # now_ink: how many pixels of the Now button's word are near black on the screen.
@@ -106,29 +120,30 @@ now_ink() {
 }
 # Real time on for a few ticks, then off: the fields hold the present year. Meanwhile the Now
 # button, which cannot be used, shows its word in grey; off again, in black.
-[ "$(now_ink)" -gt 20 ] || fail "the Now button's word is not black before real time"
+now_black() { [ "$(now_ink)" -gt 20 ]; }
+now_grey() { [ "$(now_ink)" = 0 ]; }
+now_black || fail "the Now button's word is not black before real time"
 click_realtime
-sleep 2.5
-[ "$(now_ink)" = 0 ] || fail "the Now button still shows its black word in real time"
+wait_for 5 "grey word on the Now button in real time" -- now_grey
+# A tick of real time redraws the main window (the clock's second at least).
+main_picture() { import -window root -crop 638x479+$main_left+$main_top rgb:- | md5sum; }
+main_picture_is_not() { [ "$(main_picture)" != "$1" ]; }
+wait_for 5 "tick of real time" -- main_picture_is_not "$(main_picture)"
 click_realtime
-sleep 0.2
-[ "$(now_ink)" -gt 20 ] || fail "the Now button's word is not black again after real time"
+wait_for 5 "black word on the Now button after real time" -- now_black
 year_now="$(date +%Y)"
-[ "$(field_text $(centre_of main_year))" = "$year_now" ] || fail "real time left year $(field_text $(centre_of main_year)), not $year_now"
+wait_for 5 "the year field after real time" = "$year_now" -- field_text $(centre_of main_year)
 
 note "real time done (${SECONDS}s)"
 # Drag the main window by its handle 100 left and 50 up; both side windows follow it.
 xdotool mousemove $((main_left + 319)) $((main_top + 19)) mousedown 1
 for step in 1 2 3 4 5; do
   xdotool mousemove $((main_left + 319 - step * 20)) $((main_top + 19 - step * 10))
-  sleep 0.05
 done
 xdotool mouseup 1
-sleep 0.4
-[ "$(window_of 638 479)" = "221 222" ] || fail "main window at $(window_of 638 479) after the drag, expected 221 222"
-sides="$(visible_windows | awk '$2 == 200 && $3 == 479 { print $4, $5 }' | sort | tr '\n' ' ')"
-[ "$sides" = "859 222 869 232 879 242 " ] ||
-  fail "side windows at $sides after the drag, expected 859 222, 869 232 and 879 242"
+side_places() { visible_windows | awk '$2 == 200 && $3 == 479 { print $4, $5 }' | sort | tr '\n' ' '; }
+wait_for 5 "the main window's place after the drag" = "221 222" -- window_of 638 479
+wait_for 5 "the side windows' places after the drag" = "859 222 869 232 879 242 " -- side_places
 main_left=221
 main_top=222
 expect_no_message
@@ -144,12 +159,7 @@ if [ "$printing" != yes ]; then
   exit 0
 fi
 # Both pages, each naming March 2027 in local time; the GRS page for longitude 120.
-tries=0
-while [ "$(find "$cups_out" -name 'job-*.pdf' | wc -l)" -lt 3 ]; do
-  tries=$((tries + 1))
-  [ $tries -le 100 ] || fail "only $(find "$cups_out" -name 'job-*.pdf' | wc -l) of 3 printed pages arrived"
-  sleep 0.1
-done
+wait_for_pages 3
 pages="$(for pdf in "$cups_out"/job-*.pdf; do pdftotext -layout "$pdf" - ; done)"
 grep -q "Jupiter's Satellites: March 2027" <<<"$pages" || fail "no tracks page for March 2027: $pages"
 grep -q "Jupiter's GRS Transits: March 2027" <<<"$pages" || fail "no GRS page for March 2027: $pages"

@@ -5,7 +5,7 @@
 #   nowhere    the XDG folder cannot be made either: the setting holds for the run, and the
 #              first failed write says where the program tried, once
 source "$(dirname "$0")/lib.sh"
-need_tools xclip
+need_tools xclip import
 command -v setpriv >/dev/null || skip "setpriv is not installed (util-linux)"
 [ "$(id -u)" = 0 ] || skip "needs root to switch to an unprivileged user; running as $(id -un)"
 group="$(id -gn nobody 2>/dev/null)" || skip "no user nobody on this machine"
@@ -33,9 +33,14 @@ start_installed() {
 }
 
 toggle_tracks_time() {
-  [ -n "$(window_of 200 479)" ] || click_tracks
-  click_in 959 272 $(centre_of tracks_timeBasis) 0.8  # imgTime of the tracks window, written at once
+  if [ -z "$(window_of 200 479)" ]; then
+    click_tracks
+    wait_for_side_windows 1
+  fi
+  click_in 959 272 $(centre_of tracks_timeBasis)  # imgTime of the tracks window, written at once
 }
+# flip_tracks_time: the same, returning once the button shows the other time basis.
+flip_tracks_time() { flip 959 272 tracks_timeBasis; }
 
 bytes_of() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//'; }
 
@@ -51,15 +56,15 @@ case "$case_name" in
     expect_no_message
     [ "$(bytes_of "$saved")" = "41 00 00 00 00 00 00 00" ] || fail "first start wrote $(bytes_of "$saved")"
     toggle_tracks_time
+    wait_for 5 "$saved after local time" = "41 00 00 00 00 01 00 00" -- bytes_of "$saved"
     expect_no_message
-    [ "$(bytes_of "$saved")" = "41 00 00 00 00 01 00 00" ] || fail "local time wrote $(bytes_of "$saved")"
     exit_cleanly
     # The second run reads local time back: one more toggle returns to Universal Time.
     start_installed "$work/home/config"
     toggle_tracks_time
+    wait_for 5 "$saved after the toggle (Universal Time if local time was read back)" \
+      = "41 00 00 00 00 00 00 00" -- bytes_of "$saved"
     expect_no_message
-    [ "$(bytes_of "$saved")" = "41 00 00 00 00 00 00 00" ] ||
-      fail "the restart did not read local time back: the toggle wrote $(bytes_of "$saved")"
     [ "$(stat -c %U "$saved")" = nobody ] || fail "the settings file belongs to $(stat -c %U "$saved")"
     nothing_beside_the_program
     exit_cleanly
@@ -73,8 +78,8 @@ case "$case_name" in
     toggle_tracks_time
     expect_message "$(printf 'The settings could not be saved to\n%s\nor\n%s.\nThe changed settings hold until the program exits.' \
       "$installed/Kelvra95.CFG" "$work/closed/kelvra95/Kelvra95.CFG")"
-    toggle_tracks_time
-    toggle_tracks_time
+    flip_tracks_time
+    flip_tracks_time
     expect_no_message
     [ -z "$(ls -A "$work/closed")" ] || fail "files appeared in the closed config folder"
     nothing_beside_the_program

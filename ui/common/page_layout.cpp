@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <dlfcn.h>
@@ -15,6 +17,7 @@
 #include <utility>
 
 #include "ui/common/messages.h"
+#include "ui/common/settings_place.h"
 
 namespace kelvra {
 
@@ -27,6 +30,9 @@ constexpr const char* kWebAddress = "http://www.kelvra95.example.org";
 // the subtitle would cover the title and the tracks would shrink to the page's middle.
 // CUPS takes a PDF, whose dot grid is ours to choose.
 constexpr int kPageDotsPerInch = 300;
+
+// Kelvra95.ini: the folder a PDF was last saved in, offered first the next time.
+constexpr const char* kLastFolderKey = "Print/LastFolder";
 
 // Draws `text` centred across a page `pageWidth` dots wide with its top at y (dots).
 void drawCentred(QPainter& painter, int pageWidth, int y, const QString& text) {
@@ -87,23 +93,36 @@ void setUpPage(QPrinter& printer, const QString& documentName) {
   printer.setDocName(documentName);
 }
 
-bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
-               const std::function<void(QPainter& painter, QSize page)>& drawPage) {
-  const QString path = askForPdfPath(QDir(PdfFolder()).filePath(pdfFileName));
-  if (path.isEmpty()) return false;
+// Draws the page into the PDF file at `path`. Returns: false when it could not be written.
+bool writePdf(const QString& path, const QString& documentName,
+              const std::function<void(QPainter& painter, QSize page)>& drawPage) {
+  // QPrinter opens the file only in QPainter::begin, which complains on standard error when
+  // it cannot: a file that cannot be opened is found out here, and said by our message alone.
+  if (QFile file(path); !file.open(QIODevice::WriteOnly)) return false;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
   printer.setCreator(QStringLiteral("Kelvra95"));
   setUpPage(printer, documentName);
   QPainter painter;
-  if (painter.begin(&printer)) {
-    drawPage(painter, QSize(printer.width(), printer.height()));
-    if (painter.end() && printer.printerState() != QPrinter::Error) return true;
+  if (!painter.begin(&printer)) return false;
+  drawPage(painter, QSize(printer.width(), printer.height()));
+  return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
+               const std::function<void(QPainter& painter, QSize page)>& drawPage) {
+  const QString path = askForPdfPath(QDir(PdfFolder()).filePath(pdfFileName));
+  if (path.isEmpty()) return false;
+  if (!writePdf(path, documentName, drawPage)) {
+    ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
+                  .arg(QDir::toNativeSeparators(path)));
+    return false;
   }
-  ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
-                .arg(QDir::toNativeSeparators(path)));
-  return false;
+  SettingsStore& settings = ProgramSettings();
+  settings.ini().setValue(QString::fromLatin1(kLastFolderKey), QFileInfo(path).absolutePath());
+  settings.syncIni();
+  return true;
 }
 
 }  // namespace
@@ -166,6 +185,9 @@ QString PdfFileName(const QString& what, std::uint16_t month, std::uint16_t year
 void SetSaveFileChooser(SaveFileChooser newChooser) { chooser() = std::move(newChooser); }
 
 QString PdfFolder() {
+  const QString last =
+      ProgramSettings().ini().value(QString::fromLatin1(kLastFolderKey)).toString();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!documents.isEmpty() && QDir(documents).exists()) return documents;
   return QDir::homePath();

@@ -1,10 +1,11 @@
 #include "ui/common/settings.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -15,8 +16,6 @@ std::filesystem::path settingsPath(const std::filesystem::path& directory) {
   return directory / kSettingsFileName;
 }
 
-using RecordBytes = std::array<std::uint8_t, kConfigRecordSize>;
-
 // What a failed write ran into.
 enum class WriteFailure { None, FolderRefused, Other };
 
@@ -25,13 +24,25 @@ bool folderRefuses(int error) {
   return error == EACCES || error == EPERM || error == EROFS;
 }
 
+bool isRegular(int file) {
+  struct stat status {};
+  return ::fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+}
+
 // Writes `bytes` as the whole file at `path`, opened with `flags` (plus write-only and
 // truncate), and waits until they are on the disk, so that a rename that follows can never put
-// an empty or half-written file in the old one's place.
+// an empty or half-written file in the old one's place. Opened non-blocking, so that a FIFO
+// there fails at once or is found out before anything is written into it.
 // Returns: None, or what stopped it (the file may then exist, damaged).
-WriteFailure writeDurably(const std::filesystem::path& path, int flags, const RecordBytes& bytes) {
-  const int file = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | flags, 0644);
+WriteFailure writeDurably(const std::filesystem::path& path, int flags,
+                          std::span<const std::uint8_t> bytes) {
+  const int file = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | flags, 0644);
   if (file < 0) return folderRefuses(errno) ? WriteFailure::FolderRefused : WriteFailure::Other;
+  // Truncated only once it proves regular: O_TRUNC at the open would cut a device.
+  if (!isRegular(file) || ::ftruncate(file, 0) != 0) {
+    ::close(file);
+    return WriteFailure::Other;
+  }
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t count = ::write(file, bytes.data() + written, bytes.size() - written);
@@ -79,43 +90,67 @@ std::array<std::uint8_t, kConfigRecordSize> EncodeConfigRecord(const ConfigRecor
           record.padding[1]};
 }
 
-ConfigRecord ReadSettings(const std::filesystem::path& directory) {
-  std::vector<std::uint8_t> bytes(kConfigRecordSize);
-  std::size_t count = 0;
-  {
-    std::ifstream file(settingsPath(directory), std::ios::binary);
-    if (file) {
-      file.read(reinterpret_cast<char*>(bytes.data()), kConfigRecordSize);
-      count = static_cast<std::size_t>(file.gcount());
-    }
+bool SettingsFileUsable(const std::filesystem::path& file) {
+  struct stat status {};
+  if (::stat(file.c_str(), &status) == 0) return S_ISREG(status.st_mode);
+  return errno == ENOENT || errno == ENOTDIR;
+}
+
+SettingsFileBytes ReadSettingsFile(const std::filesystem::path& file, std::size_t limit) {
+  SettingsFileBytes read;
+  read.usable = SettingsFileUsable(file);
+  if (!read.usable) return read;
+  const int handle = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (handle < 0) return read;
+  read.usable = isRegular(handle);  // replaced since the look above
+  std::array<std::uint8_t, 4096> buffer{};
+  while (read.usable && read.bytes.size() < limit) {
+    const ssize_t count =
+        ::read(handle, buffer.data(), std::min(buffer.size(), limit - read.bytes.size()));
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) break;
+    read.bytes.insert(read.bytes.end(), buffer.begin(), buffer.begin() + count);
   }
-  const ConfigRecord record = DecodeConfigRecord(std::span(bytes.data(), count));
+  ::close(handle);
+  return read;
+}
+
+ConfigRecord ReadSettings(const std::filesystem::path& directory) {
+  const SettingsFileBytes read = ReadSettingsFile(settingsPath(directory), kConfigRecordSize);
+  if (!read.usable) return ConfigRecord{};
+  const ConfigRecord record = DecodeConfigRecord(read.bytes);
   // A missing, unreadable or short file is completed with the defaults at once; where the
   // directory is not writable the program simply runs on the values in memory.
-  if (count < kConfigRecordSize) WriteSettings(directory, record);
+  if (read.bytes.size() < kConfigRecordSize) WriteSettings(directory, record);
   return record;
 }
 
-bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& record) {
-  const std::filesystem::path target = settingsPath(directory);
+bool WriteSettingsFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+  if (!SettingsFileUsable(target)) return false;
   std::filesystem::path temporary = target;
   temporary += ".tmp";
-  const RecordBytes bytes = EncodeConfigRecord(record);
   WriteFailure failure = writeDurably(temporary, O_CREAT, bytes);
   if (failure == WriteFailure::None) {
-    if (::rename(temporary.c_str(), target.c_str()) == 0) {
-      syncDirectory(directory);
+    // Looked at again just before the rename, which would put a file in a FIFO's place.
+    if (!SettingsFileUsable(target)) {
+      failure = WriteFailure::Other;
+    } else if (::rename(temporary.c_str(), target.c_str()) == 0) {
+      syncDirectory(target.parent_path());
       return true;
+    } else {
+      failure = folderRefuses(errno) ? WriteFailure::FolderRefused : WriteFailure::Other;
     }
-    failure = folderRefuses(errno) ? WriteFailure::FolderRefused : WriteFailure::Other;
   }
   std::error_code ignored;
   std::filesystem::remove(temporary, ignored);
   if (failure != WriteFailure::FolderRefused) return false;
   // A folder closed to this user may still hold a settings file the user may write (a shared
   // installation): rewrite that file in place. It is never created here: the folder refuses.
-  // Non-blocking, so that a pipe put in the file's place fails at once instead of hanging.
-  return writeDurably(target, O_NONBLOCK, bytes) == WriteFailure::None;
+  return writeDurably(target, 0, bytes) == WriteFailure::None;
+}
+
+bool WriteSettings(const std::filesystem::path& directory, const ConfigRecord& record) {
+  return WriteSettingsFile(settingsPath(directory), EncodeConfigRecord(record));
 }
 
 }  // namespace kelvra

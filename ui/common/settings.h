@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <vector>
 
 namespace kelvra {
 
@@ -26,8 +27,29 @@ ConfigRecord DecodeConfigRecord(std::span<const std::uint8_t> bytes);
 // Returns: the 8 bytes of the record; the flags as 0 or 1.
 std::array<std::uint8_t, kConfigRecordSize> EncodeConfigRecord(const ConfigRecord& record);
 
+// True when `file` is missing or a regular file (a link is followed), found without opening
+// it. Anything else in its place (a FIFO, a device, a socket, a folder) is unusable: opening it
+// could wait for ever, and it is never read or written over.
+bool SettingsFileUsable(const std::filesystem::path& file);
+
+// What reading a settings file found.
+struct SettingsFileBytes {
+  bool usable = true;               // false: no regular file there (see SettingsFileUsable)
+  std::vector<std::uint8_t> bytes;  // its first bytes; none when it is missing or unreadable
+};
+
+// Reads at most `limit` bytes of `file`, never waiting: the file is opened non-blocking and
+// read only when it proves to be a regular file.
+SettingsFileBytes ReadSettingsFile(const std::filesystem::path& file, std::size_t limit);
+
+// Writes `bytes` as the whole of `file`, as WriteSettings does (a temporary beside it renamed
+// over it, else in place when the folder refuses). Never waits and never replaces or writes
+// into anything but a regular file. Returns: false when the file could not be written.
+bool WriteSettingsFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
+
 // Reads the settings file in `directory`. When it cannot be read whole, the missing fields
 // are the defaults and a whole record is written back where that is possible; never fails.
+// An unusable file (SettingsFileUsable) gives the defaults and is left as it is.
 ConfigRecord ReadSettings(const std::filesystem::path& directory);
 
 // Writes the record to a temporary file beside the settings file and renames it over the

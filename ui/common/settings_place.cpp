@@ -4,10 +4,12 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -52,6 +54,8 @@ void copyProgramFile(const fs::path& from, const fs::path& to) {
 
 QString shown(const fs::path& file) { return QString::fromStdString(file.string()); }
 
+constexpr std::size_t kWholeFile = std::numeric_limits<std::size_t>::max();
+
 }  // namespace
 
 SettingsDecision DecideSettingsPlace(const SettingsPlaceFacts& facts) {
@@ -94,6 +98,11 @@ void NameApplication() {
   // Qt puts the organisation's name, when there is one, between the config folder and ours.
   QCoreApplication::setOrganizationName(QString());
   QCoreApplication::setApplicationName(QStringLiteral("kelvra95"));
+}
+
+QString SettingsFileUnusableMessage(const char* fileName) {
+  return QStringLiteral("%1 is not a regular file; the defaults are used.")
+      .arg(QString::fromLatin1(fileName));
 }
 
 QString SettingsNotSavedMessage(const std::vector<fs::path>& tried) {
@@ -145,32 +154,66 @@ void SettingsStore::reportFailure(const SettingsFileLocation& location) {
   ShowError(SettingsNotSavedMessage(location.tried));
 }
 
-ConfigRecord SettingsStore::readConfig() { return ReadSettings(configLocation().folder); }
+bool SettingsStore::usable(const SettingsFileLocation& location, const char* fileName,
+                           bool& reported) {
+  if (SettingsFileUsable(location.folder / fileName)) return true;
+  if (!reported) {
+    reported = true;
+    ShowMessage(SettingsFileUnusableMessage(fileName));
+  }
+  return false;
+}
+
+ConfigRecord SettingsStore::readConfig() {
+  const SettingsFileLocation& location = configLocation();
+  if (!usable(location, kSettingsFileName, configUnusableReported_)) return ConfigRecord{};
+  return ReadSettings(location.folder);
+}
 
 bool SettingsStore::writeConfig(const ConfigRecord& record) {
   const SettingsFileLocation& location = configLocation();
+  if (!usable(location, kSettingsFileName, configUnusableReported_)) return false;
   if (WriteSettings(location.folder, record)) return true;
   reportFailure(location);
   return false;
 }
 
+fs::path SettingsStore::iniFile() {
+  return iniLocation().folder / kIniFileName;
+}
+
+// Without a private folder (the temporary folder cannot be written) QSettings gets no file
+// name: it holds the values for the run and every sync reports an access error.
+fs::path SettingsStore::iniCopy() const {
+  if (!iniCopyFolder_->isValid()) return {};
+  return fs::path(iniCopyFolder_->path().toStdString()) / kIniFileName;
+}
+
 QSettings& SettingsStore::ini() {
   if (!ini_) {
-    const SettingsFileLocation& location = iniLocation();
-    ini_ = std::make_unique<QSettings>(shown(location.folder / kIniFileName),
-                                       QSettings::IniFormat);
-    // A folder closed to the user holds a file open to them: Qt may then write it in place.
-    if (location.place == SettingsPlace::ProgramFile) ini_->setAtomicSyncRequired(false);
+    iniCopyFolder_ = std::make_unique<QTemporaryDir>();
+    if (usable(iniLocation(), kIniFileName, iniUnusableReported_) && !iniCopy().empty())
+      WriteSettingsFile(iniCopy(), ReadSettingsFile(iniFile(), kWholeFile).bytes);
+    ini_ = std::make_unique<QSettings>(shown(iniCopy()), QSettings::IniFormat);
   }
   return *ini_;
 }
 
 bool SettingsStore::syncIni() {
   QSettings& settings = ini();
+  const SettingsFileLocation& location = iniLocation();
+  if (!usable(location, kIniFileName, iniUnusableReported_)) return false;
+  // The file as it is now, perhaps changed by another run: QSettings sees its copy change,
+  // re-reads it and writes this run's changes over it.
+  const SettingsFileBytes present = ReadSettingsFile(iniFile(), kWholeFile);
+  if (!present.usable) return false;  // replaced since the look: said at the next one
+  if (!iniCopy().empty()) WriteSettingsFile(iniCopy(), present.bytes);
   settings.sync();
   // A damaged file read as FormatError; only AccessError says the write failed.
-  if (settings.status() != QSettings::AccessError) return true;
-  reportFailure(iniLocation());
+  if (settings.status() != QSettings::AccessError &&
+      WriteSettingsFile(iniFile(), ReadSettingsFile(iniCopy(), kWholeFile).bytes))
+    return true;
+  reportFailure(location);
   return false;
 }
 

@@ -13,6 +13,7 @@
 #include "ui/common/settings.h"
 
 class QSettings;
+class QTemporaryDir;
 
 namespace kelvra {
 
@@ -56,6 +57,9 @@ std::filesystem::path UserSettingsFolder();
 // in exactly "kelvra95".
 void NameApplication();
 
+// The message when `fileName` (Kelvra95.CFG or Kelvra95.ini) is not a regular file.
+QString SettingsFileUnusableMessage(const char* fileName);
+
 // The message of the first failed settings write of a run, naming the files it tried.
 QString SettingsNotSavedMessage(const std::vector<std::filesystem::path>& tried);
 
@@ -67,7 +71,8 @@ struct SettingsFileLocation {
 };
 
 // The program's settings files, each at its decided place, and the one report of a failed
-// write per run (through ShowError).
+// write per run (through ShowError). A file that is not a regular file is never read or
+// written: it is said once a run (through ShowMessage), and the defaults hold for the run.
 class SettingsStore {
  public:
   // Decides each file's place the first time it is used. The user's folder is made, and the
@@ -82,10 +87,12 @@ class SettingsStore {
   // Writes Kelvra95.CFG. Returns false when it could not be written (reported once a run).
   bool writeConfig(const ConfigRecord& record);
 
-  // Kelvra95.ini, opened once (INI format). Call syncIni() after setting values: Qt's own
-  // later write of them would fail without a word.
+  // Kelvra95.ini (INI format). QSettings works on a private copy of it, a regular file that
+  // Qt may open, re-read and replace as it likes; the real file is read and written only here,
+  // each time after a look that never waits. Call syncIni() after setting values.
   QSettings& ini();
-  // Writes the ini's changes now. Returns false when it could not (reported once a run).
+  // Merges the real file's present contents with the changes and writes them back now.
+  // Returns false when it could not (reported once a run).
   bool syncIni();
 
   const SettingsFileLocation& configLocation();
@@ -94,13 +101,20 @@ class SettingsStore {
  private:
   SettingsFileLocation locate(const char* fileName) const;
   void reportFailure(const SettingsFileLocation& location);
+  // Returns whether `fileName` in `location` is usable; says once a run when it is not.
+  bool usable(const SettingsFileLocation& location, const char* fileName, bool& reported);
+  std::filesystem::path iniFile();
+  std::filesystem::path iniCopy() const;
 
   std::filesystem::path programFolder_;
   std::filesystem::path userFolder_;
   std::optional<SettingsFileLocation> config_;
   std::optional<SettingsFileLocation> iniPlace_;
-  std::unique_ptr<QSettings> ini_;
+  std::unique_ptr<QTemporaryDir> iniCopyFolder_;
+  std::unique_ptr<QSettings> ini_;  // on iniCopy()
   bool failureReported_ = false;
+  bool configUnusableReported_ = false;
+  bool iniUnusableReported_ = false;
 };
 
 // The program's own store: beside ProgramDirectory(), else in UserSettingsFolder().

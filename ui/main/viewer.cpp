@@ -443,13 +443,14 @@ void TViewer::btnMinimiseClick() {
 }
 
 void TViewer::lblHelpClick() {
+  if (helpOpener_->busy()) return;  // the viewer is still starting
   const std::filesystem::path help = ProgramDirectory() / "docs" / "Kelvra95.htm";
   std::error_code error;
   if (!std::filesystem::is_regular_file(help, error)) {
     ShowMessage(QStringLiteral("Cannot find Help File"));
     return;
   }
-  OpenHelpFile(help);
+  helpOpener_->open(help);
 }
 
 void TViewer::lblAboutClick() {

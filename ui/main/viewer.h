@@ -14,6 +14,7 @@
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
 #include "core/view.h"
+#include "ui/common/open_document.h"
 #include "ui/common/placement.h"
 #include "ui/common/settings.h"
 #include "ui/common/side_window.h"
@@ -253,6 +254,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   TAboutWin* about_ = nullptr;
   SideWindowForm* grs_ = nullptr;
   SideWindowForm* events_ = nullptr;
+  DocumentOpener* helpOpener_ = new DocumentOpener(this);  // one help attempt at a time
 };
 
 }  // namespace kelvra
