@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The program's keys on the real X server, whose line edits take more keys than Qt's offscreen
-# platform: from a focused time field Ctrl+M opens the moon events window (taking the typed
-# hour first), a key of the main window works from that window too, Escape closes the window
+# platform: from a focused time field Ctrl+M opens the moon events window, a key of the main window works from that window too, Escape closes the window
 # it is pressed in, the menu key opens the menu over a field and Escape closes it, and Ctrl+Q
 # ends the program with status 0.
 # Usage: keys.sh BIN_DIR
@@ -11,26 +10,10 @@ setup "$1"
 start_program
 wait_for_main_window
 
-# wait_for_count N WIDTH HEIGHT: waits until N windows of that size are on the screen.
-wait_for_count() {
-  local tries=0
-  until [ "$(visible_windows | awk -v w="$2" -v h="$3" '$2 == w && $3 == h' | wc -l)" -eq "$1" ]; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || fail "not $1 window(s) of $2 x $3 within 10 s: $(visible_windows)"
-    sleep 0.1
-  done
-}
-# wait_for_windows N: waits until the program has N windows on the screen (a menu is one).
-wait_for_windows() {
-  local tries=0
-  until [ "$(visible_windows | wc -l)" -eq "$1" ]; do
-    tries=$((tries + 1))
-    [ $tries -le 100 ] || fail "not $1 window(s) within 10 s: $(visible_windows)"
-    sleep 0.1
-  done
-}
+# program_windows: how many windows of the program are on the screen (an open menu is one).
+program_windows() { visible_windows | wc -l; }
 
-click_main $(centre_of main_hour) 0.15
+click_field $(centre_of main_hour)
 xdotool key ctrl+a type 07
 xdotool key ctrl+m
 wait_for_window 200 479
@@ -40,24 +23,24 @@ note "Ctrl+M from the hour field opens the moon events window"
 
 # The events window has the keyboard now: Ctrl+T is the main window's, Escape the window's own.
 xdotool key ctrl+t
-wait_for_count 2 200 479
+wait_for_side_windows 2
 xdotool key Escape
-wait_for_count 1 200 479
+wait_for_side_windows 1
 note "Ctrl+T works from the events window; Escape closes the window it is pressed in"
 
-# The hour typed before Ctrl+M was taken, as a click on a button takes it; Ctrl+E and Ctrl+K,
-# X11's end of line and delete to its end, still edit the field.
+# The hour typed before Ctrl+M stays in its field; Ctrl+E and Ctrl+K, X11's end of line and
+# delete to its end, still edit the field.
 [ "$(field_text $(centre_of main_hour))" = "07" ] || fail "the hour shows $(field_text $(centre_of main_hour)), expected 07"
 xdotool key Home Right ctrl+k ctrl+e type 5
 [ "$(field_text $(centre_of main_hour))" = "05" ] || fail "Ctrl+K and Ctrl+E did not edit: the hour shows $(field_text $(centre_of main_hour))"
 expect_no_message
-note "the typed hour was taken; the field keeps its own keys"
+note "the field keeps its text and its own keys"
 
-windows="$(visible_windows | wc -l)"
+windows="$(program_windows)"
 xdotool key Menu
-wait_for_windows $((windows + 1))
+wait_for 10 "the menu" = $((windows + 1)) -- program_windows
 xdotool key Escape
-wait_for_windows "$windows"
+wait_for 10 "the menu closed" = "$windows" -- program_windows
 note "the menu key opens the menu over a focused field; Escape closes it"
 
 xdotool key ctrl+q
