@@ -9,6 +9,7 @@
 
 #include "assets/jpeg_writer.h"
 #include "assets/skins.h"
+#include "ui/windows/side_windows.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   int failures = 0;
-  for (const kelvra::skins::Skin& skin : kelvra::skins::AllSkins()) {
+  for (const kelvra::skins::Skin& skin : kelvra::skins::AllSkins(kelvra::SideWindowKinds())) {
     const std::filesystem::path path = folder / skin.fileName.toStdString();
     if (!kelvra::skins::WriteJpeg(skin.image, kJpegQuality, path)) {
       std::fprintf(stderr, "cannot write %s\n", path.string().c_str());

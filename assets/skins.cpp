@@ -14,6 +14,7 @@
 #include "ui/common/layout.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
+#include "ui/grs/grs_kind.h"
 
 namespace kelvra::skins {
 
@@ -27,6 +28,7 @@ QImage Panel(int width, int height) {
 namespace {
 
 using style::DrawBevel;
+using style::DrawFace;
 using style::DrawText;
 using style::PixelFont;
 
@@ -43,18 +45,6 @@ void DrawWell(QPainter& painter, const QRect& inner, const QColor& fill) {
   painter.fillRect(inner, fill);
   DrawBevel(painter, inner.adjusted(-2, -2, 2, 2), style::kShadow, style::kHighlight, 1);
   DrawBevel(painter, inner.adjusted(-1, -1, 1, 1), style::kOutline, style::kPanelTop, 1);
-}
-
-// Draws a raised button face filling `rect` (the button's click area).
-void DrawFace(QPainter& painter, const QRect& rect, const QColor& face) {
-  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
-  gradient.setColorAt(0.0, face.lighter(118));
-  gradient.setColorAt(1.0, face.darker(118));
-  painter.fillRect(rect, gradient);
-  painter.setPen(style::kOutline);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(rect.adjusted(0, 0, -1, -1));
-  DrawBevel(painter, rect.adjusted(1, 1, -1, -1), face.lighter(165), face.darker(175), 1);
 }
 
 // Draws an etched groove from `from` to `to`, a horizontal or a vertical line, on a ground of
@@ -122,54 +112,6 @@ void DrawClock(QPainter& painter, const QRectF& face) {
   painter.drawLine(c, c + QPointF(3.0, 1.2));
 }
 
-// A small tracks chart, dot by dot like the real one: two satellites swinging either side
-// of Jupiter's band.
-void DrawTracksGlyph(QPainter& painter, const QRect& face) {
-  const QRect screen = face.adjusted(3, 3, -3, -3);
-  painter.fillRect(screen, Qt::black);
-  const int cx = screen.center().x();
-  painter.setPen(QColor(0, 190, 190));
-  painter.drawLine(cx - 2, screen.top(), cx - 2, screen.bottom());
-  painter.drawLine(cx + 2, screen.top(), cx + 2, screen.bottom());
-  for (int row = 0; row < screen.height(); ++row) {
-    const double phase = 2.0 * std::numbers::pi * row / screen.height();  // one turn over the chart
-    const int y = screen.top() + row;
-    painter.setPen(QColor(240, 240, 240));
-    painter.drawPoint(cx + int(std::lround(3.0 * std::sin(2.0 * phase))), y);
-    painter.setPen(QColor(255, 140, 30));
-    painter.drawPoint(cx + int(std::lround(6.0 * std::cos(0.5 * phase + 0.6))), y);
-  }
-}
-
-// A banded disc with the Red Spot: the GRS window.
-void DrawSpotGlyph(QPainter& painter, const QRectF& face) {
-  const QPointF c = face.center();
-  const QRectF disc(c - QPointF(6.0, 5.6), QSizeF(12.0, 11.2));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(222, 208, 180));
-  painter.drawEllipse(disc);
-  painter.save();
-  QPainterPath outline;
-  outline.addEllipse(disc);
-  painter.setClipPath(outline);
-  painter.fillRect(QRectF(disc.left(), c.y() - 3.4, disc.width(), 1.8), QColor(150, 108, 80));
-  painter.fillRect(QRectF(disc.left(), c.y() + 0.6, disc.width(), 1.8), QColor(150, 108, 80));
-  painter.restore();
-  painter.setBrush(QColor(220, 64, 42));
-  painter.setPen(QPen(QColor(120, 30, 20), 0.6));
-  painter.drawEllipse(QRectF(c + QPointF(-0.2, 1.4), QSizeF(5.0, 3.4)));
-}
-
-// A moon's disc with its shadow's black dot on it: the moon events window.
-void DrawShadowGlyph(QPainter& painter, const QRectF& face) {
-  const QPointF c = face.center();
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(222, 208, 180));
-  painter.drawEllipse(QRectF(c - QPointF(5.6, 5.6), QSizeF(11.2, 11.2)));
-  painter.setBrush(Qt::black);
-  painter.drawEllipse(QRectF(c + QPointF(-0.4, -3.2), QSizeF(3.6, 3.6)));
-}
-
 // Draws `text` centred on a face, in the glyph colour.
 void DrawFaceText(QPainter& painter, const QRect& face, const QString& text, const QFont& font) {
   DrawText(painter, face, Qt::AlignCenter, text, font, style::kGlyph);
@@ -215,16 +157,16 @@ void DrawNamePlate(QPainter& painter, const QRect& plate) {
   DrawText(painter, plate, Qt::AlignCenter, "Kelvra95", font, style::kAccent);
 }
 
-// The toolbar across the top of the main window, in window pixels.
-void DrawToolbar(QPainter& painter) {
+// The toolbar across the top of the main window, in window pixels, with a button for each of
+// `sideWindows`.
+void DrawToolbar(QPainter& painter, SideWindowKinds sideWindows) {
   painter.setRenderHint(QPainter::Antialiasing);
   using Main = layout::MainWindow;
   constexpr QRect magnify = Main::magnify, reduce = Main::reduce, animate = Main::animate;
-  constexpr QRect stop = Main::stop, realTime = Main::realTime, tracks = Main::tracks;
-  constexpr QRect grs = Main::grs, help = Main::help, about = Main::about;
+  constexpr QRect stop = Main::stop, realTime = Main::realTime;
+  constexpr QRect help = Main::help, about = Main::about;
   constexpr QRect minimise = Main::minimise, exit = Main::exit;
-  for (const QRect& face :
-       {magnify, reduce, animate, stop, realTime, tracks, grs, help, about, minimise}) {
+  for (const QRect& face : {magnify, reduce, animate, stop, realTime, help, about, minimise}) {
     DrawFace(painter, face, style::kFace);
   }
   DrawMagnifier(painter, magnify, true);
@@ -232,10 +174,6 @@ void DrawToolbar(QPainter& painter) {
   DrawPlay(painter, animate);
   DrawStop(painter, stop);
   DrawClock(painter, realTime);
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  DrawTracksGlyph(painter, tracks);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawSpotGlyph(painter, grs);
   DrawFaceText(painter, help, "?", PixelFont("Arial", 15, true));
   DrawFaceText(painter, about, "i", PixelFont("Times New Roman", 16, true));
   DrawMinimise(painter, minimise);
@@ -246,11 +184,9 @@ void DrawToolbar(QPainter& painter) {
   for (const int x : {77, 176, 261, 376, 462, 570}) {
     DrawGroove(painter, QPoint(x, 12), QPoint(x, 32), style::kPanelTop);
   }
-  // Drawn last, so that no other pixel of the bar changes with it.
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawFace(painter, Main::events, style::kFace);
-  DrawShadowGlyph(painter, Main::events);
-  painter.setRenderHint(QPainter::Antialiasing, false);
+  // Each side window draws its own button, after the rest: no other pixel of the bar changes
+  // with it.
+  for (const SideWindowKind* window : sideWindows) window->drawButton(painter, window->button);
 }
 
 // The data panel under the entry fields and the satellite table, in window pixels.
@@ -296,14 +232,14 @@ QImage FramedPanel(int width, int height) {
 
 }  // namespace
 
-QImage MainWindowFrame() {
+QImage MainWindowFrame(SideWindowKinds sideWindows) {
   // The window shows 479 rows; the bottom bar's 23 rows from 457 reach one row further, which
   // stays hidden and simply continues the outline.
   QImage image = FramedPanel(638, 479).copy(0, 0, 638, 480);
   QPainter painter(&image);
   painter.fillRect(0, 479, 638, 1, style::kOutline);
   DrawViews(painter);
-  DrawToolbar(painter);
+  DrawToolbar(painter, sideWindows);
   DrawEdgeRivets(painter);
   return image;
 }
@@ -320,7 +256,7 @@ QImage SideWindowSkin() {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   // Every side window has the same faces and wells; only the exit areas differ, inside one face.
-  const layout::SideWindowLayout& side = layout::kTracksWindow;
+  const layout::SideWindowLayout& side = layout::kSideWindowSkin;
   DrawWell(painter, side.list, Qt::black);  // the chart or the list
   const QRect print = side.print;
   DrawFace(painter, print, style::kFace);
@@ -328,7 +264,7 @@ QImage SideWindowSkin() {
   DrawPrinter(painter, print);
   painter.setRenderHint(QPainter::Antialiasing);
   DrawWell(painter, side.timeBasis, style::kWell);
-  DrawExitButton(painter, layout::kSideWindowExitFace);
+  DrawExitButton(painter, side.exit);
   painter.setRenderHint(QPainter::Antialiasing, false);
   DrawGroove(painter, QPoint(93, 14), QPoint(93, 33), style::kPanelTop);
   DrawGroove(painter, QPoint(165, 14), QPoint(165, 33), style::kPanelTop);
@@ -451,10 +387,10 @@ QImage AppIcon(int size) {
   return image;
 }
 
-std::vector<Skin> AllSkins() {
+std::vector<Skin> AllSkins(SideWindowKinds sideWindows) {
   std::vector<Skin> skins;
   skins.push_back({"Kelvra0.dat", LongitudeSkin()});
-  const QImage frame = MainWindowFrame();
+  const QImage frame = MainWindowFrame(sideWindows);
   for (const MainWindowPiece& piece : MainWindowPieces()) {
     skins.push_back({piece.fileName, frame.copy(piece.place)});
   }

@@ -6,9 +6,15 @@
 #include <QRect>
 #include <QString>
 
+#include <span>
 #include <vector>
 
+#include "ui/common/side_window_kind.h"
+
 namespace kelvra::skins {
+
+// The side windows whose toolbar buttons the main window's frame carries, in list order.
+using SideWindowKinds = std::span<const SideWindowKind* const>;
 
 // Returns: a picture of width x height filled with the panel's top-to-bottom gradient, the
 // ground every skin is drawn on.
@@ -22,8 +28,9 @@ struct Skin {
 
 // Returns: the whole main window's frame, 638 x 480 (479 rows show), in window pixels: the toolbar
 // faces, the wells of the views (black) and the data panel's background. The main window's six
-// skins are cut from it, so their edges meet without a seam.
-QImage MainWindowFrame();
+// skins are cut from it, so their edges meet without a seam. Each of `sideWindows` draws its
+// own toolbar button.
+QImage MainWindowFrame(SideWindowKinds sideWindows);
 
 // Where each of the main window's six skins lies in the window, in window pixels.
 struct MainWindowPiece {
@@ -32,7 +39,7 @@ struct MainWindowPiece {
 };
 std::vector<MainWindowPiece> MainWindowPieces();
 
-// Returns: the tracks and GRS windows' background, 200 x 480.
+// Returns: every side window's background, 200 x 480.
 QImage SideWindowSkin();
 
 // Returns: the About window, 210 x 155.
@@ -48,7 +55,8 @@ QImage AppIcon(int size);
 // The sizes the icon ships in, pixels (the freedesktop hicolor theme's usual ones).
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
-// Returns: the nine skins in file-name order, Kelvra0.dat first.
-std::vector<Skin> AllSkins();
+// Returns: the nine skins in file-name order, Kelvra0.dat first, the main window's with a
+// toolbar button for each of `sideWindows`.
+std::vector<Skin> AllSkins(SideWindowKinds sideWindows);
 
 }  // namespace kelvra::skins

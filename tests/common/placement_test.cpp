@@ -14,6 +14,8 @@ constexpr int kMainHeight = 479;  // pixels
 constexpr int kSideWidth = 200;   // pixels, tracks and GRS windows alike
 constexpr int kSideHeight = 480;  // pixels
 constexpr int kTop = 100;         // pixels, the main window's top in these cases
+constexpr SideWindow kTracks{0};  // the first window visited
+constexpr SideWindow kGRS{1};
 
 // Both side windows hidden and uncounted, the main window at `left`.
 Desk deskAt(int screenWidth, int left) {
@@ -31,130 +33,130 @@ void expectCounts(const Desk& desk, int left, int right) {
 
 TEST(PositionForm, WideScreenCascadesOnTheRightAndClosingUpSlidesTheOuterWindowIn) {
   // 1280 wide, main centred: (1280 - 638) div 2 = 321.
-  Desk desk = PositionForm(deskAt(1280, 321), SideWindow::Tracks);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(959, kTop));  // 321 + 638
-  desk = PositionForm(desk, SideWindow::GRS);
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(969, kTop + 10));
+  Desk desk = PositionForm(deskAt(1280, 321), kTracks);
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(959, kTop));  // 321 + 638
+  desk = PositionForm(desk, kGRS);
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(969, kTop + 10));
   EXPECT_EQ(desk.main.left(), 321);
   expectCounts(desk, 0, 2);
 
-  desk = RepositionForms(desk, SideWindow::Tracks);
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(959, kTop));
+  desk = RepositionForms(desk, kTracks);
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(959, kTop));
   expectCounts(desk, 0, 1);
-  desk = RepositionForms(desk, SideWindow::GRS);
+  desk = RepositionForms(desk, kGRS);
   expectCounts(desk, 0, 0);
 }
 
 TEST(PositionForm, ClosingTheOuterWindowLeavesTheInnerOneInPlace) {
-  Desk desk = PositionForm(PositionForm(deskAt(1280, 321), SideWindow::Tracks), SideWindow::GRS);
-  desk = RepositionForms(desk, SideWindow::GRS);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(959, kTop));
+  Desk desk = PositionForm(PositionForm(deskAt(1280, 321), kTracks), kGRS);
+  desk = RepositionForms(desk, kGRS);
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(959, kTop));
   expectCounts(desk, 0, 1);
 }
 
 TEST(PositionForm, NoRoomOnEitherSideMovesTheMainWindowLeft) {
   // 1024 wide, main centred at 193: neither 193 nor 1024 - 831 = 193 exceeds 200.
-  const Desk desk = PositionForm(deskAt(1024, 193), SideWindow::Tracks);
+  const Desk desk = PositionForm(deskAt(1024, 193), kTracks);
   EXPECT_EQ(desk.main.left(), 93);  // (1024 - 838) div 2
   EXPECT_EQ(desk.main.top(), kTop);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(731, kTop));  // 93 + 638
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(731, kTop));  // 93 + 638
   expectCounts(desk, 0, 1);
 }
 
 TEST(PositionForm, MainWindowAtTheRightEdgeGetsItsFirstWindowOnTheLeft) {
   // 1024 - 638 = 386: nothing fits on the right, 386 > 200 fits on the left.
-  Desk desk = PositionForm(deskAt(1024, 386), SideWindow::GRS);
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(186, kTop));  // flush: 386 - 200
+  Desk desk = PositionForm(deskAt(1024, 386), kGRS);
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(186, kTop));  // flush: 386 - 200
   expectCounts(desk, 1, 0);
   // The used side is kept: the second window cascades out on the left, 10 further and lower.
-  desk = PositionForm(desk, SideWindow::Tracks);
+  desk = PositionForm(desk, kTracks);
   EXPECT_EQ(desk.main.left(), 386);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(176, kTop + 10));
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(176, kTop + 10));
   expectCounts(desk, 2, 0);
 
-  desk = RepositionForms(desk, SideWindow::GRS);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(186, kTop));
+  desk = RepositionForms(desk, kGRS);
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(186, kTop));
   expectCounts(desk, 1, 0);
 }
 
 TEST(PositionForm, SecondWindowWithoutRoomOnItsSideMovesMainAndFirstWindow) {
   Desk desk = deskAt(1024, 180);
-  desk.box(SideWindow::Tracks).moveTo(818, kTop);  // 180 + 638
-  desk.dock(SideWindow::Tracks) = DockSide::Right;
+  desk.box(kTracks).moveTo(818, kTop);  // 180 + 638
+  desk.dock(kTracks) = DockSide::Right;
   // 1024 - 818 = 206 is not more than 10 + 200.
-  desk = PositionForm(desk, SideWindow::GRS);
+  desk = PositionForm(desk, kGRS);
   EXPECT_EQ(desk.main.left(), 88);                                         // (1024 - 848) div 2
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(726, kTop));    // 818 - 92
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(736, kTop + 10));  // 88 + 638 + 10
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(726, kTop));    // 818 - 92
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(736, kTop + 10));  // 88 + 638 + 10
   expectCounts(desk, 0, 2);
 
-  desk = RepositionForms(RepositionForms(desk, SideWindow::GRS), SideWindow::Tracks);
+  desk = RepositionForms(RepositionForms(desk, kGRS), kTracks);
   expectCounts(desk, 0, 0);
 }
 
 TEST(PositionForm, SecondWindowWithoutRoomOnTheLeftMovesMainRight) {
   Desk desk = deskAt(1024, 205);
-  desk.box(SideWindow::Tracks).moveTo(5, kTop);  // 205 - 200
-  desk.dock(SideWindow::Tracks) = DockSide::Left;
+  desk.box(kTracks).moveTo(5, kTop);  // 205 - 200
+  desk.dock(kTracks) = DockSide::Left;
   // 10 + 200 is not less than 205.
-  desk = PositionForm(desk, SideWindow::GRS);
+  desk = PositionForm(desk, kGRS);
   EXPECT_EQ(desk.main.left(), 298);  // (1024 - 848) div 2 + 200 + 10
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(98, kTop));    // 5 + 93
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(88, kTop + 10));  // 298 - 210
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(98, kTop));    // 5 + 93
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(88, kTop + 10));  // 298 - 210
   expectCounts(desk, 2, 0);
 }
 
 TEST(PositionForm, WindowAlreadyCountedIsNotCountedTwice) {
-  const Desk once = PositionForm(deskAt(1280, 321), SideWindow::Tracks);
-  const Desk twice = PositionForm(once, SideWindow::Tracks);
-  EXPECT_EQ(twice.box(SideWindow::Tracks), once.box(SideWindow::Tracks));
+  const Desk once = PositionForm(deskAt(1280, 321), kTracks);
+  const Desk twice = PositionForm(once, kTracks);
+  EXPECT_EQ(twice.box(kTracks), once.box(kTracks));
   expectCounts(twice, 0, 1);
 }
 
 TEST(DragMainWindow, CountedWindowsFollowTheMainWindow) {
-  Desk desk = PositionForm(PositionForm(deskAt(1280, 321), SideWindow::Tracks), SideWindow::GRS);
+  Desk desk = PositionForm(PositionForm(deskAt(1280, 321), kTracks), kGRS);
   desk = DragMainWindow(desk, QPoint(-30, 25));
   EXPECT_EQ(desk.main.topLeft(), QPoint(291, kTop + 25));
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(929, kTop + 25));
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(939, kTop + 35));
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(929, kTop + 25));
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(939, kTop + 35));
   expectCounts(desk, 0, 2);
 }
 
 TEST(DragMainWindow, WindowJumpsSidesAtEitherScreenEdge) {
-  Desk desk = PositionForm(deskAt(1280, 321), SideWindow::Tracks);  // tracks at 959
+  Desk desk = PositionForm(deskAt(1280, 321), kTracks);  // tracks at 959
   // 959 + 200 + 121 = 1280 still fits; one pixel more crosses the right edge.
   desk = DragMainWindow(desk, QPoint(121, 0));
-  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 1080);
+  EXPECT_EQ(desk.box(kTracks).left(), 1080);
   expectCounts(desk, 0, 1);
   desk = DragMainWindow(desk, QPoint(1, 0));
   EXPECT_EQ(desk.main.left(), 443);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(243, kTop));  // 443 - 200
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(243, kTop));  // 443 - 200
   expectCounts(desk, 1, 0);
 
   // Back left: at 243 - 243 = 0 it still fits; one pixel more crosses the left edge.
   desk = DragMainWindow(desk, QPoint(-243, 0));
-  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 0);
+  EXPECT_EQ(desk.box(kTracks).left(), 0);
   desk = DragMainWindow(desk, QPoint(-1, 0));
   EXPECT_EQ(desk.main.left(), 199);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(837, kTop));  // 199 + 638
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(837, kTop));  // 199 + 638
   expectCounts(desk, 0, 1);
 }
 
 TEST(DragMainWindow, WindowsOfASideJumpTogetherInTheirCascadeOrder) {
-  Desk desk = PositionForm(deskAt(1280, 321), SideWindow::Tracks);
-  desk = PositionForm(desk, SideWindow::GRS);   // 969, 10 lower
+  Desk desk = PositionForm(deskAt(1280, 321), kTracks);
+  desk = PositionForm(desk, kGRS);   // 969, 10 lower
   desk = DragMainWindow(desk, QPoint(111, 0));  // 969 + 111 + 200 = 1280 still fits
-  EXPECT_EQ(desk.box(SideWindow::GRS).left(), 1080);
+  EXPECT_EQ(desk.box(kGRS).left(), 1080);
   // One pixel more and the outer window would cross: both go, the inner one stays inner.
   desk = DragMainWindow(desk, QPoint(1, 0));
   EXPECT_EQ(desk.main.left(), 433);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(233, kTop));    // flush: 433 - 200
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(223, kTop + 10));  // 433 - 210
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(233, kTop));    // flush: 433 - 200
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(223, kTop + 10));  // 433 - 210
   expectCounts(desk, 2, 0);
 
-  desk = RepositionForms(desk, SideWindow::Tracks);
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(233, kTop));
-  desk = RepositionForms(desk, SideWindow::GRS);
+  desk = RepositionForms(desk, kTracks);
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(233, kTop));
+  desk = RepositionForms(desk, kGRS);
   expectCounts(desk, 0, 0);
 }
 
@@ -168,32 +170,32 @@ Desk pointerAt(const Desk& desk, int left, int down = 0) {
 // fit, so for main-window lefts from 177 (1024 - 848 = 176 is the last with room on the right)
 // to 209 (210 = 200 + 10 is the first with room on the left) neither side has room for both.
 TEST(DragMainWindow, WhereNeitherSideHasRoomTheMainWindowStopsUntilTheOtherSideHasRoom) {
-  Desk desk = PositionForm(PositionForm(deskAt(1024, 193), SideWindow::Tracks), SideWindow::GRS);
+  Desk desk = PositionForm(PositionForm(deskAt(1024, 193), kTracks), kGRS);
   ASSERT_EQ(desk.main.left(), 93);
   for (int left = 94; left <= 208; ++left) desk = pointerAt(desk, left);
   EXPECT_EQ(desk.main.left(), 176);
   desk = pointerAt(desk, 204, 5);  // released here: nothing off the screen, the top follows
   EXPECT_EQ(desk.main.topLeft(), QPoint(176, kTop + 5));
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(814, kTop + 5));  // 176 + 638
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(824, kTop + 15));    // right edge 1024
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(814, kTop + 5));  // 176 + 638
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(824, kTop + 15));    // right edge 1024
   expectCounts(desk, 0, 2);
   desk = pointerAt(desk, 209);
   EXPECT_EQ(desk.main.left(), 176);
   desk = pointerAt(desk, 210);
   EXPECT_EQ(desk.main.left(), 210);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(10, kTop + 5));
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(0, kTop + 15));
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(10, kTop + 5));
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(0, kTop + 15));
   expectCounts(desk, 2, 0);
 
   // Back to the left: the main window stops at 210 while the pointer passes 184 to 180.
   for (int left = 209; left >= 180; --left) desk = pointerAt(desk, left);
   EXPECT_EQ(desk.main.left(), 210);
-  EXPECT_EQ(desk.box(SideWindow::GRS).left(), 0);
+  EXPECT_EQ(desk.box(kGRS).left(), 0);
   expectCounts(desk, 2, 0);
   desk = pointerAt(desk, 176);
   EXPECT_EQ(desk.main.left(), 176);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(814, kTop + 5));
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(824, kTop + 15));
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(814, kTop + 5));
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(824, kTop + 15));
   expectCounts(desk, 0, 2);
 }
 
@@ -245,56 +247,56 @@ TEST(DragMainWindow, DeskPartlyOffTheScreenMovesBackButNeverFartherOut) {
   // 800 wide, main centred at 81, a window counted on its right at 719 (the screen shrank
   // while it was open): 638 + 200 > 800, so the left side has room only from 200 on.
   Desk desk = deskAt(800, 81);
-  desk.box(SideWindow::Tracks).moveTo(719, kTop);
-  desk.dock(SideWindow::Tracks) = DockSide::Right;
+  desk.box(kTracks).moveTo(719, kTop);
+  desk.dock(kTracks) = DockSide::Right;
   desk = pointerAt(desk, 199);
   EXPECT_EQ(desk.main.left(), 81);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).left(), 719);
+  EXPECT_EQ(desk.box(kTracks).left(), 719);
   desk = pointerAt(desk, 200);
-  EXPECT_EQ(desk.box(SideWindow::Tracks).topLeft(), QPoint(0, kTop));
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(0, kTop));
   expectCounts(desk, 1, 0);
 
   Desk shrunk = deskAt(800, 81);
-  shrunk.box(SideWindow::Tracks).moveTo(719, kTop);
-  shrunk.dock(SideWindow::Tracks) = DockSide::Right;
+  shrunk.box(kTracks).moveTo(719, kTop);
+  shrunk.dock(kTracks) = DockSide::Right;
   shrunk = pointerAt(shrunk, 20);  // back toward the screen: follows the pointer
-  EXPECT_EQ(shrunk.box(SideWindow::Tracks).left(), 658);
+  EXPECT_EQ(shrunk.box(kTracks).left(), 658);
   shrunk = pointerAt(shrunk, 30);  // out again: held
   EXPECT_EQ(shrunk.main.left(), 20);
   shrunk = pointerAt(shrunk, -100);  // wholly on the screen from -38 on: free again
   EXPECT_EQ(shrunk.main.left(), -100);
-  EXPECT_EQ(shrunk.box(SideWindow::Tracks).left(), 538);
+  EXPECT_EQ(shrunk.box(kTracks).left(), 538);
 }
 
 TEST(RepositionForms, WindowThatWasNeverCountedLeavesTheCountsAlone) {
   // 800 wide: shown modally over the main window, never counted.
   const Desk desk = deskAt(800, 81);
-  const Desk closed = RepositionForms(desk, SideWindow::Tracks);
+  const Desk closed = RepositionForms(desk, kTracks);
   expectCounts(closed, 0, 0);
   EXPECT_EQ(closed.main, desk.main);
 
-  const Desk withGrs = PositionForm(deskAt(1280, 321), SideWindow::GRS);
-  expectCounts(RepositionForms(withGrs, SideWindow::Tracks), 0, 1);
+  const Desk withGrs = PositionForm(deskAt(1280, 321), kGRS);
+  expectCounts(RepositionForms(withGrs, kTracks), 0, 1);
 }
 
-// A third side window (the next number after GRS) follows the same rules: the cascade grows
+// A third side window (the next number after kGRS) follows the same rules: the cascade grows
 // one place per window, and closing the innermost slides each outer window one place in.
 TEST(RepositionForms, ThreeWindowsOnOneSideCloseUpOnePlaceEach) {
   constexpr auto kThird = static_cast<SideWindow>(2);
   Desk desk = deskAt(1280, 321);
   desk.side.push_back(QRect(0, 0, kSideWidth, kSideHeight));
-  for (SideWindow window : {SideWindow::Tracks, SideWindow::GRS, kThird})
+  for (SideWindow window : {kTracks, kGRS, kThird})
     desk = PositionForm(desk, window);
   EXPECT_EQ(desk.box(kThird).topLeft(), QPoint(979, kTop + 20));  // 959 + 2 x 10
   expectCounts(desk, 0, 3);
 
-  desk = RepositionForms(desk, SideWindow::Tracks);
-  EXPECT_EQ(desk.box(SideWindow::GRS).topLeft(), QPoint(959, kTop));
+  desk = RepositionForms(desk, kTracks);
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(959, kTop));
   EXPECT_EQ(desk.box(kThird).topLeft(), QPoint(969, kTop + 10));
   expectCounts(desk, 0, 2);
-  desk = RepositionForms(desk, SideWindow::Tracks);  // already closed: nothing changes
+  desk = RepositionForms(desk, kTracks);  // already closed: nothing changes
   expectCounts(desk, 0, 2);
-  desk = RepositionForms(RepositionForms(desk, kThird), SideWindow::GRS);
+  desk = RepositionForms(RepositionForms(desk, kThird), kGRS);
   expectCounts(desk, 0, 0);
 }
 

@@ -107,7 +107,7 @@ minute_is_not() { [ "$(field_text $(centre_of main_minute))" != "$1" ]; }
 cases=$((cases + 1))
 
 # The longitude dialog: garbage is reported, nothing is stored, the dialog stays until Escape.
-click_grs
+click_side grs
 wait_for_side_windows 1
 for text in "x" "-1" "1.5" "1 2" "٣"; do
   click_in 959 272 $(centre_of grs_longitude)  # imgLong of the GRS window

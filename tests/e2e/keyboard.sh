@@ -80,7 +80,7 @@ close_tracks() {
 # open_tracks: the tracks window, drawn (it is on the screen before the program has handled
 # what was sent after it was mapped, its first drawing included).
 open_tracks() {
-  click_tracks
+  click_side tracks
   wait_for_window 200 479
   handled_so_far
 }

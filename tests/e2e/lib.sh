@@ -292,7 +292,8 @@ click() {
 }
 
 # centre_of NAME: "DX DY", the centre of component NAME of the layout table (window pixels,
-# ui/common/layout.h as the build's layout.sh holds it), so that no script restates a place.
+# ui/common/layout.h and each side window's kind, as the build's layout.sh holds them), so that
+# no script restates a place.
 centre_of() {
   local variable="layout_$1"
   local -a box
@@ -313,10 +314,10 @@ click_animate() { click_main $(centre_of main_animate); }
 click_stop() { click_main $(centre_of main_stop); }
 click_realtime() { click_main $(centre_of main_realTime); }
 click_help() { click_main $(centre_of main_help); }
-# The side windows' buttons (a script then waits for the window: wait_for_side_windows).
-click_tracks() { click_main $(centre_of main_tracks) "${1:-}"; }
-click_grs() { click_main $(centre_of main_grs) "${1:-}"; }
-click_events() { click_main $(centre_of main_events) "${1:-}"; }
+# click_side NAME [PAUSE]: the toolbar button of side window NAME, one of the names the build's
+# layout.sh lists in layout_side_windows ("tracks grs events ..."); a script then waits for the
+# window (wait_for_side_windows).
+click_side() { click_main $(centre_of "main_$1") "${2:-}"; }
 click_exit() {
   local dx dy
   read -r dx dy <<<"$(centre_of main_exit)"

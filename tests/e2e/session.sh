@@ -41,7 +41,7 @@ shown="$(field_text $(centre_of main_day))/$(field_text $(centre_of main_year)) 
 
 note "fields read back (${SECONDS}s)"
 # The tracks window opens flush right of the main window (321 + 638 = 959), level with its top.
-click_tracks
+click_side tracks
 wait_for_window 200 479
 [ "$(window_of 200 479)" = "959 272" ] || fail "tracks window at $(window_of 200 479), expected 959 272"
 click_in 959 272 $(centre_of tracks_timeBasis)     # imgTime: Universal Time -> local time, written at once
@@ -54,7 +54,7 @@ fi
 
 note "tracks window done (${SECONDS}s)"
 # The GRS window opens 10 pixels farther out and lower, over the tracks window.
-click_grs
+click_side grs
 wait_for_side_windows 2
 click_in 969 282 $(centre_of grs_timeBasis)     # imgTime of the GRS window
 wait_for 5 "the settings file after the GRS time basis" = "41 00 00 00 01 01 00 00" -- settings_bytes
@@ -79,7 +79,7 @@ fi
 note "GRS window done (${SECONDS}s)"
 # The events window opens a third step out, at the main window's day; a click on its first line
 # takes the main window to that event's second, still on 15 March 2027 or a day beside it.
-click_events
+click_side events
 wait_for_side_windows 3
 read -r list_x list_y _ <<<"$layout_events_list"
 click_in 979 292 $((list_x + 40)) $((list_y + 5))     # the list's first line

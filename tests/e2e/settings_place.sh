@@ -34,7 +34,7 @@ start_installed() {
 
 toggle_tracks_time() {
   if [ -z "$(window_of 200 479)" ]; then
-    click_tracks
+    click_side tracks
     wait_for_side_windows 1
   fi
   click_in 959 272 $(centre_of tracks_timeBasis)  # imgTime of the tracks window, written at once

@@ -15,13 +15,15 @@
 #include "core/calendar.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
+#include "ui/common/clock.h"
+#include "ui/common/widgets.h"
+#include "ui/grs/grs_kind.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/about.h"
-#include "ui/common/clock.h"
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
-#include "ui/common/widgets.h"
 #include "ui/tracks/sat_tracks.h"
+#include "ui/tracks/tracks_kind.h"
 
 namespace kelvra {
 namespace {
@@ -34,32 +36,42 @@ const QtMessageHandler kQtHandler = qInstallMessageHandler(
       }
     });
 
-// The six windows as the program makes them, on a 1280 x 1024 screen.
+constexpr const SideWindowKind* kTracksAndGRS[] = {&kTracksKind, &kGRSKind};
+
+// The main window, the two dialogs and the tracks and GRS windows as the program makes them,
+// on a 1280 x 1024 screen.
 class WindowStress : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 1280);
-    viewer = std::make_unique<TViewer>();
+    viewer = std::make_unique<TViewer>(kTracksAndGRS);
     ASSERT_TRUE(viewer->startedUp());
-    tracks = std::make_unique<TSatTracks>(*viewer);
+    tracks = &viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
     interval = std::make_unique<TInterval>(viewer->animationInterval());
     about = std::make_unique<TAboutWin>();
-    grs = std::make_unique<TGRSTransits>(*viewer);
-    viewer->setOtherWindows(tracks.get(), interval.get(), about.get(), grs.get());
+    grs = &viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
+    viewer->setOtherWindows(interval.get(), about.get());
     viewer->show();
     QApplication::processEvents();
   }
 
   void TearDown() override {
-    viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
-    grs.reset();
+    viewer->setOtherWindows(nullptr, nullptr);
     about.reset();
     interval.reset();
-    tracks.reset();
     viewer.reset();
     SetClockForTesting({});
   }
+
+  // A click on a toolbar button of the main window, as the user clicks it.
+  void clickButton(const char* name) {
+    auto* button = viewer->findChild<ClickArea*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+  }
+  void lblTracksClick() { clickButton("lblTracks"); }
+  void lblGRSClick() { clickButton("lblGRS"); }
 
   // The exit button of a side window, clicked as the user clicks it.
   static void clickExit(QWidget& window, const char* name) {
@@ -79,10 +91,10 @@ class WindowStress : public ::testing::Test {
 
   testing::MessageLog messages;
   std::unique_ptr<TViewer> viewer;
-  std::unique_ptr<TSatTracks> tracks;
+  TSatTracks* tracks = nullptr;  // the main window's
   std::unique_ptr<TInterval> interval;
   std::unique_ptr<TAboutWin> about;
-  std::unique_ptr<TGRSTransits> grs;
+  TGRSTransits* grs = nullptr;  // the main window's
 };
 
 // Each cycle starts from the instant shown, lets the worker deliver at least one frame, and
@@ -123,8 +135,8 @@ TEST_F(WindowStress, ThousandOpeningsOfEachSideWindowLeaveTheCountsAtZero) {
   constexpr int kRounds = 1000;
   const QPoint home = viewer->pos();
   for (int round = 0; round < kRounds; ++round) {
-    viewer->lblTracksClick();
-    viewer->lblGRSClick();
+    lblTracksClick();
+    lblGRSClick();
     QApplication::processEvents();
     ASSERT_TRUE(tracks->isVisible());
     ASSERT_TRUE(grs->isVisible());
@@ -150,11 +162,11 @@ TEST_F(WindowStress, ThousandOpeningsOfEachSideWindowLeaveTheCountsAtZero) {
 
 // Opening one window a thousand times while the other stays open, and opening an open window.
 TEST_F(WindowStress, ReopeningAnOpenWindowCountsItOnce) {
-  viewer->lblGRSClick();
+  lblGRSClick();
   for (int round = 0; round < 1000; ++round) {
-    viewer->lblTracksClick();
-    viewer->lblTracksClick();
-    viewer->lblGRSClick();
+    lblTracksClick();
+    lblTracksClick();
+    lblGRSClick();
     ASSERT_EQ(viewer->LeftDockCount() + viewer->RightDockCount(), 2) << "round " << round;
     clickExit(*tracks, "lblTracksExit");
     ASSERT_EQ(viewer->LeftDockCount() + viewer->RightDockCount(), 1) << "round " << round;

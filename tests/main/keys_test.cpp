@@ -20,6 +20,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/layout.h"
 #include "ui/common/side_window.h"
+#include "ui/common/side_window_kind.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
 #include "ui/grs/grs_transits.h"
@@ -28,11 +29,22 @@
 namespace kelvra {
 namespace {
 
-// A side window that records what its actions asked of it.
+void drawNoButton(QPainter&, const QRect&) {}
+
+// Three side windows that record what their actions asked of them, where the real ones stand.
+constexpr SideWindowKind kTracks{"tracks", layout::kSideWindowSkin, {192, 12, 21, 18},
+                                 "lblTracks", "Satellite tracks", &drawNoButton};
+constexpr SideWindowKind kGRS{"grs", layout::kSideWindowSkin, {219, 12, 21, 18},
+                              "lblGRS", "Great Red Spot transits", &drawNoButton};
+constexpr SideWindowKind kEvents{"events", layout::kSideWindowSkin, {404, 12, 19, 19},
+                                 "lblEvents", "Moon events", &drawNoButton};
+constexpr const SideWindowKind* kKinds[] = {&kTracks, &kGRS, &kEvents};
+
 class SideRecorder : public SideWindowForm {
  public:
-  SideRecorder(SideWindowHost& host, const layout::SideWindowLayout& layout, const char* name)
-      : SideWindowForm(host, layout, {name, "imgBack", "btnExit", "imgList"}, nullptr, nullptr) {}
+  SideRecorder(SideWindowHost& host, const SideWindowKind& kind)
+      : SideWindowForm(host, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr,
+                       nullptr) {}
   std::vector<ListMonth> printed;
   bool local = false;
 
@@ -76,21 +88,19 @@ class KeysTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>();
+    viewer = std::make_unique<TViewer>(kKinds);
     ASSERT_TRUE(viewer->startedUp());
-    tracks = std::make_unique<SideRecorder>(*viewer, layout::kTracksWindow, "Tracks");
-    grs = std::make_unique<SideRecorder>(*viewer, layout::kGRSWindow, "GRS");
-    events = std::make_unique<SideRecorder>(*viewer, layout::kEventsWindow, "Events");
-    viewer->setOtherWindows(tracks.get(), nullptr, nullptr, grs.get(), events.get());
-    // As main.cpp adds them.
-    viewer->addSideWindowOpener(*tracks, "Satellite tracks", Qt::CTRL | Qt::Key_T, "lblTracks");
-    viewer->addSideWindowOpener(*grs, "Great Red Spot transits", Qt::CTRL | Qt::Key_G, "lblGRS");
-    viewer->addSideWindowOpener(*events, "Moon events", Qt::CTRL | Qt::Key_M, "lblEvents");
+    // With the keys main.cpp gives.
+    tracks = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kTracks),
+                                    Qt::CTRL | Qt::Key_T);
+    grs = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kGRS),
+                                 Qt::CTRL | Qt::Key_G);
+    events = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kEvents),
+                                    Qt::CTRL | Qt::Key_M);
     activateMain();
     viewer->setInstant(viewer->instant());
   }
   void TearDown() override {
-    for (SideRecorder* side : {tracks.get(), grs.get(), events.get()}) side->hide();
     viewer.reset();
     SetClockForTesting({});
   }
@@ -117,7 +127,9 @@ class KeysTest : public ::testing::Test {
 
   testing::MessageLog messages;
   std::unique_ptr<TViewer> viewer;
-  std::unique_ptr<SideRecorder> tracks, grs, events;
+  SideRecorder* tracks = nullptr;  // owned by the viewer
+  SideRecorder* grs = nullptr;
+  SideRecorder* events = nullptr;
 };
 
 TEST_F(KeysTest, FixedKeysWorkFromAFocusedTimeFieldAndAModalSideWindowKeepsOnlyItsOwn) {
@@ -126,27 +138,27 @@ TEST_F(KeysTest, FixedKeysWorkFromAFocusedTimeFieldAndAModalSideWindowKeepsOnlyI
   openFromHour(Qt::CTRL | Qt::Key_M, *events);
   EXPECT_EQ(viewer->instant().hour, 5);  // the typed hour was taken first, as a click takes it
   // Until it closes, the main window's keys do nothing; its own do.
-  press(events.get(), Qt::CTRL | Qt::Key_T);
-  press(events.get(), Qt::CTRL | Qt::Key_Plus);
+  press(events, Qt::CTRL | Qt::Key_T);
+  press(events, Qt::CTRL | Qt::Key_Plus);
   EXPECT_FALSE(tracks->isVisible());
   EXPECT_EQ(viewer->magnification(), 1.0);
-  press(events.get(), Qt::CTRL | Qt::Key_P);
-  press(events.get(), Qt::CTRL | Qt::Key_L);
+  press(events, Qt::CTRL | Qt::Key_P);
+  press(events, Qt::CTRL | Qt::Key_L);
   ASSERT_EQ(events->printed.size(), 1u);
   EXPECT_EQ(events->printed[0].month, 1);
   EXPECT_EQ(events->printed[0].year, 2000);
   EXPECT_TRUE(events->local);
-  press(events.get(), Qt::Key_Escape);
+  press(events, Qt::Key_Escape);
   EXPECT_FALSE(events->isVisible());
 
   activateMain();  // as a window manager does when a window closes
 
   typeHour("06");
   openFromHour(Qt::CTRL | Qt::Key_T, *tracks);
-  press(tracks.get(), Qt::Key_Escape);
+  press(tracks, Qt::Key_Escape);
   activateMain();
   openFromHour(Qt::CTRL | Qt::Key_G, *grs);
-  press(grs.get(), Qt::Key_Escape);
+  press(grs, Qt::Key_Escape);
   EXPECT_FALSE(tracks->isVisible() || grs->isVisible());
   activateMain();
 
@@ -175,9 +187,9 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
       QKeySequence(Qt::Key_Backspace),  QKeySequence(Qt::Key_Left),  QKeySequence(Qt::Key_Right),
       QKeySequence(Qt::Key_Home),  QKeySequence(Qt::Key_End),  QKeySequence(Qt::Key_Tab),
       QKeySequence(Qt::Key_Return),  QKeySequence(Qt::Key_Enter),  QKeySequence(Qt::Key_Escape)};
-  TGRSTransits realGRS(*viewer);  // a window with an action of its own
+  TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
   int keys = 0;
-  for (QWidget* window : std::initializer_list<QWidget*>{viewer.get(), events.get(), &realGRS}) {
+  for (QWidget* window : std::initializer_list<QWidget*>{viewer.get(), events, &realGRS}) {
     for (const QAction* action : window->actions()) {
       for (const QKeySequence& key : action->shortcuts()) {
         ++keys;
@@ -262,7 +274,7 @@ TEST_F(KeysTest, EachButtonIsItsEntrysActionNamedWithItsKey) {
     EXPECT_EQ(spies[i]->count(), 1) << hint.toStdString();
     EXPECT_EQ(total(), 1) << hint.toStdString();
     spies[i]->clear();
-    for (SideRecorder* side : {tracks.get(), grs.get(), events.get()}) {
+    for (SideRecorder* side : {tracks, grs, events}) {
       if (side->isVisible()) side->exitClick();
     }
   }

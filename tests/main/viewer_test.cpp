@@ -27,17 +27,25 @@
 #include "ui/common/widgets.h"
 #include "ui/main/satellite_view.h"
 #include "ui/tracks/sat_tracks.h"
+#include "ui/tracks/tracks_kind.h"
 
 namespace kelvra {
 namespace {
 
 using testing::kJ2000;
 
+void drawNoButton(QPainter&, const QRect&) {}
+
+// A side window of the tests' own, beside the tracks window.
+constexpr SideWindowKind kRecorderKind{"recorder", layout::kSideWindowSkin, {430, 12, 19, 19},
+                                       "lblRecorder", "Recorder",           &drawNoButton};
+constexpr const SideWindowKind* kTestSideWindows[] = {&kTracksKind, &kRecorderKind};
+
 class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>();
+    viewer = std::make_unique<TViewer>(kTestSideWindows);
     ASSERT_TRUE(viewer->startedUp());
     // Focus moves, and so the fields' leave checks, need the window shown and active.
     viewer->show();
@@ -427,8 +435,7 @@ TEST_F(ViewerTest, DragAndNowLeaveATypedEditUnchecked) {
 // The side windows' buttons read the displayed month: a year typed but not left is taken
 // first; closing the window reads nothing and leaves the edit alone.
 TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
-  TSatTracks tracks(*viewer);
-  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
   tracks.show();
   viewer->txtYear->setFocus(Qt::OtherFocusReason);
   viewer->txtYear->selectAll();
@@ -440,7 +447,6 @@ TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
   QTest::mouseClick(timeBasis, Qt::LeftButton);
   EXPECT_EQ(viewer->instant().year, 2001);
   QTest::mouseClick(timeBasis, Qt::LeftButton);  // back to Universal Time
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST_F(ViewerTest, NowButtonTakesTheClock) {
@@ -591,8 +597,7 @@ TEST_F(ViewerTest, AnimationRunsThroughTheWorkerUntilStopped) {
 }
 
 TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
-  TSatTracks tracks(*viewer);
-  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
   tracks.show();
   auto* chart = tracks.findChild<ImageView*>("imgTracks");
   ASSERT_NE(chart, nullptr);
@@ -615,12 +620,10 @@ TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
   QTRY_VERIFY_WITH_TIMEOUT(viewer->instant().month == 2, 5000);
   viewer->lblStopClick();
   EXPECT_NE(chart->image(), blank);
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
-  TSatTracks tracks(*viewer);
-  viewer->setOtherWindows(&tracks, nullptr, nullptr, nullptr);
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
   tracks.show();
   auto* chart = tracks.findChild<ImageView*>("imgTracks");
   SetClockForTesting([] { return kJ2000 + 30 * 86400 + 43199; });  // 2000-01-31 23:59:59
@@ -631,14 +634,13 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
   viewer->Timer1Timer();
   EXPECT_EQ(viewer->instant().month, 2);
   EXPECT_EQ(chart->image(), blank);
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr);
 }
 
 // A side window that only notes why the main window's instant changed.
 class ReasonRecorder : public SideWindowForm {
  public:
   explicit ReasonRecorder(SideWindowHost& host)
-      : SideWindowForm(host, layout::kEventsWindow, {"Recorder", "imgBack", "btnExit", "imgList"},
+      : SideWindowForm(host, kRecorderKind, {"Recorder", "imgBack", "btnExit", "imgList"},
                        nullptr, nullptr) {}
   void instantChanged(InstantChange why) override { reasons.push_back(why); }
   std::vector<InstantChange> reasons;
@@ -652,8 +654,7 @@ class ReasonRecorder : public SideWindowForm {
 
 // A list may scroll for the user's own instant only, so each path says which it is.
 TEST_F(ViewerTest, TellsTheSideWindowsWhyTheInstantChanged) {
-  ReasonRecorder recorder(*viewer);
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr, &recorder);
+  ReasonRecorder& recorder = viewer->addSideWindow(std::make_unique<ReasonRecorder>(*viewer));
   recorder.show();
   viewer->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
@@ -678,7 +679,6 @@ TEST_F(ViewerTest, TellsTheSideWindowsWhyTheInstantChanged) {
   EXPECT_EQ(viewer->txtDay->text(), "02");  // 2000-01-02 12:00 UT, the jump shown
   EXPECT_EQ(after([&] { viewer->lblMagnifyClick(); }), Reasons{InstantChange::Redraw});
   EXPECT_EQ(after([&] { viewer->imgHemisphereClick(); }), Reasons{InstantChange::Redraw});
-  viewer->setOtherWindows(nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {

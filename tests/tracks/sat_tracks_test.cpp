@@ -23,6 +23,7 @@
 #include "ui/common/page_layout.h"
 #include "ui/common/pictures.h"
 #include "ui/common/widgets.h"
+#include "ui/tracks/tracks_kind.h"
 #include "ui/tracks/tracks_page.h"
 
 namespace kelvra {
@@ -63,10 +64,10 @@ TEST_F(SatTracksWindow, IsAFramelessWindowWithTheComponentsInTheirPlaces) {
   EXPECT_FALSE(window->isVisible());
   const std::vector<std::pair<const char*, QRect>> places = {
       {"imgTrackBack", QRect(0, 0, 200, 480)},
-      {"lblTracksExit", layout::kTracksWindow.exit},
-      {"lblPrint", layout::kTracksWindow.print},
-      {"imgTime", layout::kTracksWindow.timeBasis},
-      {"imgTracks", layout::kTracksWindow.list},
+      {"lblTracksExit", kTracksKind.layout.exit},
+      {"lblPrint", kTracksKind.layout.print},
+      {"imgTime", kTracksKind.layout.timeBasis},
+      {"imgTracks", kTracksKind.layout.list},
       {"imgLocalTime", QRect(88, 35, 20, 20)},
       {"imgUTTime", QRect(110, 35, 20, 20)}};
   for (const auto& [name, place] : places) {

@@ -1,6 +1,7 @@
-// The one table of where every component of every window lies, in window pixels. The windows
-// place their components from it, the skin generator draws the faces and wells under them from
-// it, tests and the end-to-end scripts (through kelvra_layout_export) click at it.
+// Where the components of the main window and its dialogs lie, and what every side window
+// shares, in window pixels; each side window's own rectangles are in its SideWindowKind. The
+// windows place their components from here, the skin generator draws the faces and wells under
+// them, tests and the end-to-end scripts (through kelvra_layout_export) click at them.
 #pragma once
 
 #include <QPoint>
@@ -27,9 +28,7 @@ struct MainWindow {
   static constexpr QRect animate{90, 12, 19, 19};
   static constexpr QRect stop{116, 12, 19, 19};
   static constexpr QRect realTime{142, 12, 19, 19};
-  static constexpr QRect tracks{192, 12, 21, 18};
-  static constexpr QRect grs{226, 13, 17, 16};
-  static constexpr QRect events{404, 12, 19, 19};
+  // (each side window's button lies in its SideWindowKind)
   static constexpr QRect help{506, 12, 25, 21};
   static constexpr QRect about{540, 10, 15, 21};
   static constexpr QRect minimise{588, 11, 19, 16};
@@ -67,16 +66,16 @@ struct SideWindowLayout {
 // Every side window's list or chart: pixels.
 inline constexpr QSize kListSize{160, 403};
 
-inline constexpr SideWindowLayout kTracksWindow{
-    {200, 479}, {16, 14, 19, 19}, {41, 14, 20, 20}, {174, 12, 13, 13}, {{20, 56}, kListSize}};
-inline constexpr SideWindowLayout kGRSWindow{
+// The one skin every side window shares (Kelvra7.dat): its faces and wells. A window's own
+// layout puts its components over them; its exit area lies anywhere inside the exit face.
+inline constexpr SideWindowLayout kSideWindowSkin{
     {200, 479}, {16, 14, 19, 19}, {41, 14, 20, 20}, {172, 11, 15, 16}, {{20, 56}, kListSize}};
-inline constexpr SideWindowLayout kEventsWindow{
-    {200, 479}, {16, 14, 19, 19}, {41, 14, 20, 20}, {172, 11, 15, 16}, {{20, 56}, kListSize}};
-// The skin's exit face, drawn once for every side window: it covers each one's exit area.
-inline constexpr QRect kSideWindowExitFace{172, 11, 15, 16};
-// The GRS window's longitude button.
-inline constexpr QRect kGRSLongitude{66, 14, 20, 20};
+
+// A component the scripts click, under its name in build/layout.sh.
+struct NamedRect {
+  const char* name;  // the full variable name without "layout_", as "grs_longitude"
+  QRect rect;        // window pixels
+};
 
 // The About window, 210 x 155.
 struct AboutWindow {
@@ -86,13 +85,5 @@ struct AboutWindow {
 
 // The interval dialog's number field.
 inline constexpr QRect kIntervalField{18, 20, 27, 23};
-
-// The Red Spot dialog, 160 x 113: the longitude, its drift a month and the date it held on.
-inline constexpr QSize kLongitudeDialogSize{160, 113};
-inline constexpr QRect kLongitudeField{70, 28, 30, 23};
-inline constexpr QRect kDriftField{70, 55, 30, 23};
-inline constexpr QRect kEpochField{70, 82, 78, 23};
-// The GRS window's line saying how the Red Spot drifts, between the buttons and the list.
-inline constexpr QRect kGRSDriftLine{4, 37, 192, 16};
 
 }  // namespace kelvra::layout

@@ -53,6 +53,18 @@ inline void DrawBevel(QPainter& painter, const QRect& rect, const QColor& topLef
   painter.restore();
 }
 
+// Draws a raised button face filling `rect` (the button's click area) in `face`'s colour.
+inline void DrawFace(QPainter& painter, const QRect& rect, const QColor& face) {
+  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+  gradient.setColorAt(0.0, face.lighter(118));
+  gradient.setColorAt(1.0, face.darker(118));
+  painter.fillRect(rect, gradient);
+  painter.setPen(kOutline);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(rect.adjusted(0, 0, -1, -1));
+  DrawBevel(painter, rect.adjusted(1, 1, -1, -1), face.lighter(165), face.darker(175), 1);
+}
+
 // Given: the family ("Arial" or "Times New Roman"), the character height in pixels and
 // whether the face is bold. Returns: the font, antialiased.
 inline QFont PixelFont(const QString& family, int pixelSize, bool bold = false) {

@@ -1,18 +1,19 @@
-// Where the borderless windows go: the tracks and GRS windows beside the main window, the
-// small dialogs over it. Pure arithmetic on screen rectangles; the windows apply the results.
+// Where the borderless windows go: the side windows beside the main window, the small dialogs
+// over it. Pure arithmetic on screen rectangles; the windows apply the results.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
+#include <cstddef>
 #include <vector>
 
 namespace kelvra {
 
-// The side windows, numbered in the order they are always visited: tracks first. A window
-// added later takes the next number; the rules below hold for any number of windows.
-enum class SideWindow { Tracks = 0, GRS = 1, Events = 2 };
+// A side window's number: its place in the program's list of side windows, the order in which
+// they are always visited. The rules below hold for any number of windows.
+enum class SideWindow : std::size_t {};
 
 // The side of the main window a side window is counted on; None for a window that is hidden
 // or was shown without being counted (modal on a narrow screen).

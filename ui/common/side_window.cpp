@@ -40,22 +40,23 @@ QFont ListFont(double logicalDpi) {
   return font;
 }
 
-SideWindowForm::SideWindowForm(SideWindowHost& host, const layout::SideWindowLayout& layout,
+SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
                                const Names& names, bool ConfigRecord::*localTime,
                                QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       host_(host),
+      kind_(kind),
       localTime_(localTime),
-      background_(placedImage(this, names.background, QRect(QPoint(0, 0), layout.size))),
-      lblPrint_(new ClickArea(this, "lblPrint", layout.print)),
-      imgTime_(placedImage(this, "imgTime", layout.timeBasis)),
-      list_(placedImage(this, names.list, layout.list)),
+      background_(placedImage(this, names.background, QRect(QPoint(0, 0), kind.layout.size))),
+      lblPrint_(new ClickArea(this, "lblPrint", kind.layout.print)),
+      imgTime_(placedImage(this, "imgTime", kind.layout.timeBasis)),
+      list_(placedImage(this, names.list, kind.layout.list)),
       imgLocalTime_(placedImage(this, "imgLocalTime", kLocalTimeHolder)),
       imgUTTime_(placedImage(this, "imgUTTime", kUTTimeHolder)),
-      exit_(new ClickArea(this, names.exit, layout.exit)),
+      exit_(new ClickArea(this, names.exit, kind.layout.exit)),
       menu_(new WindowMenu(*this, Qt::WindowShortcut)) {
   setObjectName(QString::fromLatin1(names.window));
-  setFixedSize(layout.size);
+  setFixedSize(kind.layout.size);
   imgLocalTime_->setImage(TimeBasisButton(true));
   imgUTTime_->setImage(TimeBasisButton(false));
   imgLocalTime_->hide();
@@ -66,7 +67,7 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const layout::SideWindowLay
   const double dpi = screenOf(*this)->logicalDotsPerInch();  // pixels per inch
   listFont_ = ListFont(dpi);
   // The list's point sizes are those of the screen it is shown on.
-  QImage list(layout.list.size(), QImage::Format_RGB32);
+  QImage list(kind.layout.list.size(), QImage::Format_RGB32);
   const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
   list.setDotsPerMeterX(dotsPerMetre);
   list.setDotsPerMeterY(dotsPerMetre);

@@ -1,7 +1,7 @@
 // The shape every side window shares: a 200 x 479 borderless window beside the main window
 // with its background picture, print, time-basis and exit buttons and one list or chart in a
-// black well. Each window brings its own rectangles (ui/common/layout.h), draws its list and
-// prints its page; everything else is here once.
+// black well. Each window brings its own SideWindowKind (its rectangles, its toolbar button),
+// draws its list and prints its page; everything else is here once.
 #pragma once
 
 #include <QFont>
@@ -11,6 +11,7 @@
 
 #include "ui/common/layout.h"
 #include "ui/common/settings.h"
+#include "ui/common/side_window_kind.h"
 
 namespace kelvra {
 
@@ -53,6 +54,12 @@ class SideWindowForm : public QWidget {
   // it.
   virtual void instantChanged(InstantChange /*why*/) {}
 
+  // The main window's view or hemisphere changed; a window drawn for them draws again.
+  virtual void viewChanged() {}
+
+  // What the window is: its layout, its toolbar button, its name for the scripts.
+  const SideWindowKind& kind() const { return kind_; }
+
   // The list or chart as last drawn.
   const QImage& listImage() const;
 
@@ -82,7 +89,7 @@ class SideWindowForm : public QWidget {
   // Creates the window hidden and loads its background (Kelvra7.dat), which may fail.
   // `localTime` is the window's own time-basis setting in the host's ConfigRecord; null for a
   // window that keeps its basis elsewhere (it then overrides localTime and storeLocalTime).
-  SideWindowForm(SideWindowHost& host, const layout::SideWindowLayout& layout, const Names& names,
+  SideWindowForm(SideWindowHost& host, const SideWindowKind& kind, const Names& names,
                  bool ConfigRecord::*localTime, QWidget* parent);
 
   SideWindowHost& host() const { return host_; }
@@ -110,6 +117,7 @@ class SideWindowForm : public QWidget {
   void bringForward();
 
   SideWindowHost& host_;
+  const SideWindowKind& kind_;
   bool ConfigRecord::*localTime_;
   bool usable_ = false;
   QFont listFont_;

@@ -1,4 +1,4 @@
-// What the tracks and GRS windows need of the main window. The main window implements it;
+// What a side window needs of the main window. The main window implements it;
 // tests of a side window give it a small host of their own.
 #pragma once
 
@@ -33,8 +33,8 @@ class SideWindowHost {
   virtual void sideWindowClosing(QWidget& window) = 0;
 };
 
-// What a side window that follows the main window's instant (the moon events window) needs
-// beyond that.
+// What a side window that follows the main window's instant (marks it, jumps to a line of its
+// own) needs beyond that.
 class InstantHost {
  public:
   virtual ~InstantHost() = default;

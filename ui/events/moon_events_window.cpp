@@ -13,6 +13,7 @@
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
+#include "ui/events/events_kind.h"
 #include "ui/events/moon_events_page.h"
 
 namespace kelvra {
@@ -105,7 +106,7 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
 
 TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
                          QWidget* parent)
-    : SideWindowForm(host, layout::kEventsWindow,
+    : SideWindowForm(host, kEventsKind,
                      {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"}, nullptr, parent),
       instants_(instants),
       settings_(settings) {

@@ -9,12 +9,12 @@
 #include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
-#include "ui/common/layout.h"
 #include "ui/common/messages.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
 #include "ui/grs/grs_drift_settings.h"
+#include "ui/grs/grs_kind.h"
 
 namespace kelvra {
 namespace {

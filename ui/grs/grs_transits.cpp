@@ -13,12 +13,13 @@
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
 #include "ui/grs/grs_drift_settings.h"
+#include "ui/grs/grs_kind.h"
 #include "ui/grs/grs_longitude.h"
 
 namespace kelvra {
 
 TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore* store)
-    : SideWindowForm(host, layout::kGRSWindow, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
+    : SideWindowForm(host, kGRSKind, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
                      &ConfigRecord::GRSLocalTime, parent),
       store_(store != nullptr ? *store : ProgramSettings()),
       imgLong(new ImageView(this, "imgLong")),

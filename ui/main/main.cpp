@@ -5,13 +5,14 @@
 #include <cstdio>
 #include <memory>
 
+#include "ui/common/settings_place.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
-#include "ui/common/settings_place.h"
 #include "ui/tracks/sat_tracks.h"
+#include "ui/windows/side_windows.h"
 
 namespace {
 
@@ -51,20 +52,18 @@ int main(int argc, char** argv) {
   // The main window alone decides when the program ends (its exit button or its closing).
   QApplication::setQuitOnLastWindowClosed(false);
 
-  kelvra::TViewer viewer;
+  kelvra::TViewer viewer(kelvra::SideWindowKinds());
   if (!viewer.startedUp()) return 1;  // a skin is missing: its message has been shown
-  kelvra::TSatTracks tracks(viewer);
+  // Each window reports a missing picture as it is created, in this order. The key opens the
+  // window from every window of the program.
+  viewer.addSideWindow(std::make_unique<kelvra::TSatTracks>(viewer), Qt::CTRL | Qt::Key_T);
   kelvra::TInterval interval(viewer.animationInterval());
   kelvra::TAboutWin about;
-  kelvra::TGRSTransits grs(viewer);
-  kelvra::TMoonEvents events(viewer, viewer, kelvra::ProgramSettings());
-  viewer.setOtherWindows(&tracks, &interval, &about, &grs, &events);
-  viewer.addSideWindowOpener(tracks, QStringLiteral("Satellite tracks"), Qt::CTRL | Qt::Key_T,
-                             "lblTracks");
-  viewer.addSideWindowOpener(grs, QStringLiteral("Great Red Spot transits"),
-                             Qt::CTRL | Qt::Key_G, "lblGRS");
-  viewer.addSideWindowOpener(events, QStringLiteral("Moon events"), Qt::CTRL | Qt::Key_M,
-                             "lblEvents");
+  viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(viewer), Qt::CTRL | Qt::Key_G);
+  viewer.addSideWindow(
+      std::make_unique<kelvra::TMoonEvents>(viewer, viewer, kelvra::ProgramSettings()),
+      Qt::CTRL | Qt::Key_M);
+  viewer.setOtherWindows(&interval, &about);
 
   ExitAfterFirstPaint firstPaintProbe;
   if (qEnvironmentVariableIsSet("KELVRA_EXIT_AFTER_FIRST_PAINT"))

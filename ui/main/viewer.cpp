@@ -76,14 +76,9 @@ JulianDay julianDayOf(const CivilDateTime& t) {
 
 }  // namespace
 
-void TViewer::setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
-                              SideWindowForm* grs, SideWindowForm* events) {
-  tracks_ = tracks;
-  events_ = events;
-  docked_.resize(3, DockSide::None);
+void TViewer::setOtherWindows(TInterval* interval, TAboutWin* about) {
   interval_ = interval;
   about_ = about;
-  grs_ = grs;
 }
 
 ViewKind TViewer::selectedView() const {
@@ -118,8 +113,8 @@ void TViewer::recompute(JulianDay jd, InstantChange why) {
   shadows_ = MoonShadowsAt(jd);
   showDataPanel();
   plotSatellites();
-  for (SideWindowForm* window : {tracks_, grs_, events_}) {
-    if (window != nullptr && window->isVisible()) window->instantChanged(why);
+  for (SideWindowForm* window : sideWindows()) {
+    if (window->isVisible()) window->instantChanged(why);
   }
 }
 
@@ -179,14 +174,15 @@ void TViewer::plotSatellites() {
 }
 
 void TViewer::redrawSideWindows() {
-  for (SideWindowForm* window : {tracks_, grs_, events_}) {
-    if (window != nullptr && window->isVisible()) window->redraw();
+  for (SideWindowForm* window : sideWindows()) {
+    if (window->isVisible()) window->redraw();
   }
 }
 
-// The tracks chart follows the view and the hemisphere; the GRS list does not.
-void TViewer::redrawTracks() {
-  if (tracks_ != nullptr && tracks_->isVisible()) tracks_->redraw();
+void TViewer::sideWindowsViewChanged() {
+  for (SideWindowForm* window : sideWindows()) {
+    if (window->isVisible()) window->viewChanged();
+  }
 }
 
 // --- View, hemisphere, magnification --------------------------------------------------------
@@ -218,7 +214,7 @@ void TViewer::lblReduceClick() {
 void TViewer::cmbViewClick() {
   displayCompassDirections();
   changeMagnification(Magnification);
-  redrawTracks();
+  sideWindowsViewChanged();
 }
 
 void TViewer::imgHemisphereClick() {
@@ -226,7 +222,7 @@ void TViewer::imgHemisphereClick() {
   imgHemisphere->setImage(NorthernHemisphere ? imgNorthHemisphere : imgSouthHemisphere);
   displayCompassDirections();
   recompute(InstantChange::Redraw);
-  redrawTracks();
+  sideWindowsViewChanged();
 }
 
 // --- Date and time entry --------------------------------------------------------------------
@@ -420,8 +416,8 @@ bool TViewer::event(QEvent* event) {
 }
 
 void TViewer::endProgram() {
-  for (SideWindowForm* window : {tracks_, grs_, events_}) {
-    if (window != nullptr && window->isVisible()) window->close();
+  for (SideWindowForm* window : sideWindows()) {
+    if (window->isVisible()) window->close();
   }
   if (AnimationThread != nullptr) AnimationThread->end();
   QApplication::quit();

@@ -8,6 +8,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "core/calendar.h"
@@ -19,6 +22,7 @@
 #include "ui/common/settings.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
+#include "ui/common/side_window_kind.h"
 #include "ui/common/window_menu.h"
 
 class QAction;
@@ -39,28 +43,39 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   Q_OBJECT
 
  public:
-  // Creation (FormCreate): time zone, settings, the six skins, the start state, the clock.
-  explicit TViewer(QWidget* parent = nullptr);
+  // Creation (FormCreate): time zone, settings, the six skins, the start state, the clock, a
+  // toolbar button for each kind of side window in `sideWindows` (their order is the order
+  // they are visited in, SideWindow numbers).
+  explicit TViewer(std::span<const SideWindowKind* const> sideWindows = {},
+                   QWidget* parent = nullptr);
   ~TViewer() override;
 
   // False when a skin picture could not be loaded: the program must end without computing.
   bool startedUp() const { return startedUp_; }
 
-  // The windows created after this one (main.cpp wires them); any may be null.
-  void setOtherWindows(SideWindowForm* tracks, TInterval* interval, TAboutWin* about,
-                       SideWindowForm* grs, SideWindowForm* events = nullptr);
+  // The dialogs created after this one (main.cpp wires them); either may be null.
+  void setOtherWindows(TInterval* interval, TAboutWin* about);
 
-  // Adds an action of the whole program to the main window (main.cpp adds each side window's
-  // opener): its keys work from every window not blocked by a modal one, its entry stands in
+  // Takes a side window into the place of its kind, which its toolbar button then shows; the
+  // window lives until this one ends. A window of a kind not given at creation is kept but never
+  // shown. Returns the window.
+  // Its opener, one action, is the toolbar button, an entry of the menu's Windows group and
+  // `key` (none: no key) from every window not blocked by a modal one; it shows the window or
+  // brings it forward.
+  template <class Window>
+  Window& addSideWindow(std::unique_ptr<Window> window, const QKeySequence& key = {}) {
+    Window& added = *window;
+    adoptSideWindow(std::move(window));
+    addSideWindowOpener(added, key);
+    return added;
+  }
+
+  // Adds an action of the whole program to the main window (main.cpp adds any beyond the
+  // toolbar's): its keys work from every window not blocked by a modal one, its entry stands in
   // `group` of the main window's menu, and the toolbar button named `button`, if any, triggers
   // it and names its key. A toggle passes `checked`, its state.
   void addProgramAction(MenuGroup group, QAction* action, const char* button = nullptr,
                         std::function<bool()> checked = {});
-  // Adds the opener of a side window (main.cpp adds each): it shows the window beside this one
-  // (modally on a narrow screen) or brings it forward, from `key` in every window, the entry
-  // `text` of the menu's Windows group and the toolbar button named `button`.
-  QAction* addSideWindowOpener(SideWindowForm& window, const QString& text, const QKeySequence& key,
-                               const char* button);
   WindowMenu& menu() { return *menu_; }
 
   // SideWindowHost
@@ -100,7 +115,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void AnimationStep();
   bool animationRunning() const;
 
-  // The windows beside the main window on each side, 0..2.
+  // The windows beside the main window on each side, 0 .. the number of side windows.
   int LeftDockCount() const { return desk().count(DockSide::Left); }
   int RightDockCount() const { return desk().count(DockSide::Right); }
 
@@ -120,9 +135,6 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void lblKelvra95MouseUp();
   void btnMinimiseClick();
   void btnExitClick();
-  void lblTracksClick();
-  void lblGRSClick();
-  void lblEventsClick();
   void lblAboutClick();
   void lblHelpClick();
 
@@ -181,7 +193,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void displayCompassDirections();
   void changeMagnification(double magnification);
   void redrawSideWindows();
-  void redrawTracks();
+  void sideWindowsViewChanged();
 
   // Date and time entry.
   void txtDayExit();
@@ -197,12 +209,17 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest, const QString& name);
   void setEntryEnabled(bool enabled);
 
-  // The side windows' places.
-  void showSideWindow(SideWindowForm& window);
+  // The side windows and their places.
+  void adoptSideWindow(std::unique_ptr<SideWindowForm> window);
+  void addSideWindowOpener(SideWindowForm& window, const QKeySequence& key);
+  void showSideWindow(SideWindow which);
   Desk desk() const;
   void applyDesk(const Desk& next);
   SideWindowForm* sideWindow(SideWindow which) const;
-  SideWindow whichSide(const QWidget& window) const;
+  // The number of `window`, none for a window not in a place.
+  std::optional<SideWindow> whichSide(const QWidget& window) const;
+  // The side windows that exist, in SideWindow order.
+  std::vector<SideWindowForm*> sideWindows() const;
 
   // The one way out: the exit button and the window's closing both end here.
   void endProgram();
@@ -249,11 +266,15 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   JulianDay animationStart_ = 0;     // days, the instant of frame 0
   std::int64_t animationFrame_ = 0;  // the number of the frame in AnimationJulianDay
   std::uint16_t animationStep_ = 0;  // minutes per frame of this count
-  SideWindowForm* tracks_ = nullptr;
   TInterval* interval_ = nullptr;
   TAboutWin* about_ = nullptr;
-  SideWindowForm* grs_ = nullptr;
-  SideWindowForm* events_ = nullptr;
+  // One place per kind of side window, in SideWindow order; the window once it is added.
+  struct SidePlace {
+    const SideWindowKind* kind;
+    std::unique_ptr<SideWindowForm> window;
+  };
+  std::vector<SidePlace> sides_;
+  std::vector<std::unique_ptr<SideWindowForm>> strays_;  // of a kind not given at creation
   DocumentOpener* helpOpener_ = new DocumentOpener(this);  // one help attempt at a time
 };
 

@@ -15,11 +15,15 @@ void TViewer::addProgramAction(MenuGroup group, QAction* action, const char* but
   if (auto* target = findChild<MouseTarget*>(QString::fromLatin1(button))) target->setAction(action);
 }
 
-QAction* TViewer::addSideWindowOpener(SideWindowForm& window, const QString& text,
-                                      const QKeySequence& key, const char* button) {
-  QAction* open = MakeAction(this, text, {key}, [this, &window] { showSideWindow(window); });
-  addProgramAction(MenuGroup::Windows, open, button);
-  return open;
+// A window of a kind not given at creation has no place, no button and no opener.
+void TViewer::addSideWindowOpener(SideWindowForm& window, const QKeySequence& key) {
+  const std::optional<SideWindow> which = whichSide(window);
+  if (!which) return;
+  const SideWindowKind& kind = window.kind();
+  const QList<QKeySequence> keys = key.isEmpty() ? QList<QKeySequence>{} : QList{key};
+  QAction* open = MakeAction(this, QString::fromUtf8(kind.buttonHint), keys,
+                             [this, side = *which] { showSideWindow(side); });
+  addProgramAction(MenuGroup::Windows, open, kind.buttonName);
 }
 
 void TViewer::buildActions() {

@@ -35,8 +35,10 @@ QFont arial(int pixelSize, bool bold = false) {
 
 }  // namespace
 
-TViewer::TViewer(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+TViewer::TViewer(std::span<const SideWindowKind* const> sideWindows, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("Viewer"));
+  for (const SideWindowKind* kind : sideWindows) sides_.push_back({kind, nullptr});
   FormCreate();
 }
 
@@ -255,9 +257,7 @@ void TViewer::buildToolbar() {
   area("lblAnimate", Main::animate);
   area("lblStop", Main::stop);
   area("lblRealtime", Main::realTime);
-  area("lblTracks", Main::tracks);
-  area("lblGRS", Main::grs);
-  area("lblEvents", Main::events);
+  for (const SidePlace& place : sides_) area(place.kind->buttonName, place.kind->button);
   area("lblHelp", Main::help);
   area("lblAbout", Main::about);
   area("btnMinimise", Main::minimise);

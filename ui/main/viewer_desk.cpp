@@ -2,6 +2,8 @@
 // where everything stands (a Desk), the placement functions decide, the window applies.
 #include <QScreen>
 
+#include <optional>
+
 #include "ui/common/placement.h"
 #include "ui/common/side_window.h"
 #include "ui/main/viewer.h"
@@ -21,26 +23,41 @@ void TViewer::lblKelvra95MouseUp() {
   Dragging = false;
 }
 
-SideWindowForm* TViewer::sideWindow(SideWindow which) const {
-  switch (which) {
-    case SideWindow::Tracks: return tracks_;
-    case SideWindow::GRS: return grs_;
-    case SideWindow::Events: return events_;
+void TViewer::adoptSideWindow(std::unique_ptr<SideWindowForm> window) {
+  for (SidePlace& place : sides_) {
+    if (place.kind == &window->kind()) {
+      place.window = std::move(window);
+      return;
+    }
   }
-  return nullptr;
+  strays_.push_back(std::move(window));
 }
 
-SideWindow TViewer::whichSide(const QWidget& window) const {
-  if (&window == tracks_) return SideWindow::Tracks;
-  return &window == grs_ ? SideWindow::GRS : SideWindow::Events;
+SideWindowForm* TViewer::sideWindow(SideWindow which) const {
+  return sides_[Desk::index(which)].window.get();
+}
+
+std::optional<SideWindow> TViewer::whichSide(const QWidget& window) const {
+  for (std::size_t i = 0; i < sides_.size(); ++i) {
+    if (sides_[i].window.get() == &window) return SideWindow{i};
+  }
+  return std::nullopt;
+}
+
+std::vector<SideWindowForm*> TViewer::sideWindows() const {
+  std::vector<SideWindowForm*> windows;
+  for (const SidePlace& place : sides_) {
+    if (place.window != nullptr) windows.push_back(place.window.get());
+  }
+  return windows;
 }
 
 Desk TViewer::desk() const {
   Desk desk;
   desk.screenWidth = screen()->geometry().width();
   desk.main = geometry();
-  for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS, SideWindow::Events}) {
-    const QWidget* window = sideWindow(which);
+  for (const SidePlace& place : sides_) {
+    const QWidget* window = place.window.get();
     desk.side.push_back(window != nullptr ? QRect(window->pos(), window->size()) : QRect());
   }
   desk.docked = docked_;
@@ -52,7 +69,8 @@ void TViewer::applyDesk(const Desk& next) {
     move(next.main.topLeft());
     repaint();
   }
-  for (SideWindow which : {SideWindow::Tracks, SideWindow::GRS, SideWindow::Events}) {
+  for (std::size_t i = 0; i < sides_.size(); ++i) {
+    const SideWindow which{i};
     QWidget* window = sideWindow(which);
     if (window != nullptr && next.box(which).topLeft() != window->pos()) {
       window->move(next.box(which).topLeft());
@@ -62,35 +80,26 @@ void TViewer::applyDesk(const Desk& next) {
 }
 
 void TViewer::sideWindowClosing(QWidget& window) {
-  applyDesk(RepositionForms(desk(), whichSide(window)));
+  if (const std::optional<SideWindow> which = whichSide(window)) {
+    applyDesk(RepositionForms(desk(), *which));
+  }
 }
 
-void TViewer::showSideWindow(SideWindowForm& window) {
-  if (!window.isUsable()) return;
-  if (!window.isVisible()) {
+void TViewer::showSideWindow(SideWindow which) {
+  SideWindowForm* window = sideWindow(which);
+  if (window == nullptr || !window->isUsable()) return;
+  if (!window->isVisible()) {
     if (screen()->geometry().width() > kNarrowScreenWidth) {
-      window.setWindowModality(Qt::NonModal);
-      applyDesk(PositionForm(desk(), whichSide(window)));
+      window->setWindowModality(Qt::NonModal);
+      applyDesk(PositionForm(desk(), which));
     } else {
-      window.move(NarrowScreenPlace(geometry(), window.width()));
-      window.setWindowModality(Qt::ApplicationModal);
+      window->move(NarrowScreenPlace(geometry(), window->width()));
+      window->setWindowModality(Qt::ApplicationModal);
     }
   }
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
-void TViewer::lblTracksClick() {
-  if (tracks_ != nullptr) showSideWindow(*tracks_);
-}
-
-void TViewer::lblGRSClick() {
-  if (grs_ != nullptr) showSideWindow(*grs_);
-}
-
-void TViewer::lblEventsClick() {
-  if (events_ != nullptr) showSideWindow(*events_);
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 }  // namespace kelvra

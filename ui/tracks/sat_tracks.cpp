@@ -2,12 +2,13 @@
 
 #include "ui/common/page_layout.h"
 #include "ui/common/side_window_host.h"
+#include "ui/tracks/tracks_kind.h"
 #include "ui/tracks/tracks_page.h"
 
 namespace kelvra {
 
 TSatTracks::TSatTracks(SideWindowHost& host, QWidget* parent)
-    : SideWindowForm(host, layout::kTracksWindow,
+    : SideWindowForm(host, kTracksKind,
                      {"SatTracks", "imgTrackBack", "lblTracksExit", "imgTracks"},
                      &ConfigRecord::TracksLocalTime, parent) {}
 

@@ -25,6 +25,8 @@ class TSatTracks : public SideWindowForm {
  protected:
   void drawList(QImage& list) override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintTracks(month, year); }
+  // The chart follows the view and the hemisphere.
+  void viewChanged() override { redraw(); }
 
  private:
   TracksInput chartInput(std::uint16_t month, std::uint16_t year) const;

@@ -1,0 +1,28 @@
+// What the program, the skin generator, the layout export and the layout test know of one side
+// window. Each window folder defines its own; the one list of side windows enters it.
+#pragma once
+
+#include <QRect>
+
+#include <span>
+
+#include "ui/common/layout.h"
+
+class QPainter;
+
+namespace kelvra {
+
+struct SideWindowKind {
+  const char* name;                 // its prefix in build/layout.sh: [a-z]+
+  layout::SideWindowLayout layout;  // window pixels, over the shared side-window skin
+  QRect button;                     // its toolbar button's face, main window pixels
+  const char* buttonName;           // the button's object name, as tests find it
+  const char* buttonHint;           // the button's tooltip
+  // Draws the button's face and glyph filling `face` (main window pixels) into the toolbar
+  // picture; leaves the painter's state as it found it.
+  void (*drawButton)(QPainter& painter, const QRect& face);
+  // Further components of the window or its dialogs that the scripts click.
+  std::span<const layout::NamedRect> components = {};
+};
+
+}  // namespace kelvra

@@ -1,0 +1,19 @@
+// The moon events window as the program, the skins and the scripts know it.
+#pragma once
+
+#include "ui/common/side_window_kind.h"
+
+namespace kelvra {
+
+// Draws the events button: a moon's disc with its shadow's black dot on it, on a raised face.
+void DrawEventsButton(QPainter& painter, const QRect& face);
+
+inline constexpr SideWindowKind kEventsKind{
+    "events",
+    layout::kSideWindowSkin,
+    {404, 12, 19, 19},
+    "lblEvents",
+    "Moon events",
+    &DrawEventsButton};
+
+}  // namespace kelvra
