@@ -1,5 +1,5 @@
 // The main window's actions: each toolbar button's key and menu entry, and the right-click menu
-// that lists them with the side windows' openers main.cpp adds.
+// that lists them with the side windows' openers.
 #include <QAction>
 #include <QTimer>
 
