@@ -55,14 +55,19 @@ wait_for() {
   [ "${1:-}" = -- ] && [ $# -ge 2 ] || { echo "usage: wait_for [--try] SECONDS WHAT [= EXPECTED] -- COMMAND..." >&2; exit 2; }
   shift
   deadline=$((${EPOCHREALTIME/./} + $(awk -v s="$seconds" 'BEGIN { printf "%d", s * 1000000 }')))
+  local ended
   while :; do
+    # Whether the program had ended is looked at before the state, so a state that comes with
+    # the end (the program ending is what is waited for) is never taken for a failure.
+    ended=0
+    if [ -n "$program_pid" ] && program_ended; then ended=1; fi
     if [ $compare = 1 ]; then
       output="$("$@" 2>/dev/null)" || true
       [ "$output" != "$expected" ] || return 0
     else
       "$@" >/dev/null 2>&1 && return 0
     fi
-    if [ -n "$program_pid" ] && program_ended; then
+    if [ $ended = 1 ]; then
       [ $try = 1 ] && return 1
       [ $compare = 1 ] && fail "the program ended while $what was '$output', expected '$expected'"
       fail "the program ended before $what$([ -z "$xvfb_pid" ] || kill -0 "$xvfb_pid" 2>/dev/null ||

@@ -61,6 +61,20 @@ outcome ended-state 60 "end of the program" -- program_ended
 expect ended-state 0 ""
 wait "$program_pid" || true
 program_pid=""
+# The program ending between the look at the state and the look at the program: the state
+# came with the end, so the wait returns; it once failed so when an exit took its time.
+sleep 30 &
+program_pid=$!
+ends_with_the_state() {  # false at the first look, and the program has ended by the next
+  [ -e "$work/looked" ] && return 0
+  touch "$work/looked"
+  kill "$program_pid"
+  until program_ended; do sleep 0.01; done
+  return 1
+}
+outcome ended-between 60 "end of the program" -- ends_with_the_state
+expect ended-between 0 ""
+program_pid=""
 
 # A call without "--" before the command is a mistake in the script, not a timeout.
 outcome usage 1 "flag" test -e "$work/flag"
