@@ -86,8 +86,8 @@ TEST(PositionForm, SecondWindowWithoutRoomOnItsSideMovesMainAndFirstWindow) {
   // 1024 - 818 = 206 is not more than 10 + 200.
   desk = PositionForm(desk, kGRS);
   EXPECT_EQ(desk.main.left(), 88);                                         // (1024 - 848) div 2
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(726, kTop));    // 818 - 92
-  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(736, kTop + 10));  // 88 + 638 + 10
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(726, kTop));               // 818 - 92
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(736, kTop + 10));             // 88 + 638 + 10
   expectCounts(desk, 0, 2);
 
   desk = RepositionForms(RepositionForms(desk, kGRS), kTracks);
@@ -144,7 +144,7 @@ TEST(DragMainWindow, WindowJumpsSidesAtEitherScreenEdge) {
 
 TEST(DragMainWindow, WindowsOfASideJumpTogetherInTheirCascadeOrder) {
   Desk desk = PositionForm(deskAt(1280, 321), kTracks);
-  desk = PositionForm(desk, kGRS);   // 969, 10 lower
+  desk = PositionForm(desk, kGRS);              // 969, 10 lower
   desk = DragMainWindow(desk, QPoint(111, 0));  // 969 + 111 + 200 = 1280 still fits
   EXPECT_EQ(desk.box(kGRS).left(), 1080);
   // One pixel more and the outer window would cross: both go, the inner one stays inner.
@@ -285,8 +285,7 @@ TEST(RepositionForms, ThreeWindowsOnOneSideCloseUpOnePlaceEach) {
   constexpr auto kThird = static_cast<SideWindow>(2);
   Desk desk = deskAt(1280, 321);
   desk.side.push_back(QRect(0, 0, kSideWidth, kSideHeight));
-  for (SideWindow window : {kTracks, kGRS, kThird})
-    desk = PositionForm(desk, window);
+  for (SideWindow window : {kTracks, kGRS, kThird}) desk = PositionForm(desk, window);
   EXPECT_EQ(desk.box(kThird).topLeft(), QPoint(979, kTop + 20));  // 959 + 2 x 10
   expectCounts(desk, 0, 3);
 

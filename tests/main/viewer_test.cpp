@@ -37,8 +37,14 @@ using testing::kJ2000;
 void drawNoButton(QPainter&, const QRect&) {}
 
 // A side window of the tests' own, beside the tracks window.
-constexpr SideWindowKind kRecorderKind{"recorder", layout::kSideWindowSkin, {430, 12, 19, 19},
-                                       "lblRecorder", "Recorder",           &drawNoButton};
+constexpr SideWindowKind kRecorderKind{
+    .name = "recorder",
+    .layout = layout::kSideWindowSkin,
+    .button = {430, 12, 19, 19},
+    .buttonName = "lblRecorder",
+    .buttonHint = "Recorder",
+    .drawButton = &drawNoButton,
+};
 constexpr const SideWindowKind* kTestSideWindows[] = {&kTracksKind, &kRecorderKind};
 
 class ViewerTest : public ::testing::Test {
@@ -640,8 +646,8 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
 class ReasonRecorder : public SideWindowForm {
  public:
   explicit ReasonRecorder(SideWindowHost& host)
-      : SideWindowForm(host, kRecorderKind, {"Recorder", "imgBack", "btnExit", "imgList"},
-                       nullptr, nullptr) {}
+      : SideWindowForm(host, kRecorderKind, {"Recorder", "imgBack", "btnExit", "imgList"}, nullptr,
+                       nullptr) {}
   void instantChanged(InstantChange why) override { reasons.push_back(why); }
   std::vector<InstantChange> reasons;
 

@@ -63,12 +63,9 @@ TEST_F(SatTracksWindow, IsAFramelessWindowWithTheComponentsInTheirPlaces) {
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::Tool));
   EXPECT_FALSE(window->isVisible());
   const std::vector<std::pair<const char*, QRect>> places = {
-      {"imgTrackBack", QRect(0, 0, 200, 480)},
-      {"lblTracksExit", kTracksKind.layout.exit},
-      {"lblPrint", kTracksKind.layout.print},
-      {"imgTime", kTracksKind.layout.timeBasis},
-      {"imgTracks", kTracksKind.layout.list},
-      {"imgLocalTime", QRect(88, 35, 20, 20)},
+      {"imgTrackBack", QRect(0, 0, 200, 480)}, {"lblTracksExit", kTracksKind.layout.exit},
+      {"lblPrint", kTracksKind.layout.print},  {"imgTime", kTracksKind.layout.timeBasis},
+      {"imgTracks", kTracksKind.layout.list},  {"imgLocalTime", QRect(88, 35, 20, 20)},
       {"imgUTTime", QRect(110, 35, 20, 20)}};
   for (const auto& [name, place] : places) {
     const auto* component = window->findChild<QWidget*>(QString::fromLatin1(name));

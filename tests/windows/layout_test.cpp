@@ -40,20 +40,20 @@ struct NamedArea {
 
 // The main window's own buttons, views and plates.
 std::vector<NamedArea> mainWindowAreas() {
-  return {{"magnify", Main::magnify},       {"reduce", Main::reduce},
-          {"animate", Main::animate},       {"stop", Main::stop},
-          {"realTime", Main::realTime},     {"help", Main::help},
-          {"about", Main::about},           {"minimise", Main::minimise},
-          {"exit", Main::exit},             {"namePlate", Main::namePlate},
-          {"hemisphere", Main::hemisphere}, {"compass", Main::compass},
-          {"sideView", Main::sideView},     {"planView", Main::planView}};
+  return {
+      {"magnify", Main::magnify},     {"reduce", Main::reduce},         {"animate", Main::animate},
+      {"stop", Main::stop},           {"realTime", Main::realTime},     {"help", Main::help},
+      {"about", Main::about},         {"minimise", Main::minimise},     {"exit", Main::exit},
+      {"namePlate", Main::namePlate}, {"hemisphere", Main::hemisphere}, {"compass", Main::compass},
+      {"sideView", Main::sideView},   {"planView", Main::planView}};
 }
 
 TEST(Layout, EveryMainWindowButtonLiesOverAFaceOfTheSkin) {
   const QImage skin = skins::MainWindowFrame(SideWindowKinds());
   const QImage ground = skins::Panel(Main::size.width(), Main::size.height());
   std::vector<NamedArea> areas = mainWindowAreas();
-  for (const SideWindowKind* window : SideWindowKinds()) areas.push_back({window->name, window->button});
+  for (const SideWindowKind* window : SideWindowKinds())
+    areas.push_back({window->name, window->button});
   for (const auto& [name, area] : areas) {
     ASSERT_TRUE(QRect(QPoint(0, 0), Main::size).contains(area)) << name;
     EXPECT_EQ(barePixels(skin, ground, area), 0) << name;
@@ -97,9 +97,8 @@ TEST(Layout, EverySideWindowButtonLiesOverAFaceOfTheSkin) {
 TEST(Layout, DialogExitAndFieldLieOverTheirSkins) {
   const QImage about = skins::AboutSkin();
   EXPECT_EQ(about.size(), layout::AboutWindow::size);
-  EXPECT_EQ(barePixels(about, skins::Panel(about.width(), about.height()),
-                       layout::AboutWindow::exit),
-            0);
+  EXPECT_EQ(
+      barePixels(about, skins::Panel(about.width(), about.height()), layout::AboutWindow::exit), 0);
   const QImage longitude = skins::LongitudeSkin();
   EXPECT_EQ(longitude.size(), layout::kLongitudeDialogSize);
   for (const QRect& field : {layout::kLongitudeField, layout::kDriftField, layout::kEpochField}) {

@@ -34,14 +34,20 @@ const QtMessageHandler kQtHandler = qInstallMessageHandler(
 
 void drawNoButton(QPainter&, const QRect&) {}
 
-constexpr SideWindowKind kFakeKind{"fake",      layout::kSideWindowSkin, {430, 12, 19, 19},
-                                   "lblFake",   "A fake window",         &drawNoButton};
+constexpr SideWindowKind kFakeKind{
+    .name = "fake",
+    .layout = layout::kSideWindowSkin,
+    .button = {430, 12, 19, 19},  // between the events button and the hemisphere
+    .buttonName = "lblFake",
+    .buttonHint = "A fake window",
+    .drawButton = &drawNoButton,
+};
 
 class FakeWindow : public SideWindowForm {
  public:
   explicit FakeWindow(SideWindowHost& host)
-      : SideWindowForm(host, kFakeKind, {"Fake", "imgFakeBack", "btnFakeExit", "imgFake"},
-                       nullptr, nullptr) {}
+      : SideWindowForm(host, kFakeKind, {"Fake", "imgFakeBack", "btnFakeExit", "imgFake"}, nullptr,
+                       nullptr) {}
   int draws = 0;  // lists drawn
 
  protected:

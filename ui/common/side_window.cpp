@@ -40,9 +40,8 @@ QFont ListFont(double logicalDpi) {
   return font;
 }
 
-SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
-                               const Names& names, bool ConfigRecord::*localTime,
-                               QWidget* parent)
+SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind, const Names& names,
+                               bool ConfigRecord::*localTime, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       host_(host),
       kind_(kind),

@@ -9,11 +9,12 @@ namespace kelvra {
 void DrawEventsButton(QPainter& painter, const QRect& face);
 
 inline constexpr SideWindowKind kEventsKind{
-    "events",
-    layout::kSideWindowSkin,
-    {404, 12, 19, 19},
-    "lblEvents",
-    "Moon events",
-    &DrawEventsButton};
+    .name = "events",
+    .layout = layout::kSideWindowSkin,
+    .button = {404, 12, 19, 19},
+    .buttonName = "lblEvents",
+    .buttonHint = "Moon events",
+    .drawButton = &DrawEventsButton,
+};
 
 }  // namespace kelvra

@@ -106,8 +106,8 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
 
 TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
                          QWidget* parent)
-    : SideWindowForm(host, kEventsKind,
-                     {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"}, nullptr, parent),
+    : SideWindowForm(host, kEventsKind, {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"},
+                     nullptr, parent),
       instants_(instants),
       settings_(settings) {
   setFocusPolicy(Qt::StrongFocus);

@@ -32,12 +32,14 @@ inline constexpr NamedRect kGRSComponents[] = {{"grs_longitude", kGRSLongitude},
 // Draws the GRS button: a banded disc with the Red Spot, on a raised face.
 void DrawGRSButton(QPainter& painter, const QRect& face);
 
-inline constexpr SideWindowKind kGRSKind{"grs",
-                                         layout::kSideWindowSkin,
-                                         {226, 13, 17, 16},
-                                         "lblGRS",
-                                         "Great Red Spot transits",
-                                         &DrawGRSButton,
-                                         layout::kGRSComponents};
+inline constexpr SideWindowKind kGRSKind{
+    .name = "grs",
+    .layout = layout::kSideWindowSkin,
+    .button = {226, 13, 17, 16},
+    .buttonName = "lblGRS",
+    .buttonHint = "Great Red Spot transits",
+    .drawButton = &DrawGRSButton,
+    .components = layout::kGRSComponents,
+};
 
 }  // namespace kelvra

@@ -274,7 +274,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
     std::unique_ptr<SideWindowForm> window;
   };
   std::vector<SidePlace> sides_;
-  std::vector<std::unique_ptr<SideWindowForm>> strays_;  // of a kind not given at creation
+  std::vector<std::unique_ptr<SideWindowForm>> strays_;    // of a kind not given at creation
   DocumentOpener* helpOpener_ = new DocumentOpener(this);  // one help attempt at a time
 };
 

@@ -8,8 +8,7 @@
 namespace kelvra {
 
 TSatTracks::TSatTracks(SideWindowHost& host, QWidget* parent)
-    : SideWindowForm(host, kTracksKind,
-                     {"SatTracks", "imgTrackBack", "lblTracksExit", "imgTracks"},
+    : SideWindowForm(host, kTracksKind, {"SatTracks", "imgTrackBack", "lblTracksExit", "imgTracks"},
                      &ConfigRecord::TracksLocalTime, parent) {}
 
 TracksInput TSatTracks::chartInput(std::uint16_t month, std::uint16_t year) const {

@@ -9,12 +9,19 @@ namespace kelvra {
 void DrawTracksButton(QPainter& painter, const QRect& face);
 
 inline constexpr SideWindowKind kTracksKind{
-    "tracks",
-    {layout::kSideWindowSkin.size, layout::kSideWindowSkin.print,
-     layout::kSideWindowSkin.timeBasis, {174, 12, 13, 13}, layout::kSideWindowSkin.list},
-    {192, 12, 21, 18},
-    "lblTracks",
-    "Satellite tracks",
-    &DrawTracksButton};
+    .name = "tracks",
+    .layout =
+        {
+            .size = layout::kSideWindowSkin.size,
+            .print = layout::kSideWindowSkin.print,
+            .timeBasis = layout::kSideWindowSkin.timeBasis,
+            .exit = {174, 12, 13, 13},  // smaller than the others', inside the same face
+            .list = layout::kSideWindowSkin.list,
+        },
+    .button = {192, 12, 21, 18},
+    .buttonName = "lblTracks",
+    .buttonHint = "Satellite tracks",
+    .drawButton = &DrawTracksButton,
+};
 
 }  // namespace kelvra

@@ -50,7 +50,8 @@ int main() {
     put(name + "_timeBasis", window->layout.timeBasis);
     put(name + "_exit", window->layout.exit);
     put(name + "_list", window->layout.list);
-    for (const layout::NamedRect& component : window->components) put(component.name, component.rect);
+    for (const layout::NamedRect& component : window->components)
+      put(component.name, component.rect);
   }
   std::printf("layout_side_windows=\"%s\"\n", names.c_str());
   put("about_exit", layout::AboutWindow::exit);
