@@ -32,19 +32,19 @@ namespace {
 void drawNoButton(QPainter&, const QRect&) {}
 
 // Three side windows that record what their actions asked of them, where the real ones stand.
-constexpr SideWindowKind kTracks{"tracks", layout::kSideWindowSkin, {192, 12, 21, 18},
-                                 "lblTracks", "Satellite tracks", &drawNoButton};
-constexpr SideWindowKind kGRS{"grs", layout::kSideWindowSkin, {219, 12, 21, 18},
+constexpr SideWindowKind kTracks{"tracks",    layout::kSideWindowSkin, {192, 12, 21, 18},
+                                 "lblTracks", "Satellite tracks",      &drawNoButton};
+constexpr SideWindowKind kGRS{"grs",    layout::kSideWindowSkin,   {219, 12, 21, 18},
                               "lblGRS", "Great Red Spot transits", &drawNoButton};
-constexpr SideWindowKind kEvents{"events", layout::kSideWindowSkin, {404, 12, 19, 19},
-                                 "lblEvents", "Moon events", &drawNoButton};
+constexpr SideWindowKind kEvents{"events",    layout::kSideWindowSkin, {404, 12, 19, 19},
+                                 "lblEvents", "Moon events",           &drawNoButton};
 constexpr const SideWindowKind* kKinds[] = {&kTracks, &kGRS, &kEvents};
 
 class SideRecorder : public SideWindowForm {
  public:
   SideRecorder(SideWindowHost& host, const SideWindowKind& kind)
-      : SideWindowForm(host, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr,
-                       nullptr) {}
+      : SideWindowForm(host, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr, nullptr) {
+  }
   std::vector<ListMonth> printed;
   bool local = false;
 
@@ -59,9 +59,9 @@ class SideRecorder : public SideWindowForm {
 QStringList entries(QMenu& menu) {
   QStringList texts;
   for (const QAction* action : menu.actions()) {
-    texts << (action->isSeparator() ? QStringLiteral("-")
-                                    : action->text() + '\t' +
-                                          action->shortcut().toString(QKeySequence::NativeText));
+    texts << (action->isSeparator()
+                  ? QStringLiteral("-")
+                  : action->text() + '\t' + action->shortcut().toString(QKeySequence::NativeText));
   }
   return texts;
 }
@@ -93,8 +93,8 @@ class KeysTest : public ::testing::Test {
     // With the keys main.cpp gives.
     tracks = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kTracks),
                                     Qt::CTRL | Qt::Key_T);
-    grs = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kGRS),
-                                 Qt::CTRL | Qt::Key_G);
+    grs =
+        &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kGRS), Qt::CTRL | Qt::Key_G);
     events = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kEvents),
                                     Qt::CTRL | Qt::Key_M);
     activateMain();
@@ -123,7 +123,9 @@ class KeysTest : public ::testing::Test {
     ASSERT_TRUE(side.isModal());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&side));
   }
-  QWidget* button(const char* name) { return viewer->findChild<QWidget*>(QString::fromLatin1(name)); }
+  QWidget* button(const char* name) {
+    return viewer->findChild<QWidget*>(QString::fromLatin1(name));
+  }
 
   testing::MessageLog messages;
   std::unique_ptr<TViewer> viewer;
@@ -178,15 +180,30 @@ TEST_F(KeysTest, FixedKeysWorkFromAFocusedTimeFieldAndAModalSideWindowKeepsOnlyI
 // X11's line edits take more keys than the offscreen platform's (Ctrl+E, Ctrl+K, Ctrl+U): a
 // shortcut on one of them would win over the field there, so no window's action may use one.
 TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
-  const QList<QKeySequence> fieldKeys = {
-      Qt::CTRL | Qt::Key_A,  Qt::CTRL | Qt::Key_C,   Qt::CTRL | Qt::Key_V,
-      Qt::CTRL | Qt::Key_X,  Qt::CTRL | Qt::Key_Z,   Qt::CTRL | Qt::Key_Y,
-      Qt::CTRL | Qt::SHIFT | Qt::Key_Z,  Qt::CTRL | Qt::Key_D,  Qt::CTRL | Qt::Key_E,
-      Qt::CTRL | Qt::Key_K,  Qt::CTRL | Qt::Key_U,   Qt::SHIFT | Qt::Key_Insert,
-      Qt::CTRL | Qt::Key_Insert,  Qt::SHIFT | Qt::Key_Delete,  QKeySequence(Qt::Key_Delete),
-      QKeySequence(Qt::Key_Backspace),  QKeySequence(Qt::Key_Left),  QKeySequence(Qt::Key_Right),
-      QKeySequence(Qt::Key_Home),  QKeySequence(Qt::Key_End),  QKeySequence(Qt::Key_Tab),
-      QKeySequence(Qt::Key_Return),  QKeySequence(Qt::Key_Enter),  QKeySequence(Qt::Key_Escape)};
+  const QList<QKeySequence> fieldKeys = {Qt::CTRL | Qt::Key_A,
+                                         Qt::CTRL | Qt::Key_C,
+                                         Qt::CTRL | Qt::Key_V,
+                                         Qt::CTRL | Qt::Key_X,
+                                         Qt::CTRL | Qt::Key_Z,
+                                         Qt::CTRL | Qt::Key_Y,
+                                         Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+                                         Qt::CTRL | Qt::Key_D,
+                                         Qt::CTRL | Qt::Key_E,
+                                         Qt::CTRL | Qt::Key_K,
+                                         Qt::CTRL | Qt::Key_U,
+                                         Qt::SHIFT | Qt::Key_Insert,
+                                         Qt::CTRL | Qt::Key_Insert,
+                                         Qt::SHIFT | Qt::Key_Delete,
+                                         QKeySequence(Qt::Key_Delete),
+                                         QKeySequence(Qt::Key_Backspace),
+                                         QKeySequence(Qt::Key_Left),
+                                         QKeySequence(Qt::Key_Right),
+                                         QKeySequence(Qt::Key_Home),
+                                         QKeySequence(Qt::Key_End),
+                                         QKeySequence(Qt::Key_Tab),
+                                         QKeySequence(Qt::Key_Return),
+                                         QKeySequence(Qt::Key_Enter),
+                                         QKeySequence(Qt::Key_Escape)};
   TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
   int keys = 0;
   for (QWidget* window : std::initializer_list<QWidget*>{viewer.get(), events, &realGRS}) {
@@ -252,7 +269,8 @@ TEST_F(KeysTest, MenuListsEachActionOnceWithItsKeyAndTheTogglesState) {
 TEST_F(KeysTest, EachButtonIsItsEntrysActionNamedWithItsKey) {
   const std::vector<QAction*> actions = viewer->menu().actions();
   std::vector<std::unique_ptr<QSignalSpy>> spies;
-  for (QAction* action : actions) spies.push_back(std::make_unique<QSignalSpy>(action, &QAction::triggered));
+  for (QAction* action : actions)
+    spies.push_back(std::make_unique<QSignalSpy>(action, &QAction::triggered));
   const auto total = [&] {
     int count = 0;
     for (const auto& spy : spies) count += static_cast<int>(spy->count());
