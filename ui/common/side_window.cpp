@@ -1,5 +1,6 @@
 #include "ui/common/side_window.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -8,6 +9,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_menu.h"
 
 namespace kelvra {
 namespace {
@@ -50,17 +52,15 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
       list_(placedImage(this, names.list, kind.layout.list)),
       imgLocalTime_(placedImage(this, "imgLocalTime", kLocalTimeHolder)),
       imgUTTime_(placedImage(this, "imgUTTime", kUTTimeHolder)),
-      exit_(new ClickArea(this, names.exit, kind.layout.exit)) {
+      exit_(new ClickArea(this, names.exit, kind.layout.exit)),
+      menu_(new WindowMenu(*this, Qt::WindowShortcut)) {
   setObjectName(QString::fromLatin1(names.window));
   setFixedSize(kind.layout.size);
   imgLocalTime_->setImage(TimeBasisButton(true));
   imgUTTime_->setImage(TimeBasisButton(false));
   imgLocalTime_->hide();
   imgUTTime_->hide();
-  connect(imgTime_, &ImageView::clicked, this, &SideWindowForm::imgTimeClick);
-  connect(lblPrint_, &ClickArea::clicked, this, &SideWindowForm::lblPrintClick);
-  connect(exit_, &ClickArea::clicked, this, &SideWindowForm::exitClick);
-  exit_->setAnnouncesClicks(false);  // closing the window reads no instant
+  addActions();
 
   usable_ = LoadJpegAsset(*background_, QStringLiteral("Kelvra7.dat"));
   const double dpi = screenOf(*this)->logicalDotsPerInch();  // pixels per inch
@@ -72,6 +72,23 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
   list.setDotsPerMeterY(dotsPerMetre);
   list.fill(Qt::black);
   list_->setImage(list);
+}
+
+void SideWindowForm::addActions() {
+  QAction* print = MakeAction(this, QStringLiteral("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                              [this] { lblPrintClick(); });
+  QAction* time = MakeAction(this, QStringLiteral("Local time"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { imgTimeClick(); });
+  time->setToolTip(QStringLiteral("Universal or local time"));
+  // Closing the window reads no instant.
+  QAction* close = MakeAction(this, QStringLiteral("Close"), {QKeySequence(Qt::Key_Escape)},
+                              [this] { exitClick(); }, Announce::No);
+  menu_->add(MenuGroup::Time, time, [this] { return localTime(); });
+  menu_->add(MenuGroup::View, print);
+  menu_->add(MenuGroup::Leave, close);
+  imgTime_->setAction(time);
+  lblPrint_->setAction(print);
+  exit_->setAction(close);
 }
 
 void SideWindowForm::setVisible(bool visible) {

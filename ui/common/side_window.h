@@ -19,6 +19,7 @@ namespace kelvra {
 class ClickArea;
 class ImageView;
 class SideWindowHost;
+class WindowMenu;
 
 // Why the main window's instant changed, for a side window that follows it.
 enum class InstantChange {
@@ -66,6 +67,10 @@ class SideWindowForm : public QWidget {
   // The month the print button prints: the host's, unless the window keeps a month of its own.
   virtual ListMonth listMonth() const;
 
+  // The window's actions (print, time basis, close, and any of its own) and its right-click
+  // menu; their keys work while the window is active.
+  WindowMenu& menu() const { return *menu_; }
+
  public slots:
   // Switches the list between Universal Time and local time, saves the setting, redraws.
   void imgTimeClick();
@@ -110,6 +115,7 @@ class SideWindowForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void addActions();
   void showTimeBasis();
   void bringForward();
 
@@ -125,6 +131,7 @@ class SideWindowForm : public QWidget {
   ImageView* imgLocalTime_;  // hidden holders of the two button faces
   ImageView* imgUTTime_;
   ClickArea* exit_;
+  WindowMenu* menu_;
 };
 
 }  // namespace kelvra

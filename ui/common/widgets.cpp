@@ -1,10 +1,12 @@
 #include "ui/common/widgets.h"
 
+#include <QAction>
 #include <QLabel>
-#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStylePainter>
+
+#include "ui/common/window_menu.h"
 
 namespace kelvra {
 
@@ -13,19 +15,29 @@ ButtonActions& ButtonActions::instance() {
   return actions;
 }
 
+void MouseTarget::setAction(QAction* action) {
+  connect(this, &MouseTarget::clicked, action, &QAction::trigger);
+  const QString hint = ActionHint(*action);
+  setToolTip(hint);
+  setAccessibleName(hint);
+}
+
 void MouseTarget::mousePressEvent(QMouseEvent* event) {
+  if (!(buttons_ & event->button())) {
+    event->ignore();
+    return;
+  }
   emit pressed(event->position().toPoint());
 }
 
 void MouseTarget::mouseReleaseEvent(QMouseEvent* event) {
+  if (!(buttons_ & event->button())) {
+    event->ignore();
+    return;
+  }
   const QPoint at = event->position().toPoint();
   emit released(at);
-  if (!rect().contains(at)) return;
-  // Only a button is announced: a skin or a drag handle takes no clicks.
-  if (announcesClicks_ && isSignalConnected(QMetaMethod::fromSignal(&MouseTarget::clicked))) {
-    emit ButtonActions::instance().aboutToAct();
-  }
-  emit clicked();
+  if (rect().contains(at)) emit clicked();
 }
 
 ImageView::ImageView(QWidget* parent, const char* name) : MouseTarget(parent) {
@@ -48,6 +60,7 @@ ClickArea::ClickArea(QWidget* parent, const char* name, QRect geometry, const QS
   setObjectName(QString::fromLatin1(name));
   setGeometry(geometry);
   setToolTip(hint);
+  setAccessibleName(hint);
   // Transparent: the face is part of the skin picture underneath.
   setAttribute(Qt::WA_NoSystemBackground);
   setAttribute(Qt::WA_TranslucentBackground);

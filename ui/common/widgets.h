@@ -5,14 +5,15 @@
 #include <QImage>
 #include <QWidget>
 
+class QAction;
 class QLabel;
 
 namespace kelvra {
 
-// Announces a click on a button of the program's windows just before the button acts. The
-// main window listens and first takes a date or time that is typed but not yet left, as if
-// the focus had left its field: the buttons take no focus, so without this a button would act
-// on the instant before the edit while the field shows the edit.
+// Announces an action of the program's windows (a button, its key or its menu entry) just
+// before it acts. The main window listens and first takes a date or time that is typed but not
+// yet left, as if the focus had left its field: the buttons and keys take no focus, so without
+// this an action would act on the instant before the edit while the field shows the edit.
 class ButtonActions : public QObject {
   Q_OBJECT
  public:
@@ -22,15 +23,17 @@ class ButtonActions : public QObject {
   void aboutToAct();
 };
 
-// What the picture and the click area share: the mouse's presses, releases and clicks.
+// What the picture and the click area share: the mouse's presses, releases and clicks, of the
+// left button unless told otherwise; another button's press goes on to the window (its menu).
 class MouseTarget : public QWidget {
   Q_OBJECT
  public:
   using QWidget::QWidget;
 
-  // A button that only moves, minimises or closes a window, or sets the instant itself, is
-  // no action on the instant shown: its clicks are not announced.
-  void setAnnouncesClicks(bool announces) { announcesClicks_ = announces; }
+  // A click triggers `action`; the tooltip and the accessible name name it and its key.
+  void setAction(QAction* action);
+  // The buttons the target answers (a drag handle takes any).
+  void setButtons(Qt::MouseButtons buttons) { buttons_ = buttons; }
 
  signals:
   void clicked();
@@ -42,7 +45,7 @@ class MouseTarget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool announcesClicks_ = true;
+  Qt::MouseButtons buttons_ = Qt::LeftButton;
 };
 
 // A picture component: shows its QImage at its top-left corner, unscaled. Pictures that are
@@ -65,8 +68,9 @@ class ImageView : public MouseTarget {
   QImage image_;
 };
 
-// A transparent label that only receives the mouse: the buttons drawn on a skin picture.
-// While a button is held it keeps receiving moves, also outside its own rectangle.
+// A transparent label that only receives the mouse: the buttons drawn on a skin picture. The
+// hint is its tooltip and its accessible name. While a button is held it keeps receiving
+// moves, also outside its own rectangle.
 class ClickArea : public MouseTarget {
   Q_OBJECT
  public:

@@ -234,7 +234,6 @@ void TMoonEvents::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_End: select(lines_.empty() ? 0 : lines_.size() - 1); break;
     case Qt::Key_Return:
     case Qt::Key_Enter: jumpTo(at); break;
-    case Qt::Key_Escape: exitClick(); break;
     default: SideWindowForm::keyPressEvent(event); return;
   }
   event->accept();

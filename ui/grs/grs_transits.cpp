@@ -1,5 +1,6 @@
 #include "ui/grs/grs_transits.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -9,6 +10,7 @@
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_menu.h"
 #include "ui/grs/grs_drift_settings.h"
 #include "ui/grs/grs_kind.h"
 #include "ui/grs/grs_longitude.h"
@@ -30,7 +32,11 @@ TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore*
   lblDrift->hide();
   imgLong->setGeometry(layout::kGRSLongitude);
   imgLong->setImage(GlobeButton());
-  connect(imgLong, &ImageView::clicked, this, &TGRSTransits::imgLongClick);
+  QAction* longitude =
+      MakeAction(this, QStringLiteral("Red Spot longitude\u2026"),
+                 {QKeySequence(Qt::CTRL | Qt::Key_Comma)}, [this] { imgLongClick(); });
+  menu().add(MenuGroup::View, longitude);
+  imgLong->setAction(longitude);
   // Created after the window, as at start-up, so a missing picture is reported in that order.
   longitudeDialog_ = new TGRSLongitude(host, *this, store_);
 }

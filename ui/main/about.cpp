@@ -14,7 +14,6 @@ TAboutWin::TAboutWin(QWidget* parent)
   setModal(true);
   setFixedSize(layout::AboutWindow::size);
   connect(btnExit, &ClickArea::clicked, this, &TAboutWin::btnExitClick);
-  btnExit->setAnnouncesClicks(false);  // closing the window reads no instant
   FormCreate();
 }
 

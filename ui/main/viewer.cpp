@@ -1,5 +1,6 @@
 #include "ui/main/viewer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -351,6 +352,7 @@ void TViewer::setEntryEnabled(bool enabled) {
                                                          txtMinute, txtSecond, imgNowButton}) {
     widget->setEnabled(enabled);
   }
+  nowAction_->setEnabled(enabled);  // its key and menu entry too
   // The button is a picture: its face shows whether it can be used.
   imgNowButton->setImage(enabled ? imgNowUp : imgNowDisabled);
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -22,7 +23,9 @@
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/side_window_kind.h"
+#include "ui/common/window_menu.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -56,12 +59,24 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   // Takes a side window into the place of its kind, which its toolbar button then shows; the
   // window lives until this one ends. A window of a kind not given at creation is kept but never
   // shown. Returns the window.
+  // Its opener, one action, is the toolbar button, an entry of the menu's Windows group and
+  // `key` (none: no key) from every window not blocked by a modal one; it shows the window or
+  // brings it forward.
   template <class Window>
-  Window& addSideWindow(std::unique_ptr<Window> window) {
+  Window& addSideWindow(std::unique_ptr<Window> window, const QKeySequence& key = {}) {
     Window& added = *window;
     adoptSideWindow(std::move(window));
+    addSideWindowOpener(added, key);
     return added;
   }
+
+  // Adds an action of the whole program to the main window (main.cpp adds any beyond the
+  // toolbar's): its keys work from every window not blocked by a modal one, its entry stands in
+  // `group` of the main window's menu, and the toolbar button named `button`, if any, triggers
+  // it and names its key. A toggle passes `checked`, its state.
+  void addProgramAction(MenuGroup group, QAction* action, const char* button = nullptr,
+                        std::function<bool()> checked = {});
+  WindowMenu& menu() { return *menu_; }
 
   // SideWindowHost
   std::uint16_t displayedMonth() const override { return instant_.month; }
@@ -161,6 +176,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void buildToolbar();
   void buildEntryFields();
   void buildDataPanel();
+  void buildActions();
+  bool realTimeOn() const;
+  bool southernHemisphere() const;
   QLabel* addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
                    int pixelSize = 12);
   QLineEdit* addEntryField(const char* name, QRect geometry, int maxLength);
@@ -194,6 +212,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
 
   // The side windows and their places.
   void adoptSideWindow(std::unique_ptr<SideWindowForm> window);
+  void addSideWindowOpener(SideWindowForm& window, const QKeySequence& key);
   void showSideWindow(SideWindow which);
   Desk desk() const;
   void applyDesk(const Desk& next);
@@ -239,6 +258,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   QImage imgJupiterPole;
   std::array<QImage, 4> compassPictures_;  // CompassRose order
   QImage imgNorthHemisphere, imgSouthHemisphere, imgNowUp, imgNowDown, imgNowDisabled;
+
+  WindowMenu* menu_ = nullptr;
+  QAction* nowAction_ = nullptr;  // greyed with the Now button in real time
 
   KRthread* AnimationThread = nullptr;
   // The frames are counted from a start, so that each frame's instant is one sum.

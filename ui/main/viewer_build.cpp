@@ -131,6 +131,7 @@ void TViewer::buildLayout() {
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(1000);
   connect(Timer1, &QTimer::timeout, this, &TViewer::Timer1Timer);
+  buildActions();
 }
 
 QLabel* TViewer::addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
@@ -188,10 +189,8 @@ void TViewer::buildEntryFields() {
   imgNowButton = new ImageView(this, "imgNowButton");
   imgNowButton->setGeometry(Main::now);
   imgNowButton->setImage(imgNowUp);
-  imgNowButton->setAnnouncesClicks(false);  // it replaces the fields anyway
   connect(imgNowButton, &ImageView::pressed, this, [this] { imgNowButton->setImage(imgNowDown); });
   connect(imgNowButton, &ImageView::released, this, [this] { imgNowButton->setImage(imgNowUp); });
-  connect(imgNowButton, &ImageView::clicked, this, &TViewer::imgNowButtonClick);
 
   setTabOrder(txtDay, cmbMonth);
   setTabOrder(cmbMonth, txtYear);
@@ -250,32 +249,25 @@ void TViewer::buildDataPanel() {
   }
 }
 
+// The buttons only; each gets its action, its key and its tooltip from buildActions (or, for a
+// side window's button, from main.cpp).
 void TViewer::buildToolbar() {
-  const auto area = [this](const char* name, QRect geometry, void (TViewer::*handler)(),
-                           const QString& hint) {
-    auto* clickArea = new ClickArea(this, name, geometry, hint);
-    connect(clickArea, &ClickArea::clicked, this, handler);
-    return clickArea;
-  };
-  area("lblMagnify", Main::magnify, &TViewer::lblMagnifyClick, QStringLiteral("Magnify"));
-  area("lblReduce", Main::reduce, &TViewer::lblReduceClick, QStringLiteral("Reduce"));
-  area("lblAnimate", Main::animate, &TViewer::lblAnimateClick, QStringLiteral("Animate"));
-  area("lblStop", Main::stop, &TViewer::lblStopClick, QStringLiteral("Stop"));
-  area("lblRealtime", Main::realTime, &TViewer::lblRealtimeClick, QStringLiteral("Real time"));
-  for (std::size_t i = 0; i < sides_.size(); ++i) {
-    const SideWindowKind& kind = *sides_[i].kind;
-    auto* button =
-        new ClickArea(this, kind.buttonName, kind.button, QString::fromUtf8(kind.buttonHint));
-    connect(button, &ClickArea::clicked, this, [this, i] { showSideWindow(SideWindow{i}); });
-  }
-  area("lblHelp", Main::help, &TViewer::lblHelpClick, QStringLiteral("Help"));
-  area("lblAbout", Main::about, &TViewer::lblAboutClick, QStringLiteral("About"));
-  area("btnMinimise", Main::minimise, &TViewer::btnMinimiseClick, QStringLiteral("Minimise"))
-      ->setAnnouncesClicks(false);
-  area("btnExit", Main::exit, &TViewer::btnExitClick, QStringLiteral("Exit"))
-      ->setAnnouncesClicks(false);
+  const auto area = [this](const char* name, QRect geometry) { new ClickArea(this, name, geometry); };
+  area("lblMagnify", Main::magnify);
+  area("lblReduce", Main::reduce);
+  area("lblAnimate", Main::animate);
+  area("lblStop", Main::stop);
+  area("lblRealtime", Main::realTime);
+  for (const SidePlace& place : sides_) area(place.kind->buttonName, place.kind->button);
+  area("lblHelp", Main::help);
+  area("lblAbout", Main::about);
+  area("btnMinimise", Main::minimise);
+  area("btnExit", Main::exit);
 
+  // The drag handle drags with any button and opens no menu.
   auto* handle = new ClickArea(this, "lblKelvra95", Main::namePlate);
+  handle->setButtons(Qt::AllButtons);
+  handle->setContextMenuPolicy(Qt::PreventContextMenu);
   connect(handle, &ClickArea::pressed, this, &TViewer::lblKelvra95MouseDown);
   connect(handle, &ClickArea::moved, this, &TViewer::lblKelvra95MouseMove);
   connect(handle, &ClickArea::released, this, &TViewer::lblKelvra95MouseUp);
@@ -283,9 +275,6 @@ void TViewer::buildToolbar() {
   imgHemisphere = new ImageView(this, "imgHemisphere");
   imgHemisphere->setGeometry(Main::hemisphere);
   imgHemisphere->setImage(imgNorthHemisphere);
-  imgHemisphere->setToolTip(QStringLiteral("Hemisphere"));
-  connect(imgHemisphere, &ImageView::clicked, this, &TViewer::imgHemisphereClick);
 }
-
 
 }  // namespace kelvra

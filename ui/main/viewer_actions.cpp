@@ -1,0 +1,136 @@
+// The main window's actions: each toolbar button's key and menu entry, and the right-click menu
+// that lists them with the side windows' openers.
+#include <QAction>
+#include <QTimer>
+
+#include "ui/common/widgets.h"
+#include "ui/main/viewer.h"
+
+namespace kelvra {
+
+void TViewer::addProgramAction(MenuGroup group, QAction* action, const char* button,
+                               std::function<bool()> checked) {
+  menu_->add(group, action, std::move(checked));
+  if (button == nullptr) return;
+  if (auto* target = findChild<MouseTarget*>(QString::fromLatin1(button)))
+    target->setAction(action);
+}
+
+// A window of a kind not given at creation has no place, no button and no opener.
+void TViewer::addSideWindowOpener(SideWindowForm& window, const QKeySequence& key) {
+  const std::optional<SideWindow> which = whichSide(window);
+  if (!which) return;
+  const SideWindowKind& kind = window.kind();
+  const QList<QKeySequence> keys = key.isEmpty() ? QList<QKeySequence>{} : QList{key};
+  QAction* open = MakeAction(this, QString::fromUtf8(kind.buttonHint), keys,
+                             [this, side = *which] { showSideWindow(side); });
+  addProgramAction(MenuGroup::Windows, open, kind.buttonName);
+}
+
+void TViewer::buildActions() {
+  menu_ = new WindowMenu(*this, Qt::ApplicationShortcut);
+  struct Entry {
+    MenuGroup group;
+    const char* button;  // object name of the toolbar button that triggers it
+    const char* text;
+    QList<QKeySequence> keys;
+    void (TViewer::*act)();
+    Announce announce;
+    const char* hint = nullptr;                  // the button's tooltip, when not the text
+    bool (TViewer::*checked)() const = nullptr;  // a toggle's state
+    QAction** kept = nullptr;                    // where the window keeps the action
+  };
+  // None of these keys is one a field edits with (Ctrl+A/C/V/X/Z/Y/D/E/K/U, the arrows, Home,
+  // End, Delete, Backspace, Insert): the fields keep theirs.
+  const Entry entries[] = {
+      {MenuGroup::Time,
+       "imgNowButton",
+       "Now",
+       {Qt::CTRL | Qt::Key_N},
+       &TViewer::imgNowButtonClick,
+       Announce::No,
+       nullptr,
+       nullptr,
+       &nowAction_},
+      {MenuGroup::Time,
+       "lblRealtime",
+       "Real time",
+       {Qt::CTRL | Qt::Key_R},
+       &TViewer::lblRealtimeClick,
+       Announce::Yes,
+       nullptr,
+       &TViewer::realTimeOn},
+      {MenuGroup::Time,
+       "lblAnimate",
+       "Animate\u2026",
+       {Qt::Key_F5},
+       &TViewer::lblAnimateClick,
+       Announce::Yes},
+      {MenuGroup::Time,
+       "lblStop",
+       "Stop",
+       {Qt::SHIFT | Qt::Key_F5},
+       &TViewer::lblStopClick,
+       Announce::Yes},
+      {MenuGroup::View,
+       "lblMagnify",
+       "Magnify",
+       {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
+       &TViewer::lblMagnifyClick,
+       Announce::Yes},
+      {MenuGroup::View,
+       "lblReduce",
+       "Reduce",
+       {Qt::CTRL | Qt::Key_Minus},
+       &TViewer::lblReduceClick,
+       Announce::Yes},
+      {MenuGroup::View,
+       "imgHemisphere",
+       "Southern hemisphere",
+       {Qt::CTRL | Qt::Key_H},
+       &TViewer::imgHemisphereClick,
+       Announce::Yes,
+       "Hemisphere",
+       &TViewer::southernHemisphere},
+      {MenuGroup::Help, "lblHelp", "Help", {Qt::Key_F1}, &TViewer::lblHelpClick, Announce::Yes},
+      {MenuGroup::Help,
+       "lblAbout",
+       "About",
+       {Qt::CTRL | Qt::Key_F1},
+       &TViewer::lblAboutClick,
+       Announce::Yes},
+      {MenuGroup::Leave,
+       "btnMinimise",
+       "Minimise",
+       {Qt::CTRL | Qt::SHIFT | Qt::Key_M},
+       &TViewer::btnMinimiseClick,
+       Announce::No},
+      {MenuGroup::Leave,
+       "btnExit",
+       "Exit",
+       {Qt::CTRL | Qt::Key_Q},
+       &TViewer::btnExitClick,
+       Announce::No},
+  };
+  for (const Entry& entry : entries) {
+    QAction* action = MakeAction(
+        this, QString::fromUtf8(entry.text), entry.keys,
+        [this, act = entry.act] { (this->*act)(); }, entry.announce);
+    if (entry.hint != nullptr) action->setToolTip(QString::fromLatin1(entry.hint));
+    std::function<bool()> checked;
+    if (entry.checked != nullptr)
+      checked = [this, state = entry.checked] { return (this->*state)(); };
+    addProgramAction(entry.group, action, entry.button, std::move(checked));
+    if (entry.kept != nullptr) *entry.kept = action;
+  }
+}
+
+bool TViewer::realTimeOn() const {
+  return Timer1->isActive();
+}
+
+bool TViewer::southernHemisphere() const {
+  return !NorthernHemisphere;
+}
+
+}  // namespace kelvra
