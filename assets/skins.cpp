@@ -323,7 +323,8 @@ QImage LongitudeSkin() {
     DrawText(painter, QRect(10, row.field.y(), row.field.x() - 14, row.field.height()),
              Qt::AlignLeft | Qt::AlignVCenter, row.name, label, style::kGlyph);
     const int unitLeft = row.field.right() + 5;
-    DrawText(painter, QRect(unitLeft, row.field.y(), size.width() - 6 - unitLeft, row.field.height()),
+    DrawText(painter,
+             QRect(unitLeft, row.field.y(), size.width() - 6 - unitLeft, row.field.height()),
              Qt::AlignLeft | Qt::AlignVCenter, row.unit, label, style::kGlyph);
   }
   return image;

@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
 
   // Minutes by which the classic picture's contact follows (+) or precedes (-) the listed one.
   Sample contact[5], byKind[5][4];  // Tr.I, Tr.E, Oc.D, Oc.R
-  Sample speed[5];  // radii per minute at the contact, east-west
+  Sample speed[5];                  // radii per minute at the contact, east-west
   int missed[5] = {};
   // Far from today the series, which takes UT for the time of its theory, lags by Delta T: the
   // search widens by as much again.
@@ -172,9 +172,10 @@ int main(int argc, char** argv) {
                 byKind[moon][2].mean(), byKind[moon][3].mean(),
                 speed[moon].values.empty() ? 0 : 0.1 / speed[moon].quantileAbs(0.5));
   }
-  std::printf("\n95%%: 95 in 100 contacts lie within this many minutes; missed: listed contacts\n"
-              "the classic series does not make (a graze it passes by); Tr.I ... Oc.R: the mean\n"
-              "of each kind of contact; min/0.1R: minutes a moon takes, at its median speed at the\n"
-              "limb, to cross a tenth of a radius (a pixel at scale 1.0 is 0.09 radii).\n");
+  std::printf(
+      "\n95%%: 95 in 100 contacts lie within this many minutes; missed: listed contacts\n"
+      "the classic series does not make (a graze it passes by); Tr.I ... Oc.R: the mean\n"
+      "of each kind of contact; min/0.1R: minutes a moon takes, at its median speed at the\n"
+      "limb, to cross a tenth of a radius (a pixel at scale 1.0 is 0.09 radii).\n");
   return 0;
 }

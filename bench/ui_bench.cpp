@@ -16,10 +16,10 @@
 #include "core/calendar.h"
 #include "core/ephemeris.h"
 #include "tests/support/program_files.h"
-#include "ui/main/viewer.h"
 #include "ui/common/settings_place.h"
-#include "ui/events/moon_events_window.h"
 #include "ui/common/side_window.h"
+#include "ui/events/moon_events_window.h"
+#include "ui/main/viewer.h"
 #include "ui/tracks/tracks_chart.h"
 #include "ui/tracks/tracks_page.h"
 
@@ -142,9 +142,9 @@ void AnimationFramesPerSecond(benchmark::State& run) {
   viewer->animationInterval() = 1;  // minutes per frame
   double frames = 0;
   for (auto _ : run) {
-    const JulianDay start = JulianDayFromDate(
-        viewer->instant().day, viewer->instant().month, viewer->instant().year,
-        viewer->instant().hour, viewer->instant().minute, viewer->instant().second);
+    const JulianDay start = JulianDayFromDate(viewer->instant().day, viewer->instant().month,
+                                              viewer->instant().year, viewer->instant().hour,
+                                              viewer->instant().minute, viewer->instant().second);
     QEventLoop loop;
     QTimer::singleShot(kMilliseconds, &loop, [&] {
       viewer->lblStopClick();

@@ -145,14 +145,13 @@ inline constexpr L12Term kCallistoZeta[] = {
 
 // Indexed by satellite number less one: Io, Europa, Ganymede, Callisto.
 inline constexpr L12Moon kMoons[4] = {
-    {kIoA, kIoL, kIoZ, kIoZeta,
-     2.82489428433814e-7, 1.446213296021224, 3.5515522861824},
-    {kEuropaA, kEuropaL, kEuropaZ, kEuropaZeta,
-     2.82483274392893e-7, -0.3735263437471362, 1.76932271112347},
-    {kGanymedeA, kGanymedeL, kGanymedeZ, kGanymedeZeta,
-     2.82498184184723e-7, 0.2874089391143348, 0.878207923589328},
-    {kCallistoA, kCallistoL, kCallistoZ, kCallistoZeta,
-     2.82492144889909e-7, -0.3620341291375704, 0.376486233433828},
+    {kIoA, kIoL, kIoZ, kIoZeta, 2.82489428433814e-7, 1.446213296021224, 3.5515522861824},
+    {kEuropaA, kEuropaL, kEuropaZ, kEuropaZeta, 2.82483274392893e-7, -0.3735263437471362,
+     1.76932271112347},
+    {kGanymedeA, kGanymedeL, kGanymedeZ, kGanymedeZeta, 2.82498184184723e-7, 0.2874089391143348,
+     0.878207923589328},
+    {kCallistoA, kCallistoL, kCallistoZ, kCallistoZeta, 2.82492144889909e-7, -0.3620341291375704,
+     0.376486233433828},
 };
 
 // The axes x, y, z of the theory's frame, one per row, in the J2000 mean equator and

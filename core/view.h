@@ -31,9 +31,12 @@ struct ViewSigns {
 constexpr ViewSigns SignsFor(ViewKind view, bool northernHemisphere) {
   const std::int32_t hemisphere = northernHemisphere ? 1 : -1;
   switch (view) {
-    case ViewKind::AstroScope: return {+1, -1 * hemisphere};
-    case ViewKind::Binoculars: return {-1, +1 * hemisphere};
-    case ViewKind::StarDiagonal: return {-1, -1 * hemisphere};
+    case ViewKind::AstroScope:
+      return {+1, -1 * hemisphere};
+    case ViewKind::Binoculars:
+      return {-1, +1 * hemisphere};
+    case ViewKind::StarDiagonal:
+      return {-1, -1 * hemisphere};
   }
   return {+1, -1};
 }

@@ -85,9 +85,9 @@ TEST(PositionForm, SecondWindowWithoutRoomOnItsSideMovesMainAndFirstWindow) {
   desk.dock(kTracks) = DockSide::Right;
   // 1024 - 818 = 206 is not more than 10 + 200.
   desk = PositionForm(desk, kGRS);
-  EXPECT_EQ(desk.main.left(), 88);                                         // (1024 - 848) div 2
-  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(726, kTop));               // 818 - 92
-  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(736, kTop + 10));             // 88 + 638 + 10
+  EXPECT_EQ(desk.main.left(), 88);                              // (1024 - 848) div 2
+  EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(726, kTop));    // 818 - 92
+  EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(736, kTop + 10));  // 88 + 638 + 10
   expectCounts(desk, 0, 2);
 
   desk = RepositionForms(RepositionForms(desk, kGRS), kTracks);
@@ -100,7 +100,7 @@ TEST(PositionForm, SecondWindowWithoutRoomOnTheLeftMovesMainRight) {
   desk.dock(kTracks) = DockSide::Left;
   // 10 + 200 is not less than 205.
   desk = PositionForm(desk, kGRS);
-  EXPECT_EQ(desk.main.left(), 298);  // (1024 - 848) div 2 + 200 + 10
+  EXPECT_EQ(desk.main.left(), 298);                            // (1024 - 848) div 2 + 200 + 10
   EXPECT_EQ(desk.box(kTracks).topLeft(), QPoint(98, kTop));    // 5 + 93
   EXPECT_EQ(desk.box(kGRS).topLeft(), QPoint(88, kTop + 10));  // 298 - 210
   expectCounts(desk, 2, 0);

@@ -164,11 +164,11 @@ TEST_F(SettingsStoreTest, WritableProgramFolderKeepsBothFilesThereAndLeavesTheUs
     EXPECT_EQ(store.configLocation().place, SettingsPlace::ProgramFolder);
   });
   EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x41, 0, 0, 0, 0, 1, 0, 0));
-  EXPECT_EQ(QSettings(QString::fromStdString((program() / "Kelvra95.ini").string()),
-                      QSettings::IniFormat)
-                .value(QStringLiteral("GRS/DriftPerMonth"))
-                .toDouble(),
-            1.5);
+  EXPECT_EQ(
+      QSettings(QString::fromStdString((program() / "Kelvra95.ini").string()), QSettings::IniFormat)
+          .value(QStringLiteral("GRS/DriftPerMonth"))
+          .toDouble(),
+      1.5);
   EXPECT_FALSE(fs::exists(home() / "config"));
   EXPECT_TRUE(log_.errors.isEmpty());
 }
@@ -232,11 +232,11 @@ TEST_F(SettingsStoreTest, OpenFilesInAClosedFolderAreRewrittenInPlace) {
     EXPECT_EQ(store.iniLocation().place, SettingsPlace::ProgramFile);
   });
   EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x41, 0, 0, 0, 1, 0, 0, 0));
-  EXPECT_EQ(QSettings(QString::fromStdString((program() / "Kelvra95.ini").string()),
-                      QSettings::IniFormat)
-                .value(QStringLiteral("GRS/DriftPerMonth"))
-                .toDouble(),
-            -0.25);
+  EXPECT_EQ(
+      QSettings(QString::fromStdString((program() / "Kelvra95.ini").string()), QSettings::IniFormat)
+          .value(QStringLiteral("GRS/DriftPerMonth"))
+          .toDouble(),
+      -0.25);
   EXPECT_THAT(names(program()), UnorderedElementsAre("Kelvra95.CFG", "Kelvra95.ini"));
   EXPECT_FALSE(fs::exists(home() / "config"));
 }
@@ -263,9 +263,9 @@ TEST_F(SettingsStoreTest, NothingWritableHoldsTheRunAndSaysSoOnce) {
   const QString programFile = QString::fromStdString((program() / "Kelvra95.CFG").string());
   const QString userFile = QString::fromStdString((user() / "Kelvra95.CFG").string());
   ASSERT_EQ(log_.errors.size(), 1);
-  EXPECT_EQ(log_.errors[0].toStdString(), SettingsNotSavedMessage({program() / "Kelvra95.CFG",
-                                                     user() / "Kelvra95.CFG"})
-                                             .toStdString());
+  EXPECT_EQ(
+      log_.errors[0].toStdString(),
+      SettingsNotSavedMessage({program() / "Kelvra95.CFG", user() / "Kelvra95.CFG"}).toStdString());
   EXPECT_TRUE(log_.errors[0].contains(programFile) && log_.errors[0].contains(userFile));
   EXPECT_TRUE(log_.errors[0].contains(QStringLiteral("until the program exits")));
   EXPECT_THAT(readFile(program() / "Kelvra95.CFG"), ElementsAre(0x2C, 0x01, 0, 0, 0, 0, 0, 0));

@@ -31,8 +31,8 @@ std::string Show(const CivilDateTime& t) {
 
 // offset: minutes, UT = local + offset.
 testing::AssertionResult RoundTrips(const CivilDateTime& t, std::int32_t offset) {
-  const CivilDateTime back =
-      CalDate(JulianDayFromDate(t.day, t.month, t.year, t.hour, t.minute, t.second, offset), offset);
+  const CivilDateTime back = CalDate(
+      JulianDayFromDate(t.day, t.month, t.year, t.hour, t.minute, t.second, offset), offset);
   if (Show(back) == Show(t)) return testing::AssertionSuccess();
   return testing::AssertionFailure()
          << Show(t) << " came back as " << Show(back) << " at offset " << offset;

@@ -23,7 +23,9 @@ std::string readFile(const fs::path& path) {
   return text.str();
 }
 
-bool isWordCharacter(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool isWordCharacter(char c) {
+  return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
 
 std::string collapseSpaces(const std::string& text) {
   std::string out;
@@ -55,9 +57,9 @@ std::string visibleText(const std::string& html) {
       text += ' ';
     }
   }
-  const std::pair<const char*, const char*> entities[] = {
-      {"&nbsp;", " "}, {"&quot;", "\""}, {"&#39;", "'"}, {"&lt;", "<"}, {"&gt;", ">"},
-      {"&amp;", "&"}};
+  const std::pair<const char*, const char*> entities[] = {{"&nbsp;", " "}, {"&quot;", "\""},
+                                                          {"&#39;", "'"},  {"&lt;", "<"},
+                                                          {"&gt;", ">"},   {"&amp;", "&"}};
   for (const auto& [entity, character] : entities) {
     for (std::size_t at; (at = text.find(entity)) != std::string::npos;)
       text.replace(at, std::string(entity).size(), character);
@@ -153,10 +155,9 @@ std::vector<MessageSource> messageSources() {
     if (entry.path().extension() == ".cpp") sources[entry.path()] = readFile(entry.path());
   }
   // Variables that carry a message, and the function that makes it.
-  const std::map<std::string, std::string> builders = {
-      {"message", "HelpNotOpenedMessage"},
-      {"check.message", "CheckDate"},
-      {"news.join(u'\\n')", "readSetting"}};
+  const std::map<std::string, std::string> builders = {{"message", "HelpNotOpenedMessage"},
+                                                       {"check.message", "CheckDate"},
+                                                       {"news.join(u'\\n')", "readSetting"}};
   std::vector<MessageSource> found;
   for (const auto& [path, code] : sources) {
     for (const std::string call :
@@ -225,10 +226,9 @@ TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
     }
   }
   // The texts every run can meet, whatever the code's shape.
-  for (const char* text : {"Cannot find Help File",
-                           "No program could open the Help File. Open it in a web browser:",
-                           "The page could not be saved as a PDF.",
-                           "The settings could not be saved to"}) {
+  for (const char* text :
+       {"Cannot find Help File", "No program could open the Help File. Open it in a web browser:",
+        "The page could not be saved as a PDF.", "The settings could not be saved to"}) {
     EXPECT_EQ(checked.count(text), 1u) << text << " was not found in the sources";
   }
 }
@@ -236,12 +236,12 @@ TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
 TEST(HelpDocument, NoLongerDeniesWhatTheProgramDoes) {
   const std::string text = visibleText(helpHtml());
   for (const char* stale : {
-           "No shadows and no eclipses",                        // shadows and eclipses are drawn
-           "lists no eclipse, occultation or transit events",   // the events window lists them
-           "\"No printer is available\" and nothing is printed", // no printer saves a PDF
-           "must be allowed to write in its own folder",        // the XDG folder is the fallback
-           "keeps three settings",                              // two files, more settings
-           "a minute early or late",                            // measured: minutes to an hour
+           "No shadows and no eclipses",                          // shadows and eclipses are drawn
+           "lists no eclipse, occultation or transit events",     // the events window lists them
+           "\"No printer is available\" and nothing is printed",  // no printer saves a PDF
+           "must be allowed to write in its own folder",          // the XDG folder is the fallback
+           "keeps three settings",                                // two files, more settings
+           "a minute early or late",                              // measured: minutes to an hour
        }) {
     EXPECT_EQ(text.find(stale), std::string::npos) << "the help still says: " << stale;
   }

@@ -107,9 +107,9 @@ TEST_F(WindowStress, TenThousandAnimateStopCyclesLoseNoFrame) {
   const double startMinutes = shownMinutes();
   long frames = 0;
   for (int cycle = 0; cycle < kCycles; ++cycle) {
-    const JulianDay start = JulianDayFromDate(
-        viewer->instant().day, viewer->instant().month, viewer->instant().year,
-        viewer->instant().hour, viewer->instant().minute, viewer->instant().second);
+    const JulianDay start = JulianDayFromDate(viewer->instant().day, viewer->instant().month,
+                                              viewer->instant().year, viewer->instant().hour,
+                                              viewer->instant().minute, viewer->instant().second);
     viewer->StartAnimation();
     ASSERT_TRUE(viewer->animationRunning());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);

@@ -107,7 +107,7 @@ class MoonEventsWindowTest : public ::testing::Test {
   }
 
   ImageView& list() { return *window->findChild<ImageView*>("imgEvents"); }
-  int rowHeight() const { return MoonEventRowHeight(ListFont(96)) ; }
+  int rowHeight() const { return MoonEventRowHeight(ListFont(96)); }
 
   testing::MessageLog messages;
   testing::FakeHost host;

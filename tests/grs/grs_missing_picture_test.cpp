@@ -3,9 +3,9 @@
 
 #include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
+#include "ui/common/jpeg_loader.h"
 #include "ui/grs/grs_longitude.h"
 #include "ui/grs/grs_transits.h"
-#include "ui/common/jpeg_loader.h"
 
 namespace kelvra {
 namespace {

@@ -9,8 +9,8 @@
 #include "tests/support/message_log.h"
 #include "tests/support/private_cups.h"
 #include "tests/support/program_files.h"
-#include "ui/grs/grs_transits.h"
 #include "ui/common/widgets.h"
+#include "ui/grs/grs_transits.h"
 
 namespace kelvra {
 namespace {

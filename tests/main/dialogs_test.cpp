@@ -7,10 +7,10 @@
 
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
-#include "ui/main/about.h"
-#include "ui/main/interval.h"
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/widgets.h"
+#include "ui/main/about.h"
+#include "ui/main/interval.h"
 
 namespace kelvra {
 namespace {

@@ -35,9 +35,9 @@ class FakeHost : public SideWindowHost {
   ViewKind view = ViewKind::AstroScope;
   bool northern = true;
   std::int32_t zone = 0;  // minutes, UT = local + zone
-  ConfigRecord record;  // longitude 65, Universal Time
-  int saves = 0;        // settings files written
-  int closings = 0;     // side windows that told the host they were closing
+  ConfigRecord record;    // longitude 65, Universal Time
+  int saves = 0;          // settings files written
+  int closings = 0;       // side windows that told the host they were closing
   QTemporaryDir folder;
 };
 

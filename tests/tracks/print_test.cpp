@@ -23,8 +23,8 @@
 namespace kelvra {
 namespace {
 
-using testing::MessageLog;
 using testing::FakeHost;
+using testing::MessageLog;
 
 using testing::PrivateCups;
 using testing::RunProgram;
@@ -111,10 +111,11 @@ TEST_F(PrintThroughCups, DrawsThePrintableAreaOnAThreeHundredDotGrid) {
   int dotsPerInch = 0;
   QSize area;
   const int before = printedCount();
-  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), QStringLiteral("grid.pdf"), [&](QPainter& painter, QSize page) {
-    dotsPerInch = painter.device()->logicalDpiY();
-    area = page;
-  }));
+  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), QStringLiteral("grid.pdf"),
+                           [&](QPainter& painter, QSize page) {
+                             dotsPerInch = painter.device()->logicalDpiY();
+                             area = page;
+                           }));
   EXPECT_EQ(dotsPerInch, 300);
   // A4 (2480 x 3508 dots) or Letter (2550 x 3300) less the queue's margins.
   EXPECT_GT(area.width(), 2200);

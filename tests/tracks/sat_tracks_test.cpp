@@ -29,10 +29,10 @@
 namespace kelvra {
 namespace {
 
-using testing::MessageLog;
-using testing::SaveFileLog;
-using testing::PutBackgroundPicture;
 using testing::FakeHost;
+using testing::MessageLog;
+using testing::PutBackgroundPicture;
+using testing::SaveFileLog;
 
 std::vector<std::uint8_t> settingsBytes(const FakeHost& host) {
   std::ifstream file(host.directory() / kSettingsFileName, std::ios::binary);

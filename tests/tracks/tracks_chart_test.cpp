@@ -53,11 +53,19 @@ TEST(TracksChart, ThirtyOneDayMonthDrawsAllButTheLastThreeStepsDownToRow401) {
   EXPECT_EQ(lastStep, 1484);
   for (const TrackDot& dot : chart.dots) {
     // trunc(403 x 1484 / 1488) = trunc(401.917) = 401
-    if (dot.step == 1484) { EXPECT_EQ(dot.row, 401); }
-    if (dot.step == 0) { EXPECT_EQ(dot.row, 0); }
+    if (dot.step == 1484) {
+      EXPECT_EQ(dot.row, 401);
+    }
+    if (dot.step == 0) {
+      EXPECT_EQ(dot.row, 0);
+    }
     // trunc(403 x 3 / 1488) = 0 and trunc(403 x 4 / 1488) = 1
-    if (dot.step == 3) { EXPECT_EQ(dot.row, 0); }
-    if (dot.step == 4) { EXPECT_EQ(dot.row, 1); }
+    if (dot.step == 3) {
+      EXPECT_EQ(dot.row, 0);
+    }
+    if (dot.step == 4) {
+      EXPECT_EQ(dot.row, 1);
+    }
   }
   EXPECT_EQ(dayNumbers(chart), oddDaysUpTo(31));
 }

@@ -18,9 +18,13 @@ std::tm localParts(std::time_t instant) {
 
 }  // namespace
 
-std::time_t Now() { return testClock() ? testClock()() : std::time(nullptr); }
+std::time_t Now() {
+  return testClock() ? testClock()() : std::time(nullptr);
+}
 
-void SetClockForTesting(std::function<std::time_t()> clock) { testClock() = std::move(clock); }
+void SetClockForTesting(std::function<std::time_t()> clock) {
+  testClock() = std::move(clock);
+}
 
 CivilDateTime LocalCivilTime(std::time_t instant) {
   const std::tm parts = localParts(instant);

@@ -33,7 +33,7 @@ struct MainWindow {
   static constexpr QRect about{540, 10, 15, 21};
   static constexpr QRect minimise{588, 11, 19, 16};
   static constexpr QRect exit{609, 9, 19, 16};
-  static constexpr QRect namePlate{279, 6, 80, 27};  // the drag handle
+  static constexpr QRect namePlate{279, 6, 80, 27};    // the drag handle
   static constexpr QRect hemisphere{473, 12, 24, 22};  // a picture in a well
 
   // The views and the data panel.

@@ -49,8 +49,14 @@ void show(MessageKind kind, const QString& text) {
 
 }  // namespace
 
-void ShowError(const QString& text) { show(MessageKind::Error, text); }
-void ShowMessage(const QString& text) { show(MessageKind::Plain, text); }
-void SetMessageRecorder(MessageRecorder newRecorder) { recorder() = std::move(newRecorder); }
+void ShowError(const QString& text) {
+  show(MessageKind::Error, text);
+}
+void ShowMessage(const QString& text) {
+  show(MessageKind::Plain, text);
+}
+void SetMessageRecorder(MessageRecorder newRecorder) {
+  recorder() = std::move(newRecorder);
+}
 
 }  // namespace kelvra

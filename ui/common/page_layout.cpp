@@ -182,7 +182,9 @@ QString PdfFileName(const QString& what, std::uint16_t month, std::uint16_t year
       .arg(month, 2, 10, QLatin1Char('0'));
 }
 
-void SetSaveFileChooser(SaveFileChooser newChooser) { chooser() = std::move(newChooser); }
+void SetSaveFileChooser(SaveFileChooser newChooser) {
+  chooser() = std::move(newChooser);
+}
 
 QString PdfFolder() {
   const QString last =

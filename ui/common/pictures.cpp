@@ -63,7 +63,8 @@ double Unit(double value) {
 
 Tint JupiterCloudColour(double latitude, double longitude) {
   // Slightly wavy band edges, blended over a few degrees, so the belts do not look ruled.
-  const double wavy = latitude + 1.2 * std::sin(longitude * std::numbers::pi / 40.0 + latitude * 0.3);
+  const double wavy =
+      latitude + 1.2 * std::sin(longitude * std::numbers::pi / 40.0 + latitude * 0.3);
   Tint colour = kBands.front().colour;
   for (const Band& band : kBands) {
     colour = Mix(colour, band.colour, Unit((wavy - band.southEdge) / kBandBlend + 0.5));

@@ -10,9 +10,9 @@
 namespace kelvra {
 
 struct ConfigRecord {
-  std::int32_t RSLongitude = 65;        // degrees, System II longitude of the Red Spot
-  bool GRSLocalTime = false;            // false: the GRS list in Universal Time
-  bool TracksLocalTime = false;         // false: the tracks chart in Universal Time
+  std::int32_t RSLongitude = 65;          // degrees, System II longitude of the Red Spot
+  bool GRSLocalTime = false;              // false: the GRS list in Universal Time
+  bool TracksLocalTime = false;           // false: the tracks chart in Universal Time
   std::array<std::uint8_t, 2> padding{};  // no meaning; written back as read
 };
 

@@ -47,12 +47,15 @@ void copyProgramFile(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (!fs::is_regular_file(from, error)) return;
   if (!fs::copy_file(from, to, fs::copy_options::skip_existing, error) || error) return;
-  fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                          fs::perms::others_read,
+  fs::permissions(to,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                      fs::perms::others_read,
                   fs::perm_options::replace, error);
 }
 
-QString shown(const fs::path& file) { return QString::fromStdString(file.string()); }
+QString shown(const fs::path& file) {
+  return QString::fromStdString(file.string());
+}
 
 constexpr std::size_t kWholeFile = std::numeric_limits<std::size_t>::max();
 
@@ -108,8 +111,9 @@ QString SettingsFileUnusableMessage(const char* fileName) {
 QString SettingsNotSavedMessage(const std::vector<fs::path>& tried) {
   QStringList files;
   for (const fs::path& file : tried) files.append(shown(file));
-  return QStringLiteral("The settings could not be saved to\n%1.\n"
-                        "The changed settings hold until the program exits.")
+  return QStringLiteral(
+             "The settings could not be saved to\n%1.\n"
+             "The changed settings hold until the program exits.")
       .arg(files.join(QStringLiteral("\nor\n")));
 }
 
@@ -127,7 +131,8 @@ SettingsFileLocation SettingsStore::locate(const char* fileName) const {
   if (decision.place == SettingsPlace::UserFolder) {
     std::error_code error;
     fs::create_directories(userFolder_, error);
-    if (decision.copyProgramFile) copyProgramFile(programFolder_ / fileName, userFolder_ / fileName);
+    if (decision.copyProgramFile)
+      copyProgramFile(programFolder_ / fileName, userFolder_ / fileName);
   }
   if (decision.place == SettingsPlace::Nowhere) {
     location.tried.push_back(programFolder_ / fileName);

@@ -23,8 +23,8 @@ inline constexpr const char* kIniFileName = "Kelvra95.ini";
 struct SettingsPlaceFacts {
   bool programFolderWritable = false;  // files can be created and renamed beside the program
   bool programFileExists = false;
-  bool programFileWritable = false;    // the file beside the program may be rewritten in place
-  bool userFolderWritable = false;     // the XDG folder is writable, or can be made
+  bool programFileWritable = false;  // the file beside the program may be rewritten in place
+  bool userFolderWritable = false;   // the XDG folder is writable, or can be made
   bool userFileExists = false;
 };
 
@@ -66,8 +66,8 @@ QString SettingsNotSavedMessage(const std::vector<std::filesystem::path>& tried)
 // One settings file at its decided place.
 struct SettingsFileLocation {
   SettingsPlace place = SettingsPlace::ProgramFolder;
-  std::filesystem::path folder;               // read from and written to
-  std::vector<std::filesystem::path> tried;   // the files a failed write names
+  std::filesystem::path folder;              // read from and written to
+  std::vector<std::filesystem::path> tried;  // the files a failed write names
 };
 
 // The program's settings files, each at its decided place, and the one report of a failed

@@ -81,8 +81,9 @@ void SideWindowForm::addActions() {
                              {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { imgTimeClick(); });
   time->setToolTip(QStringLiteral("Universal or local time"));
   // Closing the window reads no instant.
-  QAction* close = MakeAction(this, QStringLiteral("Close"), {QKeySequence(Qt::Key_Escape)},
-                              [this] { exitClick(); }, Announce::No);
+  QAction* close = MakeAction(
+      this, QStringLiteral("Close"), {QKeySequence(Qt::Key_Escape)}, [this] { exitClick(); },
+      Announce::No);
   menu_->add(MenuGroup::Time, time, [this] { return localTime(); });
   menu_->add(MenuGroup::View, print);
   menu_->add(MenuGroup::Leave, close);

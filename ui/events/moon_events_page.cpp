@@ -89,9 +89,9 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     const int x = margin + column * columnWidth;
     const int y = top + row * rowHeight;
     const MoonEventLineText text = FormatMoonEventLine(lines[i]);
-    painter.drawText(QRect(x, y, dayWidth - metrics.horizontalAdvance(QStringLiteral("  ")),
-                           rowHeight),
-                     Qt::AlignRight | Qt::AlignTop, QString::fromStdString(text.day));
+    painter.drawText(
+        QRect(x, y, dayWidth - metrics.horizontalAdvance(QStringLiteral("  ")), rowHeight),
+        Qt::AlignRight | Qt::AlignTop, QString::fromStdString(text.day));
     painter.drawText(QPoint(x + dayWidth, y + metrics.ascent()), QString::fromStdString(text.time));
     painter.drawText(QPoint(x + dayWidth + timeWidth, y + metrics.ascent()),
                      QString::fromStdString(text.code));

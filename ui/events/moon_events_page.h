@@ -17,7 +17,7 @@ namespace kelvra {
 struct MoonEventsPageInput {
   std::uint16_t month = 1;  // 1..12
   std::uint16_t year = 2000;
-  TimeBasis basis;          // the window's time basis with the zone: the clock of the list
+  TimeBasis basis;  // the window's time basis with the zone: the clock of the list
 };
 
 // Given: the full name of the month and the year. Returns: the page title.

@@ -22,7 +22,7 @@ namespace {
 const QColor kBand(40, 40, 40);
 const QColor kDay(0, 255, 255);
 const QColor kTime(255, 255, 0);
-const QColor kMarked(30, 84, 88);  // the skin's teal, lit: going on at the main window's instant
+const QColor kMarked(30, 84, 88);   // the skin's teal, lit: going on at the main window's instant
 constexpr int kScrollBarWidth = 3;  // pixels, inside the list's right edge
 constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
 constexpr int kWheelLines = 3;
@@ -169,8 +169,8 @@ void TMoonEvents::drawList(QImage& list) {
   }
   if (!(shown_ == computed_)) {
     computed_ = shown_;
-    lines_ = ListMoonEvents(shown_.year, shown_.month, shown_.basis.localTime,
-                            shown_.basis.zoneOffset);
+    lines_ =
+        ListMoonEvents(shown_.year, shown_.month, shown_.basis.localTime, shown_.basis.zoneOffset);
     view_.accurate = MoonEventsAccurate(shown_.year);
     // Opens at the main window's day: its first line at or after that day's start.
     view_.selected = 0;
@@ -226,15 +226,31 @@ void TMoonEvents::keyPressEvent(QKeyEvent* event) {
   const std::size_t page = static_cast<std::size_t>(std::max(1, visibleRows() - 1));
   const std::size_t at = view_.selected;
   switch (event->key()) {
-    case Qt::Key_Up: select(at > 0 ? at - 1 : 0); break;
-    case Qt::Key_Down: select(at + 1); break;
-    case Qt::Key_PageUp: select(at > page ? at - page : 0); break;
-    case Qt::Key_PageDown: select(at + page); break;
-    case Qt::Key_Home: select(0); break;
-    case Qt::Key_End: select(lines_.empty() ? 0 : lines_.size() - 1); break;
+    case Qt::Key_Up:
+      select(at > 0 ? at - 1 : 0);
+      break;
+    case Qt::Key_Down:
+      select(at + 1);
+      break;
+    case Qt::Key_PageUp:
+      select(at > page ? at - page : 0);
+      break;
+    case Qt::Key_PageDown:
+      select(at + page);
+      break;
+    case Qt::Key_Home:
+      select(0);
+      break;
+    case Qt::Key_End:
+      select(lines_.empty() ? 0 : lines_.size() - 1);
+      break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: jumpTo(at); break;
-    default: SideWindowForm::keyPressEvent(event); return;
+    case Qt::Key_Enter:
+      jumpTo(at);
+      break;
+    default:
+      SideWindowForm::keyPressEvent(event);
+      return;
   }
   event->accept();
 }
@@ -256,11 +272,9 @@ void TMoonEvents::hideEvent(QHideEvent* event) {
 
 bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
   const MoonEventsPageInput input{month, year, timeBasis()};
-  return PrintOnePage(QStringLiteral("Jupiter's Moon Events"),
-                      PdfFileName(QStringLiteral("Events"), month, year),
-                      [&input](QPainter& painter, QSize page) {
-                        DrawMoonEventsPage(painter, page, input);
-                      });
+  return PrintOnePage(
+      QStringLiteral("Jupiter's Moon Events"), PdfFileName(QStringLiteral("Events"), month, year),
+      [&input](QPainter& painter, QSize page) { DrawMoonEventsPage(painter, page, input); });
 }
 
 }  // namespace kelvra

@@ -30,10 +30,10 @@ QStringList MoonEventNoticeRows(const QFont& font, int width);
 
 // What the screen list shows, apart from the lines themselves.
 struct MoonEventListView {
-  std::size_t top = 0;                  // the first line shown
-  std::size_t selected = 0;             // the keyboard's line
-  std::vector<std::size_t> marked;      // lines going on at the main window's instant
-  bool accurate = true;                 // false: the first rows say the times degrade
+  std::size_t top = 0;              // the first line shown
+  std::size_t selected = 0;         // the keyboard's line
+  std::vector<std::size_t> marked;  // lines going on at the main window's instant
+  bool accurate = true;             // false: the first rows say the times degrade
 };
 
 // Draws `lines` into the screen list (160 x 403): banded by day, days cyan, times yellow,

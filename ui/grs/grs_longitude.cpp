@@ -22,7 +22,9 @@ namespace {
 constexpr double kUnixEpochJulianDay = 2440587.5;  // days, 1970-01-01 0h UT
 constexpr double kSecondsPerDay = 86400;
 
-std::string decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
+std::string decimalSeparator() {
+  return QLocale().decimalPoint().toStdString();
+}
 
 // Whether a key typed into the drift field is thrown away: printable text other than a digit,
 // a sign or a decimal separator.
@@ -30,8 +32,7 @@ bool discardedInDriftField(const QKeyEvent& key) {
   if (!DiscardedInNumberField(key)) return false;
   const QString text = key.text();
   static const QString kAllowed = QStringLiteral("+-.") + QChar(0x2212);
-  return text.size() != 1 ||
-         !(kAllowed.contains(text.front()) || text == QLocale().decimalPoint());
+  return text.size() != 1 || !(kAllowed.contains(text.front()) || text == QLocale().decimalPoint());
 }
 
 // Whether a key typed into the date field is thrown away: anything printable but digits and "-".
@@ -134,11 +135,11 @@ bool TGRSLongitude::storeAll() {
     txtRSLong->setFocus();
     return false;
   }
-  const DriftTextValue drift =
-      ParseDriftText(txtDrift->text().toStdString(), decimalSeparator());
+  const DriftTextValue drift = ParseDriftText(txtDrift->text().toStdString(), decimalSeparator());
   if (drift.status == DriftTextStatus::NotANumber) {
-    ReportFieldError(*txtDrift,
-                     QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
+    ReportFieldError(
+        *txtDrift,
+        QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
     return false;
   }
   if (drift.status != DriftTextStatus::Ok) {
@@ -156,8 +157,8 @@ bool TGRSLongitude::storeAll() {
   }
 
   const RedSpotDrift stored = ReadRedSpotDrift(store_.ini());
-  const bool changed = *longitude != host_.config().RSLongitude ||
-                       drift.degreesPerMonth != stored.degreesPerMonth;
+  const bool changed =
+      *longitude != host_.config().RSLongitude || drift.degreesPerMonth != stored.degreesPerMonth;
   RedSpotDrift next{drift.degreesPerMonth, stored.epoch};
   // A date the user typed holds, even the one that was shown.
   if (txtEpoch->isModified()) {

@@ -49,7 +49,8 @@ void drawDriftLine(QPainter& painter, QSize page, const QString& text) {
   painter.setFont(font);
   const int width = painter.fontMetrics().horizontalAdvance(text);  // dots
   const int subtitleTop = 210;                                      // dots, as the title routine's
-  DrawOpaqueText(painter, QPoint((page.width() - width) / 2, subtitleTop + painter.fontMetrics().height()),
+  DrawOpaqueText(painter,
+                 QPoint((page.width() - width) / 2, subtitleTop + painter.fontMetrics().height()),
                  text, Qt::black);
   painter.setFont(held);
 }
@@ -133,11 +134,10 @@ void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
 }
 
 PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input) {
-  const PageHeights heights =
-      PrintPageTitle(painter, page,
-                     GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat),
-                                  input.year),
-                     GRSSubtitleText(input.longitude, input.basis.localTime));
+  const PageHeights heights = PrintPageTitle(
+      painter, page,
+      GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat), input.year),
+      GRSSubtitleText(input.longitude, input.basis.localTime));
   const QString driftLine = GRSDriftLine(input.drift);
   if (!driftLine.isEmpty()) drawDriftLine(painter, page, driftLine);
   PrintPageFooter(painter, page, heights.FooterHeight);

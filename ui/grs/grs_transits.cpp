@@ -70,7 +70,9 @@ void TGRSTransits::showDriftLine(const QString& text) {
   lblDrift->setText(text);
 }
 
-RedSpotDrift TGRSTransits::drift() const { return ReadRedSpotDrift(store_.ini()); }
+RedSpotDrift TGRSTransits::drift() const {
+  return ReadRedSpotDrift(store_.ini());
+}
 
 GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) const {
   return {month, year, host().config().RSLongitude, timeBasis(), drift()};
@@ -78,9 +80,9 @@ GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) co
 
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {
   const GRSPageInput input = pageInput(month, year);
-  return PrintOnePage(QStringLiteral("Jupiter's GRS Transits"),
-                      PdfFileName(QStringLiteral("GRS"), month, year),
-                      [&input](QPainter& painter, QSize page) { DrawGRSPage(painter, page, input); });
+  return PrintOnePage(
+      QStringLiteral("Jupiter's GRS Transits"), PdfFileName(QStringLiteral("GRS"), month, year),
+      [&input](QPainter& painter, QSize page) { DrawGRSPage(painter, page, input); });
 }
 
 }  // namespace kelvra

@@ -9,7 +9,9 @@ KRthread::KRthread(std::function<void()> animationStep, QObject* parent)
   start();
 }
 
-KRthread::~KRthread() { end(); }
+KRthread::~KRthread() {
+  end();
+}
 
 void KRthread::resumeAnimation() {
   QMutexLocker lock(&mutex_);
@@ -36,7 +38,9 @@ void KRthread::end() {
   wait();
 }
 
-void KRthread::run() { RunAnimation(); }
+void KRthread::run() {
+  RunAnimation();
+}
 
 void KRthread::RunAnimation() {
   QMutexLocker lock(&mutex_);
@@ -46,7 +50,8 @@ void KRthread::RunAnimation() {
     frameDone_ = false;
     // The request runs on the main thread, where this object lives; if the object is gone
     // before the request is served, Qt drops it.
-    QMetaObject::invokeMethod(this, [this] { AnimationStep(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { AnimationStep(); }, Qt::QueuedConnection);
     while (!frameDone_ && !ending_) wake_.wait(&mutex_);
   }
 }

@@ -157,8 +157,8 @@ void TViewer::showDataPanel() {
     showInLabel(row.eastWestFlag, text.eastWestFlag);
     showInLabel(row.angle, text.angle);
     const int satellite = static_cast<int>(i) + 1;
-    const QColor colour = DataPanelColour(state_.X[satellite], state_.Y[satellite],
-                                          state_.U[satellite], scale);
+    const QColor colour =
+        DataPanelColour(state_.X[satellite], state_.Y[satellite], state_.U[satellite], scale);
     for (QLabel* label : {row.northSouth, row.northSouthFlag, row.eastWest, row.eastWestFlag,
                           row.angle, row.degree}) {
       SetTextColour(*label, colour);
@@ -232,10 +232,9 @@ void TViewer::imgHemisphereClick() {
 // The date as the fields hold it must exist; else the error box says why and the day, the
 // field the box is about, is corrected.
 void TViewer::checkDate() {
-  const DateCheck check =
-      CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
-                static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
-                NumberFieldValue(txtYear->text()).value_or(0));
+  const DateCheck check = CheckDate(NumberFieldValue(txtDay->text()).value_or(0),
+                                    static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1),
+                                    NumberFieldValue(txtYear->text()).value_or(0));
   if (check.message.isEmpty()) return;
   ReportFieldError(*txtDay, check.message);
   instant_.day = check.day;

@@ -234,13 +234,13 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   // UI state.
   CivilDateTime instant_{2000, 1, 1, 0, 0, 0};  // the displayed instant, local civil time
   bool NorthernHemisphere = true;
-  double Magnification = 1.0;  // 1.0 .. 3.0 in steps of 0.5
-  ViewSigns signs_{1, -1};      // of the selected view and hemisphere
+  double Magnification = 1.0;           // 1.0 .. 3.0 in steps of 0.5
+  ViewSigns signs_{1, -1};              // of the selected view and hemisphere
   std::uint16_t AnimationInterval = 0;  // minutes per frame, 0 .. 999; 0: no animation
   JulianDay AnimationJulianDay = 0;     // days, the instant of the next frame
   bool Dragging = false;
-  QPoint dragStart_;                    // pixels, relative to the handle
-  std::vector<DockSide> docked_;        // where each side window is counted (SideWindow order)
+  QPoint dragStart_;              // pixels, relative to the handle
+  std::vector<DockSide> docked_;  // where each side window is counted (SideWindow order)
 
   ImageView* imgTopBar = nullptr;
   ImageView* imgMiddleBar = nullptr;

@@ -11,8 +11,8 @@
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/layout.h"
 #include "ui/common/pictures.h"
-#include "ui/common/settings_place.h"
 #include "ui/common/settings.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/widgets.h"
 #include "ui/main/krthread.h"
 #include "ui/main/main_pictures.h"
@@ -252,7 +252,9 @@ void TViewer::buildDataPanel() {
 // The buttons only; each gets its action, its key and its tooltip from buildActions (or, for a
 // side window's button, from main.cpp).
 void TViewer::buildToolbar() {
-  const auto area = [this](const char* name, QRect geometry) { new ClickArea(this, name, geometry); };
+  const auto area = [this](const char* name, QRect geometry) {
+    new ClickArea(this, name, geometry);
+  };
   area("lblMagnify", Main::magnify);
   area("lblReduce", Main::reduce);
   area("lblAnimate", Main::animate);

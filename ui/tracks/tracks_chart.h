@@ -23,7 +23,7 @@ struct TracksInput {
   std::uint16_t year = 2000;
   ViewKind view = ViewKind::AstroScope;
   bool northernHemisphere = true;
-  TimeBasis basis;          // TracksLocalTime with the zone: the clock whose 00:00 starts it
+  TimeBasis basis;  // TracksLocalTime with the zone: the clock whose 00:00 starts it
 };
 
 // The month cut into half-hour steps.

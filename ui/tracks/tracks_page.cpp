@@ -119,7 +119,8 @@ QString TracksTitle(std::uint16_t month, std::uint16_t year) {
 
 QString TracksSubtitle(const TracksInput& input) {
   return QStringLiteral("[As viewed through ") + QString::fromLatin1(viewPhrase(input.view)) +
-         (input.basis.localTime ? QStringLiteral(" - Local Time") : QStringLiteral(" - Universal Time")) +
+         (input.basis.localTime ? QStringLiteral(" - Local Time")
+                                : QStringLiteral(" - Universal Time")) +
          (input.northernHemisphere ? QStringLiteral(" - Northern")
                                    : QStringLiteral(" - Southern")) +
          QStringLiteral(" Hemisphere]");
