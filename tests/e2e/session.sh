@@ -137,8 +137,12 @@ wait_for 5 "the year field after real time" = "$year_now" -- field_text $(centre
 note "real time done (${SECONDS}s)"
 # Drag the main window by its handle 100 left and 50 up; both side windows follow it.
 xdotool mousemove $((main_left + 319)) $((main_top + 19)) mousedown 1
+# Each step is waited for: a window that moves under the pointer reads the next motion against
+# the place it has reached, and a burst of motions under load once carried it a step too far.
 for step in 1 2 3 4 5; do
   xdotool mousemove $((main_left + 319 - step * 20)) $((main_top + 19 - step * 10))
+  wait_for 5 "the main window's place at step $step of the drag" = \
+    "$((main_left - step * 20)) $((main_top - step * 10))" -- window_of 638 479
 done
 xdotool mouseup 1
 side_places() { visible_windows | awk '$2 == 200 && $3 == 479 { print $4, $5 }' | sort | tr '\n' ' '; }
