@@ -58,6 +58,10 @@ class SideWindowForm : public QWidget {
   // The main window's view or hemisphere changed; a window drawn for them draws again.
   virtual void viewChanged() {}
 
+  // The observer's site or its limits changed (SideWindowHost::site); a window that greys or
+  // filters by it draws again.
+  virtual void siteChanged() {}
+
   // What the window is: its layout, its toolbar button, its name for the scripts.
   const SideWindowKind& kind() const { return kind_; }
 
