@@ -73,8 +73,7 @@ std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localT
 std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events,
                                             const MoonEventMonth& month) {
   const long long lastMinute = minutesAfter(month.start, month.end);  // the next month's first
-  // Each line with its unrounded instant, which orders two lines of one moon and one minute.
-  std::vector<std::pair<MoonEventLine, JulianDay>> found;
+  std::vector<MoonEventLine> lines;
   for (const MoonEvent& e : events) {
     for (const MoonEventPhase phase : {MoonEventPhase::Start, MoonEventPhase::End}) {
       const std::optional<JulianDay> t = phase == MoonEventPhase::Start ? e.start : e.end;
@@ -93,18 +92,40 @@ std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events
                                listedMinute(month.start, e.start, -kInfinity),
                                listedMinute(month.start, e.end, kInfinity),
                                *t};
-      found.emplace_back(line, *t);
+      lines.push_back(line);
     }
   }
-  std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
-    if (a.first.instant != b.first.instant) return a.first.instant < b.first.instant;
-    if (a.first.moon != b.first.moon) return a.first.moon < b.first.moon;
-    return a.second < b.second;
-  });
-  std::vector<MoonEventLine> lines;
-  lines.reserve(found.size());
-  for (const auto& f : found) lines.push_back(f.first);
+  SortMoonEventLines(lines);
   return lines;
+}
+
+std::vector<MoonEventLine> MutualEventLinesOf(const std::vector<MutualEvent>& events,
+                                              const MoonEventMonth& month) {
+  const long long lastMinute = minutesAfter(month.start, month.end);
+  std::vector<MoonEventLine> lines;
+  for (const MutualEvent& e : events) {
+    if (e.passiveHidden) continue;
+    const long long minute = minutesAfter(month.start, e.maximum);
+    if (minute < 0 || minute >= lastMinute) continue;
+    const JulianDay instant = month.start + static_cast<double>(minute) / kMinutesPerDay;
+    const CivilDateTime shown = CalDate(instant, month.offset);
+    const MoonEventKind kind = e.kind == MutualEventKind::Eclipse ? MoonEventKind::Eclipse
+                                                                   : MoonEventKind::Occultation;
+    lines.push_back({shown.day, shown.hour, shown.minute, e.passive, kind, MoonEventPhase::Maximum,
+                     instant, listedMinute(month.start, e.start, -kInfinity),
+                     listedMinute(month.start, e.end, kInfinity), e.maximum, e});
+  }
+  SortMoonEventLines(lines);
+  return lines;
+}
+
+void SortMoonEventLines(std::vector<MoonEventLine>& lines) {
+  std::stable_sort(lines.begin(), lines.end(), [](const MoonEventLine& a, const MoonEventLine& b) {
+    if (a.instant != b.instant) return a.instant < b.instant;
+    if (a.mutual.has_value() != b.mutual.has_value()) return b.mutual.has_value();
+    if (a.moon != b.moon) return a.moon < b.moon;
+    return a.exact < b.exact;
+  });
 }
 
 std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
@@ -112,7 +133,13 @@ std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
   const auto span = MonthOfMoonEvents(year, month, localTime, timeZoneOffset);
   if (!span) return {};
   const double days = span->end - span->start + 2 * kMargin;
-  return MoonEventLinesOf(FindMoonEvents(span->start - kMargin, days), *span);
+  std::vector<MoonEventLine> lines =
+      MoonEventLinesOf(FindMoonEvents(span->start - kMargin, days), *span);
+  const std::vector<MoonEventLine> mutual =
+      MutualEventLinesOf(FindMutualEvents(span->start - kMargin, days), *span);
+  lines.insert(lines.end(), mutual.begin(), mutual.end());
+  SortMoonEventLines(lines);
+  return lines;
 }
 
 std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>& lines,
@@ -127,6 +154,7 @@ std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>&
 
 JulianDay MoonEventJumpInstant(const MoonEventLine& line) {
   const double seconds = line.exact * kSecondsPerDay;
+  if (line.phase == MoonEventPhase::Maximum) return std::round(seconds) / kSecondsPerDay;
   const double whole = line.phase == MoonEventPhase::Start
                            ? std::ceil(seconds - kMillisecond * kSecondsPerDay)
                            : std::floor(seconds + kMillisecond * kSecondsPerDay);
@@ -136,6 +164,7 @@ JulianDay MoonEventJumpInstant(const MoonEventLine& line) {
 std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {
   static constexpr const char* kSatellites[] = {"I", "II", "III", "IV"};
   if (moon < 1 || moon > 4) return {};
+  if (phase == MoonEventPhase::Maximum) return {};
   const bool start = phase == MoonEventPhase::Start;
   const char* what = "";
   const char* when = "";
@@ -160,9 +189,25 @@ std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {
   return std::string(kSatellites[moon - 1]) + '.' + what + '.' + when;
 }
 
+std::string MutualEventCode(const MutualEvent& event) {
+  const char what = event.kind == MutualEventKind::Eclipse ? 'E' : 'O';
+  return std::to_string(event.active) + what + std::to_string(event.passive);
+}
+
+std::string MutualEventMagnitude(const MutualEvent& event) {
+  if (event.total) return "T";
+  if (event.annular) return "A";
+  const long percent = std::clamp(std::lround(event.magnitude * 100), 1L, 99L);
+  return std::to_string(percent) + '%';
+}
+
 MoonEventLineText FormatMoonEventLine(const MoonEventLine& line) {
   char time[16];
   std::snprintf(time, sizeof time, "%02d:%02d", line.hour, line.minute);
+  if (line.mutual) {
+    return {std::to_string(line.day), time, MutualEventCode(*line.mutual),
+            MutualEventMagnitude(*line.mutual)};
+  }
   return {std::to_string(line.day), time, MoonEventCode(line.moon, line.kind, line.phase)};
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/calendar.h"
 #include "core/moon_events.h"
+#include "core/mutual_events.h"
 
 namespace kelvra {
 
@@ -16,6 +17,7 @@ namespace kelvra {
 enum class MoonEventPhase {
   Start,  // ingress (transit, shadow transit) or disappearance (occultation, eclipse)
   End,    // egress (transit, shadow transit) or reappearance (occultation, eclipse)
+  Maximum,  // a mutual event's greatest phase, the one instant its line gives
 };
 
 // One line of the list.
@@ -31,6 +33,9 @@ struct MoonEventLine {
                          // also when that instant is hidden or in another month
   JulianDay eventEnd;    // days, UT: the phenomenon's end, likewise
   JulianDay exact;       // days, UT: the instant this line gives, not rounded
+  // Set for a mutual event's line, listed at its maximum: moon is then the passive moon, kind
+  // Occultation or Eclipse as the event's, phase Maximum.
+  std::optional<MutualEvent> mutual = std::nullopt;
 };
 
 // A calendar month of the list's time basis, in Universal Time.
@@ -66,13 +71,28 @@ std::optional<MoonEventMonth> MonthOfMoonEvents(int year, int month, bool localT
 std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events,
                                             const MoonEventMonth& month);
 
+// The lines of one month's mutual events.
+// Given: events, as FindMutualEvents gives them, over the month and a little either side;
+// month, the month's span.
+// Returns: one line per event an observer can see (passive moon not hidden behind Jupiter or
+// in its shadow) whose maximum, rounded to the nearest minute, falls in the month; the line's
+// instant is that minute, eventStart and eventEnd the contacts so rounded. Sorted as
+// SortMoonEventLines does.
+std::vector<MoonEventLine> MutualEventLinesOf(const std::vector<MutualEvent>& events,
+                                              const MoonEventMonth& month);
+
+// Puts lines in the list's order: by minute; at one minute the moons' own lines before mutual
+// events; then by moon (a mutual event's passive moon); then by the unrounded instant.
+void SortMoonEventLines(std::vector<MoonEventLine>& lines);
+
 // The month's list.
 // Given: year, month, localTime and timeZoneOffset as for MonthOfMoonEvents.
 // Returns: MoonEventLinesOf the phenomena of FindMoonEvents over the month and 6 hours either
-// side; empty for a year or month out of range.
+// side, with MutualEventLinesOf the month's mutual events among them (SortMoonEventLines);
+// empty for a year or month out of range.
 // Notes: 6 hours is longer than any phenomenon (Callisto's, the longest, last under 5 hours
 // over 1900-2100), so every line's eventStart and eventEnd are finite and every instant's
-// visibility is known. About 1.5 ms.
+// visibility is known. About 1.5 ms, twice that in a season of mutual events.
 std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
                                           std::int32_t timeZoneOffset);
 
@@ -91,7 +111,8 @@ std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>&
 // The instant a jump to a line shows.
 // Given: one line of the list.
 // Returns: days, UT: the line's unrounded instant to the whole second, rounded toward the inside
-// of its phenomenon (a start up, an end down), so the picture shows the phenomenon under way.
+// of its phenomenon (a start up, an end down), so the picture shows the phenomenon under way;
+// a mutual event's maximum to the nearest second.
 // Notes: the offsets are whole minutes, so the second is whole on the local clock too; an
 // instant within a millisecond of a whole second counts as that second.
 JulianDay MoonEventJumpInstant(const MoonEventLine& line);
@@ -105,13 +126,25 @@ JulianDay MoonEventJumpInstant(const MoonEventLine& line);
 // outside 1..4.
 std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase);
 
+// The published notation of a mutual event: the active moon's number, O (occults) or E
+// (eclipses), the passive moon's number: "2O1" Europa occults Io, "3E1" Ganymede eclipses Io.
+std::string MutualEventCode(const MutualEvent& event);
+
+// A mutual event's magnitude as listed: "T" total, "A" annular, else the share of the passive
+// moon's diameter covered in whole per cent, "45%", kept within 1%..99% so that a graze never
+// reads as none and a deep partial event never as total.
+std::string MutualEventMagnitude(const MutualEvent& event);
+
 // The text of one line, field by field.
 struct MoonEventLineText {
   std::string day;   // day of the month, no leading zero: "5"
   std::string time;  // hours and minutes, two digits each: "21:40"
-  std::string code;  // MoonEventCode: "I.Sh.I"
-  // The three fields joined by single spaces: "5 21:40 I.Sh.I".
-  std::string joined() const { return day + ' ' + time + ' ' + code; }
+  std::string code;  // MoonEventCode: "I.Sh.I"; a mutual event's MutualEventCode: "2O1"
+  std::string magnitude = {};  // a mutual event's MutualEventMagnitude: "45%"; else empty
+  // The fields joined by single spaces: "5 21:40 I.Sh.I", "5 21:52 2O1 45%".
+  std::string joined() const {
+    return day + ' ' + time + ' ' + code + (magnitude.empty() ? "" : ' ' + magnitude);
+  }
 };
 
 // Given: one line of the list.

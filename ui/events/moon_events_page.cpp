@@ -15,6 +15,7 @@ namespace kelvra {
 namespace {
 
 constexpr int kColumns = 4;
+constexpr int kMutualColumns = 3;  // the mutual events' block: day, three times, code, magnitude
 constexpr double kListPoints = 9.0;  // points, shrunk when a month would not fit the page
 
 }  // namespace
@@ -32,6 +33,11 @@ QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
       .arg(east < 0 ? QChar('-') : QChar('+'))
       .arg(minutes / 60)
       .arg(minutes % 60, 2, 10, QChar('0'));
+}
+
+QString MoonEventsMutualLegend() {
+  return QStringLiteral("Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, "
+                        "3E1 Ganymede eclipses Io), magnitude (T total, A annular).");
 }
 
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
@@ -64,6 +70,13 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   const int top = noteTop + noteHeight;
   const int bottom = page.height() - 2 * heights.FooterHeight;
 
+  // The moons' own lines in four columns; mutual events in a block of their own under them.
+  std::vector<MoonEventLine> events, mutual;
+  for (const MoonEventLine& line : lines) (line.mutual ? mutual : events).push_back(line);
+  const int mutualRows = (static_cast<int>(mutual.size()) + kMutualColumns - 1) / kMutualColumns;
+  // Rows under the columns: a blank one, the legend, the block.
+  const int blockRows = mutual.empty() ? 0 : 2 + mutualRows;
+
   // Arial 9 points, smaller only when the month would overflow its four columns.
   QFont font(QStringLiteral("Arial"));
   double points = kListPoints;
@@ -72,8 +85,14 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   for (;;) {
     font.setPointSizeF(points);
     rowHeight = QFontMetrics(font, painter.device()).height();
-    perColumn = std::max(1, (bottom - top) / std::max(1, rowHeight));
-    if (static_cast<int>(lines.size()) <= perColumn * kColumns || points <= 5) break;
+    const int rows = std::max(1, (bottom - top) / std::max(1, rowHeight));
+    if (mutual.empty()) {
+      perColumn = rows;
+      if (static_cast<int>(events.size()) <= perColumn * kColumns || points <= 5) break;
+    } else {
+      perColumn = std::max(1, (static_cast<int>(events.size()) + kColumns - 1) / kColumns);
+      if (perColumn + blockRows <= rows || points <= 5) break;
+    }
     points -= 0.5;
   }
   painter.setFont(font);
@@ -81,20 +100,56 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   const int columnWidth = (page.width() - 2 * margin) / kColumns;
   const int dayWidth = metrics.horizontalAdvance(QStringLiteral("00  "));
   const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00  "));
+  const auto drawDay = [&](int x, int y, const std::string& day) {
+    painter.drawText(
+        QRect(x, y, dayWidth - metrics.horizontalAdvance(QStringLiteral("  ")), rowHeight),
+        Qt::AlignRight | Qt::AlignTop, QString::fromStdString(day));
+  };
+  const auto drawField = [&](int x, int y, const QString& text) {
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+  };
   painter.setPen(Qt::black);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
+  for (std::size_t i = 0; i < events.size(); ++i) {
     const int column = static_cast<int>(i) / perColumn;
     const int row = static_cast<int>(i) % perColumn;
     if (column >= kColumns) break;
     const int x = margin + column * columnWidth;
     const int y = top + row * rowHeight;
-    const MoonEventLineText text = FormatMoonEventLine(lines[i]);
-    painter.drawText(
-        QRect(x, y, dayWidth - metrics.horizontalAdvance(QStringLiteral("  ")), rowHeight),
-        Qt::AlignRight | Qt::AlignTop, QString::fromStdString(text.day));
-    painter.drawText(QPoint(x + dayWidth, y + metrics.ascent()), QString::fromStdString(text.time));
-    painter.drawText(QPoint(x + dayWidth + timeWidth, y + metrics.ascent()),
-                     QString::fromStdString(text.code));
+    const MoonEventLineText text = FormatMoonEventLine(events[i]);
+    drawDay(x, y, text.day);
+    drawField(x + dayWidth, y, QString::fromStdString(text.time));
+    drawField(x + dayWidth + timeWidth, y, QString::fromStdString(text.code));
+  }
+  if (!mutual.empty()) {
+    const int legendTop = top + (perColumn + 1) * rowHeight;
+    painter.setFont(note);
+    painter.drawText(QRect(margin, legendTop, page.width() - 2 * margin, rowHeight),
+                     Qt::AlignLeft | Qt::AlignTop, MoonEventsMutualLegend());
+    painter.setFont(font);
+    const int blockTop = legendTop + rowHeight;
+    const int blockColumnWidth = (page.width() - 2 * margin) / kMutualColumns;
+    const int codeWidth = metrics.horizontalAdvance(QStringLiteral("0O0  "));
+    const int offset = input.basis.localTime ? input.basis.zoneOffset : 0;
+    for (std::size_t i = 0; i < mutual.size(); ++i) {
+      const int column = static_cast<int>(i) / mutualRows;
+      const int row = static_cast<int>(i) % mutualRows;
+      const int x = margin + column * blockColumnWidth;
+      const int y = blockTop + row * rowHeight;
+      if (y + rowHeight > bottom) break;
+      const MoonEventLineText text = FormatMoonEventLine(mutual[i]);
+      drawDay(x, y, text.day);
+      int at = x + dayWidth;
+      for (const JulianDay t : {mutual[i].eventStart, mutual[i].instant, mutual[i].eventEnd}) {
+        const CivilDateTime c = CalDate(t, offset);
+        drawField(at, y,
+                  QStringLiteral("%1:%2")
+                      .arg(c.hour, 2, 10, QChar('0'))
+                      .arg(c.minute, 2, 10, QChar('0')));
+        at += timeWidth;
+      }
+      drawField(at, y, QString::fromStdString(text.code));
+      drawField(at + codeWidth, y, QString::fromStdString(text.magnitude));
+    }
   }
   PrintPageFooter(painter, page, heights.FooterHeight);
   return heights;

@@ -28,9 +28,15 @@ QString MoonEventsTitleText(const QString& monthName, int year);
 // "[Local Time, UTC-5:00]", "[Local Time, UTC+9:30]".
 QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset);
 
+// Returns: the one-line legend over the page's block of mutual events.
+QString MoonEventsMutualLegend();
+
 // The whole page of `page` dots: the title block (the system locale's full month name), the
 // subtitle naming the time basis, a line naming the contact rule, every line of the month in
-// four columns of "day  hh:mm  code" in Arial of about 9 points, the footer.
+// four columns of "day  hh:mm  code" in Arial of about 9 points, the footer. A month with
+// mutual events lists them apart, under the columns: a blank row, MoonEventsMutualLegend, then
+// "day  start  maximum  end  code  magnitude" in three columns, all in a smaller font when the
+// page needs it (the columns then hold only the rows they fill).
 // Returns: the heights the title routine measured.
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input);
 

@@ -1,12 +1,18 @@
 #include "ui/events/moon_events_window.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSettings>
+#include <QToolTip>
 #include <QWheelEvent>
+
+#include "core/mutual_light.h"
 
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
@@ -22,6 +28,8 @@ namespace {
 const QColor kBand(40, 40, 40);
 const QColor kDay(0, 255, 255);
 const QColor kTime(255, 255, 0);
+const QColor kMutual(255, 136, 255);  // a mutual event's code and magnitude: on black, the grey
+                                      // band and the lit band alike
 const QColor kMarked(30, 84, 88);   // the skin's teal, lit: going on at the main window's instant
 constexpr int kScrollBarWidth = 3;  // pixels, inside the list's right edge
 constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
@@ -33,7 +41,62 @@ void drawCell(QPainter& painter, QPoint at, const QString& text, const QColor& c
   DrawOpaqueText(painter, at, text, colour);
 }
 
+// One line's fields at row y: the day right-aligned to two digits, the time, then the code, in
+// the colours of its kind; a mutual event's magnitude one space after its code.
+void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, int y,
+              const QColor& background) {
+  const QFontMetrics metrics(font);
+  const MoonEventLineText text = FormatMoonEventLine(line);
+  const int dayX = line.day < 10 ? kDayX + metrics.horizontalAdvance('0') : kDayX;
+  drawCell(painter, {dayX, y}, QString::fromStdString(text.day), kDay, background);
+  drawCell(painter, {kTimeX, y}, QString::fromStdString(text.time), kTime, background);
+  const QString code = QString::fromStdString(text.code);
+  const QColor& colour = line.mutual ? kMutual : style::kGlyph;
+  drawCell(painter, {kCodeX, y}, code, colour, background);
+  if (!text.magnitude.empty()) {
+    drawCell(painter, {kCodeX + metrics.horizontalAdvance(code + ' '), y},
+             QString::fromStdString(text.magnitude), colour, background);
+  }
+}
+
+// A minute of the list's clock, with its day when that is not `day`: "21:40", "5 23:58".
+QString clockText(JulianDay ut, std::int32_t offset, int day) {
+  const CivilDateTime c = CalDate(ut, offset);
+  const QString time =
+      QStringLiteral("%1:%2").arg(c.hour, 2, 10, QChar('0')).arg(c.minute, 2, 10, QChar('0'));
+  return c.day == day ? time : QStringLiteral("%1 %2").arg(c.day).arg(time);
+}
+
+const char* moonName(int moon) {
+  static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
+  return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
+}
+
 }  // namespace
+
+QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
+  if (!line.mutual) return {};
+  const MutualEvent& e = *line.mutual;
+  const bool eclipse = e.kind == MutualEventKind::Eclipse;
+  const QString active = QString::fromLatin1(moonName(e.active));
+  const QString passive = QString::fromLatin1(moonName(e.passive));
+  const QString magnitude =
+      e.total ? QStringLiteral("total")
+              : e.annular ? QStringLiteral("annular")
+                          : QStringLiteral("magnitude %1")
+                                .arg(QString::fromStdString(MutualEventMagnitude(e)));
+  const long lost = std::lround(MutualLightLost(e) * 100);
+  const QString whose = eclipse ? QStringLiteral("of %1's light").arg(passive)
+                                : QStringLiteral("of the pair's light");
+  return QStringLiteral("%1: %2 %3 %4, %5\nstart %6, maximum %7, end %8\n"
+                        "light lost at maximum: %9% %10")
+      .arg(QString::fromStdString(MutualEventCode(e)), active,
+           eclipse ? QStringLiteral("eclipses") : QStringLiteral("occults"), passive, magnitude,
+           clockText(line.eventStart, offset, line.day), clockText(line.instant, offset, line.day),
+           clockText(line.eventEnd, offset, line.day))
+      .arg(lost)
+      .arg(whose);
+}
 
 int MoonEventRowHeight(const QFont& font) {
   return QFontMetrics(font).height();
@@ -81,11 +144,7 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
     QColor background = lines[i].day % 2 == 1 ? kBand : QColor(Qt::black);
     if (marked) background = kMarked;
     painter.fillRect(0, y, textWidth, rowHeight, background);
-    const MoonEventLineText text = FormatMoonEventLine(lines[i]);
-    const int dayX = lines[i].day < 10 ? kDayX + QFontMetrics(font).horizontalAdvance('0') : kDayX;
-    drawCell(painter, {dayX, y}, QString::fromStdString(text.day), kDay, background);
-    drawCell(painter, {kTimeX, y}, QString::fromStdString(text.time), kTime, background);
-    drawCell(painter, {kCodeX, y}, QString::fromStdString(text.code), style::kGlyph, background);
+    drawLine(painter, font, lines[i], y, background);
     if (i == view.selected) {
       painter.setPen(style::kGlyphDim);
       painter.setBrush(Qt::NoBrush);
@@ -112,6 +171,36 @@ TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsSt
       settings_(settings) {
   setFocusPolicy(Qt::StrongFocus);
   connect(&listView(), &ImageView::pressed, this, &TMoonEvents::listPressed);
+  listView().installEventFilter(this);
+}
+
+std::optional<std::size_t> TMoonEvents::lineAt(QPoint position) const {
+  const int y = position.y() - listTop();
+  if (y < 0 || position.x() >= layout::kListSize.width() - kScrollBarWidth) return std::nullopt;
+  const std::size_t index = view_.top + static_cast<std::size_t>(y / MoonEventRowHeight(listFont()));
+  if (index >= lines_.size()) return std::nullopt;
+  return index;
+}
+
+QString TMoonEvents::toolTipAt(QPoint position) const {
+  const std::optional<std::size_t> index = lineAt(position);
+  if (!index) return {};
+  return MoonEventToolTip(lines_[*index], computed_.basis.offset());
+}
+
+bool TMoonEvents::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &listView() && event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = toolTipAt(help->pos());
+    if (tip.isEmpty()) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(help->globalPos(), tip, &listView());
+    }
+    return true;
+  }
+  return SideWindowForm::eventFilter(watched, event);
 }
 
 bool TMoonEvents::localTime() const {
@@ -216,10 +305,7 @@ void TMoonEvents::jumpTo(std::size_t index) {
 }
 
 void TMoonEvents::listPressed(QPoint position) {
-  const int rowHeight = MoonEventRowHeight(listFont());
-  const int y = position.y() - listTop();
-  if (y < 0 || position.x() >= layout::kListSize.width() - kScrollBarWidth) return;
-  jumpTo(view_.top + static_cast<std::size_t>(y / rowHeight));
+  if (const std::optional<std::size_t> index = lineAt(position)) jumpTo(*index);
 }
 
 void TMoonEvents::keyPressEvent(QKeyEvent* event) {

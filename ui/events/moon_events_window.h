@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "core/calendar.h"
@@ -20,6 +21,13 @@ class SettingsStore;
 
 // The ini key of the window's time basis.
 inline constexpr const char* kEventsLocalTimeKey = "Events/LocalTime";
+
+// Given: one line of the list; offset, the list's time basis (minutes, UT = basis + offset).
+// Returns: the line's tooltip, empty for a line that has none. A mutual event's: its code and
+// what it means with the magnitude; its start, maximum and end to the minute of the list (with
+// the day when not the line's); the light lost at maximum in per cent (MutualLightLost), the
+// passive moon's for an eclipse, the pair's for an occultation.
+QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset);
 
 // Given: the list's font. Returns: the height of one line, pixels.
 int MoonEventRowHeight(const QFont& font);
@@ -37,7 +45,8 @@ struct MoonEventListView {
 };
 
 // Draws `lines` into the screen list (160 x 403): banded by day, days cyan, times yellow,
-// codes in the skin's glyph colour, marked lines on a lit band, the selected line framed,
+// codes in the skin's glyph colour (a mutual event's code and magnitude in pink), marked lines
+// on a lit band, the selected line framed,
 // and a narrow scroll bar inside the right edge when the lines do not fit.
 void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEventLine>& lines,
                        const MoonEventListView& view);
@@ -66,6 +75,9 @@ class TMoonEvents : public SideWindowForm {
   // Takes the main window to line `index` of the list (MoonEventJumpInstant) and selects it.
   void jumpTo(std::size_t index);
 
+  // The tooltip of the list's line under `position` (pixels in the list), empty for none.
+  QString toolTipAt(QPoint position) const;
+
   // Prints the month on one page of the default printer; false when it was not printed.
   bool PrintMoonEvents(std::uint16_t month, std::uint16_t year);
 
@@ -78,6 +90,7 @@ class TMoonEvents : public SideWindowForm {
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct MonthKey {
@@ -93,6 +106,7 @@ class TMoonEvents : public SideWindowForm {
   void reveal(std::size_t index);
   void select(std::size_t index);
   void listPressed(QPoint position);
+  std::optional<std::size_t> lineAt(QPoint position) const;
 
   InstantHost& instants_;
   SettingsStore& settings_;
