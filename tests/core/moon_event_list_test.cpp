@@ -278,10 +278,78 @@ TEST(MoonEventJumpInstant, LandsInsideThePhenomenonToTheSecond) {
     EXPECT_NEAR(whole, std::round(whole), 1e-3);
     if (l.phase == MoonEventPhase::Start) {
       EXPECT_TRUE(late > -1e-3 && late < 1) << FormatMoonEventLine(l).joined();
+    } else if (l.phase == MoonEventPhase::Maximum) {
+      EXPECT_LE(std::abs(late), 0.5 + 1e-3) << FormatMoonEventLine(l).joined();
     } else {
       EXPECT_TRUE(late < 1e-3 && late > -1) << FormatMoonEventLine(l).joined();
     }
   }
+}
+
+// A mutual event is listed at its maximum in the published notation, after the moons' own lines
+// of the same minute and ordered among its kind by passive moon; one hidden or outside the month
+// is left out.
+TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLines) {
+  const auto at = [](int day, int hour, int minute, double second = 0) {
+    return utDate(2026, 10, day, hour, minute) + second * kSecond;
+  };
+  const auto mutual = [](MutualEventKind kind, int active, int passive, JulianDay maximum,
+                         double magnitude, bool total = false, bool annular = false,
+                         bool hidden = false) {
+    return MutualEvent{kind,      active, passive, maximum - 3 * kMinute, maximum,
+                       maximum + 4 * kMinute, magnitude, total, annular, hidden};
+  };
+  constexpr auto kOcculting = MutualEventKind::Occultation;
+  constexpr auto kEclipsing = MutualEventKind::Eclipse;
+  const std::vector<MutualEvent> events{
+      mutual(kOcculting, 3, 2, at(5, 21, 40, 10), 0.996),  // deep but not total: 99%
+      mutual(kEclipsing, 2, 1, at(5, 21, 39, 40), 0.45),   // the same minute, rounded up
+      mutual(kOcculting, 4, 1, at(5, 21, 40, 20), 1, true),
+      mutual(kEclipsing, 1, 2, at(6, 3, 0), 0.8, false, true),
+      mutual(kOcculting, 1, 3, at(6, 4, 0), 0.002),                   // a graze: 1%, not 0%
+      mutual(kOcculting, 2, 4, at(6, 5, 0), 0.5, false, false, true),  // behind Jupiter
+      mutual(kOcculting, 2, 1, at(31, 23, 59, 31), 0.3),  // rounds into November
+      mutual(kEclipsing, 2, 1, at(1, 0, 0, -29), 0.3),    // rounds into October
+  };
+  std::vector<MoonEventLine> lines = MutualEventLinesOf(events, month(2026, 10));
+  const std::vector<MoonEvent> own{{3, kTransit, at(5, 21, 40), at(5, 23, 0)},
+                                   {1, kEclipse, at(5, 21, 39, 50), std::nullopt}};
+  for (const MoonEventLine& l : MoonEventLinesOf(own, month(2026, 10))) lines.push_back(l);
+  SortMoonEventLines(lines);
+  EXPECT_EQ(texts(lines), (Texts{"1 00:00 2E1 30%", "5 21:40 I.Ec.D", "5 21:40 III.Tr.I",
+                                 "5 21:40 2E1 45%", "5 21:40 4O1 T", "5 21:40 3O2 99%",
+                                 "5 23:00 III.Tr.E", "6 03:00 1E2 A", "6 04:00 1O3 1%"}));
+  // The band of a mutual line runs from its start minute to its end minute, as the others'.
+  const auto going = MoonEventLinesGoingOn(lines, at(5, 21, 37));
+  ASSERT_EQ(going.size(), 3u);  // Io's eclipse begins 21:40, the transit too: not yet
+  for (const std::size_t i : going) EXPECT_TRUE(lines[i].mutual.has_value());
+  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 42)).size(), 6u);
+  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 44)).size(), 3u);  // all three ended 21:44
+
+  // The month's own list holds every observable event of the season's busiest month once.
+  std::size_t listed = 0;
+  for (const MoonEventLine& l : ListMoonEvents(2026, 10, false, 0)) listed += l.mutual ? 1 : 0;
+  std::size_t observable = 0;
+  const MoonEventMonth october = month(2026, 10);
+  for (const MutualEvent& e : FindMutualEvents(october.start - 0.01, 31.02)) {
+    const bool inMonth = e.maximum >= october.start - 0.5 * kMinute &&
+                         e.maximum < october.end - 0.5 * kMinute;
+    observable += inMonth && !e.passiveHidden ? 1 : 0;
+  }
+  EXPECT_GT(observable, 20u);
+  EXPECT_EQ(listed, observable);
+}
+
+// A jump to a mutual event shows its maximum to the nearest second, earlier or later.
+TEST(MoonEventJumpInstant, TakesAMutualEventToItsMaximumToTheSecond) {
+  const JulianDay maximum = utDate(2026, 10, 6, 7, 43, 12);
+  MoonEventLine line{6,       7,       43, 1, kOccultation, MoonEventPhase::Maximum,
+                     maximum, maximum, maximum, maximum + 0.4 * kSecond};
+  EXPECT_NEAR((MoonEventJumpInstant(line) - maximum) / kSecond, 0, 1e-3);
+  line.exact = maximum + 0.6 * kSecond;
+  EXPECT_NEAR((MoonEventJumpInstant(line) - maximum) / kSecond, 1, 1e-3);
+  line.exact = maximum - 0.6 * kSecond;
+  EXPECT_NEAR((MoonEventJumpInstant(line) - maximum) / kSecond, -1, 1e-3);
 }
 
 TEST(ListMoonEvents, GivesCalendarDaysInAnyYear) {
