@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/calendar.h"
 #include "tests/support/fake_host.h"
@@ -149,6 +151,45 @@ TEST_F(MoonEventsWindowTest, ClickAndEnterJumpToTheLine) {
   EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 3]), 1e-8);
 }
 
+// In the season the list holds the mutual events; a click on one, or Enter, shows its maximum to
+// the second, and its tooltip gives its contacts and the light lost.
+TEST_F(MoonEventsWindowTest, JumpsToAMutualEventsMaximumAndExplainsItInTheTooltip) {
+  setMain(civil(0, 2026, 10, 6, 7, 0));
+  const auto& lines = window->lines();
+  const std::size_t total = indexOf("6 07:43 4O1 T");  // Callisto wholly hides Io
+  const MoonEventLine& line = lines[total];
+  ASSERT_TRUE(line.mutual.has_value());
+  const std::size_t top = window->view().top;
+  ASSERT_GE(total, top);
+  ASSERT_LT(static_cast<int>(total - top), 403 / rowHeight());  // in sight
+  const int y = static_cast<int>(total - top) * rowHeight() + 2;
+  QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, y));
+  EXPECT_EQ(instants.jumps, 1);
+  EXPECT_EQ(clock(instants.displayedInstantUT(), 0),
+            clock(std::round(line.mutual->maximum * 86400) / 86400, 0));
+  EXPECT_EQ(window->view().selected, total);
+
+  const QString tip = window->toolTipAt(QPoint(40, y));
+  const CivilDateTime start = CalDate(line.mutual->start + 0.5 / 1440, 0);
+  const CivilDateTime end = CalDate(line.mutual->end + 0.5 / 1440, 0);
+  EXPECT_TRUE(tip.startsWith(QStringLiteral("4O1: Callisto occults Io, total\n"))) << tip.toStdString();
+  EXPECT_TRUE(tip.contains(QStringLiteral("start 07:%1, maximum 07:43, end 07:%2")
+                               .arg(start.minute, 2, 10, QChar('0'))
+                               .arg(end.minute, 2, 10, QChar('0'))))
+      << tip.toStdString();
+  EXPECT_TRUE(tip.contains(QStringLiteral("light lost at maximum: 68% of the pair's light")))
+      << tip.toStdString();
+  // A moon's own line has no tooltip of its own.
+  ASSERT_FALSE(lines[total - 1].mutual.has_value());
+  EXPECT_TRUE(window->toolTipAt(QPoint(40, y - rowHeight())).isEmpty());
+
+  // Enter on the line after it: if that is mutual too, its maximum; either way the line's jump.
+  QTest::keyClick(window.get(), Qt::Key_Down);
+  QTest::keyClick(window.get(), Qt::Key_Return);
+  EXPECT_EQ(instants.jumps, 2);
+  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(lines[total + 1]), 1e-8);
+}
+
 TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
   const std::size_t rows = 403 / static_cast<std::size_t>(rowHeight());
   QTest::keyClick(window.get(), Qt::Key_End);
@@ -269,6 +310,10 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     inZone(kTokyo);
     setMain(civil(kTokyo, 2026, 12, 20, 12, 0));
     QTest::keyClick(window.get(), Qt::Key_End);
+    // The month's last moon line, above the mutual events that come later that day.
+    for (int up = 0; up < 5 && window->lines()[window->view().selected].mutual; ++up) {
+      QTest::keyClick(window.get(), Qt::Key_Up);
+    }
     const MoonEventListView before = window->view();
     ASSERT_EQ(text(before.selected), "31 16:25 III.Tr.E");
     QTest::keyClick(window.get(), Qt::Key_Return);
@@ -409,6 +454,57 @@ TEST(MoonEventsPage, FitsTheLongestMonthOnOnePageInFourColumns) {
       }
     }
     EXPECT_TRUE(ink) << "column " << c;
+  }
+}
+
+// Mutual events go in a block of their own under the four columns: a blank row, the legend, then
+// three columns, all above the footer even in the busiest month; a month without them has none.
+TEST(MoonEventsPage, ListsTheMonthsMutualEventsInABlockUnderTheColumns) {
+  const auto draw = [](std::uint16_t month, std::uint16_t year, PageHeights& heights) {
+    QImage page(2400, 3300, QImage::Format_RGB32);  // letter at 300 dots per inch
+    page.setDotsPerMeterX(11811);
+    page.setDotsPerMeterY(11811);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    heights = DrawMoonEventsPage(painter, page.size(), {month, year, {}});
+    return page;
+  };
+  // The rows of ink between the title block and the footer's band, as [first, last] runs.
+  const auto bands = [](const QImage& page, const PageHeights& heights) {
+    std::vector<std::pair<int, int>> runs;
+    for (int y = heights.TitleHeight; y < page.height() - 2 * heights.FooterHeight; ++y) {
+      bool ink = false;
+      for (int x = page.width() / 12; x < page.width() * 11 / 12 && !ink; ++x) {
+        ink = qGray(page.pixel(x, y)) < 128;
+      }
+      if (!ink) continue;
+      if (!runs.empty() && y - runs.back().second < 30) {
+        runs.back().second = y;  // rows of one list stand less than a row's height apart
+      } else {
+        runs.emplace_back(y, y);
+      }
+    }
+    return runs;
+  };
+  PageHeights heights;
+  const QImage quiet = draw(7, 2026, heights);  // no mutual event this month
+  EXPECT_EQ(bands(quiet, heights).size(), 2u);  // the contact rule; the columns
+  const QImage busy = draw(10, 2026, heights);  // 43 of them
+  const auto runs = bands(busy, heights);
+  ASSERT_EQ(runs.size(), 3u);  // the contact rule; the columns; the legend and the block
+  EXPECT_LT(runs[2].second, busy.height() - 2 * heights.FooterHeight - 1);
+  // The block's three columns each have ink in its first rows (under the legend's, some 40 dots
+  // high), at the left of their thirds.
+  const int margin = busy.width() / 12;
+  const int third = (busy.width() - 2 * margin) / 3;
+  for (int c = 0; c < 3; ++c) {
+    bool ink = false;
+    for (int y = runs[2].first + 50; y <= runs[2].first + 150 && !ink; ++y) {
+      for (int x = margin + c * third; x < margin + c * third + 60 && !ink; ++x) {
+        ink = qGray(busy.pixel(x, y)) < 128;
+      }
+    }
+    EXPECT_TRUE(ink) << "block column " << c;
   }
 }
 
