@@ -9,6 +9,7 @@
 #include "core/moon_event_list.h"
 #include "core/moon_events.h"
 #include "core/mutual_events.h"
+#include "core/mutual_light.h"
 #include "core/sky.h"
 
 namespace {
@@ -114,6 +115,17 @@ void MonthOfMoonEventLines(benchmark::State& run) {
   }
 }
 BENCHMARK(MonthOfMoonEventLines)->Unit(benchmark::kMillisecond);
+
+// The light a mutual event takes at maximum, as a line's tooltip asks for it.
+void MutualLightLostCall(benchmark::State& run) {
+  const auto events = kelvra::FindMutualEvents(kelvra::JulianDayFromDate(1, 10, 2026, 0, 0, 0), 31);
+  std::size_t i = 0;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::MutualLightLost(events[i]));
+    i = (i + 1) % events.size();
+  }
+}
+BENCHMARK(MutualLightLostCall)->Unit(benchmark::kMicrosecond);
 
 void MoonEventMarksCall(benchmark::State& run) {
   const auto lines = kelvra::ListMoonEvents(2026, 12, false, 0);
