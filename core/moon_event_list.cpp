@@ -109,8 +109,8 @@ std::vector<MoonEventLine> MutualEventLinesOf(const std::vector<MutualEvent>& ev
     if (minute < 0 || minute >= lastMinute) continue;
     const JulianDay instant = month.start + static_cast<double>(minute) / kMinutesPerDay;
     const CivilDateTime shown = CalDate(instant, month.offset);
-    const MoonEventKind kind = e.kind == MutualEventKind::Eclipse ? MoonEventKind::Eclipse
-                                                                   : MoonEventKind::Occultation;
+    const MoonEventKind kind =
+        e.kind == MutualEventKind::Eclipse ? MoonEventKind::Eclipse : MoonEventKind::Occultation;
     lines.push_back({shown.day, shown.hour, shown.minute, e.passive, kind, MoonEventPhase::Maximum,
                      instant, listedMinute(month.start, e.start, -kInfinity),
                      listedMinute(month.start, e.end, kInfinity), e.maximum, e});

@@ -15,8 +15,8 @@ namespace kelvra {
 
 // Which of a phenomenon's two instants a line gives.
 enum class MoonEventPhase {
-  Start,  // ingress (transit, shadow transit) or disappearance (occultation, eclipse)
-  End,    // egress (transit, shadow transit) or reappearance (occultation, eclipse)
+  Start,    // ingress (transit, shadow transit) or disappearance (occultation, eclipse)
+  End,      // egress (transit, shadow transit) or reappearance (occultation, eclipse)
   Maximum,  // a mutual event's greatest phase, the one instant its line gives
 };
 
@@ -137,9 +137,9 @@ std::string MutualEventMagnitude(const MutualEvent& event);
 
 // The text of one line, field by field.
 struct MoonEventLineText {
-  std::string day;   // day of the month, no leading zero: "5"
-  std::string time;  // hours and minutes, two digits each: "21:40"
-  std::string code;  // MoonEventCode: "I.Sh.I"; a mutual event's MutualEventCode: "2O1"
+  std::string day;             // day of the month, no leading zero: "5"
+  std::string time;            // hours and minutes, two digits each: "21:40"
+  std::string code;            // MoonEventCode: "I.Sh.I"; a mutual event's MutualEventCode: "2O1"
   std::string magnitude = {};  // a mutual event's MutualEventMagnitude: "45%"; else empty
   // The fields joined by single spaces: "5 21:40 I.Sh.I", "5 21:52 2O1 45%".
   std::string joined() const {

@@ -296,8 +296,9 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
   const auto mutual = [](MutualEventKind kind, int active, int passive, JulianDay maximum,
                          double magnitude, bool total = false, bool annular = false,
                          bool hidden = false) {
-    return MutualEvent{kind,      active, passive, maximum - 3 * kMinute, maximum,
-                       maximum + 4 * kMinute, magnitude, total, annular, hidden};
+    return MutualEvent{
+        kind,  active,  passive, maximum - 3 * kMinute, maximum, maximum + 4 * kMinute, magnitude,
+        total, annular, hidden};
   };
   constexpr auto kOcculting = MutualEventKind::Occultation;
   constexpr auto kEclipsing = MutualEventKind::Eclipse;
@@ -306,10 +307,10 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
       mutual(kEclipsing, 2, 1, at(5, 21, 39, 40), 0.45),   // the same minute, rounded up
       mutual(kOcculting, 4, 1, at(5, 21, 40, 20), 1, true),
       mutual(kEclipsing, 1, 2, at(6, 3, 0), 0.8, false, true),
-      mutual(kOcculting, 1, 3, at(6, 4, 0), 0.002),                   // a graze: 1%, not 0%
+      mutual(kOcculting, 1, 3, at(6, 4, 0), 0.002),                    // a graze: 1%, not 0%
       mutual(kOcculting, 2, 4, at(6, 5, 0), 0.5, false, false, true),  // behind Jupiter
-      mutual(kOcculting, 2, 1, at(31, 23, 59, 31), 0.3),  // rounds into November
-      mutual(kEclipsing, 2, 1, at(1, 0, 0, -29), 0.3),    // rounds into October
+      mutual(kOcculting, 2, 1, at(31, 23, 59, 31), 0.3),               // rounds into November
+      mutual(kEclipsing, 2, 1, at(1, 0, 0, -29), 0.3),                 // rounds into October
   };
   std::vector<MoonEventLine> lines = MutualEventLinesOf(events, month(2026, 10));
   const std::vector<MoonEvent> own{{3, kTransit, at(5, 21, 40), at(5, 23, 0)},
@@ -332,8 +333,8 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
   std::size_t observable = 0;
   const MoonEventMonth october = month(2026, 10);
   for (const MutualEvent& e : FindMutualEvents(october.start - 0.01, 31.02)) {
-    const bool inMonth = e.maximum >= october.start - 0.5 * kMinute &&
-                         e.maximum < october.end - 0.5 * kMinute;
+    const bool inMonth =
+        e.maximum >= october.start - 0.5 * kMinute && e.maximum < october.end - 0.5 * kMinute;
     observable += inMonth && !e.passiveHidden ? 1 : 0;
   }
   EXPECT_GT(observable, 20u);
@@ -343,8 +344,16 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
 // A jump to a mutual event shows its maximum to the nearest second, earlier or later.
 TEST(MoonEventJumpInstant, TakesAMutualEventToItsMaximumToTheSecond) {
   const JulianDay maximum = utDate(2026, 10, 6, 7, 43, 12);
-  MoonEventLine line{6,       7,       43, 1, kOccultation, MoonEventPhase::Maximum,
-                     maximum, maximum, maximum, maximum + 0.4 * kSecond};
+  MoonEventLine line{6,
+                     7,
+                     43,
+                     1,
+                     kOccultation,
+                     MoonEventPhase::Maximum,
+                     maximum,
+                     maximum,
+                     maximum,
+                     maximum + 0.4 * kSecond};
   EXPECT_NEAR((MoonEventJumpInstant(line) - maximum) / kSecond, 0, 1e-3);
   line.exact = maximum + 0.6 * kSecond;
   EXPECT_NEAR((MoonEventJumpInstant(line) - maximum) / kSecond, 1, 1e-3);

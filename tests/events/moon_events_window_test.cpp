@@ -172,7 +172,8 @@ TEST_F(MoonEventsWindowTest, JumpsToAMutualEventsMaximumAndExplainsItInTheToolti
   const QString tip = window->toolTipAt(QPoint(40, y));
   const CivilDateTime start = CalDate(line.mutual->start + 0.5 / 1440, 0);
   const CivilDateTime end = CalDate(line.mutual->end + 0.5 / 1440, 0);
-  EXPECT_TRUE(tip.startsWith(QStringLiteral("4O1: Callisto occults Io, total\n"))) << tip.toStdString();
+  EXPECT_TRUE(tip.startsWith(QStringLiteral("4O1: Callisto occults Io, total\n")))
+      << tip.toStdString();
   EXPECT_TRUE(tip.contains(QStringLiteral("start 07:%1, maximum 07:43, end 07:%2")
                                .arg(start.minute, 2, 10, QChar('0'))
                                .arg(end.minute, 2, 10, QChar('0'))))

@@ -15,7 +15,7 @@ namespace kelvra {
 namespace {
 
 constexpr int kColumns = 4;
-constexpr int kMutualColumns = 3;  // the mutual events' block: day, three times, code, magnitude
+constexpr int kMutualColumns = 3;    // the mutual events' block: day, three times, code, magnitude
 constexpr double kListPoints = 9.0;  // points, shrunk when a month would not fit the page
 
 }  // namespace
@@ -36,8 +36,9 @@ QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
 }
 
 QString MoonEventsMutualLegend() {
-  return QStringLiteral("Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, "
-                        "3E1 Ganymede eclipses Io), magnitude (T total, A annular).");
+  return QStringLiteral(
+      "Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, "
+      "3E1 Ganymede eclipses Io), magnitude (T total, A annular).");
 }
 
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {

@@ -30,8 +30,8 @@ const QColor kDay(0, 255, 255);
 const QColor kTime(255, 255, 0);
 const QColor kMutual(255, 136, 255);  // a mutual event's code and magnitude: on black, the grey
                                       // band and the lit band alike
-const QColor kMarked(30, 84, 88);   // the skin's teal, lit: going on at the main window's instant
-constexpr int kScrollBarWidth = 3;  // pixels, inside the list's right edge
+const QColor kMarked(30, 84, 88);     // the skin's teal, lit: going on at the main window's instant
+constexpr int kScrollBarWidth = 3;    // pixels, inside the list's right edge
 constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
 constexpr int kWheelLines = 3;
 
@@ -82,14 +82,15 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   const QString passive = QString::fromLatin1(moonName(e.passive));
   const QString magnitude =
       e.total ? QStringLiteral("total")
-              : e.annular ? QStringLiteral("annular")
-                          : QStringLiteral("magnitude %1")
-                                .arg(QString::fromStdString(MutualEventMagnitude(e)));
+      : e.annular
+          ? QStringLiteral("annular")
+          : QStringLiteral("magnitude %1").arg(QString::fromStdString(MutualEventMagnitude(e)));
   const long lost = std::lround(MutualLightLost(e) * 100);
   const QString whose = eclipse ? QStringLiteral("of %1's light").arg(passive)
                                 : QStringLiteral("of the pair's light");
-  return QStringLiteral("%1: %2 %3 %4, %5\nstart %6, maximum %7, end %8\n"
-                        "light lost at maximum: %9% %10")
+  return QStringLiteral(
+             "%1: %2 %3 %4, %5\nstart %6, maximum %7, end %8\n"
+             "light lost at maximum: %9% %10")
       .arg(QString::fromStdString(MutualEventCode(e)), active,
            eclipse ? QStringLiteral("eclipses") : QStringLiteral("occults"), passive, magnitude,
            clockText(line.eventStart, offset, line.day), clockText(line.instant, offset, line.day),
@@ -177,7 +178,8 @@ TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsSt
 std::optional<std::size_t> TMoonEvents::lineAt(QPoint position) const {
   const int y = position.y() - listTop();
   if (y < 0 || position.x() >= layout::kListSize.width() - kScrollBarWidth) return std::nullopt;
-  const std::size_t index = view_.top + static_cast<std::size_t>(y / MoonEventRowHeight(listFont()));
+  const std::size_t index =
+      view_.top + static_cast<std::size_t>(y / MoonEventRowHeight(listFont()));
   if (index >= lines_.size()) return std::nullopt;
   return index;
 }
