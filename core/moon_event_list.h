@@ -13,7 +13,7 @@
 
 namespace kelvra {
 
-// Which of a phenomenon's two instants a line gives.
+// Which instant of a phenomenon a line gives.
 enum class MoonEventPhase {
   Start,    // ingress (transit, shadow transit) or disappearance (occultation, eclipse)
   End,      // egress (transit, shadow transit) or reappearance (occultation, eclipse)

@@ -39,7 +39,7 @@ double EclipsedShareOfMoon(double distance, double umbra, double activeRadius,
 // Given: a mutual event as FindMutualEvents gives it.
 // Returns: the share of light lost at its maximum, 0..1: for an eclipse the passive moon's
 // (EclipsedShareOfMoon), for an occultation the pair's together (OccultedShareOfPair), from
-// MutualOverlapAt at the maximum. Some 0.1 ms.
+// MutualOverlapAt at the maximum. About 0.1 ms.
 double MutualLightLost(const MutualEvent& event);
 
 }  // namespace kelvra
