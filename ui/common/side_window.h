@@ -59,6 +59,10 @@ class SideWindowForm : public QWidget {
   // them draws again.
   virtual void viewChanged() {}
 
+  // The observer's site or its limits changed (SideWindowHost::site); a window that greys or
+  // filters by it draws again.
+  virtual void siteChanged() {}
+
   // What the window is: its layout, its toolbar button, its name for the scripts.
   const SideWindowKind& kind() const { return kind_; }
 

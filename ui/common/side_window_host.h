@@ -8,6 +8,7 @@
 #include "core/modern_positions.h"
 #include "core/view.h"
 #include "ui/common/settings.h"
+#include "ui/common/site_settings.h"
 
 class QWidget;
 
@@ -38,6 +39,8 @@ class SideWindowHost {
   // A side window is about to hide itself: takes it off its side's count and closes up
   // the windows still beside the main window.
   virtual void sideWindowClosing(QWidget& window) = 0;
+  // The observer's site (Kelvra95.ini), or none: then nothing is greyed or filtered.
+  virtual std::optional<SiteSetting> site() const = 0;
 };
 
 // What a side window that follows the main window's instant (marks it, jumps to a line of its

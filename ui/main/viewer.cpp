@@ -90,6 +90,19 @@ void TViewer::saveSettings() {
   ProgramSettings().writeConfig(config_);
 }
 
+std::optional<SiteSetting> TViewer::site() const {
+  if (!site_) site_ = ReadSite(ProgramSettings().ini());
+  return *site_;
+}
+
+void TViewer::setSite(const std::optional<SiteSetting>& site) {
+  site_ = site;
+  SettingsStore& settings = ProgramSettings();
+  PutSite(settings.ini(), site);
+  settings.syncIni();
+  for (SideWindowForm* window : sideWindows()) window->siteChanged();
+}
+
 // --- The displayed instant and the one recompute path -------------------------------------
 
 void TViewer::setInstant(const CivilDateTime& shown, InstantChange why) {

@@ -91,6 +91,10 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;
+  std::optional<SiteSetting> site() const override;
+  // Keeps the observer's site (none: clears it) in Kelvra95.ini and lets every side window
+  // draw again for it.
+  void setSite(const std::optional<SiteSetting>& site);
 
   // InstantHost
   JulianDay displayedInstantUT() const override;
@@ -234,6 +238,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
 
   bool startedUp_ = false;
   ConfigRecord config_;
+  // The site, read from Kelvra95.ini the first time it is asked for (a run that never asks
+  // never opens the file).
+  mutable std::optional<std::optional<SiteSetting>> site_;
   JupiterState state_;
   // The moons' shadows at the instant of state_, from the modern theory.
   std::array<MoonShadow, 5> shadows_{};
