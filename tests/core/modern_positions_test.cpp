@@ -37,8 +37,8 @@ TEST(ModernPositions, PutEveryListedContactOnTheTrueLimb) {
       switch (line.kind) {
         case MoonEventKind::Transit:
         case MoonEventKind::Occultation:
-          EXPECT_NEAR(fromLimb(scene, moon), 0, 0.005) << year << '-' << month << " day "
-                                                       << line.day << " moon " << moon;
+          EXPECT_NEAR(fromLimb(scene, moon), 0, 0.005)
+              << year << '-' << month << " day " << line.day << " moon " << moon;
           EXPECT_EQ(std::cos(scene.state.U[moon]) > 0, line.kind == MoonEventKind::Transit);
           break;
         case MoonEventKind::ShadowTransit:
@@ -93,8 +93,8 @@ TEST(ModernPositions, MonthSeriesFollowsTheFullTheory) {
     if (n % 37 != 0 && n != 48 * 28 - 1) return;
     const JupiterState full = ModernPositionsAt(start + n / 48.0).state;
     for (int moon = 1; moon <= 4; ++moon) {
-      worst = std::max({worst, std::fabs(step.X[moon] - full.X[moon]),
-                        std::fabs(step.Y[moon] - full.Y[moon])});
+      worst = std::max(
+          {worst, std::fabs(step.X[moon] - full.X[moon]), std::fabs(step.Y[moon] - full.Y[moon])});
       EXPECT_NEAR(std::cos(step.U[moon]), std::cos(full.U[moon]), 1e-3);
     }
   });

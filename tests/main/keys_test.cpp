@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,12 +26,12 @@
 #include "tests/support/program_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/layout.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_kind.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
 #include "ui/grs/grs_transits.h"
-#include "ui/common/settings_place.h"
 #include "ui/main/positions_setting.h"
 #include "ui/main/viewer.h"
 
@@ -251,13 +251,13 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
 }
 
 TEST_F(KeysTest, MenuListsEachActionOnceWithItsKeyAndTheTogglesState) {
-  EXPECT_EQ(entries(viewer->menu().menu()),
-            QStringList({"Satellite tracks\tCtrl+T", "Great Red Spot transits\tCtrl+G",
-                         "Moon events\tCtrl+M", "-", "Now\tCtrl+N", "Real time\tCtrl+R",
-                         "Animate\u2026\tF5", "Stop\tShift+F5", "-", "Magnify\tCtrl++",
-                         "Reduce\tCtrl+-", "Southern hemisphere\tCtrl+H",
-                         "Modern positions\tCtrl+Shift+P", "-", "Help\tF1",
-                         "About\tCtrl+F1", "-", "Minimise\tCtrl+Shift+M", "Exit\tCtrl+Q"}));
+  EXPECT_EQ(
+      entries(viewer->menu().menu()),
+      QStringList({"Satellite tracks\tCtrl+T", "Great Red Spot transits\tCtrl+G",
+                   "Moon events\tCtrl+M", "-", "Now\tCtrl+N", "Real time\tCtrl+R",
+                   "Animate\u2026\tF5", "Stop\tShift+F5", "-", "Magnify\tCtrl++", "Reduce\tCtrl+-",
+                   "Southern hemisphere\tCtrl+H", "Modern positions\tCtrl+Shift+P", "-", "Help\tF1",
+                   "About\tCtrl+F1", "-", "Minimise\tCtrl+Shift+M", "Exit\tCtrl+Q"}));
   EXPECT_EQ(entries(events->menu().menu()),
             QStringList({"Local time\tCtrl+L", "-", "Print\tCtrl+P", "-", "Close\tEsc"}));
 
@@ -375,9 +375,9 @@ TEST(PositionsSetting, ReadsModernInAnySpellingAndAnythingElseAsClassic) {
   const struct {
     const char* text;
     PositionTheory read;
-  } cases[] = {{"modern", PositionTheory::Modern},  {" Modern ", PositionTheory::Modern},
-               {"MODERN", PositionTheory::Modern},  {"classic", PositionTheory::Classic},
-               {"modem", PositionTheory::Classic},  {"", PositionTheory::Classic},
+  } cases[] = {{"modern", PositionTheory::Modern}, {" Modern ", PositionTheory::Modern},
+               {"MODERN", PositionTheory::Modern}, {"classic", PositionTheory::Classic},
+               {"modem", PositionTheory::Classic}, {"", PositionTheory::Classic},
                {"1", PositionTheory::Classic}};
   for (const auto& c : cases) {
     ini.setValue(QString::fromLatin1(kPositionsKey), QString::fromLatin1(c.text));

@@ -278,14 +278,14 @@ TEST(SideView, MutualEclipseDimsWithTheShareInTheUmbra) {
 }
 
 TEST(CoveredShare, MeasuresTheLensOfTwoDiscs) {
-  EXPECT_EQ(CoveredShare(3, 1, 1), 0);       // apart
-  EXPECT_EQ(CoveredShare(2, 1, 1), 0);       // touching
-  EXPECT_EQ(CoveredShare(0.2, 2, 1), 1);     // wholly inside a larger umbra
-  EXPECT_EQ(CoveredShare(0, -0.3, 1), 0);    // beyond the umbra's apex
+  EXPECT_EQ(CoveredShare(3, 1, 1), 0);                // apart
+  EXPECT_EQ(CoveredShare(2, 1, 1), 0);                // touching
+  EXPECT_EQ(CoveredShare(0.2, 2, 1), 1);              // wholly inside a larger umbra
+  EXPECT_EQ(CoveredShare(0, -0.3, 1), 0);             // beyond the umbra's apex
   EXPECT_DOUBLE_EQ(CoveredShare(0.1, 0.5, 1), 0.25);  // a small umbra inside the disc
   // Equal discs a radius apart share 2 pi / 3 - sqrt(3) / 2 of a unit disc's area.
-  EXPECT_NEAR(CoveredShare(1, 1, 1), (2 * std::numbers::pi / 3 - std::sqrt(3) / 2) / std::numbers::pi,
-              1e-12);
+  EXPECT_NEAR(CoveredShare(1, 1, 1),
+              (2 * std::numbers::pi / 3 - std::sqrt(3) / 2) / std::numbers::pi, 1e-12);
   EXPECT_NEAR(CoveredShare(-1, 1, 1), CoveredShare(1, 1, 1), 1e-15);
   // Half-way: an umbra edge through the centre of a much smaller disc covers half of it.
   EXPECT_NEAR(CoveredShare(1000, 1000, 1), 0.5, 1e-3);

@@ -36,7 +36,7 @@ class FakeHost : public SideWindowHost {
   std::uint16_t year = 2000;
   ViewKind view = ViewKind::AstroScope;
   bool northern = true;
-  std::int32_t zone = 0;                   // minutes, UT = local + zone
+  std::int32_t zone = 0;  // minutes, UT = local + zone
   PositionTheory positions = PositionTheory::Classic;
   ConfigRecord record;                     // longitude 65, Universal Time
   std::optional<SiteSetting> siteSetting;  // none: no site, as a first run

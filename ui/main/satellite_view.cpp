@@ -152,12 +152,13 @@ QRgb MutualEclipseColour(QRgb colour, double umbraShare) {
 double CoveredShare(double distance, double coveringRadius, double coveredRadius) {
   const double d = std::fabs(distance), a = coveringRadius, b = coveredRadius;
   if (a <= 0 || b <= 0 || d >= a + b) return 0;
-  if (d <= a - b) return 1;                                   // wholly inside
-  if (d <= b - a) return (a * a) / (b * b);                   // the covering disc inside it
+  if (d <= a - b) return 1;                  // wholly inside
+  if (d <= b - a) return (a * a) / (b * b);  // the covering disc inside it
   // The lens of two overlapping circles.
   const double alpha = std::acos(std::clamp((d * d + a * a - b * b) / (2 * d * a), -1.0, 1.0));
   const double beta = std::acos(std::clamp((d * d + b * b - a * a) / (2 * d * b), -1.0, 1.0));
-  const double lens = a * a * (alpha - std::sin(2 * alpha) / 2) + b * b * (beta - std::sin(2 * beta) / 2);
+  const double lens =
+      a * a * (alpha - std::sin(2 * alpha) / 2) + b * b * (beta - std::sin(2 * beta) / 2);
   return std::clamp(lens / (std::numbers::pi * b * b), 0.0, 1.0);
 }
 
@@ -175,10 +176,10 @@ MutualLook MutualEventsNearby::at(JulianDay ut) {
   const double block = std::floor(ut / kBlock);
   if (block != block_) {
     // A day either side takes in the events whose maximum lies just outside the block.
-    events_ = FindMutualEvents(block * kBlock - 1, kBlock + 2);
+    found_ = FindMutualEvents(block * kBlock - 1, kBlock + 2);
     block_ = block;
   }
-  for (const MutualEvent& e : events_) {
+  for (const MutualEvent& e : found_) {
     if (ut < e.start || ut > e.end) continue;
     if (e.kind == MutualEventKind::Occultation) {
       look.occultations.emplace_back(e.active, e.passive);
@@ -210,7 +211,7 @@ void DrawSideView(QImage& side, const JupiterState& state, const std::array<Moon
     const int r = DotRadius(body, jupiter.height());
     const QRgb colour = colourOf(body);
     const auto slot = static_cast<std::size_t>(body);
-    const QRgb shown = shadows[slot].eclipsed  ? EclipsedColour(colour)
+    const QRgb shown = shadows[slot].eclipsed ? EclipsedColour(colour)
                        : umbraShare[slot] > 0 ? MutualEclipseColour(colour, umbraShare[slot])
                                               : colour;
     FillEllipse(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r, shown);

@@ -92,8 +92,8 @@ class MutualEventsNearby {
   MutualLook at(JulianDay ut);
 
  private:
-  double block_ = std::numeric_limits<double>::quiet_NaN();  // the 30-day block of events_
-  std::vector<MutualEvent> events_;
+  double block_ = std::numeric_limits<double>::quiet_NaN();  // the 30-day block of found_
+  std::vector<MutualEvent> found_;
 };
 
 // Draws the side view: black, then the bodies in drawOrder, Jupiter's picture centred,
