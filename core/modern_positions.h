@@ -34,7 +34,7 @@ struct ModernScene {
 // (so cos U > 0 is in front of Jupiter, and U = 0 at inferior conjunction, as in c). The
 // central meridians are c's; Perturbation is 0.
 // Notes: a moon's centre lies on the limb of the disc, X^2 + (Y / discPolarRadius)^2 = 1, at
-// the contacts FindMoonEvents lists for transits and occultations (to 1e-5 radii). About 5
+// the contacts FindMoonEvents lists for transits and occultations (within 5e-5 radii). About 5
 // microseconds: cheap enough for every animation frame.
 ModernScene ModernPositionsAt(JulianDay ut);
 
