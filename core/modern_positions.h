@@ -44,7 +44,7 @@ ModernScene ModernPositionsAt(JulianDay ut);
 // start + n x step as ModernPositionsAt gives them (SystemI and SystemII are 0).
 // Notes: read from interpolation tables of the moons and the planets (core/moon_tracks.h), as
 // the event searches scan: within 1e-3 radii of the full theory. Jupiter's pole is held at the
-// span's middle. About 1 ms for a month of half-hour steps, most of it the tables.
+// span's middle. About 0.7 ms for a month of half-hour steps, half of it the tables.
 void ForEachModernStep(JulianDay start, double step, int count,
                        const std::function<void(int n, const JupiterState&)>& visit);
 
