@@ -99,8 +99,7 @@ double classicContact(int moon, JulianDay listed, bool entering, bool front, dou
 
 // The eyepiece picture's disc over the true one, by magnification step: 23, 35, 46, 58 and
 // 69 pixels wide at 10.996 pixels a radius times 1.0 ... 3.0 (ui/common/pictures.cpp).
-constexpr double kDrawnDisc[5] = {23 / 21.992, 35 / 32.988, 46 / 43.984, 58 / 54.980,
-                                  69 / 65.976};
+constexpr double kDrawnDisc[5] = {23 / 21.992, 35 / 32.988, 46 / 43.984, 58 / 54.980, 69 / 65.976};
 
 // How far the modern moon's centre lies outside the drawn disc's outline (ratio 0.935, the
 // picture's, scaled by `drawn`): above 0 off the disc.

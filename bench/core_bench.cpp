@@ -6,8 +6,8 @@
 
 #include "core/ephemeris.h"
 #include "core/grs_prediction.h"
-#include "core/moon_event_list.h"
 #include "core/modern_positions.h"
+#include "core/moon_event_list.h"
 #include "core/moon_events.h"
 #include "core/mutual_events.h"
 #include "core/sky.h"
