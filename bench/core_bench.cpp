@@ -6,6 +6,7 @@
 
 #include "core/ephemeris.h"
 #include "core/grs_prediction.h"
+#include "core/modern_positions.h"
 #include "core/moon_event_list.h"
 #include "core/moon_events.h"
 #include "core/mutual_events.h"
@@ -105,6 +106,26 @@ void MoonShadowsCall(benchmark::State& run) {
   }
 }
 BENCHMARK(MoonShadowsCall)->Unit(benchmark::kMicrosecond);
+
+void ModernPositionsCall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::ModernPositionsAt(jd));
+    jd += kStep;
+  }
+}
+BENCHMARK(ModernPositionsCall)->Unit(benchmark::kMicrosecond);
+
+// A month of the tracks chart's half-hour steps, 31 days.
+void MonthOfModernSteps(benchmark::State& run) {
+  for (auto _ : run) {
+    double sum = 0;
+    kelvra::ForEachModernStep(kStart, 1.0 / 48, 48 * 31,
+                              [&sum](int, const kelvra::JupiterState& s) { sum += s.X[4]; });
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(MonthOfModernSteps)->Unit(benchmark::kMicrosecond);
 
 void MonthOfMoonEventLines(benchmark::State& run) {
   int month = 0;

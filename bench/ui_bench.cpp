@@ -50,6 +50,20 @@ void MonthChart(benchmark::State& run) {
 }
 BENCHMARK(MonthChart)->Unit(benchmark::kMicrosecond);
 
+// The same with the modern positions, read from the month's interpolation tables.
+void MonthChartModern(benchmark::State& run) {
+  QImage chart = imageAt(kChartWidth, kChartHeight, 96);
+  const QFont font = ListFont(96);
+  TracksInput input = kDecember;
+  input.positions = PositionTheory::Modern;
+  for (auto _ : run) {
+    const TracksChart content = ComputeTracksChart(input);
+    DrawTracksChart(chart, content, font);
+    benchmark::DoNotOptimize(chart.constBits());
+  }
+}
+BENCHMARK(MonthChartModern)->Unit(benchmark::kMicrosecond);
+
 // The two halves of the chart apart, to see where its time goes.
 void MonthChartCompute(benchmark::State& run) {
   for (auto _ : run) {
@@ -104,6 +118,22 @@ void AnimationFrame(benchmark::State& run) {
 }
 BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
 
+// The main window with the modern positions for as long as it lives.
+class ModernViewer : public ShownViewer {
+ public:
+  ModernViewer() { (**this).togglePositions(); }
+  ~ModernViewer() { (**this).togglePositions(); }  // the next run starts classic again
+};
+
+// One frame with the modern positions (December 2026, in the season of mutual events).
+void AnimationFrameModern(benchmark::State& run) {
+  ModernViewer viewer;
+  viewer->animationInterval() = 1;  // minutes per frame
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0));
+  for (auto _ : run) viewer->AnimationStep();
+}
+BENCHMARK(AnimationFrameModern)->Unit(benchmark::kMicrosecond);
+
 // The events list following the main window into a month not yet listed: the month's events
 // computed and drawn.
 void MoonEventsOpen(benchmark::State& run) {
@@ -136,9 +166,10 @@ BENCHMARK(AnimationFramePainted)->Unit(benchmark::kMicrosecond);
 
 // The animation as the user starts it: the worker hands frames to the running event loop
 // for two seconds, then Stop. Frames are counted by how far AnimationJulianDay has moved.
+template <class Viewer>
 void AnimationFramesPerSecond(benchmark::State& run) {
   constexpr int kMilliseconds = 2000;
-  ShownViewer viewer;
+  Viewer viewer;
   viewer->animationInterval() = 1;  // minutes per frame
   double frames = 0;
   for (auto _ : run) {
@@ -156,7 +187,16 @@ void AnimationFramesPerSecond(benchmark::State& run) {
   }
   run.counters["frames_per_second"] = frames * 1000 / kMilliseconds;
 }
-BENCHMARK(AnimationFramesPerSecond)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(AnimationFramesPerSecond<ShownViewer>)
+    ->Name("AnimationFramesPerSecond")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(AnimationFramesPerSecond<ModernViewer>)
+    ->Name("AnimationFramesPerSecondModern")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace kelvra

@@ -4,9 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,15 +19,20 @@
 #include <memory>
 #include <vector>
 
+#include "core/data_panel.h"
+#include "core/ephemeris.h"
+#include "core/modern_positions.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/layout.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_kind.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
 #include "ui/grs/grs_transits.h"
+#include "ui/main/positions_setting.h"
 #include "ui/main/viewer.h"
 
 namespace kelvra {
@@ -206,10 +215,17 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
                                          QKeySequence(Qt::Key_Escape)};
   TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
   int keys = 0;
+  QList<QKeySequence> mainKeys, sideKeys;  // the main window's keys work from every window
   for (QWidget* window : std::initializer_list<QWidget*>{viewer.get(), events, &realGRS}) {
     for (const QAction* action : window->actions()) {
       for (const QKeySequence& key : action->shortcuts()) {
         ++keys;
+        if (window == viewer.get()) {
+          EXPECT_FALSE(mainKeys.contains(key)) << "twice: " << key.toString().toStdString();
+          mainKeys << key;
+        } else {
+          sideKeys << key;
+        }
         // A side window holds no field: Escape closes it.
         if (window != viewer.get() && key == QKeySequence(Qt::Key_Escape)) continue;
         EXPECT_FALSE(fieldKeys.contains(key)) << key.toString().toStdString();
@@ -217,6 +233,10 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
     }
   }
   EXPECT_GE(keys, 20);
+  for (const QKeySequence& key : mainKeys) {
+    if (key == QKeySequence(Qt::SHIFT | Qt::Key_F10)) continue;  // each window's own menu
+    EXPECT_FALSE(sideKeys.contains(key)) << "main and side: " << key.toString().toStdString();
+  }
 
   // And the field does its own work with them.
   viewer->txtYear->setFocus(Qt::OtherFocusReason);
@@ -231,12 +251,13 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
 }
 
 TEST_F(KeysTest, MenuListsEachActionOnceWithItsKeyAndTheTogglesState) {
-  EXPECT_EQ(entries(viewer->menu().menu()),
-            QStringList({"Satellite tracks\tCtrl+T", "Great Red Spot transits\tCtrl+G",
-                         "Moon events\tCtrl+M", "-", "Now\tCtrl+N", "Real time\tCtrl+R",
-                         "Animate\u2026\tF5", "Stop\tShift+F5", "-", "Magnify\tCtrl++",
-                         "Reduce\tCtrl+-", "Southern hemisphere\tCtrl+H", "-", "Help\tF1",
-                         "About\tCtrl+F1", "-", "Minimise\tCtrl+Shift+M", "Exit\tCtrl+Q"}));
+  EXPECT_EQ(
+      entries(viewer->menu().menu()),
+      QStringList({"Satellite tracks\tCtrl+T", "Great Red Spot transits\tCtrl+G",
+                   "Moon events\tCtrl+M", "-", "Now\tCtrl+N", "Real time\tCtrl+R",
+                   "Animate\u2026\tF5", "Stop\tShift+F5", "-", "Magnify\tCtrl++", "Reduce\tCtrl+-",
+                   "Southern hemisphere\tCtrl+H", "Modern positions\tCtrl+Shift+P", "-", "Help\tF1",
+                   "About\tCtrl+F1", "-", "Minimise\tCtrl+Shift+M", "Exit\tCtrl+Q"}));
   EXPECT_EQ(entries(events->menu().menu()),
             QStringList({"Local time\tCtrl+L", "-", "Print\tCtrl+P", "-", "Close\tEsc"}));
 
@@ -276,11 +297,16 @@ TEST_F(KeysTest, EachButtonIsItsEntrysActionNamedWithItsKey) {
     for (const auto& spy : spies) count += static_cast<int>(spy->count());
     return count;
   };
+  const QStringList menuOnly{QStringLiteral("Modern positions")};  // no button of their own
   for (std::size_t i = 0; i < actions.size(); ++i) {
     const QString hint = ActionHint(*actions[i]);
     QList<MouseTarget*> buttons;
     for (MouseTarget* target : viewer->findChildren<MouseTarget*>()) {
       if (target->accessibleName() == hint) buttons << target;
+    }
+    if (menuOnly.contains(actions[i]->text())) {
+      EXPECT_TRUE(buttons.isEmpty());
+      continue;
     }
     ASSERT_EQ(buttons.size(), 1) << hint.toStdString();
     EXPECT_EQ(buttons[0]->toolTip(), hint);
@@ -299,6 +325,71 @@ TEST_F(KeysTest, EachButtonIsItsEntrysActionNamedWithItsKey) {
   EXPECT_EQ(ActionHint(entry(viewer->menu(), "Moon events")), "Moon events (Ctrl+M)");
   EXPECT_EQ(ActionHint(entry(viewer->menu(), "Animate\u2026")), "Animate (F5)");
   EXPECT_EQ(ActionHint(entry(viewer->menu(), "Southern hemisphere")), "Hemisphere (Ctrl+H)");
+}
+
+// Ctrl+Shift+P switches every view between the two theories, keeps the choice in Kelvra95.ini
+// for the next start and captions the data panel while the modern positions are on.
+TEST_F(KeysTest, PositionsSwitchTheDataPanelAndAreKeptInTheIniFile) {
+  viewer->setInstant({2026, 12, 15, 21, 40, 0});
+  const JulianDay jd = viewer->displayedInstantUT();
+  const char point = QLocale::system().decimalPoint().at(0).toLatin1();
+  auto* io = viewer->findChild<QLabel*>(QStringLiteral("lblIoEW"));
+  auto* callisto = viewer->findChild<QLabel*>(QStringLiteral("lblCallistoNS"));
+  auto* caption = viewer->findChild<QLabel*>(QStringLiteral("lblPositions"));
+  ASSERT_TRUE(io != nullptr && callisto != nullptr && caption != nullptr);
+  JupiterState classic;
+  c(jd, classic);
+  const DataPanelText classicText = FormatDataPanel(classic, point);
+  const DataPanelText modernText = FormatDataPanel(ModernPositionsAt(jd).state, point);
+  ASSERT_NE(classicText.satellites[3].northSouth, modernText.satellites[3].northSouth);
+  EXPECT_EQ(io->text().toStdString(), classicText.satellites[0].eastWest);
+  EXPECT_FALSE(caption->isVisible());
+
+  QSettings& ini = ProgramSettings().ini();
+  press(viewer->txtDay, Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+  EXPECT_TRUE(checked(viewer->menu(), "Modern positions"));
+  EXPECT_EQ(viewer->positionTheory(), PositionTheory::Modern);
+  EXPECT_EQ(io->text().toStdString(), modernText.satellites[0].eastWest);
+  EXPECT_EQ(callisto->text().toStdString(), modernText.satellites[3].northSouth);
+  EXPECT_TRUE(caption->isVisible());
+  EXPECT_EQ(ini.value("View/Positions").toString(), "modern");
+
+  {  // The next start reads it.
+    TViewer next(kKinds);
+    EXPECT_EQ(next.positionTheory(), PositionTheory::Modern);
+  }
+
+  press(viewer->txtDay, Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+  EXPECT_FALSE(checked(viewer->menu(), "Modern positions"));
+  EXPECT_EQ(io->text().toStdString(), classicText.satellites[0].eastWest);
+  EXPECT_EQ(callisto->text().toStdString(), classicText.satellites[3].northSouth);
+  EXPECT_FALSE(caption->isVisible());
+  EXPECT_EQ(ini.value("View/Positions").toString(), "classic");
+  EXPECT_TRUE(messages.plain.isEmpty() && messages.errors.isEmpty());
+}
+
+TEST(PositionsSetting, ReadsModernInAnySpellingAndAnythingElseAsClassic) {
+  QTemporaryDir folder;
+  QSettings ini(folder.filePath(QStringLiteral("Kelvra95.ini")), QSettings::IniFormat);
+  EXPECT_EQ(ReadPositionTheory(ini), PositionTheory::Classic);  // missing
+  const struct {
+    const char* text;
+    PositionTheory read;
+  } cases[] = {{"modern", PositionTheory::Modern}, {" Modern ", PositionTheory::Modern},
+               {"MODERN", PositionTheory::Modern}, {"classic", PositionTheory::Classic},
+               {"modem", PositionTheory::Classic}, {"", PositionTheory::Classic},
+               {"1", PositionTheory::Classic}};
+  for (const auto& c : cases) {
+    ini.setValue(QString::fromLatin1(kPositionsKey), QString::fromLatin1(c.text));
+    EXPECT_EQ(ReadPositionTheory(ini), c.read) << c.text;
+  }
+  ini.setValue(QString::fromLatin1(kPositionsKey), QStringList{"modern", "classic"});
+  EXPECT_EQ(ReadPositionTheory(ini), PositionTheory::Classic);  // an unquoted comma
+  PutPositionTheory(ini, PositionTheory::Modern);
+  ini.sync();
+  QSettings again(ini.fileName(), QSettings::IniFormat);
+  EXPECT_EQ(again.value("View/Positions").toString(), "modern");
+  EXPECT_EQ(ReadPositionTheory(again), PositionTheory::Modern);
 }
 
 TEST_F(KeysTest, MenuOpensOnARightClickAndFromTheKeyboardButNotOverAFieldOrTheHandle) {

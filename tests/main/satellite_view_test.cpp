@@ -43,14 +43,18 @@ struct SideView {
 using Shadows = std::array<MoonShadow, 5>;
 
 SideView drawSide(JupiterState state, ViewKind view, bool northern, double magnification,
-                  const Shadows& shadows = {}) {
+                  const Shadows& shadows = {}, const std::array<double, 5>& umbraShare = {},
+                  const MutualLook& mutual = {}) {
   SideView side;
   const int step = static_cast<int>(magnification * 2) - 2;
   side.jupiter = JupiterDisc(view, step);
   const ViewSigns signs = SignsFor(view, northern);
-  const auto order = SortSatellites(state.U);
+  auto order = SortSatellites(state.U);
+  for (const auto& [active, passive] : mutual.occultations) {
+    DrawActiveOverPassive(order, active, passive);
+  }
   DrawSideView(side.image, state, shadows, order, SideViewScaleFor(magnification),
-               signs.EastWestSign, signs.NorthSouthSign, side.jupiter);
+               signs.EastWestSign, signs.NorthSouthSign, side.jupiter, umbraShare);
   return side;
 }
 
@@ -248,6 +252,109 @@ TEST(SideView, EclipsedMoonShinesAtAQuarterOfItsColour) {
   const QImage image = drawSide(state, ViewKind::Binoculars, true, 1.0, shadows).image;
   EXPECT_EQ(image.pixel(352, 49), qRgb(64, 64, 64));
   EXPECT_EQ(image.pixel(244, 49), kGanymedeColour);
+}
+
+// A moon in another's umbra dims with the share of its disc inside, down to the colour of an
+// eclipse by Jupiter at a total eclipse; Jupiter's shadow, where both are, decides.
+TEST(SideView, MutualEclipseDimsWithTheShareInTheUmbra) {
+  EXPECT_EQ(MutualEclipseColour(kIoColour, 0), kIoColour);
+  EXPECT_EQ(MutualEclipseColour(kIoColour, 1), EclipsedColour(kIoColour));
+  EXPECT_EQ(MutualEclipseColour(kIoColour, 2), EclipsedColour(kIoColour));
+  EXPECT_EQ(MutualEclipseColour(kGanymedeColour, 0.5), qRgb(160, 80, 0));  // halfway, rounded
+  EXPECT_EQ(MutualEclipseColour(qRgb(136, 187, 234), 0.25), qRgb(111, 152, 190));
+
+  JupiterState state = emptySky();
+  state.X[1] = 5;   // Io at 352 in Binoculars
+  state.X[3] = -5;  // Ganymede at 244
+  state.X[2] = 10;  // Europa at 406
+  state.U[1] = state.U[2] = state.U[3] = std::numbers::pi / 2;
+  Shadows shadows{};
+  shadows[2].eclipsed = true;
+  const QImage image =
+      drawSide(state, ViewKind::Binoculars, true, 1.0, shadows, {0, 1, 0.5, 0.5, 0}).image;
+  EXPECT_EQ(image.pixel(352, 49), EclipsedColour(kIoColour));
+  EXPECT_EQ(image.pixel(244, 49), qRgb(160, 80, 0));
+  EXPECT_EQ(image.pixel(406, 49), EclipsedColour(qRgb(255, 255, 0)));  // Jupiter's shadow
+}
+
+TEST(CoveredShare, MeasuresTheLensOfTwoDiscs) {
+  EXPECT_EQ(CoveredShare(3, 1, 1), 0);                // apart
+  EXPECT_EQ(CoveredShare(2, 1, 1), 0);                // touching
+  EXPECT_EQ(CoveredShare(0.2, 2, 1), 1);              // wholly inside a larger umbra
+  EXPECT_EQ(CoveredShare(0, -0.3, 1), 0);             // beyond the umbra's apex
+  EXPECT_DOUBLE_EQ(CoveredShare(0.1, 0.5, 1), 0.25);  // a small umbra inside the disc
+  // Equal discs a radius apart share 2 pi / 3 - sqrt(3) / 2 of a unit disc's area.
+  EXPECT_NEAR(CoveredShare(1, 1, 1),
+              (2 * std::numbers::pi / 3 - std::sqrt(3) / 2) / std::numbers::pi, 1e-12);
+  EXPECT_NEAR(CoveredShare(-1, 1, 1), CoveredShare(1, 1, 1), 1e-15);
+  // Half-way: an umbra edge through the centre of a much smaller disc covers half of it.
+  EXPECT_NEAR(CoveredShare(1000, 1000, 1), 0.5, 1e-3);
+  // Grows as the centres close, without a jump.
+  double last = 0;
+  for (double d = 2.4; d >= 0; d -= 0.01) {
+    const double share = CoveredShare(d, 1.3, 1);
+    EXPECT_GE(share, last - 1e-12);
+    EXPECT_LT(share - last, 0.03);
+    last = share;
+  }
+  EXPECT_EQ(last, 1);
+}
+
+// The season's mutual eclipses through the cache the main window keeps: dark only between the
+// contacts, fully at a total one's maximum.
+TEST(MutualEventsNearby, DimsThePassiveMoonOnlyDuringAnEclipse) {
+  const JulianDay from = JulianDayFromDate(1, 6, 2026, 0, 0, 0, 0);
+  const std::vector<MutualEvent> events = FindMutualEvents(from, 480);
+  int eclipses = 0, totals = 0;
+  MutualEventsNearby nearby;
+  for (const MutualEvent& e : events) {
+    if (e.kind != MutualEventKind::Eclipse) continue;
+    ++eclipses;
+    const MutualLook before = nearby.at(e.start - 1.0 / 1440);
+    const MutualLook during = nearby.at(e.maximum);
+    const MutualLook after = nearby.at(e.end + 1.0 / 1440);
+    EXPECT_EQ(before.umbraShare[e.passive], 0);
+    EXPECT_EQ(after.umbraShare[e.passive], 0);
+    EXPECT_GT(during.umbraShare[e.passive], 0);
+    for (int moon = 1; moon <= 4; ++moon) {
+      if (moon != e.passive) {
+        EXPECT_EQ(during.umbraShare[moon], 0) << "moon " << moon;
+      }
+    }
+    if (e.total) {
+      ++totals;
+      EXPECT_EQ(during.umbraShare[e.passive], 1);
+    }
+  }
+  EXPECT_GT(eclipses, 10);
+  EXPECT_GT(totals, 0);
+}
+
+// During a mutual occultation the moon in front covers the other, though the angles from
+// conjunction alone would draw it first.
+TEST(SideView, OccultingMoonIsDrawnOverTheOccultedOne) {
+  std::array<std::int32_t, 5> order{3, 1, 0, 4, 2};
+  DrawActiveOverPassive(order, 1, 4);
+  EXPECT_EQ(order, (std::array<std::int32_t, 5>{3, 0, 4, 1, 2}));
+  DrawActiveOverPassive(order, 1, 4);  // already in front: unchanged
+  EXPECT_EQ(order, (std::array<std::int32_t, 5>{3, 0, 4, 1, 2}));
+
+  // Europa (2) far out and only just behind conjunction's side, Io (1) nearer and further
+  // behind: by cos U Io is drawn first, yet a mutual event with Europa occulting Io says
+  // Europa is the nearer.
+  JupiterState state = emptySky();
+  state.X[1] = state.X[2] = 5;
+  state.U[1] = 0.4;  // cos 0.92
+  state.U[2] = 0.2;  // cos 0.98
+  const QRgb europa = qRgb(255, 255, 0);
+  EXPECT_EQ(drawSide(state, ViewKind::Binoculars, true, 1.0).image.pixel(352, 49), europa);
+  state.U[1] = 0.2;
+  state.U[2] = 0.4;
+  EXPECT_EQ(drawSide(state, ViewKind::Binoculars, true, 1.0).image.pixel(352, 49), kIoColour);
+  MutualLook look;
+  look.occultations.emplace_back(2, 1);
+  EXPECT_EQ(drawSide(state, ViewKind::Binoculars, true, 1.0, {}, {}, look).image.pixel(352, 49),
+            europa);
 }
 
 TEST(SideView, ShadowOfARealTransitIsOnTheDisc) {

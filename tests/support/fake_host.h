@@ -21,6 +21,7 @@ class FakeHost : public SideWindowHost {
   bool northernHemisphere() const override { return northern; }
   std::int32_t eastWestSign() const override { return SignsFor(view, northern).EastWestSign; }
   std::int32_t timeZoneOffset() const override { return zone; }
+  PositionTheory positionTheory() const override { return positions; }
   ConfigRecord& config() override { return record; }
   void saveSettings() override {
     ++saves;
@@ -35,7 +36,8 @@ class FakeHost : public SideWindowHost {
   std::uint16_t year = 2000;
   ViewKind view = ViewKind::AstroScope;
   bool northern = true;
-  std::int32_t zone = 0;                   // minutes, UT = local + zone
+  std::int32_t zone = 0;  // minutes, UT = local + zone
+  PositionTheory positions = PositionTheory::Classic;
   ConfigRecord record;                     // longitude 65, Universal Time
   std::optional<SiteSetting> siteSetting;  // none: no site, as a first run
   int saves = 0;                           // settings files written

@@ -92,6 +92,26 @@ TEST_F(SatTracksWindow, DrawsTheHostsMonthInItsViewWhenActivated) {
   EXPECT_EQ(componentImage("imgTime"), TimeBasisButton(false));
 }
 
+TEST_F(SatTracksWindow, FollowsTheHostsTheoryOfPositions) {
+  host.month = 12;
+  host.year = 2026;
+  const auto drawn = [this](PositionTheory positions) {
+    TracksInput input{12, 2026, ViewKind::AstroScope, true, {}};
+    input.positions = positions;
+    QImage chart = window->chartImage();
+    DrawTracksChart(chart, ComputeTracksChart(input),
+                    ListFont(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
+    return chart;
+  };
+  host.positions = PositionTheory::Modern;
+  static_cast<SideWindowForm&>(*window).viewChanged();
+  EXPECT_EQ(window->chartImage(), drawn(PositionTheory::Modern));
+  EXPECT_NE(window->chartImage(), drawn(PositionTheory::Classic));
+  host.positions = PositionTheory::Classic;
+  static_cast<SideWindowForm&>(*window).viewChanged();
+  EXPECT_EQ(window->chartImage(), drawn(PositionTheory::Classic));
+}
+
 TEST_F(SatTracksWindow, TogglingTheTimeBasisTwiceRestoresTheChartAndWritesTheSettingsTwice) {
   host.zone = -120;
   window->DrawTracks();

@@ -176,6 +176,33 @@ const QColor kCyan(0, 255, 255);
 const QColor kGrey(40, 40, 40);
 const QColor kBlack(0, 0, 0);
 
+// The modern chart lies where the classic one does within the classic series' error (0.19
+// radii, under a column at 3 columns a radius), and moves the dots that error reaches.
+TEST(TracksChart, ModernPositionsStayWithinAColumnOfTheClassicOnes) {
+  for (const auto& [month, year] : {std::pair{12, 2026}, std::pair{6, 1990}}) {
+    TracksInput input = monthOf(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year),
+                                ViewKind::Binoculars);
+    const TracksChart classic = chartOf(input);
+    input.positions = PositionTheory::Modern;
+    const TracksChart modern = chartOf(input);
+    EXPECT_EQ(modern.bands.size(), classic.bands.size());
+    std::map<std::pair<int, int>, int> classicColumn;  // (step, satellite) -> column
+    for (const TrackDot& dot : classic.dots) classicColumn[{dot.step, dot.satellite}] = dot.column;
+    int shared = 0, moved = 0;
+    for (const TrackDot& dot : modern.dots) {
+      const auto found = classicColumn.find({dot.step, dot.satellite});
+      if (found == classicColumn.end()) continue;
+      ++shared;
+      EXPECT_LE(std::abs(dot.column - found->second), 1) << "step " << dot.step;
+      if (dot.column != found->second) ++moved;
+      EXPECT_EQ(dot.row, static_cast<int>(403.0 * dot.step / (48 * DaysInMonth(month, year))));
+    }
+    EXPECT_GT(shared, 0.97 * classic.dots.size());
+    EXPECT_GT(moved, 50);
+    EXPECT_LT(moved, shared / 4);
+  }
+}
+
 TEST_F(TracksChartImage, DrawsBandLinesDayBandsAndDots) {
   image.fill(Qt::red);
   TracksChart chart;

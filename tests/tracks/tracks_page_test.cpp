@@ -206,15 +206,20 @@ TEST(FreeLabelBox, MovesANameDownByItsOwnHeightUntilItOverlapsNoEarlierOne) {
 }
 
 // December 2026, Astro Scope, Northern: "Europa--" fell on "Callisto--", and the names'
-// boxes hid the discs printed before them. In either time basis no name overlaps another,
-// and every disc printed still shows a satellite's colour over its whole core.
+// boxes hid the discs printed before them. In either time basis and with either theory's
+// positions no name overlaps another, and every disc printed (where that theory puts it)
+// still shows a satellite's colour over its whole core.
 TEST(TracksPageOfDecember2026, NamesCoverNeitherEachOtherNorAnyDisc) {
   const std::array<QRgb, 4> discColours{qRgb(0, 0, 0), qRgb(0, 128, 0), qRgb(255, 0, 0),
                                         qRgb(0, 0, 255)};
-  for (const bool localTime : {false, true}) {
+  for (const auto& [localTime, positions] :
+       {std::pair{false, PositionTheory::Classic}, std::pair{true, PositionTheory::Classic},
+        std::pair{false, PositionTheory::Modern}}) {
     SCOPED_TRACE(localTime ? "local time" : "Universal Time");
+    SCOPED_TRACE(positions == PositionTheory::Modern ? "modern" : "classic");
     // Central Europe, UT = local - 60 minutes, for the local-time pass.
-    const TracksInput input{12, 2026, ViewKind::AstroScope, true, {localTime, -60}};
+    TracksInput input{12, 2026, ViewKind::AstroScope, true, {localTime, -60}};
+    input.positions = positions;
     QImage page = blankPage();
     QPainter painter(&page);
     const std::vector<PlacedLabel> labels = DrawTracksPage(painter, page.size(), input);

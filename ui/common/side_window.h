@@ -55,7 +55,8 @@ class SideWindowForm : public QWidget {
   // it.
   virtual void instantChanged(InstantChange /*why*/) {}
 
-  // The main window's view or hemisphere changed; a window drawn for them draws again.
+  // The main window's view, hemisphere or theory of positions changed; a window drawn for
+  // them draws again.
   virtual void viewChanged() {}
 
   // The observer's site or its limits changed (SideWindowHost::site); a window that greys or

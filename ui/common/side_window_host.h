@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/calendar.h"
+#include "core/modern_positions.h"
 #include "core/view.h"
 #include "ui/common/settings.h"
 #include "ui/common/site_settings.h"
@@ -27,6 +28,9 @@ class SideWindowHost {
   // Minutes, UT = local + offset: the zone of the main window's local time, which a side
   // window's local-time basis uses too.
   virtual std::int32_t timeZoneOffset() const = 0;
+  // Which theory places the moons in the views (View/Positions); a switch is told through
+  // SideWindowForm::viewChanged.
+  virtual PositionTheory positionTheory() const { return PositionTheory::Classic; }
 
   // The program's settings, and writing them to the settings file at once.
   virtual ConfigRecord& config() = 0;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -138,9 +139,63 @@ QRgb EclipsedColour(QRgb colour) {
   return qRgb((qRed(colour) + 2) / 4, (qGreen(colour) + 2) / 4, (qBlue(colour) + 2) / 4);
 }
 
+QRgb MutualEclipseColour(QRgb colour, double umbraShare) {
+  const double share = std::clamp(umbraShare, 0.0, 1.0);
+  const QRgb dark = EclipsedColour(colour);
+  const auto channel = [share](int bright, int dim) {
+    return static_cast<int>(std::lround(bright + (dim - bright) * share));
+  };
+  return qRgb(channel(qRed(colour), qRed(dark)), channel(qGreen(colour), qGreen(dark)),
+              channel(qBlue(colour), qBlue(dark)));
+}
+
+double CoveredShare(double distance, double coveringRadius, double coveredRadius) {
+  const double d = std::fabs(distance), a = coveringRadius, b = coveredRadius;
+  if (a <= 0 || b <= 0 || d >= a + b) return 0;
+  if (d <= a - b) return 1;                  // wholly inside
+  if (d <= b - a) return (a * a) / (b * b);  // the covering disc inside it
+  // The lens of two overlapping circles.
+  const double alpha = std::acos(std::clamp((d * d + a * a - b * b) / (2 * d * a), -1.0, 1.0));
+  const double beta = std::acos(std::clamp((d * d + b * b - a * a) / (2 * d * b), -1.0, 1.0));
+  const double lens =
+      a * a * (alpha - std::sin(2 * alpha) / 2) + b * b * (beta - std::sin(2 * beta) / 2);
+  return std::clamp(lens / (std::numbers::pi * b * b), 0.0, 1.0);
+}
+
+void DrawActiveOverPassive(std::array<std::int32_t, 5>& drawOrder, int active, int passive) {
+  const auto a = std::find(drawOrder.begin(), drawOrder.end(), active);
+  const auto p = std::find(drawOrder.begin(), drawOrder.end(), passive);
+  if (a == drawOrder.end() || p == drawOrder.end() || a > p) return;
+  std::rotate(a, a + 1, p + 1);  // everything up to the passive moon steps back one place
+}
+
+MutualLook MutualEventsNearby::at(JulianDay ut) {
+  MutualLook look;
+  if (!std::isfinite(ut)) return look;
+  constexpr double kBlock = 30;  // days
+  const double block = std::floor(ut / kBlock);
+  if (block != block_) {
+    // A day either side takes in the events whose maximum lies just outside the block.
+    found_ = FindMutualEvents(block * kBlock - 1, kBlock + 2);
+    block_ = block;
+  }
+  for (const MutualEvent& e : found_) {
+    if (ut < e.start || ut > e.end) continue;
+    if (e.kind == MutualEventKind::Occultation) {
+      look.occultations.emplace_back(e.active, e.passive);
+      continue;
+    }
+    const MutualOverlap o = MutualOverlapAt(ut, e.kind, e.active, e.passive);
+    double& share = look.umbraShare[static_cast<std::size_t>(e.passive)];
+    share = std::max(share, CoveredShare(o.distance, o.active, o.passive));
+  }
+  return look;
+}
+
 void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
-                  std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter) {
+                  std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,
+                  const std::array<double, 5>& umbraShare) {
   side.fill(Qt::black);
   const QPoint centre(side.width() / 2, side.height() / 2);
   const auto toPixel = [&](double west, double north) {
@@ -155,8 +210,11 @@ void DrawSideView(QImage& side, const JupiterState& state, const std::array<Moon
     const QPoint at = toPixel(state.X[body], state.Y[body]);
     const int r = DotRadius(body, jupiter.height());
     const QRgb colour = colourOf(body);
-    FillEllipse(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r,
-                shadows[static_cast<std::size_t>(body)].eclipsed ? EclipsedColour(colour) : colour);
+    const auto slot = static_cast<std::size_t>(body);
+    const QRgb shown = shadows[slot].eclipsed ? EclipsedColour(colour)
+                       : umbraShare[slot] > 0 ? MutualEclipseColour(colour, umbraShare[slot])
+                                              : colour;
+    FillEllipse(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r, shown);
   }
 }
 

@@ -7,9 +7,13 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/ephemeris.h"
 #include "core/moon_events.h"
+#include "core/mutual_events.h"
 
 namespace kelvra {
 
@@ -58,6 +62,40 @@ void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWest
 // divided by 4, rounded to nearest), as the side view shows a moon inside Jupiter's shadow.
 QRgb EclipsedColour(QRgb colour);
 
+// Given: a moon's colour and the share of its disc in another moon's umbra (0..1).
+// Returns: each channel dimmed in proportion, from the colour itself at 0 to EclipsedColour at
+// 1, rounded to nearest: a total mutual eclipse looks as an eclipse by Jupiter's shadow does.
+QRgb MutualEclipseColour(QRgb colour, double umbraShare);
+
+// Given: the distance of two circles' centres and their radii (one unit, any), the first
+// radius negative for no circle (an umbra beyond its apex).
+// Returns: the share of the second circle's area that the first covers, 0..1.
+double CoveredShare(double distance, double coveringRadius, double coveredRadius);
+
+// Given: the drawing order (back to front) and an occultation going on.
+// Changes: puts `active` just after `passive` when it came before it, so the moon in front is
+// drawn over the one it hides; the sort by angle from conjunction alone can get two moons the
+// wrong way round. Otherwise the order is left as it is.
+void DrawActiveOverPassive(std::array<std::int32_t, 5>& drawOrder, int active, int passive);
+
+// What the eyepiece view shows of the moons' mutual events at one instant.
+struct MutualLook {
+  std::array<double, 5> umbraShare{};             // by satellite: its disc's share in an umbra
+  std::vector<std::pair<int, int>> occultations;  // (active, passive) of each one going on
+};
+
+// The mutual events around the instants asked for: a month's events are found once (about
+// 1.5 ms, nothing outside the seasons), and an instant costs a look through them, and some
+// 5 microseconds for each eclipse going on.
+class MutualEventsNearby {
+ public:
+  MutualLook at(JulianDay ut);
+
+ private:
+  double block_ = std::numeric_limits<double>::quiet_NaN();  // the 30-day block of found_
+  std::vector<MutualEvent> found_;
+};
+
 // Draws the side view: black, then the bodies in drawOrder, Jupiter's picture centred,
 // satellites as dots at their offsets scaled by sideViewScale (pixels per radius) and
 // turned by the two signs. Right after Jupiter's picture, so under any moon in front of it,
@@ -65,9 +103,11 @@ QRgb EclipsedColour(QRgb colour);
 // moons are and drawn only where Jupiter's picture is not transparent; a moon with eclipsed
 // set takes EclipsedColour. Dots outside the view are clipped. shadows is indexed by
 // satellite number, as MoonShadowsAt returns it; with no shadow on the disc and no moon
-// eclipsed the picture is the moons' and Jupiter's alone.
+// eclipsed the picture is the moons' and Jupiter's alone. A moon not eclipsed by Jupiter with
+// a share of its disc in another moon's umbra takes MutualEclipseColour.
 void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
-                  std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter);
+                  std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,
+                  const std::array<double, 5>& umbraShare = {});
 
 }  // namespace kelvra

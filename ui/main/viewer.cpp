@@ -29,6 +29,7 @@
 #include "ui/main/interval.h"
 #include "ui/main/krthread.h"
 #include "ui/main/main_pictures.h"
+#include "ui/main/positions_setting.h"
 #include "ui/main/satellite_view.h"
 
 namespace kelvra {
@@ -122,8 +123,15 @@ void TViewer::recompute(InstantChange why) {
 
 void TViewer::recompute(JulianDay jd, InstantChange why) {
   showDateAndTime();
-  c(jd, state_);
-  shadows_ = MoonShadowsAt(jd);
+  if (positions_ == PositionTheory::Modern) {
+    const ModernScene scene = ModernPositionsAt(jd);
+    state_ = scene.state;
+    shadows_ = scene.shadows;
+  } else {
+    c(jd, state_);
+    shadows_ = MoonShadowsAt(jd);
+  }
+  mutual_ = mutualEvents_.at(jd);
   showDataPanel();
   plotSatellites();
   for (SideWindowForm* window : sideWindows()) {
@@ -181,9 +189,12 @@ void TViewer::showDataPanel() {
 
 void TViewer::plotSatellites() {
   DrawPlanView(imgPlanView->canvas(), state_, signs_.EastWestSign, imgJupiterPole);
-  DrawSideView(imgSideView->canvas(), state_, shadows_, SortSatellites(state_.U),
-               SideViewScaleFor(Magnification), signs_.EastWestSign, signs_.NorthSouthSign,
-               imgJupiter);
+  std::array<std::int32_t, 5> order = SortSatellites(state_.U);
+  for (const auto& [active, passive] : mutual_.occultations) {
+    DrawActiveOverPassive(order, active, passive);
+  }
+  DrawSideView(imgSideView->canvas(), state_, shadows_, order, SideViewScaleFor(Magnification),
+               signs_.EastWestSign, signs_.NorthSouthSign, imgJupiter, mutual_.umbraShare);
   imgPlanView->update();
   imgSideView->update();
 }
@@ -229,6 +240,16 @@ void TViewer::lblReduceClick() {
 void TViewer::cmbViewClick() {
   displayCompassDirections();
   changeMagnification(Magnification);
+  sideWindowsViewChanged();
+}
+
+void TViewer::togglePositions() {
+  positions_ = modernPositions() ? PositionTheory::Classic : PositionTheory::Modern;
+  SettingsStore& settings = ProgramSettings();
+  PutPositionTheory(settings.ini(), positions_);
+  settings.syncIni();
+  lblPositions->setVisible(modernPositions());
+  recompute(InstantChange::Redraw);
   sideWindowsViewChanged();
 }
 

@@ -15,6 +15,7 @@
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
+#include "core/modern_positions.h"
 #include "core/moon_events.h"
 #include "core/view.h"
 #include "ui/common/open_document.h"
@@ -24,6 +25,7 @@
 #include "ui/common/side_window_host.h"
 #include "ui/common/side_window_kind.h"
 #include "ui/common/window_menu.h"
+#include "ui/main/satellite_view.h"
 
 class QAction;
 class QComboBox;
@@ -85,6 +87,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   bool northernHemisphere() const override { return NorthernHemisphere; }
   std::int32_t eastWestSign() const override { return signs_.EastWestSign; }
   std::int32_t timeZoneOffset() const override { return TimeZoneOffset; }
+  PositionTheory positionTheory() const override { return positions_; }
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;
@@ -142,6 +145,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void btnExitClick();
   void lblAboutClick();
   void lblHelpClick();
+  // Switches between the classic and the modern positions, keeps the choice in Kelvra95.ini
+  // (View/Positions) and redraws every view with it.
+  void togglePositions();
 
   // Components that tests look at.
   QLineEdit* txtDay = nullptr;
@@ -183,6 +189,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void buildActions();
   bool realTimeOn() const;
   bool southernHemisphere() const;
+  bool modernPositions() const { return positions_ == PositionTheory::Modern; }
   QLabel* addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
                    int pixelSize = 12);
   QLineEdit* addEntryField(const char* name, QRect geometry, int maxLength);
@@ -237,6 +244,11 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   JupiterState state_;
   // The moons' shadows at the instant of state_, from the modern theory.
   std::array<MoonShadow, 5> shadows_{};
+  // Which theory places the moons (View/Positions in Kelvra95.ini).
+  PositionTheory positions_ = PositionTheory::Classic;
+  // The mutual events near the instant, and what they show at it.
+  MutualEventsNearby mutualEvents_;
+  MutualLook mutual_;
 
   // UI state.
   CivilDateTime instant_{2000, 1, 1, 0, 0, 0};  // the displayed instant, local civil time
@@ -257,6 +269,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   ImageView* imgRight = nullptr;
   QLabel* lblSystem1 = nullptr;
   QLabel* lblSystem2 = nullptr;
+  QLabel* lblPositions = nullptr;  // the data panel's caption while the modern positions are on
   std::array<PanelRow, 4> panelRows_{};
 
   // Hidden picture holders.

@@ -16,6 +16,7 @@
 #include "ui/common/widgets.h"
 #include "ui/main/krthread.h"
 #include "ui/main/main_pictures.h"
+#include "ui/main/positions_setting.h"
 #include "ui/main/satellite_view.h"
 #include "ui/main/viewer.h"
 
@@ -50,6 +51,7 @@ TViewer::~TViewer() {
 void TViewer::FormCreate() {
   TimeZoneOffset = TimeZoneOffsetAt(Now());
   config_ = ProgramSettings().readConfig();
+  positions_ = ReadPositionTheory(ProgramSettings().ini());
 
   setFixedSize(Main::size);
   QPalette palette = this->palette();
@@ -224,6 +226,15 @@ void TViewer::buildDataPanel() {
     SetTextColour(*label, kValueColour);
     return label;
   };
+  // Said only while the modern positions are on; the classic panel is as it always was.
+  // Two lines between the compass and "Distances".
+  lblPositions =
+      addLabel("lblPositions", {84, 293}, 52, QStringLiteral("Modern positions"), true, 11);
+  lblPositions->setWordWrap(true);
+  lblPositions->setFixedHeight(28);
+  lblPositions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblPositions->setVisible(modernPositions());
+
   lblSystem1 = value(QStringLiteral("lblSystem1"), {265, 225}, 44);
   degree("Label1", {310, 225});
   lblSystem2 = value(QStringLiteral("lblSystem2"), {265, 248}, 44);

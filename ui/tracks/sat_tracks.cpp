@@ -12,7 +12,12 @@ TSatTracks::TSatTracks(SideWindowHost& host, QWidget* parent)
                      &ConfigRecord::TracksLocalTime, parent) {}
 
 TracksInput TSatTracks::chartInput(std::uint16_t month, std::uint16_t year) const {
-  return {month, year, host().selectedView(), host().northernHemisphere(), timeBasis()};
+  return {month,
+          year,
+          host().selectedView(),
+          host().northernHemisphere(),
+          timeBasis(),
+          host().positionTheory()};
 }
 
 void TSatTracks::drawList(QImage& list) {

@@ -25,7 +25,7 @@ class TSatTracks : public SideWindowForm {
  protected:
   void drawList(QImage& list) override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintTracks(month, year); }
-  // The chart follows the view and the hemisphere.
+  // The chart follows the view, the hemisphere and the theory of the positions.
   void viewChanged() override { redraw(); }
 
  private:

@@ -43,11 +43,17 @@ TracksMonth TracksMonthFor(const TracksInput& input) {
   const JulianDay start =
       JulianDayFromDate(1, input.month, input.year, 0, 0, 0, input.basis.offset());
   const std::int32_t mirror = -SignsFor(input.view, input.northernHemisphere).EastWestSign;
-  return {days, static_cast<std::uint16_t>(48 * days), start, mirror};
+  return {days, static_cast<std::uint16_t>(48 * days), start, mirror, input.positions};
 }
 
 void ForEachTrackStep(const TracksMonth& month, std::uint16_t count,
                       const std::function<void(std::uint16_t n, const JupiterState&)>& visit) {
+  if (month.positions == PositionTheory::Modern) {
+    ForEachModernStep(month.start, 1.0 / 48.0, count, [&visit](int n, const JupiterState& state) {
+      visit(static_cast<std::uint16_t>(n), state);
+    });
+    return;
+  }
   JupiterState state;
   JulianDay jd = month.start;
   for (std::uint16_t n = 0; n < count; ++n) {

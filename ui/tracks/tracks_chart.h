@@ -11,6 +11,7 @@
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
+#include "core/modern_positions.h"
 #include "core/view.h"
 #include "ui/common/layout.h"
 
@@ -24,6 +25,7 @@ struct TracksInput {
   ViewKind view = ViewKind::AstroScope;
   bool northernHemisphere = true;
   TimeBasis basis;  // TracksLocalTime with the zone: the clock whose 00:00 starts it
+  PositionTheory positions = PositionTheory::Classic;  // the main window's View/Positions
 };
 
 // The month cut into half-hour steps.
@@ -32,6 +34,7 @@ struct TracksMonth {
   std::uint16_t steps;  // N = 48 x D, half-hour steps
   JulianDay start;      // J0, days: 00:00 of day 1, Universal Time or local time
   std::int32_t mirror;  // s, +1 or -1: -EastWestSign of the chosen view and hemisphere
+  PositionTheory positions = PositionTheory::Classic;  // which theory places the moons
 };
 
 // Given: the chart's input.
@@ -39,7 +42,8 @@ struct TracksMonth {
 TracksMonth TracksMonthFor(const TracksInput& input);
 
 // Calls the ephemeris for steps 0 .. count - 1 of the month, J_(n+1) = J_n + 1/48 day by
-// repeated addition, and hands each step's number and results to `visit`.
+// repeated addition, and hands each step's number and results to `visit`. With the modern
+// positions the steps are J0 + n/48 on ForEachModernStep's interpolated month.
 void ForEachTrackStep(const TracksMonth& month, std::uint16_t count,
                       const std::function<void(std::uint16_t n, const JupiterState&)>& visit);
 
