@@ -169,23 +169,22 @@ bool TSiteDialog::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
 }
 
 bool TSiteDialog::storeAll() {
-  const bool noSite = fields[kLatitude]->text().trimmed().isEmpty() &&
-                      fields[kLongitude]->text().trimmed().isEmpty();
+  // Without latitude and longitude there is no site, and the other fields are not used.
+  if (fields[kLatitude]->text().trimmed().isEmpty() &&
+      fields[kLongitude]->text().trimmed().isEmpty()) {
+    if (current_) store_(std::nullopt);
+    return true;
+  }
+  // An empty height or limit takes its first-start value; latitude and longitude have none.
   const VisibilityLimits defaults;
-  const double blankValues[kFields] = {0, 0, 0, defaults.minJupiterAltitudeDeg,
-                                       defaults.maxSunAltitudeDeg};
+  const std::optional<double> blankValues[kFields] = {
+      std::nullopt, std::nullopt, 0.0, defaults.minJupiterAltitudeDeg, defaults.maxSunAltitudeDeg};
   double values[kFields] = {};
   for (int i = 0; i < kFields; ++i) {
     QLineEdit& field = *fields[i];
     const FieldSpec& spec = kSpecs[i];
-    // Without a site the other fields are not used; an empty one takes its default.
-    if (noSite) break;
-    const bool mayBeBlank = i != kLatitude && i != kLongitude;
-    if (mayBeBlank && field.text().trimmed().isEmpty()) {
-      values[i] = blankValues[i];
-      continue;
-    }
-    const std::optional<double> value = SiteFieldValue(field.text());
+    const std::optional<double> value =
+        field.text().trimmed().isEmpty() ? blankValues[i] : SiteFieldValue(field.text());
     if (!value || !(*value >= spec.least && *value <= spec.greatest)) {
       ReportFieldError(field, QStringLiteral("%1 must lie between %2 and %3")
                                   .arg(QString::fromUtf8(spec.label))
@@ -195,11 +194,8 @@ bool TSiteDialog::storeAll() {
     }
     values[i] = *value;
   }
-  std::optional<SiteSetting> site;
-  if (!noSite) {
-    site = SiteSetting{{values[kLatitude], values[kLongitude], values[kHeight]},
-                       {values[kMinJupiter], values[kMaxSun]}};
-  }
+  const SiteSetting site{{values[kLatitude], values[kLongitude], values[kHeight]},
+                         {values[kMinJupiter], values[kMaxSun]}};
   if (site != current_) store_(site);
   return true;
 }
