@@ -19,6 +19,7 @@
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window.h"
 #include "ui/events/moon_events_window.h"
+#include "ui/grs/grs_page.h"
 #include "ui/main/viewer.h"
 #include "ui/tracks/tracks_chart.h"
 #include "ui/tracks/tracks_page.h"
@@ -151,6 +152,15 @@ void MoonEventsOpen(benchmark::State& run) {
   }
 }
 BENCHMARK(MoonEventsOpen)->Unit(benchmark::kMillisecond);
+
+// What a site adds to a GRS redraw: whether each of the month's transits is visible.
+void GRSMonthVisibility(benchmark::State& run) {
+  const auto rows = PredictGRSTransits(2026, 12, 45, false, 0);
+  const SiteSetting berlin{{52.52, 13.405, 34}, {5, -6}};
+  for (auto _ : run)
+    benchmark::DoNotOptimize(GRSTransitsNotVisible(rows, 2026, 12, TimeBasis{}, berlin));
+}
+BENCHMARK(GRSMonthVisibility)->Unit(benchmark::kMicrosecond);
 
 // One frame and the paint of what it changed (offscreen backing store).
 void AnimationFramePainted(benchmark::State& run) {

@@ -155,9 +155,11 @@ std::vector<MessageSource> messageSources() {
     if (entry.path().extension() == ".cpp") sources[entry.path()] = readFile(entry.path());
   }
   // Variables that carry a message, and the function that makes it.
-  const std::map<std::string, std::string> builders = {{"message", "HelpNotOpenedMessage"},
-                                                       {"check.message", "CheckDate"},
-                                                       {"news.join(u'\\n')", "readSetting"}};
+  const std::map<std::string, std::string> builders = {
+      {"message", "HelpNotOpenedMessage"},
+      {"check.message", "CheckDate"},
+      {"news.join(u'\\n')", "readSetting"},
+      {"siteNews.join(u'\\n')", "IgnoredSiteValueLine"}};
   std::vector<MessageSource> found;
   for (const auto& [path, code] : sources) {
     for (const std::string call :

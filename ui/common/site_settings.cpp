@@ -1,33 +1,93 @@
 #include "ui/common/site_settings.h"
 
+#include <QFileInfo>
+#include <QSet>
 #include <QSettings>
+#include <QStringList>
+
+#include "ui/common/messages.h"
 
 namespace kelvra {
 namespace {
 
-// A number the file holds within [least, greatest], written with a point.
-std::optional<double> numberIn(const QSettings& ini, const char* key, double least,
-                               double greatest) {
+// A value as the file spells it: Qt reads an unquoted comma as a list, which is put back.
+QString settingText(const QSettings& ini, const char* key) {
+  const QVariant value = ini.value(key);
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').trimmed();
+  return value.toString().trimmed();
+}
+
+// One value of the site as the file holds it.
+struct SiteValue {
+  const char* key;
+  double least, greatest;  // the range the dialog's field takes
+  std::optional<double> value;
+};
+
+// A number the file holds within [least, greatest], written with a point. `ignored` collects
+// one line for a value that is there but cannot be used.
+SiteValue readValue(const QSettings& ini, const char* key, double least, double greatest,
+                    QStringList& ignored) {
+  SiteValue read{key, least, greatest, std::nullopt};
+  const QString text = settingText(ini, key);
+  if (text.isEmpty()) return read;
   bool ok = false;
-  const double value = ini.value(key).toString().trimmed().toDouble(&ok);
-  if (!ok || !(value >= least && value <= greatest)) return std::nullopt;
-  return value;
+  const double value = text.toDouble(&ok);
+  if (ok && value >= least && value <= greatest) {
+    read.value = value;
+    return read;
+  }
+  ignored.append(
+      IgnoredSiteValueLine(QFileInfo(ini.fileName()).fileName(), key, text, least, greatest, ok));
+  return read;
+}
+
+struct SiteRead {
+  std::optional<SiteSetting> site;
+  QStringList ignored;  // one line per value in the file that was ignored
+};
+
+SiteRead readSite(const QSettings& ini) {
+  SiteRead read;
+  QStringList& ignored = read.ignored;
+  const auto latitude = readValue(ini, kSiteLatitudeKey, -kLatitudeLimit, kLatitudeLimit, ignored);
+  const auto longitude =
+      readValue(ini, kSiteLongitudeKey, -kLongitudeLimit, kLongitudeLimit, ignored);
+  const auto height = readValue(ini, kSiteHeightKey, kHeightLeast, kHeightGreatest, ignored);
+  const auto jupiter =
+      readValue(ini, kSiteMinJupiterKey, kMinJupiterLeast, kMinJupiterGreatest, ignored);
+  const auto sun = readValue(ini, kSiteMaxSunKey, kMaxSunLeast, kMaxSunGreatest, ignored);
+  if (!latitude.value || !longitude.value) return read;
+  const VisibilityLimits defaults;
+  read.site = SiteSetting{{*latitude.value, *longitude.value, height.value.value_or(0)},
+                          {jupiter.value.value_or(defaults.minJupiterAltitudeDeg),
+                           sun.value.value_or(defaults.maxSunAltitudeDeg)}};
+  return read;
 }
 
 }  // namespace
 
+QString IgnoredSiteValueLine(const QString& file, const char* key, const QString& text,
+                             double least, double greatest, bool number) {
+  const QString range = QStringLiteral("%1 to %2").arg(least).arg(greatest);
+  const QString why = number ? QStringLiteral("is outside ") + range
+                             : QStringLiteral("is not a number from ") + range;
+  return QStringLiteral("%1: %2 = %3 %4 and is ignored").arg(file, QLatin1String(key), text, why);
+}
+
 std::optional<SiteSetting> ReadSite(const QSettings& ini) {
-  const auto latitude = numberIn(ini, kSiteLatitudeKey, -kLatitudeLimit, kLatitudeLimit);
-  const auto longitude = numberIn(ini, kSiteLongitudeKey, -kLongitudeLimit, kLongitudeLimit);
-  if (!latitude || !longitude) return std::nullopt;
-  SiteSetting site{{*latitude, *longitude, 0}, {}};
-  site.place.heightM = numberIn(ini, kSiteHeightKey, kHeightLeast, kHeightGreatest).value_or(0);
-  site.limits.minJupiterAltitudeDeg =
-      numberIn(ini, kSiteMinJupiterKey, kMinJupiterLeast, kMinJupiterGreatest)
-          .value_or(site.limits.minJupiterAltitudeDeg);
-  site.limits.maxSunAltitudeDeg = numberIn(ini, kSiteMaxSunKey, kMaxSunLeast, kMaxSunGreatest)
-                                      .value_or(site.limits.maxSunAltitudeDeg);
-  return site;
+  // A fault in the file is told once a run, however often the file is read.
+  static QSet<QString> told;
+  const SiteRead read = readSite(ini);
+  QStringList siteNews;
+  for (const QString& line : read.ignored) {
+    const QString key = ini.fileName() + u'\n' + line;
+    if (told.contains(key)) continue;
+    told.insert(key);
+    siteNews.append(line);
+  }
+  if (!siteNews.isEmpty()) ShowError(siteNews.join(u'\n'));
+  return read.site;
 }
 
 void PutSite(QSettings& ini, const std::optional<SiteSetting>& site) {

@@ -55,14 +55,42 @@ void drawDriftLine(QPainter& painter, QSize page, const QString& text) {
   painter.setFont(held);
 }
 
+// Whether transit k of row i is hidden.
+bool isHidden(const GRSHidden& hidden, int i, std::size_t k) {
+  const auto row = static_cast<std::size_t>(i);
+  return row < hidden.size() && k < hidden[row].size() && hidden[row][k];
+}
+
 }  // namespace
+
+JulianDay GRSTransitInstant(int year, int month, int day, const GRSTime& time, TimeBasis basis) {
+  const JulianDay dayStart =
+      JulianDayFromDate(static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
+                        static_cast<std::uint16_t>(year), 0, 0, 0);
+  return dayStart + (time.hour * 60 + time.minute + basis.offset()) / 1440.0;
+}
+
+GRSHidden GRSTransitsNotVisible(const std::vector<GRSDayTransits>& rows, int year, int month,
+                                TimeBasis basis, const std::optional<SiteSetting>& site) {
+  GRSHidden hidden;
+  if (!site) return hidden;
+  for (const GRSDayTransits& row : rows) {
+    std::vector<bool>& day = hidden.emplace_back();
+    for (const GRSTime& time : row.times) {
+      const JulianDay ut = GRSTransitInstant(year, month, row.day, time, basis);
+      day.push_back(!SkyAt(ut, site->place, site->limits).visible);
+    }
+  }
+  return hidden;
+}
 
 int GRSRowTop(int i, int rows, double height) {
   const double rowHeight = height / rows;
   return static_cast<int>(i * rowHeight);
 }
 
-void DrawGRSList(QImage& list, const QFont& font, const std::vector<GRSDayTransits>& rows) {
+void DrawGRSList(QImage& list, const QFont& font, const std::vector<GRSDayTransits>& rows,
+                 const GRSHidden& hidden) {
   QPainter painter(&list);
   painter.setFont(font);
   painter.fillRect(0, 0, kGRSListWidth, kGRSListHeight, Qt::black);
@@ -75,8 +103,9 @@ void DrawGRSList(QImage& list, const QFont& font, const std::vector<GRSDayTransi
     const QColor background = banded ? kScreenBand : QColor(Qt::black);
     drawTextOn(painter, {3, top}, QString::number(rows[i].day), kScreenDay, background);
     for (std::size_t k = 0; k < rows[i].times.size(); ++k) {
+      const QColor colour = isHidden(hidden, i, k) ? kNotVisibleOnScreen : kScreenTime;
       drawTextOn(painter, {35 + 40 * static_cast<int>(k), top},
-                 QString::fromStdString(rows[i].times[k].text), kScreenTime, background);
+                 QString::fromStdString(rows[i].times[k].text), colour, background);
     }
   }
 }
@@ -100,7 +129,7 @@ QString GRSDriftLine(const RedSpotDrift& drift) {
 }
 
 void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
-                     const std::vector<GRSDayTransits>& rows) {
+                     const std::vector<GRSDayTransits>& rows, const GRSHidden& hidden) {
   const int titleHeight = heights.TitleHeight;    // dots
   const int footerHeight = heights.FooterHeight;  // dots
   const int count = static_cast<int>(rows.size());
@@ -128,7 +157,8 @@ void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
     DrawOpaqueText(painter, {xc, y}, QString::number(rows[i].day), Qt::black);
     for (std::size_t k = 0; k < rows[i].times.size(); ++k) {
       DrawOpaqueText(painter, {xc + 200 * static_cast<int>(k + 1), y},
-                     QString::fromStdString(rows[i].times[k].text), Qt::black);
+                     QString::fromStdString(rows[i].times[k].text),
+                     isHidden(hidden, i, k) ? kNotVisibleOnPage : QColor(Qt::black));
     }
   }
 }
@@ -145,9 +175,11 @@ PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input
   font.setFamily(QStringLiteral("Arial"));
   font.setPointSize(10);
   painter.setFont(font);
-  DrawGRSPageList(painter, page, heights,
-                  PredictGRSTransits(input.year, input.month, input.longitude, input.drift,
-                                     input.basis.localTime, input.basis.zoneOffset));
+  const std::vector<GRSDayTransits> rows =
+      PredictGRSTransits(input.year, input.month, input.longitude, input.drift,
+                         input.basis.localTime, input.basis.zoneOffset);
+  DrawGRSPageList(painter, page, heights, rows,
+                  GRSTransitsNotVisible(rows, input.year, input.month, input.basis, input.site));
   return heights;
 }
 

@@ -50,10 +50,11 @@ void TGRSTransits::drawList(QImage& list) {
   const TimeBasis basis = timeBasis();
   const RedSpotDrift spotDrift = drift();
   showDriftLine(GRSDriftLine(spotDrift));
-  DrawGRSList(list, listFont(),
-              PredictGRSTransits(host().displayedYear(), host().displayedMonth(),
-                                 host().config().RSLongitude, spotDrift, basis.localTime,
-                                 basis.zoneOffset));
+  const int year = host().displayedYear(), month = host().displayedMonth();
+  const std::vector<GRSDayTransits> rows = PredictGRSTransits(
+      year, month, host().config().RSLongitude, spotDrift, basis.localTime, basis.zoneOffset);
+  DrawGRSList(list, listFont(), rows,
+              GRSTransitsNotVisible(rows, year, month, basis, host().site()));
 }
 
 void TGRSTransits::showDriftLine(const QString& text) {
@@ -75,7 +76,7 @@ RedSpotDrift TGRSTransits::drift() const {
 }
 
 GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) const {
-  return {month, year, host().config().RSLongitude, timeBasis(), drift()};
+  return {month, year, host().config().RSLongitude, timeBasis(), drift(), host().site()};
 }
 
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {

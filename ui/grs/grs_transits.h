@@ -26,12 +26,15 @@ class TGRSTransits : public SideWindowForm {
   // Recomputes the host's month and draws it into the list.
   void CalcGRS() { redraw(); }
 
+  // The transits' greying follows the site.
+  void siteChanged() override { redraw(); }
+
   // Prints the month on one page of the default printer; false when it was not printed
   // (the error box has been shown).
   bool PrintGRSTransits(std::uint16_t month, std::uint16_t year);
 
-  // What the printed page of `month` of `year` is drawn from: the stored longitude, drift
-  // and basis.
+  // What the printed page of `month` of `year` is drawn from: the stored longitude, drift,
+  // basis and the host's site.
   GRSPageInput pageInput(std::uint16_t month, std::uint16_t year) const;
 
   // The drift stored in the ini file.

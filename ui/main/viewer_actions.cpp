@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QTimer>
 
+#include "ui/common/placement.h"
 #include "ui/common/widgets.h"
+#include "ui/main/site_dialog.h"
 #include "ui/main/viewer.h"
 
 namespace kelvra {
@@ -131,6 +133,17 @@ void TViewer::buildActions() {
     addProgramAction(entry.group, action, entry.button, std::move(checked));
     if (entry.kept != nullptr) *entry.kept = action;
   }
+  // The site is a setting of the whole program, asked for over the main window.
+  QAction* siteAction = MakeAction(
+      this, QStringLiteral("Observing site\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_L},
+      [this] {
+        TSiteDialog dialog(
+            this->site(), [this](const auto& next) { setSite(next); }, this);
+        dialog.move(CentredOver(geometry(), dialog.size()));
+        dialog.exec();
+      },
+      Announce::No);
+  addProgramAction(MenuGroup::View, siteAction, nullptr);
 }
 
 bool TViewer::realTimeOn() const {

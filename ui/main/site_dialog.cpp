@@ -1,0 +1,203 @@
+#include "ui/main/site_dialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+
+#include <cmath>
+
+#include "ui/common/entry_field.h"
+#include "ui/common/picture_style.h"
+
+namespace kelvra {
+namespace {
+
+struct FieldSpec {
+  const char* name;   // object name
+  const char* label;  // as the dialog shows it and its message names it
+  const char* unit;
+  double least, greatest;
+};
+
+constexpr FieldSpec kSpecs[TSiteDialog::kFields] = {
+    {"txtLatitude", "Latitude", "\u00b0 north", -kLatitudeLimit, kLatitudeLimit},
+    {"txtLongitude", "Longitude", "\u00b0 east", -kLongitudeLimit, kLongitudeLimit},
+    {"txtHeight", "Height", "m", kHeightLeast, kHeightGreatest},
+    {"txtMinJupiter", "Jupiter's least altitude", "\u00b0", kMinJupiterLeast, kMinJupiterGreatest},
+    {"txtMaxSun", "Sun's greatest altitude", "\u00b0", kMaxSunLeast, kMaxSunGreatest},
+};
+enum Field { kLatitude, kLongitude, kHeight, kMinJupiter, kMaxSun };
+
+constexpr QSize kDialogSize{300, 214};         // pixels
+constexpr int kFieldLeft = 170, kRowTop = 34;  // pixels
+constexpr int kRowStep = 28;                   // pixels
+constexpr QSize kFieldSize{64, 23};            // pixels, as tall as the interval field
+
+const QString kTitle = QStringLiteral("Observing site");
+const QString kHint =
+    QStringLiteral("Enter keeps, Escape cancels.\nNo site: empty latitude and longitude.");
+
+// Whether a key typed into a field is thrown away: printable text other than a digit, a sign
+// or a decimal separator.
+bool discardedInSiteField(const QKeyEvent& key) {
+  if (!DiscardedInNumberField(key)) return false;
+  const QString text = key.text();
+  static const QString kAllowed = QStringLiteral("+-.") + QChar(0x2212);
+  return text.size() != 1 || !(kAllowed.contains(text.front()) || text == QLocale().decimalPoint());
+}
+
+}  // namespace
+
+std::optional<double> SiteFieldValue(const QString& text) {
+  QString typed = text.trimmed();
+  if (typed.isEmpty()) return std::nullopt;
+  bool ok = false;
+  double value = QLocale().toDouble(typed, &ok);
+  // A point reads as a decimal point in every locale, and the typographic minus as a minus.
+  if (!ok) value = QLocale::c().toDouble(typed.replace(QChar(0x2212), u'-'), &ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value + 0.0;  // -0 is shown and kept as 0
+}
+
+QString SiteFieldText(double value) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
+                         std::function<void(const std::optional<SiteSetting>&)> store,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      current_(current),
+      store_(std::move(store)) {
+  setObjectName(QStringLiteral("SiteDialog"));
+  setModal(true);
+  setFixedSize(kDialogSize);
+  setWindowTitle(kTitle);
+  const QFont font = style::PixelFont(QStringLiteral("Arial"), 12);
+  for (int i = 0; i < kFields; ++i) {
+    const FieldSpec& spec = kSpecs[i];
+    const int top = kRowTop + i * kRowStep;
+    fields[i] = MakeNumberField(this, spec.name, {QPoint(kFieldLeft, top), kFieldSize}, 12);
+    fields[i]->installEventFilter(this);
+    auto* label = new QLabel(QString::fromUtf8(spec.label), this);
+    label->setFont(font);
+    label->setGeometry(12, top, kFieldLeft - 18, kFieldSize.height());
+    label->setBuddy(fields[i]);
+    auto* unit = new QLabel(QString::fromUtf8(spec.unit), this);
+    unit->setFont(font);
+    unit->setGeometry(kFieldLeft + kFieldSize.width() + 5, top, 60, kFieldSize.height());
+    for (QLabel* text : {label, unit}) {
+      QPalette palette = text->palette();
+      palette.setColor(QPalette::WindowText, style::kGlyph);
+      text->setPalette(palette);
+    }
+  }
+  for (int i = 0; i + 1 < kFields; ++i) setTabOrder(fields[i], fields[i + 1]);
+}
+
+void TSiteDialog::showEvent(QShowEvent* event) {
+  FormActivate();
+  QDialog::showEvent(event);
+}
+
+void TSiteDialog::FormActivate() {
+  const SiteSetting shown = current_.value_or(SiteSetting{});
+  const double values[kFields] = {shown.place.latitudeDeg, shown.place.longitudeDeg,
+                                  shown.place.heightM, shown.limits.minJupiterAltitudeDeg,
+                                  shown.limits.maxSunAltitudeDeg};
+  for (int i = 0; i < kFields; ++i) {
+    const bool blank = !current_ && (i == kLatitude || i == kLongitude);
+    fields[i]->setText(blank ? QString() : SiteFieldText(values[i]));
+    fields[i]->selectAll();
+  }
+  fields[kLatitude]->setFocus();
+}
+
+void TSiteDialog::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), style::PanelGradient(height()));
+  painter.setPen(style::kOutline);
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  style::DrawBevel(painter, rect().adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow);
+  style::DrawText(painter, QRect(12, 6, width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter, kTitle,
+                  style::PixelFont(QStringLiteral("Arial"), 13, true), style::kAccent);
+  const int hintTop = kRowTop + kFields * kRowStep + 2;
+  style::DrawText(painter, QRect(12, hintTop, width() - 24, height() - hintTop - 4),
+                  Qt::AlignLeft | Qt::AlignTop, kHint,
+                  style::PixelFont(QStringLiteral("Arial"), 11), style::kGlyphDim);
+}
+
+bool TSiteDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    for (QLineEdit* field : fields) {
+      if (watched == field) return fieldKeyPress(*field, *static_cast<QKeyEvent*>(event));
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TSiteDialog::moveFocus(QLineEdit& from, bool forward) {
+  int at = 0;
+  while (fields[at] != &from) ++at;
+  QLineEdit* next = fields[(at + (forward ? 1 : kFields - 1)) % kFields];
+  next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  next->selectAll();
+}
+
+bool TSiteDialog::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (storeAll()) accept();
+      return true;
+    case Qt::Key_Tab:
+      moveFocus(field, !(key.modifiers() & Qt::ShiftModifier));
+      return true;
+    case Qt::Key_Backtab:
+      moveFocus(field, false);
+      return true;
+    case Qt::Key_Escape:
+      reject();
+      return true;
+    default:
+      return discardedInSiteField(key);
+  }
+}
+
+bool TSiteDialog::storeAll() {
+  // Without latitude and longitude there is no site, and the other fields are not used.
+  if (fields[kLatitude]->text().trimmed().isEmpty() &&
+      fields[kLongitude]->text().trimmed().isEmpty()) {
+    if (current_) store_(std::nullopt);
+    return true;
+  }
+  // An empty height or limit takes its first-start value; latitude and longitude have none.
+  const VisibilityLimits defaults;
+  const std::optional<double> blankValues[kFields] = {
+      std::nullopt, std::nullopt, 0.0, defaults.minJupiterAltitudeDeg, defaults.maxSunAltitudeDeg};
+  double values[kFields] = {};
+  for (int i = 0; i < kFields; ++i) {
+    QLineEdit& field = *fields[i];
+    const FieldSpec& spec = kSpecs[i];
+    const std::optional<double> value =
+        field.text().trimmed().isEmpty() ? blankValues[i] : SiteFieldValue(field.text());
+    if (!value || !(*value >= spec.least && *value <= spec.greatest)) {
+      ReportFieldError(field, QStringLiteral("%1 must lie between %2 and %3")
+                                  .arg(QString::fromUtf8(spec.label))
+                                  .arg(spec.least)
+                                  .arg(spec.greatest));
+      return false;
+    }
+    values[i] = *value;
+  }
+  const SiteSetting site{{values[kLatitude], values[kLongitude], values[kHeight]},
+                         {values[kMinJupiter], values[kMaxSun]}};
+  if (site != current_) store_(site);
+  return true;
+}
+
+}  // namespace kelvra
