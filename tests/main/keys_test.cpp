@@ -23,6 +23,8 @@
 #include "ui/common/side_window_kind.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
+#include "ui/common/settings_place.h"
+#include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/viewer.h"
 
@@ -205,11 +207,18 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
                                          QKeySequence(Qt::Key_Enter),
                                          QKeySequence(Qt::Key_Escape)};
   TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
+  TMoonEvents& realEvents = viewer->addSideWindow(
+      std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
+  // The main window's keys work from every window: a side window's own may not repeat one.
+  QList<QKeySequence> mainKeys;
+  for (const QAction* action : viewer->actions()) mainKeys << action->shortcuts();
   int keys = 0;
-  for (QWidget* window : std::initializer_list<QWidget*>{viewer.get(), events, &realGRS}) {
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{viewer.get(), events, &realGRS, &realEvents}) {
     for (const QAction* action : window->actions()) {
       for (const QKeySequence& key : action->shortcuts()) {
         ++keys;
+        if (window != viewer.get()) EXPECT_FALSE(mainKeys.contains(key)) << key.toString().toStdString();
         // A side window holds no field: Escape closes it.
         if (window != viewer.get() && key == QKeySequence(Qt::Key_Escape)) continue;
         EXPECT_FALSE(fieldKeys.contains(key)) << key.toString().toStdString();
