@@ -209,16 +209,20 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
   TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
   TMoonEvents& realEvents = viewer->addSideWindow(
       std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
-  // The main window's keys work from every window: a side window's own may not repeat one.
+  // The main window's keys work from every window: a side window's own may not repeat one
+  // (Shift+F10 opens each window's own menu).
   QList<QKeySequence> mainKeys;
   for (const QAction* action : viewer->actions()) mainKeys << action->shortcuts();
+  mainKeys.removeAll(QKeySequence(Qt::SHIFT | Qt::Key_F10));
   int keys = 0;
   for (QWidget* window :
        std::initializer_list<QWidget*>{viewer.get(), events, &realGRS, &realEvents}) {
     for (const QAction* action : window->actions()) {
       for (const QKeySequence& key : action->shortcuts()) {
         ++keys;
-        if (window != viewer.get()) EXPECT_FALSE(mainKeys.contains(key)) << key.toString().toStdString();
+        if (window != viewer.get()) {
+          EXPECT_FALSE(mainKeys.contains(key)) << key.toString().toStdString();
+        }
         // A side window holds no field: Escape closes it.
         if (window != viewer.get() && key == QKeySequence(Qt::Key_Escape)) continue;
         EXPECT_FALSE(fieldKeys.contains(key)) << key.toString().toStdString();
