@@ -125,7 +125,9 @@ std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, Julian
     put("UID:" + uidPart(p.code) + '-' + icalTime(p.uidStart) + "@kelvra95");
     put("DTSTAMP:" + stamp);
     put("DTSTART:" + icalTime(p.start));
-    put("DTEND:" + icalTime(p.end));
+    // DTEND must lie after DTSTART (RFC 5545, 3.8.2.2); an event of one instant leaves it out,
+    // which makes it end where it starts (3.6.1).
+    if (icalTime(p.end) != icalTime(p.start)) put("DTEND:" + icalTime(p.end));
     put("SUMMARY:" + EscapeICalendarText(p.summary));
     const std::string description = describe(p);
     if (!description.empty()) put("DESCRIPTION:" + EscapeICalendarText(description));

@@ -57,7 +57,9 @@ std::string FoldICalendarLine(std::string_view line);
 // Given: the phenomena; stampUT, the file's creation (days, UT) for DTSTAMP.
 // Returns: a VCALENDAR (VERSION 2.0, PRODID) of one VEVENT per phenomenon, times in UTC to the
 // second; UID from the code and uidStart, so a second export of the same event replaces the
-// first in a calendar; DESCRIPTION naming each instant with its altitudes when known.
+// first in a calendar; DESCRIPTION naming each instant with its altitudes when known. A
+// phenomenon whose start and end are one second has no DTEND: RFC 5545 wants DTEND later than
+// DTSTART, and without it the event ends where it starts.
 std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT);
 
 // Given: the lines. Returns: CSV with CR LF line ends, the header
