@@ -495,6 +495,12 @@ void TMoonEvents::exportMonth() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ExportNameFilters());
+  // The dialog adds the type's extension itself, so that it asks before replacing that file.
+  dialog.setDefaultSuffix(QStringLiteral("ics"));
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    dialog.setDefaultSuffix(filter == ExportNameFilters().value(1) ? QStringLiteral("csv")
+                                                                   : QStringLiteral("ics"));
+  });
   dialog.setDirectory(folder);
   dialog.selectFile(name);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
