@@ -6,7 +6,7 @@
 namespace kelvra {
 namespace {
 
-constexpr std::size_t kFoldOctets = 75;  // octets per folded line, the line end not counted
+constexpr std::size_t kFoldOctets = 75;        // octets per folded line, the line end not counted
 constexpr double kHalfSecond = 0.5 / 86400.0;  // days
 
 // The instant on a clock `offset` minutes behind UT, to the nearest second.

@@ -21,8 +21,8 @@ struct ExportAltitudes {
 
 // One instant of a phenomenon that an observer can see, for a calendar event's description.
 struct ExportInstant {
-  std::string code;                         // the list's code of the instant: "I.Sh.I", "2O1"
-  JulianDay ut;                             // days, UT
+  std::string code;                          // the list's code of the instant: "I.Sh.I", "2O1"
+  JulianDay ut;                              // days, UT
   std::optional<ExportAltitudes> altitudes;  // empty without a site
 };
 

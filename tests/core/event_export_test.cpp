@@ -44,8 +44,7 @@ TEST(EventExport, FoldsAtSeventyFiveOctetsNeverInsideACharacter) {
     EXPECT_GE(parts[0].size(), 73u);
   }
   EXPECT_EQ(FoldICalendarLine(std::string(75, 'a')), std::string(75, 'a') + "\r\n");
-  EXPECT_EQ(FoldICalendarLine(std::string(76, 'a')),
-            std::string(75, 'a') + "\r\n a\r\n");
+  EXPECT_EQ(FoldICalendarLine(std::string(76, 'a')), std::string(75, 'a') + "\r\n a\r\n");
 }
 
 TEST(EventExport, EscapesTextValues) {
@@ -57,7 +56,11 @@ TEST(EventExport, CalendarHasOneEventPerPhenomenonWithStableIdentity) {
   const JulianDay ingress = JulianDayFromDate(8, 12, 2026, 21, 14, 0, 0);
   const JulianDay egress = JulianDayFromDate(8, 12, 2026, 23, 30, 0, 0);
   const std::vector<ExportPhenomenon> phenomena{
-      {"I.Sh", "Io shadow transit", ingress, ingress, egress,
+      {"I.Sh",
+       "Io shadow transit",
+       ingress,
+       ingress,
+       egress,
        {{"I.Sh.I", ingress, ExportAltitudes{34.25, -12.34}},
         {"I.Sh.E", egress, ExportAltitudes{-0.04, -30}}}},
       {"II.Ec", "Europa eclipse", ingress - 0.1, egress, egress, {{"II.Ec.R", egress, {}}}}};
@@ -89,10 +92,11 @@ TEST(EventExport, CsvRowsOnTheListsClockQuotedWhereNeeded) {
   const std::vector<ExportLine> lines{
       {at, -540, "I.Sh.I", "Io shadow transit, ingress", ExportAltitudes{5.04, -6.05}},
       {at, 0, "2O1", "say \"hi\"", {}}};
-  EXPECT_EQ(CsvText(lines),
-            "date,time,utc,code,description,jupiter_alt,sun_alt\r\n"
-            "2026-12-09,06:14,2026-12-08T21:14:00Z,I.Sh.I,\"Io shadow transit, ingress\",5.0,-6.1\r\n"
-            "2026-12-08,21:14,2026-12-08T21:14:00Z,2O1,\"say \"\"hi\"\"\",,\r\n");
+  EXPECT_EQ(
+      CsvText(lines),
+      "date,time,utc,code,description,jupiter_alt,sun_alt\r\n"
+      "2026-12-09,06:14,2026-12-08T21:14:00Z,I.Sh.I,\"Io shadow transit, ingress\",5.0,-6.1\r\n"
+      "2026-12-08,21:14,2026-12-08T21:14:00Z,2O1,\"say \"\"hi\"\"\",,\r\n");
 }
 
 }  // namespace

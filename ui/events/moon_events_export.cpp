@@ -67,7 +67,8 @@ bool samePhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
     return a.mutual->active == b.mutual->active && a.mutual->passive == b.mutual->passive &&
            a.mutual->kind == b.mutual->kind && std::abs(a.instant - b.instant) < kSamePhenomenon;
   }
-  return a.moon == b.moon && a.kind == b.kind && std::abs(a.eventStart - b.eventStart) < kSamePhenomenon;
+  return a.moon == b.moon && a.kind == b.kind &&
+         std::abs(a.eventStart - b.eventStart) < kSamePhenomenon;
 }
 
 std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<SiteSetting>& site) {
@@ -116,7 +117,8 @@ QStringList ExportNameFilters() {
 
 QString ExportPath(const QString& typed, ExportFormat format) {
   if (!QFileInfo(typed).suffix().isEmpty()) return typed;
-  return typed + (format == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv"));
+  return typed +
+         (format == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv"));
 }
 
 std::string MoonEventDescription(const MoonEventLine& line) {

@@ -40,7 +40,8 @@ std::vector<SkyAtInstant> SkyOfLines(const std::vector<MoonEventLine>& lines,
   std::vector<SkyAtInstant> sky;
   if (!site) return sky;
   sky.reserve(lines.size());
-  for (const MoonEventLine& line : lines) sky.push_back(SkyAt(line.instant, site->place, site->limits));
+  for (const MoonEventLine& line : lines)
+    sky.push_back(SkyAt(line.instant, site->place, site->limits));
   return sky;
 }
 
