@@ -195,31 +195,5 @@ TEST(MoonEventsSitePage, SubtitleNamesTheSiteItsLimitsAndTheFilter) {
             "\u2264 \u221212\u00B0, visible events only");
 }
 
-// Writes the month as the program exports it for tests/events/read_export.py, which reads the
-// files with a real iCalendar parser and Python's CSV reader. Runs only when it names a folder.
-TEST_F(MoonEventsSiteTest, WritesTheFilesForTheReaders) {
-  const QString folder = qEnvironmentVariable("KELVRA_EXPORT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "run by tests/events/read_export.py";
-  QDir().mkpath(folder);
-  const auto write = [&](const QString& name, ExportFormat format) {
-    QFile::remove(QDir(folder).filePath(name));
-    EXPECT_TRUE(window->exportTo(QDir(folder).filePath(name), format)) << name.toStdString();
-  };
-  write("nosite.csv", ExportFormat::Csv);
-  write("nosite.ics", ExportFormat::ICalendar);
-  setSite(kBerlin);
-  write("all.csv", ExportFormat::Csv);
-  write("all.ics", ExportFormat::ICalendar);
-  window->setVisibleOnly(true);
-  write("visible.csv", ExportFormat::Csv);
-  write("visible.ics", ExportFormat::ICalendar);
-  // Local time in Tokyo: the list's clock nine hours ahead of UT.
-  window->setVisibleOnly(false);
-  host.zone = -540;
-  action("Local time").trigger();
-  write("tokyo.csv", ExportFormat::Csv);
-  EXPECT_TRUE(messages.errors.isEmpty());
-}
-
 }  // namespace
 }  // namespace kelvra

@@ -2,7 +2,7 @@
 """Reads the events window's exported files back with a real iCalendar parser (icalendar) and
 Python's CSV reader, and checks them against each other.
 
-Usage: read_export.py TEST_BINARY OUTPUT_FOLDER
+Usage: read_export.py WRITER OUTPUT_FOLDER  (WRITER: kelvra_events_export_writer)
 """
 import csv
 import datetime as dt
@@ -23,10 +23,9 @@ def check(condition, what):
         failures.append(what)
 
 
-def write_files(binary, folder):
-    env = dict(os.environ, KELVRA_EXPORT_DIR=folder, QT_QPA_PLATFORM="offscreen")
-    subprocess.run([binary, "--gtest_filter=MoonEventsSiteTest.WritesTheFilesForTheReaders"],
-                   env=env, check=True, cwd=os.path.dirname(binary), stdout=subprocess.DEVNULL)
+def write_files(writer, folder):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    subprocess.run([writer, folder], env=env, check=True, cwd=os.path.dirname(writer))
 
 
 def read_csv(path):
