@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QSettings>
 #include <QTest>
 
@@ -164,6 +165,11 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
   QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, row + 2));
   EXPECT_EQ(instants.jumps, 1);
 
+  // The widest row fits beside the scroll bar at either screen's font.
+  for (const double dpi : {96.0, 100.0}) {
+    EXPECT_LE(QFontMetrics(ListFont(dpi)).horizontalAdvance("Rise 20:08 Tr 00:08 Set 00:08"),
+              160 - 3 - 4);
+  }
   // Near the pole Jupiter neither rises nor sets in December 2026.
   setSite(SiteSetting{{89, 0, 0}, {}});
   EXPECT_EQ(window->view().passages.count(QChar(0x2014)), 2);
