@@ -19,11 +19,11 @@
 #include "tests/support/program_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/layout.h"
+#include "ui/common/settings_place.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_kind.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
-#include "ui/common/settings_place.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/viewer.h"
@@ -207,8 +207,8 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
                                          QKeySequence(Qt::Key_Enter),
                                          QKeySequence(Qt::Key_Escape)};
   TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
-  TMoonEvents& realEvents = viewer->addSideWindow(
-      std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
+  TMoonEvents& realEvents =
+      viewer->addSideWindow(std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
   // The main window's keys work from every window: a side window's own may not repeat one
   // (Shift+F10 opens each window's own menu).
   QList<QKeySequence> mainKeys;

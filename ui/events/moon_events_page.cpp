@@ -17,8 +17,9 @@ namespace {
 
 constexpr int kColumns = 4;
 constexpr int kMutualColumns = 3;    // the mutual events' block: day, three times, code, magnitude
-const QColor kGreyed(150, 150, 150);  // a line not visible from the site
 constexpr double kListPoints = 9.0;  // points, shrunk when a month would not fit the page
+
+const QColor kGreyed(150, 150, 150);  // a line not visible from the site
 
 }  // namespace
 
@@ -53,15 +54,13 @@ QString MoonEventsSubtitle(const MoonEventsPageInput& input) {
 
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
   const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
-  const PageHeights heights =
-      PrintPageTitle(painter, page, MoonEventsTitleText(monthName, input.year),
-                     MoonEventsSubtitle(input));
+  const PageHeights heights = PrintPageTitle(
+      painter, page, MoonEventsTitleText(monthName, input.year), MoonEventsSubtitle(input));
 
   const int margin = page.width() / 12;  // dots
   const std::vector<MoonEventLine> all =
       ListMoonEvents(input.year, input.month, input.basis.localTime, input.basis.zoneOffset);
-  const MoonEventsShown shown =
-      ShowMoonEvents(all, SkyOfLines(all, input.site), input.visibleOnly);
+  const MoonEventsShown shown = ShowMoonEvents(all, SkyOfLines(all, input.site), input.visibleOnly);
   const std::vector<MoonEventLine>& lines = shown.lines;
 
   // The contact rule, in the title block's small font, under the subtitle; in a year whose

@@ -21,7 +21,7 @@ struct MoonEventsPageInput {
   std::uint16_t year = 2000;
   TimeBasis basis;  // the window's time basis with the zone: the clock of the list
   std::optional<SiteSetting> site = std::nullopt;  // none: nothing greyed or filtered
-  bool visibleOnly = false;  // with a site, only the lines visible from it
+  bool visibleOnly = false;                        // with a site, only the lines visible from it
 };
 
 // Given: the page's input. Returns: its subtitle: MoonEventsBasisText, with a site followed by

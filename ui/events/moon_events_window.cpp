@@ -9,12 +9,12 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -91,8 +91,7 @@ QImage visibleButtonFace(bool on) {
   image.fill(Qt::transparent);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  style::DrawFace(painter, QRect(QPoint(0, 0), kVisibleButton.size()),
-                  on ? kMarked : style::kFace);
+  style::DrawFace(painter, QRect(QPoint(0, 0), kVisibleButton.size()), on ? kMarked : style::kFace);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(222, 208, 180));
   painter.drawEllipse(QRectF(6, 4, 8, 8));
@@ -518,14 +517,14 @@ bool TMoonEvents::exportTo(const QString& path, ExportFormat format) {
   redraw();  // the month as shown now, even before the window was first drawn
   const std::optional<MoonEventMonth> month = MonthOfMoonEvents(
       computed_.year, computed_.month, computed_.basis.localTime, computed_.basis.zoneOffset);
-  const std::vector<MoonEventLine> around =
-      format == ExportFormat::ICalendar && month ? MoonEventLinesAround(*month)
-                                                 : std::vector<MoonEventLine>{};
+  const std::vector<MoonEventLine> around = format == ExportFormat::ICalendar && month
+                                                ? MoonEventLinesAround(*month)
+                                                : std::vector<MoonEventLine>{};
   constexpr JulianDay kUnixEpoch = 2440587.5;  // days, UT: 1970-01-01 00:00
   const JulianDay stamp =
       kUnixEpoch + static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0;
-  const std::string text = MoonEventsExportText(format, lines_, around, computed_.basis.offset(),
-                                                skySite_, stamp);
+  const std::string text =
+      MoonEventsExportText(format, lines_, around, computed_.basis.offset(), skySite_, stamp);
   if (!WriteExportFile(path, text)) {
     ShowError(ExportFailedText(path));
     return false;

@@ -12,10 +12,10 @@
 
 #include "core/calendar.h"
 #include "core/moon_event_list.h"
-#include "ui/events/moon_events_export.h"
-#include "ui/events/moon_events_sky.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
+#include "ui/events/moon_events_export.h"
+#include "ui/events/moon_events_sky.h"
 
 class QAction;
 
@@ -138,8 +138,8 @@ class TMoonEvents : public SideWindowForm {
   MonthKey computed_;  // the month of lines_
   JulianDay seen_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the instant last
                                                                // followed
-  bool revealMarked_ = false;  // the next drawing scrolls to the first marked line
-  std::vector<MoonEventLine> month_;   // every line of the month
+  bool revealMarked_ = false;           // the next drawing scrolls to the first marked line
+  std::vector<MoonEventLine> month_;    // every line of the month
   std::vector<SkyAtInstant> monthSky_;  // the sky at each, empty without a site
   std::optional<SiteSetting> skySite_;  // the site of monthSky_
   std::vector<MoonEventLine> lines_;    // the lines shown: month_, filtered or not
