@@ -165,6 +165,14 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
   QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, row + 2));
   EXPECT_EQ(instants.jumps, 1);
 
+  // At the month's end the list scrolls so that its last line shows under the row.
+  instants.ut = JulianDayFromDate(31, 12, 2026, 23, 0, 0, 0);
+  window->instantChanged(InstantChange::Set);
+  setSite(std::nullopt);
+  setSite(kBerlin);
+  const std::size_t rows = static_cast<std::size_t>((403 - row) / row);
+  EXPECT_EQ(window->view().top, window->lines().size() - rows);
+
   // The widest row fits beside the scroll bar at either screen's font.
   for (const double dpi : {96.0, 100.0}) {
     EXPECT_LE(QFontMetrics(ListFont(dpi)).horizontalAdvance("Rise 20:08 Tr 00:08 Set 00:08"),

@@ -355,6 +355,7 @@ void TMoonEvents::drawList(QImage& list) {
     passagesDay_ = std::numeric_limits<double>::quiet_NaN();
     changed = true;
   }
+  followPassages(now);  // before scrolling: the row takes a line's room
   const bool only = skySite_ && visibleOnly();
   if (changed || only != filtered_) {
     filtered_ = only;
@@ -372,7 +373,6 @@ void TMoonEvents::drawList(QImage& list) {
     view_.top = 0;
     scrollTo(view_.selected);
   }
-  followPassages(now);
   view_.marked = MoonEventLinesGoingOn(lines_, now);
   if (revealMarked_ && !view_.marked.empty()) reveal(view_.marked.front());
   revealMarked_ = false;
