@@ -31,6 +31,7 @@
 #include "ui/common/side_window_kind.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
+#include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/main/positions_setting.h"
 #include "ui/main/viewer.h"
@@ -214,9 +215,12 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
                                          QKeySequence(Qt::Key_Enter),
                                          QKeySequence(Qt::Key_Escape)};
   TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
+  TMoonEvents& realEvents =
+      viewer->addSideWindow(std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
   int keys = 0;
   QList<QKeySequence> mainKeys, sideKeys;  // the main window's keys work from every window
-  for (QWidget* window : std::initializer_list<QWidget*>{viewer.get(), events, &realGRS}) {
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{viewer.get(), events, &realGRS, &realEvents}) {
     for (const QAction* action : window->actions()) {
       for (const QKeySequence& key : action->shortcuts()) {
         ++keys;

@@ -10,6 +10,7 @@
 
 #include "core/calendar.h"
 #include "core/moon_event_list.h"
+#include "ui/events/moon_events_sky.h"
 
 namespace kelvra {
 namespace {
@@ -17,6 +18,8 @@ namespace {
 constexpr int kColumns = 4;
 constexpr int kMutualColumns = 3;    // the mutual events' block: day, three times, code, magnitude
 constexpr double kListPoints = 9.0;  // points, shrunk when a month would not fit the page
+
+const QColor kGreyed(150, 150, 150);  // a line not visible from the site
 
 }  // namespace
 
@@ -41,15 +44,24 @@ QString MoonEventsMutualLegend() {
       "3E1 Ganymede eclipses Io), magnitude (T total, A annular).");
 }
 
+QString MoonEventsSubtitle(const MoonEventsPageInput& input) {
+  QString text = MoonEventsBasisText(input.basis.localTime, input.basis.zoneOffset);
+  if (!input.site) return text;
+  text += QStringLiteral("  ") + MoonEventsSiteText(*input.site);
+  if (input.visibleOnly) text += QStringLiteral(", visible events only");
+  return text;
+}
+
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
   const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
-  const PageHeights heights =
-      PrintPageTitle(painter, page, MoonEventsTitleText(monthName, input.year),
-                     MoonEventsBasisText(input.basis.localTime, input.basis.zoneOffset));
+  const PageHeights heights = PrintPageTitle(
+      painter, page, MoonEventsTitleText(monthName, input.year), MoonEventsSubtitle(input));
 
   const int margin = page.width() / 12;  // dots
-  const std::vector<MoonEventLine> lines =
+  const std::vector<MoonEventLine> all =
       ListMoonEvents(input.year, input.month, input.basis.localTime, input.basis.zoneOffset);
+  const MoonEventsShown shown = ShowMoonEvents(all, SkyOfLines(all, input.site), input.visibleOnly);
+  const std::vector<MoonEventLine>& lines = shown.lines;
 
   // The contact rule, in the title block's small font, under the subtitle; in a year whose
   // times degrade, the notice on a line of its own, since both would not fit on one.
@@ -73,7 +85,11 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
 
   // The moons' own lines in four columns; mutual events in a block of their own under them.
   std::vector<MoonEventLine> events, mutual;
-  for (const MoonEventLine& line : lines) (line.mutual ? mutual : events).push_back(line);
+  std::vector<bool> eventsGreyed, mutualGreyed;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    (lines[i].mutual ? mutual : events).push_back(lines[i]);
+    (lines[i].mutual ? mutualGreyed : eventsGreyed).push_back(shown.greyed(i));
+  }
   const int mutualRows = (static_cast<int>(mutual.size()) + kMutualColumns - 1) / kMutualColumns;
   // Rows under the columns: a blank one, the legend, the block.
   const int blockRows = mutual.empty() ? 0 : 2 + mutualRows;
@@ -117,6 +133,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     const int x = margin + column * columnWidth;
     const int y = top + row * rowHeight;
     const MoonEventLineText text = FormatMoonEventLine(events[i]);
+    painter.setPen(eventsGreyed[i] ? kGreyed : QColor(Qt::black));
     drawDay(x, y, text.day);
     drawField(x + dayWidth, y, QString::fromStdString(text.time));
     drawField(x + dayWidth + timeWidth, y, QString::fromStdString(text.code));
@@ -124,6 +141,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   if (!mutual.empty()) {
     const int legendTop = top + (perColumn + 1) * rowHeight;
     painter.setFont(note);
+    painter.setPen(Qt::black);
     painter.drawText(QRect(margin, legendTop, page.width() - 2 * margin, rowHeight),
                      Qt::AlignLeft | Qt::AlignTop, MoonEventsMutualLegend());
     painter.setFont(font);
@@ -138,6 +156,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
       const int y = blockTop + row * rowHeight;
       if (y + rowHeight > bottom) break;
       const MoonEventLineText text = FormatMoonEventLine(mutual[i]);
+      painter.setPen(mutualGreyed[i] ? kGreyed : QColor(Qt::black));
       drawDay(x, y, text.day);
       int at = x + dayWidth;
       for (const JulianDay t : {mutual[i].eventStart, mutual[i].instant, mutual[i].eventEnd}) {
@@ -152,6 +171,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
       drawField(at + codeWidth, y, QString::fromStdString(text.magnitude));
     }
   }
+  painter.setPen(Qt::black);
   PrintPageFooter(painter, page, heights.FooterHeight);
   return heights;
 }

@@ -5,9 +5,11 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 #include "core/calendar.h"
 #include "ui/common/page_layout.h"
+#include "ui/common/site_settings.h"
 
 class QPainter;
 
@@ -18,7 +20,13 @@ struct MoonEventsPageInput {
   std::uint16_t month = 1;  // 1..12
   std::uint16_t year = 2000;
   TimeBasis basis;  // the window's time basis with the zone: the clock of the list
+  std::optional<SiteSetting> site = std::nullopt;  // none: nothing greyed or filtered
+  bool visibleOnly = false;                        // with a site, only the lines visible from it
 };
+
+// Given: the page's input. Returns: its subtitle: MoonEventsBasisText, with a site followed by
+// MoonEventsSiteText and, filtered, "visible events only".
+QString MoonEventsSubtitle(const MoonEventsPageInput& input);
 
 // Given: the full name of the month and the year. Returns: the page title.
 QString MoonEventsTitleText(const QString& monthName, int year);
@@ -36,7 +44,8 @@ QString MoonEventsMutualLegend();
 // four columns of "day  hh:mm  code" in Arial of about 9 points, the footer. A month with
 // mutual events lists them apart, under the columns: a blank row, MoonEventsMutualLegend, then
 // "day  start  maximum  end  code  magnitude" in three columns, all in a smaller font when the
-// page needs it (the columns then hold only the rows they fill).
+// page needs it (the columns then hold only the rows they fill). With a site the page shows
+// what the window shows: the lines not visible from it in grey, or only the visible ones.
 // Returns: the heights the title routine measured.
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input);
 

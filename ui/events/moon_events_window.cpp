@@ -3,22 +3,30 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QToolTip>
 #include <QWheelEvent>
 
 #include "core/mutual_light.h"
 
+#include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_menu.h"
 #include "ui/events/events_kind.h"
 #include "ui/events/moon_events_page.h"
 
@@ -33,7 +41,10 @@ const QColor kMutual(255, 136, 255);  // a mutual event's code and magnitude: on
 const QColor kMarked(30, 84, 88);     // the skin's teal, lit: going on at the main window's instant
 constexpr int kScrollBarWidth = 3;    // pixels, inside the list's right edge
 constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
+const QColor kGreyed(112, 112, 112);  // every field of a line not visible from the site
 constexpr int kWheelLines = 3;
+constexpr QRect kVisibleButton{66, 14, 20, 20};  // window pixels, beside the time basis
+inline constexpr const char* kExportFolderKey = "Events/ExportFolder";
 
 void drawCell(QPainter& painter, QPoint at, const QString& text, const QColor& colour,
               const QColor& background) {
@@ -44,14 +55,16 @@ void drawCell(QPainter& painter, QPoint at, const QString& text, const QColor& c
 // One line's fields at row y: the day right-aligned to two digits, the time, then the code, in
 // the colours of its kind; a mutual event's magnitude one space after its code.
 void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, int y,
-              const QColor& background) {
+              const QColor& background, bool greyed) {
   const QFontMetrics metrics(font);
   const MoonEventLineText text = FormatMoonEventLine(line);
   const int dayX = line.day < 10 ? kDayX + metrics.horizontalAdvance('0') : kDayX;
-  drawCell(painter, {dayX, y}, QString::fromStdString(text.day), kDay, background);
-  drawCell(painter, {kTimeX, y}, QString::fromStdString(text.time), kTime, background);
+  // Not visible from the site: the whole line in one grey, whatever its kind.
+  const auto shade = [greyed](const QColor& colour) { return greyed ? kGreyed : colour; };
+  drawCell(painter, {dayX, y}, QString::fromStdString(text.day), shade(kDay), background);
+  drawCell(painter, {kTimeX, y}, QString::fromStdString(text.time), shade(kTime), background);
   const QString code = QString::fromStdString(text.code);
-  const QColor& colour = line.mutual ? kMutual : style::kGlyph;
+  const QColor colour = shade(line.mutual ? kMutual : style::kGlyph);
   drawCell(painter, {kCodeX, y}, code, colour, background);
   if (!text.magnitude.empty()) {
     drawCell(painter, {kCodeX + metrics.horizontalAdvance(code + ' '), y},
@@ -70,6 +83,21 @@ QString clockText(JulianDay ut, std::int32_t offset, int day) {
 const char* moonName(int moon) {
   static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
   return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
+}
+
+// The filter's button: Jupiter over the horizon, on a lit face while only the visible lines show.
+QImage visibleButtonFace(bool on) {
+  QImage image(kVisibleButton.size(), QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  style::DrawFace(painter, QRect(QPoint(0, 0), kVisibleButton.size()), on ? kMarked : style::kFace);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(222, 208, 180));
+  painter.drawEllipse(QRectF(6, 4, 8, 8));
+  painter.setPen(QPen(on ? QColor(Qt::white) : QColor(Qt::black), 1.5));
+  painter.drawLine(QPointF(3, 14.5), QPointF(17, 14.5));
+  return image;
 }
 
 }  // namespace
@@ -133,6 +161,10 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
       y += rowHeight;
     }
   }
+  if (!view.passages.isEmpty()) {
+    drawCell(painter, {kDayX, y}, view.passages, style::kGlyph, Qt::black);
+    y += rowHeight;
+  }
   if (lines.empty()) {
     drawCell(painter, {kDayX, y}, QStringLiteral("No events"), style::kGlyph, Qt::black);
     return;
@@ -145,7 +177,7 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
     QColor background = lines[i].day % 2 == 1 ? kBand : QColor(Qt::black);
     if (marked) background = kMarked;
     painter.fillRect(0, y, textWidth, rowHeight, background);
-    drawLine(painter, font, lines[i], y, background);
+    drawLine(painter, font, lines[i], y, background, i < view.greyed.size() && view.greyed[i]);
     if (i == view.selected) {
       painter.setPen(style::kGlyphDim);
       painter.setBrush(Qt::NoBrush);
@@ -173,6 +205,46 @@ TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsSt
   setFocusPolicy(Qt::StrongFocus);
   connect(&listView(), &ImageView::pressed, this, &TMoonEvents::listPressed);
   listView().installEventFilter(this);
+
+  visibleOnly_ = MakeAction(this, QStringLiteral("Visible only"),
+                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+                            [this] { setVisibleOnly(!visibleOnly()); });
+  visibleOnly_->setToolTip(QStringLiteral("Only the events visible from the site"));
+  visibleOnly_->setCheckable(true);
+  menu().add(MenuGroup::View, visibleOnly_, [this] { return visibleOnly(); });
+  QAction* save = MakeAction(this, QStringLiteral("Export\u2026"),
+                             {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { exportMonth(); });
+  menu().add(MenuGroup::View, save);
+  visibleButton_ = new ImageView(this, "imgVisibleOnly");
+  visibleButton_->setGeometry(kVisibleButton);
+  visibleButton_->setAction(visibleOnly_);
+  updateSiteControls();
+}
+
+// Without a site there is nothing to filter: the button hides, the toggle does nothing.
+void TMoonEvents::updateSiteControls() {
+  const bool site = host().site().has_value();
+  visibleOnly_->setEnabled(site);
+  visibleOnly_->setChecked(site && visibleOnly());
+  visibleButton_->setImage(visibleButtonFace(site && visibleOnly()));
+  visibleButton_->setVisible(site);
+}
+
+bool TMoonEvents::visibleOnly() const {
+  return settings_.ini().value(QString::fromLatin1(kEventsVisibleOnlyKey), false).toBool();
+}
+
+void TMoonEvents::setVisibleOnly(bool only) {
+  if (!host().site()) return;
+  settings_.ini().setValue(QString::fromLatin1(kEventsVisibleOnlyKey), only);
+  settings_.syncIni();
+  updateSiteControls();
+  redraw();
+}
+
+void TMoonEvents::siteChanged() {
+  updateSiteControls();
+  redraw();
 }
 
 std::optional<std::size_t> TMoonEvents::lineAt(QPoint position) const {
@@ -187,7 +259,12 @@ std::optional<std::size_t> TMoonEvents::lineAt(QPoint position) const {
 QString TMoonEvents::toolTipAt(QPoint position) const {
   const std::optional<std::size_t> index = lineAt(position);
   if (!index) return {};
-  return MoonEventToolTip(lines_[*index], computed_.basis.offset());
+  // Each part of the tip on lines of its own: the phenomenon's, then the site's sky.
+  QStringList parts;
+  const QString own = MoonEventToolTip(lines_[*index], computed_.basis.offset());
+  if (!own.isEmpty()) parts << own;
+  if (*index < sky_.size()) parts << MoonEventsSkyText(sky_[*index]);
+  return parts.join('\n');
 }
 
 bool TMoonEvents::eventFilter(QObject* watched, QEvent* event) {
@@ -219,11 +296,14 @@ ListMonth TMoonEvents::listMonth() const {
   return {static_cast<std::uint16_t>(month.month), static_cast<std::uint16_t>(month.year)};
 }
 
-// The pixels above the first line: the notice's rows in a year whose times degrade.
+// The pixels above the first line: the notice's rows in a year whose times degrade, the
+// passages' row with a site.
 int TMoonEvents::listTop() const {
-  if (view_.accurate) return 0;
-  const auto rows = MoonEventNoticeRows(listFont(), layout::kListSize.width()).size();
-  return static_cast<int>(rows) * MoonEventRowHeight(listFont());
+  int rows = view_.passages.isEmpty() ? 0 : 1;
+  if (!view_.accurate) {
+    rows += static_cast<int>(MoonEventNoticeRows(listFont(), layout::kListSize.width()).size());
+  }
+  return rows * MoonEventRowHeight(listFont());
 }
 
 int TMoonEvents::visibleRows() const {
@@ -245,7 +325,8 @@ void TMoonEvents::instantChanged(InstantChange why) {
     shown_ = monthOfInstant();
   }
   revealMarked_ = revealMarked_ || (moved && why == InstantChange::Set);
-  if (shown_ == computed_ && !revealMarked_ && MoonEventLinesGoingOn(lines_, now) == view_.marked) {
+  if (shown_ == computed_ && !revealMarked_ && MoonEventLinesGoingOn(lines_, now) == view_.marked &&
+      !followPassages(now)) {
     return;
   }
   redraw();
@@ -258,11 +339,31 @@ void TMoonEvents::drawList(QImage& list) {
     shown_ = monthOfInstant();
     seen_ = now;
   }
+  bool changed = false;
   if (!(shown_ == computed_)) {
     computed_ = shown_;
-    lines_ =
+    month_ =
         ListMoonEvents(shown_.year, shown_.month, shown_.basis.localTime, shown_.basis.zoneOffset);
     view_.accurate = MoonEventsAccurate(shown_.year);
+    monthSky_ = SkyOfLines(month_, skySite_);
+    changed = true;
+  }
+  // The sky is computed once per month and site, never per frame.
+  if (const std::optional<SiteSetting> site = host().site(); !SameSite(site, skySite_)) {
+    skySite_ = site;
+    monthSky_ = SkyOfLines(month_, skySite_);
+    passagesDay_ = std::numeric_limits<double>::quiet_NaN();
+    changed = true;
+  }
+  followPassages(now);  // before scrolling: the row takes a line's room
+  const bool only = skySite_ && visibleOnly();
+  if (changed || only != filtered_) {
+    filtered_ = only;
+    MoonEventsShown shown = ShowMoonEvents(month_, monthSky_, only);
+    view_.greyed.assign(shown.lines.size(), false);
+    for (std::size_t i = 0; i < shown.lines.size(); ++i) view_.greyed[i] = shown.greyed(i);
+    lines_ = std::move(shown.lines);
+    sky_ = std::move(shown.sky);
     // Opens at the main window's day: its first line at or after that day's start.
     view_.selected = 0;
     const int day = CalDate(now, shown_.basis.offset()).day;
@@ -358,11 +459,77 @@ void TMoonEvents::hideEvent(QHideEvent* event) {
   SideWindowForm::hideEvent(event);
 }
 
+// With a site, the passages' row follows the main window's day on the list's clock.
+// Returns: true when the row changed.
+bool TMoonEvents::followPassages(JulianDay now) {
+  if (!skySite_) {
+    const bool had = !view_.passages.isEmpty();
+    view_.passages.clear();
+    return had;
+  }
+  const std::int32_t offset = timeBasis().offset();
+  const JulianDay day = DayStartOf(now, offset);
+  if (day == passagesDay_) return false;
+  passagesDay_ = day;
+  view_.passages = RiseTransitSetText(JupiterRiseTransitSet(day, skySite_->place), offset);
+  return true;
+}
+
 bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
-  const MoonEventsPageInput input{month, year, timeBasis()};
+  const MoonEventsPageInput input{month, year, timeBasis(), host().site(),
+                                  host().site() && visibleOnly()};
   return PrintOnePage(
       QStringLiteral("Jupiter's Moon Events"), PdfFileName(QStringLiteral("Events"), month, year),
       [&input](QPainter& painter, QSize page) { DrawMoonEventsPage(painter, page, input); });
+}
+
+void TMoonEvents::exportMonth() {
+  const ListMonth month = listMonth();
+  QString folder = settings_.ini().value(QString::fromLatin1(kExportFolderKey)).toString();
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = PdfFolder();
+  const QString name = QStringLiteral("Kelvra95 Events %1-%2")
+                           .arg(month.year, 4, 10, QChar('0'))
+                           .arg(month.month, 2, 10, QChar('0'));
+  QFileDialog dialog(this, QStringLiteral("Export the month's events"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(ExportNameFilters());
+  // The dialog adds the type's extension itself, so that it asks before replacing that file.
+  dialog.setDefaultSuffix(QStringLiteral("ics"));
+  connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+    dialog.setDefaultSuffix(filter == ExportNameFilters().value(1) ? QStringLiteral("csv")
+                                                                   : QStringLiteral("ics"));
+  });
+  dialog.setDirectory(folder);
+  dialog.selectFile(name);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const ExportFormat format = dialog.selectedNameFilter() == ExportNameFilters().value(1)
+                                  ? ExportFormat::Csv
+                                  : ExportFormat::ICalendar;
+  const QString path = ExportPath(dialog.selectedFiles().front(), format);
+  if (exportTo(path, format)) {
+    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey), QFileInfo(path).absolutePath());
+    settings_.syncIni();
+  }
+}
+
+bool TMoonEvents::exportTo(const QString& path, ExportFormat format) {
+  redraw();  // the month as shown now, even before the window was first drawn
+  const std::optional<MoonEventMonth> month = MonthOfMoonEvents(
+      computed_.year, computed_.month, computed_.basis.localTime, computed_.basis.zoneOffset);
+  const std::vector<MoonEventLine> around = format == ExportFormat::ICalendar && month
+                                                ? MoonEventLinesAround(*month)
+                                                : std::vector<MoonEventLine>{};
+  constexpr JulianDay kUnixEpoch = 2440587.5;  // days, UT: 1970-01-01 00:00
+  const JulianDay stamp =
+      kUnixEpoch + static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0;
+  const std::string text =
+      MoonEventsExportText(format, lines_, around, computed_.basis.offset(), skySite_, stamp);
+  if (!WriteExportFile(path, text)) {
+    ShowError(ExportFailedText(path));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace kelvra

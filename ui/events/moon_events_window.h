@@ -14,9 +14,14 @@
 #include "core/moon_event_list.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
+#include "ui/events/moon_events_export.h"
+#include "ui/events/moon_events_sky.h"
+
+class QAction;
 
 namespace kelvra {
 
+class ImageView;
 class SettingsStore;
 
 // The ini key of the window's time basis.
@@ -42,12 +47,15 @@ struct MoonEventListView {
   std::size_t selected = 0;         // the keyboard's line
   std::vector<std::size_t> marked;  // lines going on at the main window's instant
   bool accurate = true;             // false: the first rows say the times degrade
+  QString passages;                 // with a site, the top row: Jupiter's rise, transit, set
+  std::vector<bool> greyed;         // per line, true: drawn grey, not visible from the site
 };
 
 // Draws `lines` into the screen list (160 x 403): banded by day, days cyan, times yellow,
 // codes in the skin's glyph colour (a mutual event's code and magnitude in pink), marked lines
-// on a lit band, the selected line framed,
-// and a narrow scroll bar inside the right edge when the lines do not fit.
+// on a lit band, the selected line framed, and a narrow scroll bar inside the right edge when
+// the lines do not fit. Under the notice, the passages row when there is one; a greyed line
+// draws all its fields in one grey.
 void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEventLine>& lines,
                        const MoonEventListView& view);
 
@@ -81,6 +89,19 @@ class TMoonEvents : public SideWindowForm {
   // Prints the month on one page of the default printer; false when it was not printed.
   bool PrintMoonEvents(std::uint16_t month, std::uint16_t year);
 
+  // The site or its limits changed: the greying, the filter and the passages follow.
+  void siteChanged() override;
+
+  // With a site, whether only the visible lines are shown (Events/VisibleOnly); the toggle.
+  bool visibleOnly() const;
+  void setVisibleOnly(bool only);
+
+  // Asks where to save the month as shown and in which format, then exportTo.
+  void exportMonth();
+  // Writes the month as shown to `path`; a file that cannot be written gets a message.
+  // Returns: false when nothing was written.
+  bool exportTo(const QString& path, ExportFormat format);
+
  protected:
   void drawList(QImage& list) override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintMoonEvents(month, year); }
@@ -106,6 +127,9 @@ class TMoonEvents : public SideWindowForm {
   void reveal(std::size_t index);
   void select(std::size_t index);
   void listPressed(QPoint position);
+  void showLines();
+  void updateSiteControls();
+  bool followPassages(JulianDay now);
   std::optional<std::size_t> lineAt(QPoint position) const;
 
   InstantHost& instants_;
@@ -114,9 +138,18 @@ class TMoonEvents : public SideWindowForm {
   MonthKey computed_;  // the month of lines_
   JulianDay seen_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the instant last
                                                                // followed
-  bool revealMarked_ = false;  // the next drawing scrolls to the first marked line
-  std::vector<MoonEventLine> lines_;
+  bool revealMarked_ = false;           // the next drawing scrolls to the first marked line
+  std::vector<MoonEventLine> month_;    // every line of the month
+  std::vector<SkyAtInstant> monthSky_;  // the sky at each, empty without a site
+  std::optional<SiteSetting> skySite_;  // the site of monthSky_
+  std::vector<MoonEventLine> lines_;    // the lines shown: month_, filtered or not
+  std::vector<SkyAtInstant> sky_;       // the sky at each shown line, empty without a site
+  bool filtered_ = false;               // lines_ holds only the visible lines
+  JulianDay passagesDay_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the day
+                                                                      // start of view_.passages
   MoonEventListView view_;
+  QAction* visibleOnly_ = nullptr;
+  ImageView* visibleButton_ = nullptr;
 };
 
 }  // namespace kelvra

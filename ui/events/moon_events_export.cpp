@@ -1,0 +1,187 @@
+#include "ui/events/moon_events_export.h"
+
+#include <cmath>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include "core/moon_events.h"
+#include "core/mutual_events.h"
+
+namespace kelvra {
+namespace {
+
+// days: two minutes. Lines of one phenomenon computed over different spans may round a contact
+// a minute apart; two phenomena of one moon and kind never start that close.
+constexpr double kSamePhenomenon = 2.0 / 1440;
+
+const char* moonName(int moon) {
+  static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
+  return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
+}
+
+std::string kindName(MoonEventKind kind) {
+  switch (kind) {
+    case MoonEventKind::Transit:
+      return "transit";
+    case MoonEventKind::ShadowTransit:
+      return "shadow transit";
+    case MoonEventKind::Occultation:
+      return "occultation";
+    case MoonEventKind::Eclipse:
+      return "eclipse";
+  }
+  return {};
+}
+
+std::string phaseName(const MoonEventLine& line) {
+  const bool contact =
+      line.kind == MoonEventKind::Transit || line.kind == MoonEventKind::ShadowTransit;
+  if (line.phase == MoonEventPhase::Start) return contact ? "ingress" : "disappearance";
+  if (line.phase == MoonEventPhase::End) return contact ? "egress" : "reappearance";
+  return "maximum";
+}
+
+// "Io shadow transit", "Europa occults Io".
+std::string summaryOf(const MoonEventLine& line) {
+  if (line.mutual) {
+    const MutualEvent& e = *line.mutual;
+    return std::string(moonName(e.active)) +
+           (e.kind == MutualEventKind::Eclipse ? " eclipses " : " occults ") + moonName(e.passive);
+  }
+  return std::string(moonName(line.moon)) + ' ' + kindName(line.kind);
+}
+
+// "I.Sh.I" without its phase: "I.Sh"; a mutual event's code as it is.
+std::string phenomenonCode(const MoonEventLine& line) {
+  if (line.mutual) return MutualEventCode(*line.mutual);
+  const std::string code = FormatMoonEventLine(line).code;
+  return code.substr(0, code.rfind('.'));
+}
+
+bool samePhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
+  if (a.mutual.has_value() != b.mutual.has_value()) return false;
+  if (a.mutual) {
+    return a.mutual->active == b.mutual->active && a.mutual->passive == b.mutual->passive &&
+           a.mutual->kind == b.mutual->kind && std::abs(a.instant - b.instant) < kSamePhenomenon;
+  }
+  return a.moon == b.moon && a.kind == b.kind &&
+         std::abs(a.eventStart - b.eventStart) < kSamePhenomenon;
+}
+
+std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<SiteSetting>& site) {
+  if (!site) return std::nullopt;
+  const SkyAtInstant sky = SkyAt(ut, site->place, site->limits);
+  return ExportAltitudes{sky.jupiterAltitudeDeg, sky.sunAltitudeDeg};
+}
+
+ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonEventLine>& around,
+                              const std::optional<SiteSetting>& site) {
+  ExportPhenomenon p;
+  p.code = phenomenonCode(line);
+  p.summary = summaryOf(line);
+  p.uidStart = line.eventStart;
+  if (line.mutual) {
+    // One line stands for the whole event: its contacts and maximum are all seen.
+    const std::string code = MutualEventCode(*line.mutual);
+    p.instants = {{code + " start", line.eventStart, altitudesAt(line.eventStart, site)},
+                  {code + " maximum " + MutualEventMagnitude(*line.mutual), line.instant,
+                   altitudesAt(line.instant, site)},
+                  {code + " end", line.eventEnd, altitudesAt(line.eventEnd, site)}};
+  } else {
+    for (const MoonEventLine& other : around) {
+      if (samePhenomenon(line, other)) {
+        p.instants.push_back(
+            {FormatMoonEventLine(other).code, other.instant, altitudesAt(other.instant, site)});
+      }
+    }
+    // `around` holds every line of the month, so the line itself is always found; kept sound
+    // should a caller pass less.
+    if (p.instants.empty()) {
+      p.instants.push_back(
+          {FormatMoonEventLine(line).code, line.instant, altitudesAt(line.instant, site)});
+    }
+  }
+  p.start = p.instants.front().ut;
+  p.end = p.instants.back().ut;
+  return p;
+}
+
+}  // namespace
+
+QStringList ExportNameFilters() {
+  return {QStringLiteral("iCalendar (*.ics)"), QStringLiteral("CSV (*.csv)")};
+}
+
+QString ExportPath(const QString& typed, ExportFormat format) {
+  if (!QFileInfo(typed).suffix().isEmpty()) return typed;
+  return typed +
+         (format == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv"));
+}
+
+std::string MoonEventDescription(const MoonEventLine& line) {
+  if (line.mutual) return summaryOf(line) + ", maximum " + MutualEventMagnitude(*line.mutual);
+  return summaryOf(line) + ", " + phaseName(line);
+}
+
+std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, std::int32_t offset,
+                                      const std::optional<SiteSetting>& site) {
+  std::vector<ExportLine> lines;
+  lines.reserve(shown.size());
+  for (const MoonEventLine& line : shown) {
+    lines.push_back({line.instant, offset, FormatMoonEventLine(line).code,
+                     MoonEventDescription(line), altitudesAt(line.instant, site)});
+  }
+  return lines;
+}
+
+std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>& shown,
+                                                const std::vector<MoonEventLine>& around,
+                                                const std::optional<SiteSetting>& site) {
+  std::vector<ExportPhenomenon> phenomena;
+  std::vector<const MoonEventLine*> done;
+  for (const MoonEventLine& line : shown) {
+    bool seen = false;
+    for (const MoonEventLine* earlier : done) seen = seen || samePhenomenon(*earlier, line);
+    if (seen) continue;
+    done.push_back(&line);
+    phenomena.push_back(phenomenonOf(line, around, site));
+  }
+  return phenomena;
+}
+
+std::vector<MoonEventLine> MoonEventLinesAround(const MoonEventMonth& month) {
+  // Six hours past the widened span, as ListMoonEvents does, so every instant's visibility is
+  // known.
+  const MoonEventMonth wide{month.start - 1, month.end + 1, month.offset};
+  const double margin = 0.25;  // days
+  return MoonEventLinesOf(FindMoonEvents(wide.start - margin, wide.end - wide.start + 2 * margin),
+                          wide);
+}
+
+std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,
+                                 const std::vector<MoonEventLine>& around, std::int32_t offset,
+                                 const std::optional<SiteSetting>& site, JulianDay stampUT) {
+  if (format == ExportFormat::Csv) return CsvText(ExportLinesOf(shown, offset, site));
+  return ICalendarText(ExportPhenomenaOf(shown, around, site), stampUT);
+}
+
+bool WriteExportFile(const QString& path, const std::string& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+QString ExportFailedText(const QString& path) {
+  return QStringLiteral("The events could not be exported.\nCannot write \"%1\".")
+      .arg(QDir::toNativeSeparators(path));
+}
+
+}  // namespace kelvra

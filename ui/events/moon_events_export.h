@@ -1,0 +1,62 @@
+// The events list as records for the file writers of core/event_export.h, and the file itself.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/event_export.h"
+#include "core/moon_event_list.h"
+#include "ui/common/site_settings.h"
+
+namespace kelvra {
+
+enum class ExportFormat { ICalendar, Csv };
+
+// The save dialog's file types, in this order: iCalendar first.
+QStringList ExportNameFilters();
+
+// Given: the name the user typed or chose; the dialog's file type.
+// Returns: the name, with the type's extension (".ics", ".csv") added when it has none.
+QString ExportPath(const QString& typed, ExportFormat format);
+
+// Given: one line. Returns: what it says in words, for a spreadsheet: "Io shadow transit,
+// ingress"; a mutual event's "Europa occults Io, maximum 45%".
+std::string MoonEventDescription(const MoonEventLine& line);
+
+// Given: the lines shown (filtered or not); offset, the list's clock (minutes, UT = clock +
+// offset); the site or none. Returns: one record per line, with the altitudes at its instant.
+std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, std::int32_t offset,
+                                      const std::optional<SiteSetting>& site);
+
+// Given: the lines shown; around, every line of the month and a day either side
+// (MoonEventLinesAround), which tells which of a phenomenon's instants can be seen even where
+// one falls in another month; the site or none.
+// Returns: one record per phenomenon with a line among `shown`, in the order of their first
+// shown line: from its first seen instant to its last (a mutual event from start to end), with
+// the altitudes at each.
+std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>& shown,
+                                                const std::vector<MoonEventLine>& around,
+                                                const std::optional<SiteSetting>& site);
+
+// Given: the month's span. Returns: the lines of the month widened by a day either side (the
+// days numbered on the month's clock); about 2 ms.
+std::vector<MoonEventLine> MoonEventLinesAround(const MoonEventMonth& month);
+
+// What one export writes: the text of the file in the chosen format.
+// Given: the lines shown, the month's lines around them, offset, site as above; stampUT (days,
+// UT), the moment of export for DTSTAMP.
+std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,
+                                 const std::vector<MoonEventLine>& around, std::int32_t offset,
+                                 const std::optional<SiteSetting>& site, JulianDay stampUT);
+
+// Writes `bytes` to `path` whole or not at all (QSaveFile). Returns: false when it could not.
+bool WriteExportFile(const QString& path, const std::string& bytes);
+
+// The message a file that could not be written gets.
+QString ExportFailedText(const QString& path);
+
+}  // namespace kelvra
