@@ -2,7 +2,8 @@
 # The program's keys on the real X server, whose line edits take more keys than Qt's offscreen
 # platform: from a focused time field Ctrl+M opens the moon events window, a key of the main window works from that window too, Escape closes the window
 # it is pressed in, the menu key opens the menu over a field and Escape closes it, and Ctrl+Q
-# ends the program with status 0.
+# ends the program with status 0; after a box closes the keys
+# still work.
 # Usage: keys.sh BIN_DIR
 source "$(dirname "$0")/lib.sh"
 need_tools xclip
@@ -42,6 +43,15 @@ wait_for 10 "the menu" = $((windows + 1)) -- program_windows
 xdotool key Escape
 wait_for 10 "the menu closed" = "$windows" -- program_windows
 note "the menu key opens the menu over a focused field; Escape closes it"
+
+# A box gives the keyboard back when it closes (there is no window manager here to do it).
+xdotool key F5
+wait_for_window 110 60
+xdotool key Escape
+wait_for_gone 110 60
+xdotool key ctrl+t
+wait_for_side_windows 2
+note "after the Interval box closes with Escape, the program's keys work again"
 
 xdotool key ctrl+q
 wait_for_exit 2

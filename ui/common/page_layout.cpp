@@ -18,6 +18,7 @@
 
 #include "ui/common/messages.h"
 #include "ui/common/settings_place.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 
@@ -80,7 +81,7 @@ QString askForPdfPath(const QString& suggestedPath) {
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setDirectory(suggested.absolutePath());
   dialog.selectFile(suggested.fileName());
-  if (dialog.exec() != QDialog::Accepted) return {};
+  if (RunModal(dialog) != QDialog::Accepted) return {};
   return dialog.selectedFiles().value(0);
 }
 

@@ -1,9 +1,12 @@
 #include "ui/common/widgets.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStylePainter>
 
 #include "ui/common/window_menu.h"
@@ -86,6 +89,13 @@ void SetTextColour(QLabel& label, const QColor& colour) {
   QPalette palette = label.palette();
   palette.setColor(QPalette::WindowText, colour);
   label.setPalette(palette);
+}
+
+int RunModal(QDialog& dialog) {
+  const QPointer<QWidget> before = QApplication::activeWindow();
+  const int result = dialog.exec();
+  if (before != nullptr && before->isVisible()) before->activateWindow();
+  return result;
 }
 
 }  // namespace kelvra

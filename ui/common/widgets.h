@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAction;
+class QDialog;
 class QLabel;
 
 namespace kelvra {
@@ -97,5 +98,10 @@ class FocusFramedComboBox : public QComboBox {
 
 // Sets a label's text colour; a label already in that colour is left alone (no repaint).
 void SetTextColour(QLabel& label, const QColor& colour);
+
+// Runs `dialog` modally and then gives the keyboard back to the window that had it before.
+// Without a window manager nobody else does, and the program's keys would go nowhere.
+// Returns: what QDialog::exec returns.
+int RunModal(QDialog& dialog);
 
 }  // namespace kelvra

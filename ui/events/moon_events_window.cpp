@@ -502,7 +502,7 @@ void TMoonEvents::exportMonth() {
   });
   dialog.setDirectory(folder);
   dialog.selectFile(name);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const ExportFormat format = dialog.selectedNameFilter() == ExportNameFilters().value(1)
                                   ? ExportFormat::Csv
                                   : ExportFormat::ICalendar;

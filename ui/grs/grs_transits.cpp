@@ -42,7 +42,7 @@ TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore*
 }
 
 void TGRSTransits::imgLongClick() {
-  longitudeDialog_->exec();
+  RunModal(*longitudeDialog_);
   redraw();
 }
 

@@ -406,7 +406,7 @@ void TViewer::Timer1Timer() {
 void TViewer::lblAnimateClick() {
   if (interval_ == nullptr) return;
   interval_->move(IntervalDialogPlace(geometry()));
-  interval_->exec();
+  RunModal(*interval_);
   StartAnimation();
 }
 
@@ -487,7 +487,7 @@ void TViewer::lblHelpClick() {
 void TViewer::lblAboutClick() {
   if (about_ == nullptr) return;
   about_->move(CentredOver(geometry(), about_->size()));
-  about_->exec();
+  RunModal(*about_);
 }
 
 }  // namespace kelvra

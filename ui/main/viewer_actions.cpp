@@ -140,7 +140,7 @@ void TViewer::buildActions() {
         TSiteDialog dialog(
             this->site(), [this](const auto& next) { setSite(next); }, this);
         dialog.move(CentredOver(geometry(), dialog.size()));
-        dialog.exec();
+        RunModal(dialog);
       },
       Announce::No);
   addProgramAction(MenuGroup::View, siteAction, nullptr);
