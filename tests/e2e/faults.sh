@@ -265,14 +265,16 @@ case "$case_name" in
     note "Kelvra95.CFG a FIFO: one message, the defaults, the FIFO left alone"
     ;;
   fifo-ini)
-    # A FIFO in place of Kelvra95.ini: the GRS window opens after one message, the events
-    # window's time basis changes without a wait, and the FIFO stays.
+    # A FIFO in place of Kelvra95.ini: one message as the main window reads its positions
+    # setting at start-up, then the GRS window opens without another, the events window's time
+    # basis changes without a wait, and the FIFO stays.
     mkfifo "$work/bin/Kelvra95.ini"
     start_program
+    expect_message "Kelvra95.ini is not a regular file; the defaults are used." 20
     expect_running
     click_side grs
-    expect_message "Kelvra95.ini is not a regular file; the defaults are used."
     wait_for_window 200 479 10
+    expect_no_message
     click_side events
     wait_for_side_windows 2
     expect_no_message
