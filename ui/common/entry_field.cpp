@@ -1,5 +1,6 @@
 #include "ui/common/entry_field.h"
 
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -71,6 +72,34 @@ void ReportFieldError(QLineEdit& field, const QString& text) {
         field.selectAll();
       },
       Qt::QueuedConnection);
+}
+
+bool DialogFieldKey(QDialog& dialog, std::span<QLineEdit* const> fields, QLineEdit& field,
+                    const QKeyEvent& key, const std::function<bool()>& keep) {
+  const auto go = [&](bool forward) {
+    const auto at = std::find(fields.begin(), fields.end(), &field) - fields.begin();
+    const auto count = static_cast<std::ptrdiff_t>(fields.size());
+    QLineEdit* next = fields[static_cast<std::size_t>((at + (forward ? 1 : count - 1)) % count)];
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    next->selectAll();
+  };
+  switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (keep()) dialog.accept();
+      return true;
+    case Qt::Key_Tab:
+      go(!(key.modifiers() & Qt::ShiftModifier));
+      return true;
+    case Qt::Key_Backtab:
+      go(false);
+      return true;
+    case Qt::Key_Escape:
+      dialog.reject();
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace kelvra

@@ -6,8 +6,11 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 
+class QDialog;
 class QKeyEvent;
 class QLineEdit;
 class QRect;
@@ -42,5 +45,13 @@ std::optional<std::uint16_t> ReadNumberField(QLineEdit& field);
 // finished (it may still write the corrected value), the field has the focus again with its
 // whole text selected, so that what the user types next replaces it.
 void ReportFieldError(QLineEdit& field, const QString& text);
+
+// The keys of a small dialog of fields, pressed in `field`, one of `fields` (in Tab order):
+// Enter or Return calls `keep` and closes the dialog as accepted when it says the values are
+// good, Escape closes it as cancelled, Tab and Shift+Tab go round the fields and select the
+// text of the one they reach. Returns: true when the key was one of these; false for any other
+// key, which the caller filters as the field's own.
+bool DialogFieldKey(QDialog& dialog, std::span<QLineEdit* const> fields, QLineEdit& field,
+                    const QKeyEvent& key, const std::function<bool()>& keep);
 
 }  // namespace kelvra

@@ -98,35 +98,12 @@ bool TGRSLongitude::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TGRSLongitude::moveFocus(QLineEdit& from, bool forward) {
-  QLineEdit* const order[] = {txtRSLong, txtDrift, txtEpoch};
-  int at = 0;
-  while (order[at] != &from) ++at;
-  QLineEdit* next = order[(at + (forward ? 1 : 2)) % 3];
-  next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-  next->selectAll();
-}
-
 bool TGRSLongitude::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (storeAll()) accept();
-      return true;
-    case Qt::Key_Tab:
-      moveFocus(field, !(key.modifiers() & Qt::ShiftModifier));
-      return true;
-    case Qt::Key_Backtab:
-      moveFocus(field, false);
-      return true;
-    case Qt::Key_Escape:
-      reject();
-      return true;
-    default:
-      if (&field == txtDrift) return discardedInDriftField(key);
-      if (&field == txtEpoch) return discardedInDateField(key);
-      return DiscardedInNumberField(key);
-  }
+  QLineEdit* const order[] = {txtRSLong, txtDrift, txtEpoch};
+  if (DialogFieldKey(*this, order, field, key, [this] { return storeAll(); })) return true;
+  if (&field == txtDrift) return discardedInDriftField(key);
+  if (&field == txtEpoch) return discardedInDateField(key);
+  return DiscardedInNumberField(key);
 }
 
 bool TGRSLongitude::storeAll() {

@@ -34,8 +34,6 @@ class TGRSLongitude : public QDialog {
   void FormActivate();
   // Returns: true when the key is consumed.
   bool fieldKeyPress(QLineEdit& field, const QKeyEvent& key);
-  // Moves the focus to the next field (or the previous one), round the three.
-  void moveFocus(QLineEdit& from, bool forward);
   // Reads all three fields and stores them. Returns: false when a field cannot be read (its
   // message has been shown, or its text corrected); nothing is then stored.
   bool storeAll();

@@ -140,32 +140,9 @@ bool TSiteDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TSiteDialog::moveFocus(QLineEdit& from, bool forward) {
-  int at = 0;
-  while (fields[at] != &from) ++at;
-  QLineEdit* next = fields[(at + (forward ? 1 : kFields - 1)) % kFields];
-  next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-  next->selectAll();
-}
-
 bool TSiteDialog::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (storeAll()) accept();
-      return true;
-    case Qt::Key_Tab:
-      moveFocus(field, !(key.modifiers() & Qt::ShiftModifier));
-      return true;
-    case Qt::Key_Backtab:
-      moveFocus(field, false);
-      return true;
-    case Qt::Key_Escape:
-      reject();
-      return true;
-    default:
-      return discardedInSiteField(key);
-  }
+  if (DialogFieldKey(*this, fields, field, key, [this] { return storeAll(); })) return true;
+  return discardedInSiteField(key);
 }
 
 bool TSiteDialog::storeAll() {

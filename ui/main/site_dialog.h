@@ -39,7 +39,6 @@ class TSiteDialog : public QDialog {
   void FormActivate();
   // Returns: true when the key is consumed.
   bool fieldKeyPress(QLineEdit& field, const QKeyEvent& key);
-  void moveFocus(QLineEdit& from, bool forward);
   // Reads every field; a bad one gets its message and the focus. Returns: false then.
   bool storeAll();
 
