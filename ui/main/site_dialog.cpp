@@ -14,14 +14,14 @@
 namespace kelvra {
 namespace {
 
-struct FieldSpec {
+struct SiteField {
   const char* name;   // object name
   const char* label;  // as the dialog shows it and its message names it
   const char* unit;
   double least, greatest;
 };
 
-constexpr FieldSpec kSpecs[TSiteDialog::kFields] = {
+constexpr SiteField kSiteFields[TSiteDialog::kFields] = {
     {"txtLatitude", "Latitude", "\u00b0 north", -kLatitudeLimit, kLatitudeLimit},
     {"txtLongitude", "Longitude", "\u00b0 east", -kLongitudeLimit, kLongitudeLimit},
     {"txtHeight", "Height", "m", kHeightLeast, kHeightGreatest},
@@ -79,15 +79,15 @@ TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
   setWindowTitle(kTitle);
   const QFont font = style::PixelFont(QStringLiteral("Arial"), 12);
   for (int i = 0; i < kFields; ++i) {
-    const FieldSpec& spec = kSpecs[i];
+    const SiteField& about = kSiteFields[i];
     const int top = kRowTop + i * kRowStep;
-    fields[i] = MakeNumberField(this, spec.name, {QPoint(kFieldLeft, top), kFieldSize}, 12);
+    fields[i] = MakeNumberField(this, about.name, {QPoint(kFieldLeft, top), kFieldSize}, 12);
     fields[i]->installEventFilter(this);
-    auto* label = new QLabel(QString::fromUtf8(spec.label), this);
+    auto* label = new QLabel(QString::fromUtf8(about.label), this);
     label->setFont(font);
     label->setGeometry(12, top, kFieldLeft - 18, kFieldSize.height());
     label->setBuddy(fields[i]);
-    auto* unit = new QLabel(QString::fromUtf8(spec.unit), this);
+    auto* unit = new QLabel(QString::fromUtf8(about.unit), this);
     unit->setFont(font);
     unit->setGeometry(kFieldLeft + kFieldSize.width() + 5, top, 60, kFieldSize.height());
     for (QLabel* text : {label, unit}) {
@@ -159,14 +159,14 @@ bool TSiteDialog::storeAll() {
   double values[kFields] = {};
   for (int i = 0; i < kFields; ++i) {
     QLineEdit& field = *fields[i];
-    const FieldSpec& spec = kSpecs[i];
+    const SiteField& about = kSiteFields[i];
     const std::optional<double> value =
         field.text().trimmed().isEmpty() ? blankValues[i] : SiteFieldValue(field.text());
-    if (!value || !(*value >= spec.least && *value <= spec.greatest)) {
+    if (!value || !(*value >= about.least && *value <= about.greatest)) {
       ReportFieldError(field, QStringLiteral("%1 must lie between %2 and %3")
-                                  .arg(QString::fromUtf8(spec.label))
-                                  .arg(spec.least)
-                                  .arg(spec.greatest));
+                                  .arg(QString::fromUtf8(about.label))
+                                  .arg(about.least)
+                                  .arg(about.greatest));
       return false;
     }
     values[i] = *value;
