@@ -165,27 +165,17 @@ std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {
   static constexpr const char* kSatellites[] = {"I", "II", "III", "IV"};
   if (moon < 1 || moon > 4) return {};
   if (phase == MoonEventPhase::Maximum) return {};
-  const bool start = phase == MoonEventPhase::Start;
-  const char* what = "";
-  const char* when = "";
-  switch (kind) {
-    case MoonEventKind::Transit:
-      what = "Tr";
-      when = start ? "I" : "E";
-      break;
-    case MoonEventKind::ShadowTransit:
-      what = "Sh";
-      when = start ? "I" : "E";
-      break;
-    case MoonEventKind::Occultation:
-      what = "Oc";
-      when = start ? "D" : "R";
-      break;
-    case MoonEventKind::Eclipse:
-      what = "Ec";
-      when = start ? "D" : "R";
-      break;
-  }
+  // By kind (MoonEventKind's order): its abbreviation, then the start's and the end's letter.
+  struct Notation {
+    const char* what;
+    const char* start;
+    const char* end;
+  };
+  static constexpr Notation kNotations[] = {
+      {"Tr", "I", "E"}, {"Oc", "D", "R"}, {"Sh", "I", "E"}, {"Ec", "D", "R"}};
+  const Notation& notation = kNotations[static_cast<int>(kind)];
+  const char* what = notation.what;
+  const char* when = phase == MoonEventPhase::Start ? notation.start : notation.end;
   return std::string(kSatellites[moon - 1]) + '.' + what + '.' + when;
 }
 
