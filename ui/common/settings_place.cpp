@@ -1,6 +1,7 @@
 #include "ui/common/settings_place.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -225,6 +226,24 @@ bool SettingsStore::syncIni() {
 SettingsStore& ProgramSettings() {
   static SettingsStore store(ProgramDirectory(), UserSettingsFolder());
   return store;
+}
+
+QString IniValueText(const QSettings& ini, const char* key) {
+  const QVariant value = ini.value(key);
+  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').trimmed();
+  return value.toString().trimmed();
+}
+
+void ReportIgnoredIniValues(const QSettings& ini, const QStringList& lines) {
+  static QSet<QString> told;
+  QStringList news;
+  for (const QString& line : lines) {
+    const QString key = ini.fileName() + u'\n' + line;
+    if (told.contains(key)) continue;
+    told.insert(key);
+    news.append(line);
+  }
+  if (!news.isEmpty()) ShowError(news.join(u'\n'));
 }
 
 }  // namespace kelvra

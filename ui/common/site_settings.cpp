@@ -1,21 +1,13 @@
 #include "ui/common/site_settings.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <QSettings>
 #include <QStringList>
 
-#include "ui/common/messages.h"
+#include "ui/common/settings_place.h"
 
 namespace kelvra {
 namespace {
-
-// A value as the file spells it: Qt reads an unquoted comma as a list, which is put back.
-QString settingText(const QSettings& ini, const char* key) {
-  const QVariant value = ini.value(key);
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').trimmed();
-  return value.toString().trimmed();
-}
 
 // One value of the site as the file holds it.
 struct SiteValue {
@@ -29,7 +21,7 @@ struct SiteValue {
 SiteValue readValue(const QSettings& ini, const char* key, double least, double greatest,
                     QStringList& ignored) {
   SiteValue read{key, least, greatest, std::nullopt};
-  const QString text = settingText(ini, key);
+  const QString text = IniValueText(ini, key);
   if (text.isEmpty()) return read;
   bool ok = false;
   const double value = text.toDouble(&ok);
@@ -76,17 +68,8 @@ QString IgnoredSiteValueLine(const QString& file, const char* key, const QString
 }
 
 std::optional<SiteSetting> ReadSite(const QSettings& ini) {
-  // A fault in the file is told once a run, however often the file is read.
-  static QSet<QString> told;
   const SiteRead read = readSite(ini);
-  QStringList siteNews;
-  for (const QString& line : read.ignored) {
-    const QString key = ini.fileName() + u'\n' + line;
-    if (told.contains(key)) continue;
-    told.insert(key);
-    siteNews.append(line);
-  }
-  if (!siteNews.isEmpty()) ShowError(siteNews.join(u'\n'));
+  ReportIgnoredIniValues(ini, read.ignored);
   return read.site;
 }
 

@@ -1,11 +1,10 @@
 #include "ui/grs/grs_drift_settings.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <QSettings>
 #include <QStringList>
 
-#include "ui/common/messages.h"
+#include "ui/common/settings_place.h"
 
 namespace kelvra {
 namespace {
@@ -13,13 +12,6 @@ namespace {
 // The ranges the dialog's fields take, as the messages name them.
 const QString kDriftRange = QStringLiteral("-9.9 to 9.9");
 const QString kEpochRange = QStringLiteral("0000-01-01 to 9999-12-31");
-
-// A value as the file spells it: Qt reads an unquoted comma as a list, which is put back.
-QString settingText(const QSettings& ini, const char* key) {
-  const QVariant value = ini.value(key);
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').trimmed();
-  return value.toString().trimmed();
-}
 
 // The drift as the ini file holds it, and what in it was ignored.
 struct RedSpotDriftSetting {
@@ -35,7 +27,7 @@ RedSpotDriftSetting readSetting(const QSettings& ini) {
         .arg(file, QLatin1String(key), value, why);
   };
 
-  const QString driftText = settingText(ini, kDriftKey);
+  const QString driftText = IniValueText(ini, kDriftKey);
   const DriftTextValue read = ParseDriftText(driftText.toStdString(), ".");
   const bool unusable =
       read.status == DriftTextStatus::NotANumber || read.status == DriftTextStatus::OutOfRange;
@@ -47,7 +39,7 @@ RedSpotDriftSetting readSetting(const QSettings& ini) {
     setting.ignored.append(ignored(kDriftKey, driftText, why));
   }
 
-  const QString epochText = settingText(ini, kEpochKey);
+  const QString epochText = IniValueText(ini, kEpochKey);
   const std::optional<JulianDay> epoch = ParseISO8601UTC(epochText.toStdString());
   // A drift without the instant it counts from cannot place the spot: it goes too.
   if (!epoch && !epochText.isEmpty()) {
@@ -69,16 +61,8 @@ RedSpotDriftSetting readSetting(const QSettings& ini) {
 
 RedSpotDrift ReadRedSpotDrift(const QSettings& ini) {
   // The drift is read at every redraw; a fault in the file is told once.
-  static QSet<QString> told;
   const RedSpotDriftSetting setting = readSetting(ini);
-  QStringList news;
-  for (const QString& line : setting.ignored) {
-    const QString key = ini.fileName() + u'\n' + line;
-    if (told.contains(key)) continue;
-    told.insert(key);
-    news.append(line);
-  }
-  if (!news.isEmpty()) ShowError(news.join(u'\n'));
+  ReportIgnoredIniValues(ini, setting.ignored);
   return setting.drift;
 }
 
