@@ -63,13 +63,13 @@ wait "$program_pid" || true
 program_pid=""
 # The program ending between the look at the state and the look at the program: the state
 # came with the end, so the wait returns; it once failed so when an exit took its time.
-sleep 30 &
+tail -f /dev/null &  # a stand-in program that runs until it is ended
 program_pid=$!
 ends_with_the_state() {  # false at the first look, and the program has ended by the next
   [ -e "$work/looked" ] && return 0
   touch "$work/looked"
   kill "$program_pid"
-  until program_ended; do sleep 0.01; done
+  wait "$program_pid" 2>/dev/null || true
   return 1
 }
 outcome ended-between 60 "end of the program" -- ends_with_the_state
