@@ -7,6 +7,7 @@
 #include <numbers>
 #include <utility>
 
+#include "core/mutual_light.h"
 #include "core/view.h"
 
 namespace kelvra {
@@ -150,16 +151,9 @@ QRgb MutualEclipseColour(QRgb colour, double umbraShare) {
 }
 
 double CoveredShare(double distance, double coveringRadius, double coveredRadius) {
-  const double d = std::fabs(distance), a = coveringRadius, b = coveredRadius;
-  if (a <= 0 || b <= 0 || d >= a + b) return 0;
-  if (d <= a - b) return 1;                  // wholly inside
-  if (d <= b - a) return (a * a) / (b * b);  // the covering disc inside it
-  // The lens of two overlapping circles.
-  const double alpha = std::acos(std::clamp((d * d + a * a - b * b) / (2 * d * a), -1.0, 1.0));
-  const double beta = std::acos(std::clamp((d * d + b * b - a * a) / (2 * d * b), -1.0, 1.0));
-  const double lens =
-      a * a * (alpha - std::sin(2 * alpha) / 2) + b * b * (beta - std::sin(2 * beta) / 2);
-  return std::clamp(lens / (std::numbers::pi * b * b), 0.0, 1.0);
+  if (coveredRadius <= 0) return 0;
+  const double covered = std::numbers::pi * coveredRadius * coveredRadius;
+  return std::clamp(DiscOverlapArea(coveringRadius, coveredRadius, distance) / covered, 0.0, 1.0);
 }
 
 void DrawActiveOverPassive(std::array<std::int32_t, 5>& drawOrder, int active, int passive) {
