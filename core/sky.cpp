@@ -224,4 +224,18 @@ SkyAtInstant SkyAt(JulianDay ut, const ObserverSite& site, const VisibilityLimit
   return {jupiter, sun, jupiter >= limits.minJupiterAltitudeDeg && sun <= limits.maxSunAltitudeDeg};
 }
 
+SkyAtInstant ShownSky(const SkyAtInstant& sky, const VisibilityLimits& limits) {
+  // Tenths; the nudge keeps a value already on a tenth (4.9 held as 4.8999…) where it is.
+  constexpr double kNudge = 1e-9;
+  const double jupiter = sky.jupiterAltitudeDeg * 10, sun = sky.sunAltitudeDeg * 10;
+  const bool jupiterMet = sky.jupiterAltitudeDeg >= limits.minJupiterAltitudeDeg;
+  const bool sunMet = sky.sunAltitudeDeg <= limits.maxSunAltitudeDeg;
+  return {(jupiterMet ? std::round(jupiter) : std::floor(jupiter + kNudge)) / 10,
+          (sunMet ? std::round(sun) : std::ceil(sun - kNudge)) / 10, sky.visible};
+}
+
+bool JupiterAboveHorizon(JulianDay ut, const ObserverSite& site) {
+  return JupiterHorizontal(ut, site).altitudeDeg >= kRiseSetAltitude;
+}
+
 }  // namespace kelvra

@@ -78,4 +78,16 @@ struct SkyAtInstant {
 // about 13 microseconds.
 SkyAtInstant SkyAt(JulianDay ut, const ObserverSite& site, const VisibilityLimits& limits);
 
+// The altitudes as a person reads them, to a tenth of a degree.
+// Given: sky as SkyAt gave it for limits.
+// Returns: the same sky, each altitude rounded to 0.1 degree: to the nearest tenth when it
+// meets its limit, else away from the limit it failed (Jupiter down, the Sun up), so that a
+// shown value never seems to meet a limit it missed (the Sun at -5.98 with a limit of -6 shows
+// -5.9, not -6.0).
+SkyAtInstant ShownSky(const SkyAtInstant& sky, const VisibilityLimits& limits);
+
+// Whether Jupiter stands above the horizon of rise and set (-0.5667 degrees) at ut: with no
+// rise and no set in a day, it says whether Jupiter is up all that day or down all of it.
+bool JupiterAboveHorizon(JulianDay ut, const ObserverSite& site);
+
 }  // namespace kelvra

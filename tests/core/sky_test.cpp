@@ -135,5 +135,27 @@ TEST(JupiterRiseTransitSet, StaysFiniteAndInItsDayInEveryYear) {
   }
 }
 
+// A shown altitude must never seem to meet the limit it failed: the Sun at -5.98 under a limit
+// of -6 read "-6.0" in a greyed line's tooltip.
+TEST(ShownSky, RoundsAFailedAltitudeAwayFromItsLimit) {
+  const VisibilityLimits limits{5, -6};  // degrees
+  struct Case {
+    double jupiter, sun;            // degrees, as SkyAt gives them
+    double shownJupiter, shownSun;  // degrees, one decimal
+  };
+  const Case cases[] = {
+      {4.97, -5.98, 4.9, -5.9},  // both failed: away from 5 and from -6
+      {5.04, -6.04, 5.0, -6.0},  // both met: to the nearest tenth, the limit itself shown
+      {4.9, -5.9, 4.9, -5.9},    // failed on a tenth already: kept, not pushed a tenth on
+      {34.26, -12.34, 34.3, -12.3},
+      {-0.04, -6.0, -0.1, -6.0},  // Jupiter just under the horizon, the Sun at its limit
+  };
+  for (const Case& c : cases) {
+    const SkyAtInstant shown = ShownSky({c.jupiter, c.sun, false}, limits);
+    EXPECT_DOUBLE_EQ(shown.jupiterAltitudeDeg, c.shownJupiter) << c.jupiter;
+    EXPECT_DOUBLE_EQ(shown.sunAltitudeDeg, c.shownSun) << c.sun;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra

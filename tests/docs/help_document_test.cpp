@@ -235,6 +235,49 @@ TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
   }
 }
 
+// Every key of Kelvra95.ini the program reads or writes, found in the sources under ui/ as a
+// string literal "Group/Key", is in the help's table of settings, which says nothing else is
+// kept: three keys were once missing from it.
+TEST(HelpDocument, ListsEveryIniKeyTheProgramKeeps) {
+  const std::string settings = section(helpHtml(), "settings", "accuracy");
+  const auto isName = [](const std::string& part) {
+    if (part.empty() || !std::isupper(static_cast<unsigned char>(part[0]))) return false;
+    for (const char c : part)
+      if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
+  };
+  std::set<std::string> keys;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(KELVRA_SOURCE_DIR) / "ui")) {
+    const std::string code = readFile(entry.path());
+    // Comments and character literals skipped, so that an apostrophe or '"' starts nothing.
+    for (std::size_t i = 0; i < code.size(); ++i) {
+      if (code.compare(i, 2, "//") == 0) {
+        i = code.find('\n', i);
+      } else if (code.compare(i, 2, "/*") == 0) {
+        const std::size_t close = code.find("*/", i);
+        i = close == std::string::npos ? close : close + 1;
+      } else if (code[i] == '\'') {
+        i = code.find('\'', i + (code[i + 1] == '\\' ? 3 : 2));
+      } else if (code[i] == '"') {
+        std::string literal;
+        for (++i; i < code.size() && code[i] != '"'; ++i) {
+          if (code[i] == '\\') ++i;
+          literal += code[i];
+        }
+        const std::size_t slash = literal.find('/');
+        if (slash != std::string::npos && isName(literal.substr(0, slash)) &&
+            isName(literal.substr(slash + 1)))
+          keys.insert(literal);
+      }
+      if (i == std::string::npos) break;
+    }
+  }
+  // The site's five, the drift's two, the events' three, the positions and the PDF folder.
+  EXPECT_GE(keys.size(), 12u);
+  for (const std::string& key : keys)
+    EXPECT_NE(settings.find(key), std::string::npos) << key << " is missing from the help's table";
+}
+
 TEST(HelpDocument, NoLongerDeniesWhatTheProgramDoes) {
   const std::string text = visibleText(helpHtml());
   for (const char* stale : {
@@ -244,6 +287,7 @@ TEST(HelpDocument, NoLongerDeniesWhatTheProgramDoes) {
            "must be allowed to write in its own folder",          // the XDG folder is the fallback
            "keeps three settings",                                // two files, more settings
            "a minute early or late",                              // measured: minutes to an hour
+           "counted from the start of that day (0h UT",  // the drift: each transit's own instant
        }) {
     EXPECT_EQ(text.find(stale), std::string::npos) << "the help still says: " << stale;
   }

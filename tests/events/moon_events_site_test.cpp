@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <memory>
+#include <set>
 
 #include "core/calendar.h"
 #include "core/sky.h"
@@ -147,12 +148,12 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
   setSite(kBerlin);
   const JulianDay day = JulianDayFromDate(15, 12, 2026, 0, 0, 0, 0);
   EXPECT_EQ(window->view().passages,
-            RiseTransitSetText(JupiterRiseTransitSet(day, kBerlin.place), 0));
+            RiseTransitSetText(JupiterRiseTransitSet(day, kBerlin.place), 0, false));
   EXPECT_TRUE(window->view().passages.startsWith("Rise "));
   instants.ut += 1;
   window->instantChanged(InstantChange::Tick);
   EXPECT_EQ(window->view().passages,
-            RiseTransitSetText(JupiterRiseTransitSet(day + 1, kBerlin.place), 0));
+            RiseTransitSetText(JupiterRiseTransitSet(day + 1, kBerlin.place), 0, false));
 
   // The row is no line: a click on it jumps nowhere; the row under it is the list's top line.
   const int row = MoonEventRowHeight(ListFont(96));
@@ -161,7 +162,7 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
   EXPECT_EQ(instants.jumps, 0);
   const MoonEventLine top = window->lines()[window->view().top];
   EXPECT_EQ(window->toolTipAt(QPoint(40, row + 2)),
-            MoonEventsSkyText(SkyAt(top.instant, kBerlin.place, kBerlin.limits)));
+            MoonEventsSkyText(SkyAt(top.instant, kBerlin.place, kBerlin.limits), kBerlin.limits));
   QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, row + 2));
   EXPECT_EQ(instants.jumps, 1);
 
@@ -178,9 +179,81 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
     EXPECT_LE(QFontMetrics(ListFont(dpi)).horizontalAdvance("Rise 20:08 Tr 00:08 Set 00:08"),
               160 - 3 - 4);
   }
-  // Near the pole Jupiter neither rises nor sets in December 2026.
-  setSite(SiteSetting{{89, 0, 0}, {}});
-  EXPECT_EQ(window->view().passages.count(QChar(0x2014)), 2);
+  // Near the poles Jupiter (declination +17°) neither rises nor sets in December 2026: up all
+  // day in the north, down all day in the south, which two dashes could not tell apart.
+  const std::pair<double, QString> poles[] = {{89, "Up all day, Tr "},
+                                              {-89, "Below the horizon all day"}};
+  for (const auto& [latitude, text] : poles) {
+    setSite(SiteSetting{{latitude, 0, 0}, {}});
+    EXPECT_TRUE(window->view().passages.startsWith(text)) << window->view().passages.toStdString();
+  }
+}
+
+// Relative luminance and contrast ratio as WCAG 2 defines them.
+double luminance(QColor colour) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+double contrast(QColor a, QColor b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A line not visible from the site stays readable on every band it can stand on (black, the
+// grey day band, the lit band of what is going on), is dimmer than any visible line, and a
+// mutual line keeps a trace of its pink: the grey was 1.7:1 on the lit band.
+TEST_F(MoonEventsSiteTest, GreyedLinesAreReadableOnEveryBandAndDimmerThanVisibleOnes) {
+  const std::vector<MoonEventLine>& lines = window->lines();
+  const QFont font = ListFont(96);
+  const int row = MoonEventRowHeight(font);
+  const std::size_t rows = 403 / row;
+  ASSERT_GT(lines.size(), rows);
+  // Start at the first mutual line so that one is drawn; light every third line.
+  MoonEventListView view;
+  while (view.top < lines.size() - rows && !lines[view.top].mutual) ++view.top;
+  view.selected = lines.size();
+  for (std::size_t i = view.top; i < view.top + rows; i += 3) view.marked.push_back(i);
+  const auto drawn = [&](bool greyed) {
+    view.greyed.assign(lines.size(), greyed);
+    QImage list(160, 403, QImage::Format_RGB32);
+    DrawMoonEventList(list, font, lines, view);
+    return list;
+  };
+  const QImage visible = drawn(false), grey = drawn(true);
+  // The text colours of row r, apart from its background (the pixel left of the day).
+  const auto inks = [&](const QImage& list, std::size_t r, QColor& background) {
+    std::set<QRgb> found;
+    const int y = static_cast<int>(r) * row;
+    background = list.pixelColor(1, y + row / 2);
+    for (int v = y; v < y + row; ++v)
+      for (int x = 0; x < 160 - 4; ++x)
+        if (list.pixel(x, v) != background.rgb()) found.insert(list.pixel(x, v));
+    return found;
+  };
+  std::set<QRgb> backgrounds;
+  int dimmestVisible = 255, mutualRows = 0;
+  for (std::size_t r = 0; r < rows; ++r) {
+    QColor background;
+    for (const QRgb ink : inks(visible, r, background))
+      dimmestVisible = std::min(dimmestVisible, QColor(ink).value());
+    const std::set<QRgb> greyInks = inks(grey, r, background);
+    ASSERT_FALSE(greyInks.empty());
+    backgrounds.insert(background.rgb());
+    for (const QRgb ink : greyInks) {
+      EXPECT_GE(contrast(QColor(ink), background), 4.5)
+          << "row " << r << " ink " << QColor(ink).name().toStdString() << " on "
+          << background.name().toStdString();
+      EXPECT_LT(QColor(ink).value(), dimmestVisible - 16) << "row " << r;
+      const bool pink = QColor(ink).red() > QColor(ink).green();
+      EXPECT_EQ(pink, lines[view.top + r].mutual.has_value()) << "row " << r;
+    }
+    mutualRows += lines[view.top + r].mutual.has_value();
+  }
+  EXPECT_EQ(backgrounds.size(), 3u);  // black, the day band and the lit band all met
+  EXPECT_GT(mutualRows, 0);
 }
 
 TEST_F(MoonEventsSiteTest, AFileThatCannotBeWrittenIsNamed) {

@@ -42,7 +42,7 @@ class GRSSiteTest : public ::testing::Test {
     time = rows[kDay - 1].times.front();
     // The listed minute in local time, one hour ahead of UT: written out here on purpose.
     instant =
-        JulianDayFromDate(kDay, 1, 2026, 0, 0, 0) + (time.hour * 60 + time.minute - 60) / 1440.0;
+        JulianDayFromDate(kDay, 1, 2026, 0, 0, 0, 0) + (time.hour * 60 + time.minute - 60) / 1440.0;
     edgeLongitude = longitudeAtLeastAltitude();
   }
 
@@ -155,7 +155,7 @@ TEST_F(GRSSiteTest, ThePageGreysTheSameTransitsAsTheWindow) {
   std::size_t daylit = 0;
   while (daylit < nextDay.times.size()) {
     const GRSTime& next = nextDay.times[daylit];
-    const JulianDay at = JulianDayFromDate(kDay + 1, 1, 2026, 0, 0, 0) +
+    const JulianDay at = JulianDayFromDate(kDay + 1, 1, 2026, 0, 0, 0, 0) +
                          (next.hour * 60 + next.minute - 60) / 1440.0;
     if (SunHorizontal(at, {kLatitude, edgeLongitude, 0}).altitudeDeg > 0) break;
     ++daylit;

@@ -73,7 +73,7 @@ bool samePhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
 
 std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<SiteSetting>& site) {
   if (!site) return std::nullopt;
-  const SkyAtInstant sky = SkyAt(ut, site->place, site->limits);
+  const SkyAtInstant sky = ShownSky(SkyAt(ut, site->place, site->limits), site->limits);
   return ExportAltitudes{sky.jupiterAltitudeDeg, sky.sunAltitudeDeg};
 }
 

@@ -68,15 +68,21 @@ QString MoonEventsSiteText(const SiteSetting& site) {
            limitDegrees(site.limits.maxSunAltitudeDeg));
 }
 
-QString MoonEventsSkyText(const SkyAtInstant& sky) {
+QString MoonEventsSkyText(const SkyAtInstant& sky, const VisibilityLimits& limits) {
+  const SkyAtInstant shown = ShownSky(sky, limits);
   return QStringLiteral("Jupiter %1, Sun %2")
-      .arg(signedDegrees(sky.jupiterAltitudeDeg, 1), signedDegrees(sky.sunAltitudeDeg, 1));
+      .arg(signedDegrees(shown.jupiterAltitudeDeg, 1), signedDegrees(shown.sunAltitudeDeg, 1));
 }
 
-QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset) {
+QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset, bool upAtStart) {
   const auto at = [offset](const std::optional<JulianDay>& ut) {
     return ut ? clock(*ut, offset) : QStringLiteral("\u2014");
   };
+  // Near the poles: one dash for both cases would not say which.
+  if (!passages.rise && !passages.set) {
+    return upAtStart ? QStringLiteral("Up all day, Tr %1").arg(at(passages.transit))
+                     : QStringLiteral("Below the horizon all day");
+  }
   return QStringLiteral("Rise %1 Tr %2 Set %3")
       .arg(at(passages.rise), at(passages.transit), at(passages.set));
 }

@@ -44,13 +44,16 @@ MoonEventsShown ShowMoonEvents(const std::vector<MoonEventLine>& lines,
 // "52.52°N 13.40°E, Jupiter ≥ 5°, Sun ≤ −6°".
 QString MoonEventsSiteText(const SiteSetting& site);
 
-// Given: the sky at a line's instant. Returns: "Jupiter 34.2°, Sun −12.3°" for its tooltip.
-QString MoonEventsSkyText(const SkyAtInstant& sky);
+// Given: the sky at a line's instant and the limits it was judged by. Returns: "Jupiter 34.2°,
+// Sun −12.3°" for its tooltip, the altitudes as ShownSky rounds them.
+QString MoonEventsSkyText(const SkyAtInstant& sky, const VisibilityLimits& limits);
 
 // Given: Jupiter's passages of one day; offset, the list's clock (minutes, UT = clock +
-// offset). Returns: the list's top line, "Rise 05:12 Tr 11:40 Set 18:09", "—" for a passage
-// that does not happen that day.
-QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset);
+// offset); upAtStart, whether Jupiter is above the horizon as the day starts.
+// Returns: the list's top line, "Rise 05:12 Tr 11:40 Set 18:09", "—" for a passage that does
+// not happen that day; with neither a rise nor a set, "Up all day, Tr 11:40" or "Below the
+// horizon all day".
+QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset, bool upAtStart);
 
 // Given: the instant the main window shows (days, UT); offset, the list's clock.
 // Returns: days, UT: the 00:00 that starts that instant's day on the list's clock.

@@ -41,7 +41,11 @@ const QColor kMutual(255, 136, 255);  // a mutual event's code and magnitude: on
 const QColor kMarked(30, 84, 88);     // the skin's teal, lit: going on at the main window's instant
 constexpr int kScrollBarWidth = 3;    // pixels, inside the list's right edge
 constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
-const QColor kGreyed(112, 112, 112);  // every field of a line not visible from the site
+// A line not visible from the site: every field in one grey, a mutual line's with a trace of its
+// pink; both at least 4.5:1 on black, the grey band and the lit band, yet plainly dimmer than
+// the colours of a visible line.
+const QColor kGreyed(192, 192, 192);
+const QColor kGreyedMutual(208, 184, 208);
 constexpr int kWheelLines = 3;
 constexpr QRect kVisibleButton{66, 14, 20, 20};  // window pixels, beside the time basis
 inline constexpr const char* kExportFolderKey = "Events/ExportFolder";
@@ -60,7 +64,8 @@ void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, i
   const MoonEventLineText text = FormatMoonEventLine(line);
   const int dayX = line.day < 10 ? kDayX + metrics.horizontalAdvance('0') : kDayX;
   // Not visible from the site: the whole line in one grey, whatever its kind.
-  const auto shade = [greyed](const QColor& colour) { return greyed ? kGreyed : colour; };
+  const QColor grey = line.mutual ? kGreyedMutual : kGreyed;
+  const auto shade = [greyed, &grey](const QColor& colour) { return greyed ? grey : colour; };
   drawCell(painter, {dayX, y}, QString::fromStdString(text.day), shade(kDay), background);
   drawCell(painter, {kTimeX, y}, QString::fromStdString(text.time), shade(kTime), background);
   const QString code = QString::fromStdString(text.code);
@@ -263,7 +268,7 @@ QString TMoonEvents::toolTipAt(QPoint position) const {
   QStringList parts;
   const QString own = MoonEventToolTip(lines_[*index], computed_.basis.offset());
   if (!own.isEmpty()) parts << own;
-  if (*index < sky_.size()) parts << MoonEventsSkyText(sky_[*index]);
+  if (*index < sky_.size() && skySite_) parts << MoonEventsSkyText(sky_[*index], skySite_->limits);
   return parts.join('\n');
 }
 
@@ -471,7 +476,8 @@ bool TMoonEvents::followPassages(JulianDay now) {
   const JulianDay day = DayStartOf(now, offset);
   if (day == passagesDay_) return false;
   passagesDay_ = day;
-  view_.passages = RiseTransitSetText(JupiterRiseTransitSet(day, skySite_->place), offset);
+  view_.passages = RiseTransitSetText(JupiterRiseTransitSet(day, skySite_->place), offset,
+                                      JupiterAboveHorizon(day, skySite_->place));
   return true;
 }
 

@@ -64,10 +64,10 @@ bool isHidden(const GRSHidden& hidden, int i, std::size_t k) {
 }  // namespace
 
 JulianDay GRSTransitInstant(int year, int month, int day, const GRSTime& time, TimeBasis basis) {
-  const JulianDay dayStart =
-      JulianDayFromDate(static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
-                        static_cast<std::uint16_t>(year), 0, 0, 0);
-  return dayStart + (time.hour * 60 + time.minute + basis.offset()) / 1440.0;
+  // The listed time is on the basis's clock, so that clock's offset alone takes it to UT.
+  return JulianDayFromDate(static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(month),
+                           static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(time.hour),
+                           static_cast<std::uint16_t>(time.minute), 0, basis.offset());
 }
 
 GRSHidden GRSTransitsNotVisible(const std::vector<GRSDayTransits>& rows, int year, int month,
