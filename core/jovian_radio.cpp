@@ -59,9 +59,11 @@ double phaseFrom(const Vector3& moon, const Vector3& earth, const EquatorFrame& 
   return degrees360(equator.longitude(moon) - equator.longitude(earth) - 180);
 }
 
-// Whether angle (degrees) lies in the range running upward from `from` to `to`.
+// Whether angle (degrees) lies in the range running upward from `from` to `to`; a range of
+// 360 degrees or more holds every angle.
 bool within(double angle, double from, double to) {
-  return degrees360(angle - from) <= degrees360(to - from);
+  const double width = to - from >= 360 ? 360 : degrees360(to - from);
+  return degrees360(angle - from) <= width;
 }
 
 // The sampled geometry of a stretch: the angles at any instant from the tables.

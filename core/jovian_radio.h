@@ -44,7 +44,8 @@ double GeocentricPhase(int moon, JulianDay ut);
 
 // One source region of the decametric emission: a box in the plane of the central meridian
 // (System III) and a moon's geocentric phase. A range runs upward from its first bound to its
-// second, through 360 when the first is the greater (300 .. 20 holds 350 and 10).
+// second, through 360 when the first is the greater (300 .. 20 holds 350 and 10); 0 .. 360 holds
+// every angle. A region naming a moon outside 0..4 never matches.
 struct RadioRegion {
   std::string_view name;      // as the literature names it, e.g. "Io-B"
   double cmFrom, cmTo;        // degrees, System III central meridian, 0..360
