@@ -60,8 +60,9 @@ struct RadioRegion {
 // the Io-independent A and C emission fills the longitude bands of Io-A and Io-C at every phase.
 // Checked against a current observers' forecast table (docs/RADIO.md), which gives Io-A
 // 200-260 / 195-265, Io-B 90-200 / 80-130 and Io-C 290-10 / 220-260: centres within 10 degrees
-// of these, its A 10 degrees narrower in longitude, its B and C 10 to 20 degrees wider, and no
-// Io-D or Io-independent regions.
+// of these; its A 10 degrees narrower in longitude and 15 wider in phase, its B 30 wider in
+// longitude and 20 in phase, its C 10 degrees lower in longitude and 5 wider in phase; it has
+// no Io-D and no Io-independent regions.
 inline constexpr std::array<RadioRegion, 6> kRadioSourceRegions{{
     {"Io-A", 200, 270, 1, 205, 260},
     {"Io-B", 105, 185, 1, 80, 110},
