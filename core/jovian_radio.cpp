@@ -201,7 +201,9 @@ void searchStretch(JulianDay from, JulianDay to, bool first, std::span<const Rad
         if (in) {
           open[i] = edge;
         } else {
-          found.push_back({static_cast<int>(i), r.name, *open[i], edge});
+          // Two bounds passed within a second of each other can refine out of order: a
+          // corner grazed for no time at all is no span.
+          if (edge > *open[i]) found.push_back({static_cast<int>(i), r.name, *open[i], edge});
           open[i].reset();
         }
       }
