@@ -1,11 +1,13 @@
 // Cost of the ephemeris: one instant, and a month of half-hour steps as the tracks chart does;
 // of a month of Red Spot transits, as the GRS window computes it, fixed and drifting; of a month of
 // moon events and of the moons' shadows for one animation frame; of the events window's month list
-// and of its marks for one frame; of a month and of the whole 2026-27 season of mutual events.
+// and of its marks for one frame; of a month and of the whole 2026-27 season of mutual events;
+// of a month of radio windows.
 #include <benchmark/benchmark.h>
 
 #include "core/ephemeris.h"
 #include "core/grs_prediction.h"
+#include "core/jovian_radio.h"
 #include "core/modern_positions.h"
 #include "core/moon_event_list.h"
 #include "core/moon_events.h"
@@ -179,6 +181,22 @@ void JupiterRiseTransitSetCall(benchmark::State& run) {
   }
 }
 BENCHMARK(JupiterRiseTransitSetCall)->Unit(benchmark::kMicrosecond);
+
+// The radio observer's month: every span inside the published source regions, and the central
+// meridian in System III for one instant.
+void MonthOfRadioWindows(benchmark::State& run) {
+  for (auto _ : run) benchmark::DoNotOptimize(kelvra::FindRadioWindows(kStart, 31));
+}
+BENCHMARK(MonthOfRadioWindows)->Unit(benchmark::kMillisecond);
+
+void CentralMeridianIIICall(benchmark::State& run) {
+  kelvra::JulianDay jd = kStart;
+  for (auto _ : run) {
+    benchmark::DoNotOptimize(kelvra::CentralMeridianIII(jd));
+    jd = jd < kStart + 31 ? jd + kStep : kStart;
+  }
+}
+BENCHMARK(CentralMeridianIIICall)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
