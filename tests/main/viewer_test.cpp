@@ -318,11 +318,16 @@ TEST_F(ViewerTest, FocusedBoxesShowTheFieldsFocusFrame) {
     EXPECT_EQ(focused.pixelColor(right / 2, 0), frame) << box->objectName().toStdString();
     EXPECT_EQ(focused.pixelColor(right / 2, bottom), frame) << box->objectName().toStdString();
     EXPECT_NE(plain.pixelColor(0, bottom / 2), frame) << box->objectName().toStdString();
-    int changedInside = 0;  // beyond the outer ring and the rounded corners' inner pixels
+    // The field's soft inner ring too: the outer ring alone was a faint mark.
+    for (const QPoint inner :
+         {QPoint(1, bottom / 2), QPoint(right - 1, bottom / 2), QPoint(right / 2, bottom - 1)}) {
+      EXPECT_NE(focused.pixel(inner), plain.pixel(inner)) << box->objectName().toStdString();
+    }
+    int changedInside = 0;  // beyond the two rings and the rounded corners' inner pixels
     for (int y = 0; y <= bottom; ++y) {
       for (int x = 0; x <= right; ++x) {
-        const bool ring = x == 0 || y == 0 || x == right || y == bottom;
-        const bool corner = (x == 1 || x == right - 1) && (y == 1 || y == bottom - 1);
+        const bool ring = x <= 1 || y <= 1 || x >= right - 1 || y >= bottom - 1;
+        const bool corner = (x == 2 || x == right - 2) && (y == 2 || y == bottom - 2);
         if (!ring && !corner && focused.pixel(x, y) != plain.pixel(x, y)) ++changedInside;
       }
     }
