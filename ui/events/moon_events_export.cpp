@@ -115,10 +115,15 @@ QStringList ExportNameFilters() {
   return {QStringLiteral("iCalendar (*.ics)"), QStringLiteral("CSV (*.csv)")};
 }
 
-QString ExportPath(const QString& typed, ExportFormat format) {
-  if (!QFileInfo(typed).suffix().isEmpty()) return typed;
-  return typed +
-         (format == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv"));
+ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen) {
+  const QString suffix = QFileInfo(typed).suffix();
+  if (suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+    return {typed, ExportFormat::Csv};
+  if (suffix.compare(QStringLiteral("ics"), Qt::CaseInsensitive) == 0)
+    return {typed, ExportFormat::ICalendar};
+  return {
+      typed + (chosen == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv")),
+      chosen};
 }
 
 std::string MoonEventDescription(const MoonEventLine& line) {

@@ -19,9 +19,16 @@ enum class ExportFormat { ICalendar, Csv };
 // The save dialog's file types, in this order: iCalendar first.
 QStringList ExportNameFilters();
 
+// Where the export goes and in which format.
+struct ExportTarget {
+  QString path;
+  ExportFormat format;
+};
+
 // Given: the name the user typed or chose; the dialog's file type.
-// Returns: the name, with the type's extension (".ics", ".csv") added when it has none.
-QString ExportPath(const QString& typed, ExportFormat format);
+// Returns: a name ending in ".csv" or ".ics" (any case) as it is, in that extension's format,
+// whatever the type shown; any other name with the type's extension added, in that type.
+ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen);
 
 // Given: one line. Returns: what it says in words, for a spreadsheet: "Io shadow transit,
 // ingress"; a mutual event's "Europa occults Io, maximum 45%".

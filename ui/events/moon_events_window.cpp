@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -500,21 +501,35 @@ void TMoonEvents::exportMonth() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ExportNameFilters());
-  // The dialog adds the type's extension itself, so that it asks before replacing that file.
   dialog.setDefaultSuffix(QStringLiteral("ics"));
   connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(filter == ExportNameFilters().value(1) ? QStringLiteral("csv")
                                                                    : QStringLiteral("ics"));
   });
+  // The name written may differ from the one the dialog returns (an extension added), so the
+  // question before replacing a file is asked here, of the name written.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setDirectory(folder);
   dialog.selectFile(name);
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const ExportFormat format = dialog.selectedNameFilter() == ExportNameFilters().value(1)
-                                  ? ExportFormat::Csv
-                                  : ExportFormat::ICalendar;
-  const QString path = ExportPath(dialog.selectedFiles().front(), format);
-  if (exportTo(path, format)) {
-    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey), QFileInfo(path).absolutePath());
+  ExportTarget target{};
+  for (;;) {
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const ExportFormat chosen = dialog.selectedNameFilter() == ExportNameFilters().value(1)
+                                    ? ExportFormat::Csv
+                                    : ExportFormat::ICalendar;
+    target = ExportTargetOf(dialog.selectedFiles().front(), chosen);
+    if (!QFileInfo::exists(target.path)) break;
+    QMessageBox replace(QMessageBox::Warning, dialog.windowTitle(),
+                        QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                            .arg(QFileInfo(target.path).fileName()),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    replace.setDefaultButton(QMessageBox::No);
+    if (RunModal(replace) == QMessageBox::Yes) break;
+    dialog.selectFile(QFileInfo(target.path).fileName());  // the dialog again, on that name
+  }
+  if (exportTo(target.path, target.format)) {
+    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey),
+                             QFileInfo(target.path).absolutePath());
     settings_.syncIni();
   }
 }
