@@ -91,6 +91,8 @@ double EclipsedShareOfMoon(double distance, double umbra, double activeRadius,
   const double sun = kSunRadius * q / (1 + q);
   const double penumbra = activeRadius + q * (kSunRadius + activeRadius);
   const double sunArea = kPi * sun * sun;
+  if (distance + passiveRadius <= umbra) return 1;  // wholly in the umbra
+  if (distance - passiveRadius >= penumbra) return 0;
   // Each ring about the shadow's axis, of radius r, loses the share of the Sun hidden there,
   // weighted by its arc on the passive disc. The integrand's kinks (the umbra's and penumbra's
   // edges, where the disc's arcs start and end) cut the range into smooth pieces.
