@@ -197,6 +197,12 @@ std::string MutualEventMagnitude(const MutualEvent& event) {
   return std::to_string(percent) + '%';
 }
 
+JulianDay ListedMinuteOf(const MoonEventLine& line, JulianDay ut) {
+  // The line's instant is a whole minute of the list, and offsets are whole minutes.
+  return line.instant +
+         static_cast<double>(std::llround((ut - line.instant) * kMinutesPerDay)) / kMinutesPerDay;
+}
+
 std::string ListClockText(JulianDay ut, std::int32_t offset, int day) {
   const CivilDateTime c = CalDate(ut, offset);
   char text[32];
@@ -211,10 +217,8 @@ std::string ListClockText(JulianDay ut, std::int32_t offset, int day) {
 std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return {};
   const MutualEvent& e = *line.mutual;
-  // Each contact to the list's minute: the line's instant is one, and offsets are whole minutes.
   const auto at = [&](JulianDay t) {
-    const double minutes = static_cast<double>(std::llround((t - line.instant) * kMinutesPerDay));
-    return ListClockText(line.instant + minutes / kMinutesPerDay, offset, line.day);
+    return ListClockText(ListedMinuteOf(line, t), offset, line.day);
   };
   const std::string maximum = at(line.instant);
   if (e.kind == MutualEventKind::Occultation) {

@@ -138,6 +138,10 @@ std::string MutualEventCode(const MutualEvent& event);
 // diameter.
 std::string MutualEventMagnitude(const MutualEvent& event);
 
+// Given: a line; ut, another instant of its phenomenon (days, UT).
+// Returns: ut rounded to the list's minute, as the line's own instant is (days, UT).
+JulianDay ListedMinuteOf(const MoonEventLine& line, JulianDay ut);
+
 // A minute of the list's clock (offset: minutes, UT = clock + offset), with its day when that
 // is not `day`: "21:40", "5 23:58".
 std::string ListClockText(JulianDay ut, std::int32_t offset, int day);
