@@ -67,12 +67,13 @@ struct MutualEvent {
 // (and in 2026-27 every graze below too, down to 0.002, but a graze may come and go with a few
 // km of theory). Instants are solved on the full theory to a tenth of a second; against an
 // independent computation of the same rule they agree within a minute or a tenth of the
-// event's length, magnitudes within 0.01. Outside 1900-2100 the planets and Delta T degrade;
+// event's length (the light's contacts too), magnitudes within 0.01, a penumbral eclipse's
+// light lost within 0.002. Outside 1900-2100 the planets and Delta T degrade;
 // the instants stay finite for every year 0..9999.
 // Notes: the span is computed 32 days at a time. Pairs are pruned on the interpolated
 // positions the moon events use (core/moon_tracks.h), sampled every 10 minutes, with a bound on
 // how fast two moons can close (an eclipse's reach taking in the penumbra); each candidate is
-// refined on the full theory. About 2 ms of CPU time a month, 30 ms the whole season.
+// refined on the full theory. About 1.8 ms of CPU time a month, 25 ms the whole season.
 // Reference: the theory of core/galilean_moons.h and core/jupiter_system.h; the Earth's offset
 // from the Earth-Moon barycentre from ERFA's eraMoon98.
 std::vector<MutualEvent> FindMutualEvents(JulianDay startUT, double days);
