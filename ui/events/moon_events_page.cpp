@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -10,7 +9,6 @@
 #include <QPainter>
 #include <QStringList>
 
-#include "core/calendar.h"
 #include "core/moon_event_list.h"
 #include "ui/events/moon_events_sky.h"
 
