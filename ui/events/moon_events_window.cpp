@@ -78,14 +78,6 @@ void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, i
   }
 }
 
-// A minute of the list's clock, with its day when that is not `day`: "21:40", "5 23:58".
-QString clockText(JulianDay ut, std::int32_t offset, int day) {
-  const CivilDateTime c = CalDate(ut, offset);
-  const QString time =
-      QStringLiteral("%1:%2").arg(c.hour, 2, 10, QChar('0')).arg(c.minute, 2, 10, QChar('0'));
-  return c.day == day ? time : QStringLiteral("%1 %2").arg(c.day).arg(time);
-}
-
 const char* moonName(int moon) {
   static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
   return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
@@ -114,21 +106,21 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   const bool eclipse = e.kind == MutualEventKind::Eclipse;
   const QString active = QString::fromLatin1(moonName(e.active));
   const QString passive = QString::fromLatin1(moonName(e.passive));
-  const QString magnitude =
-      e.total ? QStringLiteral("total")
-      : e.annular
-          ? QStringLiteral("annular")
-          : QStringLiteral("magnitude %1").arg(QString::fromStdString(MutualEventMagnitude(e)));
+  const QString listed = QString::fromStdString(MutualEventMagnitude(e));
+  QString magnitude =
+      e.total       ? QStringLiteral("total")
+      : e.annular   ? QStringLiteral("annular")
+      : e.penumbral ? QStringLiteral("penumbral, %1 of the light, not the diameter").arg(listed)
+                    : QStringLiteral("magnitude %1").arg(listed);
+  const QString where = QString::fromStdString(AgainstJupiterText(PassiveAgainstJupiter(e)));
+  if (!where.isEmpty()) magnitude += QStringLiteral(", ") + where;
   const long lost = std::lround(MutualLightLost(e) * 100);
   const QString whose = eclipse ? QStringLiteral("of %1's light").arg(passive)
                                 : QStringLiteral("of the pair's light");
-  return QStringLiteral(
-             "%1: %2 %3 %4, %5\nstart %6, maximum %7, end %8\n"
-             "light lost at maximum: %9% %10")
+  return QStringLiteral("%1: %2 %3 %4, %5\n%6\nlight lost at maximum: %7% %8")
       .arg(QString::fromStdString(MutualEventCode(e)), active,
            eclipse ? QStringLiteral("eclipses") : QStringLiteral("occults"), passive, magnitude,
-           clockText(line.eventStart, offset, line.day), clockText(line.instant, offset, line.day),
-           clockText(line.eventEnd, offset, line.day))
+           QString::fromStdString(MutualContactsText(line, offset)))
       .arg(lost)
       .arg(whose);
 }

@@ -194,7 +194,7 @@ void TViewer::plotSatellites() {
     DrawActiveOverPassive(order, active, passive);
   }
   DrawSideView(imgSideView->canvas(), state_, shadows_, order, SideViewScaleFor(Magnification),
-               signs_.EastWestSign, signs_.NorthSouthSign, imgJupiter, mutual_.umbraShare);
+               signs_.EastWestSign, signs_.NorthSouthSign, imgJupiter, mutual_.lightLost);
   imgPlanView->update();
   imgSideView->update();
 }
