@@ -35,10 +35,11 @@ wait_for --try 10 "weston's socket" -- weston_ready ||
 run_without_x() {
   local status=0 file="$1"
   shift
-  (cd "$work" && exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY \
+  # The braces keep bash's own word on a program killed by a signal off the log.
+  { (cd "$work" && exec env -u DISPLAY -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY \
     HOME="$work" XDG_CONFIG_HOME="$work/config" LC_ALL=C.UTF-8 LANG=C.UTF-8 \
     KELVRA_EXIT_AFTER_FIRST_PAINT=1 "$@" timeout 60 "$work/bin/kelvra95") \
-    >"$work/out" 2>"$work/err" || status=$?
+    >"$work/out" 2>"$work/err"; } 2>/dev/null || status=$?
   echo "$status" >"$file"
 }
 
