@@ -242,7 +242,8 @@ std::optional<Found> eventNear(const Approach& scan, MutualEventKind kind, Pair 
   const Overlap o = approach.full(maximum);
   if (!(o.excess() < 0) || !o.umbral()) return std::nullopt;
 
-  MutualEvent e{kind, pair.active, pair.passive, 0, maximum, 0, 0, false, false, false};
+  MutualEvent e{kind,  pair.active, pair.passive, 0, maximum, 0,    0,
+                false, false,       false,        0, 0,       false};
   e.start = contactOnTheory(approach, maximum, beyondContact(approach, maximum, -1));
   e.end = contactOnTheory(approach, maximum, beyondContact(approach, maximum, +1));
   e.total = o.distance <= o.active - o.passive;

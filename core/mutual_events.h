@@ -19,18 +19,25 @@ enum class MutualEventKind { Occultation, Eclipse };
 
 struct MutualEvent {
   MutualEventKind kind;
-  int active;          // 1..4: the moon in front (occultation) or casting the shadow (eclipse)
-  int passive;         // 1..4: the moon hidden or eclipsed
-  JulianDay start;     // days, UT: first contact (discs, or the umbra and the disc)
-  JulianDay maximum;   // days, UT: greatest phase (least distance of the centres / of the
-                       // passive moon's centre from the shadow's axis)
-  JulianDay end;       // days, UT: last contact
-  double magnitude;    // fraction of the passive moon's diameter covered at maximum, 0..1;
-                       // for an annular event the active disc's (or umbra's) diameter over
-                       // the passive moon's
-  bool total;          // the passive moon wholly covered (wholly in the umbra)
-  bool annular;        // the active disc (umbra) lies wholly inside the passive moon's disc
-  bool passiveHidden;  // the passive moon is behind Jupiter or in Jupiter's shadow at maximum
+  int active;            // 1..4: the moon in front (occultation) or casting the shadow (eclipse)
+  int passive;           // 1..4: the moon hidden or eclipsed
+  JulianDay start;       // days, UT: first contact (discs, or the umbra and the disc); a
+                         // penumbral eclipse's lightStart
+  JulianDay maximum;     // days, UT: greatest phase (least distance of the centres / of the
+                         // passive moon's centre from the shadow's axis)
+  JulianDay end;         // days, UT: last contact; a penumbral eclipse's lightEnd
+  double magnitude;      // fraction of the passive moon's diameter covered at maximum, 0..1;
+                         // for an annular event the active disc's (or umbra's) diameter over
+                         // the passive moon's; 0 for a penumbral eclipse
+  bool total;            // the passive moon wholly covered (wholly in the umbra)
+  bool annular;          // the active disc (umbra) lies wholly inside the passive moon's disc
+  bool passiveHidden;    // the passive moon is behind Jupiter or in Jupiter's shadow at maximum
+  JulianDay lightStart;  // days, UT: an eclipse's first penumbral contact, when the light
+                         // begins to fall; an occultation's start
+  JulianDay lightEnd;    // days, UT: an eclipse's last penumbral contact, when the light is
+                         // whole again; an occultation's end
+  bool penumbral;        // an eclipse whose umbra never meets the passive moon: it lies in the
+                         // penumbra only, or beyond the umbra's apex
 };
 
 // The mutual events of a span of time.

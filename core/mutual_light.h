@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <vector>
 
 #include "core/mutual_events.h"
 
@@ -41,5 +43,53 @@ double EclipsedShareOfMoon(double distance, double umbra, double activeRadius,
 // (EclipsedShareOfMoon), for an occultation the pair's together (OccultedShareOfPair), from
 // MutualOverlapAt at the maximum. About 0.1 ms.
 double MutualLightLost(const MutualEvent& event);
+
+// One point of a predicted light curve.
+struct LightPoint {
+  JulianDay ut;  // days, UT
+  double flux;   // 1 outside the event; eclipse: the passive moon's own light;
+                 // occultation: the pair's light together, each disc uniformly bright and
+                 // weighted by kMoonAlbedo (as MutualLightLost)
+};
+
+// A point with what a curve's export writes beside it.
+struct LightSample {
+  LightPoint point;
+  double distanceKm;  // occultation: the centres' apparent separation, km at the passive
+                      // moon's distance; eclipse: the passive moon's centre from the shadow's
+                      // axis, km
+};
+
+// Given: kind, active and passive as an event's; overlap, their geometry at one instant
+// (MutualOverlapAt).
+// Returns: the flux there, 0..1, as LightPoint's: 1 - EclipsedShareOfMoon or
+// 1 - OccultedShareOfPair, computed afresh (for an eclipse about 0.1 ms); 1 when active or
+// passive is not 1..4.
+double MutualFluxAt(MutualEventKind kind, int active, int passive, const MutualOverlap& overlap);
+
+// Given: an event as FindMutualEvents gives it; stepMinutes > 0.
+// Returns: the predicted light curve: points every stepMinutes from lightStart - 2 min, the
+// last at lightEnd + 2 min, plus the maximum and the contacts themselves; sorted by time.
+// Empty when stepMinutes is not a finite positive number.
+std::vector<LightPoint> MutualLightCurve(const MutualEvent& event, double stepMinutes);
+
+// Given: as MutualLightCurve.
+// Returns: MutualLightCurve's points, each with its distance; the same instants and fluxes.
+// Empty also when active or passive is not 1..4, the event's instants are not finite, its light
+// contacts lie more than a day apart or the curve would take more than kMostLightPoints points.
+// Notes: discs of uniform brightness, as MutualLightLost; at the maximum 1 - flux is
+// MutualLightLost, the same computation. Instants within a millisecond are one point, a
+// contact or the maximum kept before a step. The geometry is MutualOverlapAt's at every point
+// (some 5 microseconds each). An eclipse's share is interpolated: EclipsedShareOfMoon is
+// tabulated once per event over the distances from the axis and the umbra's radii the event
+// runs through (the umbra's radius changes by up to some 80 km over a long eclipse, so three
+// radii), then taken per point from the table; against EclipsedShareOfMoon itself the flux is
+// off by less than 1e-4 over the 2026-27 season (docs/MUTUAL_EVENTS.md). About 8 ms for a
+// two-and-a-half-hour eclipse at 0.1-minute steps.
+std::vector<LightSample> MutualLightSamples(const MutualEvent& event, double stepMinutes);
+
+// The most points a curve is given: a step far below a second would otherwise ask for memory
+// the curve cannot use.
+inline constexpr std::size_t kMostLightPoints = 1000000;
 
 }  // namespace kelvra

@@ -296,9 +296,11 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
   const auto mutual = [](MutualEventKind kind, int active, int passive, JulianDay maximum,
                          double magnitude, bool total = false, bool annular = false,
                          bool hidden = false) {
-    return MutualEvent{
-        kind,  active,  passive, maximum - 3 * kMinute, maximum, maximum + 4 * kMinute, magnitude,
-        total, annular, hidden};
+    // An eclipse's light falls a minute before its umbra's start and is whole a minute after.
+    const double light = kind == MutualEventKind::Eclipse ? kMinute : 0;
+    const JulianDay start = maximum - 3 * kMinute, end = maximum + 4 * kMinute;
+    return MutualEvent{kind,  active,  passive, start,         maximum,     end,  magnitude,
+                       total, annular, hidden,  start - light, end + light, false};
   };
   constexpr auto kOcculting = MutualEventKind::Occultation;
   constexpr auto kEclipsing = MutualEventKind::Eclipse;
