@@ -85,7 +85,8 @@ constexpr double kMinute = 1.0 / 1440;  // days
 // Instants closer than this (days, about a millisecond) are one point of a curve.
 constexpr double kSameInstant = 1e-8;
 // Distances from the shadow's axis tabulated per umbral radius: the share is smooth in the
-// distance, so cubic pieces this fine keep to 1e-5 of the light (docs/MUTUAL_EVENTS.md).
+// distance but at the umbra's and penumbra's contacts, so cubic pieces this fine keep mostly to
+// 1e-5 of the light, at worst 2e-4 beside those contacts (docs/MUTUAL_EVENTS.md).
 constexpr int kDistanceNodes = 25;
 
 // The penumbra's radius from the umbra's at the same place, as in EclipsedShareOfMoon.

@@ -170,7 +170,7 @@ std::vector<MutualEvent> SeasonSample() {
     if (kinds < 2 && (eclipse || e.total || e.magnitude < 0.3))
       picked.push_back(WithLightContacts(e));
   }
-  // 1E3 of 2027-03-08, the season's longest eclipse, and 3E2 of 2027-08-18, a total one.
+  // 1E3 of 2027-03-02, the season's longest eclipse, and 3E2 of 2027-08-10, a total one.
   for (JulianDay maximum : {2461467.19976, 2461627.85941}) {
     for (const MutualEvent& e : FindMutualEvents(maximum - 0.01, 0.02)) {
       if (e.kind == MutualEventKind::Eclipse) picked.push_back(WithLightContacts(e));
