@@ -247,7 +247,7 @@ std::vector<LightSample> MutualLightSamples(const MutualEvent& event, double ste
       samples[i] = {{instants[i], 1 - table.share(o.distance, o.active)}, o.distance};
     }
   }
-  // The maximum as MutualLightLost computes it, so that the two agree to the last bit.
+  // The maximum as MutualLightLost computes it, so that the two agree to rounding.
   for (LightSample& s : samples) {
     if (s.point.ut == event.maximum) s.point.flux = 1 - MutualLightLost(event);
   }
