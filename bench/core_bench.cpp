@@ -198,6 +198,27 @@ void CentralMeridianIIICall(benchmark::State& run) {
 }
 BENCHMARK(CentralMeridianIIICall)->Unit(benchmark::kMicrosecond);
 
+// One light curve at 0.1-minute steps, as the light-curve window draws it when a line is
+// selected: 1E3 of 2027-03-02, the season's longest eclipse (147 minutes from the light's fall
+// to its return, the umbra's radius drifting 80 km), its penumbral contacts given as the
+// light-contact search finds them.
+void MutualLightCurveOfLongestEclipse(benchmark::State& run) {
+  kelvra::MutualEvent event{};
+  for (const kelvra::MutualEvent& e : kelvra::FindMutualEvents(2461467.19, 0.02)) {
+    if (e.kind == kelvra::MutualEventKind::Eclipse && e.active == 1 && e.passive == 3) event = e;
+  }
+  event.lightStart = 2461467.1751291;  // days, UT: 16:12:11
+  event.lightEnd = 2461467.2773020;    // 18:39:18
+  std::size_t points = 0;
+  for (auto _ : run) {
+    const auto curve = kelvra::MutualLightCurve(event, 0.1);
+    points = curve.size();
+    benchmark::DoNotOptimize(curve);
+  }
+  run.counters["points"] = static_cast<double>(points);
+}
+BENCHMARK(MutualLightCurveOfLongestEclipse)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -123,4 +123,187 @@ double MutualLightLost(const MutualEvent& event) {
                              kMoonAlbedo[event.passive]);
 }
 
+namespace {
+
+constexpr double kMinute = 1.0 / 1440;  // days
+// Instants closer than this (days, about a millisecond) are one point of a curve.
+constexpr double kSameInstant = 1e-8;
+// Distances from the shadow's axis tabulated per umbral radius: the share is smooth in the
+// distance but at the umbra's and penumbra's contacts, so cubic pieces this fine keep mostly to
+// 1e-5 of the light, at worst 2e-4 beside those contacts (docs/MUTUAL_EVENTS.md).
+constexpr int kDistanceNodes = 25;
+
+// The penumbra's radius from the umbra's at the same place, as in EclipsedShareOfMoon.
+double penumbraOf(double umbra, double activeRadius) {
+  const double q = (activeRadius - umbra) / (kSunRadius - activeRadius);
+  return activeRadius + q * (kSunRadius + activeRadius);
+}
+
+// Given: f at x = 0, 1, 2, 3 and x in about [0, 3].
+// Returns: the cubic through them at x.
+double cubicThrough(const double* f, double x) {
+  const double a = x, b = x - 1, c = x - 2, d = x - 3;
+  return -f[0] * b * c * d / 6 + f[1] * a * c * d / 2 - f[2] * a * b * d / 2 + f[3] * a * b * c / 6;
+}
+
+// An eclipse's share of the passive moon's light over the distances from the axis and the
+// umbral radii one event runs through: EclipsedShareOfMoon at up to three radii (quadratic
+// between them, as the radius drifts smoothly) and kDistanceNodes distances each (cubic
+// between them). A distance is taken as its place between the moon's last point wholly in the
+// umbra (umbra - passive radius) and its first wholly outside the penumbra (penumbra + passive
+// radius), 0..1 at every radius, so that the edges stay at the same place in every row.
+class ShadowShareTable {
+ public:
+  ShadowShareTable(double activeRadius, double passiveRadius, double umbraLow, double umbraHigh)
+      : active_(activeRadius), passive_(passiveRadius) {
+    radii_ = umbraHigh - umbraLow > 1e-3 ? 3 : 1;
+    for (int j = 0; j < radii_; ++j) umbra_[j] = umbraLow + (umbraHigh - umbraLow) * j / 2;
+  }
+
+  // Given: distance, umbra as MutualOverlap gives them.
+  // Returns: where the distance lies between the two edges, 0 wholly in the umbra, 1 just
+  // outside the penumbra.
+  double place(double distance, double umbra) const {
+    const double inside = umbra - passive_, outside = penumbraOf(umbra, active_) + passive_;
+    return (distance - inside) / (outside - inside);
+  }
+
+  // Given: the least and greatest place the event needs, 0..1.
+  void tabulate(double nearest, double farthest) {
+    near_ = nearest;
+    step_ = std::max(farthest - nearest, 1e-9) / (kDistanceNodes - 1);
+    for (int j = 0; j < radii_; ++j) {
+      const double inside = umbra_[j] - passive_;
+      const double outside = penumbraOf(umbra_[j], active_) + passive_;
+      for (int i = 0; i < kDistanceNodes; ++i) {
+        const double distance = inside + (near_ + i * step_) * (outside - inside);
+        share_[j][i] = EclipsedShareOfMoon(distance, umbra_[j], active_, passive_);
+      }
+    }
+  }
+
+  double share(double distance, double umbra) const {
+    const double p = place(distance, umbra);
+    if (p >= 1) return 0;
+    if (p <= 0) return 1;
+    const double x = (p - near_) / step_;
+    const int first = std::clamp(static_cast<int>(std::floor(x)) - 1, 0, kDistanceNodes - 4);
+    std::array<double, 3> at{};
+    for (int j = 0; j < radii_; ++j) at[j] = cubicThrough(&share_[j][first], x - first);
+    if (radii_ == 1) return std::clamp(at[0], 0.0, 1.0);
+    const double u = (umbra - umbra_[0]) / (umbra_[1] - umbra_[0]);  // 0, 1, 2 at the radii
+    const double q = at[0] * (u - 1) * (u - 2) / 2 - at[1] * u * (u - 2) + at[2] * u * (u - 1) / 2;
+    return std::clamp(q, 0.0, 1.0);
+  }
+
+ private:
+  double active_, passive_, near_ = 0, step_ = 1;
+  int radii_ = 1;
+  std::array<double, 3> umbra_{};
+  std::array<std::array<double, kDistanceNodes>, 3> share_{};
+};
+
+// The instants of a curve: the steps, the last one, the contacts and the maximum, sorted, with
+// those within kSameInstant made one (a contact or the maximum kept before a step).
+std::vector<JulianDay> curveInstants(const MutualEvent& e, JulianDay from, JulianDay to,
+                                     double step) {
+  std::vector<std::pair<JulianDay, bool>> all;  // instant, a step (not a contact)
+  const auto steps = static_cast<std::size_t>((to - from) / step);
+  all.reserve(steps + 7);
+  for (std::size_t k = 0; k <= steps; ++k) all.emplace_back(from + k * step, true);
+  all.emplace_back(to, true);
+  for (JulianDay t : {e.lightStart, e.start, e.maximum, e.end, e.lightEnd})
+    all.emplace_back(t, false);
+  std::sort(all.begin(), all.end());  // at one instant a contact (false) comes first
+  std::vector<JulianDay> instants;
+  instants.reserve(all.size());
+  for (std::size_t i = 0; i < all.size();) {
+    std::size_t next = i + 1;
+    bool contact = !all[i].second;
+    JulianDay keep = all[i].first;
+    while (next < all.size() && all[next].first - all[i].first < kSameInstant) {
+      if (!contact && !all[next].second) keep = all[next].first, contact = true;
+      ++next;
+    }
+    instants.push_back(keep);
+    i = next;
+  }
+  return instants;
+}
+
+}  // namespace
+
+double MutualFluxAt(MutualEventKind kind, int active, int passive, const MutualOverlap& overlap) {
+  const MutualOverlap& o = overlap;
+  if (active < 1 || active > 4 || passive < 1 || passive > 4) return 1;
+  if (kind == MutualEventKind::Eclipse) {
+    return 1 - EclipsedShareOfMoon(o.distance, o.active, kMoonRadius[active], o.passive);
+  }
+  return 1 - OccultedShareOfPair(o.distance, o.active, o.passive, kMoonAlbedo[active],
+                                 kMoonAlbedo[passive]);
+}
+
+std::vector<LightSample> MutualLightSamples(const MutualEvent& event, double stepMinutes) {
+  if (!std::isfinite(stepMinutes) || !(stepMinutes > 0)) return {};
+  if (event.active < 1 || event.active > 4 || event.passive < 1 || event.passive > 4) return {};
+  for (JulianDay t : {event.start, event.maximum, event.end, event.lightStart, event.lightEnd}) {
+    if (!std::isfinite(t)) return {};
+  }
+  const JulianDay first = std::min({event.lightStart, event.start, event.maximum});
+  const JulianDay last = std::max({event.lightEnd, event.end, event.maximum});
+  if (last - first > 1) return {};
+  const JulianDay from = first - 2 * kMinute, to = last + 2 * kMinute;
+  const double step = stepMinutes * kMinute;
+  if ((to - from) / step > static_cast<double>(kMostLightPoints) - 7) return {};
+
+  const std::vector<JulianDay> instants = curveInstants(event, from, to, step);
+  std::vector<MutualOverlap> at(instants.size());
+  for (std::size_t i = 0; i < instants.size(); ++i) {
+    at[i] = MutualOverlapAt(instants[i], event.kind, event.active, event.passive);
+  }
+  std::vector<LightSample> samples(instants.size());
+  if (event.kind == MutualEventKind::Occultation) {
+    // The passive moon's distance from its apparent radius, asin(radius / distance).
+    for (std::size_t i = 0; i < instants.size(); ++i) {
+      const MutualOverlap& o = at[i];
+      const double share = OccultedShareOfPair(
+          o.distance, o.active, o.passive, kMoonAlbedo[event.active], kMoonAlbedo[event.passive]);
+      const double km = o.distance * kMoonRadius[event.passive] / std::sin(o.passive);
+      samples[i] = {{instants[i], 1 - share}, km};
+    }
+  } else {
+    // Tabulated only over the places between the edges the event passes.
+    const double activeRadius = kMoonRadius[event.active];
+    double umbraLow = INFINITY, umbraHigh = -INFINITY;
+    for (const MutualOverlap& o : at) {
+      umbraLow = std::min(umbraLow, o.active);
+      umbraHigh = std::max(umbraHigh, o.active);
+    }
+    ShadowShareTable table(activeRadius, at[0].passive, umbraLow, umbraHigh);
+    double nearest = 1, farthest = 0;
+    for (const MutualOverlap& o : at) {
+      const double p = table.place(o.distance, o.active);
+      if (p > 0 && p < 1) nearest = std::min(nearest, p), farthest = std::max(farthest, p);
+    }
+    if (nearest <= farthest) table.tabulate(nearest, farthest);
+    for (std::size_t i = 0; i < instants.size(); ++i) {
+      const MutualOverlap& o = at[i];
+      samples[i] = {{instants[i], 1 - table.share(o.distance, o.active)}, o.distance};
+    }
+  }
+  // The maximum as MutualLightLost computes it, so that the two agree to rounding.
+  for (LightSample& s : samples) {
+    if (s.point.ut == event.maximum) s.point.flux = 1 - MutualLightLost(event);
+  }
+  return samples;
+}
+
+std::vector<LightPoint> MutualLightCurve(const MutualEvent& event, double stepMinutes) {
+  const std::vector<LightSample> samples = MutualLightSamples(event, stepMinutes);
+  std::vector<LightPoint> points;
+  points.reserve(samples.size());
+  for (const LightSample& s : samples) points.push_back(s.point);
+  return points;
+}
+
 }  // namespace kelvra

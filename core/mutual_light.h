@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <vector>
 
 #include "core/mutual_events.h"
 
@@ -44,5 +46,55 @@ double EclipsedShareOfMoon(double distance, double umbra, double activeRadius,
 // (EclipsedShareOfMoon), for an occultation the pair's together (OccultedShareOfPair), from
 // MutualOverlapAt at the maximum. About 10 microseconds.
 double MutualLightLost(const MutualEvent& event);
+
+// One point of a predicted light curve.
+struct LightPoint {
+  JulianDay ut;  // days, UT
+  double flux;   // 1 outside the event; eclipse: the passive moon's own light;
+                 // occultation: the pair's light together, each disc uniformly bright and
+                 // weighted by kMoonAlbedo (as MutualLightLost)
+};
+
+// A point with what a curve's export writes beside it.
+struct LightSample {
+  LightPoint point;
+  double distanceKm;  // occultation: the centres' apparent separation, km at the passive
+                      // moon's distance; eclipse: the passive moon's centre from the shadow's
+                      // axis, km
+};
+
+// Given: kind, active and passive as an event's; overlap, their geometry at one instant
+// (MutualOverlapAt).
+// Returns: the flux there, 0..1, as LightPoint's: 1 - EclipsedShareOfMoon or
+// 1 - OccultedShareOfPair, computed afresh (for an eclipse about 0.1 ms); 1 when active or
+// passive is not 1..4.
+double MutualFluxAt(MutualEventKind kind, int active, int passive, const MutualOverlap& overlap);
+
+// Given: an event as FindMutualEvents gives it; stepMinutes > 0.
+// Returns: the predicted light curve: points every stepMinutes from lightStart - 2 min, the
+// last at lightEnd + 2 min, plus the maximum and the contacts themselves; sorted by time.
+// Empty when stepMinutes is not a finite positive number.
+// Notes: MutualLightSamples' points; uniform discs, no limb darkening; see there.
+std::vector<LightPoint> MutualLightCurve(const MutualEvent& event, double stepMinutes);
+
+// Given: as MutualLightCurve.
+// Returns: MutualLightCurve's points, each with its distance. Empty also when active or
+// passive is not 1..4, the event's instants are not finite, its light contacts lie more than a
+// day apart, or the curve would take more than kMostLightPoints points.
+// Notes: every disc uniformly bright, as MutualLightLost; the penumbra counts for an eclipse.
+// At the maximum 1 - flux is MutualLightLost (to 1e-16). Instants within a millisecond are one
+// point, a contact or the maximum kept rather than a step. The geometry is MutualOverlapAt's at
+// every point (some 5 microseconds each); an occultation's share is OccultedShareOfPair's,
+// exact. An eclipse's share is tabulated once per event from EclipsedShareOfMoon (three umbral
+// radii spanning the event's, as the radius drifts by up to 80 km over a long eclipse, and 25
+// distances each) and interpolated: against EclipsedShareOfMoon at every 0.1-minute point of
+// the 2026-27 season's eclipses within 1.6e-4 of the moon's light, mostly within 1e-5
+// (docs/MUTUAL_EVENTS.md). The season's longest eclipse (147 minutes, 1 517 points at
+// 0.1-minute steps) takes some 14 ms of CPU time, most of it the geometry.
+std::vector<LightSample> MutualLightSamples(const MutualEvent& event, double stepMinutes);
+
+// The most points a curve is given: a step far below a second would otherwise ask for memory
+// the curve cannot use.
+inline constexpr std::size_t kMostLightPoints = 1000000;
 
 }  // namespace kelvra

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "core/calendar.h"
 #include "core/moon_event_list.h"
@@ -91,6 +93,144 @@ TEST(MutualLightLost, MatchesTheGeometryOfEventsOf2026) {
   }
   EXPECT_GT(totals, 0);
   EXPECT_GT(annulars, 0);
+}
+
+// Constructed geometries through the flux of one instant (radians for an occultation, km for an
+// eclipse; Io active, Europa passive), each bounded by what its geometry must give.
+TEST(MutualFluxAt, GivesTheLightLeftForConstructedGeometries) {
+  constexpr auto kOcc = MutualEventKind::Occultation;
+  constexpr auto kEcl = MutualEventKind::Eclipse;
+  const double left = kMoonAlbedo[1] / (kMoonAlbedo[1] + kMoonAlbedo[2]);
+  const double r = 1e-5, rp = kMoonRadius[2];
+  // Io's shadow 100 / R☉ of the Sun's distance behind it: a penumbra some 200 km wide.
+  const double q = 100 / kSunRadius;
+  const double umbra = kMoonRadius[1] - q * (kSunRadius - kMoonRadius[1]);
+  const double penumbra = kMoonRadius[1] + q * (kSunRadius + kMoonRadius[1]);
+  struct Case {
+    MutualEventKind kind;
+    int active;
+    MutualOverlap at;
+    double least, most;
+    const char* fault;
+  };
+  const Case cases[] = {
+      {kOcc, 1, {0, r, r}, left - 1e-12, left + 1e-12, "central, equal discs: not all hidden"},
+      {kOcc, 1, {1.99 * r, r, r}, 0.9995, 0.9999, "a graze: a jump, or nothing lost"},
+      {kEcl, 1, {100, umbra, rp}, 0, 1e-9, "total: light left"},
+      {kEcl, 1, {umbra + rp, umbra, rp}, 0.9, 0.999, "touching the umbra: penumbra not counted"},
+      {kEcl, 1, {penumbra + rp, umbra, rp}, 1 - 1e-9, 1, "outside the penumbra: light lost"},
+      {kEcl, 9, {100, umbra, rp}, 1, 1, "an unknown moon read past the tables"},
+  };
+  for (const Case& c : cases) {
+    const double flux = MutualFluxAt(c.kind, c.active, 2, c.at);
+    EXPECT_GE(flux, c.least) << c.fault;
+    EXPECT_LE(flux, c.most) << c.fault;
+  }
+}
+
+constexpr double kMinute = 1.0 / 1440;
+
+// An event with the light contacts FindMutualEvents does not give yet: an eclipse's found by
+// bisection where the moon leaves the penumbra (its radius from the umbra's, by similar
+// triangles), an occultation's its contacts.
+MutualEvent WithLightContacts(MutualEvent e) {
+  const auto lit = [&e](JulianDay t) {
+    const MutualOverlap o = MutualOverlapAt(t, e.kind, e.active, e.passive);
+    const double ra = kMoonRadius[e.active], q = (ra - o.active) / (kSunRadius - ra);
+    return o.distance >= ra + q * (kSunRadius + ra) + o.passive;
+  };
+  const auto contact = [&](JulianDay inside, double direction) {
+    if (e.kind == MutualEventKind::Occultation) return inside;
+    JulianDay outside = inside;
+    while (!lit(outside)) outside += direction * kMinute;
+    for (int i = 0; i < 40; ++i)
+      (lit((inside + outside) / 2) ? outside : inside) = (inside + outside) / 2;
+    return outside;
+  };
+  e.lightStart = contact(e.start, -1);
+  e.lightEnd = contact(e.end, +1);
+  return e;
+}
+
+// Curves of the season: the first events of October 2026, 1E3 of 2027-03-02 (the longest
+// eclipse, 147 minutes) and 3E2 of 2027-08-10 (a total one). Each in order, framed by two
+// minutes of full light, its contacts and maximum on it, the maximum's loss MutualLightLost's,
+// every point within 5e-4 of the flux computed afresh (the table's error is 2e-4 at most), and
+// no jump between points beyond what the motion allows.
+TEST(MutualLightCurve, FollowsTheEventsOfTheSeason) {
+  auto events = FindMutualEvents(JulianDayFromDate(1, 10, 2026, 0, 0, 0, 0), 31);
+  events.resize(8);
+  for (JulianDay maximum : {2461467.19976, 2461627.85941}) {
+    for (const MutualEvent& e : FindMutualEvents(maximum - 0.01, 0.02)) {
+      if (e.kind == MutualEventKind::Eclipse) events.push_back(e);
+    }
+  }
+  ASSERT_EQ(events.size(), 10u);
+  for (const MutualEvent& e : events) {
+    const MutualEvent event = WithLightContacts(e);
+    SCOPED_TRACE(MutualEventCode(e) + " " + std::to_string(e.maximum));
+    const auto samples = MutualLightSamples(event, 0.1);
+    const auto curve = MutualLightCurve(event, 0.1);
+    ASSERT_EQ(curve.size(), samples.size());
+    ASSERT_FALSE(curve.empty());
+    EXPECT_DOUBLE_EQ(curve.front().ut, event.lightStart - 2 * kMinute);
+    EXPECT_DOUBLE_EQ(curve.back().ut, event.lightEnd + 2 * kMinute);
+    for (JulianDay t : {event.lightStart, event.start, event.maximum, event.end, event.lightEnd}) {
+      const auto at = std::find_if(samples.begin(), samples.end(),
+                                   [t](const LightSample& s) { return s.point.ut == t; });
+      ASSERT_NE(at, samples.end()) << "contact missing " << t;
+      if (t == event.maximum) {
+        EXPECT_NEAR(1 - at->point.flux, MutualLightLost(event), 1e-12);
+      }
+      // The discs touch at an occultation's contacts: the separation is in km.
+      if (t == event.start && e.kind == MutualEventKind::Occultation) {
+        EXPECT_NEAR(at->distanceKm, kMoonRadius[e.active] + kMoonRadius[e.passive], 30);
+      }
+    }
+    // The steepest a flux can fall per km the centres move: the longest chord of the two discs
+    // over the light at stake (an eclipse: 2 / (π R) of the passive moon's light).
+    const double albedos = kMoonAlbedo[e.active] * std::pow(kMoonRadius[e.active], 2) +
+                           kMoonAlbedo[e.passive] * std::pow(kMoonRadius[e.passive], 2);
+    const double steepest = e.kind == MutualEventKind::Eclipse
+                                ? 2 / (kPi * kMoonRadius[e.passive])
+                                : 2.02 * std::min(kMoonRadius[e.active], kMoonRadius[e.passive]) *
+                                      kMoonAlbedo[e.passive] / (kPi * albedos);
+    for (std::size_t i = 0; i < curve.size(); ++i) {
+      const LightPoint& p = curve[i];
+      if (p.ut <= event.lightStart || p.ut >= event.lightEnd) {
+        EXPECT_NEAR(p.flux, 1, 1e-6) << p.ut;
+      }
+      const MutualOverlap o = MutualOverlapAt(p.ut, e.kind, e.active, e.passive);
+      EXPECT_NEAR(p.flux, MutualFluxAt(e.kind, e.active, e.passive, o), 5e-4) << p.ut;
+      if (i == 0) continue;
+      EXPECT_GT(p.ut, curve[i - 1].ut);
+      EXPECT_LE(p.ut - curve[i - 1].ut, 0.1 * kMinute + 1e-8);  // 1e-8: the date's precision
+      const double moved = std::fabs(samples[i].distanceKm - samples[i - 1].distanceKm);
+      EXPECT_LE(std::fabs(p.flux - curve[i - 1].flux), steepest * moved + 5e-4) << p.ut;
+    }
+  }
+}
+
+// Steps and events a curve cannot be drawn from give no points rather than a hang or a failed
+// allocation; steps falling on the contacts give each instant once.
+TEST(MutualLightCurve, IsEmptyForBadStepsAndEventsAndKeepsEachInstantOnce) {
+  const auto events = FindMutualEvents(JulianDayFromDate(1, 10, 2026, 0, 0, 0, 0), 31);
+  ASSERT_FALSE(events.empty());
+  const MutualEvent e = WithLightContacts(events.front());
+  for (double step : {0.0, -1.0, std::nan(""), HUGE_VAL, 1e-9}) {
+    EXPECT_TRUE(MutualLightCurve(e, step).empty()) << step;
+  }
+  MutualEvent unset = e, stranger = e;
+  unset.lightStart = unset.lightEnd = 0;  // as an event of a list without light contacts
+  stranger.active = 0;
+  EXPECT_TRUE(MutualLightCurve(unset, 1).empty());
+  EXPECT_TRUE(MutualLightCurve(stranger, 1).empty());
+
+  MutualEvent aligned = e;  // contacts on whole minutes from the first point
+  aligned.lightStart = aligned.start = std::round(e.start / kMinute) * kMinute;
+  aligned.maximum = aligned.start + 3 * kMinute;
+  aligned.lightEnd = aligned.end = aligned.start + 6 * kMinute;
+  EXPECT_EQ(MutualLightCurve(aligned, 1).size(), 11u);  // -2 .. +8 minutes
 }
 
 }  // namespace
