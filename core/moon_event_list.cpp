@@ -17,6 +17,7 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // the longest, under 5 hours over 1900-2100), so every line knows both its instants.
 constexpr double kMargin = 0.25;
 constexpr double kMillisecond = 1.0 / 86400000;  // days
+constexpr double kSamePhenomenon = 2.0 / 1440;   // days: see SameMoonEventPhenomenon
 
 // Given: an instant and the month's start (days, UT). Returns: whole minutes from the month's
 // start to the instant rounded to the nearest minute; the offset is whole minutes, so this is
@@ -203,6 +204,44 @@ MoonEventLineText FormatMoonEventLine(const MoonEventLine& line) {
 
 bool MoonEventsAccurate(int year) {
   return year >= 1900 && year <= 2100;
+}
+
+std::string MoonEventPhenomenonCode(const MoonEventLine& line) {
+  if (line.mutual) return MutualEventCode(*line.mutual);
+  const std::string code = FormatMoonEventLine(line).code;
+  return code.substr(0, code.rfind('.'));
+}
+
+bool SameMoonEventPhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
+  if (a.mutual.has_value() != b.mutual.has_value()) return false;
+  if (a.mutual) {
+    return a.mutual->active == b.mutual->active && a.mutual->passive == b.mutual->passive &&
+           a.mutual->kind == b.mutual->kind && std::abs(a.instant - b.instant) < kSamePhenomenon;
+  }
+  return a.moon == b.moon && a.kind == b.kind &&
+         std::abs(a.eventStart - b.eventStart) < kSamePhenomenon;
+}
+
+std::vector<MoonEventPhenomenon> MoonEventPhenomena(const std::vector<MoonEventLine>& lines) {
+  // A mutual event's one line, listed at its maximum, stands for the event from its first
+  // contact, which the line lists as eventStart (MutualEventLinesOf).
+  const auto firstOf = [](const MoonEventLine& line) {
+    return line.mutual ? line.eventStart : line.instant;
+  };
+  std::vector<MoonEventPhenomenon> phenomena;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto same = [&](const MoonEventPhenomenon& p) {
+      return SameMoonEventPhenomenon(lines[p.line], lines[i]);
+    };
+    const auto found = std::find_if(phenomena.begin(), phenomena.end(), same);
+    if (found == phenomena.end()) {
+      phenomena.push_back(
+          {MoonEventPhenomenonCode(lines[i]), lines[i].eventStart, firstOf(lines[i]), i});
+    } else {
+      found->first = std::min(found->first, firstOf(lines[i]));
+    }
+  }
+  return phenomena;
 }
 
 }  // namespace kelvra
