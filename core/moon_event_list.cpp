@@ -17,7 +17,6 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // the longest, under 5 hours over 1900-2100), so every line knows both its instants.
 constexpr double kMargin = 0.25;
 constexpr double kMillisecond = 1.0 / 86400000;  // days
-constexpr double kSamePhenomenon = 2.0 / 1440;   // days: see SameMoonEventPhenomenon
 
 // Given: an instant and the month's start (days, UT). Returns: whole minutes from the month's
 // start to the instant rounded to the nearest minute; the offset is whole minutes, so this is
@@ -216,10 +215,11 @@ bool SameMoonEventPhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
   if (a.mutual.has_value() != b.mutual.has_value()) return false;
   if (a.mutual) {
     return a.mutual->active == b.mutual->active && a.mutual->passive == b.mutual->passive &&
-           a.mutual->kind == b.mutual->kind && std::abs(a.instant - b.instant) < kSamePhenomenon;
+           a.mutual->kind == b.mutual->kind &&
+           std::abs(a.instant - b.instant) < kSamePhenomenonDays;
   }
   return a.moon == b.moon && a.kind == b.kind &&
-         std::abs(a.eventStart - b.eventStart) < kSamePhenomenon;
+         std::abs(a.eventStart - b.eventStart) < kSamePhenomenonDays;
 }
 
 std::vector<MoonEventPhenomenon> MoonEventPhenomena(const std::vector<MoonEventLine>& lines) {

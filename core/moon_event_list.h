@@ -158,6 +158,10 @@ MoonEventLineText FormatMoonEventLine(const MoonEventLine& line);
 // (docs/MOON_EVENTS.md); outside them the planets and Delta T degrade and so do the times.
 bool MoonEventsAccurate(int year);
 
+// days, two minutes: lines (or names) of one phenomenon from lists computed over different spans
+// may round a contact a minute apart; two phenomena of one moon and kind never start that close.
+inline constexpr double kSamePhenomenonDays = 2.0 / 1440;
+
 // One phenomenon of a list: the lines that give its instants (a transit's ingress and egress; a
 // mutual event's one line), for the export's calendar events and the reminders.
 struct MoonEventPhenomenon {
@@ -175,9 +179,7 @@ std::string MoonEventPhenomenonCode(const MoonEventLine& line);
 
 // Given: two lines, possibly of lists computed over different spans.
 // Returns: true when they give instants of one phenomenon: the same moon and kind starting
-// within two minutes, or the same mutual event (pair and kind) at maxima within two minutes.
-// Notes: two minutes, as lists computed over different spans may round a contact a minute
-// apart, and two phenomena of one moon and kind never start that close.
+// within kSamePhenomenonDays, or the same mutual event (pair and kind) at maxima that close.
 bool SameMoonEventPhenomenon(const MoonEventLine& a, const MoonEventLine& b);
 
 // Given: lines of the list, in its order (SortMoonEventLines), filtered or not.
