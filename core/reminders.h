@@ -41,7 +41,9 @@ struct RemindersNow {
 };
 
 // Given: lines, the events list's lines as shown (after its filter), in the list's order and
-// reaching at least a day past now (e.g. this month's and the next month's lists joined); now,
+// reaching at least a day past now (e.g. this month's and the next month's lists joined), not
+// cut at now: a phenomenon whose first line is past has begun, its later lines remind of
+// nothing; now,
 // the real time (days, UT), not the instant the program shows; leadMinutes, the lead (minutes,
 // 1..kReminderLeadMax; 0, or anything outside that range, is off); given, the keys of the
 // reminders given so far this run.
