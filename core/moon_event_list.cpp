@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "core/mutual_light.h"
+
 namespace kelvra {
 namespace {
 
@@ -112,8 +114,8 @@ std::vector<MoonEventLine> MutualEventLinesOf(const std::vector<MutualEvent>& ev
     const MoonEventKind kind =
         e.kind == MutualEventKind::Eclipse ? MoonEventKind::Eclipse : MoonEventKind::Occultation;
     lines.push_back({shown.day, shown.hour, shown.minute, e.passive, kind, MoonEventPhase::Maximum,
-                     instant, listedMinute(month.start, e.start, -kInfinity),
-                     listedMinute(month.start, e.end, kInfinity), e.maximum, e});
+                     instant, listedMinute(month.start, e.lightStart, -kInfinity),
+                     listedMinute(month.start, e.lightEnd, kInfinity), e.maximum, e});
   }
   SortMoonEventLines(lines);
   return lines;
@@ -187,8 +189,59 @@ std::string MutualEventCode(const MutualEvent& event) {
 std::string MutualEventMagnitude(const MutualEvent& event) {
   if (event.total) return "T";
   if (event.annular) return "A";
+  if (event.penumbral) {
+    return 'Q' + std::to_string(std::clamp(std::lround(MutualLightLost(event) * 100), 1L, 99L)) +
+           '%';
+  }
   const long percent = std::clamp(std::lround(event.magnitude * 100), 1L, 99L);
   return std::to_string(percent) + '%';
+}
+
+JulianDay ListedMinuteOf(const MoonEventLine& line, JulianDay ut) {
+  // The line's instant is a whole minute of the list, and offsets are whole minutes.
+  return line.instant +
+         static_cast<double>(std::llround((ut - line.instant) * kMinutesPerDay)) / kMinutesPerDay;
+}
+
+std::string ListClockText(JulianDay ut, std::int32_t offset, int day) {
+  const CivilDateTime c = CalDate(ut, offset);
+  char text[32];
+  if (c.day == day) {
+    std::snprintf(text, sizeof text, "%02d:%02d", c.hour, c.minute);
+  } else {
+    std::snprintf(text, sizeof text, "%d %02d:%02d", c.day, c.hour, c.minute);
+  }
+  return text;
+}
+
+std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset) {
+  if (!line.mutual) return {};
+  const MutualEvent& e = *line.mutual;
+  const auto at = [&](JulianDay t) {
+    return ListClockText(ListedMinuteOf(line, t), offset, line.day);
+  };
+  const std::string maximum = at(line.instant);
+  if (e.kind == MutualEventKind::Occultation) {
+    return "start " + at(e.start) + ", maximum " + maximum + ", end " + at(e.end);
+  }
+  if (e.penumbral) {
+    return "light falls " + at(e.lightStart) + ", maximum " + maximum + ", light whole " +
+           at(e.lightEnd);
+  }
+  return "light falls " + at(e.lightStart) + ", umbra " + at(e.start) + "\u2013" + at(e.end) +
+         " (maximum " + maximum + "), light whole " + at(e.lightEnd);
+}
+
+std::string AgainstJupiterText(AgainstJupiter where) {
+  switch (where) {
+    case AgainstJupiter::AtLimb:
+      return "at Jupiter's limb";
+    case AgainstJupiter::OnDisc:
+      return "on Jupiter's disc";
+    case AgainstJupiter::Clear:
+      break;
+  }
+  return {};
 }
 
 MoonEventLineText FormatMoonEventLine(const MoonEventLine& line) {

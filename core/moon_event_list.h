@@ -76,7 +76,8 @@ std::vector<MoonEventLine> MoonEventLinesOf(const std::vector<MoonEvent>& events
 // month, the month's span.
 // Returns: one line per event an observer can see (passive moon not hidden behind Jupiter or
 // in its shadow) whose maximum, rounded to the nearest minute, falls in the month; the line's
-// instant is that minute, eventStart and eventEnd the contacts so rounded. Sorted as
+// instant is that minute, eventStart and eventEnd the contacts so rounded: an eclipse's
+// lightStart and lightEnd, from the first loss of light to its return. Sorted as
 // SortMoonEventLines does.
 std::vector<MoonEventLine> MutualEventLinesOf(const std::vector<MutualEvent>& events,
                                               const MoonEventMonth& month);
@@ -132,8 +133,31 @@ std::string MutualEventCode(const MutualEvent& event);
 
 // A mutual event's magnitude as listed: "T" total, "A" annular, else the share of the passive
 // moon's diameter covered in whole per cent, "45%", kept within 1%..99% so that a graze never
-// reads as none and a deep partial event never as total.
+// reads as none and a deep partial event never as total. A penumbral eclipse's is "Q" and the
+// share of the passive moon's light lost at maximum (MutualLightLost), "Q31%": light, not
+// diameter.
 std::string MutualEventMagnitude(const MutualEvent& event);
+
+// Given: a line; ut, another instant of its phenomenon (days, UT).
+// Returns: ut rounded to the list's minute, as the line's own instant is (days, UT).
+JulianDay ListedMinuteOf(const MoonEventLine& line, JulianDay ut);
+
+// A minute of the list's clock (offset: minutes, UT = clock + offset), with its day when that
+// is not `day`: "21:40", "5 23:58".
+std::string ListClockText(JulianDay ut, std::int32_t offset, int day);
+
+// Given: a mutual event's line; offset, the list's clock (minutes, UT = clock + offset).
+// Returns: its contacts and maximum, each rounded to the list's minute and given by
+// ListClockText against the line's day, saying which is which: an occultation's "start 23:01,
+// maximum 23:06, end 23:11"; an eclipse's "light falls 22:58, umbra 23:01–23:11 (maximum
+// 23:06), light whole 23:14" (UTF-8 en dash); a penumbral one's "light falls 23:00, maximum
+// 23:06, light whole 23:12". Empty for a line that is not a mutual event's.
+std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset);
+
+// Given: where a passive moon stands against Jupiter (PassiveAgainstJupiter).
+// Returns: the mark its event carries, "at Jupiter's limb" or "on Jupiter's disc"; empty when
+// clear of the planet.
+std::string AgainstJupiterText(AgainstJupiter where);
 
 // The text of one line, field by field.
 struct MoonEventLineText {

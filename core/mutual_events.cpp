@@ -10,6 +10,7 @@
 #include "core/galilean_moons.h"
 #include "core/jupiter_system.h"
 #include "core/moon_tracks.h"
+#include "core/mutual_light.h"
 
 namespace kelvra {
 
@@ -42,6 +43,13 @@ constexpr double kReach = 0.5;  // days
 constexpr double kScanSlack = 1000;  // km
 // What the interpolated positions may be off the theory, km (7e-4 Jupiter radii at most).
 constexpr double kTrackSlack = 200;  // km
+// The least share of the passive moon's light an eclipse outside the umbra must take to be
+// listed, the almanacs' limit.
+constexpr double kLeastPenumbralLoss = 0.03;
+// The penumbra's half angle, (kSunRadius + the largest moon's radius) over Jupiter's least
+// distance from the Sun (4.95 AU), rounded up: the penumbra widens by at most this per km
+// behind the active moon.
+constexpr double kPenumbraSpread = 9.5e-4;
 
 Vector3 minus(const Vector3& a, const Vector3& b) {
   return add(a, b, -1);
@@ -89,10 +97,20 @@ struct Overlap {
                      // beyond the apex)
   double passive;    // the passive disc's radius
   double kmPerUnit;  // km per unit above at the passive moon
+  double penumbra;   // the penumbra's radius there; the active disc's for an occultation
 
   double excess() const { return distance - active - passive; }  // negative while it goes on
+  // Negative while the passive moon loses any light (the penumbra meets it).
+  double lightExcess() const { return distance - penumbra - passive; }
   bool umbral() const { return active > 0; }
 };
+
+// Which pair of contacts: the umbra's (the discs' for an occultation), or the light's.
+enum class Contact { Umbral, Light };
+
+double excessOf(const Overlap& o, Contact contact) {
+  return contact == Contact::Umbral ? o.excess() : o.lightExcess();
+}
 
 // Where a moon was when the light now seen left it.
 struct SeenPlace {
@@ -121,8 +139,8 @@ Overlap overlapAt(const Moons& moons, const JupiterSightLines& s, const Approach
     const Vector3 wA = minus(seenPlace(a, earth, frame).place, earth);
     const Vector3 wP = minus(passive, earth);
     const double dA = norm(wA) * kKilometresPerAU, dP = norm(wP) * kKilometresPerAU;
-    return {std::atan2(norm(cross(wA, wP)), dot(wA, wP)), std::asin(rA / dA), std::asin(rP / dP),
-            dP};
+    const double active = std::asin(rA / dA);
+    return {std::atan2(norm(cross(wA, wP)), dot(wA, wP)), active, std::asin(rP / dP), dP, active};
   }
   // The sunlight reaching the passive moon passed the active one |P - A| / c earlier.
   const Vector3 drift = add(a.velocity, frame.jupiterVelocity, 1);
@@ -133,9 +151,13 @@ Overlap overlapAt(const Moons& moons, const JupiterSightLines& s, const Approach
   const Vector3 w = minus(passive, active);
   const Vector3 along = unit(axis);
   const double x = dot(w, along) * kKilometresPerAU;  // km beyond the active moon
+  // The umbra's cone touches the Sun and the moon on the same side, the penumbra's crosses.
   const double sinHalfAngle = (kSunRadius - rA) / D;
   const double cosHalfAngle = std::sqrt(1 - sinHalfAngle * sinHalfAngle);
-  return {norm(cross(w, along)) * kKilometresPerAU, (rA - x * sinHalfAngle) / cosHalfAngle, rP, 1};
+  const double sinOuter = (kSunRadius + rA) / D;
+  const double cosOuter = std::sqrt(1 - sinOuter * sinOuter);
+  return {norm(cross(w, along)) * kKilometresPerAU, (rA - x * sinHalfAngle) / cosHalfAngle, rP, 1,
+          (rA + x * sinOuter) / cosOuter};
 }
 
 struct Interpolated {
@@ -199,9 +221,10 @@ JulianDay deepestOnTheory(const Approach& approach, JulianDay t0) {
 // A contact on the theory between the maximum (inside) and `outside`, where the interpolation
 // is well outside and so the theory outside too. The interpolation's own contact, polished by
 // one secant step on the theory, serves when the step is short; else the theory alone decides.
-JulianDay contactOnTheory(const Approach& approach, JulianDay inside, JulianDay outside) {
-  const auto full = [&approach](JulianDay t) { return approach.full(t).excess(); };
-  const auto cheap = [&approach](JulianDay t) { return approach.cheap(t).excess(); };
+JulianDay contactOnTheory(const Approach& approach, Contact contact, JulianDay inside,
+                          JulianDay outside) {
+  const auto full = [&](JulianDay t) { return excessOf(approach.full(t), contact); };
+  const auto cheap = [&](JulianDay t) { return excessOf(approach.cheap(t), contact); };
   const JulianDay a = std::min(inside, outside), b = std::max(inside, outside);
   if (cheap(inside) < 0) {
     const JulianDay r = contactBetween(cheap, a, b);
@@ -215,11 +238,11 @@ JulianDay contactOnTheory(const Approach& approach, JulianDay inside, JulianDay 
 
 // Steps from t away from the maximum (direction +1 or -1) until the interpolation lies
 // outside by more than its own error; at most kReach.
-JulianDay beyondContact(const Approach& approach, JulianDay t, double direction) {
+JulianDay beyondContact(const Approach& approach, Contact contact, JulianDay t, double direction) {
   const JulianDay limit = t + direction * kReach;
   for (t += direction * kFineStep; direction * (limit - t) > 0; t += direction * kFineStep) {
     const Overlap o = approach.cheap(t);
-    if (o.excess() * o.kmPerUnit > kTrackSlack) return t;
+    if (excessOf(o, contact) * o.kmPerUnit > kTrackSlack) return t;
   }
   return limit;
 }
@@ -236,19 +259,39 @@ std::optional<Found> eventNear(const Approach& scan, MutualEventKind kind, Pair 
   const auto distance = [&scan](JulianDay u) { return scan.cheap(u).distance; };
   const JulianDay guess = closestApproach(distance, t - kFineStep, t + kFineStep);
   const Overlap cheap = scan.cheap(guess);
-  if (cheap.excess() * cheap.kmPerUnit > kTrackSlack) return std::nullopt;
+  if (cheap.lightExcess() * cheap.kmPerUnit > kTrackSlack) return std::nullopt;
   const Approach approach = scan.withGeocentre(guess);
   const JulianDay maximum = deepestOnTheory(approach, guess);
   const Overlap o = approach.full(maximum);
-  if (!(o.excess() < 0) || !o.umbral()) return std::nullopt;
+  if (!(o.lightExcess() < 0)) return std::nullopt;
+  const bool umbral = o.excess() < 0 && o.umbral();
+  if (!umbral && (kind == MutualEventKind::Occultation ||
+                  EclipsedShareOfMoon(o.distance, o.active, kMoonRadius[pair.active], o.passive) <
+                      kLeastPenumbralLoss)) {
+    return std::nullopt;
+  }
 
-  MutualEvent e{kind, pair.active, pair.passive, 0, maximum, 0, 0, false, false, false};
-  e.start = contactOnTheory(approach, maximum, beyondContact(approach, maximum, -1));
-  e.end = contactOnTheory(approach, maximum, beyondContact(approach, maximum, +1));
-  e.total = o.distance <= o.active - o.passive;
-  e.annular = o.distance <= o.passive - o.active;
-  const double covered = (o.active + o.passive - o.distance) / (2 * o.passive);
-  e.magnitude = e.annular ? o.active / o.passive : std::min(covered, 1.0);
+  const auto contact = [&](Contact which, double direction) {
+    return contactOnTheory(approach, which, maximum,
+                           beyondContact(approach, which, maximum, direction));
+  };
+  MutualEvent e{kind,  pair.active, pair.passive, 0, maximum, 0,      0,
+                false, false,       false,        0, 0,       !umbral};
+  if (umbral) {
+    e.start = contact(Contact::Umbral, -1);
+    e.end = contact(Contact::Umbral, +1);
+    e.total = o.distance <= o.active - o.passive;
+    e.annular = o.distance <= o.passive - o.active;
+    const double covered = (o.active + o.passive - o.distance) / (2 * o.passive);
+    e.magnitude = e.annular ? o.active / o.passive : std::min(covered, 1.0);
+  }
+  const bool eclipse = kind == MutualEventKind::Eclipse;
+  e.lightStart = eclipse ? contact(Contact::Light, -1) : e.start;
+  e.lightEnd = eclipse ? contact(Contact::Light, +1) : e.end;
+  if (!umbral) {
+    e.start = e.lightStart;
+    e.end = e.lightEnd;
+  }
 
   // As FindMoonEvents decides an occultation or an eclipse of the passive moon by Jupiter.
   const JupiterSightLines s = planets.at(maximum);
@@ -297,9 +340,15 @@ std::vector<Candidate> candidatesOf(const PlanetTrack& planets,
       const Vector3& source = kind == MutualEventKind::Occultation ? s.earth : s.sun;
       const Vector3 sight = unit(minus(r[p.active], source));
       const Vector3 d = minus(r[p.passive], r[p.active]);
-      const double across = norm(add(d, sight, -dot(d, sight))) * kKilometresPerAU;
-      // The perspective across the pair changes a size by at most 0.5 %.
-      const double reach = 1.005 * (kMoonRadius[p.active] + kMoonRadius[p.passive]);
+      const double along = dot(d, sight);
+      const double across = norm(add(d, sight, -along)) * kKilometresPerAU;
+      // The perspective across the pair changes a size by at most 0.5 %. An eclipse reaches as
+      // far as the penumbra, wider by kPenumbraSpread per km behind the active moon (a width
+      // that changes by under 20 km a step, well inside the closing speed's 5 %).
+      const double penumbra = kind == MutualEventKind::Eclipse
+                                  ? kPenumbraSpread * std::fabs(along) * kKilometresPerAU
+                                  : 0;
+      const double reach = 1.005 * (kMoonRadius[p.active] + kMoonRadius[p.passive]) + penumbra;
       const double margin = 0.995 * across - reach - kScanSlack;  // km
       const double closing = (1.05 * (kOrbitalSpeed[p.active] + kOrbitalSpeed[p.passive]) + 0.5) *
                              kScanStep * 86400;  // km in one step
@@ -355,7 +404,7 @@ void eventsOfCandidate(const PlanetTrack& planets, const std::array<const MoonTr
     const double next = approach.cheap(t + kFineStep).distance;
     if (here <= before && here < next) {
       const auto e = eventNear(approach, c.kind, pair, t, planets);
-      if (e && last && e->event.start < last->event.end) {
+      if (e && last && e->event.lightStart < last->event.lightEnd) {
         if (e->distance < last->distance) last = e;
       } else if (e) {
         if (last) events.push_back(last->event);
@@ -412,6 +461,22 @@ MutualOverlap MutualOverlapAt(JulianDay ut, MutualEventKind kind, int active, in
   const Pair pair{((active - 1) & 3) + 1, ((passive - 1) & 3) + 1};
   const Overlap o = overlapAt(Theory{}, s, frame, kind, pair);
   return {o.distance, o.active, o.passive};
+}
+
+AgainstJupiter PassiveAgainstJupiter(const MutualEvent& event) {
+  const JupiterSightLines s = SightLinesAt(event.maximum);
+  const Vector3 pole = JupiterNorthPole(s.tt);
+  const int passive = ((event.passive - 1) & 3) + 1;
+  const Vector3 moon = GalileanMoonState(passive, s.tt).position;
+  const double radius = kMoonRadius[passive] / kJupiterEquatorialRadius;
+  const DiscPassage seen = PassageOfSight(moon, s.earth, pole);
+  const DiscPassage lit = PassageOfSight(moon, s.sun, pole);
+  const double fromLimb = std::sqrt(seen.squaredOffset) - 1;  // equatorial radii, + outside
+  const double fromShadow = std::sqrt(lit.squaredOffset) - 1;
+  if (std::fabs(fromLimb) < radius) return AgainstJupiter::AtLimb;
+  if (!lit.nearSide && std::fabs(fromShadow) < radius) return AgainstJupiter::AtLimb;
+  if (fromLimb <= -radius && seen.nearSide) return AgainstJupiter::OnDisc;
+  return AgainstJupiter::Clear;
 }
 
 std::vector<MutualEvent> FindMutualEvents(JulianDay startUT, double days) {

@@ -1,6 +1,7 @@
 #include "core/mutual_light.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -8,9 +9,6 @@ namespace kelvra {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-// Rings the passive disc is cut into: the integrand's kinks at the umbra's and penumbra's edges
-// and the square-root ends of each ring's arc keep the error near 1e-5 of the moon's light.
-constexpr int kRings = 4000;
 
 // Given: a circle of radius r about the origin and a disc of radius R centred `centre` away.
 // Returns: the angle (radians) of the circle that lies inside the disc.
@@ -19,6 +17,47 @@ double arcInside(double r, double centre, double R) {
   if (r >= centre + R || r <= centre - R || r <= 0) return 0;
   const double c = (r * r + centre * centre - R * R) / (2 * r * centre);
   return 2 * std::acos(std::clamp(c, -1.0, 1.0));
+}
+
+// The nodes (on 0..1) and weights of a 16-point Gauss-Legendre rule, by Newton's method on the
+// Legendre polynomial.
+struct GaussRule {
+  static constexpr int kPoints = 16;
+  std::array<double, kPoints> node{}, weight{};
+  GaussRule() {
+    for (int i = 0; i < kPoints; ++i) {
+      double x = std::cos(kPi * (i + 0.75) / (kPoints + 0.5));
+      double derivative = 1;
+      for (int round = 0; round < 100; ++round) {
+        double p0 = 1, p1 = x;
+        for (int k = 2; k <= kPoints; ++k) {
+          const double p2 = ((2 * k - 1) * x * p1 - (k - 1) * p0) / k;
+          p0 = p1;
+          p1 = p2;
+        }
+        derivative = kPoints * (x * p1 - p0) / (x * x - 1);
+        const double step = p1 / derivative;
+        x -= step;
+        if (std::fabs(step) < 1e-15) break;
+      }
+      node[i] = (1 - x) / 2;
+      weight[i] = 1 / ((1 - x * x) * derivative * derivative);  // halved for 0..1
+    }
+  }
+};
+
+// Given: f, smooth on (a, b) with at worst square-root behaviour at either end.
+// Returns: its integral over [a, b]. r = a + (b - a)(1 - cos t) / 2 turns the square roots at
+// the ends into smooth functions of t, which the Gauss rule then takes to rounding.
+template <typename F>
+double integrate(F f, double a, double b) {
+  static const GaussRule rule;
+  double sum = 0;
+  for (int i = 0; i < GaussRule::kPoints; ++i) {
+    const double t = kPi * rule.node[i];
+    sum += rule.weight[i] * f(a + (b - a) * (1 - std::cos(t)) / 2) * std::sin(t);
+  }
+  return sum * kPi * (b - a) / 2;
 }
 
 }  // namespace
@@ -52,22 +91,27 @@ double EclipsedShareOfMoon(double distance, double umbra, double activeRadius,
   const double sun = kSunRadius * q / (1 + q);
   const double penumbra = activeRadius + q * (kSunRadius + activeRadius);
   const double sunArea = kPi * sun * sun;
-  const auto hidden = [&](double r) {
+  if (distance + passiveRadius <= umbra) return 1;  // wholly in the umbra
+  if (distance - passiveRadius >= penumbra) return 0;
+  // Each ring about the shadow's axis, of radius r, loses the share of the Sun hidden there,
+  // weighted by its arc on the passive disc. The integrand's kinks (the umbra's and penumbra's
+  // edges, where the disc's arcs start and end) cut the range into smooth pieces.
+  const auto ring = [&](double r) {
     if (r >= penumbra) return 0.0;
-    return DiscOverlapArea(activeRadius, sun, r / (1 + q)) / sunArea;
+    return r * arcInside(r, distance, passiveRadius) *
+           DiscOverlapArea(activeRadius, sun, r / (1 + q)) / sunArea;
   };
-  // The passive disc in rings about the shadow's axis, each weighted by its arc on the disc.
   const double from = std::max(0.0, distance - passiveRadius);
   const double to = distance + passiveRadius;
-  const double step = (to - from) / kRings;
-  double lost = 0, whole = 0;
-  for (int i = 0; i < kRings; ++i) {
-    const double r = from + (i + 0.5) * step;
-    const double weight = r * arcInside(r, distance, passiveRadius);
-    whole += weight;
-    lost += weight * hidden(r);
+  std::array<double, 5> cuts{from, std::fabs(distance - passiveRadius), std::fabs(umbra), penumbra,
+                             to};
+  for (double& cut : cuts) cut = std::clamp(cut, from, to);
+  std::sort(cuts.begin(), cuts.end());
+  double lost = 0;
+  for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+    if (cuts[i + 1] > cuts[i]) lost += integrate(ring, cuts[i], cuts[i + 1]);
   }
-  return whole > 0 ? std::clamp(lost / whole, 0.0, 1.0) : 0;
+  return std::clamp(lost / (kPi * passiveRadius * passiveRadius), 0.0, 1.0);
 }
 
 double MutualLightLost(const MutualEvent& event) {

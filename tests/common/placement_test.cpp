@@ -9,18 +9,20 @@
 namespace kelvra {
 namespace {
 
-constexpr int kMainWidth = 638;   // pixels, the main window's client area
-constexpr int kMainHeight = 479;  // pixels
-constexpr int kSideWidth = 200;   // pixels, tracks and GRS windows alike
-constexpr int kSideHeight = 480;  // pixels
-constexpr int kTop = 100;         // pixels, the main window's top in these cases
-constexpr SideWindow kTracks{0};  // the first window visited
+constexpr int kMainWidth = 638;     // pixels, the main window's client area
+constexpr int kMainHeight = 479;    // pixels
+constexpr int kSideWidth = 200;     // pixels, tracks and GRS windows alike
+constexpr int kSideHeight = 480;    // pixels
+constexpr int kTop = 100;           // pixels, the main window's top in these cases
+constexpr int kScreenHeight = 768;  // pixels
+constexpr SideWindow kTracks{0};    // the first window visited
 constexpr SideWindow kGRS{1};
 
 // Both side windows hidden and uncounted, the main window at `left`.
 Desk deskAt(int screenWidth, int left) {
   Desk desk;
   desk.screenWidth = screenWidth;
+  desk.screenHeight = kScreenHeight;
   desk.main = QRect(left, kTop, kMainWidth, kMainHeight);
   desk.side = {QRect(0, 0, kSideWidth, kSideHeight), QRect(0, 0, kSideWidth, kSideHeight)};
   return desk;
@@ -199,8 +201,8 @@ TEST(DragMainWindow, WhereNeitherSideHasRoomTheMainWindowStopsUntilTheOtherSideH
   expectCounts(desk, 0, 2);
 }
 
-// Slow and fast drags across the whole screen and beyond, there and back, with one to three
-// side windows (200 wide) on a 1024 and a 1280 screen.
+// Slow and fast drags across the whole screen and beyond, there and back, left and right and
+// then up and down, with one to three side windows (200 wide) on a 1024 and a 1280 screen.
 TEST(DragMainWindow, NoSideWindowEverStandsPartlyOffTheScreenNorIsTheDragHeldWithoutNeed) {
   for (const int screen : {1024, 1280}) {
     for (const int windows : {1, 2, 3}) {
@@ -213,15 +215,24 @@ TEST(DragMainWindow, NoSideWindowEverStandsPartlyOffTheScreenNorIsTheDragHeldWit
           const bool right = left + kMainWidth >= 0 && left + kMainWidth + reach <= screen;
           return right || (left - reach >= 0 && left <= screen);
         };
-        std::vector<int> pointer;
-        for (int left = -300; left <= screen + 300; left += step) pointer.push_back(left);
-        for (int left = screen + 300; left >= -300; left -= step) pointer.push_back(left);
-        for (const int left : pointer) {
-          desk = pointerAt(desk, left);
+        const int fall = kSideHeight + (windows - 1) * 10;  // pixels, below the main's top
+        const int centre = (screen - kMainWidth) / 2;
+        std::vector<QPoint> pointer;  // where the main window's top left would go
+        for (int left = -300; left <= screen + 300; left += step) pointer.emplace_back(left, kTop);
+        for (int left = screen + 300; left >= -300; left -= step) pointer.emplace_back(left, kTop);
+        for (int top = kTop; top <= kScreenHeight + 300; top += step)
+          pointer.emplace_back(centre, top);
+        for (int top = kScreenHeight + 300; top >= -300; top -= step)
+          pointer.emplace_back(centre, top);
+        for (const QPoint to : pointer) {
+          const int left = to.x();
+          desk = DragMainWindow(desk, to - desk.main.topLeft());
           const std::string where = std::to_string(screen) + " px, " + std::to_string(windows) +
                                     " windows, step " + std::to_string(step) + ", pointer at " +
-                                    std::to_string(left);
+                                    std::to_string(left) + ", " + std::to_string(to.y());
           ASSERT_TRUE(desk.main.left() == left || !roomAt(left)) << where;
+          const bool roomAbove = to.y() >= 0 && to.y() + fall <= kScreenHeight;
+          ASSERT_TRUE(desk.main.top() == to.y() || !roomAbove) << where;
           ASSERT_TRUE(desk.count(DockSide::Left) == windows ||
                       desk.count(DockSide::Right) == windows)
               << where;
@@ -230,6 +241,8 @@ TEST(DragMainWindow, NoSideWindowEverStandsPartlyOffTheScreenNorIsTheDragHeldWit
             const QRect& box = desk.box(static_cast<SideWindow>(i));
             ASSERT_GE(box.left(), 0) << where;
             ASSERT_LE(box.left() + box.width(), screen) << where;
+            ASSERT_GE(box.top(), 0) << where;
+            ASSERT_LE(box.top() + box.height(), kScreenHeight) << where;
             const int gap = desk.count(DockSide::Right) > 0 ? box.left() - desk.main.right() - 1
                                                             : desk.main.left() - box.right() - 1;
             ASSERT_EQ(box.top(), desk.main.top() + gap) << where;
@@ -241,6 +254,16 @@ TEST(DragMainWindow, NoSideWindowEverStandsPartlyOffTheScreenNorIsTheDragHeldWit
       }
     }
   }
+}
+
+// A window opened beside a main window low on the screen lifts the desk so that it fits (the
+// drags up and down are in the sweep above).
+TEST(PositionForm, AWindowThatWouldReachBelowTheScreenLiftsTheDesk) {
+  Desk low = deskAt(1024, 193);
+  low.main.moveTop(kScreenHeight - kMainHeight);  // no side window yet: nothing held it
+  low = PositionForm(low, kTracks);
+  EXPECT_EQ(low.box(kTracks).bottom() + 1, kScreenHeight);
+  EXPECT_EQ(low.main.top(), kScreenHeight - kSideHeight);
 }
 
 TEST(DragMainWindow, DeskPartlyOffTheScreenMovesBackButNeverFartherOut) {

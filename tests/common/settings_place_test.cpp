@@ -41,7 +41,7 @@ TEST(DecideSettingsPlace, EachCombinationOfWhatTheFoldersAllow) {
     bool copy;
   };
   // Facts: program folder writable, program file exists, program file writable, user folder
-  // writable, user file exists.
+  // writable, user file exists, program file read-only, user file read-only.
   const std::vector<Case> cases{
       // A writable program folder wins over everything, even a user's file.
       {{true, false, false, true, true}, SettingsPlace::ProgramFolder, false, false},
@@ -58,6 +58,15 @@ TEST(DecideSettingsPlace, EachCombinationOfWhatTheFoldersAllow) {
       {{false, true, false, false, true}, SettingsPlace::Nowhere, true, false},
       {{false, true, false, false, false}, SettingsPlace::Nowhere, false, false},
       {{false, false, false, false, false}, SettingsPlace::Nowhere, false, false},
+      // A read-only file is read where it is, never replaced, whoever may write the folder,
+      {{true, true, true, true, false, true, false}, SettingsPlace::ReadOnlyFile, false, false},
+      // or the file (root passes every access check),
+      {{false, true, true, true, false, true, false}, SettingsPlace::ReadOnlyFile, false, false},
+      // and never copied to the user's folder,
+      {{false, true, false, true, false, true, false}, SettingsPlace::ReadOnlyFile, false, false},
+      // unless the user has a file of their own, which is the newer.
+      {{false, true, false, true, true, true, false}, SettingsPlace::UserFolder, true, false},
+      {{false, true, false, true, true, false, true}, SettingsPlace::ReadOnlyFile, true, false},
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     SCOPED_TRACE(i);
@@ -68,15 +77,50 @@ TEST(DecideSettingsPlace, EachCombinationOfWhatTheFoldersAllow) {
   }
 }
 
+// Exactly kelvra95 in the XDG config folder; without HOME (Qt then takes "/" and the message
+// of a failed save would name //.config/kelvra95) the home folder of the user database.
 TEST(UserSettingsFolder, IsExactlyKelvra95InTheXdgConfigFolder) {
-  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+  const passwd* user = ::getpwuid(::geteuid());
+  if (user == nullptr || fs::path(user->pw_dir) == "/") GTEST_SKIP() << "this user has no home";
+  const fs::path fromUserDatabase = fs::path(user->pw_dir) / ".config" / "kelvra95";
+  const std::optional<QByteArray> savedConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME")
+                                                    ? std::optional(qgetenv("XDG_CONFIG_HOME"))
+                                                    : std::nullopt;
+  const std::optional<QByteArray> savedHome =
+      qEnvironmentVariableIsSet("HOME") ? std::optional(qgetenv("HOME")) : std::nullopt;
   const QString savedName = QCoreApplication::applicationName();
   const QString savedOrganisation = QCoreApplication::organizationName();
   QCoreApplication::setOrganizationName(QStringLiteral("Someone"));  // must not appear
-  qputenv("XDG_CONFIG_HOME", "/tmp/kelvra-config-home");
   NameApplication();
-  EXPECT_EQ(UserSettingsFolder(), fs::path("/tmp/kelvra-config-home/kelvra95"));
-  qputenv("XDG_CONFIG_HOME", saved);
+  struct Case {
+    const char* config;  // nullptr: unset
+    const char* home;
+    fs::path folder;
+  };
+  for (const Case& each :
+       {Case{"/tmp/kelvra-config-home", "/tmp/h", "/tmp/kelvra-config-home/kelvra95"},
+        Case{nullptr, "/tmp/h", "/tmp/h/.config/kelvra95"},
+        Case{"", "/tmp/h", "/tmp/h/.config/kelvra95"}, Case{nullptr, nullptr, fromUserDatabase},
+        Case{"", "", fromUserDatabase}}) {
+    SCOPED_TRACE(each.folder);
+    for (const auto& [name, value] :
+         {std::pair("XDG_CONFIG_HOME", each.config), std::pair("HOME", each.home)}) {
+      if (value == nullptr) {
+        qunsetenv(name);
+      } else {
+        qputenv(name, value);
+      }
+    }
+    EXPECT_EQ(UserSettingsFolder(), each.folder);
+  }
+  for (const auto& [name, saved] :
+       {std::pair("XDG_CONFIG_HOME", savedConfig), std::pair("HOME", savedHome)}) {
+    if (saved) {
+      qputenv(name, *saved);
+    } else {
+      qunsetenv(name);
+    }
+  }
   QCoreApplication::setApplicationName(savedName);
   QCoreApplication::setOrganizationName(savedOrganisation);
 }
@@ -95,6 +139,7 @@ class SettingsStoreTest : public ::testing::Test {
       const passwd* nobody = ::getpwnam("nobody");
       if (nobody == nullptr) GTEST_SKIP() << "no user nobody to run as";
       unprivileged_ = nobody->pw_uid;
+      unprivilegedGroup_ = nobody->pw_gid;
       ASSERT_EQ(::chown(home().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
       ASSERT_EQ(::chown(program().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
     }
@@ -107,6 +152,10 @@ class SettingsStoreTest : public ::testing::Test {
   fs::path user() const { return home() / "config" / "kelvra95"; }
 
   void closeProgramFolder() { ASSERT_EQ(::chmod(program().c_str(), 0555), 0); }
+
+  // An installed file the user may not write and yet may write to (its owner may): it must
+  // belong to another user, so only a run as root (the store then runs as nobody) has one.
+  bool installedByAnother() const { return unprivileged_.has_value(); }
 
   // Runs `body` with a fresh store (one run of the program) as the unprivileged user.
   void run(const fs::path& userFolder, const std::function<void(SettingsStore&)>& body) {
@@ -131,6 +180,16 @@ class SettingsStoreTest : public ::testing::Test {
     }
     ::chmod(path.c_str(), mode);
   }
+  // Gives `path` (a link itself, not its file) to the user the store runs as.
+  void own(const fs::path& path) const {
+    if (unprivileged_) {
+      ASSERT_EQ(::lchown(path.c_str(), *unprivileged_, unprivilegedGroup_), 0);
+    }
+  }
+  static mode_t modeOf(const fs::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+  }
   static Bytes readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -152,6 +211,7 @@ class SettingsStoreTest : public ::testing::Test {
  private:
   QTemporaryDir top_;
   std::optional<uid_t> unprivileged_;
+  gid_t unprivilegedGroup_ = 0;
 };
 
 TEST_F(SettingsStoreTest, WritableProgramFolderKeepsBothFilesThereAndLeavesTheUserAlone) {
@@ -176,6 +236,7 @@ TEST_F(SettingsStoreTest, WritableProgramFolderKeepsBothFilesThereAndLeavesTheUs
 // An installation the user cannot write: the user's folder is made, starts as a copy of the
 // installed file, takes the change, and is what the next run reads. The installed file stays.
 TEST_F(SettingsStoreTest, ClosedInstallationMovesToTheUserFolderAndKeepsChangesAcrossRuns) {
+  if (!installedByAnother()) GTEST_SKIP() << "needs root: the installation belongs to another user";
   writeFile(program() / "Kelvra95.CFG", {0x2C, 0x01, 0, 0, 1, 0, 0, 0}, 0644);  // 300, GRS local
   writeFile(program() / "Kelvra95.ini", {}, 0644);
   {
@@ -241,10 +302,91 @@ TEST_F(SettingsStoreTest, OpenFilesInAClosedFolderAreRewrittenInPlace) {
   EXPECT_FALSE(fs::exists(home() / "config"));
 }
 
+// The modes a user gives a settings file, and a link, through the store as a change goes. A
+// file its owner may not write is read, never written nor copied to the user's folder; the run
+// keeps every change and says so once. Any other file keeps its mode; a link stays a link.
+TEST_F(SettingsStoreTest, ReadOnlyFilesAreKeptAndOthersKeepTheirMode) {
+  struct Case {
+    mode_t mode;
+    bool link;    // the settings file a link to a file of `mode` in home/
+    bool closed;  // the program's folder closed to the user
+  };
+  const QString localTime = QStringLiteral("Events/LocalTime");
+  const QString drift = QStringLiteral("GRS/DriftPerMonth");
+  for (const bool config : {true, false}) {
+    const char* name = config ? "Kelvra95.CFG" : "Kelvra95.ini";
+    for (const Case& each :
+         {Case{0444, false, false}, Case{0400, false, false}, Case{0600, false, false},
+          Case{0644, false, false}, Case{0640, true, false}, Case{0444, false, true}}) {
+      SCOPED_TRACE(::testing::Message()
+                   << name << " mode " << std::oct << each.mode << (each.link ? " link" : "")
+                   << (each.closed ? " closed folder" : ""));
+      ::chmod(program().c_str(), 0755);
+      for (const fs::path& folder : {program(), home()}) {
+        for (const std::string& found : names(folder)) fs::remove_all(folder / found);
+      }
+      const fs::path file = program() / name;
+      const fs::path real = each.link ? home() / "real" : file;
+      const std::string text = "[Events]\nLocalTime=false\n";
+      const Bytes before =
+          config ? Bytes{0x2C, 0x01, 0, 0, 0, 0, 0, 0} : Bytes(text.begin(), text.end());
+      writeFile(real, before, each.mode);
+      own(real);
+      if (each.link) {
+        fs::create_symlink(real, file);
+        own(file);
+      }
+      if (each.closed) closeProgramFolder();
+      log_.plain.clear();
+      const bool readOnly = (each.mode & S_IWUSR) == 0;
+      run([&](SettingsStore& store) {
+        if (config) {
+          ConfigRecord record = store.readConfig();
+          EXPECT_EQ(record.RSLongitude, 300);
+          record.TracksLocalTime = true;
+          EXPECT_EQ(store.writeConfig(record), !readOnly);
+          record.GRSLocalTime = true;
+          EXPECT_EQ(store.writeConfig(record), !readOnly);
+        } else {
+          EXPECT_FALSE(store.ini().value(localTime).toBool());
+          store.ini().setValue(localTime, true);
+          EXPECT_EQ(store.syncIni(), !readOnly);
+          store.ini().setValue(drift, 1.5);
+          EXPECT_EQ(store.syncIni(), !readOnly);
+          // Saved or not, both changes hold for the run.
+          EXPECT_TRUE(store.ini().value(localTime).toBool());
+          EXPECT_EQ(store.ini().value(drift).toDouble(), 1.5);
+        }
+      });
+      if (readOnly) {
+        EXPECT_EQ(readFile(real), before);
+        EXPECT_EQ(log_.plain, QStringList{SettingsFileReadOnlyMessage(file)});
+      } else if (config) {
+        EXPECT_THAT(readFile(real), ElementsAre(0x2C, 0x01, 0, 0, 1, 1, 0, 0));
+      } else {
+        const QSettings written(QString::fromStdString(real.string()), QSettings::IniFormat);
+        EXPECT_TRUE(written.value(localTime).toBool());
+        EXPECT_EQ(written.value(drift).toDouble(), 1.5);
+      }
+      if (!readOnly) {
+        EXPECT_TRUE(log_.plain.isEmpty());
+      }
+      EXPECT_EQ(modeOf(real), each.mode);
+      EXPECT_EQ(fs::is_symlink(file), each.link);
+      EXPECT_THAT(names(program()), ElementsAre(name)) << "a temporary left behind";
+      EXPECT_EQ(names(home()),
+                each.link ? std::vector<std::string>{"real"} : std::vector<std::string>{})
+          << "copied to the user's folder";
+    }
+  }
+  EXPECT_TRUE(log_.errors.isEmpty());
+}
+
 // Neither place writable (the user folder lies below a plain file, which not even root can
 // make a folder in): the changes hold for the run, and one message names both files however
 // many writes fail, of either file.
 TEST_F(SettingsStoreTest, NothingWritableHoldsTheRunAndSaysSoOnce) {
+  if (!installedByAnother()) GTEST_SKIP() << "needs root: the installation belongs to another user";
   writeFile(program() / "Kelvra95.CFG", {0x2C, 0x01, 0, 0, 0, 0, 0, 0}, 0644);
   writeFile(home() / "config", {}, 0644);
   closeProgramFolder();
@@ -296,10 +438,13 @@ TEST_F(SettingsStoreTest, FifoInPlaceOfEitherFileIsNeverOpenedNorReplaced) {
     EXPECT_FALSE(store.syncIni());
     EXPECT_EQ(store.ini().value(QStringLiteral("GRS/DriftPerMonth")).toDouble(), 1.5);
   });
-  EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage("Kelvra95.CFG"),
-                                     SettingsFileUnusableMessage("Kelvra95.ini")}));
-  EXPECT_EQ(log_.plain[1],
-            QStringLiteral("Kelvra95.ini is not a regular file; the defaults are used."));
+  EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage(program() / "Kelvra95.CFG"),
+                                     SettingsFileUnusableMessage(program() / "Kelvra95.ini")}));
+  // The file named with its folder, and what becomes of the changes.
+  EXPECT_EQ(log_.plain[1], QString::fromStdString((program() / "Kelvra95.ini").string()) +
+                               QStringLiteral(" is not a regular file; the defaults are used.\n"
+                                              "The changed settings hold until the program "
+                                              "exits."));
   EXPECT_TRUE(log_.errors.isEmpty());
   EXPECT_TRUE(isFifo(program() / "Kelvra95.CFG"));
   EXPECT_TRUE(isFifo(program() / "Kelvra95.ini"));
@@ -342,7 +487,7 @@ TEST_F(SettingsStoreTest, IniTurnedIntoAFifoDuringTheRunIsLeftAlone) {
   });
   EXPECT_TRUE(isFifo(ini));
   EXPECT_TRUE(log_.errors.isEmpty());
-  EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage("Kelvra95.ini")}));
+  EXPECT_EQ(log_.plain, QStringList({SettingsFileUnusableMessage(ini)}));
 }
 
 // Another run wrote the file between two of this run's writes: both runs' changes stay.

@@ -215,6 +215,45 @@ TEST_F(SettingsFile, WriteReplacesAStaleTemporaryAndLeavesNoneBehind) {
   EXPECT_EQ(std::distance(fs::directory_iterator(directory()), fs::directory_iterator()), 1);
 }
 
+// The file's mode is its user's word, whoever runs the program (root could write through any
+// mode): a file its owner may not write is never written, not even to complete a short one at
+// start-up; any other keeps its mode. A link is written through and stays a link.
+TEST_F(SettingsFile, ModeIsKeptAndAReadOnlyFileNeverWritten) {
+  struct Case {
+    mode_t mode;
+    bool link;  // the settings file a link to a file of `mode` in another folder
+  };
+  for (const Case& each : {Case{0444, false}, Case{0400, false}, Case{0600, false},
+                           Case{0644, false}, Case{0640, true}}) {
+    SCOPED_TRACE(each.mode);
+    fs::remove(file());
+    const fs::path real = each.link ? directory() / "elsewhere" / "settings" : file();
+    fs::create_directories(real.parent_path());
+    const Bytes shortFile{0x2C, 0x01, 0, 0, 1};  // 300, GRS local, the rest missing
+    {
+      std::ofstream out(real, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(shortFile.data()), 5);
+    }
+    ASSERT_EQ(::chmod(real.c_str(), each.mode), 0);
+    if (each.link) fs::create_symlink("elsewhere/settings", file());
+    const bool readOnly = (each.mode & S_IWUSR) == 0;
+
+    ConfigRecord record = ReadSettings(directory());
+    EXPECT_EQ(record.RSLongitude, 300);
+    EXPECT_EQ(fs::file_size(real), readOnly ? 5u : 8u) << "completed at start-up";
+    record.TracksLocalTime = true;
+    EXPECT_EQ(WriteSettings(directory(), record), !readOnly);
+    const Bytes written{0x2C, 0x01, 0, 0, 1, 1, 0, 0};
+    EXPECT_EQ(readFile(), readOnly ? shortFile : written);
+    EXPECT_EQ(fs::is_symlink(file()), each.link);
+    struct stat status {};
+    ASSERT_EQ(::stat(real.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, each.mode);
+    EXPECT_FALSE(fs::exists(temporary()));
+    EXPECT_FALSE(fs::exists(real.string() + ".tmp"));
+  }
+}
+
 // A shared installation: the program's folder is closed to the user (mode 555), the settings
 // file may be open to them. Root passes every mode check, so as root the writes run with the
 // effective user nobody; anyone else is refused by the mode itself.

@@ -296,9 +296,11 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
   const auto mutual = [](MutualEventKind kind, int active, int passive, JulianDay maximum,
                          double magnitude, bool total = false, bool annular = false,
                          bool hidden = false) {
-    return MutualEvent{
-        kind,  active,  passive, maximum - 3 * kMinute, maximum, maximum + 4 * kMinute, magnitude,
-        total, annular, hidden};
+    // An eclipse's light falls a minute before its umbra's start and is whole a minute after.
+    const double light = kind == MutualEventKind::Eclipse ? kMinute : 0;
+    const JulianDay start = maximum - 3 * kMinute, end = maximum + 4 * kMinute;
+    return MutualEvent{kind,  active,  passive, start,         maximum,     end,  magnitude,
+                       total, annular, hidden,  start - light, end + light, false};
   };
   constexpr auto kOcculting = MutualEventKind::Occultation;
   constexpr auto kEclipsing = MutualEventKind::Eclipse;
@@ -320,12 +322,16 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
   EXPECT_EQ(texts(lines), (Texts{"1 00:00 2E1 30%", "5 21:40 I.Ec.D", "5 21:40 III.Tr.I",
                                  "5 21:40 2E1 45%", "5 21:40 4O1 T", "5 21:40 3O2 99%",
                                  "5 23:00 III.Tr.E", "6 03:00 1E2 A", "6 04:00 1O3 1%"}));
-  // The band of a mutual line runs from its start minute to its end minute, as the others'.
+  // The band of a mutual line runs from its start minute to its end minute, as the others'; an
+  // eclipse's from the light's fall (2E1: 21:35:40) to its return (21:44:40).
+  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 35)).size(), 0u);
+  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 36)).size(), 1u);
   const auto going = MoonEventLinesGoingOn(lines, at(5, 21, 37));
   ASSERT_EQ(going.size(), 3u);  // Io's eclipse begins 21:40, the transit too: not yet
   for (const std::size_t i : going) EXPECT_TRUE(lines[i].mutual.has_value());
   EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 42)).size(), 6u);
-  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 44)).size(), 3u);  // all three ended 21:44
+  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 44)).size(), 4u);  // 2E1's light not whole
+  EXPECT_EQ(MoonEventLinesGoingOn(lines, at(5, 21, 45)).size(), 3u);
 
   // The month's own list holds every observable event of the season's busiest month once.
   std::size_t listed = 0;
@@ -339,6 +345,41 @@ TEST(MutualEventLinesOf, ListsObservableEventsAtTheirMaximumAfterTheMoonsOwnLine
   }
   EXPECT_GT(observable, 20u);
   EXPECT_EQ(listed, observable);
+}
+
+// The season's lines as the list words them (UT; the events of the independent computation in
+// tests/core/mutual_events_test.cpp): a penumbral eclipse's Q and light lost, both pairs of an
+// eclipse's contacts named, a contact on the day before the maximum's with its day, and the
+// passive moon's place against Jupiter.
+TEST(MutualContactsText, NamesEachContactAndThePassiveMoonsPlace) {
+  const struct {
+    int month;
+    const char* line;      // FormatMoonEventLine(...).joined()
+    const char* contacts;  // MutualContactsText on UT
+    const char* place;     // AgainstJupiterText
+  } cases[] = {
+      {10, "4 10:51 4E2 Q39%", "light falls 10:41, maximum 10:51, light whole 11:01", ""},
+      {10, "12 23:06 2E4 Q31%", "light falls 23:00, maximum 23:06, light whole 23:12", ""},
+      {12, "12 13:41 4E3 Q26%", "light falls 13:34, maximum 13:41, light whole 13:48", ""},
+      {10, "1 12:15 2E1 A",
+       "light falls 12:12, umbra 12:13\u201312:17 (maximum 12:15), light whole 12:18", ""},
+      {12, "31 00:01 3E1 65%",
+       "light falls 30 23:50, umbra 30 23:54\u201300:08 (maximum 00:01), light whole 00:12", ""},
+      {10, "13 17:56 3O1 68%", "start 17:53, maximum 17:56, end 17:58", "at Jupiter's limb"},
+      {12, "17 06:22 3O1 25%", "start 06:15, maximum 06:22, end 06:29", "on Jupiter's disc"},
+  };
+  for (const auto& c : cases) {
+    const auto lines = ListMoonEvents(2026, c.month, false, 0);
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const MoonEventLine& l) {
+      return l.mutual && FormatMoonEventLine(l).joined() == c.line;
+    });
+    ASSERT_NE(line, lines.end()) << c.line;
+    EXPECT_EQ(MutualContactsText(*line, 0), c.contacts) << c.line;
+    EXPECT_EQ(AgainstJupiterText(PassiveAgainstJupiter(*line->mutual)), c.place) << c.line;
+    // The band runs from the light's fall to its return.
+    EXPECT_NEAR(line->eventStart, line->mutual->lightStart, kMinute / 2) << c.line;
+    EXPECT_NEAR(line->eventEnd, line->mutual->lightEnd, kMinute / 2) << c.line;
+  }
 }
 
 // A jump to a mutual event shows its maximum to the nearest second, earlier or later.

@@ -253,7 +253,8 @@ case "$case_name" in
     # a changed setting neither waits nor replaces the FIFO.
     mkfifo "$work/bin/Kelvra95.CFG"
     start_program
-    expect_message "Kelvra95.CFG is not a regular file; the defaults are used." 20
+    expect_message "$(printf '%s is not a regular file; the defaults are used.\nThe changed settings hold until the program exits.' \
+      "$work/bin/Kelvra95.CFG")" 20
     expect_running
     click_side tracks
     wait_for_side_windows 1
@@ -270,7 +271,8 @@ case "$case_name" in
     # basis changes without a wait, and the FIFO stays.
     mkfifo "$work/bin/Kelvra95.ini"
     start_program
-    expect_message "Kelvra95.ini is not a regular file; the defaults are used." 20
+    expect_message "$(printf '%s is not a regular file; the defaults are used.\nThe changed settings hold until the program exits.' \
+      "$work/bin/Kelvra95.ini")" 20
     expect_running
     click_side grs
     wait_for_window 200 479 10

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program's keys on the real X server, whose line edits take more keys than Qt's offscreen
 # platform: from a focused time field Ctrl+M opens the moon events window, a key of the main window works from that window too, Escape closes the window
-# it is pressed in, the menu key opens the menu over a field and Escape closes it, and Ctrl+Q
+# it is pressed in and the main window has the keyboard again, the menu key opens the menu over a field and Escape closes it, and Ctrl+Q
 # ends the program with status 0; after a box closes the keys
 # still work.
 # Usage: keys.sh BIN_DIR
@@ -28,6 +28,20 @@ wait_for_side_windows 2
 xdotool key Escape
 wait_for_side_windows 1
 note "Ctrl+T works from the events window; Escape closes the window it is pressed in"
+
+# A side window closed with Escape hands the keyboard to the main window (there is no window
+# manager here to give it on): its keys work again without a click.
+wait_for_focus "$main_id"
+xdotool key ctrl+g
+wait_for_side_windows 2
+xdotool key Escape
+wait_for_side_windows 1
+wait_for_focus "$main_id"
+xdotool key ctrl+g
+wait_for_side_windows 2
+xdotool key Escape
+wait_for_side_windows 1
+note "after Escape closes a side window, the main window has the keyboard"
 
 # The hour typed before Ctrl+M stays in its field; Ctrl+E and Ctrl+K, X11's end of line and
 # delete to its end, still edit the field.

@@ -4,6 +4,8 @@
 #   installed  a setting toggled is kept in $XDG_CONFIG_HOME/kelvra95 across a restart
 #   nowhere    the XDG folder cannot be made either: the setting holds for the run, and the
 #              first failed write says where the program tried, once
+#   readonly   the user's Kelvra95.CFG read-only (0444), the ini private (0600): the CFG is read
+#              and never written, one message says so; the ini is written and stays 0600
 source "$(dirname "$0")/lib.sh"
 need_tools xclip import
 command -v setpriv >/dev/null || skip "setpriv is not installed (util-linux)"
@@ -85,6 +87,37 @@ case "$case_name" in
     nothing_beside_the_program
     exit_cleanly
     note "nothing writable: one message naming both places, none for the next writes"
+    ;;
+  readonly)
+    folder="$work/home/config/kelvra95"
+    install -d -m 755 -o nobody "$work/home/config" "$folder"
+    printf '\x2c\x01\x00\x00\x00\x00\x00\x00' >"$folder/Kelvra95.CFG"  # 300, both in UT
+    printf '[Events]\nLocalTime=false\n' >"$folder/Kelvra95.ini"
+    chown nobody "$folder/Kelvra95.CFG" "$folder/Kelvra95.ini"
+    chmod 444 "$folder/Kelvra95.CFG"
+    chmod 600 "$folder/Kelvra95.ini"
+    start_installed "$work/home/config"
+    expect_no_message
+    toggle_tracks_time
+    expect_message "$(printf '%s is read-only; the settings are not saved to it.\nThe changed settings hold until the program exits.' \
+      "$folder/Kelvra95.CFG")"
+    flip_tracks_time
+    expect_no_message
+    [ "$(bytes_of "$folder/Kelvra95.CFG")" = "2c 01 00 00 00 00 00 00" ] ||
+      fail "the read-only file was written: $(bytes_of "$folder/Kelvra95.CFG")"
+    [ "$(stat -c %a "$folder/Kelvra95.CFG")" = 444 ] || fail "the read-only file is now $(stat -c %a "$folder/Kelvra95.CFG")"
+    # The events window in the tracks window's place: its time basis is kept in the ini.
+    click_in 959 272 $(centre_of tracks_exit)
+    wait_for_side_windows 0
+    click_side events
+    wait_for_side_windows 1
+    flip 959 272 events_timeBasis
+    wait_for 5 "the ini's time basis" = "LocalTime=true" -- grep -x 'LocalTime=.*' "$folder/Kelvra95.ini"
+    expect_no_message
+    [ "$(stat -c %a "$folder/Kelvra95.ini")" = 600 ] || fail "the private ini is now $(stat -c %a "$folder/Kelvra95.ini")"
+    nothing_beside_the_program
+    exit_cleanly
+    note "run as nobody: the read-only CFG read and left alone with one message; the 0600 ini written, still 0600"
     ;;
   *)
     fail "unknown case $case_name"

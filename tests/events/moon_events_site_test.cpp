@@ -261,10 +261,35 @@ TEST_F(MoonEventsSiteTest, AFileThatCannotBeWrittenIsNamed) {
   EXPECT_FALSE(window->exportTo(path, ExportFormat::ICalendar));
   EXPECT_EQ(messages.errors, QStringList{ExportFailedText(path)});
   EXPECT_TRUE(messages.errors.value(0).contains(path));
+}
 
-  EXPECT_EQ(ExportPath("a", ExportFormat::ICalendar), "a.ics");
-  EXPECT_EQ(ExportPath("dir.v2/a", ExportFormat::Csv), "dir.v2/a.csv");
-  EXPECT_EQ(ExportPath("a.txt", ExportFormat::Csv), "a.txt");
+// A typed .csv or .ics decides the format whatever the file type shown (name.csv typed under
+// iCalendar was written as iCalendar); any other name gets the type's extension.
+TEST(ExportTargetOf, ATypedExtensionDecidesTheFormatElseTheTypeAddsItsOwn) {
+  constexpr auto kIcs = ExportFormat::ICalendar;
+  constexpr auto kCsv = ExportFormat::Csv;
+  struct Case {
+    const char* typed;
+    ExportFormat chosen;
+    const char* path;
+    ExportFormat format;
+  };
+  const Case cases[] = {
+      {"name.csv", kIcs, "name.csv", kCsv},
+      {"NAME.CSV", kIcs, "NAME.CSV", kCsv},
+      {"name.ics", kCsv, "name.ics", kIcs},
+      {"name.Ics", kIcs, "name.Ics", kIcs},
+      {"a", kIcs, "a.ics", kIcs},
+      {"dir.v2/a", kCsv, "dir.v2/a.csv", kCsv},
+      {"a.txt", kCsv, "a.txt.csv", kCsv},
+      {"a.csv.bak", kIcs, "a.csv.bak.ics", kIcs},
+      {"Events 2026-12", kCsv, "Events 2026-12.csv", kCsv},
+  };
+  for (const Case& c : cases) {
+    const ExportTarget target = ExportTargetOf(QString::fromUtf8(c.typed), c.chosen);
+    EXPECT_EQ(target.path, QString::fromUtf8(c.path)) << c.typed;
+    EXPECT_EQ(target.format, c.format) << c.typed;
+  }
 }
 
 TEST(MoonEventsSitePage, SubtitleNamesTheSiteItsLimitsAndTheFilter) {

@@ -138,9 +138,10 @@ case "$mode" in
     [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] ||
       fail "the package is for $(dpkg-deb -f "$deb" Architecture)"
     depends="$(dpkg-deb -f "$deb" Depends)"
-    # The libraries the program links (dpkg-shlibdeps) and the two that no link shows.
+    # The libraries the program links (dpkg-shlibdeps) and those no link shows: the X and
+    # Wayland platforms and the fonts.
     for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-                  libjpeg62-turbo qt6-qpa-plugins fonts-liberation; do
+                  libjpeg62-turbo qt6-qpa-plugins qt6-wayland fonts-liberation; do
       echo "$depends" | tr ',' '\n' | awk '{ print $1 }' | grep -qxF "$needed" ||
         fail "Depends lacks $needed: $depends"
     done

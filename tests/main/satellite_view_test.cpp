@@ -12,6 +12,7 @@
 
 #include "core/calendar.h"
 #include "core/moon_events.h"
+#include "core/mutual_light.h"
 #include "core/view.h"
 #include "ui/common/pictures.h"
 #include "ui/main/main_pictures.h"
@@ -254,9 +255,9 @@ TEST(SideView, EclipsedMoonShinesAtAQuarterOfItsColour) {
   EXPECT_EQ(image.pixel(244, 49), kGanymedeColour);
 }
 
-// A moon in another's umbra dims with the share of its disc inside, down to the colour of an
+// A moon in another's shadow dims with the share of its light lost, down to the colour of an
 // eclipse by Jupiter at a total eclipse; Jupiter's shadow, where both are, decides.
-TEST(SideView, MutualEclipseDimsWithTheShareInTheUmbra) {
+TEST(SideView, MutualEclipseDimsWithTheLightLost) {
   EXPECT_EQ(MutualEclipseColour(kIoColour, 0), kIoColour);
   EXPECT_EQ(MutualEclipseColour(kIoColour, 1), EclipsedColour(kIoColour));
   EXPECT_EQ(MutualEclipseColour(kIoColour, 2), EclipsedColour(kIoColour));
@@ -277,57 +278,51 @@ TEST(SideView, MutualEclipseDimsWithTheShareInTheUmbra) {
   EXPECT_EQ(image.pixel(406, 49), EclipsedColour(qRgb(255, 255, 0)));  // Jupiter's shadow
 }
 
-TEST(CoveredShare, MeasuresTheLensOfTwoDiscs) {
-  EXPECT_EQ(CoveredShare(3, 1, 1), 0);                // apart
-  EXPECT_EQ(CoveredShare(2, 1, 1), 0);                // touching
-  EXPECT_EQ(CoveredShare(0.2, 2, 1), 1);              // wholly inside a larger umbra
-  EXPECT_EQ(CoveredShare(0, -0.3, 1), 0);             // beyond the umbra's apex
-  EXPECT_DOUBLE_EQ(CoveredShare(0.1, 0.5, 1), 0.25);  // a small umbra inside the disc
-  // Equal discs a radius apart share 2 pi / 3 - sqrt(3) / 2 of a unit disc's area.
-  EXPECT_NEAR(CoveredShare(1, 1, 1),
-              (2 * std::numbers::pi / 3 - std::sqrt(3) / 2) / std::numbers::pi, 1e-12);
-  EXPECT_NEAR(CoveredShare(-1, 1, 1), CoveredShare(1, 1, 1), 1e-15);
-  // Half-way: an umbra edge through the centre of a much smaller disc covers half of it.
-  EXPECT_NEAR(CoveredShare(1000, 1000, 1), 0.5, 1e-3);
-  // Grows as the centres close, without a jump.
-  double last = 0;
-  for (double d = 2.4; d >= 0; d -= 0.01) {
-    const double share = CoveredShare(d, 1.3, 1);
-    EXPECT_GE(share, last - 1e-12);
-    EXPECT_LT(share - last, 0.03);
-    last = share;
-  }
-  EXPECT_EQ(last, 1);
-}
-
-// The season's mutual eclipses through the cache the main window keeps: dark only between the
-// contacts, fully at a total one's maximum.
-TEST(MutualEventsNearby, DimsThePassiveMoonOnlyDuringAnEclipse) {
+// The season's mutual eclipses through the cache the main window keeps: a moon dims by the
+// light it loses (umbra and penumbra, the tooltip's figure), only from the light's fall to its
+// return, wholly at a total eclipse's maximum and at a penumbral one's by its Q share.
+TEST(MutualEventsNearby, DimsThePassiveMoonByTheLightItLoses) {
   const JulianDay from = JulianDayFromDate(1, 6, 2026, 0, 0, 0, 0);
   const std::vector<MutualEvent> events = FindMutualEvents(from, 480);
-  int eclipses = 0, totals = 0;
+  int eclipses = 0, totals = 0, penumbrals = 0;
   MutualEventsNearby nearby;
   for (const MutualEvent& e : events) {
     if (e.kind != MutualEventKind::Eclipse) continue;
     ++eclipses;
-    const MutualLook before = nearby.at(e.start - 1.0 / 1440);
+    const MutualLook before = nearby.at(e.lightStart - 1.0 / 1440);
     const MutualLook during = nearby.at(e.maximum);
-    const MutualLook after = nearby.at(e.end + 1.0 / 1440);
-    EXPECT_EQ(before.umbraShare[e.passive], 0);
-    EXPECT_EQ(after.umbraShare[e.passive], 0);
-    EXPECT_GT(during.umbraShare[e.passive], 0);
+    const MutualLook after = nearby.at(e.lightEnd + 1.0 / 1440);
+    EXPECT_EQ(before.lightLost[e.passive], 0);
+    EXPECT_EQ(after.lightLost[e.passive], 0);
+    EXPECT_NEAR(during.lightLost[e.passive], MutualLightLost(e), 1e-9) << e.maximum;
     for (int moon = 1; moon <= 4; ++moon) {
       if (moon != e.passive) {
-        EXPECT_EQ(during.umbraShare[moon], 0) << "moon " << moon;
+        EXPECT_EQ(during.lightLost[moon], 0) << "moon " << moon;
       }
     }
+    penumbrals += e.penumbral;
     if (e.total) {
       ++totals;
-      EXPECT_EQ(during.umbraShare[e.passive], 1);
+      EXPECT_EQ(during.lightLost[e.passive], 1);
     }
   }
   EXPECT_GT(eclipses, 10);
   EXPECT_GT(totals, 0);
+  EXPECT_GT(penumbrals, 0);
+
+  // 2E1 A, 2026-10-01 12:14:41 UT: Io loses 60 % of its light, not the 15 % of its disc that
+  // lies in the umbra; 2E4 Q31%, 2026-10-12 23:06: Callisto, in the penumbra only, dims too.
+  const struct {
+    JulianDay ut;
+    int moon;
+    QRgb bright, dimmed;  // the moon's colour; MutualEclipseColour of the light lost
+  } seen[] = {
+      {JulianDayFromDate(1, 10, 2026, 12, 14, 41, 0), 1, kIoColour, qRgb(141, 141, 141)},
+      {JulianDayFromDate(12, 10, 2026, 23, 6, 0, 0), 4, qRgb(136, 187, 234), qRgb(104, 143, 179)},
+  };
+  for (const auto& s : seen) {
+    EXPECT_EQ(MutualEclipseColour(s.bright, nearby.at(s.ut).lightLost[s.moon]), s.dimmed);
+  }
 }
 
 // During a mutual occultation the moon in front covers the other, though the angles from

@@ -13,12 +13,15 @@
 #include <memory>
 #include <vector>
 
+#include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
 #include "ui/common/clock.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_kind.h"
+#include "ui/grs/grs_drift_settings.h"
+#include "ui/grs/grs_longitude.h"
 #include "ui/main/site_dialog.h"
 #include "ui/main/viewer.h"
 
@@ -173,6 +176,76 @@ TEST_F(SiteDialogTest, AGermanLocaleTypesAndShowsCommasAndTheFileKeepsPoints) {
   EXPECT_EQ(field(3).text(), "7,5");
   EXPECT_EQ(field(2).text(), "1234");
   EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+// Every decimal field reads a point and a comma as the decimal separator in every locale, and
+// refuses a group separator or a second separator with its message; what it stores is shown
+// again with the locale's separator. Typed key by key into the site's longitude and the Red
+// Spot's drift.
+TEST(DecimalFields, APointAndACommaAreDecimalSeparatorsInEveryLocale) {
+  testing::InstallProgramFiles();
+  enum Field { kLongitude, kDrift };
+  struct Case {
+    QLocale locale;
+    Field field;
+    const char* typed;
+    std::optional<double> stored;  // none: refused with the field's message
+    const char* shown;             // when the dialog opens again
+  };
+  const QLocale german(QLocale::German, QLocale::Germany);
+  const QLocale english(QLocale::English, QLocale::UnitedStates);
+  const Case cases[] = {
+      {german, kLongitude, "0.121", 0.121, "0,121"},     // not 121: a point is no group separator
+      {german, kLongitude, "13.405", 13.405, "13,405"},  // the help's own example
+      {german, kLongitude, "-13,5", -13.5, "-13,5"},
+      {german, kLongitude, "1.234,5", std::nullopt, ""},  // a group separator
+      {german, kDrift, "1.5", 1.5, "1,5"},
+      {german, kDrift, "1,5,", std::nullopt, ""},   // a second separator
+      {english, kLongitude, "52,2", 52.2, "52.2"},  // the comma typed is not dropped (522)
+      {english, kLongitude, "1,234.5", std::nullopt, ""},
+      {english, kDrift, "0,5", 0.5, "0.5"},  // not 5
+      {QLocale::c(), kDrift, "-2,5", -2.5, "-2.5"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.locale.name().toStdString() + " " + c.typed);
+    QLocale::setDefault(c.locale);
+    testing::MessageLog messages;
+    testing::FakeHost host;
+    SettingsStore store{host.directory(), {}};
+    QWidget grsWindow;
+    std::optional<SiteSetting> site = SiteSetting{{52.52, 10, 34}, {5, -6}};
+    TSiteDialog siteDialog(site, [&site](const std::optional<SiteSetting>& next) { site = next; });
+    TGRSLongitude driftDialog(host, grsWindow, store);
+    QDialog& dialog = c.field == kLongitude ? static_cast<QDialog&>(siteDialog) : driftDialog;
+    QLineEdit& field =
+        *dialog.findChild<QLineEdit*>(c.field == kLongitude ? "txtLongitude" : "txtDrift");
+    const auto stored = [&]() -> double {
+      return c.field == kLongitude ? site->place.longitudeDeg
+                                   : ReadRedSpotDrift(store.ini()).degreesPerMonth;
+    };
+    const double before = stored();
+    dialog.show();
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, QString::fromLatin1(c.typed));
+    EXPECT_EQ(field.text(), QString::fromLatin1(c.typed));  // no key dropped
+    QTest::keyClick(&field, Qt::Key_Return);
+    if (c.stored) {
+      EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+      EXPECT_EQ(stored(), *c.stored);
+      // Opened again on what it stored (the main window gives the site box the site kept).
+      TSiteDialog siteAgain(site, [](const std::optional<SiteSetting>&) {});
+      QDialog& again = c.field == kLongitude ? static_cast<QDialog&>(siteAgain) : driftDialog;
+      again.show();
+      EXPECT_EQ(again.findChild<QLineEdit*>(field.objectName())->text(),
+                QString::fromLatin1(c.shown));
+    } else {
+      EXPECT_EQ(messages.errors.size(), 1);
+      EXPECT_TRUE(dialog.isVisible());
+      EXPECT_EQ(stored(), before);
+    }
+  }
+  QLocale::setDefault(QLocale::c());
 }
 
 // The main window's key opens the dialog; the site it takes is kept in Kelvra95.ini and told

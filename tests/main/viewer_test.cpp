@@ -235,6 +235,16 @@ TEST_F(ViewerTest, EnterMovesTheFocusOnAsTabled) {
   EXPECT_TRUE(viewer->txtHour->hasFocus());
   EXPECT_EQ(viewer->instant().second, 5);
   EXPECT_EQ(viewer->instant().year, 2001);
+  // The month list too: Enter moves on to the year, whose digits then replace it (they were
+  // typed into the list and lost).
+  typeAndEnter(viewer->txtDay, "3");
+  ASSERT_TRUE(viewer->cmbMonth->hasFocus());
+  QTest::keyClick(viewer->cmbMonth, Qt::Key_Return);
+  ASSERT_TRUE(viewer->txtYear->hasFocus());
+  QTest::keyClicks(QApplication::focusWidget(), "2002");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+  EXPECT_EQ(viewer->instant().year, 2002);
+  EXPECT_EQ(viewer->instant().day, 3);
 }
 
 // Tab and Shift+Tab walk the tab order through every field and box and round again; leaving a
@@ -308,11 +318,16 @@ TEST_F(ViewerTest, FocusedBoxesShowTheFieldsFocusFrame) {
     EXPECT_EQ(focused.pixelColor(right / 2, 0), frame) << box->objectName().toStdString();
     EXPECT_EQ(focused.pixelColor(right / 2, bottom), frame) << box->objectName().toStdString();
     EXPECT_NE(plain.pixelColor(0, bottom / 2), frame) << box->objectName().toStdString();
-    int changedInside = 0;  // beyond the outer ring and the rounded corners' inner pixels
+    // The field's soft inner ring too: the outer ring alone was a faint mark.
+    for (const QPoint inner :
+         {QPoint(1, bottom / 2), QPoint(right - 1, bottom / 2), QPoint(right / 2, bottom - 1)}) {
+      EXPECT_NE(focused.pixel(inner), plain.pixel(inner)) << box->objectName().toStdString();
+    }
+    int changedInside = 0;  // beyond the two rings and the rounded corners' inner pixels
     for (int y = 0; y <= bottom; ++y) {
       for (int x = 0; x <= right; ++x) {
-        const bool ring = x == 0 || y == 0 || x == right || y == bottom;
-        const bool corner = (x == 1 || x == right - 1) && (y == 1 || y == bottom - 1);
+        const bool ring = x <= 1 || y <= 1 || x >= right - 1 || y >= bottom - 1;
+        const bool corner = (x == 2 || x == right - 2) && (y == 2 || y == bottom - 2);
         if (!ring && !corner && focused.pixel(x, y) != plain.pixel(x, y)) ++changedInside;
       }
     }
@@ -703,6 +718,35 @@ TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {
   ASSERT_EQ(messages.plain.size(), 1);
   EXPECT_TRUE(messages.plain[0].startsWith("File \"Kelvra4.dat\" is either missing"));
   EXPECT_EQ(viewer.imgSideView, nullptr);  // nothing was built, computed or drawn
+}
+
+// Where nothing activates the new window (a compositor that does not), it is filled all the
+// same when shown: it stayed blank, its values 0.00, until clicked.
+TEST(ViewerStartUp, ShownButNeverActivatedShowsTheInstant) {
+  testing::PrepareMainWindowStart();
+  testing::MessageLog messages;
+  TViewer viewer;
+  ASSERT_TRUE(viewer.startedUp());
+  struct NoActivation : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+      return event->type() == QEvent::WindowActivate;
+    }
+  } noActivation;
+  viewer.installEventFilter(&noActivation);
+  viewer.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+  EXPECT_EQ(viewer.txtDay->text(), "01");
+  EXPECT_EQ(viewer.txtYear->text(), "2000");
+  EXPECT_EQ(viewer.txtHour->text(), "12");
+  EXPECT_EQ(viewer.findChild<QLabel*>("lblSystem1")->text(), "197.10");
+  EXPECT_EQ(viewer.findChild<QLabel*>("lblCallistoEW")->text(), "21.35");
+  // The views hold the instant's picture: the same as activation draws.
+  const QImage shown = viewer.imgPlanView->image();
+  viewer.removeEventFilter(&noActivation);
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(&viewer, &activate);
+  EXPECT_EQ(viewer.imgPlanView->image(), shown);
+  SetClockForTesting({});
 }
 
 TEST(ViewerStartUp, FirstStartWritesTheDefaultSettings) {

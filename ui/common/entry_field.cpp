@@ -1,10 +1,13 @@
 #include "ui/common/entry_field.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/common/messages.h"
 
@@ -38,6 +41,70 @@ bool DiscardedInNumberField(const QKeyEvent& key) {
   if (!printable) return false;
   // Several characters in one press (an input method's word) are not a digit either.
   return typed.size() != 1 || typed.front() < uint{'0'} || typed.front() > uint{'9'};
+}
+
+bool DiscardedInDecimalField(const QKeyEvent& key) {
+  if (!DiscardedInNumberField(key)) return false;
+  const QString text = key.text();
+  static const QString kTaken = QStringLiteral("+-.,") + QChar(0x2212);
+  return !(text.size() == 1 && kTaken.contains(text.front())) && text != QLocale().decimalPoint();
+}
+
+bool RefuseKey(const QLineEdit& field, const QKeyEvent& key, bool discarded) {
+  const bool full = !discarded && !(key.modifiers() & Qt::ControlModifier) &&
+                    !key.text().isEmpty() && key.text().front().isPrint() &&
+                    field.text().size() >= field.maxLength() && !field.hasSelectedText();
+  if (discarded || full) QApplication::beep();
+  return discarded;
+}
+
+std::optional<QString> PlainDecimalText(const QString& text) {
+  const QString typed = text.trimmed();
+  QString plain;
+  if (typed.isEmpty()) return plain;
+  const QString own = QLocale().decimalPoint();
+  qsizetype at = 0;
+  if (typed.front() == u'-' || typed.front() == QChar(0x2212)) {
+    plain += u'-';
+    ++at;
+  } else if (typed.front() == u'+') {
+    ++at;
+  }
+  bool separated = false;
+  int digits = 0;
+  while (at < typed.size()) {
+    const QChar ch = typed[at];
+    if (ch >= u'0' && ch <= u'9') {
+      plain += ch;
+      ++digits;
+      ++at;
+      continue;
+    }
+    const qsizetype length = ch == u'.' || ch == u','                     ? 1
+                             : QStringView(typed).mid(at).startsWith(own) ? own.size()
+                                                                          : 0;
+    if (length == 0 || separated) return std::nullopt;
+    separated = true;
+    plain += u'.';
+    at += length;
+  }
+  if (digits == 0) return std::nullopt;
+  return plain;
+}
+
+std::optional<double> DecimalFieldValue(const QString& text) {
+  const std::optional<QString> plain = PlainDecimalText(text);
+  if (!plain || plain->isEmpty()) return std::nullopt;
+  bool ok = false;
+  const double value = QLocale::c().toDouble(*plain, &ok);
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value + 0.0;  // -0 is shown and kept as 0
+}
+
+QString DecimalFieldText(double value) {
+  QLocale locale;
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
 std::optional<std::uint16_t> NumberFieldValue(const QString& text) {

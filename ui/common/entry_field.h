@@ -31,6 +31,32 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geome
 // (select all, copy, paste, cut, undo).
 bool DiscardedInNumberField(const QKeyEvent& key);
 
+// Whether a key pressed in a field of decimal numbers is thrown away: as in a number field,
+// but a sign (+, - or the minus sign U+2212), a point, a comma and the locale's own decimal
+// separator are taken too. Whether they make a number is decided when the field is read.
+bool DiscardedInDecimalField(const QKeyEvent& key);
+
+// Beeps when `discarded`, so that no key a field throws away goes unnoticed, and when `key`
+// would type into `field` while it is full (the field drops the character itself).
+// Returns: `discarded`, for the key filter to return.
+bool RefuseKey(const QLineEdit& field, const QKeyEvent& key, bool discarded);
+
+// The one reading of a decimal field, in every locale: a point, a comma and the locale's own
+// separator all separate the decimals, since a user types whichever the keyboard offers.
+// Given: the field's text. Returns: the number written with a point and an ASCII minus (e.g.
+// "-0.121"), which the ini keeps and QLocale::c() reads; empty for blank text. None for text
+// that is not an optional sign, digits and at most one separator: a group separator reads as
+// a second separator (or as no digit) and is refused.
+std::optional<QString> PlainDecimalText(const QString& text);
+
+// Given: a decimal field's text. Returns: its number (PlainDecimalText); none for blank text
+// and for text that is no number.
+std::optional<double> DecimalFieldValue(const QString& text);
+
+// Given: a number. Returns: it as a decimal field shows it, in the default locale's notation
+// without group separators and with as many decimals as it needs ("52,52" in German).
+QString DecimalFieldText(double value);
+
 // Given: the text of a number field.
 // Returns: its value; blank text counts as 0. Text that is not a whole number of decimal
 // digits (pasted letters, a sign) or does not fit in 16 bits has no value.

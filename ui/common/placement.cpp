@@ -71,19 +71,36 @@ bool allOnScreen(const Desk& desk, const std::vector<SideWindow>& windows) {
   });
 }
 
-// The horizontal moves, pixels, that keep every one of `windows` wholly on the screen:
+// The moves along one axis, pixels, that keep every one of `windows` wholly on the screen:
 // lowest > highest when no move does.
-struct HorizontalRoom {
-  int lowest = std::numeric_limits<int>::min();   // pixels, the farthest move left (negative)
-  int highest = std::numeric_limits<int>::max();  // pixels, the farthest move right
+struct Room {
+  int lowest = std::numeric_limits<int>::min();   // pixels, the farthest move left or up
+  int highest = std::numeric_limits<int>::max();  // pixels, the farthest move right or down
+
+  // Given: a wanted move along the axis. Returns: the move held within the room; a desk that
+  // stands partly off already may move back toward the screen, never farther out.
+  int hold(int move) const {
+    if (lowest > highest) return move;
+    return std::clamp(move, std::min(lowest, 0), std::max(highest, 0));
+  }
 };
 
-HorizontalRoom roomToMove(const Desk& desk, const std::vector<SideWindow>& windows) {
-  HorizontalRoom room;
+Room horizontalRoom(const Desk& desk, const std::vector<SideWindow>& windows) {
+  Room room;
   for (SideWindow window : windows) {
     const QRect& box = desk.box(window);
     room.lowest = std::max(room.lowest, -box.left());
     room.highest = std::min(room.highest, desk.screenWidth - (box.left() + box.width()));
+  }
+  return room;
+}
+
+Room verticalRoom(const Desk& desk, const std::vector<SideWindow>& windows) {
+  Room room;
+  for (SideWindow window : windows) {
+    const QRect& box = desk.box(window);
+    room.lowest = std::max(room.lowest, -box.top());
+    room.highest = std::min(room.highest, desk.screenHeight - (box.top() + box.height()));
   }
   return room;
 }
@@ -119,11 +136,18 @@ Desk PositionForm(Desk desk, SideWindow window) {
     desk.box(window).moveTo(desk.main.left() - f - out, desk.main.top() + out);
   }
   desk.dock(window) = side;
+  // Low or high on the screen the new window would reach past its edge: all move to fit.
+  const Room room = verticalRoom(desk, countedWindows(desk));
+  if (room.lowest <= room.highest)
+    moveAll(desk, QPoint(0, std::clamp(0, room.lowest, room.highest)));
   return desk;
 }
 
 Desk DragMainWindow(Desk desk, QPoint displacement) {
   const std::vector<SideWindow> counted = countedWindows(desk);
+  // Up and down the side windows keep their places beside the main window whichever side
+  // they end on, so the vertical move is held first, for every outcome alike.
+  displacement.setY(verticalRoom(desk, counted).hold(displacement.y()));
   Desk followed = desk;
   moveAll(followed, displacement);
   if (allOnScreen(followed, counted)) return followed;
@@ -140,12 +164,7 @@ Desk DragMainWindow(Desk desk, QPoint displacement) {
   }
   // Room on neither side: the main window stops where its side windows still fit (it follows
   // the pointer up and down) until the pointer reaches a place where the other side has room.
-  const HorizontalRoom room = roomToMove(desk, counted);
-  if (room.lowest <= room.highest) {
-    // A desk that starts partly off the screen may move back toward it, never farther out.
-    displacement.setX(
-        std::clamp(displacement.x(), std::min(room.lowest, 0), std::max(room.highest, 0)));
-  }
+  displacement.setX(horizontalRoom(desk, counted).hold(displacement.x()));
   moveAll(desk, displacement);
   return desk;
 }

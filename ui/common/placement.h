@@ -25,6 +25,7 @@ enum class DockSide { None, Left, Right };
 // never take a count below 0, and the counts always match the windows beside the main window.
 struct Desk {
   int screenWidth = 0;           // pixels
+  int screenHeight = 0;          // pixels
   QRect main;                    // the main window, screen pixels
   std::vector<QRect> side;       // the side windows (SideWindow order), screen pixels
   std::vector<DockSide> docked;  // SideWindow order; missing entries count as None
@@ -47,7 +48,9 @@ inline constexpr int kNarrowScreenWidth = 800;  // pixels
 // Given: the desk; the window, hidden, with its size in desk.side.
 // Returns: the desk with the window's new place, counted on its side. When neither side has
 // room the main window is moved horizontally (its new left in main) and the counted windows
-// move with it. A window already counted is left where it is.
+// move with it; when the window would stand partly above or below the screen, the main window
+// and its counted windows move up or down as far as needed. A window already counted is left
+// where it is.
 Desk PositionForm(Desk desk, SideWindow window);
 
 // A drag of the main window by `displacement` (pixels, where the pointer would take it).
@@ -55,9 +58,10 @@ Desk PositionForm(Desk desk, SideWindow window);
 // Returns: the desk after. The main window and its side windows move together while they all
 // stay on the screen; where they would not, they all jump, cascade order kept, to the other
 // side if it has room for all of them there; where neither side has room the main window
-// stops at the last place its windows fit (it still follows up and down) until the pointer
-// reaches a place where the other side has room. A side window never stands partly off the
-// screen. A desk that starts partly off (the screen shrank) may move back, never farther out.
+// stops at the last place its windows fit until the pointer reaches a place where the other
+// side has room. Up and down they stop where the first side window would leave the screen's
+// top or bottom edge. A side window never stands partly off the screen. A desk that starts
+// partly off (the screen shrank) may move back, never farther out.
 Desk DragMainWindow(Desk desk, QPoint displacement);
 
 // A side window is closing: takes it off its side's count and closes up that side, so that

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -32,16 +33,31 @@ bool isRegular(int file) {
 // Writes `bytes` as the whole file at `path`, opened with `flags` (plus write-only and
 // truncate), and waits until they are on the disk, so that a rename that follows can never put
 // an empty or half-written file in the old one's place. Opened non-blocking, so that a FIFO
-// there fails at once or is found out before anything is written into it.
+// there fails at once or is found out before anything is written into it. `keep`, when given,
+// is the file the new one replaces: its owner and mode are given to the new one before any
+// byte is written.
 // Returns: None, or what stopped it (the file may then exist, damaged).
 WriteFailure writeDurably(const std::filesystem::path& path, int flags,
-                          std::span<const std::uint8_t> bytes) {
-  const int file = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | flags, 0644);
+                          std::span<const std::uint8_t> bytes, const struct stat* keep = nullptr) {
+  // A new file is private until it takes the old one's mode.
+  const mode_t mode = keep != nullptr ? 0600 : 0644;
+  const int file = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | flags, mode);
   if (file < 0) return folderRefuses(errno) ? WriteFailure::FolderRefused : WriteFailure::Other;
   // Truncated only once it proves regular: O_TRUNC at the open would cut a device.
   if (!isRegular(file) || ::ftruncate(file, 0) != 0) {
     ::close(file);
     return WriteFailure::Other;
+  }
+  if (keep != nullptr) {
+    // Only root may give a file away; anyone else's file simply becomes theirs, as any editor
+    // that saves through a new file does. The owner first: a change of owner clears set-id bits.
+    if (keep->st_uid != ::geteuid() || keep->st_gid != ::getegid()) {
+      [[maybe_unused]] const int given = ::fchown(file, keep->st_uid, keep->st_gid);
+    }
+    if (::fchmod(file, keep->st_mode & 07777) != 0) {
+      ::close(file);
+      return WriteFailure::Other;
+    }
   }
   std::size_t written = 0;
   while (written < bytes.size()) {
@@ -52,6 +68,20 @@ WriteFailure writeDurably(const std::filesystem::path& path, int flags,
   }
   const bool synced = written == bytes.size() && ::fsync(file) == 0;
   return ::close(file) == 0 && synced ? WriteFailure::None : WriteFailure::Other;
+}
+
+// The file a chain of symbolic links at `file` ends in (`file` itself when it is no link),
+// which need not exist. Nothing when the chain is a loop or cannot be read.
+std::optional<std::filesystem::path> linkTarget(std::filesystem::path file) {
+  for (int hops = 0; hops < 40; ++hops) {  // Linux's own limit
+    struct stat status {};
+    if (::lstat(file.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return file;
+    std::error_code error;
+    const std::filesystem::path next = std::filesystem::read_symlink(file, error);
+    if (error) return std::nullopt;
+    file = next.is_absolute() ? next : file.parent_path() / next;
+  }
+  return std::nullopt;
 }
 
 // Makes the rename itself durable; a failure here leaves a whole file either way.
@@ -125,14 +155,34 @@ ConfigRecord ReadSettings(const std::filesystem::path& directory) {
   return record;
 }
 
-bool WriteSettingsFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
-  if (!SettingsFileUsable(target)) return false;
+bool SettingsFileReadOnly(const std::filesystem::path& file) {
+  struct stat status {};
+  return ::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+         (status.st_mode & S_IWUSR) == 0;
+}
+
+bool WriteSettingsFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
+  // Through a link: the rename replaces the file it leads to, and the temporary lies beside
+  // that file, on its file system.
+  const std::optional<std::filesystem::path> resolved = linkTarget(file);
+  if (!resolved || !SettingsFileUsable(*resolved)) return false;
+  const std::filesystem::path& target = *resolved;
+  // Decided by the mode alone: root could write the file, but its user said no.
+  if (SettingsFileReadOnly(target)) return false;
+  struct stat old {};
+  const bool replacing = ::stat(target.c_str(), &old) == 0;
   std::filesystem::path temporary = target;
   temporary += ".tmp";
-  WriteFailure failure = writeDurably(temporary, O_CREAT, bytes);
+  // A temporary left by a crash goes first, so that the new one is made afresh (O_EXCL): its
+  // mode is then the one given here, and a link in its place is never followed.
+  WriteFailure failure = WriteFailure::None;
+  if (::unlink(temporary.c_str()) != 0 && errno != ENOENT && folderRefuses(errno))
+    failure = WriteFailure::FolderRefused;
+  if (failure == WriteFailure::None)
+    failure = writeDurably(temporary, O_CREAT | O_EXCL, bytes, replacing ? &old : nullptr);
   if (failure == WriteFailure::None) {
     // Looked at again just before the rename, which would put a file in a FIFO's place.
-    if (!SettingsFileUsable(target)) {
+    if (!SettingsFileUsable(target) || SettingsFileReadOnly(target)) {
       failure = WriteFailure::Other;
     } else if (::rename(temporary.c_str(), target.c_str()) == 0) {
       syncDirectory(target.parent_path());

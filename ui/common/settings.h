@@ -42,13 +42,21 @@ struct SettingsFileBytes {
 // read only when it proves to be a regular file.
 SettingsFileBytes ReadSettingsFile(const std::filesystem::path& file, std::size_t limit);
 
+// True when `file` (a link is followed) is a regular file whose mode does not let its owner
+// write it: the user made it read-only, and it is never written, whoever runs the program.
+bool SettingsFileReadOnly(const std::filesystem::path& file);
+
 // Writes `bytes` as the whole of `file`, as WriteSettings does (a temporary beside it renamed
-// over it, else in place when the folder refuses). Never waits and never replaces or writes
-// into anything but a regular file. Returns: false when the file could not be written.
+// over it, else in place when the folder refuses). A link is written through: the file it
+// leads to is replaced, the link stays. The replaced file keeps its mode and, where this user
+// may give it, its owner. Never waits, never writes a read-only file (SettingsFileReadOnly),
+// and never replaces or writes into anything but a regular file.
+// Returns: false when the file could not be written.
 bool WriteSettingsFile(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
 // Reads the settings file in `directory`. When it cannot be read whole, the missing fields
-// are the defaults and a whole record is written back where that is possible; never fails.
+// are the defaults and a whole record is written back where that is possible (never over a
+// read-only file); never fails.
 // An unusable file (SettingsFileUsable) gives the defaults and is left as it is.
 ConfigRecord ReadSettings(const std::filesystem::path& directory);
 

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <limits>
@@ -42,16 +44,25 @@ bool folderWritableOrCreatable(fs::path folder) {
   return false;
 }
 
-// The user's file starts as the program's. Made readable and writable for the user, whatever
-// the installed file's mode, so that the first save can replace it.
+// The user's file starts as the program's, as private as that one, and readable and writable
+// for the user (the file of another owner), so that the first save can replace it.
 void copyProgramFile(const fs::path& from, const fs::path& to) {
   std::error_code error;
-  if (!fs::is_regular_file(from, error)) return;
+  const fs::file_status source = fs::status(from, error);
+  if (error || !fs::is_regular_file(source)) return;
   if (!fs::copy_file(from, to, fs::copy_options::skip_existing, error) || error) return;
   fs::permissions(to,
-                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                      fs::perms::others_read,
+                  (source.permissions() & (fs::perms::group_read | fs::perms::others_read)) |
+                      fs::perms::owner_read | fs::perms::owner_write,
                   fs::perm_options::replace, error);
+}
+
+// The home folder the user database gives the user the files are written as; empty when it
+// names none.
+fs::path homeFromUserDatabase() {
+  const passwd* user = ::getpwuid(::geteuid());
+  if (user == nullptr || user->pw_dir == nullptr || *user->pw_dir == '\0') return {};
+  return fs::path(user->pw_dir);
 }
 
 QString shown(const fs::path& file) {
@@ -64,12 +75,19 @@ constexpr std::size_t kWholeFile = std::numeric_limits<std::size_t>::max();
 
 SettingsDecision DecideSettingsPlace(const SettingsPlaceFacts& facts) {
   SettingsDecision decision;
-  if (facts.programFolderWritable) {
-    decision.place = SettingsPlace::ProgramFolder;
-  } else if (facts.programFileExists && facts.programFileWritable) {
-    decision.place = SettingsPlace::ProgramFile;
+  const bool programSide =
+      facts.programFolderWritable || (facts.programFileExists && facts.programFileWritable);
+  if (programSide || (facts.programFileReadOnly && !facts.userFileExists)) {
+    // A read-only file is the one read, where it is: neither replaced nor left for a copy.
+    if (facts.programFileReadOnly) {
+      decision.place = SettingsPlace::ReadOnlyFile;
+    } else {
+      decision.place =
+          facts.programFolderWritable ? SettingsPlace::ProgramFolder : SettingsPlace::ProgramFile;
+    }
   } else if (facts.userFolderWritable) {
-    decision.place = SettingsPlace::UserFolder;
+    decision.place =
+        facts.userFileReadOnly ? SettingsPlace::ReadOnlyFile : SettingsPlace::UserFolder;
     decision.readFromUserFolder = true;
     decision.copyProgramFile = facts.programFileExists && !facts.userFileExists;
   } else {
@@ -90,10 +108,18 @@ SettingsPlaceFacts InspectSettingsPlaces(const fs::path& programFolder, const fs
   facts.programFileWritable = facts.programFileExists && mayWrite(programFile, W_OK);
   facts.userFolderWritable = !userFolder.empty() && folderWritableOrCreatable(userFolder);
   facts.userFileExists = !userFolder.empty() && fs::exists(userFolder / fileName, error);
+  facts.programFileReadOnly = SettingsFileReadOnly(programFile);
+  facts.userFileReadOnly = !userFolder.empty() && SettingsFileReadOnly(userFolder / fileName);
   return facts;
 }
 
 std::filesystem::path UserSettingsFolder() {
+  // Qt takes "/" for an unset or empty HOME, and would offer //.config/kelvra95.
+  if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
+    const fs::path home = homeFromUserDatabase();
+    if (home.empty()) return {};
+    return home / ".config" / QCoreApplication::applicationName().toStdString();
+  }
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   return folder.isEmpty() ? fs::path() : fs::path(folder.toStdString());
 }
@@ -104,9 +130,18 @@ void NameApplication() {
   QCoreApplication::setApplicationName(QStringLiteral("kelvra95"));
 }
 
-QString SettingsFileUnusableMessage(const char* fileName) {
-  return QStringLiteral("%1 is not a regular file; the defaults are used.")
-      .arg(QString::fromLatin1(fileName));
+QString SettingsFileUnusableMessage(const fs::path& file) {
+  return QStringLiteral(
+             "%1 is not a regular file; the defaults are used.\n"
+             "The changed settings hold until the program exits.")
+      .arg(shown(file));
+}
+
+QString SettingsFileReadOnlyMessage(const fs::path& file) {
+  return QStringLiteral(
+             "%1 is read-only; the settings are not saved to it.\n"
+             "The changed settings hold until the program exits.")
+      .arg(shown(file));
 }
 
 QString SettingsNotSavedMessage(const std::vector<fs::path>& tried) {
@@ -154,10 +189,16 @@ const SettingsFileLocation& SettingsStore::iniLocation() {
   return *iniPlace_;
 }
 
-void SettingsStore::reportFailure(const SettingsFileLocation& location) {
+void SettingsStore::reportFailure(const SettingsFileLocation& location, const char* fileName) {
   if (failureReported_) return;
   failureReported_ = true;
-  ShowError(SettingsNotSavedMessage(location.tried));
+  // Made read-only by its user (before this run or during it): no fault, only what follows.
+  const fs::path file = location.folder / fileName;
+  if (SettingsFileReadOnly(file)) {
+    ShowMessage(SettingsFileReadOnlyMessage(file));
+  } else {
+    ShowError(SettingsNotSavedMessage(location.tried));
+  }
 }
 
 bool SettingsStore::usable(const SettingsFileLocation& location, const char* fileName,
@@ -165,7 +206,7 @@ bool SettingsStore::usable(const SettingsFileLocation& location, const char* fil
   if (SettingsFileUsable(location.folder / fileName)) return true;
   if (!reported) {
     reported = true;
-    ShowMessage(SettingsFileUnusableMessage(fileName));
+    ShowMessage(SettingsFileUnusableMessage(location.folder / fileName));
   }
   return false;
 }
@@ -180,7 +221,7 @@ bool SettingsStore::writeConfig(const ConfigRecord& record) {
   const SettingsFileLocation& location = configLocation();
   if (!usable(location, kSettingsFileName, configUnusableReported_)) return false;
   if (WriteSettings(location.folder, record)) return true;
-  reportFailure(location);
+  reportFailure(location, kSettingsFileName);
   return false;
 }
 
@@ -210,16 +251,18 @@ bool SettingsStore::syncIni() {
   const SettingsFileLocation& location = iniLocation();
   if (!usable(location, kIniFileName, iniUnusableReported_)) return false;
   // The file as it is now, perhaps changed by another run: QSettings sees its copy change,
-  // re-reads it and writes this run's changes over it.
+  // re-reads it and writes this run's changes over it. Once a write has failed, the copy alone
+  // holds this run's earlier changes (QSettings forgets them once written to the copy): it is
+  // no longer refreshed, or they would be lost.
   const SettingsFileBytes present = ReadSettingsFile(iniFile(), kWholeFile);
   if (!present.usable) return false;  // replaced since the look: said at the next one
-  if (!iniCopy().empty()) WriteSettingsFile(iniCopy(), present.bytes);
+  if (!iniCopy().empty() && !iniUnsaved_) WriteSettingsFile(iniCopy(), present.bytes);
   settings.sync();
   // A damaged file read as FormatError; only AccessError says the write failed.
-  if (settings.status() != QSettings::AccessError &&
-      WriteSettingsFile(iniFile(), ReadSettingsFile(iniCopy(), kWholeFile).bytes))
-    return true;
-  reportFailure(location);
+  iniUnsaved_ = settings.status() == QSettings::AccessError ||
+                !WriteSettingsFile(iniFile(), ReadSettingsFile(iniCopy(), kWholeFile).bytes);
+  if (!iniUnsaved_) return true;
+  reportFailure(location, kIniFileName);
   return false;
 }
 

@@ -1,6 +1,7 @@
 // Where each settings file (Kelvra95.CFG, Kelvra95.ini) lives, decided file by file once per
 // run: beside the program when it can be written there, else in the user's XDG config folder.
-// When neither can be written the settings hold for the run, and the first failed write says so.
+// A file its user made read-only stays where it is and is never written. When a file cannot be
+// written the settings hold for the run, and the first failed write says so.
 #pragma once
 
 #include <QString>
@@ -27,12 +28,15 @@ struct SettingsPlaceFacts {
   bool programFileWritable = false;  // the file beside the program may be rewritten in place
   bool userFolderWritable = false;   // the XDG folder is writable, or can be made
   bool userFileExists = false;
+  bool programFileReadOnly = false;  // its mode denies its owner writing (SettingsFileReadOnly)
+  bool userFileReadOnly = false;
 };
 
 enum class SettingsPlace {
   ProgramFolder,  // beside the program, replaced whole (temporary file and rename)
   ProgramFile,    // beside the program, the existing file rewritten in place
   UserFolder,     // in the user's XDG config folder
+  ReadOnlyFile,   // a read-only file: read where it is, never written nor copied
   Nowhere,        // neither can be written: read what there is, keep changes until exit
 };
 
@@ -50,16 +54,20 @@ SettingsPlaceFacts InspectSettingsPlaces(const std::filesystem::path& programFol
                                          const std::filesystem::path& userFolder,
                                          const char* fileName);
 
-// The user's folder for settings files: Qt's AppConfigLocation, $XDG_CONFIG_HOME/kelvra95.
-// Right only once NameApplication() has run.
+// The user's folder for settings files: Qt's AppConfigLocation, $XDG_CONFIG_HOME/kelvra95,
+// else ~/.config/kelvra95, the home folder taken from the user database when HOME is unset or
+// empty. Empty when there is no home folder either. Right only once NameApplication() has run.
 std::filesystem::path UserSettingsFolder();
 
 // Names the application "kelvra95", with no organisation, so that Qt's per-user folders end
 // in exactly "kelvra95".
 void NameApplication();
 
-// The message when `fileName` (Kelvra95.CFG or Kelvra95.ini) is not a regular file.
-QString SettingsFileUnusableMessage(const char* fileName);
+// The message when the settings file `file` is not a regular file.
+QString SettingsFileUnusableMessage(const std::filesystem::path& file);
+
+// The message of the first failed settings write of a run when the file is read-only.
+QString SettingsFileReadOnlyMessage(const std::filesystem::path& file);
 
 // The message of the first failed settings write of a run, naming the files it tried.
 QString SettingsNotSavedMessage(const std::vector<std::filesystem::path>& tried);
@@ -72,8 +80,9 @@ struct SettingsFileLocation {
 };
 
 // The program's settings files, each at its decided place, and the one report of a failed
-// write per run (through ShowError). A file that is not a regular file is never read or
-// written: it is said once a run (through ShowMessage), and the defaults hold for the run.
+// write per run (through ShowError; through ShowMessage for a read-only file). A file that is
+// not a regular file is never read or written: it is said once a run (through ShowMessage),
+// and the defaults hold for the run.
 class SettingsStore {
  public:
   // Decides each file's place the first time it is used. The user's folder is made, and the
@@ -101,7 +110,7 @@ class SettingsStore {
 
  private:
   SettingsFileLocation locate(const char* fileName) const;
-  void reportFailure(const SettingsFileLocation& location);
+  void reportFailure(const SettingsFileLocation& location, const char* fileName);
   // Returns whether `fileName` in `location` is usable; says once a run when it is not.
   bool usable(const SettingsFileLocation& location, const char* fileName, bool& reported);
   std::filesystem::path iniFile();
@@ -116,6 +125,7 @@ class SettingsStore {
   bool failureReported_ = false;
   bool configUnusableReported_ = false;
   bool iniUnusableReported_ = false;
+  bool iniUnsaved_ = false;  // the copy holds changes the real file lacks
 };
 
 // The program's own store: beside ProgramDirectory(), else in UserSettingsFolder().

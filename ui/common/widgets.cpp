@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOption>
 #include <QStylePainter>
 
 #include "ui/common/window_menu.h"
@@ -82,6 +83,14 @@ void FocusFramedComboBox::paintEvent(QPaintEvent*) {
   if (hasFocus()) option.state |= QStyle::State_KeyboardFocusChange;
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  if (!hasFocus()) return;
+  // The list's own focus frame is the outer ring alone, too faint beside a field's: the field's
+  // whole frame, inner ring included, goes over it.
+  QStyleOptionFrame frame;
+  frame.initFrom(this);
+  frame.state |= QStyle::State_HasFocus;
+  frame.lineWidth = 1;
+  painter.drawPrimitive(QStyle::PE_FrameLineEdit, frame);
 }
 
 void SetTextColour(QLabel& label, const QColor& colour) {

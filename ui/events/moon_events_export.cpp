@@ -48,6 +48,16 @@ std::string summaryOf(const MoonEventLine& line) {
   return std::string(moonName(line.moon)) + ' ' + kindName(line.kind);
 }
 
+// A mutual event's magnitude as listed, a penumbral one's said to be light, and the passive
+// moon's place against Jupiter when near it: "45%", "Q31% of the light",
+// "65%, at Jupiter's limb".
+std::string magnitudeOf(const MutualEvent& e) {
+  std::string text = MutualEventMagnitude(e);
+  if (e.penumbral) text += " of the light";
+  const std::string where = AgainstJupiterText(PassiveAgainstJupiter(e));
+  return where.empty() ? text : text + ", " + where;
+}
+
 std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<SiteSetting>& site) {
   if (!site) return std::nullopt;
   const SkyAtInstant sky = ShownSky(SkyAt(ut, site->place, site->limits), site->limits);
@@ -62,11 +72,20 @@ ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonE
   p.uidStart = line.eventStart;
   if (line.mutual) {
     // One line stands for the whole event: its contacts and maximum are all seen.
-    const std::string code = MutualEventCode(*line.mutual);
-    p.instants = {{code + " start", line.eventStart, altitudesAt(line.eventStart, site)},
-                  {code + " maximum " + MutualEventMagnitude(*line.mutual), line.instant,
-                   altitudesAt(line.instant, site)},
-                  {code + " end", line.eventEnd, altitudesAt(line.eventEnd, site)}};
+    const MutualEvent& e = *line.mutual;
+    const std::string code = MutualEventCode(e) + ' ';
+    const auto instant = [&](const std::string& what, JulianDay ut) {
+      const JulianDay minute = ListedMinuteOf(line, ut);
+      p.instants.push_back({code + what, minute, altitudesAt(minute, site)});
+    };
+    // An umbral eclipse's UID keeps its umbra's start, as before the light's contacts were given.
+    p.uidStart = ListedMinuteOf(line, e.start);
+    const bool eclipse = e.kind == MutualEventKind::Eclipse;
+    if (eclipse) instant("light falls", e.lightStart);
+    if (!e.penumbral) instant(eclipse ? "umbra start" : "start", e.start);
+    instant("maximum " + magnitudeOf(e), line.instant);
+    if (!e.penumbral) instant(eclipse ? "umbra end" : "end", e.end);
+    if (eclipse) instant("light whole", e.lightEnd);
   } else {
     for (const MoonEventLine& other : around) {
       if (SameMoonEventPhenomenon(line, other)) {
@@ -92,15 +111,22 @@ QStringList ExportNameFilters() {
   return {QStringLiteral("iCalendar (*.ics)"), QStringLiteral("CSV (*.csv)")};
 }
 
-QString ExportPath(const QString& typed, ExportFormat format) {
-  if (!QFileInfo(typed).suffix().isEmpty()) return typed;
-  return typed +
-         (format == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv"));
+ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen) {
+  const QString suffix = QFileInfo(typed).suffix();
+  if (suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+    return {typed, ExportFormat::Csv};
+  if (suffix.compare(QStringLiteral("ics"), Qt::CaseInsensitive) == 0)
+    return {typed, ExportFormat::ICalendar};
+  return {
+      typed + (chosen == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv")),
+      chosen};
 }
 
-std::string MoonEventDescription(const MoonEventLine& line) {
-  if (line.mutual) return summaryOf(line) + ", maximum " + MutualEventMagnitude(*line.mutual);
-  return summaryOf(line) + ", " + phaseName(line);
+std::string MoonEventDescription(const MoonEventLine& line, std::int32_t offset) {
+  if (!line.mutual) return summaryOf(line) + ", " + phaseName(line);
+  const std::string text = summaryOf(line) + ", maximum " + magnitudeOf(*line.mutual);
+  if (line.mutual->kind == MutualEventKind::Occultation) return text;
+  return text + "; " + MutualContactsText(line, offset);
 }
 
 std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, std::int32_t offset,
@@ -109,7 +135,7 @@ std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, s
   lines.reserve(shown.size());
   for (const MoonEventLine& line : shown) {
     lines.push_back({line.instant, offset, FormatMoonEventLine(line).code,
-                     MoonEventDescription(line), altitudesAt(line.instant, site)});
+                     MoonEventDescription(line, offset), altitudesAt(line.instant, site)});
   }
   return lines;
 }

@@ -19,13 +19,24 @@ enum class ExportFormat { ICalendar, Csv };
 // The save dialog's file types, in this order: iCalendar first.
 QStringList ExportNameFilters();
 
-// Given: the name the user typed or chose; the dialog's file type.
-// Returns: the name, with the type's extension (".ics", ".csv") added when it has none.
-QString ExportPath(const QString& typed, ExportFormat format);
+// Where the export goes and in which format.
+struct ExportTarget {
+  QString path;
+  ExportFormat format;
+};
 
-// Given: one line. Returns: what it says in words, for a spreadsheet: "Io shadow transit,
-// ingress"; a mutual event's "Europa occults Io, maximum 45%".
-std::string MoonEventDescription(const MoonEventLine& line);
+// Given: the name the user typed or chose; the dialog's file type.
+// Returns: a name ending in ".csv" or ".ics" (any case) as it is, in that extension's format,
+// whatever the type shown; any other name with the type's extension added, in that type.
+ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen);
+
+// Given: one line; offset, the list's clock (minutes, UT = clock + offset). Returns: what it says
+// in words, for a spreadsheet: "Io shadow transit, ingress"; a mutual event's "Europa occults
+// Io, maximum 45%", with ", at Jupiter's limb" or ", on Jupiter's disc" when the passive moon
+// stands there; an eclipse's with its contacts (MutualContactsText): "Europa eclipses Io,
+// maximum 45%; light falls 22:58, umbra 23:01–23:11 (maximum 23:06), light whole 23:14", a
+// penumbral one's magnitude "Q31% of the light".
+std::string MoonEventDescription(const MoonEventLine& line, std::int32_t offset);
 
 // Given: the lines shown (filtered or not); offset, the list's clock (minutes, UT = clock +
 // offset); the site or none. Returns: one record per line, with the altitudes at its instant.
@@ -36,8 +47,9 @@ std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, s
 // (MoonEventLinesAround), which tells which of a phenomenon's instants can be seen even where
 // one falls in another month; the site or none.
 // Returns: one record per phenomenon with a line among `shown`, in the order of their first
-// shown line: from its first seen instant to its last (a mutual event from start to end), with
-// the altitudes at each.
+// shown line: from its first seen instant to its last (a mutual event from start to end, an
+// eclipse's from the light's fall to its return, each contact named), with the altitudes at
+// each.
 std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>& shown,
                                                 const std::vector<MoonEventLine>& around,
                                                 const std::optional<SiteSetting>& site);

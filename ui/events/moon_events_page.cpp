@@ -1,6 +1,7 @@
 #include "ui/events/moon_events_page.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QStringList>
 
-#include "core/calendar.h"
 #include "core/moon_event_list.h"
 #include "ui/events/moon_events_sky.h"
 
@@ -16,12 +16,46 @@ namespace kelvra {
 namespace {
 
 constexpr int kColumns = 4;
-constexpr int kMutualColumns = 3;    // the mutual events' block: day, three times, code, magnitude
 constexpr double kListPoints = 9.0;  // points, shrunk when a month would not fit the page
 
 const QColor kGreyed(150, 150, 150);  // a line not visible from the site
 
+// The height the legend takes above the block: one row of the list when it fits one line, else
+// its own lines' height.
+int legendHeight(const QFontMetrics& note, const QString& legend, int width, int rowHeight) {
+  const int height =
+      note.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, legend).height();
+  return height < 2 * note.height() ? rowHeight : height;
+}
+
 }  // namespace
+
+MutualPageRow MutualPageRowOf(const MoonEventLine& line, std::int32_t offset) {
+  const MutualEvent& e = *line.mutual;
+  const MoonEventLineText text = FormatMoonEventLine(line);
+  MutualPageRow row{QString::fromStdString(text.day),
+                    {},
+                    QString::fromStdString(text.code),
+                    QString::fromStdString(text.magnitude)};
+  const AgainstJupiter where = PassiveAgainstJupiter(e);
+  row.nearJupiter = where != AgainstJupiter::Clear;
+  if (row.nearJupiter) {
+    row.magnitude +=
+        where == AgainstJupiter::AtLimb ? QStringLiteral(" limb") : QStringLiteral(" disc");
+  }
+  const auto put = [&](std::size_t slot, JulianDay ut) {
+    row.times[slot] =
+        QString::fromStdString(ListClockText(ListedMinuteOf(line, ut), offset, line.day));
+    row.otherDay = row.otherDay || row.times[slot].contains(QChar(' '));
+  };
+  const bool eclipse = e.kind == MutualEventKind::Eclipse;
+  if (eclipse) put(0, e.lightStart);
+  if (!e.penumbral) put(1, e.start);
+  put(2, line.instant);
+  if (!e.penumbral) put(3, e.end);
+  if (eclipse) put(4, e.lightEnd);
+  return row;
+}
 
 QString MoonEventsTitleText(const QString& monthName, int year) {
   return QStringLiteral("Jupiter's Moon Events: %1 %2").arg(monthName).arg(year);
@@ -38,10 +72,22 @@ QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
       .arg(minutes % 60, 2, 10, QChar('0'));
 }
 
-QString MoonEventsMutualLegend() {
-  return QStringLiteral(
+QString MoonEventsMutualLegend(const MutualLegendNotes& notes) {
+  QString text = QStringLiteral(
       "Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, "
-      "3E1 Ganymede eclipses Io), magnitude (T total, A annular).");
+      "3E1 Ganymede eclipses Io), magnitude (T total, A annular");
+  if (notes.eclipses) {
+    text += QStringLiteral(
+        ", Q penumbral: the light lost, not the diameter). Eclipses add the light's fall "
+        "before the start and its return after the end");
+  }
+  text += QStringLiteral(").");
+  if (notes.otherDay)
+    text += QStringLiteral(" A time on another day than the maximum's has its day.");
+  if (notes.nearJupiter) {
+    text += QStringLiteral(" limb, disc: the moon at Jupiter's limb or on its disc.");
+  }
+  return text;
 }
 
 QString MoonEventsSubtitle(const MoonEventsPageInput& input) {
@@ -90,19 +136,56 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     (lines[i].mutual ? mutual : events).push_back(lines[i]);
     (lines[i].mutual ? mutualGreyed : eventsGreyed).push_back(shown.greyed(i));
   }
-  const int mutualRows = (static_cast<int>(mutual.size()) + kMutualColumns - 1) / kMutualColumns;
-  // Rows under the columns: a blank one, the legend, the block.
-  const int blockRows = mutual.empty() ? 0 : 2 + mutualRows;
+  // The block's rows: an eclipse among them adds the light's two times to every row, so that the
+  // columns line up; a month of occultations alone keeps start, maximum, end.
+  const int offset = input.basis.localTime ? input.basis.zoneOffset : 0;
+  std::vector<MutualPageRow> mutualRowsText;
+  MutualLegendNotes legendNotes;
+  for (const MoonEventLine& line : mutual) {
+    mutualRowsText.push_back(MutualPageRowOf(line, offset));
+    legendNotes.eclipses = legendNotes.eclipses || line.mutual->kind == MutualEventKind::Eclipse;
+    legendNotes.otherDay = legendNotes.otherDay || mutualRowsText.back().otherDay;
+    legendNotes.nearJupiter = legendNotes.nearJupiter || mutualRowsText.back().nearJupiter;
+  }
+  const std::size_t firstSlot = legendNotes.eclipses ? 0 : 1;
+  const std::size_t lastSlot = legendNotes.eclipses ? 4 : 3;
+  const QString legend = MoonEventsMutualLegend(legendNotes);
 
   // Arial 9 points, smaller only when the month would overflow its four columns.
   QFont font(QStringLiteral("Arial"));
   double points = kListPoints;
   int rowHeight = 0;
   int perColumn = 0;
+  const int width = page.width() - 2 * margin;
+  // A field of the block takes its column's width, or its own and two spaces when wider (a time
+  // with its day).
+  const auto advance = [](const QFontMetrics& m, const QString& text, int columnWidth) {
+    return std::max(columnWidth, m.horizontalAdvance(text + QStringLiteral("  ")));
+  };
+  const auto rowWidth = [&](const QFontMetrics& m, const MutualPageRow& row) {
+    int at = m.horizontalAdvance(QStringLiteral("00  "));
+    for (std::size_t slot = firstSlot; slot <= lastSlot; ++slot) {
+      at += advance(m, row.times[slot], m.horizontalAdvance(QStringLiteral("00:00  ")));
+    }
+    return at + m.horizontalAdvance(QStringLiteral("0O0  ")) + m.horizontalAdvance(row.magnitude);
+  };
+  int mutualColumns = 3;  // the block's columns: three, or two when a row would not fit a third
+  int mutualRows = 0;
   for (;;) {
     font.setPointSizeF(points);
-    rowHeight = QFontMetrics(font, painter.device()).height();
+    const QFontMetrics m(font, painter.device());
+    rowHeight = m.height();
     const int rows = std::max(1, (bottom - top) / std::max(1, rowHeight));
+    int widest = 0;
+    for (const MutualPageRow& row : mutualRowsText) widest = std::max(widest, rowWidth(m, row));
+    mutualColumns = widest <= width / 3 ? 3 : 2;
+    mutualRows = (static_cast<int>(mutual.size()) + mutualColumns - 1) / mutualColumns;
+    const int legendRows =
+        (legendHeight(QFontMetrics(note, painter.device()), legend, width, rowHeight) + rowHeight -
+         1) /
+        rowHeight;
+    // Rows under the columns: a blank one, the legend, the block.
+    const int blockRows = mutual.empty() ? 0 : 1 + legendRows + mutualRows;
     if (mutual.empty()) {
       perColumn = rows;
       if (static_cast<int>(events.size()) <= perColumn * kColumns || points <= 5) break;
@@ -114,7 +197,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   }
   painter.setFont(font);
   const QFontMetrics metrics(font, painter.device());
-  const int columnWidth = (page.width() - 2 * margin) / kColumns;
+  const int columnWidth = width / kColumns;
   const int dayWidth = metrics.horizontalAdvance(QStringLiteral("00  "));
   const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00  "));
   const auto drawDay = [&](int x, int y, const std::string& day) {
@@ -142,33 +225,31 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     const int legendTop = top + (perColumn + 1) * rowHeight;
     painter.setFont(note);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(margin, legendTop, page.width() - 2 * margin, rowHeight),
-                     Qt::AlignLeft | Qt::AlignTop, MoonEventsMutualLegend());
+    const QRect legendRect = painter.boundingRect(QRect(margin, legendTop, width, 1 << 20),
+                                                  Qt::AlignLeft | Qt::TextWordWrap, legend);
+    painter.drawText(QRect(margin, legendTop, width, legendRect.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, legend);
     painter.setFont(font);
-    const int blockTop = legendTop + rowHeight;
-    const int blockColumnWidth = (page.width() - 2 * margin) / kMutualColumns;
+    const int blockTop =
+        legendTop + legendHeight(QFontMetrics(note, painter.device()), legend, width, rowHeight);
+    const int blockColumnWidth = width / mutualColumns;
     const int codeWidth = metrics.horizontalAdvance(QStringLiteral("0O0  "));
-    const int offset = input.basis.localTime ? input.basis.zoneOffset : 0;
     for (std::size_t i = 0; i < mutual.size(); ++i) {
       const int column = static_cast<int>(i) / mutualRows;
       const int row = static_cast<int>(i) % mutualRows;
       const int x = margin + column * blockColumnWidth;
       const int y = blockTop + row * rowHeight;
       if (y + rowHeight > bottom) break;
-      const MoonEventLineText text = FormatMoonEventLine(mutual[i]);
+      const MutualPageRow& fields = mutualRowsText[i];
       painter.setPen(mutualGreyed[i] ? kGreyed : QColor(Qt::black));
-      drawDay(x, y, text.day);
+      drawDay(x, y, fields.day.toStdString());
       int at = x + dayWidth;
-      for (const JulianDay t : {mutual[i].eventStart, mutual[i].instant, mutual[i].eventEnd}) {
-        const CivilDateTime c = CalDate(t, offset);
-        drawField(at, y,
-                  QStringLiteral("%1:%2")
-                      .arg(c.hour, 2, 10, QChar('0'))
-                      .arg(c.minute, 2, 10, QChar('0')));
-        at += timeWidth;
+      for (std::size_t slot = firstSlot; slot <= lastSlot; ++slot) {
+        drawField(at, y, fields.times[slot]);
+        at += advance(metrics, fields.times[slot], timeWidth);
       }
-      drawField(at, y, QString::fromStdString(text.code));
-      drawField(at + codeWidth, y, QString::fromStdString(text.magnitude));
+      drawField(at, y, fields.code);
+      drawField(at + codeWidth, y, fields.magnitude);
     }
   }
   painter.setPen(Qt::black);

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
@@ -77,14 +78,6 @@ void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, i
   }
 }
 
-// A minute of the list's clock, with its day when that is not `day`: "21:40", "5 23:58".
-QString clockText(JulianDay ut, std::int32_t offset, int day) {
-  const CivilDateTime c = CalDate(ut, offset);
-  const QString time =
-      QStringLiteral("%1:%2").arg(c.hour, 2, 10, QChar('0')).arg(c.minute, 2, 10, QChar('0'));
-  return c.day == day ? time : QStringLiteral("%1 %2").arg(c.day).arg(time);
-}
-
 const char* moonName(int moon) {
   static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
   return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
@@ -113,21 +106,21 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   const bool eclipse = e.kind == MutualEventKind::Eclipse;
   const QString active = QString::fromLatin1(moonName(e.active));
   const QString passive = QString::fromLatin1(moonName(e.passive));
-  const QString magnitude =
-      e.total ? QStringLiteral("total")
-      : e.annular
-          ? QStringLiteral("annular")
-          : QStringLiteral("magnitude %1").arg(QString::fromStdString(MutualEventMagnitude(e)));
+  const QString listed = QString::fromStdString(MutualEventMagnitude(e));
+  QString magnitude =
+      e.total       ? QStringLiteral("total")
+      : e.annular   ? QStringLiteral("annular")
+      : e.penumbral ? QStringLiteral("penumbral, %1 of the light, not the diameter").arg(listed)
+                    : QStringLiteral("magnitude %1").arg(listed);
+  const QString where = QString::fromStdString(AgainstJupiterText(PassiveAgainstJupiter(e)));
+  if (!where.isEmpty()) magnitude += QStringLiteral(", ") + where;
   const long lost = std::lround(MutualLightLost(e) * 100);
   const QString whose = eclipse ? QStringLiteral("of %1's light").arg(passive)
                                 : QStringLiteral("of the pair's light");
-  return QStringLiteral(
-             "%1: %2 %3 %4, %5\nstart %6, maximum %7, end %8\n"
-             "light lost at maximum: %9% %10")
+  return QStringLiteral("%1: %2 %3 %4, %5\n%6\nlight lost at maximum: %7% %8")
       .arg(QString::fromStdString(MutualEventCode(e)), active,
            eclipse ? QStringLiteral("eclipses") : QStringLiteral("occults"), passive, magnitude,
-           clockText(line.eventStart, offset, line.day), clockText(line.instant, offset, line.day),
-           clockText(line.eventEnd, offset, line.day))
+           QString::fromStdString(MutualContactsText(line, offset)))
       .arg(lost)
       .arg(whose);
 }
@@ -500,21 +493,35 @@ void TMoonEvents::exportMonth() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ExportNameFilters());
-  // The dialog adds the type's extension itself, so that it asks before replacing that file.
   dialog.setDefaultSuffix(QStringLiteral("ics"));
   connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
     dialog.setDefaultSuffix(filter == ExportNameFilters().value(1) ? QStringLiteral("csv")
                                                                    : QStringLiteral("ics"));
   });
+  // The name written may differ from the one the dialog returns (an extension added), so the
+  // question before replacing a file is asked here, of the name written.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setDirectory(folder);
   dialog.selectFile(name);
-  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const ExportFormat format = dialog.selectedNameFilter() == ExportNameFilters().value(1)
-                                  ? ExportFormat::Csv
-                                  : ExportFormat::ICalendar;
-  const QString path = ExportPath(dialog.selectedFiles().front(), format);
-  if (exportTo(path, format)) {
-    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey), QFileInfo(path).absolutePath());
+  ExportTarget target{};
+  for (;;) {
+    if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const ExportFormat chosen = dialog.selectedNameFilter() == ExportNameFilters().value(1)
+                                    ? ExportFormat::Csv
+                                    : ExportFormat::ICalendar;
+    target = ExportTargetOf(dialog.selectedFiles().front(), chosen);
+    if (!QFileInfo::exists(target.path)) break;
+    QMessageBox replace(QMessageBox::Warning, dialog.windowTitle(),
+                        QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                            .arg(QFileInfo(target.path).fileName()),
+                        QMessageBox::Yes | QMessageBox::No, this);
+    replace.setDefaultButton(QMessageBox::No);
+    if (RunModal(replace) == QMessageBox::Yes) break;
+    dialog.selectFile(QFileInfo(target.path).fileName());  // the dialog again, on that name
+  }
+  if (exportTo(target.path, target.format)) {
+    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey),
+                             QFileInfo(target.path).absolutePath());
     settings_.syncIni();
   }
 }

@@ -29,9 +29,11 @@ inline constexpr const char* kEventsLocalTimeKey = "Events/LocalTime";
 
 // Given: one line of the list; offset, the list's time basis (minutes, UT = basis + offset).
 // Returns: the line's tooltip, empty for a line that has none. A mutual event's: its code and
-// what it means with the magnitude; its start, maximum and end to the minute of the list (with
-// the day when not the line's); the light lost at maximum in per cent (MutualLightLost), the
-// passive moon's for an eclipse, the pair's for an occultation.
+// what it means with the magnitude (a penumbral eclipse's Q said to be light, not diameter) and
+// where the passive moon stands against Jupiter when near it (AgainstJupiterText); its contacts
+// and maximum (MutualContactsText: an eclipse's light and umbra, each named); the light lost at
+// maximum in per cent (MutualLightLost), the passive moon's for an eclipse, the pair's for an
+// occultation.
 QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset);
 
 // Given: the list's font. Returns: the height of one line, pixels.

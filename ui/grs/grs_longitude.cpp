@@ -26,15 +26,6 @@ std::string decimalSeparator() {
   return QLocale().decimalPoint().toStdString();
 }
 
-// Whether a key typed into the drift field is thrown away: printable text other than a digit,
-// a sign or a decimal separator.
-bool discardedInDriftField(const QKeyEvent& key) {
-  if (!DiscardedInNumberField(key)) return false;
-  const QString text = key.text();
-  static const QString kAllowed = QStringLiteral("+-.") + QChar(0x2212);
-  return text.size() != 1 || !(kAllowed.contains(text.front()) || text == QLocale().decimalPoint());
-}
-
 // Whether a key typed into the date field is thrown away: anything printable but digits and "-".
 bool discardedInDateField(const QKeyEvent& key) {
   return DiscardedInNumberField(key) && key.text() != QStringLiteral("-");
@@ -101,9 +92,10 @@ bool TGRSLongitude::eventFilter(QObject* watched, QEvent* event) {
 bool TGRSLongitude::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
   QLineEdit* const order[] = {txtRSLong, txtDrift, txtEpoch};
   if (DialogFieldKey(*this, order, field, key, [this] { return storeAll(); })) return true;
-  if (&field == txtDrift) return discardedInDriftField(key);
-  if (&field == txtEpoch) return discardedInDateField(key);
-  return DiscardedInNumberField(key);
+  const bool discarded = &field == txtDrift   ? DiscardedInDecimalField(key)
+                         : &field == txtEpoch ? discardedInDateField(key)
+                                              : DiscardedInNumberField(key);
+  return RefuseKey(field, key, discarded);
 }
 
 bool TGRSLongitude::storeAll() {
@@ -112,7 +104,10 @@ bool TGRSLongitude::storeAll() {
     txtRSLong->setFocus();
     return false;
   }
-  const DriftTextValue drift = ParseDriftText(txtDrift->text().toStdString(), decimalSeparator());
+  // Read by the one rule of every decimal field, then rounded and limited as a drift.
+  const std::optional<QString> plain = PlainDecimalText(txtDrift->text());
+  const DriftTextValue drift = plain ? ParseDriftText(plain->toStdString(), ".")
+                                     : DriftTextValue{DriftTextStatus::NotANumber, 0.0};
   if (drift.status == DriftTextStatus::NotANumber) {
     ReportFieldError(
         *txtDrift,

@@ -53,7 +53,7 @@ bool TInterval::txtIntervalKeyPress(const QKeyEvent& key) {
     default:
       break;
   }
-  return DiscardedInNumberField(key);
+  return RefuseKey(*txtInterval, key, DiscardedInNumberField(key));
 }
 
 // Stores the field's number and closes. Typed text is always digits, but pasted text may be

@@ -41,11 +41,10 @@ class ExitAfterFirstPaint : public QObject {
 
 int main(int argc, char** argv) {
   // Wayland does not let a program place its own windows, and the side windows dock beside
-  // the main window; XWayland does, so use it unless the user chose a platform.
-  if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-  }
+  // the main window; X (XWayland under Wayland) does, so it comes first. Without an X server
+  // Wayland itself serves, the windows where the compositor puts them. A platform the user
+  // chose (QT_QPA_PLATFORM or -platform) wins.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
   QApplication application(argc, argv);
   kelvra::NameApplication();  // before the settings look for the user's config folder
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -140,20 +140,14 @@ QRgb EclipsedColour(QRgb colour) {
   return qRgb((qRed(colour) + 2) / 4, (qGreen(colour) + 2) / 4, (qBlue(colour) + 2) / 4);
 }
 
-QRgb MutualEclipseColour(QRgb colour, double umbraShare) {
-  const double share = std::clamp(umbraShare, 0.0, 1.0);
+QRgb MutualEclipseColour(QRgb colour, double lightLost) {
+  const double share = std::clamp(lightLost, 0.0, 1.0);
   const QRgb dark = EclipsedColour(colour);
   const auto channel = [share](int bright, int dim) {
     return static_cast<int>(std::lround(bright + (dim - bright) * share));
   };
   return qRgb(channel(qRed(colour), qRed(dark)), channel(qGreen(colour), qGreen(dark)),
               channel(qBlue(colour), qBlue(dark)));
-}
-
-double CoveredShare(double distance, double coveringRadius, double coveredRadius) {
-  if (coveredRadius <= 0) return 0;
-  const double covered = std::numbers::pi * coveredRadius * coveredRadius;
-  return std::clamp(DiscOverlapArea(coveringRadius, coveredRadius, distance) / covered, 0.0, 1.0);
 }
 
 void DrawActiveOverPassive(std::array<std::int32_t, 5>& drawOrder, int active, int passive) {
@@ -174,14 +168,15 @@ MutualLook MutualEventsNearby::at(JulianDay ut) {
     block_ = block;
   }
   for (const MutualEvent& e : found_) {
-    if (ut < e.start || ut > e.end) continue;
+    if (ut < e.lightStart || ut > e.lightEnd) continue;
     if (e.kind == MutualEventKind::Occultation) {
       look.occultations.emplace_back(e.active, e.passive);
       continue;
     }
     const MutualOverlap o = MutualOverlapAt(ut, e.kind, e.active, e.passive);
-    double& share = look.umbraShare[static_cast<std::size_t>(e.passive)];
-    share = std::max(share, CoveredShare(o.distance, o.active, o.passive));
+    double& lost = look.lightLost[static_cast<std::size_t>(e.passive)];
+    lost =
+        std::max(lost, EclipsedShareOfMoon(o.distance, o.active, kMoonRadius[e.active], o.passive));
   }
   return look;
 }
@@ -189,7 +184,7 @@ MutualLook MutualEventsNearby::at(JulianDay ut) {
 void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,
-                  const std::array<double, 5>& umbraShare) {
+                  const std::array<double, 5>& lightLost) {
   side.fill(Qt::black);
   const QPoint centre(side.width() / 2, side.height() / 2);
   const auto toPixel = [&](double west, double north) {
@@ -206,7 +201,7 @@ void DrawSideView(QImage& side, const JupiterState& state, const std::array<Moon
     const QRgb colour = colourOf(body);
     const auto slot = static_cast<std::size_t>(body);
     const QRgb shown = shadows[slot].eclipsed ? EclipsedColour(colour)
-                       : umbraShare[slot] > 0 ? MutualEclipseColour(colour, umbraShare[slot])
+                       : lightLost[slot] > 0  ? MutualEclipseColour(colour, lightLost[slot])
                                               : colour;
     FillEllipse(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r, shown);
   }

@@ -62,15 +62,11 @@ void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWest
 // divided by 4, rounded to nearest), as the side view shows a moon inside Jupiter's shadow.
 QRgb EclipsedColour(QRgb colour);
 
-// Given: a moon's colour and the share of its disc in another moon's umbra (0..1).
+// Given: a moon's colour and the share of its light another moon's shadow takes (0..1, umbra
+// and penumbra: EclipsedShareOfMoon).
 // Returns: each channel dimmed in proportion, from the colour itself at 0 to EclipsedColour at
 // 1, rounded to nearest: a total mutual eclipse looks as an eclipse by Jupiter's shadow does.
-QRgb MutualEclipseColour(QRgb colour, double umbraShare);
-
-// Given: the distance of two circles' centres and their radii (one unit, any), the first
-// radius negative for no circle (an umbra beyond its apex).
-// Returns: the share of the second circle's area that the first covers, 0..1.
-double CoveredShare(double distance, double coveringRadius, double coveredRadius);
+QRgb MutualEclipseColour(QRgb colour, double lightLost);
 
 // Given: the drawing order (back to front) and an occultation going on.
 // Changes: puts `active` just after `passive` when it came before it, so the moon in front is
@@ -80,13 +76,15 @@ void DrawActiveOverPassive(std::array<std::int32_t, 5>& drawOrder, int active, i
 
 // What the eyepiece view shows of the moons' mutual events at one instant.
 struct MutualLook {
-  std::array<double, 5> umbraShare{};             // by satellite: its disc's share in an umbra
+  std::array<double, 5> lightLost{};              // by satellite: the share of its light another
+                                                  // moon's shadow takes, umbra and penumbra
   std::vector<std::pair<int, int>> occultations;  // (active, passive) of each one going on
 };
 
 // The mutual events around the instants asked for: a month's events are found once (about
-// 1.5 ms, nothing outside the seasons), and an instant costs a look through them, and some
-// 5 microseconds for each eclipse going on.
+// 2 ms, nothing outside the seasons), and an instant costs a look through them, and some
+// 10 microseconds for each eclipse going on (from the light's fall to its return: the overlap
+// on the theory and EclipsedShareOfMoon, the tooltip's figure).
 class MutualEventsNearby {
  public:
   MutualLook at(JulianDay ut);
@@ -103,11 +101,11 @@ class MutualEventsNearby {
 // moons are and drawn only where Jupiter's picture is not transparent; a moon with eclipsed
 // set takes EclipsedColour. Dots outside the view are clipped. shadows is indexed by
 // satellite number, as MoonShadowsAt returns it; with no shadow on the disc and no moon
-// eclipsed the picture is the moons' and Jupiter's alone. A moon not eclipsed by Jupiter with
-// a share of its disc in another moon's umbra takes MutualEclipseColour.
+// eclipsed the picture is the moons' and Jupiter's alone. A moon not eclipsed by Jupiter that
+// loses light to another moon's shadow (lightLost, by satellite) takes MutualEclipseColour.
 void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,
-                  const std::array<double, 5>& umbraShare = {});
+                  const std::array<double, 5>& lightLost = {});
 
 }  // namespace kelvra

@@ -3,10 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
-
-#include <cmath>
 
 #include "ui/common/entry_field.h"
 #include "ui/common/picture_style.h"
@@ -39,33 +36,7 @@ const QString kTitle = QStringLiteral("Observing site");
 const QString kHint =
     QStringLiteral("Enter keeps, Escape cancels.\nNo site: empty latitude and longitude.");
 
-// Whether a key typed into a field is thrown away: printable text other than a digit, a sign
-// or a decimal separator.
-bool discardedInSiteField(const QKeyEvent& key) {
-  if (!DiscardedInNumberField(key)) return false;
-  const QString text = key.text();
-  static const QString kAllowed = QStringLiteral("+-.") + QChar(0x2212);
-  return text.size() != 1 || !(kAllowed.contains(text.front()) || text == QLocale().decimalPoint());
-}
-
 }  // namespace
-
-std::optional<double> SiteFieldValue(const QString& text) {
-  QString typed = text.trimmed();
-  if (typed.isEmpty()) return std::nullopt;
-  bool ok = false;
-  double value = QLocale().toDouble(typed, &ok);
-  // A point reads as a decimal point in every locale, and the typographic minus as a minus.
-  if (!ok) value = QLocale::c().toDouble(typed.replace(QChar(0x2212), u'-'), &ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  return value + 0.0;  // -0 is shown and kept as 0
-}
-
-QString SiteFieldText(double value) {
-  QLocale locale;
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale.toString(value, 'g', QLocale::FloatingPointShortest);
-}
 
 TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
                          std::function<void(const std::optional<SiteSetting>&)> store,
@@ -111,7 +82,7 @@ void TSiteDialog::FormActivate() {
                                   shown.limits.maxSunAltitudeDeg};
   for (int i = 0; i < kFields; ++i) {
     const bool blank = !current_ && (i == kLatitude || i == kLongitude);
-    fields[i]->setText(blank ? QString() : SiteFieldText(values[i]));
+    fields[i]->setText(blank ? QString() : DecimalFieldText(values[i]));
     fields[i]->selectAll();
   }
   fields[kLatitude]->setFocus();
@@ -142,7 +113,7 @@ bool TSiteDialog::eventFilter(QObject* watched, QEvent* event) {
 
 bool TSiteDialog::fieldKeyPress(QLineEdit& field, const QKeyEvent& key) {
   if (DialogFieldKey(*this, fields, field, key, [this] { return storeAll(); })) return true;
-  return discardedInSiteField(key);
+  return RefuseKey(field, key, DiscardedInDecimalField(key));
 }
 
 bool TSiteDialog::storeAll() {
@@ -161,7 +132,7 @@ bool TSiteDialog::storeAll() {
     QLineEdit& field = *fields[i];
     const SiteField& about = kSiteFields[i];
     const std::optional<double> value =
-        field.text().trimmed().isEmpty() ? blankValues[i] : SiteFieldValue(field.text());
+        field.text().trimmed().isEmpty() ? blankValues[i] : DecimalFieldValue(field.text());
     if (!value || !(*value >= about.least && *value <= about.greatest)) {
       ReportFieldError(field, QStringLiteral("%1 must lie between %2 and %3")
                                   .arg(QString::fromUtf8(about.label))

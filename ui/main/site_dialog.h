@@ -46,12 +46,4 @@ class TSiteDialog : public QDialog {
   std::function<void(const std::optional<SiteSetting>&)> store_;
 };
 
-// Given: a field's text in the default locale's notation (a point is taken too).
-// Returns: its number; none for text that is no number. Blank text is none as well.
-std::optional<double> SiteFieldValue(const QString& text);
-
-// Given: a number. Returns: it in the default locale's notation, without group separators,
-// with as many decimals as it needs ("52,52" in German).
-QString SiteFieldText(double value);
-
 }  // namespace kelvra

@@ -194,7 +194,7 @@ void TViewer::plotSatellites() {
     DrawActiveOverPassive(order, active, passive);
   }
   DrawSideView(imgSideView->canvas(), state_, shadows_, order, SideViewScaleFor(Magnification),
-               signs_.EastWestSign, signs_.NorthSouthSign, imgJupiter, mutual_.umbraShare);
+               signs_.EastWestSign, signs_.NorthSouthSign, imgJupiter, mutual_.lightLost);
   imgPlanView->update();
   imgSideView->update();
 }
@@ -346,10 +346,19 @@ bool TViewer::keyPressInField(QLineEdit* field, QKeyEvent* event) {
     next->setFocus(Qt::TabFocusReason);
     return true;
   }
-  return DiscardedInNumberField(*event);
+  return RefuseKey(*field, *event, DiscardedInNumberField(*event));
 }
 
 bool TViewer::eventFilter(QObject* watched, QEvent* event) {
+  // Enter in the month list moves on to the year, as Enter does in the fields; the list itself
+  // ignores it, and the year's digits typed next would go to the list and be lost.
+  if (watched == cmbMonth && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      txtYear->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
   auto* field = qobject_cast<QLineEdit*>(watched);
   if (field == nullptr) return QWidget::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress) {
@@ -445,8 +454,13 @@ void TViewer::AnimationStep() {
 
 bool TViewer::event(QEvent* event) {
   // Back to this window (About closed, a click from a side window): the views are drawn
-  // afresh; a date or time typed and not yet left stays in its field.
-  if (event->type() == QEvent::WindowActivate && startedUp_) recompute(InstantChange::Redraw);
+  // afresh; a date or time typed and not yet left stays in its field. Shown, too: where the
+  // window is never activated (a compositor that does not), its first picture is drawn
+  // all the same.
+  const bool drawn = event->type() == QEvent::WindowActivate || event->type() == QEvent::Show;
+  if (drawn && startedUp_) {
+    recompute(InstantChange::Redraw);
+  }
   return QWidget::event(event);
 }
 

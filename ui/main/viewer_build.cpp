@@ -165,6 +165,7 @@ void TViewer::buildEntryFields() {
   cmbMonth = new FocusFramedComboBox(this);
   cmbMonth->setObjectName(QStringLiteral("cmbMonth"));
   cmbMonth->setGeometry(Main::month);
+  cmbMonth->installEventFilter(this);  // Enter moves on to the year
   const QLocale locale = QLocale::system();
   for (int month = 1; month <= 12; ++month) {
     cmbMonth->addItem(locale.monthName(month, QLocale::ShortFormat));

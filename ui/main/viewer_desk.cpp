@@ -55,6 +55,7 @@ std::vector<SideWindowForm*> TViewer::sideWindows() const {
 Desk TViewer::desk() const {
   Desk desk;
   desk.screenWidth = screen()->geometry().width();
+  desk.screenHeight = screen()->geometry().height();
   desk.main = geometry();
   for (const SidePlace& place : sides_) {
     const QWidget* window = place.window.get();
@@ -82,6 +83,17 @@ void TViewer::applyDesk(const Desk& next) {
 void TViewer::sideWindowClosing(QWidget& window) {
   if (const std::optional<SideWindow> which = whichSide(window)) {
     applyDesk(RepositionForms(desk(), *which));
+  }
+  // Without a window manager nobody gives on the keyboard of a window that hides, and no key
+  // would reach the program until a click: the main window takes it back once the window has
+  // gone, as it does from a box (RunModal).
+  if (window.isActiveWindow()) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (isVisible()) activateWindow();
+        },
+        Qt::QueuedConnection);
   }
 }
 
