@@ -277,7 +277,7 @@ bool SameMoonEventPhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
 
 std::vector<MoonEventPhenomenon> MoonEventPhenomena(const std::vector<MoonEventLine>& lines) {
   // A mutual event's one line, listed at its maximum, stands for the event from its first
-  // contact, which the line lists as eventStart (MutualEventLinesOf).
+  // contact, which the line lists as eventStart (MutualEventLinesOf): an eclipse's lightStart.
   const auto firstOf = [](const MoonEventLine& line) {
     return line.mutual ? line.eventStart : line.instant;
   };
@@ -286,12 +286,9 @@ std::vector<MoonEventPhenomenon> MoonEventPhenomena(const std::vector<MoonEventL
     const auto same = [&](const MoonEventPhenomenon& p) {
       return SameMoonEventPhenomenon(lines[p.line], lines[i]);
     };
-    const auto found = std::find_if(phenomena.begin(), phenomena.end(), same);
-    if (found == phenomena.end()) {
+    if (std::none_of(phenomena.begin(), phenomena.end(), same)) {
       phenomena.push_back(
           {MoonEventPhenomenonCode(lines[i]), lines[i].eventStart, firstOf(lines[i]), i});
-    } else {
-      found->first = std::min(found->first, firstOf(lines[i]));
     }
   }
   return phenomena;

@@ -191,9 +191,10 @@ inline constexpr double kSamePhenomenonDays = 2.0 / 1440;
 struct MoonEventPhenomenon {
   std::string code;  // MoonEventPhenomenonCode: "I.Sh", "2O1"
   JulianDay start;   // days, UT: its start as its first line lists it (eventStart), seen or
-                     // not; with code it names the phenomenon, as the export's UID does
-  JulianDay first;   // days, UT: its first listed instant: the earliest of its lines' instants,
-                     // a mutual event's first contact as listed (its line stands for the whole)
+                     // not; with code it names the phenomenon across lists
+  JulianDay first;   // days, UT: its first listed instant, its first line's in the list's order,
+                     // a mutual event's first contact as listed (its line stands for the
+                     // whole), an eclipse's first loss of light
   std::size_t line;  // index of its first line in the list
 };
 
