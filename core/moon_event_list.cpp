@@ -258,4 +258,40 @@ bool MoonEventsAccurate(int year) {
   return year >= 1900 && year <= 2100;
 }
 
+std::string MoonEventPhenomenonCode(const MoonEventLine& line) {
+  if (line.mutual) return MutualEventCode(*line.mutual);
+  const std::string code = FormatMoonEventLine(line).code;
+  return code.substr(0, code.rfind('.'));
+}
+
+bool SameMoonEventPhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
+  if (a.mutual.has_value() != b.mutual.has_value()) return false;
+  if (a.mutual) {
+    return a.mutual->active == b.mutual->active && a.mutual->passive == b.mutual->passive &&
+           a.mutual->kind == b.mutual->kind &&
+           std::abs(a.instant - b.instant) < kSamePhenomenonDays;
+  }
+  return a.moon == b.moon && a.kind == b.kind &&
+         std::abs(a.eventStart - b.eventStart) < kSamePhenomenonDays;
+}
+
+std::vector<MoonEventPhenomenon> MoonEventPhenomena(const std::vector<MoonEventLine>& lines) {
+  // A mutual event's one line, listed at its maximum, stands for the event from its first
+  // contact, which the line lists as eventStart (MutualEventLinesOf): an eclipse's lightStart.
+  const auto firstOf = [](const MoonEventLine& line) {
+    return line.mutual ? line.eventStart : line.instant;
+  };
+  std::vector<MoonEventPhenomenon> phenomena;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto same = [&](const MoonEventPhenomenon& p) {
+      return SameMoonEventPhenomenon(lines[p.line], lines[i]);
+    };
+    if (std::none_of(phenomena.begin(), phenomena.end(), same)) {
+      phenomena.push_back(
+          {MoonEventPhenomenonCode(lines[i]), lines[i].eventStart, firstOf(lines[i]), i});
+    }
+  }
+  return phenomena;
+}
+
 }  // namespace kelvra

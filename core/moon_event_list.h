@@ -182,4 +182,34 @@ MoonEventLineText FormatMoonEventLine(const MoonEventLine& line);
 // (docs/MOON_EVENTS.md); outside them the planets and Delta T degrade and so do the times.
 bool MoonEventsAccurate(int year);
 
+// days, two minutes: lines (or names) of one phenomenon from lists computed over different spans
+// may round a contact a minute apart; two phenomena of one moon and kind never start that close.
+inline constexpr double kSamePhenomenonDays = 2.0 / 1440;
+
+// One phenomenon of a list: the lines that give its instants (a transit's ingress and egress; a
+// mutual event's one line), for the export's calendar events and the reminders.
+struct MoonEventPhenomenon {
+  std::string code;  // MoonEventPhenomenonCode: "I.Sh", "2O1"
+  JulianDay start;   // days, UT: its start as its first line lists it (eventStart), seen or
+                     // not; with code it names the phenomenon across lists
+  JulianDay first;   // days, UT: its first listed instant, its first line's in the list's order,
+                     // a mutual event's first contact as listed (its line stands for the
+                     // whole), an eclipse's first loss of light
+  std::size_t line;  // index of its first line in the list
+};
+
+// Given: one line. Returns: its phenomenon's code without the phase: "I.Sh" for "I.Sh.I"; a
+// mutual event's MutualEventCode, "2O1"; empty for a moon outside 1..4.
+std::string MoonEventPhenomenonCode(const MoonEventLine& line);
+
+// Given: two lines, possibly of lists computed over different spans.
+// Returns: true when they give instants of one phenomenon: the same moon and kind starting
+// within kSamePhenomenonDays, or the same mutual event (pair and kind) at maxima that close.
+bool SameMoonEventPhenomenon(const MoonEventLine& a, const MoonEventLine& b);
+
+// Given: lines of the list, in its order (SortMoonEventLines), filtered or not.
+// Returns: one entry per phenomenon with a line among them, in the order of its first line
+// (SameMoonEventPhenomenon against that first line).
+std::vector<MoonEventPhenomenon> MoonEventPhenomena(const std::vector<MoonEventLine>& lines);
+
 }  // namespace kelvra

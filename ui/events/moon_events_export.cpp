@@ -1,7 +1,5 @@
 #include "ui/events/moon_events_export.h"
 
-#include <cmath>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,10 +10,6 @@
 
 namespace kelvra {
 namespace {
-
-// days: two minutes. Lines of one phenomenon computed over different spans may round a contact
-// a minute apart; two phenomena of one moon and kind never start that close.
-constexpr double kSamePhenomenon = 2.0 / 1440;
 
 const char* moonName(int moon) {
   static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
@@ -54,23 +48,6 @@ std::string summaryOf(const MoonEventLine& line) {
   return std::string(moonName(line.moon)) + ' ' + kindName(line.kind);
 }
 
-// "I.Sh.I" without its phase: "I.Sh"; a mutual event's code as it is.
-std::string phenomenonCode(const MoonEventLine& line) {
-  if (line.mutual) return MutualEventCode(*line.mutual);
-  const std::string code = FormatMoonEventLine(line).code;
-  return code.substr(0, code.rfind('.'));
-}
-
-bool samePhenomenon(const MoonEventLine& a, const MoonEventLine& b) {
-  if (a.mutual.has_value() != b.mutual.has_value()) return false;
-  if (a.mutual) {
-    return a.mutual->active == b.mutual->active && a.mutual->passive == b.mutual->passive &&
-           a.mutual->kind == b.mutual->kind && std::abs(a.instant - b.instant) < kSamePhenomenon;
-  }
-  return a.moon == b.moon && a.kind == b.kind &&
-         std::abs(a.eventStart - b.eventStart) < kSamePhenomenon;
-}
-
 // A mutual event's magnitude as listed, a penumbral one's said to be light, and the passive
 // moon's place against Jupiter when near it: "45%", "Q31% of the light",
 // "65%, at Jupiter's limb".
@@ -90,7 +67,7 @@ std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<Sit
 ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonEventLine>& around,
                               const std::optional<SiteSetting>& site) {
   ExportPhenomenon p;
-  p.code = phenomenonCode(line);
+  p.code = MoonEventPhenomenonCode(line);
   p.summary = summaryOf(line);
   p.uidStart = line.eventStart;
   if (line.mutual) {
@@ -111,7 +88,7 @@ ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonE
     if (eclipse) instant("light whole", e.lightEnd);
   } else {
     for (const MoonEventLine& other : around) {
-      if (samePhenomenon(line, other)) {
+      if (SameMoonEventPhenomenon(line, other)) {
         p.instants.push_back(
             {FormatMoonEventLine(other).code, other.instant, altitudesAt(other.instant, site)});
       }
@@ -167,13 +144,8 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
                                                 const std::vector<MoonEventLine>& around,
                                                 const std::optional<SiteSetting>& site) {
   std::vector<ExportPhenomenon> phenomena;
-  std::vector<const MoonEventLine*> done;
-  for (const MoonEventLine& line : shown) {
-    bool seen = false;
-    for (const MoonEventLine* earlier : done) seen = seen || samePhenomenon(*earlier, line);
-    if (seen) continue;
-    done.push_back(&line);
-    phenomena.push_back(phenomenonOf(line, around, site));
+  for (const MoonEventPhenomenon& p : MoonEventPhenomena(shown)) {
+    phenomena.push_back(phenomenonOf(shown[p.line], around, site));
   }
   return phenomena;
 }
