@@ -2,7 +2,7 @@
 // the main window's instant marked, a click or Enter taking the main window to a line.
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +15,8 @@
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
 #include "ui/events/moon_events_export.h"
+#include "ui/events/moon_events_list.h"
+#include "ui/events/moon_events_model.h"
 #include "ui/events/moon_events_sky.h"
 
 class QAction;
@@ -26,40 +28,6 @@ class SettingsStore;
 
 // The ini key of the window's time basis.
 inline constexpr const char* kEventsLocalTimeKey = "Events/LocalTime";
-
-// Given: one line of the list; offset, the list's time basis (minutes, UT = basis + offset).
-// Returns: the line's tooltip, empty for a line that has none. A mutual event's: its code and
-// what it means with the magnitude (a penumbral eclipse's Q said to be light, not diameter) and
-// where the passive moon stands against Jupiter when near it (AgainstJupiterText); its contacts
-// and maximum (MutualContactsText: an eclipse's light and umbra, each named); the light lost at
-// maximum in per cent (MutualLightLost), the passive moon's for an eclipse, the pair's for an
-// occultation.
-QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset);
-
-// Given: the list's font. Returns: the height of one line, pixels.
-int MoonEventRowHeight(const QFont& font);
-
-// The notice over a list of a year whose times degrade, in as many rows as it needs to fit
-// beside the scroll bar of a list `width` pixels wide (two in the window's 160).
-QStringList MoonEventNoticeRows(const QFont& font, int width);
-
-// What the screen list shows, apart from the lines themselves.
-struct MoonEventListView {
-  std::size_t top = 0;              // the first line shown
-  std::size_t selected = 0;         // the keyboard's line
-  std::vector<std::size_t> marked;  // lines going on at the main window's instant
-  bool accurate = true;             // false: the first rows say the times degrade
-  QString passages;                 // with a site, the top row: Jupiter's rise, transit, set
-  std::vector<bool> greyed;         // per line, true: drawn grey, not visible from the site
-};
-
-// Draws `lines` into the screen list (160 x 403): banded by day, days cyan, times yellow,
-// codes in the skin's glyph colour (a mutual event's code and magnitude in pink), marked lines
-// on a lit band, the selected line framed, and a narrow scroll bar inside the right edge when
-// the lines do not fit. Under the notice, the passages row when there is one; a greyed line
-// draws all its fields in one grey.
-void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEventLine>& lines,
-                       const MoonEventListView& view);
 
 class TMoonEvents : public SideWindowForm {
   Q_OBJECT
@@ -79,7 +47,7 @@ class TMoonEvents : public SideWindowForm {
   ListMonth listMonth() const override;
 
   // The month as last computed, and what the list shows of it.
-  const std::vector<MoonEventLine>& lines() const { return lines_; }
+  const std::vector<MoonEventLine>& lines() const { return model_.lines(); }
   const MoonEventListView& view() const { return view_; }
 
   // Takes the main window to line `index` of the list (MoonEventJumpInstant) and selects it.
@@ -116,12 +84,7 @@ class TMoonEvents : public SideWindowForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct MonthKey {
-    int year = -1;
-    int month = -1;
-    TimeBasis basis;
-    bool operator==(const MonthKey&) const = default;
-  };
+  using MonthKey = MoonEventsModel::Month;
   MonthKey monthOfInstant() const;
   int listTop() const;
   int visibleRows() const;
@@ -129,26 +92,17 @@ class TMoonEvents : public SideWindowForm {
   void reveal(std::size_t index);
   void select(std::size_t index);
   void listPressed(QPoint position);
-  void showLines();
   void updateSiteControls();
   bool followPassages(JulianDay now);
   std::optional<std::size_t> lineAt(QPoint position) const;
 
   InstantHost& instants_;
   SettingsStore& settings_;
-  MonthKey shown_;     // the month the list shows; year -1: the instant's, at the next drawing
-  MonthKey computed_;  // the month of lines_
+  MonthKey shown_;  // the month the list shows; year -1: the instant's, at the next drawing
   JulianDay seen_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the instant last
                                                                // followed
-  bool revealMarked_ = false;           // the next drawing scrolls to the first marked line
-  std::vector<MoonEventLine> month_;    // every line of the month
-  std::vector<SkyAtInstant> monthSky_;  // the sky at each, empty without a site
-  std::optional<SiteSetting> skySite_;  // the site of monthSky_
-  std::vector<MoonEventLine> lines_;    // the lines shown: month_, filtered or not
-  std::vector<SkyAtInstant> sky_;       // the sky at each shown line, empty without a site
-  bool filtered_ = false;               // lines_ holds only the visible lines
-  JulianDay passagesDay_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the day
-                                                                      // start of view_.passages
+  bool revealMarked_ = false;  // the next drawing scrolls to the first marked line
+  MoonEventsModel model_;      // the lines shown, of the month model_.month()
   MoonEventListView view_;
   QAction* visibleOnly_ = nullptr;
   ImageView* visibleButton_ = nullptr;
