@@ -135,8 +135,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s [FIRST_YEAR LAST_YEAR [INSTANTS]]\n", argv[0]);
     return 2;
   }
-  const JulianDay from = JulianDayFromDate(1, 1, static_cast<std::uint16_t>(firstYear), 0, 0, 0);
-  const JulianDay to = JulianDayFromDate(1, 1, static_cast<std::uint16_t>(lastYear + 1), 0, 0, 0);
+  const JulianDay from = JulianDayFromDate(1, 1, static_cast<std::uint16_t>(firstYear), 0, 0, 0, 0);
+  const JulianDay to =
+      JulianDayFromDate(1, 1, static_cast<std::uint16_t>(lastYear + 1), 0, 0, 0, 0);
 
   std::printf("Classic series less modern theory, %d-%d\n\n", firstYear, lastYear);
   std::printf("Positions at %d instants, Jupiter equatorial radii\n", instants);

@@ -141,7 +141,8 @@ BENCHMARK(MonthOfMoonEventLines)->Unit(benchmark::kMillisecond);
 
 // The light a mutual event takes at maximum, as a line's tooltip asks for it.
 void MutualLightLostCall(benchmark::State& run) {
-  const auto events = kelvra::FindMutualEvents(kelvra::JulianDayFromDate(1, 10, 2026, 0, 0, 0), 31);
+  const auto events =
+      kelvra::FindMutualEvents(kelvra::JulianDayFromDate(1, 10, 2026, 0, 0, 0, 0), 31);
   std::size_t i = 0;
   for (auto _ : run) {
     benchmark::DoNotOptimize(kelvra::MutualLightLost(events[i]));

@@ -114,7 +114,7 @@ class ShownViewer {
 void AnimationFrame(benchmark::State& run) {
   ShownViewer viewer;
   viewer->animationInterval() = 1;  // minutes per frame
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0, viewer->timeZoneOffset()));
   for (auto _ : run) viewer->AnimationStep();
 }
 BENCHMARK(AnimationFrame)->Unit(benchmark::kMicrosecond);
@@ -130,7 +130,7 @@ class ModernViewer : public ShownViewer {
 void AnimationFrameModern(benchmark::State& run) {
   ModernViewer viewer;
   viewer->animationInterval() = 1;  // minutes per frame
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0, viewer->timeZoneOffset()));
   for (auto _ : run) viewer->AnimationStep();
 }
 BENCHMARK(AnimationFrameModern)->Unit(benchmark::kMicrosecond);
@@ -166,7 +166,7 @@ BENCHMARK(GRSMonthVisibility)->Unit(benchmark::kMicrosecond);
 void AnimationFramePainted(benchmark::State& run) {
   ShownViewer viewer;
   viewer->animationInterval() = 1;  // minutes per frame
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 12, 2026, 21, 0, 0, viewer->timeZoneOffset()));
   for (auto _ : run) {
     viewer->AnimationStep();
     QCoreApplication::processEvents();
@@ -183,9 +183,7 @@ void AnimationFramesPerSecond(benchmark::State& run) {
   viewer->animationInterval() = 1;  // minutes per frame
   double frames = 0;
   for (auto _ : run) {
-    const JulianDay start = JulianDayFromDate(viewer->instant().day, viewer->instant().month,
-                                              viewer->instant().year, viewer->instant().hour,
-                                              viewer->instant().minute, viewer->instant().second);
+    const JulianDay start = viewer->displayedInstantUT();
     QEventLoop loop;
     QTimer::singleShot(kMilliseconds, &loop, [&] {
       viewer->lblStopClick();

@@ -5,8 +5,6 @@
 
 namespace kelvra {
 
-std::int32_t TimeZoneOffset = 0;
-
 namespace {
 
 constexpr std::int64_t kMillisecondsPerDay = 86400000;
@@ -22,11 +20,6 @@ bool isGregorian(std::uint16_t day, std::uint16_t month, std::uint16_t year) {
 }
 
 }  // namespace
-
-JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_t year,
-                            std::uint16_t hour, std::uint16_t minute, std::uint16_t second) {
-  return JulianDayFromDate(day, month, year, hour, minute, second, TimeZoneOffset);
-}
 
 JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_t year,
                             std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
@@ -48,10 +41,6 @@ JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_
   // floor rather than truncation, so January and February of year 0 (y = -1) stay in the
   // Julian calendar's count; for y >= 0 the two agree.
   return std::floor(365.25 * y) + std::trunc(30.6001 * (m + 1)) + f + b + 1720994.5;
-}
-
-CivilDateTime CalDate(JulianDay jd) {
-  return CalDate(jd, TimeZoneOffset);
 }
 
 CivilDateTime CalDate(JulianDay jd, std::int32_t offset) {

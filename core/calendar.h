@@ -8,11 +8,6 @@ namespace kelvra {
 // Days and fractions of a day since the Julian-day epoch; whole values fall at noon.
 using JulianDay = double;
 
-// Minutes, Universal Time = local time + TimeZoneOffset (so -60 one hour east of Greenwich):
-// the zone the program started in, set once at start-up and read only by the two conversions
-// below that take no offset of their own.
-extern std::int32_t TimeZoneOffset;
-
 // The clock a list, chart or page reads its dates and times on.
 struct TimeBasis {
   bool localTime = false;       // false: Universal Time; true: the civil time of a zone
@@ -23,37 +18,28 @@ struct TimeBasis {
   bool operator==(const TimeBasis&) const = default;
 };
 
-// Julian day of a local civil date and time.
-// Given: day (1..31), month (1..12), year (0..65535), hour, minute, second, local civil time.
-// Returns: the Julian day (days) of that instant in Universal Time, shifted by TimeZoneOffset.
-// Notes: Julian calendar before 1582-10-15, Gregorian from then on; reads TimeZoneOffset.
-JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_t year,
-                            std::uint16_t hour, std::uint16_t minute, std::uint16_t second);
-
-// The same for a date and time on any clock.
-// Given: the date and time as above, read on a clock with `offset` (minutes, UT = that clock's
-// time + offset; 0 for Universal Time).
-// Returns: the Julian day (days, UT); with offset == TimeZoneOffset, exactly the value above.
+// Julian day of a civil date and time read on a given clock. There is no form without the
+// clock: the program's zone is a value its windows pass, never a global read here.
+// Given: day (1..31), month (1..12), year (0..65535), hour, minute, second, read on a clock
+// with `offset` (minutes, UT = that clock's time + offset, so -60 one hour east of Greenwich;
+// 0 for Universal Time).
+// Returns: the Julian day (days) of that instant in Universal Time.
+// Notes: Julian calendar before 1582-10-15, Gregorian from then on.
 JulianDay JulianDayFromDate(std::uint16_t day, std::uint16_t month, std::uint16_t year,
                             std::uint16_t hour, std::uint16_t minute, std::uint16_t second,
                             std::int32_t offset);
 
-// A local civil date and time.
+// A civil date and time, read on the clock whose offset came with it.
 struct CivilDateTime {
   std::uint16_t year, month, day;      // calendar date, month 1..12, day 1..31
-  std::uint16_t hour, minute, second;  // local time of day, 0..23, 0..59, 0..59
+  std::uint16_t hour, minute, second;  // time of day, 0..23, 0..59, 0..59
 };
 
-// Local civil date and time of a Julian day.
-// Given: a Julian day (days, Universal Time) at or after 0000-01-01 local time.
-// Returns: the local date and time, shifted back by TimeZoneOffset; the instant is rounded to
-// the nearest millisecond, then a remaining fraction of a second is dropped.
-CivilDateTime CalDate(JulianDay jd);
-
-// The same on any clock.
-// Given: a Julian day (days, UT); offset (minutes, UT = that clock's time + offset).
-// Returns: the date and time on that clock, rounded as above; with offset == TimeZoneOffset,
-// exactly the value above.
+// Civil date and time of a Julian day on a given clock.
+// Given: a Julian day (days, UT) at or after 0000-01-01 on that clock; offset (minutes, UT =
+// that clock's time + offset).
+// Returns: the date and time on that clock; the instant is rounded to the nearest millisecond,
+// then a remaining fraction of a second is dropped.
 CivilDateTime CalDate(JulianDay jd, std::int32_t offset);
 
 // Given: a month (1..12) and a year.

@@ -149,15 +149,12 @@ TEST(ReduceAngle, KeepsEveryAngleWithinOneTurn) {
   }
 }
 
-TEST(TimeZoneOffset, IsTheZoneTheConversionsWithoutAnOffsetRead) {
-  // This program's start-up: the zone it started in, 5 h 30 min east of Greenwich.
-  TimeZoneOffset = -330;
-  const JulianDay jd = JulianDayFromDate(1, 1, 2000, 0, 30, 0);
-  EXPECT_EQ(jd, JulianDayFromDate(1, 1, 2000, 0, 30, 0, -330));
+TEST(JulianDayFromDate, AClockEastOfGreenwichReadsAheadOfUT) {
+  // A zone 5 h 30 min east of Greenwich: its half past midnight is 19:00 UT the day before.
+  const JulianDay jd = JulianDayFromDate(1, 1, 2000, 0, 30, 0, -330);
   EXPECT_NEAR(jd, 2451544.5 + (30 - 330) / 1440.0, 1e-9);
-  EXPECT_EQ(Show(CalDate(jd)), "2000-01-01 00:30:00");
+  EXPECT_EQ(Show(CalDate(jd, -330)), "2000-01-01 00:30:00");
   EXPECT_EQ(Show(CalDate(jd, 0)), "1999-12-31 19:00:00");
-  TimeZoneOffset = 0;
 }
 
 TEST(TimeBasis, OffsetIsTheZonesOnlyInLocalTime) {

@@ -80,12 +80,9 @@ class WindowStress : public ::testing::Test {
     QTest::mouseClick(exit, Qt::LeftButton, {}, exit->rect().center());
   }
 
-  // Minutes from 2000-01-01 00:00 to the instant the fields show.
+  // Minutes from 2000-01-01 00:00 UT to the instant the fields show.
   double shownMinutes() const {
-    return std::round((JulianDayFromDate(viewer->instant().day, viewer->instant().month,
-                                         viewer->instant().year, viewer->instant().hour,
-                                         viewer->instant().minute, viewer->instant().second) -
-                       JulianDayFromDate(1, 1, 2000, 0, 0, 0)) *
+    return std::round((viewer->displayedInstantUT() - JulianDayFromDate(1, 1, 2000, 0, 0, 0, 0)) *
                       1440);
   }
 
@@ -107,9 +104,7 @@ TEST_F(WindowStress, TenThousandAnimateStopCyclesLoseNoFrame) {
   const double startMinutes = shownMinutes();
   long frames = 0;
   for (int cycle = 0; cycle < kCycles; ++cycle) {
-    const JulianDay start = JulianDayFromDate(viewer->instant().day, viewer->instant().month,
-                                              viewer->instant().year, viewer->instant().hour,
-                                              viewer->instant().minute, viewer->instant().second);
+    const JulianDay start = viewer->displayedInstantUT();
     viewer->StartAnimation();
     ASSERT_TRUE(viewer->animationRunning());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);

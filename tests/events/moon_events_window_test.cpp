@@ -236,7 +236,7 @@ TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
 }
 
 TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurateInFull) {
-  setMain(JulianDayFromDate(15, 3, 1850, 0, 0, 0));
+  setMain(JulianDayFromDate(15, 3, 1850, 0, 0, 0, 0));
   EXPECT_FALSE(window->view().accurate);
   // The whole notice, beside the scroll bar, at the font of either screen resolution.
   for (const double dpi : {96.0, 100.0}) {

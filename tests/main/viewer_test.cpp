@@ -396,7 +396,7 @@ TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
     EXPECT_EQ(viewer->instant().hour, 5) << name;
     EXPECT_EQ(viewer->txtHour->text(), "05") << name;
     JupiterState expected;
-    c(JulianDayFromDate(1, 1, 2000, 5, 0, 0), expected);
+    c(JulianDayFromDate(1, 1, 2000, 5, 0, 0, viewer->timeZoneOffset()), expected);
     const DataPanelText panel = FormatDataPanel(expected, '.');
     EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest) << name;
     if (viewer->Timer1->isActive()) viewer->lblRealtimeClick();
@@ -547,7 +547,7 @@ TEST_F(ViewerTest, EyepieceShowsTheShadowsOfTheDisplayedInstant) {
 
 TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {
   viewer->animationInterval() = 60;
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0, viewer->timeZoneOffset()));
   viewer->AnimationStep();
   EXPECT_EQ(viewer->txtHour->text(), "12");
   for (int frame = 2; frame <= 25; ++frame) viewer->AnimationStep();
@@ -579,18 +579,19 @@ TEST_F(ViewerTest, AnIntervalOfZeroWhileFramesRunHoldsTheLastInstant) {
   // The interval dialog closed with 0 starts nothing, but frames already running go on
   // with the new interval from where they are.
   viewer->animationInterval() = 30;
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0, viewer->timeZoneOffset()));
   for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
   viewer->animationInterval() = 0;
   for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
   EXPECT_EQ(viewer->txtHour->text(), "13");
   EXPECT_EQ(viewer->txtMinute->text(), "30");
-  EXPECT_NEAR(viewer->animationJulianDay(), JulianDayFromDate(1, 1, 2000, 13, 30, 0), 1e-8);
+  EXPECT_NEAR(viewer->animationJulianDay(),
+              JulianDayFromDate(1, 1, 2000, 13, 30, 0, viewer->timeZoneOffset()), 1e-8);
 }
 
 TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
   viewer->animationInterval() = 17;
-  viewer->setAnimationJulianDay(JulianDayFromDate(31, 1, 2000, 23, 0, 0));
+  viewer->setAnimationJulianDay(JulianDayFromDate(31, 1, 2000, 23, 0, 0, viewer->timeZoneOffset()));
   for (int frame = 0; frame < 5; ++frame) viewer->AnimationStep();
   viewer->lblStopClick();
   EXPECT_EQ(viewer->txtDay->text(), "01");
@@ -598,7 +599,7 @@ TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
   EXPECT_EQ(viewer->txtHour->text(), "00");
   EXPECT_EQ(viewer->txtMinute->text(), "08");
   JupiterState expected;
-  c(JulianDayFromDate(1, 2, 2000, 0, 8, 0), expected);
+  c(JulianDayFromDate(1, 2, 2000, 0, 8, 0, viewer->timeZoneOffset()), expected);
   const DataPanelText panel = FormatDataPanel(expected, '.');
   EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest);
 }

@@ -138,7 +138,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   }
   // The block's rows: an eclipse among them adds the light's two times to every row, so that the
   // columns line up; a month of occultations alone keeps start, maximum, end.
-  const int offset = input.basis.localTime ? input.basis.zoneOffset : 0;
+  const std::int32_t offset = input.basis.offset();
   std::vector<MutualPageRow> mutualRowsText;
   MutualLegendNotes legendNotes;
   for (const MoonEventLine& line : mutual) {

@@ -71,8 +71,9 @@ void showInLabel(QLabel* label, const std::string& text) {
   if (label->text() != latin1) label->setText(latin1);
 }
 
-JulianDay julianDayOf(const CivilDateTime& t) {
-  return JulianDayFromDate(t.day, t.month, t.year, t.hour, t.minute, t.second);
+// The displayed instant is read on the main window's clock, whose offset takes it to UT.
+JulianDay julianDayOf(const CivilDateTime& t, std::int32_t offset) {
+  return JulianDayFromDate(t.day, t.month, t.year, t.hour, t.minute, t.second, offset);
 }
 
 }  // namespace
@@ -106,7 +107,7 @@ void TViewer::setSite(const std::optional<SiteSetting>& site) {
 // --- The displayed instant and the one recompute path -------------------------------------
 
 void TViewer::setInstant(const CivilDateTime& shown, InstantChange why) {
-  showInstant(shown, julianDayOf(shown), why);
+  showInstant(shown, julianDayOf(shown, zoneOffset_), why);
 }
 
 void TViewer::showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why) {
@@ -118,7 +119,7 @@ void TViewer::showInstant(const CivilDateTime& shown, JulianDay jd, InstantChang
 }
 
 void TViewer::recompute(InstantChange why) {
-  recompute(julianDayOf(instant_), why);
+  recompute(julianDayOf(instant_, zoneOffset_), why);
 }
 
 void TViewer::recompute(JulianDay jd, InstantChange why) {
@@ -140,7 +141,7 @@ void TViewer::recompute(JulianDay jd, InstantChange why) {
 }
 
 JulianDay TViewer::displayedInstantUT() const {
-  return julianDayOf(instant_);
+  return julianDayOf(instant_, zoneOffset_);
 }
 
 void TViewer::jumpToInstant(JulianDay ut) {
@@ -149,7 +150,7 @@ void TViewer::jumpToInstant(JulianDay ut) {
     Timer1->stop();
     setEntryEnabled(true);
   }
-  setInstant(CalDate(ut), InstantChange::Jump);
+  setInstant(CalDate(ut, zoneOffset_), InstantChange::Jump);
 }
 
 void TViewer::showDateAndTime() {
@@ -422,7 +423,7 @@ void TViewer::lblAnimateClick() {
 void TViewer::StartAnimation() {
   if (AnimationInterval == 0) return;
   Timer1->stop();
-  AnimationJulianDay = julianDayOf(instant_);
+  AnimationJulianDay = julianDayOf(instant_, zoneOffset_);
   AnimationThread->resumeAnimation();
 }
 
@@ -436,7 +437,7 @@ bool TViewer::animationRunning() const {
 }
 
 void TViewer::AnimationStep() {
-  showInstant(CalDate(AnimationJulianDay), AnimationJulianDay, InstantChange::Frame);
+  showInstant(CalDate(AnimationJulianDay, zoneOffset_), AnimationJulianDay, InstantChange::Frame);
   // A count starts wherever the instant or the interval was set from outside it: Animate,
   // or the interval dialog closed with 0 while frames run, which holds them where they are.
   if (AnimationJulianDay !=

@@ -86,7 +86,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   ViewKind selectedView() const override;
   bool northernHemisphere() const override { return NorthernHemisphere; }
   std::int32_t eastWestSign() const override { return signs_.EastWestSign; }
-  std::int32_t timeZoneOffset() const override { return TimeZoneOffset; }
+  std::int32_t timeZoneOffset() const override { return zoneOffset_; }
   PositionTheory positionTheory() const override { return positions_; }
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
@@ -252,6 +252,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
 
   // UI state.
   CivilDateTime instant_{2000, 1, 1, 0, 0, 0};  // the displayed instant, local civil time
+  // Minutes, UT = local + offset: the zone taken once at start-up, the clock instant_ is read
+  // on; every conversion of the displayed instant and every side window use it.
+  std::int32_t zoneOffset_ = 0;
   bool NorthernHemisphere = true;
   double Magnification = 1.0;           // 1.0 .. 3.0 in steps of 0.5
   ViewSigns signs_{1, -1};              // of the selected view and hemisphere

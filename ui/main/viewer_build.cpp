@@ -49,7 +49,7 @@ TViewer::~TViewer() {
 }
 
 void TViewer::FormCreate() {
-  TimeZoneOffset = TimeZoneOffsetAt(Now());
+  zoneOffset_ = TimeZoneOffsetAt(Now());
   config_ = ProgramSettings().readConfig();
   positions_ = ReadPositionTheory(ProgramSettings().ini());
 
