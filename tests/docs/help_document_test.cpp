@@ -1,6 +1,8 @@
 // The help document as built beside the program, read against the program's own sources: every
 // message box text the program can show is in the help's list of messages, and sentences that
 // once contradicted the program stay gone.
+#include <QKeySequence>
+
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -11,6 +13,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "ui/windows/side_windows.h"
 
 namespace {
 
@@ -276,6 +280,20 @@ TEST(HelpDocument, ListsEveryIniKeyTheProgramKeeps) {
   EXPECT_GE(keys.size(), 12u);
   for (const std::string& key : keys)
     EXPECT_NE(settings.find(key), std::string::npos) << key << " is missing from the help's table";
+}
+
+// The table of keys gives each side window's key, as its kind gives it, the row linking the
+// window's section: a new window's key, or a changed one, must reach the help.
+TEST(HelpDocument, ListsTheKeyThatOpensEachSideWindow) {
+  const std::string html = helpHtml();
+  for (const kelvra::SideWindowKind* kind : kelvra::SideWindowKinds()) {
+    const std::string key =
+        QKeySequence(kind->openKey).toString(QKeySequence::PortableText).toStdString();
+    ASSERT_FALSE(key.empty()) << kind->name << " has no key";
+    const std::string row =
+        "<tr><td>" + key + "</td><td>Opens the <a href=\"#" + kind->name + "\">";
+    EXPECT_NE(html.find(row), std::string::npos) << row << " is missing from the help";
+  }
 }
 
 TEST(HelpDocument, NoLongerDeniesWhatTheProgramDoes) {

@@ -35,21 +35,13 @@
 #include "ui/grs/grs_transits.h"
 #include "ui/main/positions_setting.h"
 #include "ui/main/viewer.h"
+#include "ui/windows/side_windows.h"
 
 namespace kelvra {
 namespace {
 
-void drawNoButton(QPainter&, const QRect&) {}
-
-// Three side windows that record what their actions asked of them, where the real ones stand.
-constexpr SideWindowKind kTracks{"tracks",    layout::kSideWindowSkin, {192, 12, 21, 18},
-                                 "lblTracks", "Satellite tracks",      &drawNoButton};
-constexpr SideWindowKind kGRS{"grs",    layout::kSideWindowSkin,   {219, 12, 21, 18},
-                              "lblGRS", "Great Red Spot transits", &drawNoButton};
-constexpr SideWindowKind kEvents{"events",    layout::kSideWindowSkin, {404, 12, 19, 19},
-                                 "lblEvents", "Moon events",           &drawNoButton};
-constexpr const SideWindowKind* kKinds[] = {&kTracks, &kGRS, &kEvents};
-
+// A side window that records what its actions asked of it, of a real window's kind: its place,
+// its button and the key that opens it.
 class SideRecorder : public SideWindowForm {
  public:
   SideRecorder(SideWindowHost& host, const SideWindowKind& kind)
@@ -94,19 +86,22 @@ void press(QWidget* widget, QKeyCombination key) {
   QTest::keyClick(widget, key.key(), key.keyboardModifiers());
 }
 
+QString keyText(QKeyCombination key) {
+  return QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
 class KeysTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>(kKinds);
+    viewer = std::make_unique<TViewer>(SideWindowKinds());
     ASSERT_TRUE(viewer->startedUp());
-    // With the keys main.cpp gives.
-    tracks = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kTracks),
-                                    Qt::CTRL | Qt::Key_T);
-    grs =
-        &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kGRS), Qt::CTRL | Qt::Key_G);
-    events = &viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, kEvents),
-                                    Qt::CTRL | Qt::Key_M);
+    // One of each kind the program has, in its order, with the key its kind gives.
+    for (const SideWindowKind* kind : SideWindowKinds())
+      sides.push_back(&viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, *kind)));
+    ASSERT_GE(sides.size(), 2u);
+    first = sides.front();
+    last = sides.back();
     activateMain();
     viewer->setInstant(viewer->instant());
   }
@@ -139,40 +134,40 @@ class KeysTest : public ::testing::Test {
 
   testing::MessageLog messages;
   std::unique_ptr<TViewer> viewer;
-  SideRecorder* tracks = nullptr;  // owned by the viewer
-  SideRecorder* grs = nullptr;
-  SideRecorder* events = nullptr;
+  std::vector<SideRecorder*> sides;  // owned by the viewer
+  SideRecorder* first = nullptr;
+  SideRecorder* last = nullptr;
 };
 
 TEST_F(KeysTest, FixedKeysWorkFromAFocusedTimeFieldAndAModalSideWindowKeepsOnlyItsOwn) {
   ASSERT_FALSE(std::filesystem::exists(ProgramDirectory() / "docs"));  // so F1 reports it
   typeHour("05");
-  openFromHour(Qt::CTRL | Qt::Key_M, *events);
+  openFromHour(last->kind().openKey, *last);
   EXPECT_EQ(viewer->instant().hour, 5);  // the typed hour was taken first, as a click takes it
   // Until it closes, the main window's keys do nothing; its own do.
-  press(events, Qt::CTRL | Qt::Key_T);
-  press(events, Qt::CTRL | Qt::Key_Plus);
-  EXPECT_FALSE(tracks->isVisible());
+  press(last, first->kind().openKey);
+  press(last, Qt::CTRL | Qt::Key_Plus);
+  EXPECT_FALSE(first->isVisible());
   EXPECT_EQ(viewer->magnification(), 1.0);
-  press(events, Qt::CTRL | Qt::Key_P);
-  press(events, Qt::CTRL | Qt::Key_L);
-  ASSERT_EQ(events->printed.size(), 1u);
-  EXPECT_EQ(events->printed[0].month, 1);
-  EXPECT_EQ(events->printed[0].year, 2000);
-  EXPECT_TRUE(events->local);
-  press(events, Qt::Key_Escape);
-  EXPECT_FALSE(events->isVisible());
+  press(last, Qt::CTRL | Qt::Key_P);
+  press(last, Qt::CTRL | Qt::Key_L);
+  ASSERT_EQ(last->printed.size(), 1u);
+  EXPECT_EQ(last->printed[0].month, 1);
+  EXPECT_EQ(last->printed[0].year, 2000);
+  EXPECT_TRUE(last->local);
+  press(last, Qt::Key_Escape);
+  EXPECT_FALSE(last->isVisible());
 
   activateMain();  // as a window manager does when a window closes
 
   typeHour("06");
-  openFromHour(Qt::CTRL | Qt::Key_T, *tracks);
-  press(tracks, Qt::Key_Escape);
-  activateMain();
-  openFromHour(Qt::CTRL | Qt::Key_G, *grs);
-  press(grs, Qt::Key_Escape);
-  EXPECT_FALSE(tracks->isVisible() || grs->isVisible());
-  activateMain();
+  for (SideRecorder* side : sides) {  // each opens by its own key, and closes by Escape
+    if (side == last) continue;
+    openFromHour(side->kind().openKey, *side);
+    press(side, Qt::Key_Escape);
+    activateMain();
+  }
+  for (SideRecorder* side : sides) EXPECT_FALSE(side->isVisible()) << side->kind().name;
 
   typeHour("07");
   press(viewer->txtHour, Qt::CTRL | Qt::Key_Plus);
@@ -220,7 +215,7 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
   int keys = 0;
   QList<QKeySequence> mainKeys, sideKeys;  // the main window's keys work from every window
   for (QWidget* window :
-       std::initializer_list<QWidget*>{viewer.get(), events, &realGRS, &realEvents}) {
+       std::initializer_list<QWidget*>{viewer.get(), last, &realGRS, &realEvents}) {
     for (const QAction* action : window->actions()) {
       for (const QKeySequence& key : action->shortcuts()) {
         ++keys;
@@ -258,27 +253,18 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
 }
 
 TEST_F(KeysTest, MenuListsEachActionOnceWithItsKeyAndTheTogglesState) {
-  EXPECT_EQ(entries(viewer->menu().menu()), QStringList({"Satellite tracks\tCtrl+T",
-                                                         "Great Red Spot transits\tCtrl+G",
-                                                         "Moon events\tCtrl+M",
-                                                         "-",
-                                                         "Now\tCtrl+N",
-                                                         "Real time\tCtrl+R",
-                                                         "Animate\u2026\tF5",
-                                                         "Stop\tShift+F5",
-                                                         "-",
-                                                         "Magnify\tCtrl++",
-                                                         "Reduce\tCtrl+-",
-                                                         "Southern hemisphere\tCtrl+H",
-                                                         "Modern positions\tCtrl+Shift+P",
-                                                         "Observing site\u2026\tCtrl+Shift+L",
-                                                         "-",
-                                                         "Help\tF1",
-                                                         "About\tCtrl+F1",
-                                                         "-",
-                                                         "Minimise\tCtrl+Shift+M",
-                                                         "Exit\tCtrl+Q"}));
-  EXPECT_EQ(entries(events->menu().menu()),
+  // The side windows' openers first, in the list's order, each with its kind's key.
+  QStringList opening;
+  for (const SideWindowKind* kind : SideWindowKinds())
+    opening << QString::fromUtf8(kind->buttonHint) + '\t' + keyText(kind->openKey);
+  EXPECT_EQ(
+      entries(viewer->menu().menu()),
+      opening + QStringList({"-", "Now\tCtrl+N", "Real time\tCtrl+R", "Animate\u2026\tF5",
+                             "Stop\tShift+F5", "-", "Magnify\tCtrl++", "Reduce\tCtrl+-",
+                             "Southern hemisphere\tCtrl+H", "Modern positions\tCtrl+Shift+P",
+                             "Observing site\u2026\tCtrl+Shift+L", "-", "Help\tF1",
+                             "About\tCtrl+F1", "-", "Minimise\tCtrl+Shift+M", "Exit\tCtrl+Q"}));
+  EXPECT_EQ(entries(last->menu().menu()),
             QStringList({"Local time\tCtrl+L", "-", "Print\tCtrl+P", "-", "Close\tEsc"}));
 
   WindowMenu& menu = viewer->menu();
@@ -299,10 +285,10 @@ TEST_F(KeysTest, MenuListsEachActionOnceWithItsKeyAndTheTogglesState) {
   QTest::mouseClick(button("imgHemisphere"), Qt::LeftButton);
   EXPECT_FALSE(checked(menu, "Southern hemisphere"));
 
-  events->show();
-  EXPECT_FALSE(checked(events->menu(), "Local time"));
-  QTest::mouseClick(events->findChild<QWidget*>("imgTime"), Qt::LeftButton);
-  EXPECT_TRUE(checked(events->menu(), "Local time"));
+  last->show();
+  EXPECT_FALSE(checked(last->menu(), "Local time"));
+  QTest::mouseClick(last->findChild<QWidget*>("imgTime"), Qt::LeftButton);
+  EXPECT_TRUE(checked(last->menu(), "Local time"));
 }
 
 // Each button triggers its menu entry's action and no other, with the left button only: a right
@@ -340,11 +326,13 @@ TEST_F(KeysTest, EachButtonIsItsEntrysActionNamedWithItsKey) {
     EXPECT_EQ(spies[i]->count(), 1) << hint.toStdString();
     EXPECT_EQ(total(), 1) << hint.toStdString();
     spies[i]->clear();
-    for (SideRecorder* side : {tracks, grs, events}) {
+    for (SideRecorder* side : sides) {
       if (side->isVisible()) side->exitClick();
     }
   }
-  EXPECT_EQ(ActionHint(entry(viewer->menu(), "Moon events")), "Moon events (Ctrl+M)");
+  const QString lastHint = QString::fromUtf8(last->kind().buttonHint);
+  EXPECT_EQ(ActionHint(entry(viewer->menu(), lastHint)),
+            lastHint + " (" + keyText(last->kind().openKey) + ')');
   EXPECT_EQ(ActionHint(entry(viewer->menu(), "Animate\u2026")), "Animate (F5)");
   EXPECT_EQ(ActionHint(entry(viewer->menu(), "Southern hemisphere")), "Hemisphere (Ctrl+H)");
 }
@@ -377,7 +365,7 @@ TEST_F(KeysTest, PositionsSwitchTheDataPanelAndAreKeptInTheIniFile) {
   EXPECT_EQ(ini.value("View/Positions").toString(), "modern");
 
   {  // The next start reads it.
-    TViewer next(kKinds);
+    TViewer next(SideWindowKinds());
     EXPECT_EQ(next.positionTheory(), PositionTheory::Modern);
   }
 
@@ -455,13 +443,13 @@ TEST_F(KeysTest, MenuOpensOnARightClickAndFromTheKeyboardButNotOverAFieldOrTheHa
   EXPECT_EQ(viewer->pos(), from + QPoint(5, 3));
 
   // A side window's menu, over its print button, prints nothing.
-  events->show();
-  QMenu& sideMenu = events->menu().menu();
-  QWidget* print = events->findChild<QWidget*>("lblPrint");
+  last->show();
+  QMenu& sideMenu = last->menu().menu();
+  QWidget* print = last->findChild<QWidget*>("lblPrint");
   QTest::mouseClick(print, Qt::RightButton);
   contextMenu(print, QContextMenuEvent::Mouse);
   EXPECT_TRUE(sideMenu.isVisible());
-  EXPECT_TRUE(events->printed.empty());
+  EXPECT_TRUE(last->printed.empty());
 }
 
 }  // namespace

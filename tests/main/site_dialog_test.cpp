@@ -24,6 +24,7 @@
 #include "ui/grs/grs_longitude.h"
 #include "ui/main/site_dialog.h"
 #include "ui/main/viewer.h"
+#include "ui/windows/side_windows.h"
 
 namespace kelvra {
 namespace {
@@ -263,19 +264,15 @@ class SiteCounter : public SideWindowForm {
   void print(std::uint16_t, std::uint16_t) override {}
 };
 
-void drawNoButton(QPainter&, const QRect&) {}
-constexpr SideWindowKind kGRS{"grs",    layout::kSideWindowSkin,   {219, 12, 21, 18},
-                              "lblGRS", "Great Red Spot transits", &drawNoButton};
-constexpr const SideWindowKind* kKinds[] = {&kGRS};
-
 TEST(SiteFromTheMainWindow, CtrlShiftLSetsAndClearsTheSiteInTheIni) {
   testing::PrepareMainWindowStart();
   const std::filesystem::path ini = ProgramDirectory() / kIniFileName;
   std::filesystem::remove(ini);
   testing::MessageLog messages;
-  TViewer viewer(kKinds);
+  TViewer viewer(SideWindowKinds());
   ASSERT_TRUE(viewer.startedUp());
-  auto& side = viewer.addSideWindow(std::make_unique<SiteCounter>(viewer, kGRS));
+  auto& side =
+      viewer.addSideWindow(std::make_unique<SiteCounter>(viewer, *SideWindowKinds().front()));
   viewer.show();
   viewer.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));

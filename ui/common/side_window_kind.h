@@ -2,6 +2,7 @@
 // window. Each window folder defines its own; the one list of side windows enters it.
 #pragma once
 
+#include <QKeyCombination>
 #include <QRect>
 
 #include <span>
@@ -21,6 +22,9 @@ struct SideWindowKind {
   // Draws the button's face and glyph filling `face` (main window pixels) into the toolbar
   // picture; leaves the painter's state as it found it.
   void (*drawButton)(QPainter& painter, const QRect& face);
+  // The key that opens the window from every window of the program (none: no key); the help's
+  // table of keys lists it.
+  QKeyCombination openKey = QKeyCombination::fromCombined(0);
   // Further components of the window or its dialogs that the scripts click.
   std::span<const layout::NamedRect> components = {};
 };

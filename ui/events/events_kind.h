@@ -15,6 +15,7 @@ inline constexpr SideWindowKind kEventsKind{
     .buttonName = "lblEvents",
     .buttonHint = "Moon events",
     .drawButton = &DrawEventsButton,
+    .openKey = Qt::CTRL | Qt::Key_M,
 };
 
 }  // namespace kelvra

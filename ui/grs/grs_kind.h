@@ -39,6 +39,7 @@ inline constexpr SideWindowKind kGRSKind{
     .buttonName = "lblGRS",
     .buttonHint = "Great Red Spot transits",
     .drawButton = &DrawGRSButton,
+    .openKey = Qt::CTRL | Qt::Key_G,
     .components = layout::kGRSComponents,
 };
 

@@ -53,15 +53,14 @@ int main(int argc, char** argv) {
 
   kelvra::TViewer viewer(kelvra::SideWindowKinds());
   if (!viewer.startedUp()) return 1;  // a skin is missing: its message has been shown
-  // Each window reports a missing picture as it is created, in this order. The key opens the
-  // window from every window of the program.
-  viewer.addSideWindow(std::make_unique<kelvra::TSatTracks>(viewer), Qt::CTRL | Qt::Key_T);
+  kelvra::SettingsStore& settings = kelvra::ProgramSettings();
+  // Each window reports a missing picture as it is created, in this order. A side window's kind
+  // brings its place, its button and the key that opens it: one line each.
+  viewer.addSideWindow(std::make_unique<kelvra::TSatTracks>(viewer));
   kelvra::TInterval interval(viewer.animationInterval());
   kelvra::TAboutWin about;
-  viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(viewer), Qt::CTRL | Qt::Key_G);
-  viewer.addSideWindow(
-      std::make_unique<kelvra::TMoonEvents>(viewer, viewer, kelvra::ProgramSettings()),
-      Qt::CTRL | Qt::Key_M);
+  viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(viewer));
+  viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(viewer, viewer, settings));
   viewer.setOtherWindows(&interval, &about);
 
   ExitAfterFirstPaint firstPaintProbe;

@@ -59,16 +59,16 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void setOtherWindows(TInterval* interval, TAboutWin* about);
 
   // Takes a side window into the place of its kind, which its toolbar button then shows; the
-  // window lives until this one ends. A window of a kind not given at creation is kept but never
-  // shown. Returns the window.
+  // window lives until this one ends. A window of a kind not given at creation, or of one whose
+  // place is taken, is kept but never shown. Returns the window.
   // Its opener, one action, is the toolbar button, an entry of the menu's Windows group and
-  // `key` (none: no key) from every window not blocked by a modal one; it shows the window or
-  // brings it forward.
+  // its kind's key (SideWindowKind::openKey) from every window not blocked by a modal one; it
+  // shows the window or brings it forward.
   template <class Window>
-  Window& addSideWindow(std::unique_ptr<Window> window, const QKeySequence& key = {}) {
+  Window& addSideWindow(std::unique_ptr<Window> window) {
     Window& added = *window;
     adoptSideWindow(std::move(window));
-    addSideWindowOpener(added, key);
+    addSideWindowOpener(added);
     return added;
   }
 
@@ -223,7 +223,7 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
 
   // The side windows and their places.
   void adoptSideWindow(std::unique_ptr<SideWindowForm> window);
-  void addSideWindowOpener(SideWindowForm& window, const QKeySequence& key);
+  void addSideWindowOpener(SideWindowForm& window);
   void showSideWindow(SideWindow which);
   Desk desk() const;
   void applyDesk(const Desk& next);

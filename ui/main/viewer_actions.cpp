@@ -19,11 +19,12 @@ void TViewer::addProgramAction(MenuGroup group, QAction* action, const char* but
 }
 
 // A window of a kind not given at creation has no place, no button and no opener.
-void TViewer::addSideWindowOpener(SideWindowForm& window, const QKeySequence& key) {
+void TViewer::addSideWindowOpener(SideWindowForm& window) {
   const std::optional<SideWindow> which = whichSide(window);
   if (!which) return;
   const SideWindowKind& kind = window.kind();
-  const QList<QKeySequence> keys = key.isEmpty() ? QList<QKeySequence>{} : QList{key};
+  const QList<QKeySequence> keys =
+      kind.openKey.toCombined() == 0 ? QList<QKeySequence>{} : QList{QKeySequence(kind.openKey)};
   QAction* open = MakeAction(this, QString::fromUtf8(kind.buttonHint), keys,
                              [this, side = *which] { showSideWindow(side); });
   addProgramAction(MenuGroup::Windows, open, kind.buttonName);

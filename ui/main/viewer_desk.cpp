@@ -24,8 +24,10 @@ void TViewer::lblKelvra95MouseUp() {
 }
 
 void TViewer::adoptSideWindow(std::unique_ptr<SideWindowForm> window) {
+  // A second window of a kind whose place is taken is a stray too: replacing the first would
+  // destroy a window its caller still holds, and give the place a second opener.
   for (SidePlace& place : sides_) {
-    if (place.kind == &window->kind()) {
+    if (place.kind == &window->kind() && place.window == nullptr) {
       place.window = std::move(window);
       return;
     }

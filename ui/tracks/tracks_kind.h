@@ -22,6 +22,7 @@ inline constexpr SideWindowKind kTracksKind{
     .buttonName = "lblTracks",
     .buttonHint = "Satellite tracks",
     .drawButton = &DrawTracksButton,
+    .openKey = Qt::CTRL | Qt::Key_T,
 };
 
 }  // namespace kelvra
