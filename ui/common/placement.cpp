@@ -85,22 +85,17 @@ struct Room {
   }
 };
 
-Room horizontalRoom(const Desk& desk, const std::vector<SideWindow>& windows) {
+// The room the windows leave between them and the screen's edges along one axis.
+Room roomAlong(Qt::Orientation axis, const Desk& desk, const std::vector<SideWindow>& windows) {
+  const bool across = axis == Qt::Horizontal;
+  const int screen = across ? desk.screenWidth : desk.screenHeight;  // pixels
   Room room;
   for (SideWindow window : windows) {
     const QRect& box = desk.box(window);
-    room.lowest = std::max(room.lowest, -box.left());
-    room.highest = std::min(room.highest, desk.screenWidth - (box.left() + box.width()));
-  }
-  return room;
-}
-
-Room verticalRoom(const Desk& desk, const std::vector<SideWindow>& windows) {
-  Room room;
-  for (SideWindow window : windows) {
-    const QRect& box = desk.box(window);
-    room.lowest = std::max(room.lowest, -box.top());
-    room.highest = std::min(room.highest, desk.screenHeight - (box.top() + box.height()));
+    const int start = across ? box.left() : box.top();
+    const int end = start + (across ? box.width() : box.height());
+    room.lowest = std::max(room.lowest, -start);
+    room.highest = std::min(room.highest, screen - end);
   }
   return room;
 }
@@ -137,7 +132,7 @@ Desk PositionForm(Desk desk, SideWindow window) {
   }
   desk.dock(window) = side;
   // Low or high on the screen the new window would reach past its edge: all move to fit.
-  const Room room = verticalRoom(desk, countedWindows(desk));
+  const Room room = roomAlong(Qt::Vertical, desk, countedWindows(desk));
   if (room.lowest <= room.highest)
     moveAll(desk, QPoint(0, std::clamp(0, room.lowest, room.highest)));
   return desk;
@@ -147,7 +142,7 @@ Desk DragMainWindow(Desk desk, QPoint displacement) {
   const std::vector<SideWindow> counted = countedWindows(desk);
   // Up and down the side windows keep their places beside the main window whichever side
   // they end on, so the vertical move is held first, for every outcome alike.
-  displacement.setY(verticalRoom(desk, counted).hold(displacement.y()));
+  displacement.setY(roomAlong(Qt::Vertical, desk, counted).hold(displacement.y()));
   Desk followed = desk;
   moveAll(followed, displacement);
   if (allOnScreen(followed, counted)) return followed;
@@ -164,7 +159,7 @@ Desk DragMainWindow(Desk desk, QPoint displacement) {
   }
   // Room on neither side: the main window stops where its side windows still fit (it follows
   // the pointer up and down) until the pointer reaches a place where the other side has room.
-  displacement.setX(horizontalRoom(desk, counted).hold(displacement.x()));
+  displacement.setX(roomAlong(Qt::Horizontal, desk, counted).hold(displacement.x()));
   moveAll(desk, displacement);
   return desk;
 }
