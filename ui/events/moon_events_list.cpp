@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "core/moons.h"
 #include "core/mutual_light.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
@@ -56,19 +57,14 @@ void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, i
   }
 }
 
-const char* moonName(int moon) {
-  static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
-  return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
-}
-
 }  // namespace
 
 QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return {};
   const MutualEvent& e = *line.mutual;
   const bool eclipse = e.kind == MutualEventKind::Eclipse;
-  const QString active = QString::fromLatin1(moonName(e.active));
-  const QString passive = QString::fromLatin1(moonName(e.passive));
+  const QString active = QString::fromLatin1(MoonName(e.active));
+  const QString passive = QString::fromLatin1(MoonName(e.passive));
   const QString listed = QString::fromStdString(MutualEventMagnitude(e));
   QString magnitude =
       e.total       ? QStringLiteral("total")

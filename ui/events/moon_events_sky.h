@@ -55,8 +55,4 @@ QString MoonEventsSkyText(const SkyAtInstant& sky, const VisibilityLimits& limit
 // horizon all day".
 QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset, bool upAtStart);
 
-// Given: the instant the main window shows (days, UT); offset, the list's clock.
-// Returns: days, UT: the 00:00 that starts that instant's day on the list's clock.
-JulianDay DayStartOf(JulianDay ut, std::int32_t offset);
-
 }  // namespace kelvra

@@ -293,9 +293,8 @@ void TMoonEvents::exportMonth() {
 
 bool TMoonEvents::exportTo(const QString& path, ExportFormat format) {
   redraw();  // the month as shown now, even before the window was first drawn
-  constexpr JulianDay kUnixEpoch = 2440587.5;  // days, UT: 1970-01-01 00:00
   const JulianDay stamp =
-      kUnixEpoch + static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0;
+      JulianDayFromUnixTime(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000);
   if (!WriteExportFile(path, model_.exportText(format, stamp))) {
     ShowError(ExportFailedText(path));
     return false;

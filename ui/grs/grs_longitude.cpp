@@ -19,7 +19,6 @@
 namespace kelvra {
 namespace {
 
-constexpr double kUnixEpochJulianDay = 2440587.5;  // days, 1970-01-01 0h UT
 constexpr double kSecondsPerDay = 86400;
 
 std::string decimalSeparator() {
@@ -35,7 +34,7 @@ bool discardedInDateField(const QKeyEvent& key) {
 
 JulianDay StartOfUTDay(std::time_t instant) {
   const double days = std::floor(static_cast<double>(instant) / kSecondsPerDay);
-  return kUnixEpochJulianDay + days;
+  return JulianDayFromUnixTime(days * kSecondsPerDay);
 }
 
 TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsStore& store)

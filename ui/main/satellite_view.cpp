@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
+#include "core/moons.h"
 #include "core/mutual_light.h"
 #include "core/view.h"
 
@@ -79,30 +79,32 @@ void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb c
   fillEllipseWhere(image, left, top, right, bottom, colour, [](int, int) { return true; });
 }
 
-std::array<std::int32_t, 5> SortSatellites(std::array<double, 5>& U) {
-  std::array<std::int32_t, 5> order{0, 1, 2, 3, 4};
-  U[0] = std::numbers::pi / 2;
-  // The keys travel with their angles, so each cosine is taken once, not at every comparison.
-  std::array<double, 5> key;
-  for (std::size_t i = 0; i < key.size(); ++i) key[i] = std::cos(U[i]);
-  for (int pass = 1; pass <= 5; ++pass) {
+std::array<std::int32_t, 5> SortSatellites(const std::array<double, 5>& U) {
+  std::array<std::int32_t, 5> order{1, 2, 3, 4, 0};
+  // The keys travel with their moons, so each cosine is taken once, not at every comparison.
+  std::array<double, 4> key;
+  for (std::size_t i = 0; i < key.size(); ++i) key[i] = std::cos(U[i + 1]);
+  for (int pass = 1; pass <= 4; ++pass) {
     bool exchanged = false;
-    for (int j = 0; j <= 4 - pass; ++j) {
+    for (int j = 0; j <= 3 - pass; ++j) {
       if (key[j] > key[j + 1]) {
         std::swap(key[j], key[j + 1]);
-        std::swap(U[j], U[j + 1]);
         std::swap(order[j], order[j + 1]);
         exchanged = true;
       }
     }
     if (!exchanged) break;
   }
+  const auto inFront = [&U](std::int32_t moon) {
+    return InFrontOfJupiter(U[static_cast<std::size_t>(moon)]);
+  };
+  std::rotate(std::find_if(order.begin(), order.end() - 1, inFront), order.end() - 1, order.end());
   return order;
 }
 
 int DotRadius(int satellite, int jupiterPictureHeight) {
   const double d = jupiterPictureHeight * (1.0 / 142800) * 0.5;
-  return roundEven(SatelliteDiameters[static_cast<std::size_t>(satellite)] * d + 0.5);
+  return roundEven(kDotDiameters[static_cast<std::size_t>(satellite)] * d + 0.5);
 }
 
 void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWestSign,
@@ -129,11 +131,12 @@ double SideViewScaleFor(double magnification) {
 
 QColor DataPanelColour(double x, double y, double u, double sideViewScale) {
   constexpr double kSideViewReach = 290;  // pixels either side of the centre
-  if (std::sqrt(x * x + y * y) > 1) {
+  const MoonPlace place = MoonPlaceAt(x, y, u);
+  if (place == MoonPlace::OffDisc) {
     const double p = std::trunc(x * sideViewScale);
     return (-kSideViewReach <= p && p <= kSideViewReach) ? kInReachColour : kBeyondReachColour;
   }
-  return std::cos(u) >= 0 ? kInFrontColour : kBehindColour;
+  return place == MoonPlace::InFront ? kInFrontColour : kBehindColour;
 }
 
 QRgb EclipsedColour(QRgb colour) {

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/moons.h"
 #include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
@@ -241,11 +242,10 @@ void TViewer::buildDataPanel() {
   lblSystem2 = value(QStringLiteral("lblSystem2"), {265, 248}, 44);
   degree("Label14", {310, 248});
 
-  const char* names[] = {"Io", "Europa", "Ganymede", "Callisto"};
   const char* nameLabels[] = {"Label18", "Label19", "Label20", "Label21"};
   const int tops[] = {349, 377, 404, 432};
   for (int i = 0; i < 4; ++i) {
-    const QString satellite = QString::fromLatin1(names[i]);
+    const QString satellite = QString::fromLatin1(kMoons[static_cast<std::size_t>(i) + 1].name);
     const int top = tops[i];
     addLabel(nameLabels[i], {45, top}, 60, satellite, true)->adjustSize();
     PanelRow& row = panelRows_[i];

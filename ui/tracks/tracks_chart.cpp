@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/moons.h"
 #include "ui/common/page_layout.h"
 
 namespace kelvra {
@@ -32,7 +33,7 @@ void addDot(TracksChart& chart, const JupiterState& state, int satellite, std::i
   const int l = static_cast<int>(state.X[satellite] * kScreenScale) * mirror;
   if (std::abs(l) == kHiddenHalfWidth) return;
   // Only within Jupiter's band does it matter whether the satellite is in front.
-  if (std::abs(l) < kHiddenHalfWidth && std::cos(state.U[satellite]) <= 0) return;
+  if (std::abs(l) < kHiddenHalfWidth && !InFrontOfJupiter(state.U[satellite])) return;
   chart.dots.push_back({kCentreColumn - l, row, satellite, step});
 }
 
