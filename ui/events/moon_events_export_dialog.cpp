@@ -1,19 +1,16 @@
 #include "ui/events/moon_events_export_dialog.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "ui/common/page_layout.h"
 #include "ui/common/side_window.h"
 #include "ui/common/widgets.h"
 
 namespace kelvra {
 
 std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
-                                            QString folder) {
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = PdfFolder();
+                                            const QString& folder) {
   const QString name = QStringLiteral("Kelvra95 Events %1-%2")
                            .arg(month.year, 4, 10, QChar('0'))
                            .arg(month.month, 2, 10, QChar('0'));

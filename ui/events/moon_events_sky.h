@@ -10,12 +10,13 @@
 
 #include "core/moon_event_list.h"
 #include "core/sky.h"
+#include "ui/common/settings_key.h"
 #include "ui/common/site_settings.h"
 
 namespace kelvra {
 
 // The ini key of the events window's filter: true shows only the lines visible from the site.
-inline constexpr const char* kEventsVisibleOnlyKey = "Events/VisibleOnly";
+inline const FlagKey kEventsVisibleOnlyKey{"Events/VisibleOnly", false};
 
 // Whether two sites are the same place with the same limits (none equals none).
 bool SameSite(const std::optional<SiteSetting>& a, const std::optional<SiteSetting>& b);

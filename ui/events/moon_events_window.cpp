@@ -28,7 +28,8 @@ namespace {
 
 constexpr int kWheelLines = 3;
 constexpr QRect kVisibleButton{66, 14, 20, 20};  // window pixels, beside the time basis
-inline constexpr const char* kExportFolderKey = "Events/ExportFolder";
+// The folder the month was last exported to; before a first export, the PDFs' folder.
+const FolderKey kExportFolderKey{"Events/ExportFolder", &kLastFolderKey};
 
 }  // namespace
 
@@ -68,12 +69,12 @@ void TMoonEvents::updateSiteControls() {
 }
 
 bool TMoonEvents::visibleOnly() const {
-  return settings_.ini().value(QString::fromLatin1(kEventsVisibleOnlyKey), false).toBool();
+  return kEventsVisibleOnlyKey.read(settings_.ini());
 }
 
 void TMoonEvents::setVisibleOnly(bool only) {
   if (!host().site()) return;
-  settings_.ini().setValue(QString::fromLatin1(kEventsVisibleOnlyKey), only);
+  kEventsVisibleOnlyKey.write(settings_.ini(), only);
   settings_.syncIni();
   updateSiteControls();
   redraw();
@@ -115,11 +116,11 @@ bool TMoonEvents::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TMoonEvents::localTime() const {
-  return settings_.ini().value(QString::fromLatin1(kEventsLocalTimeKey), false).toBool();
+  return kEventsLocalTimeKey.read(settings_.ini());
 }
 
 void TMoonEvents::storeLocalTime(bool local) {
-  settings_.ini().setValue(QString::fromLatin1(kEventsLocalTimeKey), local);
+  kEventsLocalTimeKey.write(settings_.ini(), local);
   settings_.syncIni();
 }
 
@@ -282,11 +283,10 @@ bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
 }
 
 void TMoonEvents::exportMonth() {
-  const std::optional<ExportTarget> target = AskExportTarget(
-      this, listMonth(), settings_.ini().value(QString::fromLatin1(kExportFolderKey)).toString());
+  const std::optional<ExportTarget> target =
+      AskExportTarget(this, listMonth(), kExportFolderKey.read(settings_.ini()));
   if (target && exportTo(target->path, target->format)) {
-    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey),
-                             QFileInfo(target->path).absolutePath());
+    kExportFolderKey.write(settings_.ini(), QFileInfo(target->path).absolutePath());
     settings_.syncIni();
   }
 }

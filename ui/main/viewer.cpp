@@ -247,7 +247,7 @@ void TViewer::cmbViewClick() {
 void TViewer::togglePositions() {
   positions_ = modernPositions() ? PositionTheory::Classic : PositionTheory::Modern;
   SettingsStore& settings = ProgramSettings();
-  PutPositionTheory(settings.ini(), positions_);
+  kPositionsKey.write(settings.ini(), positions_);
   settings.syncIni();
   lblPositions->setVisible(modernPositions());
   recompute(InstantChange::Redraw);

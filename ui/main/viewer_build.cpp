@@ -52,7 +52,7 @@ TViewer::~TViewer() {
 void TViewer::FormCreate() {
   zoneOffset_ = TimeZoneOffsetAt(Now());
   config_ = ProgramSettings().readConfig();
-  positions_ = ReadPositionTheory(ProgramSettings().ini());
+  positions_ = kPositionsKey.read(ProgramSettings().ini());
 
   setFixedSize(Main::size);
   QPalette palette = this->palette();
