@@ -42,7 +42,7 @@ QPalette SchemePalette(const char* scheme) {
   return palette;
 }
 
-// WCAG 2's relative luminance and contrast ratio (1:1 .. 21:1).
+// WCAG 2's relative luminance, 0 (black) .. 1 (white).
 double Luminance(QRgb colour) {
   const auto linear = [](int channel) {
     const double c = channel / 255.0;
@@ -52,27 +52,17 @@ double Luminance(QRgb colour) {
          0.0722 * linear(qBlue(colour));
 }
 
-double Contrast(QRgb a, QRgb b) {
-  const double la = Luminance(a), lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// Given: a field as drawn. Returns: the contrast of its text on its background: the commonest
-// colour of its left half inside the frame (where the text lies) against the colour there that
-// stands out most from it.
+// Given: a field as drawn. Returns: WCAG 2's contrast ratio (1 .. 21) of the darkest and the
+// lightest pixel of its left half inside the frame, where its text lies on its background.
 double TextContrast(const QImage& field) {
-  const QRect inside(3, 3, field.width() / 2 - 3, field.height() - 6);
-  std::map<QRgb, int> counts;
-  for (int y = inside.top(); y <= inside.bottom(); ++y) {
-    for (int x = inside.left(); x <= inside.right(); ++x) ++counts[field.pixel(x, y)];
+  double darkest = 1, lightest = 0;
+  for (int y = 3; y < field.height() - 3; ++y) {
+    for (int x = 3; x < field.width() / 2; ++x) {
+      darkest = std::min(darkest, Luminance(field.pixel(x, y)));
+      lightest = std::max(lightest, Luminance(field.pixel(x, y)));
+    }
   }
-  const QRgb background =
-      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-        return a.second < b.second;
-      })->first;
-  double most = 1;
-  for (const auto& [colour, count] : counts) most = std::max(most, Contrast(colour, background));
-  return most;
+  return (lightest + 0.05) / (darkest + 0.05);
 }
 
 // Every window with fields, made as the program makes them under the system palette given.
@@ -89,8 +79,7 @@ struct ProgramWindows {
   // The field called `name` as the user sees it holding digits.
   QImage field(const char* name) const {
     for (QWidget* window :
-         {static_cast<QWidget*>(viewer.get()), static_cast<QWidget*>(site.get()),
-          static_cast<QWidget*>(interval.get()), static_cast<QWidget*>(grs.get())}) {
+         std::initializer_list<QWidget*>{viewer.get(), site.get(), interval.get(), grs.get()}) {
       if (auto* found = window->findChild<QWidget*>(QString::fromLatin1(name))) {
         if (auto* edit = qobject_cast<QLineEdit*>(found)) edit->setText(QStringLiteral("2048"));
         return found->grab().toImage();

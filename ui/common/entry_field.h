@@ -19,7 +19,7 @@ class QWidget;
 namespace kelvra {
 
 // The pale yellow of every entry (the number fields and the main window's drop-down lists)
-// and the black of its text: 19.6:1.
+// and the black of its text: 20:1.
 inline const QColor kEntryColour{255, 255, 181};
 inline const QColor kEntryTextColour{0, 0, 0};
 
