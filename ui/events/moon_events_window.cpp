@@ -63,8 +63,9 @@ void TMoonEvents::updateSiteControls() {
   const bool site = host().site().has_value();
   visibleOnly_->setEnabled(site);
   visibleOnly_->setChecked(site && visibleOnly());
-  visibleButton_->setImage(
-      MoonEventsVisibleButtonFace(kVisibleButton.size(), site && visibleOnly()));
+  const bool on = site && visibleOnly();
+  visibleButton_->setPicture(
+      [on](double ratio) { return MoonEventsVisibleButtonFace(kVisibleButton.size(), on, ratio); });
   visibleButton_->setVisible(site);
 }
 

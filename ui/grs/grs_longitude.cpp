@@ -48,6 +48,7 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsS
       txtEpoch(MakeNumberField(this, "txtEpoch", layout::kEpochField, 10)) {
   setObjectName(QStringLiteral("GRSLongitude"));
   setModal(true);
+  setPalette(PanelPalette());
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->installEventFilter(this);
   setTabOrder(txtRSLong, txtDrift);
   setTabOrder(txtDrift, txtEpoch);

@@ -31,7 +31,7 @@ TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore*
   SetTextColour(*lblDrift, style::kGlyph);
   lblDrift->hide();
   imgLong->setGeometry(layout::kGRSLongitude);
-  imgLong->setImage(GlobeButton());
+  imgLong->setPicture(GlobeButton);
   QAction* longitude =
       MakeAction(this, QStringLiteral("Red Spot longitude\u2026"),
                  {QKeySequence(Qt::CTRL | Qt::Key_Comma)}, [this] { imgLongClick(); });

@@ -40,8 +40,9 @@ inline const QColor kBehindColour{0, 0, 128};     // navy: on the disc, behind J
 // front of Jupiter or behind it.
 QColor DataPanelColour(double x, double y, double u, double sideViewScale);
 
-// Fills the ellipse inscribed in the box [left, right) x [top, bottom): every pixel whose
-// centre lies inside it takes the colour. Pixels outside the image are clipped.
+// Fills the ellipse inscribed in the box [left, right) x [top, bottom) (window pixels): every
+// device pixel whose centre lies inside it takes the colour, so that at the image's ratio
+// above 1 the dot is as large and rounder. Pixels outside the image are clipped.
 void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour);
 
 // The depth order of the bodies, back to front.
@@ -56,7 +57,8 @@ std::array<std::int32_t, 5> SortSatellites(const std::array<double, 5>& U);
 int DotRadius(int satellite, int jupiterPictureHeight);
 
 // Draws the plan view: black, Jupiter's polar picture in the middle, each satellite as a
-// small dot on its orbit; U = 0 lies straight below Jupiter, on the Earth's side.
+// small dot on its orbit; U = 0 lies straight below Jupiter, on the Earth's side. Places are
+// window pixels, drawn at the image's ratio; the pole's picture is of the same ratio.
 // Reads U[1..4] as c left them (before SortSatellites).
 void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWestSign,
                   const QImage& jupiterPole);
@@ -106,6 +108,8 @@ class MutualEventsNearby {
 // satellite number, as MoonShadowsAt returns it; with no shadow on the disc and no moon
 // eclipsed the picture is the moons' and Jupiter's alone. A moon not eclipsed by Jupiter that
 // loses light to another moon's shadow (lightLost, by satellite) takes MutualEclipseColour.
+// Places and radii are window pixels, drawn at the image's ratio; Jupiter's picture is of the
+// same ratio (JupiterDisc).
 void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,

@@ -7,6 +7,7 @@
 
 #include "ui/common/entry_field.h"
 #include "ui/common/picture_style.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {
@@ -47,6 +48,7 @@ TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
   setObjectName(QStringLiteral("SiteDialog"));
   setModal(true);
   setFixedSize(kDialogSize);
+  setPalette(PanelPalette());
   setWindowTitle(kTitle);
   const QFont font = style::PixelFont(QStringLiteral("Arial"), 12);
   for (int i = 0; i < kFields; ++i) {
@@ -91,8 +93,7 @@ void TSiteDialog::FormActivate() {
 void TSiteDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), style::PanelGradient(height()));
-  painter.setPen(style::kOutline);
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  style::DrawPixelFrame(painter, rect(), style::kOutline);
   style::DrawBevel(painter, rect().adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow);
   style::DrawText(painter, QRect(12, 6, width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter, kTitle,
                   style::PixelFont(QStringLiteral("Arial"), 13, true), style::kAccent);

@@ -189,6 +189,9 @@ void TViewer::showDataPanel() {
 }
 
 void TViewer::plotSatellites() {
+  // The window came to a screen of another pixel ratio: so do Jupiter's pictures.
+  if (imgJupiter.devicePixelRatio() != imgSideView->canvas().devicePixelRatio())
+    pickJupiterPictures();
   DrawPlanView(imgPlanView->canvas(), state_, signs_.EastWestSign, imgJupiterPole);
   std::array<std::int32_t, 5> order = SortSatellites(state_.U);
   for (const auto& [active, passive] : mutual_.occultations) {
@@ -217,16 +220,14 @@ void TViewer::sideWindowsViewChanged() {
 void TViewer::displayCompassDirections() {
   if (cmbView->currentIndex() < 0) return;
   signs_ = SignsFor(selectedView(), NorthernHemisphere);
-  imgCompass->setImage(
-      compassPictures_[static_cast<std::size_t>(compassFor(selectedView(), NorthernHemisphere))]);
+  imgCompass->setPicture([rose = compassFor(selectedView(), NorthernHemisphere)](double ratio) {
+    return CompassPicture(rose, ratio);
+  });
 }
 
 void TViewer::changeMagnification(double magnification) {
   Magnification = magnification;
-  const int step = static_cast<int>(magnification * 2) - 2;
-  if (step >= 0 && step <= 4 && cmbView->currentIndex() >= 0) {
-    imgJupiter = jupiterPictures_[static_cast<std::size_t>(selectedView())][step];
-  }
+  pickJupiterPictures();
   recompute(InstantChange::Redraw);
 }
 
@@ -256,7 +257,7 @@ void TViewer::togglePositions() {
 
 void TViewer::imgHemisphereClick() {
   NorthernHemisphere = !NorthernHemisphere;
-  imgHemisphere->setImage(NorthernHemisphere ? imgNorthHemisphere : imgSouthHemisphere);
+  showHemisphere();
   displayCompassDirections();
   recompute(InstantChange::Redraw);
   sideWindowsViewChanged();
@@ -397,7 +398,9 @@ void TViewer::setEntryEnabled(bool enabled) {
   }
   nowAction_->setEnabled(enabled);  // its key and menu entry too
   // The button is a picture: its face shows whether it can be used.
-  imgNowButton->setImage(enabled ? imgNowUp : imgNowDisabled);
+  imgNowButton->setPicture([enabled](double ratio) {
+    return enabled ? NowButtonFace(false, ratio) : NowButtonDisabledFace(ratio);
+  });
 }
 
 void TViewer::lblRealtimeClick() {

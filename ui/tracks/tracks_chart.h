@@ -77,9 +77,10 @@ struct TracksChart {
 // the satellite is behind Jupiter (not InFrontOfJupiter).
 TracksChart ComputeTracksChart(const TracksInput& input);
 
-// Clears `image` (160 x 403) and draws the chart into it: black ground, Jupiter's band lines
-// in cyan at columns 74 and 86, dark grey bands with cyan numbers for odd days, one pixel
-// per dot in its satellite's colour (SatelliteColours), later dots over earlier ones.
+// Clears `image` (160 x 403 window pixels, at its ratio) and draws the chart into it: black
+// ground, Jupiter's band lines in cyan at columns 74 and 86, dark grey bands with cyan numbers
+// for odd days, one pixel per dot in its satellite's colour (SatelliteColours), later dots over
+// earlier ones.
 void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font);
 
 }  // namespace kelvra
