@@ -59,7 +59,7 @@ namespace detail {
 // The index of the word the file holds under `name` (any case, blanks around ignored), or none:
 // a list (an unquoted comma) or any other type is no word.
 std::optional<std::size_t> ReadWord(const QSettings& ini, const char* name,
-                                     std::span<const char* const> words);
+                                    std::span<const char* const> words);
 void WriteWord(QSettings& ini, const char* name, const char* word);
 QString WordsText(std::span<const char* const> words);  // "a, b or c"
 }  // namespace detail
