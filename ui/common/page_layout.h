@@ -14,6 +14,8 @@ class QPainter;
 
 namespace kelvra {
 
+class SettingsStore;
+
 // "Printed by Kelvra95 V1.14  (" + the web address + ")".
 QString FooterLine();
 
@@ -55,17 +57,18 @@ using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
 void SetSaveFileChooser(SaveFileChooser chooser);
 
 // The folder a saved PDF is first offered in: the folder of the last one saved, remembered in
-// Kelvra95.ini, while it exists; else the user's documents folder when it exists, else the
-// home folder.
-QString PdfFolder();
+// `settings`' Kelvra95.ini, while it exists; else the user's documents folder when it exists,
+// else the home folder.
+QString PdfFolder(SettingsStore& settings);
 
 // Draws one page with `drawPage` (given the painter and the printable area in dots) on the
 // system's default printer, portrait, without a dialog. When the printing system refuses the
 // job, shows an error box saying so and returns false. When there is no printer at all, offers
-// to save the page as a PDF named `pdfFileName` (see PdfFileName) in PdfFolder(), drawn by the
-// same `drawPage` at the same resolution, and remembers the folder it went to; returns false when
-// the user cancels (nothing is said) or the file cannot be written (an error box says so).
-bool PrintOnePage(const QString& documentName, const QString& pdfFileName,
+// to save the page as a PDF named `pdfFileName` (see PdfFileName) in PdfFolder(settings), drawn
+// by the same `drawPage` at the same resolution, and remembers the folder it went to in
+// `settings`; returns false when the user cancels (nothing is said) or the file cannot be
+// written (an error box says so).
+bool PrintOnePage(SettingsStore& settings, const QString& documentName, const QString& pdfFileName,
                   const std::function<void(QPainter& painter, QSize page)>& drawPage);
 
 }  // namespace kelvra

@@ -266,11 +266,6 @@ bool SettingsStore::syncIni() {
   return false;
 }
 
-SettingsStore& ProgramSettings() {
-  static SettingsStore store(ProgramDirectory(), UserSettingsFolder());
-  return store;
-}
-
 QString IniValueText(const QSettings& ini, const char* key) {
   const QVariant value = ini.value(key);
   if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').trimmed();

@@ -40,10 +40,10 @@ QFont ListFont(double logicalDpi) {
   return font;
 }
 
-SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind, const Names& names,
-                               bool ConfigRecord::*localTime, QWidget* parent)
+SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKind& kind,
+                               const Names& names, bool ConfigRecord::*localTime, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      host_(host),
+      links_(links),
       kind_(kind),
       localTime_(localTime),
       background_(placedImage(this, names.background, QRect(QPoint(0, 0), kind.layout.size))),
@@ -72,6 +72,8 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
   list.setDotsPerMeterY(dotsPerMetre);
   list.fill(Qt::black);
   list_->setImage(list);
+  connect(&links.observation, &ObservationOwner::changed, this,
+          [this](ObservationChanges what, InstantChange why) { observationChanged(what, why); });
 }
 
 void SideWindowForm::addActions() {
@@ -125,12 +127,22 @@ const QImage& SideWindowForm::listImage() const {
   return list_->image();
 }
 
+const Observation& SideWindowForm::observation() const {
+  return links_.observation.value();
+}
+
+void SideWindowForm::observationChanged(ObservationChanges what, InstantChange why) {
+  const bool monthSet = what.testFlag(ObservationChange::Month) &&
+                        (why == InstantChange::Set || why == InstantChange::Frame);
+  if (isVisible() && (monthSet || what.testFlag(ObservationChange::Zone))) redraw();
+}
+
 bool SideWindowForm::localTime() const {
-  return host_.config().*localTime_;
+  return host().config().*localTime_;
 }
 
 TimeBasis SideWindowForm::timeBasis() const {
-  return {localTime(), host_.timeZoneOffset()};
+  return {localTime(), observation().zoneOffset};
 }
 
 void SideWindowForm::showTimeBasis() {
@@ -147,8 +159,8 @@ void SideWindowForm::redraw() {
 }
 
 void SideWindowForm::storeLocalTime(bool local) {
-  host_.config().*localTime_ = local;
-  host_.saveSettings();
+  host().config().*localTime_ = local;
+  host().saveSettings();
 }
 
 void SideWindowForm::imgTimeClick() {
@@ -158,7 +170,7 @@ void SideWindowForm::imgTimeClick() {
 }
 
 ListMonth SideWindowForm::listMonth() const {
-  return {host_.displayedMonth(), host_.displayedYear()};
+  return observation().month();
 }
 
 void SideWindowForm::lblPrintClick() {
@@ -167,7 +179,7 @@ void SideWindowForm::lblPrintClick() {
 }
 
 void SideWindowForm::exitClick() {
-  host_.sideWindowClosing(*this);
+  host().sideWindowClosing(*this);
   hide();
 }
 

@@ -5,15 +5,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "ui/common/page_layout.h"
-#include "ui/common/side_window.h"
+#include "ui/common/observation.h"
 #include "ui/common/widgets.h"
 
 namespace kelvra {
 
-std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
-                                            QString folder) {
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = PdfFolder();
+std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month, QString folder,
+                                            const QString& otherwise) {
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = otherwise;
   const QString name = QStringLiteral("Kelvra95 Events %1-%2")
                            .arg(month.year, 4, 10, QChar('0'))
                            .arg(month.month, 2, 10, QChar('0'));
