@@ -185,6 +185,19 @@ TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
   EXPECT_EQ(host.jumps, 0);  // moving the selection sets no instant
 }
 
+// Another window can follow the list's selected line: the observation names it while the list
+// is open, by what it shows, and names none once the list is closed.
+TEST_F(MoonEventsWindowTest, TellsTheObservationWhichLineIsSelected) {
+  const auto selected = [this] { return host.observation.value().selected; };
+  QTest::keyClick(window.get(), Qt::Key_Down);
+  const MoonEventLine& line = window->lines()[window->view().selected];
+  ASSERT_TRUE(selected());
+  EXPECT_EQ(selected()->code, FormatMoonEventLine(line).code);
+  EXPECT_EQ(selected()->instant, line.instant);
+  window->exitClick();
+  EXPECT_EQ(selected(), std::nullopt);
+}
+
 TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
   const auto first = window->lines().front();
   {
