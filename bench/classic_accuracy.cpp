@@ -23,12 +23,17 @@
 #include "core/jupiter_system.h"
 #include "core/modern_positions.h"
 #include "core/moon_events.h"
+#include "core/moons.h"
 
 namespace {
 
 using namespace kelvra;
 
-constexpr const char* kNames[5] = {"", "Io", "Europa", "Ganymede", "Callisto"};
+// A moon's name for printf: kMoons' names are string literals, so their ends are there.
+const char* nameOf(int moon) {
+  return kMoons[static_cast<std::size_t>(moon)].name.data();
+}
+
 constexpr double kPolarRatio = 0.935;  // the eyepiece picture's disc
 constexpr double kMinute = 1.0 / 1440;
 
@@ -158,7 +163,7 @@ int main(int argc, char** argv) {
     }
   }
   for (int moon = 1; moon <= 4; ++moon) {
-    std::printf("%-9s %8.3f %8.3f %8.3f %8.3f\n", kNames[moon], ew[moon].maxAbs(), ew[moon].rms(),
+    std::printf("%-9s %8.3f %8.3f %8.3f %8.3f\n", nameOf(moon), ew[moon].maxAbs(), ew[moon].rms(),
                 ns[moon].maxAbs(), ns[moon].rms());
   }
 
@@ -197,7 +202,7 @@ int main(int argc, char** argv) {
   for (int moon = 1; moon <= 4; ++moon) {
     const Sample& s = contact[moon];
     std::printf("%-9s %6zu %6.2f %6.2f %6.1f %6.1f %6d | %6.1f %6.1f %6.1f %6.1f | %8.1f\n",
-                kNames[moon], s.values.size(), s.mean(), s.rms(), s.quantileAbs(0.95), s.maxAbs(),
+                nameOf(moon), s.values.size(), s.mean(), s.rms(), s.quantileAbs(0.95), s.maxAbs(),
                 missed[moon], byKind[moon][0].mean(), byKind[moon][1].mean(),
                 byKind[moon][2].mean(), byKind[moon][3].mean(),
                 speed[moon].values.empty() ? 0 : 0.1 / speed[moon].quantileAbs(0.5));
@@ -224,7 +229,7 @@ int main(int argc, char** argv) {
     std::sort(sa.begin(), sa.end());
     std::sort(sb.begin(), sb.end());
     if (sa.empty()) continue;
-    std::printf("%-9s %6zu %5.1f-%-5.1f %5.1f-%-5.1f  (medians %.1f, %.1f)\n", kNames[moon],
+    std::printf("%-9s %6zu %5.1f-%-5.1f %5.1f-%-5.1f  (medians %.1f, %.1f)\n", nameOf(moon),
                 sa.size(), sa[sa.size() / 20], sa[sa.size() * 19 / 20], sb[sb.size() / 20],
                 sb[sb.size() * 19 / 20], sa[sa.size() / 2], sb[sb.size() / 2]);
   }

@@ -7,6 +7,8 @@ namespace kelvra {
 
 namespace {
 
+constexpr JulianDay kUnixEpoch = 2440587.5;  // days, UT: 1970-01-01 00:00
+constexpr double kSecondsPerDay = 86400;
 constexpr std::int64_t kMillisecondsPerDay = 86400000;
 constexpr std::int64_t kMillisecondsPerMinute = 60000;
 
@@ -78,6 +80,14 @@ CivilDateTime CalDate(JulianDay jd, std::int32_t offset) {
   result.month = static_cast<std::uint16_t>(e <= 13 ? e - 1 : e - 13);
   result.year = static_cast<std::uint16_t>(result.month > 2 ? c - 4716 : c - 4715);
   return result;
+}
+
+JulianDay JulianDayFromUnixTime(double seconds) {
+  return kUnixEpoch + seconds / kSecondsPerDay;
+}
+
+double UnixTimeFromJulianDay(JulianDay jd) {
+  return (jd - kUnixEpoch) * kSecondsPerDay;
 }
 
 std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year) {

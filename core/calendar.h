@@ -42,6 +42,12 @@ struct CivilDateTime {
 // then a remaining fraction of a second is dropped.
 CivilDateTime CalDate(JulianDay jd, std::int32_t offset);
 
+// Unix time, the computer's clock: seconds since 1970-01-01 00:00 UT, every day 86400 of them.
+// Given: seconds (s, UT). Returns: the Julian day (days, UT).
+JulianDay JulianDayFromUnixTime(double seconds);
+// Given: a Julian day (days, UT). Returns: its Unix time (s, UT).
+double UnixTimeFromJulianDay(JulianDay jd);
+
 // Given: a month (1..12) and a year.
 // Returns: the number of days in that month (February has 29 in leap years).
 std::uint8_t DaysInMonth(std::uint16_t month, std::uint16_t year);

@@ -16,7 +16,6 @@ constexpr long double kDaysPerDegree = 1.0L / 870.27L;  // days per degree, the 
 constexpr double kTransitPeriod = 360 / kRotationRate;  // days from one transit to the next
 constexpr double kSecond = 1.0 / 86400;                 // days
 constexpr double kDaysPerMonth = 30.436875;             // days, a mean Gregorian month
-constexpr double kUnixEpoch = 2440587.5;                // Julian day of 1970-01-01 0h UT
 constexpr int kMostSteps = 8;  // a drifting transit settles in three; more means no answer
 
 // Given: degrees, any finite value. Returns: the same direction in [0, 360).
@@ -140,13 +139,13 @@ std::optional<std::chrono::sys_days> takeDate(std::string_view& text) {
 }
 
 JulianDay julianDayOf(std::chrono::sys_seconds instant) {
-  return kUnixEpoch + static_cast<double>(instant.time_since_epoch().count()) / 86400.0;
+  return JulianDayFromUnixTime(static_cast<double>(instant.time_since_epoch().count()));
 }
 
 // Given: an instant (days, UT). Returns: the nearest second, if it lies in years 0000..9999.
 std::optional<std::chrono::sys_seconds> secondsOf(JulianDay instant) {
   using namespace std::chrono;
-  const double s = std::round((instant - kUnixEpoch) * 86400.0);  // seconds since 1970
+  const double s = std::round(UnixTimeFromJulianDay(instant));  // seconds since 1970
   const auto first = sys_seconds{sys_days{year{0} / January / 1}};
   const auto end = sys_seconds{sys_days{year{10000} / January / 1}};
   if (!(s >= static_cast<double>(first.time_since_epoch().count()) &&

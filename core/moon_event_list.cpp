@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/moons.h"
 #include "core/mutual_light.h"
 
 namespace kelvra {
@@ -144,6 +145,17 @@ std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
   return lines;
 }
 
+std::vector<MoonEventLine> MoonEventLinesAround(const MoonEventMonth& month) {
+  const MoonEventMonth wide{month.start - 1, month.end + 1, month.offset};
+  return MoonEventLinesOf(FindMoonEvents(wide.start - kMargin, wide.end - wide.start + 2 * kMargin),
+                          wide);
+}
+
+JulianDay DayStartOf(JulianDay ut, std::int32_t offset) {
+  const CivilDateTime c = CalDate(ut, offset);
+  return JulianDayFromDate(c.day, c.month, c.year, 0, 0, 0, offset);
+}
+
 std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>& lines,
                                                JulianDay ut) {
   const JulianDay t = ut + kMillisecond;
@@ -164,7 +176,6 @@ JulianDay MoonEventJumpInstant(const MoonEventLine& line) {
 }
 
 std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {
-  static constexpr const char* kSatellites[] = {"I", "II", "III", "IV"};
   if (moon < 1 || moon > 4) return {};
   if (phase == MoonEventPhase::Maximum) return {};
   // By kind (MoonEventKind's order): its abbreviation, then the start's and the end's letter.
@@ -178,7 +189,7 @@ std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {
   const Notation& notation = kNotations[static_cast<int>(kind)];
   const char* what = notation.what;
   const char* when = phase == MoonEventPhase::Start ? notation.start : notation.end;
-  return std::string(kSatellites[moon - 1]) + '.' + what + '.' + when;
+  return std::string(kMoons[static_cast<std::size_t>(moon)].code) + '.' + what + '.' + when;
 }
 
 std::string MutualEventCode(const MutualEvent& event) {

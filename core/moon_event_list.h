@@ -97,6 +97,15 @@ void SortMoonEventLines(std::vector<MoonEventLine>& lines);
 std::vector<MoonEventLine> ListMoonEvents(int year, int month, bool localTime,
                                           std::int32_t timeZoneOffset);
 
+// Given: the month's span. Returns: the lines of the month widened by a day either side (the
+// days numbered on the month's clock), with the same margin as ListMoonEvents: which of a
+// phenomenon's instants can be seen, even where one falls in another month; about 2 ms.
+std::vector<MoonEventLine> MoonEventLinesAround(const MoonEventMonth& month);
+
+// Given: an instant (days, UT); offset, the list's clock (minutes, UT = clock + offset).
+// Returns: days, UT: the 00:00 that starts that instant's day on the list's clock.
+JulianDay DayStartOf(JulianDay ut, std::int32_t offset);
+
 // The lines whose phenomenon is going on at one instant.
 // Given: the month's lines; ut, a Julian day (days, Universal Time).
 // Returns: the indexes, in increasing order, of the lines whose phenomenon is going on at ut

@@ -22,8 +22,14 @@ inline constexpr std::array<double, 5> kMoonStep{0, 1.0 / 12, 1.0 / 6, 1.0 / 3, 
 inline Vector3 add(const Vector3& a, const Vector3& b, double scale) {
   return {a.x + scale * b.x, a.y + scale * b.y, a.z + scale * b.z};
 }
+inline Vector3 minus(const Vector3& a, const Vector3& b) {
+  return add(a, b, -1);
+}
 inline double dot(const Vector3& a, const Vector3& b) {
   return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline double norm(const Vector3& v) {
+  return std::sqrt(dot(v, v));
 }
 inline Vector3 cross(const Vector3& a, const Vector3& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};

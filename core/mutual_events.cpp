@@ -11,11 +11,15 @@
 #include "core/jupiter_system.h"
 #include "core/moon_tracks.h"
 #include "core/mutual_light.h"
+#include "core/mutual_scan.h"
 
 namespace kelvra {
 
 namespace {
 
+using mutual::Candidate;
+using mutual::CandidatesOf;
+using mutual::Pair;
 using track::add;
 using track::closestApproach;
 using track::contactBetween;
@@ -23,44 +27,24 @@ using track::cross;
 using track::dot;
 using track::kMoonStep;
 using track::kSecond;
+using track::minus;
 using track::MoonTrack;
+using track::norm;
 using track::PlanetTrack;
 using track::unit;
 
 constexpr double kLightDaysPerAU = ERFA_AULT / ERFA_DAYSEC;  // days for light to cross 1 AU
 constexpr double kMoonToEarthMass = 0.0123000371;            // IAU 2009 system
-// Mean orbital speeds by satellite number, km/s; the eccentricities add at most 0.8 %.
-constexpr std::array<double, 5> kOrbitalSpeed{0, 17.334, 13.740, 10.880, 8.204};
 
-constexpr double kScanStep = 10.0 / 1440;  // days between the samples of the pruning scan
-constexpr double kFineStep = 2.0 / 1440;   // days between the samples inside an approach
+constexpr double kFineStep = 2.0 / 1440;  // days between the samples inside an approach
 // How far an event's contacts are looked for on either side of its maximum; the slowest
 // events, two moons moving alike at the same apparent place, last a few hours.
 constexpr double kReach = 0.5;  // days
-// What the scan's simple figure may be off the true one, km: the moons' own light times and
-// Jupiter's motion over them (under 650 km), the interpolation (50 km), the Earth's offset from
-// the Earth-Moon barycentre seen across the pair (20 km).
-constexpr double kScanSlack = 1000;  // km
 // What the interpolated positions may be off the theory, km (7e-4 Jupiter radii at most).
 constexpr double kTrackSlack = 200;  // km
 // The least share of the passive moon's light an eclipse outside the umbra must take to be
 // listed, the almanacs' limit.
 constexpr double kLeastPenumbralLoss = 0.03;
-// The penumbra's half angle, (kSunRadius + the largest moon's radius) over Jupiter's least
-// distance from the Sun (4.95 AU), rounded up: the penumbra widens by at most this per km
-// behind the active moon.
-constexpr double kPenumbraSpread = 9.5e-4;
-
-Vector3 minus(const Vector3& a, const Vector3& b) {
-  return add(a, b, -1);
-}
-double norm(const Vector3& v) {
-  return std::sqrt(dot(v, v));
-}
-
-struct Pair {
-  int active, passive;  // satellite numbers
-};
 
 // What stays fixed over one approach: the Earth's centre against the barycentre that the
 // sight lines use (it moves 44 km an hour, seen across a pair under 0.2 km), and Jupiter's
@@ -304,78 +288,6 @@ std::optional<Found> eventNear(const Approach& scan, MutualEventKind kind, Pair 
   return Found{e, o.distance};
 }
 
-// A stretch of time in which a pair might overlap, from the pruning scan.
-struct Candidate {
-  MutualEventKind kind;
-  int first, second;   // satellite numbers, first < second
-  JulianDay from, to;  // days, UT
-};
-
-constexpr std::array<Pair, 6> kPairs{{{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}}};
-
-// The scan: every pair's separation square to the line from the source, on the interpolated
-// positions, every kScanStep. Between two samples the separation cannot shrink by more than the
-// two moons move, `closing`: a step whose two samples' margins add up to more than that holds no
-// event, and a pair whose margin is n times that needs no look for n samples.
-std::vector<Candidate> candidatesOf(const PlanetTrack& planets,
-                                    const std::array<const MoonTrack*, 5>& tracks, JulianDay from,
-                                    JulianDay to) {
-  constexpr int kCount = 2 * kPairs.size();
-  std::array<double, kCount> previous{};  // km, the margin at the sample before (a lower bound)
-  std::array<int, kCount> due{};          // the next sample that pair must be looked at
-  std::array<double, kCount> open{};      // UT where a candidate began, or NaN
-  open.fill(std::nan(""));
-  std::vector<Candidate> candidates;
-  const auto steps = static_cast<int>(std::ceil((to - from) / kScanStep));
-  for (int k = 0; k <= steps; ++k) {
-    if (*std::min_element(due.begin(), due.end()) > k) continue;
-    const JulianDay ut = from + k * kScanStep;
-    const JupiterSightLines s = planets.at(ut);
-    std::array<Vector3, 5> r{};
-    for (int moon = 1; moon <= 4; ++moon) r[moon] = tracks[moon]->at(s.tt);
-    for (int q = 0; q < kCount; ++q) {
-      if (due[q] > k) continue;
-      const MutualEventKind kind = q < 6 ? MutualEventKind::Occultation : MutualEventKind::Eclipse;
-      const Pair p = kPairs[q % 6];
-      const Vector3& source = kind == MutualEventKind::Occultation ? s.earth : s.sun;
-      const Vector3 sight = unit(minus(r[p.active], source));
-      const Vector3 d = minus(r[p.passive], r[p.active]);
-      const double along = dot(d, sight);
-      const double across = norm(add(d, sight, -along)) * kKilometresPerAU;
-      // The perspective across the pair changes a size by at most 0.5 %. An eclipse reaches as
-      // far as the penumbra, wider by kPenumbraSpread per km behind the active moon (a width
-      // that changes by under 20 km a step, well inside the closing speed's 5 %).
-      const double penumbra = kind == MutualEventKind::Eclipse
-                                  ? kPenumbraSpread * std::fabs(along) * kKilometresPerAU
-                                  : 0;
-      const double reach = 1.005 * (kMoonRadius[p.active] + kMoonRadius[p.passive]) + penumbra;
-      const double margin = 0.995 * across - reach - kScanSlack;  // km
-      const double closing = (1.05 * (kOrbitalSpeed[p.active] + kOrbitalSpeed[p.passive]) + 0.5) *
-                             kScanStep * 86400;  // km in one step
-      if (k > 0) {
-        const bool possible = previous[q] + margin <= closing;
-        if (possible && std::isnan(open[q])) open[q] = ut - kScanStep;
-        if (!possible && !std::isnan(open[q])) {
-          candidates.push_back({kind, p.active, p.passive, open[q], ut - kScanStep});
-          open[q] = std::nan("");
-        }
-      }
-      const double quiet = margin / closing;  // steps the pair cannot close in
-      const int skip =
-          std::isnan(open[q]) && quiet >= 2 ? static_cast<int>(std::min(quiet, 1e6)) : 1;
-      due[q] = k + skip;
-      previous[q] = margin - (skip - 1) * closing;
-    }
-  }
-  for (int q = 0; q < kCount; ++q) {
-    if (std::isnan(open[q])) continue;
-    const Pair p = kPairs[q % 6];
-    candidates.push_back({q < 6 ? MutualEventKind::Occultation : MutualEventKind::Eclipse, p.active,
-                          p.passive, open[q], to});
-  }
-  return candidates;
-}
-
 // Which of the two is nearer the source (the Earth, or the Sun for an eclipse) at ut.
 Pair rolesAt(const PlanetTrack& planets, const std::array<const MoonTrack*, 5>& tracks,
              const Candidate& c, JulianDay ut) {
@@ -430,7 +342,7 @@ std::vector<MutualEvent> eventsOfStretch(JulianDay startUT, JulianDay endUT) {
     tracks[moon] = &*owned[moon];
   }
   std::vector<MutualEvent> events;
-  for (const Candidate& c : candidatesOf(planets, tracks, startUT - 0.5, endUT + 0.5)) {
+  for (const Candidate& c : CandidatesOf(planets, tracks, startUT - 0.5, endUT + 0.5)) {
     eventsOfCandidate(planets, tracks, c, events);
   }
   std::erase_if(events,

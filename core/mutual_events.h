@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "core/calendar.h"
+#include "core/moons.h"
 
 namespace kelvra {
 
-// Mean radii by satellite number (slot 0 unused), km: the spheres the events are computed with.
-inline constexpr std::array<double, 5> kMoonRadius{0, 1821.6, 1560.8, 2631.2, 2410.3};
+// Mean radii by satellite number (slot 0 unused), km: kMoons' spheres the events are computed
+// with.
+inline constexpr std::array<double, 5> kMoonRadius = MoonColumn(&Moon::radiusKm);
 inline constexpr double kSunRadius = 695700;  // km, the IAU 2015 nominal solar radius
 
 enum class MutualEventKind { Occultation, Eclipse };

@@ -11,9 +11,9 @@
 
 namespace kelvra {
 
-// Geometric albedos by satellite number (slot 0 unused): the surface brightness each moon's
-// uniform disc is given when an occultation's loss is a share of the pair's light.
-inline constexpr std::array<double, 5> kMoonAlbedo{0, 0.63, 0.67, 0.43, 0.17};
+// Geometric albedos by satellite number (slot 0 unused), kMoons': the surface brightness each
+// moon's uniform disc is given when an occultation's loss is a share of the pair's light.
+inline constexpr std::array<double, 5> kMoonAlbedo = MoonColumn(&Moon::albedo);
 
 // Given: two discs of radii r1 and r2 whose centres are d apart (any one unit, r1, r2 >= 0).
 // Returns: the area they share, in that unit squared.

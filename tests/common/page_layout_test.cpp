@@ -63,6 +63,29 @@ TEST(PdfFolder, IsTheDocumentsFolderWhenItExistsElseHome) {
   EXPECT_EQ(QDir(PdfFolder(run.store)), QDir(home.filePath(QStringLiteral("Documents"))));
 }
 
+// A folder key whose fallback is the PDFs' folder, as the events export's is: its own folder
+// while it is one, else the last PDF's, else Documents.
+TEST(FolderKey, OffersItsOwnFolderWhileThereElseItsFallbacks) {
+  QTemporaryDir home;
+  const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
+  const ScopedEnv configEnv("XDG_CONFIG_HOME",
+                            home.filePath(QStringLiteral(".config")).toLocal8Bit());
+  QSettings ini(home.filePath(QStringLiteral("Kelvra95.ini")), QSettings::IniFormat);
+  const FolderKey exported("Test/ExportFolder", &kLastFolderKey);
+  const QDir documents(home.filePath(QStringLiteral("Documents")));
+  const QDir saved(home.filePath(QStringLiteral("saved")));
+  ASSERT_TRUE(documents.mkpath(QStringLiteral(".")) && saved.mkpath(QStringLiteral(".")));
+
+  EXPECT_EQ(QDir(exported.read(ini)), documents);  // nothing saved nor exported yet
+  kLastFolderKey.write(ini, saved.path());
+  EXPECT_EQ(QDir(exported.read(ini)), saved);  // a PDF saved, nothing exported yet
+  exported.write(ini, home.filePath(QStringLiteral("gone")));
+  EXPECT_EQ(QDir(exported.read(ini)), saved);  // the last export's folder was removed
+  exported.write(ini, documents.path());
+  EXPECT_EQ(QDir(exported.read(ini)), documents);
+  EXPECT_EQ(QDir(kLastFolderKey.read(ini)), saved);
+}
+
 TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
   RunSettings run;
   QTemporaryDir nowhere;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/common/settings_key.h"
 #include "ui/windows/side_windows.h"
 
 namespace {
@@ -239,47 +240,62 @@ TEST(HelpDocument, ListsEveryMessageTheProgramCanShow) {
   }
 }
 
-// Every key of Kelvra95.ini the program reads or writes, found in the sources under ui/ as a
-// string literal "Group/Key", is in the help's table of settings, which says nothing else is
-// kept: three keys were once missing from it.
-TEST(HelpDocument, ListsEveryIniKeyTheProgramKeeps) {
-  const std::string settings = section(helpHtml(), "settings", "accuracy");
-  const auto isName = [](const std::string& part) {
-    if (part.empty() || !std::isupper(static_cast<unsigned char>(part[0]))) return false;
-    for (const char c : part)
-      if (!std::isalnum(static_cast<unsigned char>(c))) return false;
-    return true;
-  };
-  std::set<std::string> keys;
-  for (const auto& entry : fs::recursive_directory_iterator(fs::path(KELVRA_SOURCE_DIR) / "ui")) {
-    const std::string code = readFile(entry.path());
-    // Comments and character literals skipped, so that an apostrophe or '"' starts nothing.
-    for (std::size_t i = 0; i < code.size(); ++i) {
-      if (code.compare(i, 2, "//") == 0) {
-        i = code.find('\n', i);
-      } else if (code.compare(i, 2, "/*") == 0) {
-        const std::size_t close = code.find("*/", i);
-        i = close == std::string::npos ? close : close + 1;
-      } else if (code[i] == '\'') {
-        i = code.find('\'', i + (code[i + 1] == '\\' ? 3 : 2));
-      } else if (code[i] == '"') {
-        std::string literal;
-        for (++i; i < code.size() && code[i] != '"'; ++i) {
-          if (code[i] == '\\') ++i;
-          literal += code[i];
-        }
-        const std::size_t slash = literal.find('/');
-        if (slash != std::string::npos && isName(literal.substr(0, slash)) &&
-            isName(literal.substr(slash + 1)))
-          keys.insert(literal);
-      }
-      if (i == std::string::npos) break;
+// The rows of the help's table of Kelvra95.ini by key, each with its "Setting" and "On a first
+// start" cells as a reader sees them (a typographic minus read as '-').
+struct IniKeyRow {
+  std::string setting, firstStart;
+};
+
+std::map<std::string, IniKeyRow> helpIniKeyRows(const std::string& html) {
+  const auto cellText = [](const std::string& cell) {
+    const std::string text = trimmed(visibleText(cell));
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const bool minus = text.compare(i, 3, "\u2212") == 0;
+      plain += minus ? '-' : text[i];
+      if (minus) i += 2;
     }
+    return plain;
+  };
+  const std::size_t from = html.find("<th>Key</th>", html.find("id=\"settings\""));
+  const std::size_t to = html.find("</table>", from);
+  EXPECT_NE(from, std::string::npos) << "no table of Kelvra95.ini in the help";
+  std::map<std::string, IniKeyRow> rows;
+  for (std::size_t row = html.find("<tr><td>", from); row < to;
+       row = html.find("<tr><td>", row + 1)) {
+    const std::size_t end = html.find("</tr>", row);
+    std::vector<std::string> cells;
+    for (std::size_t cell = html.find("<td>", row); cell < end; cell = html.find("<td>", cell + 1))
+      cells.push_back(cellText(html.substr(cell + 4, html.find("</td>", cell) - cell - 4)));
+    EXPECT_EQ(cells.size(), 4u) << html.substr(row, end - row);
+    if (cells.size() != 4) continue;
+    EXPECT_TRUE(rows.emplace(cells[0], IniKeyRow{cells[1], cells[2]}).second)
+        << cells[0] << " has two rows in the help's table";
   }
-  // The site's five, the drift's two, the events' three, the positions and the PDF folder.
-  EXPECT_GE(keys.size(), 12u);
-  for (const std::string& key : keys)
-    EXPECT_NE(settings.find(key), std::string::npos) << key << " is missing from the help's table";
+  return rows;
+}
+
+// Each key of Kelvra95.ini registers itself where it is defined; the help's table has a row for
+// every one, one key a row, stating the key's range (where it has one) and its first-start value
+// as the key does, and no row for a key the program does not keep: three keys were once missing.
+TEST(HelpDocument, ListsEveryIniKeyTheProgramKeepsWithItsRangeAndFirstValue) {
+  const std::map<std::string, IniKeyRow> rows = helpIniKeyRows(helpHtml());
+  std::set<std::string> kept;
+  for (const kelvra::IniKey* key : kelvra::IniKeys()) {
+    EXPECT_TRUE(kept.insert(key->name).second) << key->name << " is defined twice";
+    const auto row = rows.find(key->name);
+    if (row == rows.end()) {
+      ADD_FAILURE() << key->name << " is missing from the help's table";
+      continue;
+    }
+    const std::string range = key->rangeText().toStdString();
+    EXPECT_NE(row->second.setting.find(range), std::string::npos)
+        << key->name << ": the help does not give its range, " << range;
+    EXPECT_EQ(row->second.firstStart, key->defaultText().toStdString()) << key->name;
+  }
+  for (const auto& [name, row] : rows)
+    EXPECT_EQ(kept.count(name), 1u)
+        << name << " is in the help's table, but the program keeps no such key";
 }
 
 // The table of keys gives each side window's key, as its kind gives it, the row linking the

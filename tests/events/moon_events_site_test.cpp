@@ -82,7 +82,7 @@ TEST_F(MoonEventsSiteTest, NoSiteNoButtonNoGreyNoFilter) {
   EXPECT_TRUE(button().isHidden());
   EXPECT_TRUE(window->view().passages.isEmpty());
   toggle();
-  EXPECT_FALSE(ini(kEventsVisibleOnlyKey).isValid());  // the toggle did nothing
+  EXPECT_FALSE(ini(kEventsVisibleOnlyKey.name).isValid());  // the toggle did nothing
   for (const bool greyed : window->view().greyed) EXPECT_FALSE(greyed);
 
   // A filter left on from a site since cleared filters nothing.
@@ -90,7 +90,7 @@ TEST_F(MoonEventsSiteTest, NoSiteNoButtonNoGreyNoFilter) {
   toggle();
   EXPECT_LT(window->lines().size(), all);
   setSite(std::nullopt);
-  EXPECT_TRUE(ini(kEventsVisibleOnlyKey).toBool());
+  EXPECT_TRUE(ini(kEventsVisibleOnlyKey.name).toBool());
   EXPECT_EQ(window->lines().size(), all);
   EXPECT_TRUE(button().isHidden());
   EXPECT_TRUE(window->view().passages.isEmpty());
@@ -118,7 +118,7 @@ TEST_F(MoonEventsSiteTest, FiltersAtTheExactLimitsAndGreysTheRest) {
   edge.limits = {sky.jupiterAltitudeDeg, sky.sunAltitudeDeg};
   setSite(edge);
   QTest::mouseClick(&button(), Qt::LeftButton);  // the button is the toggle's
-  EXPECT_TRUE(ini(kEventsVisibleOnlyKey).toBool());
+  EXPECT_TRUE(ini(kEventsVisibleOnlyKey.name).toBool());
   EXPECT_TRUE(listed(instant));
   for (const bool g : window->view().greyed) EXPECT_FALSE(g);
 
@@ -131,7 +131,7 @@ TEST_F(MoonEventsSiteTest, FiltersAtTheExactLimitsAndGreysTheRest) {
 
   // Off again: every line back.
   toggle();
-  EXPECT_FALSE(ini(kEventsVisibleOnlyKey).toBool());
+  EXPECT_FALSE(ini(kEventsVisibleOnlyKey.name).toBool());
   EXPECT_EQ(window->lines().size(), all.size());
 }
 

@@ -67,7 +67,7 @@ class MoonEventsWindowTest : public ::testing::Test {
   bool localTime() const {
     return QSettings(QString::fromStdString((host.directory() / kIniFileName).string()),
                      QSettings::IniFormat)
-        .value(kEventsLocalTimeKey)
+        .value(kEventsLocalTimeKey.name)
         .toBool();
   }
   std::string text(std::size_t i) const { return FormatMoonEventLine(window->lines()[i]).joined(); }
@@ -207,7 +207,7 @@ TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
     EXPECT_FALSE(host.record.GRSLocalTime);
     QSettings ini(QString::fromStdString((host.directory() / kIniFileName).string()),
                   QSettings::IniFormat);
-    EXPECT_TRUE(ini.value(kEventsLocalTimeKey).toBool());
+    EXPECT_TRUE(ini.value(kEventsLocalTimeKey.name).toBool());
     // The list is now in local time: the same phenomenon two hours later on the clock.
     const auto& lines = window->lines();
     const auto same = std::find_if(lines.begin(), lines.end(), [&](const MoonEventLine& l) {
@@ -221,7 +221,7 @@ TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
   QTest::mouseClick(reopened.findChild<ImageView*>("imgTime"), Qt::LeftButton);  // back to UT
   QSettings ini(QString::fromStdString((host.directory() / kIniFileName).string()),
                 QSettings::IniFormat);
-  EXPECT_FALSE(ini.value(kEventsLocalTimeKey).toBool());
+  EXPECT_FALSE(ini.value(kEventsLocalTimeKey.name).toBool());
 }
 
 TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurateInFull) {

@@ -46,8 +46,8 @@ class GRSLongitudeTest : public ::testing::Test {
     return ReadRedSpotDrift(restarted.ini());
   }
   void storeDrift(double perMonth, const char* epoch) {
-    store.ini().setValue(kDriftKey, perMonth);
-    store.ini().setValue(kEpochKey, epoch);
+    store.ini().setValue(kDriftKey.name, perMonth);
+    store.ini().setValue(kEpochKey.name, epoch);
     store.syncIni();
   }
 
@@ -122,7 +122,7 @@ TEST_F(GRSLongitudeTest, DriftAndDateAreStoredAndReadBackAfterARestart) {
   EXPECT_EQ(stored.epoch, *ParseISODate("2025-07-01"));
   QSettings file(QString::fromStdString((host.directory() / kIniFileName).string()),
                  QSettings::IniFormat);
-  EXPECT_EQ(file.value(kEpochKey).toString(), "2025-07-01T00:00:00Z");
+  EXPECT_EQ(file.value(kEpochKey.name).toString(), "2025-07-01T00:00:00Z");
   dialog.show();
   EXPECT_EQ(drift.text(), "-1.5");
   EXPECT_EQ(date.text(), "2025-07-01");

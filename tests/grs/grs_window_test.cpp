@@ -150,8 +150,8 @@ TEST_F(GRSWindowTest, ADriftMovesTheListAndIsSaidUnderTheButtons) {
 
   // A month before January 2000 at 1.5 degrees a month: the spot is 1.5 degrees on, its
   // transits some 2.5 minutes later.
-  store.ini().setValue(kDriftKey, "1.5");
-  store.ini().setValue(kEpochKey, "1999-12-01T00:00:00Z");
+  store.ini().setValue(kDriftKey.name, "1.5");
+  store.ini().setValue(kEpochKey.name, "1999-12-01T00:00:00Z");
   window.CalcGRS();
   EXPECT_TRUE(line.isVisible());
   EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1.5\u00B0 a month from 1999-12-01"));
@@ -163,7 +163,7 @@ TEST_F(GRSWindowTest, ADriftMovesTheListAndIsSaidUnderTheButtons) {
   QLocale::setDefault(held);
   EXPECT_EQ(line.text(), QString::fromUtf8("Drifting +1,5\u00B0 a month from 1999-12-01"));
 
-  store.ini().setValue(kDriftKey, "0.0");
+  store.ini().setValue(kDriftKey.name, "0.0");
   window.CalcGRS();
   EXPECT_FALSE(line.isVisible());
   EXPECT_EQ(list(), fixed);
@@ -174,8 +174,8 @@ TEST_F(GRSWindowTest, ADriftFromTheFileBeyondTheDialogsRangeIsIgnoredAndToldOnce
   window.show();
   window.CalcGRS();
   const QImage fixed = list().copy();
-  store.ini().setValue(kDriftKey, "99");
-  store.ini().setValue(kEpochKey, "1999-12-01T00:00:00Z");
+  store.ini().setValue(kDriftKey.name, "99");
+  store.ini().setValue(kEpochKey.name, "1999-12-01T00:00:00Z");
   window.CalcGRS();
   EXPECT_FALSE(line.isVisible());
   EXPECT_EQ(list(), fixed);

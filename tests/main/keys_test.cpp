@@ -386,7 +386,7 @@ TEST_F(KeysTest, PositionsSwitchTheDataPanelAndAreKeptInTheIniFile) {
 TEST(PositionsSetting, ReadsModernInAnySpellingAndAnythingElseAsClassic) {
   QTemporaryDir folder;
   QSettings ini(folder.filePath(QStringLiteral("Kelvra95.ini")), QSettings::IniFormat);
-  EXPECT_EQ(ReadPositionTheory(ini), PositionTheory::Classic);  // missing
+  EXPECT_EQ(kPositionsKey.read(ini), PositionTheory::Classic);  // missing
   const struct {
     const char* text;
     PositionTheory read;
@@ -395,16 +395,16 @@ TEST(PositionsSetting, ReadsModernInAnySpellingAndAnythingElseAsClassic) {
                {"modem", PositionTheory::Classic}, {"", PositionTheory::Classic},
                {"1", PositionTheory::Classic}};
   for (const auto& c : cases) {
-    ini.setValue(QString::fromLatin1(kPositionsKey), QString::fromLatin1(c.text));
-    EXPECT_EQ(ReadPositionTheory(ini), c.read) << c.text;
+    ini.setValue(QString::fromLatin1(kPositionsKey.name), QString::fromLatin1(c.text));
+    EXPECT_EQ(kPositionsKey.read(ini), c.read) << c.text;
   }
-  ini.setValue(QString::fromLatin1(kPositionsKey), QStringList{"modern", "classic"});
-  EXPECT_EQ(ReadPositionTheory(ini), PositionTheory::Classic);  // an unquoted comma
-  PutPositionTheory(ini, PositionTheory::Modern);
+  ini.setValue(QString::fromLatin1(kPositionsKey.name), QStringList{"modern", "classic"});
+  EXPECT_EQ(kPositionsKey.read(ini), PositionTheory::Classic);  // an unquoted comma
+  kPositionsKey.write(ini, PositionTheory::Modern);
   ini.sync();
   QSettings again(ini.fileName(), QSettings::IniFormat);
   EXPECT_EQ(again.value("View/Positions").toString(), "modern");
-  EXPECT_EQ(ReadPositionTheory(again), PositionTheory::Modern);
+  EXPECT_EQ(kPositionsKey.read(again), PositionTheory::Modern);
 }
 
 TEST_F(KeysTest, MenuOpensOnARightClickAndFromTheKeyboardButNotOverAFieldOrTheHandle) {

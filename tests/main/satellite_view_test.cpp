@@ -403,11 +403,9 @@ TEST(PlanView, InferiorConjunctionIsBelowJupiter) {
 TEST(SortSatellites, BackToFrontAndStable) {
   std::array<double, 5> U{0, 0, std::numbers::pi, std::numbers::pi / 2, 0.1};
   const auto order = SortSatellites(U);
-  // Europa behind (cos -1), Jupiter (key 0) before Ganymede (cos U = 0 too, comes after),
-  // then Callisto (cos 0.995) and Io (cos 1).
+  // Europa behind (cos -1), Jupiter, then Ganymede (cos pi/2, as a double 6e-17: in front),
+  // Callisto (cos 0.995) and Io (cos 1).
   EXPECT_EQ(order, (std::array<std::int32_t, 5>{2, 0, 3, 4, 1}));
-  EXPECT_DOUBLE_EQ(U[0], std::numbers::pi);
-  EXPECT_DOUBLE_EQ(U[1], std::numbers::pi / 2);
 }
 
 TEST(FillEllipse, BoxExcludesRightColumnAndBottomRow) {

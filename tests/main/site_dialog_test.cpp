@@ -303,14 +303,14 @@ TEST(SiteFromTheMainWindow, CtrlShiftLSetsAndClearsTheSiteInTheIni) {
   EXPECT_EQ(side.changes, 1);
   {
     QSettings written(QString::fromStdString(ini.string()), QSettings::IniFormat);
-    EXPECT_EQ(written.value(kSiteLongitudeKey).toString(), "13.405");
+    EXPECT_EQ(written.value(kSiteLongitudeKey.name).toString(), "13.405");
     EXPECT_EQ(ReadSite(written), site);
   }
   answer({{0, ""}, {1, ""}});
   EXPECT_EQ(site, std::nullopt);
   EXPECT_EQ(side.changes, 2);
   QSettings written(QString::fromStdString(ini.string()), QSettings::IniFormat);
-  EXPECT_FALSE(written.contains(kSiteLatitudeKey));
+  EXPECT_FALSE(written.contains(kSiteLatitudeKey.name));
   EXPECT_TRUE(messages.errors.isEmpty());
   SetClockForTesting({});
 }

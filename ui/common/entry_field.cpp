@@ -23,12 +23,21 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geome
   font.setPixelSize(12);
   field->setFont(font);
   field->setTextMargins(0, 0, 0, 0);
-  QPalette palette = field->palette();
-  palette.setColor(QPalette::Base, kEntryColour);
-  field->setPalette(palette);
+  SetEntryColours(*field);
   // Every character then arrives as a key press, where the field's filter sees it.
   field->setAttribute(Qt::WA_InputMethodEnabled, false);
   return field;
+}
+
+void SetEntryColours(QWidget& entry) {
+  QPalette palette = entry.palette();
+  palette.setColor(QPalette::Base, kEntryColour);
+  palette.setColor(QPalette::Button, kEntryColour);
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Text, kEntryTextColour);
+    palette.setColor(group, QPalette::ButtonText, kEntryTextColour);
+  }
+  entry.setPalette(palette);
 }
 
 bool DiscardedInNumberField(const QKeyEvent& key) {

@@ -18,11 +18,18 @@ class QWidget;
 
 namespace kelvra {
 
-// The pale yellow of every entry: the number fields and the main window's drop-down lists.
+// The pale yellow of every entry (the number fields and the main window's drop-down lists)
+// and the black of its text: 20:1.
 inline const QColor kEntryColour{255, 255, 181};
+inline const QColor kEntryTextColour{0, 0, 0};
 
-// A number field: Arial with a 12-pixel character height, pale yellow, at most maxLength
-// characters.
+// Gives an entry (a number field or a drop-down list) its colours, whatever the system's
+// palette: the pale yellow as its base and its button, black text on both. A disabled entry's
+// text keeps the grey of its window's palette (PanelPalette), as every disabled control's.
+void SetEntryColours(QWidget& entry);
+
+// A number field: Arial with a 12-pixel character height, the entry's colours, at most
+// maxLength characters.
 QLineEdit* MakeNumberField(QWidget* parent, const char* name, const QRect& geometry, int maxLength);
 
 // Whether a key pressed in a number field is thrown away: a key that types a printable

@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSettings>
-#include <QStandardPaths>
 
 #include <dlfcn.h>
 
@@ -31,9 +29,6 @@ constexpr const char* kWebAddress = "http://www.kelvra95.example.org";
 // the subtitle would cover the title and the tracks would shrink to the page's middle.
 // CUPS takes a PDF, whose dot grid is ours to choose.
 constexpr int kPageDotsPerInch = 300;
-
-// Kelvra95.ini: the folder a PDF was last saved in, offered first the next time.
-constexpr const char* kLastFolderKey = "Print/LastFolder";
 
 // Draws `text` centred across a page `pageWidth` dots wide with its top at y (dots).
 void drawCentred(QPainter& painter, int pageWidth, int y, const QString& text) {
@@ -120,7 +115,7 @@ bool saveAsPdf(SettingsStore& settings, const QString& documentName, const QStri
                   .arg(QDir::toNativeSeparators(path)));
     return false;
   }
-  settings.ini().setValue(QString::fromLatin1(kLastFolderKey), QFileInfo(path).absolutePath());
+  kLastFolderKey.write(settings.ini(), QFileInfo(path).absolutePath());
   settings.syncIni();
   return true;
 }
@@ -187,11 +182,7 @@ void SetSaveFileChooser(SaveFileChooser newChooser) {
 }
 
 QString PdfFolder(SettingsStore& settings) {
-  const QString last = settings.ini().value(QString::fromLatin1(kLastFolderKey)).toString();
-  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (!documents.isEmpty() && QDir(documents).exists()) return documents;
-  return QDir::homePath();
+  return kLastFolderKey.read(settings.ini());
 }
 
 bool PrintOnePage(SettingsStore& settings, const QString& documentName, const QString& pdfFileName,

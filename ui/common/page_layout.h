@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/common/settings_key.h"
+
 class QPainter;
 
 namespace kelvra {
@@ -56,9 +58,11 @@ using SaveFileChooser = std::function<QString(const QString& suggestedPath)>;
 // the real dialog back.
 void SetSaveFileChooser(SaveFileChooser chooser);
 
-// The folder a saved PDF is first offered in: the folder of the last one saved, remembered in
-// `settings`' Kelvra95.ini, while it exists; else the user's documents folder when it exists,
-// else the home folder.
+// Kelvra95.ini: the folder a PDF was last saved in, offered first the next time.
+inline const FolderKey kLastFolderKey{"Print/LastFolder"};
+
+// The folder a saved PDF is first offered in: kLastFolderKey's in `settings`' ini file while
+// it exists; else the user's documents folder when it exists, else the home folder.
 QString PdfFolder(SettingsStore& settings);
 
 // Draws one page with `drawPage` (given the painter and the printable area in dots) on the

@@ -35,22 +35,36 @@ inline QLinearGradient PanelGradient(int height) {
   return gradient;
 }
 
+// Draws a line one pixel wide from `from` to `to`, both included, along a row or a column.
+// Filled as a rectangle: at 1.5 or 2 device pixels per pixel it covers exactly the device
+// pixels of its own pixels, where a pen's line would lie half a pixel up and to the left.
+inline void DrawPixelLine(QPainter& painter, QPoint from, QPoint to, const QColor& colour) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.fillRect(QRect(from, to).normalized(), colour);
+  painter.restore();
+}
+
+// Draws the outermost ring of pixels of `rect` (what drawRect(rect.adjusted(0, 0, -1, -1))
+// draws with a one-pixel pen at one device pixel per pixel).
+inline void DrawPixelFrame(QPainter& painter, const QRect& rect, const QColor& colour) {
+  DrawPixelLine(painter, rect.topLeft(), rect.topRight(), colour);
+  DrawPixelLine(painter, rect.bottomLeft(), rect.bottomRight(), colour);
+  DrawPixelLine(painter, rect.topLeft(), rect.bottomLeft(), colour);
+  DrawPixelLine(painter, rect.topRight(), rect.bottomRight(), colour);
+}
+
 // Draws `rings` nested bevel rings just inside `rect`: `topLeft` colours the upper and left
 // edges, `bottomRight` the lower and right ones. Raised: light then dark; sunk: the reverse.
 inline void DrawBevel(QPainter& painter, const QRect& rect, const QColor& topLeft,
                       const QColor& bottomRight, int rings = 1) {
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing, false);
   for (int i = 0; i < rings; ++i) {
     const QRect r = rect.adjusted(i, i, -i, -i);
-    painter.setPen(topLeft);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
+    DrawPixelLine(painter, r.topLeft(), r.topRight(), topLeft);
+    DrawPixelLine(painter, r.topLeft(), r.bottomLeft(), topLeft);
+    DrawPixelLine(painter, r.bottomLeft(), r.bottomRight(), bottomRight);
+    DrawPixelLine(painter, r.topRight(), r.bottomRight(), bottomRight);
   }
-  painter.restore();
 }
 
 // Draws a raised button face filling `rect` (the button's click area) in `face`'s colour.

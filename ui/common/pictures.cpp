@@ -195,8 +195,34 @@ QFont FittingFont(const QString& text, int width, int maxPixels) {
 
 }  // namespace
 
-QImage FilledPicture(int width, int height, const QColor& colour) {
-  QImage image(width, height, QImage::Format_ARGB32);
+int DevicePixelCount(int pixels, double ratio) {
+  // Not rounded up for the last bits of a product like 40 x 1.1.
+  return int(std::ceil(pixels * ratio - 1e-6));
+}
+
+QImage BlankPicture(QSize size, double ratio, QImage::Format format) {
+  QImage image(DevicePixelCount(size.width(), ratio), DevicePixelCount(size.height(), ratio),
+               format);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
+
+QSize LogicalSize(const QImage& picture) {
+  return picture.deviceIndependentSize().toSize();
+}
+
+QRect DevicePixelRect(const QRect& rect, double ratio) {
+  const auto device = [ratio](int pixels) { return int(std::lround(pixels * ratio)); };
+  return QRect(QPoint(device(rect.left()), device(rect.top())),
+               QPoint(device(rect.right() + 1) - 1, device(rect.bottom() + 1) - 1));
+}
+
+QImage DevicePixels(QImage& image) {
+  return QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+}
+
+QImage FilledPicture(int width, int height, const QColor& colour, double ratio) {
+  QImage image = BlankPicture(QSize(width, height), ratio);
   image.fill(colour);
   return image;
 }
@@ -204,11 +230,9 @@ QImage FilledPicture(int width, int height, const QColor& colour) {
 void DrawGreyFace(QImage& image, GreyFace face, const QString& text, const QFont& font) {
   const bool pressed = face == GreyFace::Pressed;
   QPainter painter(&image);
-  const QRect whole = image.rect();
+  const QRect whole(QPoint(0, 0), LogicalSize(image));
   painter.fillRect(whole, pressed ? style::kGreyFace.darker(112) : style::kGreyFace);
-  painter.setPen(style::kOutline);
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRect(whole.adjusted(0, 0, -1, -1));
+  style::DrawPixelFrame(painter, whole, style::kOutline);
   const QRect inner = whole.adjusted(1, 1, -1, -1);
   if (pressed) {
     style::DrawBevel(painter, inner, style::kGreyShadow, style::kGreyFace, 1);
@@ -230,9 +254,12 @@ QImage JupiterDiscOfSize(int size) {
   return BinocularDisc(size);
 }
 
-QImage JupiterDisc(ViewKind view, int step) {
+QImage JupiterDisc(ViewKind view, int step, double ratio) {
   if (step < 0 || step >= int(kDiscSizes.size())) return {};
-  const QImage& binoculars = BinocularDiscs()[std::size_t(step)];
+  const int size = kDiscSizes[std::size_t(step)];  // window pixels
+  QImage binoculars = ratio == 1 ? BinocularDiscs()[std::size_t(step)]
+                                 : BinocularDisc(DevicePixelCount(size, ratio));
+  binoculars.setDevicePixelRatio(ratio);
   switch (view) {
     case ViewKind::Binoculars:
       return binoculars;
@@ -244,8 +271,8 @@ QImage JupiterDisc(ViewKind view, int step) {
   return binoculars;
 }
 
-QImage TimeBasisButton(bool localTime) {
-  QImage image = FilledPicture(20, 20, style::kGreyFace);
+QImage TimeBasisButton(bool localTime, double ratio) {
+  QImage image = FilledPicture(20, 20, style::kGreyFace, ratio);
   const QString text = localTime ? "LOC" : "UT";
   DrawGreyFace(image, GreyFace::Raised, text, FittingFont(text, 16, 10));
   return image;

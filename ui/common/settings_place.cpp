@@ -266,12 +266,6 @@ bool SettingsStore::syncIni() {
   return false;
 }
 
-QString IniValueText(const QSettings& ini, const char* key) {
-  const QVariant value = ini.value(key);
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',').trimmed();
-  return value.toString().trimmed();
-}
-
 void ReportIgnoredIniValues(const QSettings& ini, const QStringList& lines) {
   static QSet<QString> told;
   QStringList news;

@@ -129,10 +129,6 @@ class SettingsStore {
   bool iniUnsaved_ = false;  // the copy holds changes the real file lacks
 };
 
-// Given: the ini file and a key. Returns: its value as the file spells it, trimmed (Qt reads
-// an unquoted comma as a list, which is put back).
-QString IniValueText(const QSettings& ini, const char* key);
-
 // Shows in one error box the lines about values of `ini` it ignores (one per value, naming
 // the file) that were not shown before in this run: a setting read at every redraw tells a
 // fault in the file once.

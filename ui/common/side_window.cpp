@@ -56,8 +56,9 @@ SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKin
       menu_(new WindowMenu(*this, Qt::WindowShortcut)) {
   setObjectName(QString::fromLatin1(names.window));
   setFixedSize(kind.layout.size);
-  imgLocalTime_->setImage(TimeBasisButton(true));
-  imgUTTime_->setImage(TimeBasisButton(false));
+  setPalette(PanelPalette());
+  imgLocalTime_->setPicture([](double ratio) { return TimeBasisButton(true, ratio); });
+  imgUTTime_->setPicture([](double ratio) { return TimeBasisButton(false, ratio); });
   imgLocalTime_->hide();
   imgUTTime_->hide();
   addActions();
@@ -72,6 +73,9 @@ SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKin
   list.setDotsPerMeterY(dotsPerMetre);
   list.fill(Qt::black);
   list_->setImage(list);
+  // On a screen of another pixel ratio the list is drawn afresh at that ratio.
+  connect(list_, &ImageView::pixelRatioChanged, this, &SideWindowForm::redraw,
+          Qt::QueuedConnection);
   connect(&links.observation, &ObservationOwner::changed, this,
           [this](ObservationChanges what, InstantChange why) { observationChanged(what, why); });
 }
@@ -146,7 +150,7 @@ TimeBasis SideWindowForm::timeBasis() const {
 }
 
 void SideWindowForm::showTimeBasis() {
-  imgTime_->setImage((localTime() ? imgLocalTime_ : imgUTTime_)->image());
+  imgTime_->setPicture((localTime() ? imgLocalTime_ : imgUTTime_)->picture());
 }
 
 void SideWindowForm::redraw() {

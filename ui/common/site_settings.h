@@ -8,24 +8,23 @@
 #include <QString>
 
 #include "core/sky.h"
+#include "ui/common/settings_key.h"
 
 class QSettings;
 
 namespace kelvra {
 
-inline constexpr const char* kSiteLatitudeKey = "Site/Latitude";    // degrees, north positive
-inline constexpr const char* kSiteLongitudeKey = "Site/Longitude";  // degrees, east positive
-inline constexpr const char* kSiteHeightKey = "Site/Height";        // metres above sea level
-inline constexpr const char* kSiteMinJupiterKey = "Site/MinJupiterAltitude";  // degrees
-inline constexpr const char* kSiteMaxSunKey = "Site/MaxSunAltitude";          // degrees
-
-// The ranges the site dialog's fields take.
-inline constexpr double kLatitudeLimit = 90;                              // degrees, either way
-inline constexpr double kLongitudeLimit = 180;                            // degrees, either way
-inline constexpr double kHeightLeast = -500;                              // metres
-inline constexpr double kHeightGreatest = 9000;                           // metres
-inline constexpr double kMinJupiterLeast = -5, kMinJupiterGreatest = 60;  // degrees
-inline constexpr double kMaxSunLeast = -18, kMaxSunGreatest = 0;          // degrees
+// The site's keys, each with the range the site dialog's field takes. Without a usable latitude
+// and longitude there is no site; an unusable height or limit takes its fallback.
+// Degrees, north positive; degrees, east positive; metres above sea level.
+inline const NumberKey kSiteLatitudeKey{"Site/Latitude", -90, 90, std::nullopt};
+inline const NumberKey kSiteLongitudeKey{"Site/Longitude", -180, 180, std::nullopt};
+inline const NumberKey kSiteHeightKey{"Site/Height", -500, 9000, 0};
+// Degrees: the least altitude of Jupiter's centre, the greatest of the Sun's.
+inline const NumberKey kSiteMinJupiterKey{"Site/MinJupiterAltitude", -5, 60,
+                                          VisibilityLimits{}.minJupiterAltitudeDeg};
+inline const NumberKey kSiteMaxSunKey{"Site/MaxSunAltitude", -18, 0,
+                                      VisibilityLimits{}.maxSunAltitudeDeg};
 
 struct SiteSetting {
   ObserverSite place;
@@ -51,9 +50,9 @@ inline const QColor kNotVisibleOnPage{150, 150, 150};
 std::optional<SiteSetting> ReadSite(const QSettings& ini);
 
 // The line that tells of one ignored value: "Kelvra95.ini: Site/Latitude = 95 is outside -90
-// to 90 and is ignored", or "... is not a number from -90 to 90 ..." when `number` is false.
-QString IgnoredSiteValueLine(const QString& file, const char* key, const QString& text,
-                             double least, double greatest, bool number);
+// to 90 and is ignored", or "... is not a number from -90 to 90 ..." for a text no number.
+QString IgnoredSiteValueLine(const QString& file, const NumberKey& key,
+                             const NumberKey::Read& read);
 
 // Puts the site into the ini file, or removes it for none (the caller syncs the file).
 void PutSite(QSettings& ini, const std::optional<SiteSetting>& site);

@@ -7,9 +7,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <QStylePainter>
 
+#include <memory>
+
+#include "ui/common/pictures.h"
 #include "ui/common/window_menu.h"
 
 namespace kelvra {
@@ -50,11 +55,34 @@ ImageView::ImageView(QWidget* parent, const char* name) : MouseTarget(parent) {
 
 void ImageView::setImage(const QImage& image, bool autoSize) {
   image_ = image;
-  if (autoSize) resize(image_.size());
+  picture_ = nullptr;
+  if (autoSize) resize(LogicalSize(image_));
   update();
 }
 
+void ImageView::setPicture(Picture draw, bool autoSize) {
+  picture_ = std::move(draw);
+  image_ = picture_(pixelRatio());
+  if (autoSize) resize(LogicalSize(image_));
+  update();
+}
+
+QImage& ImageView::canvas() {
+  canvas_ = true;
+  const double ratio = pixelRatio();
+  if (image_.devicePixelRatio() != ratio) {
+    QImage fresh = BlankPicture(LogicalSize(image_), ratio, image_.format());
+    fresh.setDotsPerMeterX(image_.dotsPerMeterX());
+    fresh.setDotsPerMeterY(image_.dotsPerMeterY());
+    image_ = fresh;
+  }
+  return image_;
+}
+
 void ImageView::paintEvent(QPaintEvent*) {
+  const double ratio = pixelRatio();
+  if (image_.devicePixelRatio() != ratio && picture_) image_ = picture_(ratio);
+  if (image_.devicePixelRatio() != ratio && canvas_) emit pixelRatioChanged();
   QPainter painter(this);
   painter.drawImage(0, 0, image_);
 }
@@ -98,6 +126,17 @@ void SetTextColour(QLabel& label, const QColor& colour) {
   QPalette palette = label.palette();
   palette.setColor(QPalette::WindowText, colour);
   label.setPalette(palette);
+}
+
+QPalette PanelPalette() {
+  static const QPalette palette = [] {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette colours = fusion->standardPalette();
+    // Every role counts as set, so that none is taken from the system's palette.
+    colours.setResolveMask(~QPalette::ResolveMask(0));
+    return colours;
+  }();
+  return palette;
 }
 
 int RunModal(QDialog& dialog) {

@@ -3,7 +3,10 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QPalette>
 #include <QWidget>
+
+#include <functional>
 
 class QAction;
 class QDialog;
@@ -49,24 +52,49 @@ class MouseTarget : public QWidget {
   Qt::MouseButtons buttons_ = Qt::LeftButton;
 };
 
-// A picture component: shows its QImage at its top-left corner, unscaled. Pictures that are
-// only holders of other pictures are simply never shown.
+// A picture component: shows its QImage at its top-left corner, in window pixels. Pictures that
+// are only holders of other pictures are simply never shown.
+//
+// On a dense screen (1.5 or 2 device pixels per window pixel) what the program draws itself is
+// drawn at the screen's ratio, so that its text and lines are as sharp as Qt's own: a picture
+// comes as the function that draws it at a ratio (setPicture), and a list or view draws into a
+// canvas of the screen's ratio. Only a picture given as it is (a skin) is scaled to the screen.
 class ImageView : public MouseTarget {
   Q_OBJECT
  public:
+  // Draws a picture at `ratio` device pixels per window pixel, painting in window pixels.
+  using Picture = std::function<QImage(double ratio)>;
+
   explicit ImageView(QWidget* parent, const char* name);
 
-  // Takes a copy of the picture; with autoSize the component takes the picture's size.
+  // Takes a copy of the picture, shown scaled when its ratio is not the screen's; with autoSize
+  // the component takes the picture's size in window pixels.
   void setImage(const QImage& image, bool autoSize = false);
+  // Shows what `draw` draws at the screen's ratio, drawn again when the window comes to a
+  // screen of another ratio; with autoSize the component takes the picture's size.
+  void setPicture(Picture draw, bool autoSize = false);
+  // The function the picture was drawn with; empty for a picture given as it is.
+  const Picture& picture() const { return picture_; }
   const QImage& image() const { return image_; }
-  // Drawing straight into the picture; call update() afterwards to show it.
-  QImage& canvas() { return image_; }
+  // Drawing straight into the picture, in window pixels; call update() afterwards to show it.
+  // The canvas keeps its size in window pixels at the screen's ratio: at another ratio it is a
+  // new one (same format and dots per metre, pixels undefined) for its owner to draw in full.
+  QImage& canvas();
+  // Device pixels per window pixel on the screen the component is shown on (1 at scale 1).
+  double pixelRatio() const { return devicePixelRatioF(); }
+
+ signals:
+  // A canvas came to a screen of another ratio than it was drawn at: its owner draws it again
+  // (connected queued, as it is told while the component paints).
+  void pixelRatioChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage image_;
+  Picture picture_;
+  bool canvas_ = false;  // drawn into through canvas()
 };
 
 // A transparent label that only receives the mouse: the buttons drawn on a skin picture. The
@@ -96,8 +124,16 @@ class FocusFramedComboBox : public QComboBox {
   void paintEvent(QPaintEvent* event) override;
 };
 
-// Sets a label's text colour; a label already in that colour is left alone (no repaint).
+// Sets a label's text colour; a label already in that colour is left alone (no repaint). The
+// label is transparent: its background is the window's picture under it.
 void SetTextColour(QLabel& label, const QColor& colour);
+
+// The palette of the program's own windows, whatever the system's: the light Fusion colours
+// the windows and their fields were drawn in from the first, every text colour beside its
+// background (window, base, button, highlight), so that a dark system palette leaves them as
+// they are. Qt's own dialogs, menus and tooltips are windows of their own and keep the
+// system's palette: a window's palette does not pass to another window.
+QPalette PanelPalette();
 
 // Runs `dialog` modally and then gives the keyboard back to the window that had it before.
 // Without a window manager nobody else does, and the program's keys would go nowhere.

@@ -6,15 +6,11 @@
 #include <QStringList>
 
 #include "core/moon_events.h"
+#include "core/moons.h"
 #include "core/mutual_events.h"
 
 namespace kelvra {
 namespace {
-
-const char* moonName(int moon) {
-  static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
-  return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
-}
 
 std::string kindName(MoonEventKind kind) {
   switch (kind) {
@@ -42,10 +38,11 @@ std::string phaseName(const MoonEventLine& line) {
 std::string summaryOf(const MoonEventLine& line) {
   if (line.mutual) {
     const MutualEvent& e = *line.mutual;
-    return std::string(moonName(e.active)) +
-           (e.kind == MutualEventKind::Eclipse ? " eclipses " : " occults ") + moonName(e.passive);
+    return std::string(MoonName(e.active)) +
+           (e.kind == MutualEventKind::Eclipse ? " eclipses " : " occults ") +
+           std::string(MoonName(e.passive));
   }
-  return std::string(moonName(line.moon)) + ' ' + kindName(line.kind);
+  return std::string(MoonName(line.moon)) + ' ' + kindName(line.kind);
 }
 
 // A mutual event's magnitude as listed, a penumbral one's said to be light, and the passive
@@ -148,15 +145,6 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
     phenomena.push_back(phenomenonOf(shown[p.line], around, site));
   }
   return phenomena;
-}
-
-std::vector<MoonEventLine> MoonEventLinesAround(const MoonEventMonth& month) {
-  // Six hours past the widened span, as ListMoonEvents does, so every instant's visibility is
-  // known.
-  const MoonEventMonth wide{month.start - 1, month.end + 1, month.offset};
-  const double margin = 0.25;  // days
-  return MoonEventLinesOf(FindMoonEvents(wide.start - margin, wide.end - wide.start + 2 * margin),
-                          wide);
 }
 
 std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,

@@ -54,10 +54,6 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
                                                 const std::vector<MoonEventLine>& around,
                                                 const std::optional<SiteSetting>& site);
 
-// Given: the month's span. Returns: the lines of the month widened by a day either side (the
-// days numbered on the month's clock); about 2 ms.
-std::vector<MoonEventLine> MoonEventLinesAround(const MoonEventMonth& month);
-
 // What one export writes: the text of the file in the chosen format.
 // Given: the lines shown, the month's lines around them, offset, site as above; stampUT (days,
 // UT), the moment of export for DTSTAMP.

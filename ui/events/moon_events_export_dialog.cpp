@@ -1,6 +1,5 @@
 #include "ui/events/moon_events_export_dialog.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -10,9 +9,8 @@
 
 namespace kelvra {
 
-std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month, QString folder,
-                                            const QString& otherwise) {
-  if (folder.isEmpty() || !QDir(folder).exists()) folder = otherwise;
+std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
+                                            const QString& folder) {
   const QString name = QStringLiteral("Kelvra95 Events %1-%2")
                            .arg(month.year, 4, 10, QChar('0'))
                            .arg(month.month, 2, 10, QChar('0'));

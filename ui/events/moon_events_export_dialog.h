@@ -13,12 +13,11 @@ namespace kelvra {
 
 struct ListMonth;
 
-// Given: the window the box belongs to; the month exported, which names the file; folder, the
-// last export's (empty or gone: `otherwise`, the PDF folder). Asks for a file and a format; an
-// existing file is asked about before it is replaced, by the name that will be written (its
-// extension added).
+// Given: the window the box belongs to; the month exported, which names the file; the folder
+// the box opens in. Asks for a file and a format; an existing file
+// is asked about before it is replaced, by the name that will be written (its extension added).
 // Returns: where to write and in which format; none when the user gave up.
-std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month, QString folder,
-                                            const QString& otherwise);
+std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
+                                            const QString& folder);
 
 }  // namespace kelvra

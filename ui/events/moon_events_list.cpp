@@ -8,9 +8,11 @@
 #include <QImage>
 #include <QPainter>
 
+#include "core/moons.h"
 #include "core/mutual_light.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
+#include "ui/common/pictures.h"
 
 namespace kelvra {
 namespace {
@@ -56,19 +58,14 @@ void drawLine(QPainter& painter, const QFont& font, const MoonEventLine& line, i
   }
 }
 
-const char* moonName(int moon) {
-  static constexpr const char* kNames[] = {"Io", "Europa", "Ganymede", "Callisto"};
-  return moon >= 1 && moon <= 4 ? kNames[moon - 1] : "";
-}
-
 }  // namespace
 
 QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return {};
   const MutualEvent& e = *line.mutual;
   const bool eclipse = e.kind == MutualEventKind::Eclipse;
-  const QString active = QString::fromLatin1(moonName(e.active));
-  const QString passive = QString::fromLatin1(moonName(e.passive));
+  const QString active = QString::fromLatin1(MoonName(e.active));
+  const QString passive = QString::fromLatin1(MoonName(e.passive));
   const QString listed = QString::fromStdString(MutualEventMagnitude(e));
   QString magnitude =
       e.total       ? QStringLiteral("total")
@@ -111,8 +108,8 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
   QPainter painter(&list);
   painter.setFont(font);
   painter.setPen(Qt::NoPen);
-  const int width = list.width();
-  const int height = list.height();
+  const int width = LogicalSize(list).width();
+  const int height = LogicalSize(list).height();
   painter.fillRect(0, 0, width, height, Qt::black);
   const int rowHeight = MoonEventRowHeight(font);
   int y = 0;
@@ -139,12 +136,8 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
     if (marked) background = kMarked;
     painter.fillRect(0, y, textWidth, rowHeight, background);
     drawLine(painter, font, lines[i], y, background, i < view.greyed.size() && view.greyed[i]);
-    if (i == view.selected) {
-      painter.setPen(style::kGlyphDim);
-      painter.setBrush(Qt::NoBrush);
-      painter.drawRect(0, y, textWidth - 1, rowHeight - 1);
-      painter.setPen(Qt::NoPen);
-    }
+    if (i == view.selected)
+      style::DrawPixelFrame(painter, {0, y, textWidth, rowHeight}, style::kGlyphDim);
   }
   if (scrolls) {
     const int barX = width - kScrollBarWidth;
@@ -157,9 +150,8 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
   }
 }
 
-QImage MoonEventsVisibleButtonFace(QSize size, bool on) {
-  QImage image(size, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
+QImage MoonEventsVisibleButtonFace(QSize size, bool on, double ratio) {
+  QImage image = FilledPicture(size.width(), size.height(), Qt::transparent, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   style::DrawFace(painter, QRect(QPoint(0, 0), size), on ? kMarked : style::kFace);

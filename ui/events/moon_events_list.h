@@ -46,16 +46,16 @@ struct MoonEventListView {
   std::vector<bool> greyed;         // per line, true: drawn grey, not visible from the site
 };
 
-// Draws `lines` into the screen list (160 x 403): banded by day, days cyan, times yellow,
-// codes in the skin's glyph colour (a mutual event's code and magnitude in pink), marked lines
-// on a lit band, the selected line framed, and a narrow scroll bar inside the right edge when
-// the lines do not fit. Under the notice, the passages row when there is one; a greyed line
-// draws all its fields in one grey.
+// Draws `lines` into the screen list (160 x 403 window pixels, at its ratio): banded by day, days
+// cyan, times yellow, codes in the skin's glyph colour (a mutual event's code and magnitude in
+// pink), marked lines on a lit band, the selected line framed, and a narrow scroll bar inside the
+// right edge when the lines do not fit. Under the notice, the passages row when there is one; a
+// greyed line draws all its fields in one grey.
 void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEventLine>& lines,
                        const MoonEventListView& view);
 
-// The filter's button face (`size` pixels): Jupiter over the horizon, on a lit face while only
-// the visible lines show.
-QImage MoonEventsVisibleButtonFace(QSize size, bool on);
+// The filter's button face (`size` window pixels at `ratio`): Jupiter over the horizon, on a
+// lit face while only the visible lines show.
+QImage MoonEventsVisibleButtonFace(QSize size, bool on, double ratio = 1);
 
 }  // namespace kelvra

@@ -87,9 +87,4 @@ QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset, 
       .arg(at(passages.rise), at(passages.transit), at(passages.set));
 }
 
-JulianDay DayStartOf(JulianDay ut, std::int32_t offset) {
-  const CivilDateTime c = CalDate(ut, offset);
-  return JulianDayFromDate(c.day, c.month, c.year, 0, 0, 0, offset);
-}
-
 }  // namespace kelvra

@@ -10,12 +10,13 @@
 
 #include "core/moon_event_list.h"
 #include "core/sky.h"
+#include "ui/common/settings_key.h"
 #include "ui/common/site_settings.h"
 
 namespace kelvra {
 
 // The ini key of the events window's filter: true shows only the lines visible from the site.
-inline constexpr const char* kEventsVisibleOnlyKey = "Events/VisibleOnly";
+inline const FlagKey kEventsVisibleOnlyKey{"Events/VisibleOnly", false};
 
 // Whether two sites are the same place with the same limits (none equals none).
 bool SameSite(const std::optional<SiteSetting>& a, const std::optional<SiteSetting>& b);
@@ -54,9 +55,5 @@ QString MoonEventsSkyText(const SkyAtInstant& sky, const VisibilityLimits& limit
 // not happen that day; with neither a rise nor a set, "Up all day, Tr 11:40" or "Below the
 // horizon all day".
 QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset, bool upAtStart);
-
-// Given: the instant the main window shows (days, UT); offset, the list's clock.
-// Returns: days, UT: the 00:00 that starts that instant's day on the list's clock.
-JulianDay DayStartOf(JulianDay ut, std::int32_t offset);
 
 }  // namespace kelvra

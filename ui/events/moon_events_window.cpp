@@ -28,7 +28,8 @@ namespace {
 
 constexpr int kWheelLines = 3;
 constexpr QRect kVisibleButton{66, 14, 20, 20};  // window pixels, beside the time basis
-inline constexpr const char* kExportFolderKey = "Events/ExportFolder";
+// The folder the month was last exported to; before a first export, the PDFs' folder.
+const FolderKey kExportFolderKey{"Events/ExportFolder", &kLastFolderKey};
 
 }  // namespace
 
@@ -60,18 +61,19 @@ void TMoonEvents::updateSiteControls() {
   const bool site = observation().site.has_value();
   visibleOnly_->setEnabled(site);
   visibleOnly_->setChecked(site && visibleOnly());
-  visibleButton_->setImage(
-      MoonEventsVisibleButtonFace(kVisibleButton.size(), site && visibleOnly()));
+  const bool on = site && visibleOnly();
+  visibleButton_->setPicture(
+      [on](double ratio) { return MoonEventsVisibleButtonFace(kVisibleButton.size(), on, ratio); });
   visibleButton_->setVisible(site);
 }
 
 bool TMoonEvents::visibleOnly() const {
-  return settings_.ini().value(QString::fromLatin1(kEventsVisibleOnlyKey), false).toBool();
+  return kEventsVisibleOnlyKey.read(settings_.ini());
 }
 
 void TMoonEvents::setVisibleOnly(bool only) {
   if (!observation().site) return;
-  settings_.ini().setValue(QString::fromLatin1(kEventsVisibleOnlyKey), only);
+  kEventsVisibleOnlyKey.write(settings_.ini(), only);
   settings_.syncIni();
   updateSiteControls();
   redraw();
@@ -123,11 +125,11 @@ bool TMoonEvents::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TMoonEvents::localTime() const {
-  return settings_.ini().value(QString::fromLatin1(kEventsLocalTimeKey), false).toBool();
+  return kEventsLocalTimeKey.read(settings_.ini());
 }
 
 void TMoonEvents::storeLocalTime(bool local) {
-  settings_.ini().setValue(QString::fromLatin1(kEventsLocalTimeKey), local);
+  kEventsLocalTimeKey.write(settings_.ini(), local);
   settings_.syncIni();
 }
 
@@ -303,21 +305,18 @@ bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
 }
 
 void TMoonEvents::exportMonth() {
-  const std::optional<ExportTarget> target = AskExportTarget(
-      this, listMonth(), settings_.ini().value(QString::fromLatin1(kExportFolderKey)).toString(),
-      PdfFolder(settings_));
+  const std::optional<ExportTarget> target =
+      AskExportTarget(this, listMonth(), kExportFolderKey.read(settings_.ini()));
   if (target && exportTo(target->path, target->format)) {
-    settings_.ini().setValue(QString::fromLatin1(kExportFolderKey),
-                             QFileInfo(target->path).absolutePath());
+    kExportFolderKey.write(settings_.ini(), QFileInfo(target->path).absolutePath());
     settings_.syncIni();
   }
 }
 
 bool TMoonEvents::exportTo(const QString& path, ExportFormat format) {
   redraw();  // the month as shown now, even before the window was first drawn
-  constexpr JulianDay kUnixEpoch = 2440587.5;  // days, UT: 1970-01-01 00:00
   const JulianDay stamp =
-      kUnixEpoch + static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 86400000.0;
+      JulianDayFromUnixTime(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000);
   if (!WriteExportFile(path, model_.exportText(format, stamp))) {
     ShowError(ExportFailedText(path));
     return false;

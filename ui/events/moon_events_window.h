@@ -12,6 +12,7 @@
 
 #include "core/calendar.h"
 #include "core/moon_event_list.h"
+#include "ui/common/settings_key.h"
 #include "ui/common/side_window.h"
 #include "ui/common/side_window_host.h"
 #include "ui/events/moon_events_export.h"
@@ -26,8 +27,8 @@ namespace kelvra {
 class ImageView;
 class SettingsStore;
 
-// The ini key of the window's time basis.
-inline constexpr const char* kEventsLocalTimeKey = "Events/LocalTime";
+// The window's time basis: true for local time, false for UT.
+inline const FlagKey kEventsLocalTimeKey{"Events/LocalTime", false};
 
 class TMoonEvents : public SideWindowForm {
   Q_OBJECT

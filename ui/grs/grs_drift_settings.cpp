@@ -9,10 +9,6 @@
 namespace kelvra {
 namespace {
 
-// The ranges the dialog's fields take, as the messages name them.
-const QString kDriftRange = QStringLiteral("-9.9 to 9.9");
-const QString kEpochRange = QStringLiteral("0000-01-01 to 9999-12-31");
-
 // The drift as the ini file holds it, and what in it was ignored.
 struct RedSpotDriftSetting {
   RedSpotDrift drift;
@@ -22,36 +18,39 @@ struct RedSpotDriftSetting {
 RedSpotDriftSetting readSetting(const QSettings& ini) {
   RedSpotDriftSetting setting;
   const QString file = QFileInfo(ini.fileName()).fileName();
-  const auto ignored = [&](const char* key, const QString& value, const QString& why) {
+  const auto ignored = [&](const IniKey& key, const QString& value, const QString& why) {
     return QStringLiteral("%1: %2 = %3 %4 and is ignored")
-        .arg(file, QLatin1String(key), value, why);
+        .arg(file, QLatin1String(key.name), value, why);
   };
+  // The ranges the dialog's fields take, as the messages name them.
+  const QString driftRange = kDriftKey.rangeText();
+  const QString epochRange = kEpochKey.rangeText();
 
-  const QString driftText = IniValueText(ini, kDriftKey);
+  const QString driftText = kDriftKey.text(ini);
   const DriftTextValue read = ParseDriftText(driftText.toStdString(), ".");
   const bool unusable =
       read.status == DriftTextStatus::NotANumber || read.status == DriftTextStatus::OutOfRange;
   const bool drifts = !unusable && read.degreesPerMonth != 0;
   if (unusable) {
     const QString why = read.status == DriftTextStatus::NotANumber
-                            ? QStringLiteral("is not a number from ") + kDriftRange
-                            : QStringLiteral("is outside ") + kDriftRange;
+                            ? QStringLiteral("is not a number from ") + driftRange
+                            : QStringLiteral("is outside ") + driftRange;
     setting.ignored.append(ignored(kDriftKey, driftText, why));
   }
 
-  const QString epochText = IniValueText(ini, kEpochKey);
-  const std::optional<JulianDay> epoch = ParseISO8601UTC(epochText.toStdString());
+  const QString epochText = kEpochKey.text(ini);
+  const std::optional<JulianDay> epoch = kEpochKey.read(ini);
   // A drift without the instant it counts from cannot place the spot: it goes too.
   if (!epoch && !epochText.isEmpty()) {
     const QString drift =
-        QStringLiteral("; so is %1 = %2").arg(QLatin1String(kDriftKey), driftText);
+        QStringLiteral("; so is %1 = %2").arg(QLatin1String(kDriftKey.name), driftText);
     setting.ignored.append(
-        ignored(kEpochKey, epochText, QStringLiteral("is not a date from ") + kEpochRange) +
+        ignored(kEpochKey, epochText, QStringLiteral("is not a date from ") + epochRange) +
         (drifts ? drift : QString()));
   } else if (!epoch && drifts) {
-    setting.ignored.append(ignored(
-        kDriftKey, driftText,
-        QStringLiteral("has no %1 (a date from %2)").arg(QLatin1String(kEpochKey), kEpochRange)));
+    setting.ignored.append(ignored(kDriftKey, driftText,
+                                   QStringLiteral("has no %1 (a date from %2)")
+                                       .arg(QLatin1String(kEpochKey.name), epochRange)));
   }
   if (epoch) setting.drift = {drifts ? read.degreesPerMonth : 0, *epoch};
   return setting;
@@ -67,9 +66,8 @@ RedSpotDrift ReadRedSpotDrift(const QSettings& ini) {
 }
 
 void PutRedSpotDrift(QSettings& ini, const RedSpotDrift& drift) {
-  // Written as text with a point, whatever the locale, so the file reads the same everywhere.
-  ini.setValue(kDriftKey, QString::number(drift.degreesPerMonth, 'f', 1));
-  ini.setValue(kEpochKey, QString::fromStdString(FormatISO8601UTC(drift.epoch)));
+  kDriftKey.write(ini, drift.degreesPerMonth);
+  kEpochKey.write(ini, drift.epoch);
 }
 
 }  // namespace kelvra

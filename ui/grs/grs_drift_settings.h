@@ -3,13 +3,18 @@
 #pragma once
 
 #include "core/grs_prediction.h"
+#include "ui/common/settings_key.h"
 
 class QSettings;
 
 namespace kelvra {
 
-inline constexpr const char* kDriftKey = "GRS/DriftPerMonth";  // degrees a month, e.g. 1.5
-inline constexpr const char* kEpochKey = "GRS/Epoch";          // ISO 8601 UTC
+// The drift in degrees a month, written with one decimal ("1.5"); read as the dialog's field
+// reads it (ParseDriftText), so only its name, range and written form are the key's. None: the
+// spot does not drift.
+inline const NumberKey kDriftKey{"GRS/DriftPerMonth", -9.9, 9.9, std::nullopt, 1};
+// The instant the longitude held.
+inline const DateKey kEpochKey{"GRS/Epoch"};
 
 // Given: the ini file. Returns: its drift. The drift is read as the dialog reads it, with a
 // point: one decimal kept (more are rounded), -9.9 to 9.9. The epoch is a date from

@@ -19,7 +19,6 @@
 namespace kelvra {
 namespace {
 
-constexpr double kUnixEpochJulianDay = 2440587.5;  // days, 1970-01-01 0h UT
 constexpr double kSecondsPerDay = 86400;
 
 std::string decimalSeparator() {
@@ -35,7 +34,7 @@ bool discardedInDateField(const QKeyEvent& key) {
 
 JulianDay StartOfUTDay(std::time_t instant) {
   const double days = std::floor(static_cast<double>(instant) / kSecondsPerDay);
-  return kUnixEpochJulianDay + days;
+  return JulianDayFromUnixTime(days * kSecondsPerDay);
 }
 
 TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsStore& store)
@@ -49,6 +48,7 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsS
       txtEpoch(MakeNumberField(this, "txtEpoch", layout::kEpochField, 10)) {
   setObjectName(QStringLiteral("GRSLongitude"));
   setModal(true);
+  setPalette(PanelPalette());
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->installEventFilter(this);
   setTabOrder(txtRSLong, txtDrift);
   setTabOrder(txtDrift, txtEpoch);

@@ -3,11 +3,12 @@
 
 #include <QPainter>
 
+#include "ui/common/pictures.h"
+
 namespace kelvra {
 
-QImage GlobeButton() {
-  QImage image(20, 20, QImage::Format_ARGB32);
-  image.fill(Qt::transparent);
+QImage GlobeButton(double ratio) {
+  QImage image = FilledPicture(20, 20, Qt::transparent, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(9.0, 9.0);

@@ -30,7 +30,7 @@ TGRSTransits::TGRSTransits(const SideWindowLinks& links, QWidget* parent)
   SetTextColour(*lblDrift, style::kGlyph);
   lblDrift->hide();
   imgLong->setGeometry(layout::kGRSLongitude);
-  imgLong->setImage(GlobeButton());
+  imgLong->setPicture(GlobeButton);
   QAction* longitude =
       MakeAction(this, QStringLiteral("Red Spot longitude\u2026"),
                  {QKeySequence(Qt::CTRL | Qt::Key_Comma)}, [this] { imgLongClick(); });

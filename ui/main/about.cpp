@@ -13,6 +13,7 @@ TAboutWin::TAboutWin(QWidget* parent)
   setObjectName(QStringLiteral("AboutWin"));
   setModal(true);
   setFixedSize(layout::AboutWindow::size);
+  setPalette(PanelPalette());
   connect(btnExit, &ClickArea::clicked, this, &TAboutWin::btnExitClick);
   FormCreate();
 }

@@ -18,7 +18,8 @@ TInterval::TInterval(std::uint16_t& animationInterval, QWidget* parent)
   setObjectName(QStringLiteral("Interval"));
   setModal(true);
   setFixedSize(110, 60);
-  Image1->setImage(IntervalBackground(), true);
+  setPalette(PanelPalette());
+  Image1->setPicture(IntervalBackground, true);
 
   txtInterval->installEventFilter(this);
 }

@@ -54,29 +54,32 @@ void DrawGreyBall(QPainter& painter, QPointF centre, double radius) {
   painter.drawEllipse(centre, radius, radius);
 }
 
-QImage NowFace(GreyFace face) {
-  QImage image = FilledPicture(43, 23, style::kGreyFace);
+QImage NowFace(GreyFace face, double ratio) {
+  QImage image = FilledPicture(43, 23, style::kGreyFace, ratio);
   DrawGreyFace(image, face, "Now", style::PixelFont("Arial", 12, true));
   return image;
 }
 
 }  // namespace
 
-QImage JupiterPole() {
-  constexpr int kSize = 12;  // pixels
-  constexpr double kHalf = kSize / 2.0;
+QImage JupiterPole(double ratio) {
+  constexpr int kSize = 12;  // window pixels
+  const int size = DevicePixelCount(kSize, ratio);
+  const double half = kSize * ratio / 2.0;
   // Seen from above the north pole the bands are rings; latitude falls evenly toward the rim
   // so that the narrow rings near the equator still show at this size.
-  return DrawBody(kSize, kHalf, kHalf, [](double x, double y) {
+  QImage pole = DrawBody(size, half, half, [](double x, double y) {
     const double r = std::min(1.0, std::hypot(x, y));
     const Tint c = JupiterCloudColour(90.0 * (1.0 - r), 90.0);
     const double shade = 0.62 + 0.38 * std::sqrt(1.0 - r * r);
     return Tint{c.r * shade, c.g * shade, c.b * shade};
   });
+  pole.setDevicePixelRatio(ratio);
+  return pole;
 }
 
-QImage CompassPicture(CompassRose rose) {
-  QImage image = FilledPicture(40, 40, style::kWell);
+QImage CompassPicture(CompassRose rose, double ratio) {
+  QImage image = FilledPicture(40, 40, style::kWell, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QPointF centre(20.0, 20.0);
@@ -94,9 +97,9 @@ QImage CompassPicture(CompassRose rose) {
   return image;
 }
 
-QImage HemispherePicture(bool northern) {
+QImage HemispherePicture(bool northern, double ratio) {
   const int width = northern ? 24 : 23;  // pixels
-  QImage image = FilledPicture(width, 22, style::kWell);
+  QImage image = FilledPicture(width, 22, style::kWell, ratio);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF globe(width / 2.0 - 8.5, 2.5, 17.0, 17.0);
@@ -118,32 +121,29 @@ QImage HemispherePicture(bool northern) {
   return image;
 }
 
-QImage NowButtonFace(bool pressed) {
-  return NowFace(pressed ? GreyFace::Pressed : GreyFace::Raised);
+QImage NowButtonFace(bool pressed, double ratio) {
+  return NowFace(pressed ? GreyFace::Pressed : GreyFace::Raised, ratio);
 }
 
-QImage NowButtonDisabledFace() {
-  return NowFace(GreyFace::Disabled);
+QImage NowButtonDisabledFace(double ratio) {
+  return NowFace(GreyFace::Disabled, ratio);
 }
 
-QImage IntervalBackground() {
-  QImage image = FilledPicture(110, 60, style::kPanelBottom);
+QImage IntervalBackground(double ratio) {
+  QImage image = FilledPicture(110, 60, style::kPanelBottom, ratio);
+  const QRect whole(QPoint(0, 0), LogicalSize(image));
   QPainter painter(&image);
-  painter.fillRect(image.rect(), style::PanelGradient(image.height()));
-  painter.setPen(style::kOutline);
-  painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-  style::DrawBevel(painter, image.rect().adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow,
-                   1);
-  // The group frame, etched: a dark line with a lit line beside it.
-  const QRect frame(6, 9, 97, 44);
-  painter.setPen(style::kShadow);
-  painter.drawRect(frame);
-  painter.setPen(style::kHighlight.darker(140));
-  painter.drawRect(frame.translated(1, 1));
+  painter.fillRect(whole, style::PanelGradient(whole.height()));
+  style::DrawPixelFrame(painter, whole, style::kOutline);
+  style::DrawBevel(painter, whole.adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow, 1);
+  // The group frame, etched: a dark line with a lit line beside it, 98 x 45 pixels each.
+  const QRect frame(6, 9, 98, 45);
+  style::DrawPixelFrame(painter, frame, style::kShadow);
+  style::DrawPixelFrame(painter, frame.translated(1, 1), style::kHighlight.darker(140));
   // The caption interrupts the frame's top edge.
   const QFont caption = style::PixelFont("Arial", 12, true);
   const QRect captionBox(12, 2, QFontMetrics(caption).horizontalAdvance("Interval") + 6, 15);
-  painter.fillRect(captionBox, style::PanelGradient(image.height()));
+  painter.fillRect(captionBox, style::PanelGradient(whole.height()));
   style::DrawText(painter, captionBox, Qt::AlignCenter, "Interval", caption, style::kGlyph);
   style::DrawText(painter, QRect(50, 20, 52, 23), Qt::AlignLeft | Qt::AlignVCenter, "minutes",
                   style::PixelFont("Arial", 12), style::kGlyph);

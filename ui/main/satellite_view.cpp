@@ -4,11 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
+#include "core/moons.h"
 #include "core/mutual_light.h"
 #include "core/view.h"
+#include "ui/common/pictures.h"
 
 namespace kelvra {
 namespace {
@@ -23,19 +24,23 @@ int roundEven(double value) {
   return static_cast<int>(std::nearbyint(value));
 }
 
-// FillEllipse, limited to the pixels (x, y) for which covers(x, y) holds.
+// FillEllipse, limited to the device pixels (x, y) for which covers(x, y) holds.
 template <typename Covers>
 void fillEllipseWhere(QImage& image, int left, int top, int right, int bottom, QRgb colour,
                       Covers covers) {
-  const double centreX = (left + right) / 2.0;
-  const double centreY = (top + bottom) / 2.0;
-  const double radiusX = (right - left) / 2.0;
-  const double radiusY = (bottom - top) / 2.0;
+  // The box in device pixels: at a ratio above 1 the ellipse is as large and rounder.
+  const double ratio = image.devicePixelRatio();
+  const double centreX = (left + right) * ratio / 2.0;
+  const double centreY = (top + bottom) * ratio / 2.0;
+  const double radiusX = (right - left) * ratio / 2.0;
+  const double radiusY = (bottom - top) * ratio / 2.0;
   if (radiusX <= 0 || radiusY <= 0) return;
-  for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+  const int lastY = std::min(int(std::ceil(centreY + radiusY)), image.height());
+  const int lastX = std::min(int(std::ceil(centreX + radiusX)), image.width());
+  for (int y = std::max(int(std::floor(centreY - radiusY)), 0); y < lastY; ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     const double dy = (y + 0.5 - centreY) / radiusY;
-    for (int x = std::max(left, 0); x < std::min(right, image.width()); ++x) {
+    for (int x = std::max(int(std::floor(centreX - radiusX)), 0); x < lastX; ++x) {
       const double dx = (x + 0.5 - centreX) / radiusX;
       if (dx * dx + dy * dy <= 1.0 && covers(x, y)) row[x] = colour;
     }
@@ -50,25 +55,33 @@ QPoint sideViewPoint(QPoint centre, double west, double north, double sideViewSc
           centre.y() + static_cast<int>(north * sideViewScale) * northSouthSign};
 }
 
+// Draws `picture` (of the view's ratio) with its top-left corner at `at` (window pixels), pixel
+// for pixel, on the device pixel that corner falls on. Returns: that device pixel.
+QPoint drawPicture(QImage& view, QPoint at, const QImage& picture) {
+  const double ratio = view.devicePixelRatio();
+  const QPoint corner(int(std::lround(at.x() * ratio)), int(std::lround(at.y() * ratio)));
+  QImage pixels = DevicePixels(view);
+  QPainter painter(&pixels);
+  painter.drawImage(QRect(corner, picture.size()), picture);
+  return corner;
+}
+
 // Jupiter's picture with its top-left corner at jupiterAt, then each shadow on the disc as a
 // black dot of its moon's radius at toPixel(X, Y). A shadow falls on the planet only: its dot
 // blackens the pixels where the picture is not transparent and leaves what shows beside the limb.
 template <typename ToPixel>
 void drawJupiterWithShadows(QImage& side, QPoint jupiterAt, const QImage& jupiter,
                             const std::array<MoonShadow, 5>& shadows, ToPixel toPixel) {
-  {
-    QPainter painter(&side);
-    painter.drawImage(jupiterAt, jupiter);
-  }
+  const QPoint corner = drawPicture(side, jupiterAt, jupiter);  // device pixels
   const auto onPlanet = [&](int x, int y) {
-    const QPoint inPicture = QPoint(x, y) - jupiterAt;
+    const QPoint inPicture = QPoint(x, y) - corner;
     return jupiter.valid(inPicture) && qAlpha(jupiter.pixel(inPicture)) > 0;
   };
   for (int moon = 1; moon <= 4; ++moon) {
     const MoonShadow& shadow = shadows[static_cast<std::size_t>(moon)];
     if (!shadow.onDisc) continue;
     const QPoint at = toPixel(shadow.X, shadow.Y);
-    const int r = DotRadius(moon, jupiter.height());
+    const int r = DotRadius(moon, LogicalSize(jupiter).height());
     fillEllipseWhere(side, at.x() - r, at.y() - r, at.x() + r, at.y() + r, qRgb(0, 0, 0), onPlanet);
   }
 }
@@ -79,42 +92,43 @@ void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb c
   fillEllipseWhere(image, left, top, right, bottom, colour, [](int, int) { return true; });
 }
 
-std::array<std::int32_t, 5> SortSatellites(std::array<double, 5>& U) {
-  std::array<std::int32_t, 5> order{0, 1, 2, 3, 4};
-  U[0] = std::numbers::pi / 2;
-  // The keys travel with their angles, so each cosine is taken once, not at every comparison.
-  std::array<double, 5> key;
-  for (std::size_t i = 0; i < key.size(); ++i) key[i] = std::cos(U[i]);
-  for (int pass = 1; pass <= 5; ++pass) {
+std::array<std::int32_t, 5> SortSatellites(const std::array<double, 5>& U) {
+  std::array<std::int32_t, 5> order{1, 2, 3, 4, 0};
+  // The keys travel with their moons, so each cosine is taken once, not at every comparison.
+  std::array<double, 4> key;
+  for (std::size_t i = 0; i < key.size(); ++i) key[i] = std::cos(U[i + 1]);
+  for (int pass = 1; pass <= 4; ++pass) {
     bool exchanged = false;
-    for (int j = 0; j <= 4 - pass; ++j) {
+    for (int j = 0; j <= 3 - pass; ++j) {
       if (key[j] > key[j + 1]) {
         std::swap(key[j], key[j + 1]);
-        std::swap(U[j], U[j + 1]);
         std::swap(order[j], order[j + 1]);
         exchanged = true;
       }
     }
     if (!exchanged) break;
   }
+  const auto inFront = [&U](std::int32_t moon) {
+    return InFrontOfJupiter(U[static_cast<std::size_t>(moon)]);
+  };
+  std::rotate(std::find_if(order.begin(), order.end() - 1, inFront), order.end() - 1, order.end());
   return order;
 }
 
 int DotRadius(int satellite, int jupiterPictureHeight) {
   const double d = jupiterPictureHeight * (1.0 / 142800) * 0.5;
-  return roundEven(SatelliteDiameters[static_cast<std::size_t>(satellite)] * d + 0.5);
+  return roundEven(kDotDiameters[static_cast<std::size_t>(satellite)] * d + 0.5);
 }
 
 void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWestSign,
                   const QImage& jupiterPole) {
   plan.fill(Qt::black);
-  const int px = plan.width() / 2;
-  const int py = plan.height() / 2;
-  {
-    QPainter painter(&plan);
-    painter.drawImage((plan.width() - jupiterPole.width()) / 2,
-                      (plan.height() - jupiterPole.height()) / 2, jupiterPole);
-  }
+  const QSize view = LogicalSize(plan);
+  const QSize pole = LogicalSize(jupiterPole);
+  const int px = view.width() / 2;
+  const int py = view.height() / 2;
+  drawPicture(plan, {(view.width() - pole.width()) / 2, (view.height() - pole.height()) / 2},
+              jupiterPole);
   for (int i = 1; i <= 4; ++i) {
     const int radius = PlanOrbitRadii[static_cast<std::size_t>(i)];
     const int x = px + roundEven(std::sin(state.U[i]) * radius) * eastWestSign;
@@ -129,11 +143,12 @@ double SideViewScaleFor(double magnification) {
 
 QColor DataPanelColour(double x, double y, double u, double sideViewScale) {
   constexpr double kSideViewReach = 290;  // pixels either side of the centre
-  if (std::sqrt(x * x + y * y) > 1) {
+  const MoonPlace place = MoonPlaceAt(x, y, u);
+  if (place == MoonPlace::OffDisc) {
     const double p = std::trunc(x * sideViewScale);
     return (-kSideViewReach <= p && p <= kSideViewReach) ? kInReachColour : kBeyondReachColour;
   }
-  return std::cos(u) >= 0 ? kInFrontColour : kBehindColour;
+  return place == MoonPlace::InFront ? kInFrontColour : kBehindColour;
 }
 
 QRgb EclipsedColour(QRgb colour) {
@@ -186,18 +201,20 @@ void DrawSideView(QImage& side, const JupiterState& state, const std::array<Moon
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,
                   const std::array<double, 5>& lightLost) {
   side.fill(Qt::black);
-  const QPoint centre(side.width() / 2, side.height() / 2);
+  const QSize view = LogicalSize(side);
+  const QSize disc = LogicalSize(jupiter);
+  const QPoint centre(view.width() / 2, view.height() / 2);
   const auto toPixel = [&](double west, double north) {
     return sideViewPoint(centre, west, north, sideViewScale, eastWestSign, northSouthSign);
   };
   for (const std::int32_t body : drawOrder) {
     if (body == 0) {
-      const QPoint jupiterAt(centre.x() - jupiter.width() / 2, centre.y() - jupiter.height() / 2);
+      const QPoint jupiterAt(centre.x() - disc.width() / 2, centre.y() - disc.height() / 2);
       drawJupiterWithShadows(side, jupiterAt, jupiter, shadows, toPixel);
       continue;
     }
     const QPoint at = toPixel(state.X[body], state.Y[body]);
-    const int r = DotRadius(body, jupiter.height());
+    const int r = DotRadius(body, disc.height());
     const QRgb colour = colourOf(body);
     const auto slot = static_cast<std::size_t>(body);
     const QRgb shown = shadows[slot].eclipsed ? EclipsedColour(colour)

@@ -19,8 +19,9 @@ namespace kelvra {
 
 // Radii of the four orbits in the plan view, pixels, by satellite number (slot 0 unused).
 inline constexpr std::array<int, 5> PlanOrbitRadii{0, 30, 47, 75, 132};
-// The satellites' diameters, km, by satellite number (slot 0 unused).
-inline constexpr std::array<double, 5> SatelliteDiameters{0, 3632, 3126, 5276, 4820};
+// The sizes the side view draws the moons' dots by, km, by satellite number (slot 0 unused): a
+// rule of the picture, a little off the moons' radii (kMoons), which the events use.
+inline constexpr std::array<double, 5> kDotDiameters{0, 3632, 3126, 5276, 4820};
 
 // Given: a magnification (1.0 .. 3.0). Returns: side-view pixels per Jupiter radius.
 double SideViewScaleFor(double magnification);
@@ -34,26 +35,30 @@ inline const QColor kBehindColour{0, 0, 128};     // navy: on the disc, behind J
 // The colour of one satellite's values.
 // Given: its offsets x and y (Jupiter radii) and angle u (radians) right after a call of c,
 // and the side view's scale (pixels per radius).
-// Returns: off the disc, whether the side view's 290 pixels either side of the centre reach
-// it (only x counts, cut toward zero to a pixel); on the disc (the rim included), whether it
-// is in front of Jupiter (cos u >= 0) or behind it.
+// Returns: off the disc (MoonPlaceAt), whether the side view's 290 pixels either side of the
+// centre reach it (only x counts, cut toward zero to a pixel); on the disc, whether it is in
+// front of Jupiter or behind it.
 QColor DataPanelColour(double x, double y, double u, double sideViewScale);
 
-// Fills the ellipse inscribed in the box [left, right) x [top, bottom): every pixel whose
-// centre lies inside it takes the colour. Pixels outside the image are clipped.
+// Fills the ellipse inscribed in the box [left, right) x [top, bottom) (window pixels): every
+// device pixel whose centre lies inside it takes the colour, so that at the image's ratio
+// above 1 the dot is as large and rounder. Pixels outside the image are clipped.
 void FillEllipse(QImage& image, int left, int top, int right, int bottom, QRgb colour);
 
-// The depth order of the bodies, back to front: sets U[0] to pi/2 (Jupiter's key cos U = 0)
-// and bubble-sorts U[0..4] in place by ascending cos U, moving body indices along; stable,
-// so equal keys keep their index order. Returns the body indices in drawing order.
-std::array<std::int32_t, 5> SortSatellites(std::array<double, 5>& U);
+// The depth order of the bodies, back to front.
+// Given: U[1..4] as c left them (U[0] is not read).
+// Returns: the body indices in drawing order: the moons by ascending cos U (equal keys in
+// number order), Jupiter (0) after the last moon behind it and before the first in front of
+// it (InFrontOfJupiter).
+std::array<std::int32_t, 5> SortSatellites(const std::array<double, 5>& U);
 
 // Given: the height of the Jupiter picture in use (pixels) and a satellite number 1..4.
 // Returns: the radius of the satellite's dot in the side view, pixels.
 int DotRadius(int satellite, int jupiterPictureHeight);
 
 // Draws the plan view: black, Jupiter's polar picture in the middle, each satellite as a
-// small dot on its orbit; U = 0 lies straight below Jupiter, on the Earth's side.
+// small dot on its orbit; U = 0 lies straight below Jupiter, on the Earth's side. Places are
+// window pixels, drawn at the image's ratio; the pole's picture is of the same ratio.
 // Reads U[1..4] as c left them (before SortSatellites).
 void DrawPlanView(QImage& plan, const JupiterState& state, std::int32_t eastWestSign,
                   const QImage& jupiterPole);
@@ -103,6 +108,8 @@ class MutualEventsNearby {
 // satellite number, as MoonShadowsAt returns it; with no shadow on the disc and no moon
 // eclipsed the picture is the moons' and Jupiter's alone. A moon not eclipsed by Jupiter that
 // loses light to another moon's shadow (lightLost, by satellite) takes MutualEclipseColour.
+// Places and radii are window pixels, drawn at the image's ratio; Jupiter's picture is of the
+// same ratio (JupiterDisc).
 void DrawSideView(QImage& side, const JupiterState& state, const std::array<MoonShadow, 5>& shadows,
                   const std::array<std::int32_t, 5>& drawOrder, double sideViewScale,
                   std::int32_t eastWestSign, std::int32_t northSouthSign, const QImage& jupiter,

@@ -7,6 +7,7 @@
 
 #include "ui/common/entry_field.h"
 #include "ui/common/picture_style.h"
+#include "ui/common/widgets.h"
 
 namespace kelvra {
 namespace {
@@ -15,15 +16,15 @@ struct SiteField {
   const char* name;   // object name
   const char* label;  // as the dialog shows it and its message names it
   const char* unit;
-  double least, greatest;
+  const NumberKey* key;  // its range is the field's
 };
 
 constexpr SiteField kSiteFields[TSiteDialog::kFields] = {
-    {"txtLatitude", "Latitude", "\u00b0 north", -kLatitudeLimit, kLatitudeLimit},
-    {"txtLongitude", "Longitude", "\u00b0 east", -kLongitudeLimit, kLongitudeLimit},
-    {"txtHeight", "Height", "m", kHeightLeast, kHeightGreatest},
-    {"txtMinJupiter", "Jupiter's least altitude", "\u00b0", kMinJupiterLeast, kMinJupiterGreatest},
-    {"txtMaxSun", "Sun's greatest altitude", "\u00b0", kMaxSunLeast, kMaxSunGreatest},
+    {"txtLatitude", "Latitude", "\u00b0 north", &kSiteLatitudeKey},
+    {"txtLongitude", "Longitude", "\u00b0 east", &kSiteLongitudeKey},
+    {"txtHeight", "Height", "m", &kSiteHeightKey},
+    {"txtMinJupiter", "Jupiter's least altitude", "\u00b0", &kSiteMinJupiterKey},
+    {"txtMaxSun", "Sun's greatest altitude", "\u00b0", &kSiteMaxSunKey},
 };
 enum Field { kLatitude, kLongitude, kHeight, kMinJupiter, kMaxSun };
 
@@ -47,6 +48,7 @@ TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
   setObjectName(QStringLiteral("SiteDialog"));
   setModal(true);
   setFixedSize(kDialogSize);
+  setPalette(PanelPalette());
   setWindowTitle(kTitle);
   const QFont font = style::PixelFont(QStringLiteral("Arial"), 12);
   for (int i = 0; i < kFields; ++i) {
@@ -91,8 +93,7 @@ void TSiteDialog::FormActivate() {
 void TSiteDialog::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), style::PanelGradient(height()));
-  painter.setPen(style::kOutline);
-  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  style::DrawPixelFrame(painter, rect(), style::kOutline);
   style::DrawBevel(painter, rect().adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow);
   style::DrawText(painter, QRect(12, 6, width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter, kTitle,
                   style::PixelFont(QStringLiteral("Arial"), 13, true), style::kAccent);
@@ -123,21 +124,18 @@ bool TSiteDialog::storeAll() {
     if (current_) store_(std::nullopt);
     return true;
   }
-  // An empty height or limit takes its first-start value; latitude and longitude have none.
-  const VisibilityLimits defaults;
-  const std::optional<double> blankValues[kFields] = {
-      std::nullopt, std::nullopt, 0.0, defaults.minJupiterAltitudeDeg, defaults.maxSunAltitudeDeg};
   double values[kFields] = {};
   for (int i = 0; i < kFields; ++i) {
     QLineEdit& field = *fields[i];
     const SiteField& about = kSiteFields[i];
+    // An empty height or limit takes its first-start value; latitude and longitude have none.
     const std::optional<double> value =
-        field.text().trimmed().isEmpty() ? blankValues[i] : DecimalFieldValue(field.text());
-    if (!value || !(*value >= about.least && *value <= about.greatest)) {
+        field.text().trimmed().isEmpty() ? about.key->fallback : DecimalFieldValue(field.text());
+    if (!value || !(*value >= about.key->least && *value <= about.key->greatest)) {
       ReportFieldError(field, QStringLiteral("%1 must lie between %2 and %3")
                                   .arg(QString::fromUtf8(about.label))
-                                  .arg(about.least)
-                                  .arg(about.greatest));
+                                  .arg(about.key->least)
+                                  .arg(about.key->greatest));
       return false;
     }
     values[i] = *value;

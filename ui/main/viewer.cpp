@@ -185,6 +185,9 @@ void TViewer::showDataPanel() {
 }
 
 void TViewer::plotSatellites() {
+  // The window came to a screen of another pixel ratio: so do Jupiter's pictures.
+  if (imgJupiter.devicePixelRatio() != imgSideView->canvas().devicePixelRatio())
+    pickJupiterPictures();
   DrawPlanView(imgPlanView->canvas(), state_, signs_.EastWestSign, imgJupiterPole);
   std::array<std::int32_t, 5> order = SortSatellites(state_.U);
   for (const auto& [active, passive] : mutual_.occultations) {
@@ -201,16 +204,14 @@ void TViewer::plotSatellites() {
 void TViewer::displayCompassDirections() {
   if (cmbView->currentIndex() < 0) return;
   signs_ = SignsFor(selectedView(), NorthernHemisphere);
-  imgCompass->setImage(
-      compassPictures_[static_cast<std::size_t>(compassFor(selectedView(), NorthernHemisphere))]);
+  imgCompass->setPicture([rose = compassFor(selectedView(), NorthernHemisphere)](double ratio) {
+    return CompassPicture(rose, ratio);
+  });
 }
 
 void TViewer::changeMagnification(double magnification) {
   Magnification = magnification;
-  const int step = static_cast<int>(magnification * 2) - 2;
-  if (step >= 0 && step <= 4 && cmbView->currentIndex() >= 0) {
-    imgJupiter = jupiterPictures_[static_cast<std::size_t>(selectedView())][step];
-  }
+  pickJupiterPictures();
   recompute(InstantChange::Redraw);
 }
 
@@ -229,7 +230,7 @@ void TViewer::cmbViewClick() {
 
 void TViewer::togglePositions() {
   positions_ = modernPositions() ? PositionTheory::Classic : PositionTheory::Modern;
-  PutPositionTheory(settings_.ini(), positions_);
+  kPositionsKey.write(settings_.ini(), positions_);
   settings_.syncIni();
   lblPositions->setVisible(modernPositions());
   recompute(InstantChange::Redraw);
@@ -237,7 +238,7 @@ void TViewer::togglePositions() {
 
 void TViewer::imgHemisphereClick() {
   NorthernHemisphere = !NorthernHemisphere;
-  imgHemisphere->setImage(NorthernHemisphere ? imgNorthHemisphere : imgSouthHemisphere);
+  showHemisphere();
   displayCompassDirections();
   recompute(InstantChange::Redraw);
 }
@@ -374,7 +375,9 @@ void TViewer::setEntryEnabled(bool enabled) {
   }
   nowAction_->setEnabled(enabled);  // its key and menu entry too
   // The button is a picture: its face shows whether it can be used.
-  imgNowButton->setImage(enabled ? imgNowUp : imgNowDisabled);
+  imgNowButton->setPicture([enabled](double ratio) {
+    return enabled ? NowButtonFace(false, ratio) : NowButtonDisabledFace(ratio);
+  });
 }
 
 void TViewer::lblRealtimeClick() {

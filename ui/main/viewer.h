@@ -102,7 +102,7 @@ class TViewer : public QWidget, public SideWindowHost {
 
   double magnification() const { return Magnification; }  // 1.0 .. 3.0 in steps of 0.5
   std::int32_t northSouthSign() const { return signs_.NorthSouthSign; }
-  const QImage& jupiterPicture() const { return imgJupiter; }  // the one of the fifteen in use
+  const QImage& jupiterPicture() const { return imgJupiter; }  // the disc in use
 
   // The minutes per frame the interval dialog edits, 0 .. 999; 0: no animation.
   std::uint16_t& animationInterval() { return AnimationInterval; }
@@ -180,6 +180,8 @@ class TViewer : public QWidget, public SideWindowHost {
   void buildEntryFields();
   void buildDataPanel();
   void buildActions();
+  void pickJupiterPictures();
+  void showHemisphere();
   bool realTimeOn() const;
   ViewKind selectedView() const;
   bool southernHemisphere() const;
@@ -270,12 +272,9 @@ class TViewer : public QWidget, public SideWindowHost {
   QLabel* lblPositions = nullptr;  // the data panel's caption while the modern positions are on
   std::array<PanelRow, 4> panelRows_{};
 
-  // Hidden picture holders.
-  QImage imgJupiter;  // the Jupiter picture in use, copied from one of the fifteen
-  std::array<std::array<QImage, 5>, 3> jupiterPictures_;  // [view][magnification step]
+  // The pictures the views are drawn with, at the views' pixel ratio.
+  QImage imgJupiter;  // the disc of the instrument and magnification in use
   QImage imgJupiterPole;
-  std::array<QImage, 4> compassPictures_;  // CompassRose order
-  QImage imgNorthHemisphere, imgSouthHemisphere, imgNowUp, imgNowDown, imgNowDisabled;
 
   WindowMenu* menu_ = nullptr;
   QAction* nowAction_ = nullptr;  // greyed with the Now button in real time

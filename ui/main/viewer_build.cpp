@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/moons.h"
 #include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
 #include "ui/common/jpeg_loader.h"
@@ -54,10 +55,10 @@ TViewer::~TViewer() {
 void TViewer::FormCreate() {
   zoneOffset_ = TimeZoneOffsetAt(Now());
   config_ = settings_.readConfig();
-  positions_ = ReadPositionTheory(settings_.ini());
+  positions_ = kPositionsKey.read(settings_.ini());
 
   setFixedSize(Main::size);
-  QPalette palette = this->palette();
+  QPalette palette = PanelPalette();
   palette.setColor(QPalette::Window, kTeal);
   setPalette(palette);
   setAutoFillBackground(true);
@@ -69,7 +70,7 @@ void TViewer::FormCreate() {
   AnimationThread = new KRthread([this] { AnimationStep(); }, this);
   cmbView->setCurrentIndex(0);
   displayCompassDirections();
-  imgJupiter = jupiterPictures_[0][0];
+  pickJupiterPictures();
 
   const QRect screen = this->screen()->geometry();
   move(screen.left() + (screen.width() - width()) / 2,
@@ -107,29 +108,19 @@ bool TViewer::loadSkins() {
 }
 
 void TViewer::buildLayout() {
-  for (int view = 0; view < 3; ++view) {
-    for (int step = 0; step < 5; ++step) {
-      jupiterPictures_[view][step] = JupiterDisc(static_cast<ViewKind>(view), step);
-    }
-  }
-  imgJupiterPole = JupiterPole();
-  for (int rose = 0; rose < 4; ++rose) {
-    compassPictures_[rose] = CompassPicture(static_cast<CompassRose>(rose));
-  }
-  imgNorthHemisphere = HemispherePicture(true);
-  imgSouthHemisphere = HemispherePicture(false);
-  imgNowUp = NowButtonFace(false);
-  imgNowDown = NowButtonFace(true);
-  imgNowDisabled = NowButtonDisabledFace();
-
   imgSideView = new ImageView(this, "imgSideView");
   imgSideView->setGeometry(Main::sideView);
   imgSideView->setImage(QImage(Main::sideView.size(), QImage::Format_RGB32));
   imgPlanView = new ImageView(this, "imgPlanView");
   imgPlanView->setGeometry(Main::planView);
   imgPlanView->setImage(QImage(Main::planView.size(), QImage::Format_RGB32));
-  // Each view's picture covers the whole view, so a frame need not paint what lies beneath.
-  for (ImageView* view : {imgSideView, imgPlanView}) view->setAttribute(Qt::WA_OpaquePaintEvent);
+  for (ImageView* view : {imgSideView, imgPlanView}) {
+    // Each view's picture covers the whole view, so a frame need not paint what lies beneath.
+    view->setAttribute(Qt::WA_OpaquePaintEvent);
+    // On a screen of another pixel ratio the views are drawn afresh at that ratio.
+    connect(view, &ImageView::pixelRatioChanged, this, &TViewer::plotSatellites,
+            Qt::QueuedConnection);
+  }
   imgCompass = new ImageView(this, "imgCompass");
   imgCompass->setGeometry(Main::compass);
 
@@ -189,19 +180,19 @@ void TViewer::buildEntryFields() {
                      QStringLiteral("Star Diagonal")});
   for (QComboBox* box : {cmbMonth, cmbView}) {
     box->setFont(arial(12));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, kEntryColour);
-    palette.setColor(QPalette::Button, kEntryColour);
-    box->setPalette(palette);
+    SetEntryColours(*box);
   }
   connect(cmbMonth, &QComboBox::activated, this, &TViewer::cmbMonthClick);
   connect(cmbView, &QComboBox::activated, this, &TViewer::cmbViewClick);
 
   imgNowButton = new ImageView(this, "imgNowButton");
   imgNowButton->setGeometry(Main::now);
-  imgNowButton->setImage(imgNowUp);
-  connect(imgNowButton, &ImageView::pressed, this, [this] { imgNowButton->setImage(imgNowDown); });
-  connect(imgNowButton, &ImageView::released, this, [this] { imgNowButton->setImage(imgNowUp); });
+  const auto nowFace = [this](bool pressed) {
+    imgNowButton->setPicture([pressed](double ratio) { return NowButtonFace(pressed, ratio); });
+  };
+  nowFace(false);
+  connect(imgNowButton, &ImageView::pressed, this, [nowFace] { nowFace(true); });
+  connect(imgNowButton, &ImageView::released, this, [nowFace] { nowFace(false); });
 
   setTabOrder(txtDay, cmbMonth);
   setTabOrder(cmbMonth, txtYear);
@@ -249,11 +240,10 @@ void TViewer::buildDataPanel() {
   lblSystem2 = value(QStringLiteral("lblSystem2"), {265, 248}, 44);
   degree("Label14", {310, 248});
 
-  const char* names[] = {"Io", "Europa", "Ganymede", "Callisto"};
   const char* nameLabels[] = {"Label18", "Label19", "Label20", "Label21"};
   const int tops[] = {349, 377, 404, 432};
   for (int i = 0; i < 4; ++i) {
-    const QString satellite = QString::fromLatin1(names[i]);
+    const QString satellite = QString::fromLatin1(kMoons[static_cast<std::size_t>(i) + 1].name);
     const int top = tops[i];
     addLabel(nameLabels[i], {45, top}, 60, satellite, true)->adjustSize();
     PanelRow& row = panelRows_[i];
@@ -296,7 +286,21 @@ void TViewer::buildToolbar() {
 
   imgHemisphere = new ImageView(this, "imgHemisphere");
   imgHemisphere->setGeometry(Main::hemisphere);
-  imgHemisphere->setImage(imgNorthHemisphere);
+  showHemisphere();
+}
+
+// Jupiter's pictures for the instrument, the magnification and the views' pixel ratio.
+void TViewer::pickJupiterPictures() {
+  const double ratio = imgSideView->pixelRatio();
+  const int step = static_cast<int>(Magnification * 2) - 2;
+  if (step >= 0 && step <= 4 && cmbView->currentIndex() >= 0)
+    imgJupiter = JupiterDisc(selectedView(), step, ratio);
+  imgJupiterPole = JupiterPole(ratio);
+}
+
+void TViewer::showHemisphere() {
+  imgHemisphere->setPicture(
+      [northern = NorthernHemisphere](double ratio) { return HemispherePicture(northern, ratio); });
 }
 
 }  // namespace kelvra

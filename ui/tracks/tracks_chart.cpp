@@ -5,7 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/moons.h"
 #include "ui/common/page_layout.h"
+#include "ui/common/picture_style.h"
+#include "ui/common/pictures.h"
 
 namespace kelvra {
 
@@ -32,7 +35,7 @@ void addDot(TracksChart& chart, const JupiterState& state, int satellite, std::i
   const int l = static_cast<int>(state.X[satellite] * kScreenScale) * mirror;
   if (std::abs(l) == kHiddenHalfWidth) return;
   // Only within Jupiter's band does it matter whether the satellite is in front.
-  if (std::abs(l) < kHiddenHalfWidth && std::cos(state.U[satellite]) <= 0) return;
+  if (std::abs(l) < kHiddenHalfWidth && !InFrontOfJupiter(state.U[satellite])) return;
   chart.dots.push_back({kCentreColumn - l, row, satellite, step});
 }
 
@@ -83,9 +86,8 @@ void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font)
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(font);
   painter.fillRect(QRect(0, 0, kChartWidth, kChartHeight), Qt::black);
-  painter.setPen(kCyan);
-  painter.drawLine(kBandLeftLine, 0, kBandLeftLine, kChartHeight - 1);
-  painter.drawLine(kBandRightLine, 0, kBandRightLine, kChartHeight - 1);
+  style::DrawPixelLine(painter, {kBandLeftLine, 0}, {kBandLeftLine, kChartHeight - 1}, kCyan);
+  style::DrawPixelLine(painter, {kBandRightLine, 0}, {kBandRightLine, kChartHeight - 1}, kCyan);
   painter.setBrush(kDarkGrey);
   for (const DayBand& band : chart.bands) {
     const int height = band.bottom - band.top;
@@ -96,12 +98,19 @@ void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font)
     DrawOpaqueText(painter, QPoint(3, band.top), QString::number(band.day), kCyan);
   }
   painter.end();
-  // The dots go straight into the picture, clipped to it as the painter would: a pen per dot
-  // would cost ten times the dot.
+  // The dots go straight into the picture's device pixels, clipped to it as the painter would:
+  // a pen per dot would cost ten times the dot.
+  const QRect chartRect(QPoint(0, 0), LogicalSize(image));
+  const double ratio = image.devicePixelRatio();
   for (const TrackDot& dot : chart.dots) {
-    if (!image.rect().contains(dot.column, dot.row)) continue;
+    if (!chartRect.contains(dot.column, dot.row)) continue;
     const Rgb colour = SatelliteColours[dot.satellite];
-    image.setPixel(dot.column, dot.row, qRgb(colour.red, colour.green, colour.blue));
+    const QRect pixels =
+        DevicePixelRect({dot.column, dot.row, 1, 1}, ratio).intersected(image.rect());
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+      for (int x = pixels.left(); x <= pixels.right(); ++x)
+        image.setPixel(x, y, qRgb(colour.red, colour.green, colour.blue));
+    }
   }
 }
 

@@ -74,12 +74,13 @@ struct TracksChart {
 // Given: the input.
 // Returns: the bands of the odd days and the dots of steps 0 .. N - 4, a dot for satellite k
 // at column 79 - l, l = trunc(X[k] x 2.995539033457249) x s, unless |l| = 6, or |l| < 6 while
-// the satellite is behind Jupiter (cos U[k] <= 0).
+// the satellite is behind Jupiter (not InFrontOfJupiter).
 TracksChart ComputeTracksChart(const TracksInput& input);
 
-// Clears `image` (160 x 403) and draws the chart into it: black ground, Jupiter's band lines
-// in cyan at columns 74 and 86, dark grey bands with cyan numbers for odd days, one pixel
-// per dot in its satellite's colour (SatelliteColours), later dots over earlier ones.
+// Clears `image` (160 x 403 window pixels, at its ratio) and draws the chart into it: black
+// ground, Jupiter's band lines in cyan at columns 74 and 86, dark grey bands with cyan numbers
+// for odd days, one pixel per dot in its satellite's colour (SatelliteColours), later dots over
+// earlier ones.
 void DrawTracksChart(QImage& image, const TracksChart& chart, const QFont& font);
 
 }  // namespace kelvra

@@ -6,9 +6,9 @@
 #include <QPainter>
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 
+#include "core/moons.h"
 #include "ui/common/page_layout.h"
 
 namespace kelvra {
@@ -20,17 +20,16 @@ constexpr int kBandHalfWidth = 22;                // dots, trunc(kPageScale)
 constexpr int kChartHeadDots = 100;               // dots below the chart's top free of names
 const QColor kLightGrey(184, 184, 184);
 
-struct SatelliteOnPaper {
-  QColor colour;
-  const char* label;
-};
+// The satellites' colours on paper, by satellite number (slot 0 unused).
+const std::array<QColor, 5> kOnPaper = {QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 128, 0),
+                                        QColor(255, 0, 0), QColor(0, 0, 255)};
 
-// Slot 0 unused; the even satellites are named left of the centre, the odd ones right.
-const std::array<SatelliteOnPaper, 5> kOnPaper = {{{QColor(0, 0, 0), ""},
-                                                   {QColor(0, 0, 0), "--Io"},
-                                                   {QColor(0, 128, 0), "Europa--"},
-                                                   {QColor(255, 0, 0), "--Ganymede"},
-                                                   {QColor(0, 0, 255), "Callisto--"}}};
+// A track's name as printed, its dashes toward the track: the odd satellites are named right of
+// the centre ("--Io"), the even ones left ("Europa--").
+QString trackName(int satellite) {
+  const QString name = QString::fromLatin1(MoonName(satellite));
+  return satellite % 2 == 1 ? QStringLiteral("--") + name : name + QStringLiteral("--");
+}
 
 // The chart's place on the page, all in dots.
 struct ChartArea {
@@ -88,7 +87,7 @@ void drawChartGround(QPainter& painter, const ChartArea& area, int days) {
 // below that place when a name printed before would be in the way.
 PlacedLabel drawLabel(QPainter& painter, const ChartArea& area, int satellite, int extreme, int y,
                       const std::vector<PlacedLabel>& earlier) {
-  const QString text = QString::fromLatin1(kOnPaper[satellite].label);
+  const QString text = trackName(satellite);
   const QFontMetrics metrics = painter.fontMetrics();
   const int gap = metrics.horizontalAdvance(QLatin1Char(' ')) / 2;
   const int width = metrics.horizontalAdvance(text);
@@ -96,7 +95,7 @@ PlacedLabel drawLabel(QPainter& painter, const ChartArea& area, int satellite, i
       satellite % 2 == 1 ? area.centre - extreme + gap : area.centre - extreme - gap - width;
   const QRect box = FreeLabelBox(
       QRect(QPoint(x, y - metrics.height() / 2), QSize(width, metrics.height())), earlier);
-  painter.setPen(kOnPaper[satellite].colour);
+  painter.setPen(kOnPaper[satellite]);
   painter.drawText(box.left(), box.top() + metrics.ascent(), text);
   return {satellite, box};
 }
@@ -104,8 +103,8 @@ PlacedLabel drawLabel(QPainter& painter, const ChartArea& area, int satellite, i
 // One satellite's disc, unless it is hidden behind Jupiter.
 void drawDot(QPainter& painter, const ChartArea& area, int satellite, int x, double u, int y) {
   if (!PageDotVisible(x, u)) return;
-  painter.setPen(kOnPaper[satellite].colour);
-  painter.setBrush(kOnPaper[satellite].colour);
+  painter.setPen(kOnPaper[satellite]);
+  painter.setBrush(kOnPaper[satellite]);
   painter.drawEllipse(QRect(area.centre - x - 2, y - 2, 3, 3));
 }
 
@@ -131,8 +130,7 @@ PageHeights PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& i
 }
 
 bool PageDotVisible(int x, double u) {
-  const bool inFront = std::cos(u) > 0;
-  return std::abs(x) > kPageScale || (std::abs(x) < kPageScale && inFront);
+  return std::abs(x) > kPageScale || (std::abs(x) < kPageScale && InFrontOfJupiter(u));
 }
 
 QRect FreeLabelBox(QRect wanted, const std::vector<PlacedLabel>& earlier) {

@@ -44,7 +44,7 @@ bool FollowTrackLabel(TrackLabel& label, int satellite, int x, bool belowChartHe
 // Given: a satellite's offset x (dots, whole) and its angle from inferior conjunction u
 // (radians).
 // Returns: whether its disc is printed: always when |x| >= 23, within Jupiter's band
-// (|x| <= 22) only while it is in front of the planet (cos u > 0).
+// (|x| <= 22) only while it is in front of the planet (InFrontOfJupiter).
 bool PageDotVisible(int x, double u);
 
 // A satellite's name as printed.
