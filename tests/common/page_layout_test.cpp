@@ -39,6 +39,12 @@ class ScopedEnv {
   QByteArray old_;
 };
 
+// The settings files of a run of the tests' own, in a folder of their own.
+struct RunSettings {
+  QTemporaryDir folder;
+  SettingsStore store{folder.path().toStdString(), {}};
+};
+
 TEST(PdfFileName, NamesWhatYearAndMonthWithLeadingZeros) {
   EXPECT_EQ(PdfFileName(QStringLiteral("Tracks"), 12, 2026),
             QStringLiteral("Kelvra95 Tracks 2026-12.pdf"));
@@ -47,13 +53,14 @@ TEST(PdfFileName, NamesWhatYearAndMonthWithLeadingZeros) {
 }
 
 TEST(PdfFolder, IsTheDocumentsFolderWhenItExistsElseHome) {
+  RunSettings run;
   QTemporaryDir home;
   const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
   const ScopedEnv configEnv("XDG_CONFIG_HOME",
                             home.filePath(QStringLiteral(".config")).toLocal8Bit());
-  EXPECT_EQ(QDir(PdfFolder()), QDir(home.path()));
+  EXPECT_EQ(QDir(PdfFolder(run.store)), QDir(home.path()));
   ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Documents")));
-  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
+  EXPECT_EQ(QDir(PdfFolder(run.store)), QDir(home.filePath(QStringLiteral("Documents"))));
 }
 
 // A folder key whose fallback is the PDFs' folder, as the events export's is: its own folder
@@ -80,6 +87,7 @@ TEST(FolderKey, OffersItsOwnFolderWhileThereElseItsFallbacks) {
 }
 
 TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
+  RunSettings run;
   QTemporaryDir nowhere;
   const ScopedEnv cups("CUPS_SERVER",
                        nowhere.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
@@ -90,7 +98,7 @@ TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
   dialog.answer = nowhere.filePath(QStringLiteral("grid.pdf"));
   int dotsPerInch = 0;
   QSize area;
-  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), QStringLiteral("grid.pdf"),
+  EXPECT_TRUE(PrintOnePage(run.store, QStringLiteral("grid"), QStringLiteral("grid.pdf"),
                            [&](QPainter& painter, QSize page) {
                              dotsPerInch = painter.device()->logicalDpiY();
                              area = page;
@@ -108,6 +116,7 @@ TEST(PrintOnePage, WithoutAPrinterDrawsThePdfOnThePrintersDotGrid) {
 // The folder of the last saved PDF is offered next time, also to the next run (it is kept in
 // Kelvra95.ini); once it has gone, Documents again.
 TEST(PrintOnePage, OffersTheFolderUsedLastWhileItExists) {
+  RunSettings run;
   QTemporaryDir home;
   const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
   const ScopedEnv cups("CUPS_SERVER", home.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
@@ -118,9 +127,9 @@ TEST(PrintOnePage, OffersTheFolderUsedLastWhileItExists) {
   const QString chosen = home.filePath(QStringLiteral("charts/2026"));
   MessageLog messages;
   SaveFileLog dialog;
-  const auto print = [] {
-    return PrintOnePage(QStringLiteral("page"), QStringLiteral("Kelvra95 Tracks 2026-12.pdf"),
-                        [](QPainter&, QSize) {});
+  const auto print = [&run] {
+    return PrintOnePage(run.store, QStringLiteral("page"),
+                        QStringLiteral("Kelvra95 Tracks 2026-12.pdf"), [](QPainter&, QSize) {});
   };
   dialog.answer = chosen + QStringLiteral("/december.pdf");
   ASSERT_TRUE(print());
@@ -131,17 +140,18 @@ TEST(PrintOnePage, OffersTheFolderUsedLastWhileItExists) {
   EXPECT_EQ(dialog.offered[1], chosen + QStringLiteral("/Kelvra95 Tracks 2026-12.pdf"));
   EXPECT_EQ(dialog.offered[2], dialog.offered[1]);
   const QSettings written(
-      QString::fromStdString((ProgramSettings().iniLocation().folder / kIniFileName).string()),
+      QString::fromStdString((run.store.iniLocation().folder / kIniFileName).string()),
       QSettings::IniFormat);
   EXPECT_EQ(written.value(QStringLiteral("Print/LastFolder")).toString(), chosen);
   ASSERT_TRUE(QDir(chosen).removeRecursively());
-  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
+  EXPECT_EQ(QDir(PdfFolder(run.store)), QDir(home.filePath(QStringLiteral("Documents"))));
   EXPECT_TRUE(messages.errors.isEmpty());
 }
 
 // A PDF that cannot be written: our error box alone says so (Qt's painter would also complain
 // on standard error), and the folder is not remembered.
 TEST(PrintOnePage, UnwritablePdfIsSaidOnceAndOnlyByUs) {
+  RunSettings run;
   QTemporaryDir home;
   const ScopedEnv homeEnv("HOME", home.path().toLocal8Bit());
   const ScopedEnv cups("CUPS_SERVER", home.filePath(QStringLiteral("no-cupsd.sock")).toLocal8Bit());
@@ -156,13 +166,13 @@ TEST(PrintOnePage, UnwritablePdfIsSaidOnceAndOnlyByUs) {
   MessageLog messages;
   SaveFileLog dialog;
   dialog.answer = home.filePath(QStringLiteral("page.pdf"));
-  EXPECT_FALSE(
-      PrintOnePage(QStringLiteral("page"), QStringLiteral("page.pdf"), [](QPainter&, QSize) {}));
+  EXPECT_FALSE(PrintOnePage(run.store, QStringLiteral("page"), QStringLiteral("page.pdf"),
+                            [](QPainter&, QSize) {}));
   qInstallMessageHandler(previous);
   EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
   ASSERT_EQ(messages.errors.size(), 1);
   EXPECT_TRUE(messages.errors[0].contains(dialog.answer));
-  EXPECT_EQ(QDir(PdfFolder()), QDir(home.filePath(QStringLiteral("Documents"))));
+  EXPECT_EQ(QDir(PdfFolder(run.store)), QDir(home.filePath(QStringLiteral("Documents"))));
 }
 
 }  // namespace

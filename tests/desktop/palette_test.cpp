@@ -70,10 +70,10 @@ struct ProgramWindows {
   explicit ProgramWindows(const char* scheme) {
     QApplication::setPalette(SchemePalette(scheme));
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>(std::span<const SideWindowKind* const>{});
+    viewer = std::make_unique<TViewer>(parts.observation, parts.settings);
     site = std::make_unique<TSiteDialog>(std::nullopt, [](const std::optional<SiteSetting>&) {});
     interval = std::make_unique<TInterval>(minutes);
-    grs = std::make_unique<TGRSTransits>(host, nullptr, &store);
+    grs = std::make_unique<TGRSTransits>(host.links());
   }
 
   // The field called `name` as the user sees it holding digits.
@@ -92,7 +92,7 @@ struct ProgramWindows {
   testing::MessageLog messages;
   std::uint16_t minutes = 15;
   testing::FakeHost host;
-  SettingsStore store{host.directory(), {}};
+  testing::ProgramParts parts;
   std::unique_ptr<TViewer> viewer;
   std::unique_ptr<TSiteDialog> site;
   std::unique_ptr<TInterval> interval;

@@ -33,8 +33,7 @@ TEST(DenseScreen, TheRedSpotListIsDrawnInTheScreensOwnPixels) {
   testing::InstallProgramFiles();
   testing::MessageLog messages;
   testing::FakeHost host;
-  SettingsStore store{host.directory(), {}};
-  TGRSTransits window{host, nullptr, &store};
+  TGRSTransits window{host.links()};
   window.setScreen(dense);
   window.move(dense->geometry().topLeft());
   window.show();

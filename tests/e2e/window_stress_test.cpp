@@ -45,12 +45,12 @@ class WindowStress : public ::testing::Test {
   void SetUp() override {
     testing::PrepareMainWindowStart();
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 1280);
-    viewer = std::make_unique<TViewer>(kTracksAndGRS);
+    viewer = std::make_unique<TViewer>(parts.observation, parts.settings, kTracksAndGRS);
     ASSERT_TRUE(viewer->startedUp());
-    tracks = &viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
+    tracks = &viewer->addSideWindow(std::make_unique<TSatTracks>(parts.links(*viewer)));
     interval = std::make_unique<TInterval>(viewer->animationInterval());
     about = std::make_unique<TAboutWin>();
-    grs = &viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
+    grs = &viewer->addSideWindow(std::make_unique<TGRSTransits>(parts.links(*viewer)));
     viewer->setOtherWindows(interval.get(), about.get());
     viewer->show();
     QApplication::processEvents();
@@ -82,11 +82,12 @@ class WindowStress : public ::testing::Test {
 
   // Minutes from 2000-01-01 00:00 UT to the instant the fields show.
   double shownMinutes() const {
-    return std::round((viewer->displayedInstantUT() - JulianDayFromDate(1, 1, 2000, 0, 0, 0, 0)) *
-                      1440);
+    return std::round(
+        (parts.observation.value().instantUT - JulianDayFromDate(1, 1, 2000, 0, 0, 0, 0)) * 1440);
   }
 
   testing::MessageLog messages;
+  testing::ProgramParts parts;
   std::unique_ptr<TViewer> viewer;
   TSatTracks* tracks = nullptr;  // the main window's
   std::unique_ptr<TInterval> interval;
@@ -104,7 +105,7 @@ TEST_F(WindowStress, TenThousandAnimateStopCyclesLoseNoFrame) {
   const double startMinutes = shownMinutes();
   long frames = 0;
   for (int cycle = 0; cycle < kCycles; ++cycle) {
-    const JulianDay start = viewer->displayedInstantUT();
+    const JulianDay start = parts.observation.value().instantUT;
     viewer->StartAnimation();
     ASSERT_TRUE(viewer->animationRunning());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);

@@ -15,18 +15,6 @@
 #include "ui/common/window_menu.h"
 #include "ui/events/moon_events_window.h"
 
-namespace {
-
-class StillInstant : public kelvra::InstantHost {
- public:
-  kelvra::JulianDay displayedInstantUT() const override {
-    return kelvra::JulianDayFromDate(15, 12, 2026, 12, 0, 0, 0);
-  }
-  void jumpToInstant(kelvra::JulianDay) override {}
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
@@ -38,9 +26,9 @@ int main(int argc, char** argv) {
   testing::InstallProgramFiles();
   testing::MessageLog messages;
   testing::FakeHost host;
-  StillInstant instant;
-  SettingsStore store{host.directory(), host.directory() / "user"};
-  TMoonEvents window(host, instant, store);
+  const JulianDay december = testing::MidMonth(12, 2026);  // the 15th, 12:00 UT
+  host.observation.set({.instantUT = december});
+  TMoonEvents window(host.links());
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   QDir().mkpath(folder.path());
   bool written = true;
@@ -51,8 +39,8 @@ int main(int argc, char** argv) {
   };
   write("nosite.csv", ExportFormat::Csv);
   write("nosite.ics", ExportFormat::ICalendar);
-  host.siteSetting = SiteSetting{{52.52, 13.40, 34}, {}};  // Berlin
-  window.siteChanged();
+  const SiteSetting berlin{{52.52, 13.40, 34}, {}};
+  host.observation.set({.instantUT = december, .site = berlin});
   write("all.csv", ExportFormat::Csv);
   write("all.ics", ExportFormat::ICalendar);
   window.setVisibleOnly(true);
@@ -60,7 +48,7 @@ int main(int argc, char** argv) {
   write("visible.ics", ExportFormat::ICalendar);
   // Local time in Tokyo: the list's clock nine hours ahead of UT.
   window.setVisibleOnly(false);
-  host.zone = -540;
+  host.observation.set({.instantUT = december, .zoneOffset = -540, .site = berlin});
   for (QAction* action : window.menu().actions()) {
     if (action->text() == QStringLiteral("Local time")) action->trigger();
   }

@@ -29,29 +29,22 @@
 namespace kelvra {
 namespace {
 
-class StillInstant : public InstantHost {
- public:
-  JulianDay displayedInstantUT() const override { return ut; }
-  void jumpToInstant(JulianDay to) override {
-    ut = to;
-    ++jumps;
-  }
-  JulianDay ut = JulianDayFromDate(15, 12, 2026, 12, 0, 0, 0);
-  int jumps = 0;
-};
-
 const SiteSetting kBerlin{{52.52, 13.40, 34}, {}};
 
 class MoonEventsSiteTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::InstallProgramFiles(); }
   MoonEventsSiteTest() {
-    window = std::make_unique<TMoonEvents>(host, instants, store);
+    host.observation.set({.instantUT = JulianDayFromDate(15, 12, 2026, 12, 0, 0, 0)});
+    window = std::make_unique<TMoonEvents>(host.links());
+    window->show();
     window->redraw();
   }
+  // The main window's site set to `site`.
   void setSite(const std::optional<SiteSetting>& site) {
-    host.siteSetting = site;
-    window->siteChanged();
+    Observation next = host.observation.value();
+    next.site = site;
+    host.observation.set(next);
   }
   QVariant ini(const char* key) const {
     return QSettings(QString::fromStdString((host.directory() / kIniFileName).string()),
@@ -77,8 +70,6 @@ class MoonEventsSiteTest : public ::testing::Test {
 
   testing::MessageLog messages;
   testing::FakeHost host;
-  StillInstant instants;
-  SettingsStore store{host.directory(), host.directory() / "user"};
   std::unique_ptr<TMoonEvents> window;
 };
 
@@ -150,8 +141,7 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
   EXPECT_EQ(window->view().passages,
             RiseTransitSetText(JupiterRiseTransitSet(day, kBerlin.place), 0, false));
   EXPECT_TRUE(window->view().passages.startsWith("Rise "));
-  instants.ut += 1;
-  window->instantChanged(InstantChange::Tick);
+  host.show(host.observation.value().instantUT + 1, InstantChange::Tick);
   EXPECT_EQ(window->view().passages,
             RiseTransitSetText(JupiterRiseTransitSet(day + 1, kBerlin.place), 0, false));
 
@@ -159,16 +149,15 @@ TEST_F(MoonEventsSiteTest, PassagesRowFollowsTheDayAndTooltipsGiveTheSky) {
   const int row = MoonEventRowHeight(ListFont(96));
   auto& list = *window->findChild<ImageView*>("imgEvents");
   QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, 2));
-  EXPECT_EQ(instants.jumps, 0);
+  EXPECT_EQ(host.jumps, 0);
   const MoonEventLine top = window->lines()[window->view().top];
   EXPECT_EQ(window->toolTipAt(QPoint(40, row + 2)),
             MoonEventsSkyText(SkyAt(top.instant, kBerlin.place, kBerlin.limits), kBerlin.limits));
   QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(40, row + 2));
-  EXPECT_EQ(instants.jumps, 1);
+  EXPECT_EQ(host.jumps, 1);
 
   // At the month's end the list scrolls so that its last line shows under the row.
-  instants.ut = JulianDayFromDate(31, 12, 2026, 23, 0, 0, 0);
-  window->instantChanged(InstantChange::Set);
+  host.show(JulianDayFromDate(31, 12, 2026, 23, 0, 0, 0));
   setSite(std::nullopt);
   setSite(kBerlin);
   const std::size_t rows = static_cast<std::size_t>((403 - row) / row);

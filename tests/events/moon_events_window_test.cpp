@@ -27,26 +27,6 @@
 namespace kelvra {
 namespace {
 
-// The main window as the list sees it: its instant, kept as the main window keeps it (local
-// civil time to the second, converted with the zone when asked), and what a jump does to it.
-class FakeInstants : public InstantHost {
- public:
-  JulianDay displayedInstantUT() const override {
-    return JulianDayFromDate(local.day, local.month, local.year, local.hour, local.minute,
-                             local.second, zone);
-  }
-  void jumpToInstant(JulianDay ut) override {
-    show(ut);
-    ++jumps;
-    if (window != nullptr) window->instantChanged(InstantChange::Jump);
-  }
-  void show(JulianDay ut) { local = CalDate(ut, zone); }
-  CivilDateTime local{2021, 3, 15, 0, 0, 0};
-  std::int32_t zone = 0;  // minutes, UT = local + zone: the zone the main window started in
-  int jumps = 0;
-  SideWindowForm* window = nullptr;
-};
-
 // Days, UT, of a civil date and time in a zone `offset` minutes behind UT.
 JulianDay civil(std::int32_t offset, int year, int month, int day, int hour, int minute,
                 int second = 0) {
@@ -63,23 +43,22 @@ class MoonEventsWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::InstallProgramFiles(); }
   MoonEventsWindowTest() {
-    host.month = 3;
-    host.year = 2021;
-    window = std::make_unique<TMoonEvents>(host, instants, store);
-    instants.window = window.get();
+    host.observation.set({.instantUT = civil(0, 2021, 3, 15, 0, 0)});
+    window = std::make_unique<TMoonEvents>(host.links());
+    window->show();
     window->redraw();
   }
 
-  // The program started `offset` minutes behind UT: the main window's zone and the host's.
+  // The program started `offset` minutes behind UT: the main window's zone.
   void inZone(std::int32_t offset) {
-    host.zone = offset;
-    instants.zone = offset;
+    Observation next = host.observation.value();
+    next.zoneOffset = offset;
+    host.observation.set(next);
   }
   // The main window set to `ut` for `why`.
-  void setMain(JulianDay ut, InstantChange why = InstantChange::Set) {
-    instants.show(ut);
-    window->instantChanged(why);
-  }
+  void setMain(JulianDay ut, InstantChange why = InstantChange::Set) { host.show(ut, why); }
+  // Days, UT: the instant the main window shows.
+  JulianDay shownUT() const { return host.observation.value().instantUT; }
   // The list switched to local time or back, as its button does.
   void useLocalTime(bool local) {
     if (localTime() == local) return;
@@ -113,8 +92,6 @@ class MoonEventsWindowTest : public ::testing::Test {
 
   testing::MessageLog messages;
   testing::FakeHost host;
-  FakeInstants instants;
-  SettingsStore store{host.directory(), host.directory() / "user"};
   std::unique_ptr<TMoonEvents> window;
 };
 
@@ -133,22 +110,22 @@ TEST_F(MoonEventsWindowTest, OpensAtTheMainWindowsDayAndMarksWhatIsGoingOn) {
   const auto& marked = window->view().marked;
   EXPECT_NE(std::find(marked.begin(), marked.end(), view.selected), marked.end());
   for (std::size_t i : marked) {
-    EXPECT_LE(lines[i].eventStart, instants.displayedInstantUT());
-    EXPECT_GT(lines[i].eventEnd, instants.displayedInstantUT());
+    EXPECT_LE(lines[i].eventStart, shownUT());
+    EXPECT_GT(lines[i].eventEnd, shownUT());
   }
 }
 
 TEST_F(MoonEventsWindowTest, ClickAndEnterJumpToTheLine) {
   const std::size_t top = window->view().top;
   QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2 * rowHeight() + 2));
-  EXPECT_EQ(instants.jumps, 1);
-  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 2]),
+  EXPECT_EQ(host.jumps, 1);
+  EXPECT_NEAR(shownUT(), MoonEventJumpInstant(window->lines()[top + 2]),
               1e-8);  // days: a millisecond
 
   QTest::keyClick(window.get(), Qt::Key_Down);
   QTest::keyClick(window.get(), Qt::Key_Return);
-  EXPECT_EQ(instants.jumps, 2);
-  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(window->lines()[top + 3]), 1e-8);
+  EXPECT_EQ(host.jumps, 2);
+  EXPECT_NEAR(shownUT(), MoonEventJumpInstant(window->lines()[top + 3]), 1e-8);
 }
 
 // In the season the list holds the mutual events; a click on one, or Enter, shows its maximum to
@@ -164,9 +141,8 @@ TEST_F(MoonEventsWindowTest, JumpsToAMutualEventsMaximumAndExplainsItInTheToolti
   ASSERT_LT(static_cast<int>(total - top), 403 / rowHeight());  // in sight
   const int y = static_cast<int>(total - top) * rowHeight() + 2;
   QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, y));
-  EXPECT_EQ(instants.jumps, 1);
-  EXPECT_EQ(clock(instants.displayedInstantUT(), 0),
-            clock(std::round(line.mutual->maximum * 86400) / 86400, 0));
+  EXPECT_EQ(host.jumps, 1);
+  EXPECT_EQ(clock(shownUT(), 0), clock(std::round(line.mutual->maximum * 86400) / 86400, 0));
   EXPECT_EQ(window->view().selected, total);
 
   const QString tip = window->toolTipAt(QPoint(40, y));
@@ -187,8 +163,8 @@ TEST_F(MoonEventsWindowTest, JumpsToAMutualEventsMaximumAndExplainsItInTheToolti
   // Enter on the line after it: if that is mutual too, its maximum; either way the line's jump.
   QTest::keyClick(window.get(), Qt::Key_Down);
   QTest::keyClick(window.get(), Qt::Key_Return);
-  EXPECT_EQ(instants.jumps, 2);
-  EXPECT_NEAR(instants.displayedInstantUT(), MoonEventJumpInstant(lines[total + 1]), 1e-8);
+  EXPECT_EQ(host.jumps, 2);
+  EXPECT_NEAR(shownUT(), MoonEventJumpInstant(lines[total + 1]), 1e-8);
 }
 
 TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
@@ -206,7 +182,20 @@ TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
   EXPECT_EQ(window->view().top, 0u);
   QTest::keyClick(window.get(), Qt::Key_Down);
   EXPECT_EQ(window->view().top, 1u);
-  EXPECT_EQ(instants.jumps, 0);  // moving the selection sets no instant
+  EXPECT_EQ(host.jumps, 0);  // moving the selection sets no instant
+}
+
+// Another window can follow the list's selected line: the observation names it while the list
+// is open, by what it shows, and names none once the list is closed.
+TEST_F(MoonEventsWindowTest, TellsTheObservationWhichLineIsSelected) {
+  const auto selected = [this] { return host.observation.value().selected; };
+  QTest::keyClick(window.get(), Qt::Key_Down);
+  const MoonEventLine& line = window->lines()[window->view().selected];
+  ASSERT_TRUE(selected());
+  EXPECT_EQ(selected()->code, FormatMoonEventLine(line).code);
+  EXPECT_EQ(selected()->instant, line.instant);
+  window->exitClick();
+  EXPECT_EQ(selected(), std::nullopt);
 }
 
 TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
@@ -228,7 +217,7 @@ TEST_F(MoonEventsWindowTest, TimeBasisLivesInTheIniNotInTheRecord) {
     EXPECT_EQ((same->hour - first.hour + 24) % 24, 2);
   }
   SettingsStore again{host.directory(), host.directory() / "user"};
-  TMoonEvents reopened(host, instants, again);
+  TMoonEvents reopened({host, host.observation, again});
   QTest::mouseClick(reopened.findChild<ImageView*>("imgTime"), Qt::LeftButton);  // back to UT
   QSettings ini(QString::fromStdString((host.directory() / kIniFileName).string()),
                 QSettings::IniFormat);
@@ -263,7 +252,7 @@ TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurateInFull) {
   const std::size_t top = window->view().top;
   QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, noticeRows * rowHeight() + 2));
   EXPECT_EQ(window->view().selected, top);
-  EXPECT_EQ(instants.jumps, 1);
+  EXPECT_EQ(host.jumps, 1);
 }
 
 // The cases found by hand: the list in UT in New York and in Tokyo, and a local list whose
@@ -271,9 +260,9 @@ TEST_F(MoonEventsWindowTest, SaysWhenTheTimesAreLessAccurateInFull) {
 TEST_F(MoonEventsWindowTest, ShowsTheMonthOfTheInstantInItsOwnTimeBasis) {
   inZone(kNewYork);
   // 31 December 21:00 in New York is 1 January 02:00 UT.
-  window->show();
   window->hide();
-  instants.show(civil(kNewYork, 2026, 12, 31, 21, 0));
+  setMain(civil(kNewYork, 2026, 12, 31, 21, 0));
+  window->show();
   window->redraw();  // opened
   EXPECT_EQ(window->listMonth().month, 1);
   EXPECT_EQ(window->listMonth().year, 2027);
@@ -296,13 +285,12 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     ASSERT_EQ(text(0), "1 03:38 II.Sh.I");
     QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2));
     // Set to the second inside the shadow's transit, in the neighbouring local month.
-    EXPECT_EQ(clock(instants.displayedInstantUT(), kNewYork), "11-30 22:37:59");
+    EXPECT_EQ(clock(shownUT(), kNewYork), "11-30 22:37:59");
     EXPECT_EQ(window->listMonth().month, 12);
     EXPECT_EQ(text(0), "1 03:38 II.Sh.I");
     EXPECT_EQ(window->view().top, 0u);
     EXPECT_EQ(window->view().selected, 0u);
-    // The window drawn again (the main window activated) keeps it all.
-    window->instantChanged(InstantChange::Redraw);
+    // The window drawn again (activated) keeps it all.
     window->redraw();
     EXPECT_EQ(window->listMonth().month, 12);
     EXPECT_EQ(window->view().selected, 0u);
@@ -319,7 +307,7 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     ASSERT_EQ(text(before.selected), "31 16:25 III.Tr.E");
     QTest::keyClick(window.get(), Qt::Key_Return);
     // The egress rounded down, in the next local month.
-    EXPECT_EQ(clock(instants.displayedInstantUT(), kTokyo), "01-01 01:24:59");
+    EXPECT_EQ(clock(shownUT(), kTokyo), "01-01 01:24:59");
     EXPECT_EQ(window->listMonth().month, 12);
     EXPECT_EQ(window->view().top, before.top);
     EXPECT_EQ(window->view().selected, before.selected);
@@ -333,12 +321,12 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     QTest::keyClick(window.get(), Qt::Key_Home);
     ASSERT_EQ(text(0), "1 00:00 I.Sh.E");
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(clock(instants.displayedInstantUT(), kNewYork), "06-30 23:59:47");
+    EXPECT_EQ(clock(shownUT(), kNewYork), "06-30 23:59:47");
     EXPECT_EQ(window->listMonth().month, 7);
     EXPECT_EQ(window->view().selected, 0u);
     EXPECT_EQ(window->view().top, 0u);
   }
-  EXPECT_EQ(instants.jumps, 3);
+  EXPECT_EQ(host.jumps, 3);
 }
 
 TEST_F(MoonEventsWindowTest, ScrollsToTheFirstLitLineOnlyWhenTheUserSetsTheInstant) {
@@ -381,7 +369,7 @@ TEST_F(MoonEventsWindowTest, ScrollsToTheFirstLitLineOnlyWhenTheUserSetsTheInsta
 // Without a window manager a side window under the others came forward on no click.
 TEST_F(MoonEventsWindowTest, APressAnywhereBringsTheWindowForward) {
   SettingsStore otherStore{host.directory(), host.directory() / "user"};
-  TMoonEvents other(host, instants, otherStore);
+  TMoonEvents other({host, host.observation, otherStore});
   window->show();
   other.show();
   other.activateWindow();

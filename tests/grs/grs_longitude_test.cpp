@@ -53,8 +53,8 @@ class GRSLongitudeTest : public ::testing::Test {
 
   testing::MessageLog messages;
   testing::FakeHost host;
-  SettingsStore store{host.directory(), {}};
-  TGRSTransits window{host, nullptr, &store};
+  SettingsStore& store = host.settings;
+  TGRSTransits window{host.links()};
   TGRSLongitude& dialog = window.longitudeDialog();
   QLineEdit& field = *dialog.findChild<QLineEdit*>("txtRSLong");
   QLineEdit& drift = *dialog.findChild<QLineEdit*>("txtDrift");
@@ -294,8 +294,7 @@ class GlobeButtonTest : public GRSLongitudeTest {
   QImage listFor(std::int32_t longitude) {
     testing::FakeHost other;
     other.record.RSLongitude = longitude;
-    SettingsStore otherStore(other.directory(), {});
-    TGRSTransits reference(other, nullptr, &otherStore);
+    TGRSTransits reference(other.links());
     reference.CalcGRS();
     return reference.findChild<ImageView*>("imgGRS")->image();
   }

@@ -13,7 +13,7 @@ namespace {
 TEST(GRSWithoutPictures, ReportsThemAndKeepsTheWindowClosed) {
   testing::MessageLog messages;
   testing::FakeHost host;
-  TGRSTransits window(host);
+  TGRSTransits window(host.links());
   EXPECT_EQ(messages.plain, (QStringList{MissingFileMessage(QStringLiteral("Kelvra7.dat")),
                                          MissingFileMessage(QStringLiteral("Kelvra0.dat"))}));
   EXPECT_FALSE(window.isUsable());

@@ -34,7 +34,7 @@ class GRSPrintTest : public ::testing::Test {
 TEST_F(GRSPrintTest, PrintButtonPrintsTheMonthWithTitleAndSubtitle) {
   testing::MessageLog messages;
   testing::FakeHost host;
-  TGRSTransits window(host);
+  TGRSTransits window(host.links());
   QTest::mouseClick(window.findChild<ClickArea*>("lblPrint"), Qt::LeftButton);
   EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
 

@@ -35,8 +35,7 @@ class GRSSiteTest : public ::testing::Test {
   static void SetUpTestSuite() { testing::InstallProgramFiles(); }
 
   GRSSiteTest() {
-    host.zone = kZone;
-    host.year = 2026;
+    host.observation.set(januaryFrom(std::nullopt));
     host.record.GRSLocalTime = true;
     const auto rows = PredictGRSTransits(2026, 1, host.record.RSLongitude, true, kZone);
     time = rows[kDay - 1].times.front();
@@ -68,6 +67,10 @@ class GRSSiteTest : public ::testing::Test {
   SiteSetting siteAt(double longitude) const {
     return {{kLatitude, longitude, 0}, {kLeastAltitude, -6}};
   }
+  // January 2026 on the zone's clock, seen from `site`.
+  static Observation januaryFrom(const std::optional<SiteSetting>& site) {
+    return {.instantUT = testing::MidMonth(1, 2026), .zoneOffset = kZone, .site = site};
+  }
 
   // The first transit's cell of day kDay in the window's list.
   QRect cell() const {
@@ -78,8 +81,7 @@ class GRSSiteTest : public ::testing::Test {
 
   testing::MessageLog messages;
   testing::FakeHost host;
-  SettingsStore store{host.directory(), {}};
-  TGRSTransits window{host, nullptr, &store};
+  TGRSTransits window{host.links()};
   GRSTime time{};
   JulianDay instant = 0;
   double edgeLongitude = 0;
@@ -100,13 +102,11 @@ TEST_F(GRSSiteTest, ATransitIsGreyedJustBelowTheLeastAltitudeAndNotJustAbove) {
   window.CalcGRS();
   EXPECT_TRUE(holds(list(), cell(), yellow));
 
-  host.siteSetting = siteAt(above);
-  window.siteChanged();
+  host.observation.set(januaryFrom(siteAt(above)));
   EXPECT_TRUE(holds(list(), cell(), yellow));
   EXPECT_FALSE(holds(list(), cell(), kNotVisibleOnScreen));
 
-  host.siteSetting = siteAt(below);
-  window.siteChanged();
+  host.observation.set(januaryFrom(siteAt(below)));
   EXPECT_FALSE(holds(list(), cell(), yellow));
   EXPECT_TRUE(holds(list(), cell(), kNotVisibleOnScreen));
 

@@ -37,7 +37,11 @@ const QRgb kWhite = qRgb(255, 255, 255);
 class GRSWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::InstallProgramFiles(); }
-  GRSWindowTest() { host.zone = -60; }  // one hour east of Greenwich, so local time differs
+  // One hour east of Greenwich, so local time differs.
+  GRSWindowTest() { host.observation.set(monthOf(1)); }
+  static Observation monthOf(int month) {
+    return {.instantUT = testing::MidMonth(month, 2000), .zoneOffset = -60};
+  }
 
   ImageView& part(const char* name) { return *window.findChild<ImageView*>(name); }
   const QImage& list() { return part("imgGRS").image(); }
@@ -58,8 +62,8 @@ class GRSWindowTest : public ::testing::Test {
 
   testing::MessageLog messages;
   testing::FakeHost host;
-  SettingsStore store{host.directory(), {}};
-  TGRSTransits window{host, nullptr, &store};
+  SettingsStore& store = host.settings;
+  TGRSTransits window{host.links()};
 };
 
 TEST_F(GRSWindowTest, TakesItsSizeFromTheBackgroundPicture) {
@@ -69,7 +73,7 @@ TEST_F(GRSWindowTest, TakesItsSizeFromTheBackgroundPicture) {
 }
 
 TEST_F(GRSWindowTest, BandsEveryOtherRowAtTruncatedRowBoundaries) {
-  host.month = 2;  // February 2000: 29 rows of 403 / 29 = 13.9 pixels
+  host.observation.set(monthOf(2));  // February 2000: 29 rows of 403 / 29 = 13.9 pixels
   window.CalcGRS();
   for (int i = 0; i < 29; ++i) {
     const int top = i * 403 / 29;  // trunc(i x 403 / 29): 0, 13, 27, 41, ...
@@ -125,7 +129,7 @@ TEST_F(GRSWindowTest, RecomputesOnActivationAndWhenTheMonthChanges) {
   QApplication::sendEvent(&window, &activate);
   EXPECT_EQ(list(), january);
 
-  host.month = 4;  // 30 rows instead of 31: the bands move
+  host.observation.set(monthOf(4));  // 30 rows instead of 31: the bands move
   window.CalcGRS();
   EXPECT_NE(list(), january);
 }

@@ -44,9 +44,9 @@ namespace {
 // its button and the key that opens it.
 class SideRecorder : public SideWindowForm {
  public:
-  SideRecorder(SideWindowHost& host, const SideWindowKind& kind)
-      : SideWindowForm(host, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr, nullptr) {
-  }
+  SideRecorder(const SideWindowLinks& links, const SideWindowKind& kind)
+      : SideWindowForm(links, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr,
+                       nullptr) {}
   std::vector<ListMonth> printed;
   bool local = false;
 
@@ -94,11 +94,13 @@ class KeysTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>(SideWindowKinds());
+    viewer = std::make_unique<TViewer>(parts.observation, parts.settings, SideWindowKinds());
     ASSERT_TRUE(viewer->startedUp());
     // One of each kind the program has, in its order, with the key its kind gives.
-    for (const SideWindowKind* kind : SideWindowKinds())
-      sides.push_back(&viewer->addSideWindow(std::make_unique<SideRecorder>(*viewer, *kind)));
+    for (const SideWindowKind* kind : SideWindowKinds()) {
+      sides.push_back(
+          &viewer->addSideWindow(std::make_unique<SideRecorder>(parts.links(*viewer), *kind)));
+    }
     ASSERT_GE(sides.size(), 2u);
     first = sides.front();
     last = sides.back();
@@ -133,6 +135,7 @@ class KeysTest : public ::testing::Test {
   }
 
   testing::MessageLog messages;
+  testing::ProgramParts parts;
   std::unique_ptr<TViewer> viewer;
   std::vector<SideRecorder*> sides;  // owned by the viewer
   SideRecorder* first = nullptr;
@@ -209,9 +212,10 @@ TEST_F(KeysTest, NoActionTakesAKeyTheFieldsEditWith) {
                                          QKeySequence(Qt::Key_Return),
                                          QKeySequence(Qt::Key_Enter),
                                          QKeySequence(Qt::Key_Escape)};
-  TGRSTransits& realGRS = viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
+  TGRSTransits& realGRS =
+      viewer->addSideWindow(std::make_unique<TGRSTransits>(parts.links(*viewer)));
   TMoonEvents& realEvents =
-      viewer->addSideWindow(std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
+      viewer->addSideWindow(std::make_unique<TMoonEvents>(parts.links(*viewer)));
   int keys = 0;
   QList<QKeySequence> mainKeys, sideKeys;  // the main window's keys work from every window
   for (QWidget* window :
@@ -281,7 +285,7 @@ TEST_F(KeysTest, MenuListsEachActionOnceWithItsKeyAndTheTogglesState) {
 
   press(viewer->txtDay, Qt::CTRL | Qt::Key_H);
   EXPECT_TRUE(checked(menu, "Southern hemisphere"));
-  EXPECT_FALSE(viewer->northernHemisphere());
+  EXPECT_FALSE(parts.observation.value().northernHemisphere);
   QTest::mouseClick(button("imgHemisphere"), Qt::LeftButton);
   EXPECT_FALSE(checked(menu, "Southern hemisphere"));
 
@@ -341,7 +345,7 @@ TEST_F(KeysTest, EachButtonIsItsEntrysActionNamedWithItsKey) {
 // for the next start and captions the data panel while the modern positions are on.
 TEST_F(KeysTest, PositionsSwitchTheDataPanelAndAreKeptInTheIniFile) {
   viewer->setInstant({2026, 12, 15, 21, 40, 0});
-  const JulianDay jd = viewer->displayedInstantUT();
+  const JulianDay jd = parts.observation.value().instantUT;
   const char point = QLocale::system().decimalPoint().at(0).toLatin1();
   auto* io = viewer->findChild<QLabel*>(QStringLiteral("lblIoEW"));
   auto* callisto = viewer->findChild<QLabel*>(QStringLiteral("lblCallistoNS"));
@@ -355,18 +359,19 @@ TEST_F(KeysTest, PositionsSwitchTheDataPanelAndAreKeptInTheIniFile) {
   EXPECT_EQ(io->text().toStdString(), classicText.satellites[0].eastWest);
   EXPECT_FALSE(caption->isVisible());
 
-  QSettings& ini = ProgramSettings().ini();
+  QSettings& ini = parts.settings.ini();
   press(viewer->txtDay, Qt::CTRL | Qt::SHIFT | Qt::Key_P);
   EXPECT_TRUE(checked(viewer->menu(), "Modern positions"));
-  EXPECT_EQ(viewer->positionTheory(), PositionTheory::Modern);
+  EXPECT_EQ(parts.observation.value().positions, PositionTheory::Modern);
   EXPECT_EQ(io->text().toStdString(), modernText.satellites[0].eastWest);
   EXPECT_EQ(callisto->text().toStdString(), modernText.satellites[3].northSouth);
   EXPECT_TRUE(caption->isVisible());
   EXPECT_EQ(ini.value("View/Positions").toString(), "modern");
 
   {  // The next start reads it.
-    TViewer next(SideWindowKinds());
-    EXPECT_EQ(next.positionTheory(), PositionTheory::Modern);
+    testing::ProgramParts nextRun;
+    TViewer next(nextRun.observation, nextRun.settings, SideWindowKinds());
+    EXPECT_EQ(nextRun.observation.value().positions, PositionTheory::Modern);
   }
 
   press(viewer->txtDay, Qt::CTRL | Qt::SHIFT | Qt::Key_P);

@@ -253,13 +253,15 @@ TEST(DecimalFields, APointAndACommaAreDecimalSeparatorsInEveryLocale) {
 // to the side windows.
 class SiteCounter : public SideWindowForm {
  public:
-  SiteCounter(SideWindowHost& host, const SideWindowKind& kind)
-      : SideWindowForm(host, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr, nullptr) {
-  }
-  void siteChanged() override { ++changes; }
+  SiteCounter(const SideWindowLinks& links, const SideWindowKind& kind)
+      : SideWindowForm(links, kind, {kind.name, "imgBack", "btnExit", "imgList"}, nullptr,
+                       nullptr) {}
   int changes = 0;
 
  protected:
+  void observationChanged(ObservationChanges what, InstantChange) override {
+    changes += what.testFlag(ObservationChange::Site);
+  }
   void drawList(QImage&) override {}
   void print(std::uint16_t, std::uint16_t) override {}
 };
@@ -269,10 +271,12 @@ TEST(SiteFromTheMainWindow, CtrlShiftLSetsAndClearsTheSiteInTheIni) {
   const std::filesystem::path ini = ProgramDirectory() / kIniFileName;
   std::filesystem::remove(ini);
   testing::MessageLog messages;
-  TViewer viewer(SideWindowKinds());
+  testing::ProgramParts parts;
+  TViewer viewer(parts.observation, parts.settings, SideWindowKinds());
   ASSERT_TRUE(viewer.startedUp());
-  auto& side =
-      viewer.addSideWindow(std::make_unique<SiteCounter>(viewer, *SideWindowKinds().front()));
+  const std::optional<SiteSetting>& site = parts.observation.value().site;
+  auto& side = viewer.addSideWindow(
+      std::make_unique<SiteCounter>(parts.links(viewer), *SideWindowKinds().front()));
   viewer.show();
   viewer.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
@@ -294,16 +298,16 @@ TEST(SiteFromTheMainWindow, CtrlShiftLSetsAndClearsTheSiteInTheIni) {
     QTest::keyClick(viewer.txtHour, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
   };
   answer({{0, "52.52"}, {1, "13.405"}});
-  ASSERT_TRUE(viewer.site());
-  EXPECT_EQ(viewer.site()->place.latitudeDeg, 52.52);
+  ASSERT_TRUE(site);
+  EXPECT_EQ(site->place.latitudeDeg, 52.52);
   EXPECT_EQ(side.changes, 1);
   {
     QSettings written(QString::fromStdString(ini.string()), QSettings::IniFormat);
     EXPECT_EQ(written.value(kSiteLongitudeKey.name).toString(), "13.405");
-    EXPECT_EQ(ReadSite(written), viewer.site());
+    EXPECT_EQ(ReadSite(written), site);
   }
   answer({{0, ""}, {1, ""}});
-  EXPECT_EQ(viewer.site(), std::nullopt);
+  EXPECT_EQ(site, std::nullopt);
   EXPECT_EQ(side.changes, 2);
   QSettings written(QString::fromStdString(ini.string()), QSettings::IniFormat);
   EXPECT_FALSE(written.contains(kSiteLatitudeKey.name));

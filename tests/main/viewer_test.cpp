@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/data_panel.h"
@@ -28,6 +31,7 @@
 #include "ui/main/main_pictures.h"
 #include "ui/main/satellite_view.h"
 #include "ui/tracks/sat_tracks.h"
+#include "ui/tracks/tracks_chart.h"
 #include "ui/tracks/tracks_kind.h"
 
 namespace kelvra {
@@ -52,7 +56,7 @@ class ViewerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::PrepareMainWindowStart();
-    viewer = std::make_unique<TViewer>(kTestSideWindows);
+    viewer = std::make_unique<TViewer>(parts.observation, parts.settings, kTestSideWindows);
     ASSERT_TRUE(viewer->startedUp());
     // Focus moves, and so the fields' leave checks, need the window shown and active.
     viewer->show();
@@ -77,7 +81,11 @@ class ViewerTest : public ::testing::Test {
     QTest::keyClick(field, Qt::Key_Return);
   }
 
+  // Minutes, UT = local + offset: the main window's zone, as it tells the side windows.
+  std::int32_t zone() const { return parts.observation.value().zoneOffset; }
+
   testing::MessageLog messages;
+  testing::ProgramParts parts;
   std::unique_ptr<TViewer> viewer;
 };
 
@@ -138,7 +146,7 @@ TEST_F(ViewerTest, ViewChangeKeepsMagnificationAndTakesTheViewsPicture) {
   viewer->cmbViewClick();
   EXPECT_EQ(viewer->magnification(), 2.0);
   EXPECT_EQ(viewer->jupiterPicture(), JupiterDisc(ViewKind::StarDiagonal, 2));
-  EXPECT_EQ(viewer->eastWestSign(), -1);
+  EXPECT_EQ(parts.observation.value().eastWestSign(), -1);
   EXPECT_EQ(viewer->northSouthSign(), -1);
   EXPECT_EQ(viewer->imgCompass->image(), CompassPicture(CompassRose::StarDiagonal));
 }
@@ -148,8 +156,8 @@ TEST_F(ViewerTest, TwoHemisphereClicksRestorePictureAndCompass) {
   const QImage globe = viewer->imgHemisphere->image();
   const QImage side = viewer->imgSideView->image();
   viewer->imgHemisphereClick();
-  EXPECT_FALSE(viewer->northernHemisphere());
-  EXPECT_EQ(viewer->eastWestSign(), 1);
+  EXPECT_FALSE(parts.observation.value().northernHemisphere);
+  EXPECT_EQ(parts.observation.value().eastWestSign(), 1);
   EXPECT_EQ(viewer->imgCompass->image(), CompassPicture(CompassRose::Other));
   EXPECT_NE(viewer->imgSideView->image(), side);
   viewer->imgHemisphereClick();
@@ -396,7 +404,7 @@ TEST_F(ViewerTest, ButtonsFirstTakeAnEditThatWasNotLeft) {
     EXPECT_EQ(viewer->instant().hour, 5) << name;
     EXPECT_EQ(viewer->txtHour->text(), "05") << name;
     JupiterState expected;
-    c(JulianDayFromDate(1, 1, 2000, 5, 0, 0, viewer->timeZoneOffset()), expected);
+    c(JulianDayFromDate(1, 1, 2000, 5, 0, 0, zone()), expected);
     const DataPanelText panel = FormatDataPanel(expected, '.');
     EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest) << name;
     if (viewer->Timer1->isActive()) viewer->lblRealtimeClick();
@@ -456,7 +464,7 @@ TEST_F(ViewerTest, DragAndNowLeaveATypedEditUnchecked) {
 // The side windows' buttons read the displayed month: a year typed but not left is taken
 // first; closing the window reads nothing and leaves the edit alone.
 TEST_F(ViewerTest, SideWindowButtonsFirstTakeAnEditThatWasNotLeft) {
-  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(parts.links(*viewer)));
   tracks.show();
   viewer->txtYear->setFocus(Qt::OtherFocusReason);
   viewer->txtYear->selectAll();
@@ -518,8 +526,8 @@ TEST_F(ViewerTest, EyepieceShowsTheShadowsOfTheDisplayedInstant) {
   setenv("TZ", "<+02>-2", 1);
   tzset();
   viewer.reset();
-  viewer = std::make_unique<TViewer>();
-  ASSERT_EQ(viewer->timeZoneOffset(), -120);
+  viewer = std::make_unique<TViewer>(parts.observation, parts.settings);
+  ASSERT_EQ(zone(), -120);
   const std::vector<MoonEvent> events =
       FindMoonEvents(JulianDayFromDate(1, 12, 2026, 2, 0, 0, -120), 31);
   const auto transit = std::find_if(events.begin(), events.end(), [](const MoonEvent& event) {
@@ -537,7 +545,8 @@ TEST_F(ViewerTest, EyepieceShowsTheShadowsOfTheDisplayedInstant) {
   const auto drawn = [&](const std::array<MoonShadow, 5>& shadows) {
     QImage side(viewer->imgSideView->canvas().size(), QImage::Format_RGB32);
     DrawSideView(side, state, shadows, order, SideViewScaleFor(viewer->magnification()),
-                 viewer->eastWestSign(), viewer->northSouthSign(), viewer->jupiterPicture());
+                 parts.observation.value().eastWestSign(), viewer->northSouthSign(),
+                 viewer->jupiterPicture());
     return side;
   };
   const QImage& canvas = viewer->imgSideView->canvas();
@@ -547,7 +556,7 @@ TEST_F(ViewerTest, EyepieceShowsTheShadowsOfTheDisplayedInstant) {
 
 TEST_F(ViewerTest, AnimationFramesAdvanceByTheIntervalAndLandOnTheNextDay) {
   viewer->animationInterval() = 60;
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0, viewer->timeZoneOffset()));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0, zone()));
   viewer->AnimationStep();
   EXPECT_EQ(viewer->txtHour->text(), "12");
   for (int frame = 2; frame <= 25; ++frame) viewer->AnimationStep();
@@ -579,19 +588,18 @@ TEST_F(ViewerTest, AnIntervalOfZeroWhileFramesRunHoldsTheLastInstant) {
   // The interval dialog closed with 0 starts nothing, but frames already running go on
   // with the new interval from where they are.
   viewer->animationInterval() = 30;
-  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0, viewer->timeZoneOffset()));
+  viewer->setAnimationJulianDay(JulianDayFromDate(1, 1, 2000, 12, 0, 0, zone()));
   for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
   viewer->animationInterval() = 0;
   for (int frame = 0; frame < 3; ++frame) viewer->AnimationStep();
   EXPECT_EQ(viewer->txtHour->text(), "13");
   EXPECT_EQ(viewer->txtMinute->text(), "30");
-  EXPECT_NEAR(viewer->animationJulianDay(),
-              JulianDayFromDate(1, 1, 2000, 13, 30, 0, viewer->timeZoneOffset()), 1e-8);
+  EXPECT_NEAR(viewer->animationJulianDay(), JulianDayFromDate(1, 1, 2000, 13, 30, 0, zone()), 1e-8);
 }
 
 TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
   viewer->animationInterval() = 17;
-  viewer->setAnimationJulianDay(JulianDayFromDate(31, 1, 2000, 23, 0, 0, viewer->timeZoneOffset()));
+  viewer->setAnimationJulianDay(JulianDayFromDate(31, 1, 2000, 23, 0, 0, zone()));
   for (int frame = 0; frame < 5; ++frame) viewer->AnimationStep();
   viewer->lblStopClick();
   EXPECT_EQ(viewer->txtDay->text(), "01");
@@ -599,7 +607,7 @@ TEST_F(ViewerTest, StopShowsTheLastFramesInstantAndThePanelMatchesIt) {
   EXPECT_EQ(viewer->txtHour->text(), "00");
   EXPECT_EQ(viewer->txtMinute->text(), "08");
   JupiterState expected;
-  c(JulianDayFromDate(1, 2, 2000, 0, 8, 0, viewer->timeZoneOffset()), expected);
+  c(JulianDayFromDate(1, 2, 2000, 0, 8, 0, zone()), expected);
   const DataPanelText panel = FormatDataPanel(expected, '.');
   EXPECT_EQ(label("lblGanymedeEW")->text().toStdString(), panel.satellites[2].eastWest);
 }
@@ -625,7 +633,7 @@ TEST_F(ViewerTest, AnimationRunsThroughTheWorkerUntilStopped) {
 }
 
 TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
-  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(parts.links(*viewer)));
   tracks.show();
   auto* chart = tracks.findChild<ImageView*>("imgTracks");
   ASSERT_NE(chart, nullptr);
@@ -651,7 +659,7 @@ TEST_F(ViewerTest, AnimationIntoANewMonthRedrawsAVisibleTracksWindow) {
 }
 
 TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
-  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(parts.links(*viewer)));
   tracks.show();
   auto* chart = tracks.findChild<ImageView*>("imgTracks");
   SetClockForTesting([] { return kJ2000 + 30 * 86400 + 43199; });  // 2000-01-31 23:59:59
@@ -664,49 +672,84 @@ TEST_F(ViewerTest, RealTimeCrossingTheMonthLeavesTheTracksWindowAlone) {
   EXPECT_EQ(chart->image(), blank);
 }
 
-// A side window that only notes why the main window's instant changed.
-class ReasonRecorder : public SideWindowForm {
+// A side window that notes what it is told, as text: "Instant Month: Set", "View".
+class ChangeRecorder : public SideWindowForm {
  public:
-  explicit ReasonRecorder(SideWindowHost& host)
-      : SideWindowForm(host, kRecorderKind, {"Recorder", "imgBack", "btnExit", "imgList"}, nullptr,
+  explicit ChangeRecorder(const SideWindowLinks& links)
+      : SideWindowForm(links, kRecorderKind, {"Recorder", "imgBack", "btnExit", "imgList"}, nullptr,
                        nullptr) {}
-  void instantChanged(InstantChange why) override { reasons.push_back(why); }
-  std::vector<InstantChange> reasons;
+  std::vector<std::string> told;
 
  protected:
+  void observationChanged(ObservationChanges what, InstantChange why) override {
+    static constexpr std::pair<ObservationChange, const char*> kNames[] = {
+        {ObservationChange::Instant, "Instant"},    {ObservationChange::Month, "Month"},
+        {ObservationChange::Zone, "Zone"},          {ObservationChange::View, "View"},
+        {ObservationChange::Theory, "Theory"},      {ObservationChange::Site, "Site"},
+        {ObservationChange::Selection, "Selection"}};
+    static constexpr const char* kWhy[] = {"Set", "Tick", "Frame", "Jump", "Redraw"};
+    QStringList names;
+    for (const auto& [flag, name] : kNames) {
+      if (what.testFlag(flag)) names << QString::fromLatin1(name);
+    }
+    QString text = names.join(u' ');
+    if (what.testFlag(ObservationChange::Instant))
+      text += QStringLiteral(": ") + QString::fromLatin1(kWhy[static_cast<int>(why)]);
+    told.push_back(text.toStdString());
+  }
   void drawList(QImage&) override {}
   void print(std::uint16_t, std::uint16_t) override {}
   bool localTime() const override { return false; }
   void storeLocalTime(bool) override {}
 };
 
-// A list may scroll for the user's own instant only, so each path says which it is.
-TEST_F(ViewerTest, TellsTheSideWindowsWhyTheInstantChanged) {
-  ReasonRecorder& recorder = viewer->addSideWindow(std::make_unique<ReasonRecorder>(*viewer));
+// Each change reaches a side window once, saying what changed and, for the instant, why (a list
+// scrolls for the user's own instant alone); what changes nothing is not told.
+TEST_F(ViewerTest, TellsTheSideWindowsEachChangeOnceWithItsReason) {
+  ChangeRecorder& recorder =
+      viewer->addSideWindow(std::make_unique<ChangeRecorder>(parts.links(*viewer)));
   recorder.show();
   viewer->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(viewer.get()));
-  // The reasons one action gives, each once (Enter leaves a field after the focus moved off the
-  // one the focus was in, and each leave says Set).
   const auto after = [&](auto action) {
-    recorder.reasons.clear();
+    recorder.told.clear();
     action();
-    auto& r = recorder.reasons;
-    r.erase(std::unique(r.begin(), r.end()), r.end());
-    return r;
+    return recorder.told;
   };
-  using Reasons = std::vector<InstantChange>;
-  const InstantChange set = InstantChange::Set;
-  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtHour, "21"); }), Reasons{set});
-  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtYear, "2026"); }), Reasons{set});
-  EXPECT_EQ(after([&] { viewer->imgNowButtonClick(); }), Reasons{set});
-  EXPECT_EQ(after([&] { viewer->Timer1Timer(); }), Reasons{InstantChange::Tick});
+  using Told = std::vector<std::string>;
+  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtHour, "21"); }), Told{"Instant: Set"});
+  EXPECT_EQ(after([&] { typeAndEnter(viewer->txtYear, "2026"); }), Told{"Instant Month: Set"});
+  EXPECT_EQ(after([&] { viewer->imgNowButtonClick(); }), Told{"Instant Month: Set"});
+  SetClockForTesting([] { return kJ2000 + 1; });
+  EXPECT_EQ(after([&] { viewer->Timer1Timer(); }), Told{"Instant: Tick"});
   viewer->animationInterval() = 60;
-  EXPECT_EQ(after([&] { viewer->AnimationStep(); }), Reasons{InstantChange::Frame});
-  EXPECT_EQ(after([&] { viewer->jumpToInstant(2451546.0); }), Reasons{InstantChange::Jump});
-  EXPECT_EQ(viewer->txtDay->text(), "02");  // 2000-01-02 12:00 UT, the jump shown
-  EXPECT_EQ(after([&] { viewer->lblMagnifyClick(); }), Reasons{InstantChange::Redraw});
-  EXPECT_EQ(after([&] { viewer->imgHemisphereClick(); }), Reasons{InstantChange::Redraw});
+  viewer->setAnimationJulianDay(2451546.0);  // 2000-01-02 12:00 UT
+  EXPECT_EQ(after([&] { viewer->AnimationStep(); }), Told{"Instant: Frame"});
+  EXPECT_EQ(after([&] { viewer->jumpToInstant(2451547.0); }), Told{"Instant: Jump"});
+  EXPECT_EQ(viewer->txtDay->text(), "03");  // 2000-01-03 12:00 UT, the jump shown
+  EXPECT_EQ(after([&] { viewer->lblMagnifyClick(); }), Told{});
+  EXPECT_EQ(after([&] { viewer->imgHemisphereClick(); }), Told{"View"});
+  EXPECT_EQ(after([&] { viewer->togglePositions(); }), Told{"Theory"});
+  EXPECT_EQ(after([&] { viewer->togglePositions(); }), Told{"Theory"});  // back to classic
+  const SiteSetting berlin{{52.52, 13.40, 34}, {}};
+  EXPECT_EQ(after([&] { viewer->setSite(berlin); }), Told{"Site"});
+  EXPECT_EQ(after([&] { viewer->setSite(berlin); }), Told{});
+  EXPECT_EQ(after([&] { viewer->setSite(std::nullopt); }), Told{"Site"});
+}
+
+// A window closed while the view and the month changed draws them as they are when it opens.
+TEST_F(ViewerTest, ASideWindowOpenedAfterAChangeShowsTheObservationAsItIsNow) {
+  TSatTracks& tracks = viewer->addSideWindow(std::make_unique<TSatTracks>(parts.links(*viewer)));
+  tracks.DrawTracks();  // drawn once, then closed
+  viewer->imgHemisphereClick();
+  typeAndEnter(viewer->txtYear, "2026");
+  QImage expected = tracks.chartImage();
+  DrawTracksChart(expected, ComputeTracksChart({1, 2026, ViewKind::AstroScope, false, {}}),
+                  ListFont(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
+  ASSERT_NE(tracks.chartImage(), expected);
+  QTest::mouseClick(viewer->findChild<QWidget*>("lblTracks"), Qt::LeftButton);
+  ASSERT_TRUE(tracks.isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(tracks.chartImage() == expected, 5000);
 }
 
 TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {
@@ -714,7 +757,8 @@ TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {
   tzset();
   testing::InstallProgramFiles("Kelvra4.dat");
   testing::MessageLog messages;
-  TViewer viewer;
+  testing::ProgramParts parts;
+  TViewer viewer(parts.observation, parts.settings);
   EXPECT_FALSE(viewer.startedUp());
   ASSERT_EQ(messages.plain.size(), 1);
   EXPECT_TRUE(messages.plain[0].startsWith("File \"Kelvra4.dat\" is either missing"));
@@ -726,7 +770,8 @@ TEST(ViewerStartUp, MissingSkinEndsTheStartWithOneMessage) {
 TEST(ViewerStartUp, ShownButNeverActivatedShowsTheInstant) {
   testing::PrepareMainWindowStart();
   testing::MessageLog messages;
-  TViewer viewer;
+  testing::ProgramParts parts;
+  TViewer viewer(parts.observation, parts.settings);
   ASSERT_TRUE(viewer.startedUp());
   struct NoActivation : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
@@ -753,7 +798,8 @@ TEST(ViewerStartUp, ShownButNeverActivatedShowsTheInstant) {
 TEST(ViewerStartUp, FirstStartWritesTheDefaultSettings) {
   testing::InstallProgramFiles();
   testing::MessageLog messages;
-  TViewer viewer;
+  testing::ProgramParts parts;
+  TViewer viewer(parts.observation, parts.settings);
   EXPECT_EQ(viewer.config().RSLongitude, 65);
   EXPECT_TRUE(std::filesystem::exists(ProgramDirectory() / kSettingsFileName));
 }

@@ -9,7 +9,10 @@
 
 #include "ui/common/clock.h"
 #include "ui/common/jpeg_loader.h"
+#include "ui/common/observation.h"
 #include "ui/common/settings.h"
+#include "ui/common/settings_place.h"
+#include "ui/common/side_window_host.h"
 
 namespace kelvra::testing {
 
@@ -38,5 +41,13 @@ inline void PrepareMainWindowStart() {
   SetClockForTesting([] { return kJ2000; });
   InstallProgramFiles();
 }
+
+// What main.cpp hands the windows: the settings beside the test program and the one
+// observation. A test declares it before its windows, which it outlives.
+struct ProgramParts {
+  SettingsStore settings{ProgramDirectory(), UserSettingsFolder()};
+  ObservationOwner observation;
+  SideWindowLinks links(SideWindowHost& mainWindow) { return {mainWindow, observation, settings}; }
+};
 
 }  // namespace kelvra::testing

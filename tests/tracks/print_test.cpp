@@ -38,9 +38,8 @@ class PrintThroughCups : public ::testing::Test {
     if (!cups_.skipReason.isEmpty()) GTEST_SKIP() << cups_.skipReason.toStdString();
     ASSERT_TRUE(cups_.failure.isEmpty()) << cups_.failure.toStdString();
     ASSERT_TRUE(testing::PutBackgroundPicture());
-    host.month = 4;
-    host.year = 2000;
-    window = std::make_unique<TSatTracks>(host);
+    host.observation.set({.instantUT = testing::MidMonth(4, 2000)});
+    window = std::make_unique<TSatTracks>(host.links());
   }
 
   // Runs one of CUPS's own commands against the private daemon.
@@ -111,7 +110,7 @@ TEST_F(PrintThroughCups, DrawsThePrintableAreaOnAThreeHundredDotGrid) {
   int dotsPerInch = 0;
   QSize area;
   const int before = printedCount();
-  EXPECT_TRUE(PrintOnePage(QStringLiteral("grid"), QStringLiteral("grid.pdf"),
+  EXPECT_TRUE(PrintOnePage(host.settings, QStringLiteral("grid"), QStringLiteral("grid.pdf"),
                            [&](QPainter& painter, QSize page) {
                              dotsPerInch = painter.device()->logicalDpiY();
                              area = page;

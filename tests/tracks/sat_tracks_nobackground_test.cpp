@@ -15,7 +15,7 @@ TEST(SatTracksWithoutBackground, ReportsTheMissingPictureAndIsNotUsable) {
   ASSERT_FALSE(QFile::exists(testing::BackgroundPicturePath()));
   testing::MessageLog messages;
   testing::FakeHost host;
-  TSatTracks window(host);
+  TSatTracks window(host.links());
   EXPECT_FALSE(window.isUsable());
   ASSERT_EQ(messages.plain.size(), 1);
   EXPECT_TRUE(messages.plain.front().contains(QStringLiteral("\"Kelvra7.dat\"")));

@@ -31,6 +31,7 @@ namespace {
 
 using testing::FakeHost;
 using testing::MessageLog;
+using testing::MidMonth;
 using testing::PutBackgroundPicture;
 using testing::SaveFileLog;
 
@@ -43,7 +44,7 @@ class SatTracksWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(PutBackgroundPicture());
-    window = std::make_unique<TSatTracks>(host);
+    window = std::make_unique<TSatTracks>(host.links());
     ASSERT_TRUE(window->isUsable());
   }
 
@@ -77,10 +78,8 @@ TEST_F(SatTracksWindow, IsAFramelessWindowWithTheComponentsInTheirPlaces) {
   EXPECT_TRUE(messages.plain.isEmpty());
 }
 
-TEST_F(SatTracksWindow, DrawsTheHostsMonthInItsViewWhenActivated) {
-  host.month = 2;
-  host.year = 1900;
-  host.view = ViewKind::Binoculars;
+TEST_F(SatTracksWindow, DrawsTheMainWindowsMonthInItsViewWhenActivated) {
+  host.observation.set({.instantUT = MidMonth(2, 1900), .view = ViewKind::Binoculars});
   QEvent activation(QEvent::WindowActivate);
   QCoreApplication::sendEvent(window.get(), &activation);
 
@@ -92,9 +91,9 @@ TEST_F(SatTracksWindow, DrawsTheHostsMonthInItsViewWhenActivated) {
   EXPECT_EQ(componentImage("imgTime"), TimeBasisButton(false));
 }
 
-TEST_F(SatTracksWindow, FollowsTheHostsTheoryOfPositions) {
-  host.month = 12;
-  host.year = 2026;
+TEST_F(SatTracksWindow, FollowsTheTheoryOfPositions) {
+  window->show();
+  host.observation.set({.instantUT = MidMonth(12, 2026)});
   const auto drawn = [this](PositionTheory positions) {
     TracksInput input{12, 2026, ViewKind::AstroScope, true, {}};
     input.positions = positions;
@@ -103,17 +102,15 @@ TEST_F(SatTracksWindow, FollowsTheHostsTheoryOfPositions) {
                     ListFont(QGuiApplication::primaryScreen()->logicalDotsPerInch()));
     return chart;
   };
-  host.positions = PositionTheory::Modern;
-  static_cast<SideWindowForm&>(*window).viewChanged();
+  host.observation.set({.instantUT = MidMonth(12, 2026), .positions = PositionTheory::Modern});
   EXPECT_EQ(window->chartImage(), drawn(PositionTheory::Modern));
   EXPECT_NE(window->chartImage(), drawn(PositionTheory::Classic));
-  host.positions = PositionTheory::Classic;
-  static_cast<SideWindowForm&>(*window).viewChanged();
+  host.observation.set({.instantUT = MidMonth(12, 2026), .positions = PositionTheory::Classic});
   EXPECT_EQ(window->chartImage(), drawn(PositionTheory::Classic));
 }
 
 TEST_F(SatTracksWindow, TogglingTheTimeBasisTwiceRestoresTheChartAndWritesTheSettingsTwice) {
-  host.zone = -120;
+  host.observation.set({.instantUT = MidMonth(1, 2000), .zoneOffset = -120});
   window->DrawTracks();
   const QImage universal = window->chartImage();
 
@@ -141,14 +138,14 @@ TEST_F(SatTracksWindow, ExitTellsTheMainWindowAndHides) {
 }
 
 TEST_F(SatTracksWindow, PrintingAUniversalTimePageLeavesTheLocalTimeScreenChartAlone) {
-  host.zone = 60;
+  host.observation.set({.instantUT = MidMonth(1, 2000), .zoneOffset = 60});
   host.record.TracksLocalTime = true;
   window->DrawTracks();
   const QImage before = window->chartImage();
 
   QImage page(1240, 1754, QImage::Format_RGB32);
   QPainter painter(&page);
-  DrawTracksPage(painter, page.size(), {host.month, host.year, host.view, host.northern, {}});
+  DrawTracksPage(painter, page.size(), {1, 2000, ViewKind::AstroScope, true, {}});
   painter.end();
   EXPECT_EQ(window->chartImage(), before);
   window->DrawTracks();
@@ -173,14 +170,15 @@ TEST_F(SatTracksWindow, WithoutAPrinterOffersAPdfAndCancelDoesNothing) {
   QTemporaryDir nowhere;
   UnplugPrinters(nowhere);
   SaveFileLog dialog;  // answers "" : Cancel
-  host.month = 12;
-  host.year = 2026;
+  host.observation.set({.instantUT = MidMonth(12, 2026)});
   window->DrawTracks();
   const QImage before = window->chartImage();
 
   window->lblPrintClick();
-  EXPECT_EQ(dialog.offered,
-            QStringList{QDir(PdfFolder()).filePath(QStringLiteral("Kelvra95 Tracks 2026-12.pdf"))});
+  EXPECT_EQ(
+      dialog.offered,
+      QStringList{
+          QDir(PdfFolder(host.settings)).filePath(QStringLiteral("Kelvra95 Tracks 2026-12.pdf"))});
   EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(u'\n').toStdString();
   EXPECT_TRUE(messages.plain.isEmpty());
   EXPECT_FALSE(QFile::exists(dialog.offered.value(0)));
@@ -195,7 +193,7 @@ TEST_F(SatTracksWindow, WithoutAPrinterSavesTheSamePageAsAPdf) {
   UnplugPrinters(nowhere);
   SaveFileLog dialog;
   dialog.answer = nowhere.filePath(QStringLiteral("chart.pdf"));
-  host.month = 4;
+  host.observation.set({.instantUT = MidMonth(4, 2000)});
 
   window->lblPrintClick();
   EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join(u'\n').toStdString();

@@ -45,8 +45,8 @@ constexpr SideWindowKind kFakeKind{
 
 class FakeWindow : public SideWindowForm {
  public:
-  explicit FakeWindow(SideWindowHost& host)
-      : SideWindowForm(host, kFakeKind, {"Fake", "imgFakeBack", "btnFakeExit", "imgFake"}, nullptr,
+  explicit FakeWindow(const SideWindowLinks& links)
+      : SideWindowForm(links, kFakeKind, {"Fake", "imgFakeBack", "btnFakeExit", "imgFake"}, nullptr,
                        nullptr) {}
   int draws = 0;  // lists drawn
 
@@ -64,12 +64,13 @@ class FakeSideWindow : public ::testing::Test {
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 1280);
     kinds.assign(SideWindowKinds().begin(), SideWindowKinds().end());
     kinds.push_back(&kFakeKind);
-    viewer = std::make_unique<TViewer>(kinds);
+    viewer = std::make_unique<TViewer>(parts.observation, parts.settings, kinds);
     ASSERT_TRUE(viewer->startedUp());
-    viewer->addSideWindow(std::make_unique<TSatTracks>(*viewer));
-    viewer->addSideWindow(std::make_unique<TGRSTransits>(*viewer));
-    viewer->addSideWindow(std::make_unique<TMoonEvents>(*viewer, *viewer, ProgramSettings()));
-    fake = &viewer->addSideWindow(std::make_unique<FakeWindow>(*viewer));
+    const SideWindowLinks links = parts.links(*viewer);
+    viewer->addSideWindow(std::make_unique<TSatTracks>(links));
+    viewer->addSideWindow(std::make_unique<TGRSTransits>(links));
+    viewer->addSideWindow(std::make_unique<TMoonEvents>(links));
+    fake = &viewer->addSideWindow(std::make_unique<FakeWindow>(links));
     viewer->show();
     QApplication::processEvents();
   }
@@ -92,6 +93,7 @@ class FakeSideWindow : public ::testing::Test {
   }
 
   testing::MessageLog messages;
+  testing::ProgramParts parts;
   std::vector<const SideWindowKind*> kinds;
   std::unique_ptr<TViewer> viewer;
   FakeWindow* fake = nullptr;

@@ -106,16 +106,15 @@ bool writePdf(const QString& path, const QString& documentName,
   return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-bool saveAsPdf(const QString& documentName, const QString& pdfFileName,
+bool saveAsPdf(SettingsStore& settings, const QString& documentName, const QString& pdfFileName,
                const std::function<void(QPainter& painter, QSize page)>& drawPage) {
-  const QString path = askForPdfPath(QDir(PdfFolder()).filePath(pdfFileName));
+  const QString path = askForPdfPath(QDir(PdfFolder(settings)).filePath(pdfFileName));
   if (path.isEmpty()) return false;
   if (!writePdf(path, documentName, drawPage)) {
     ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
                   .arg(QDir::toNativeSeparators(path)));
     return false;
   }
-  SettingsStore& settings = ProgramSettings();
   kLastFolderKey.write(settings.ini(), QFileInfo(path).absolutePath());
   settings.syncIni();
   return true;
@@ -182,14 +181,14 @@ void SetSaveFileChooser(SaveFileChooser newChooser) {
   chooser() = std::move(newChooser);
 }
 
-QString PdfFolder() {
-  return kLastFolderKey.read(ProgramSettings().ini());
+QString PdfFolder(SettingsStore& settings) {
+  return kLastFolderKey.read(settings.ini());
 }
 
-bool PrintOnePage(const QString& documentName, const QString& pdfFileName,
+bool PrintOnePage(SettingsStore& settings, const QString& documentName, const QString& pdfFileName,
                   const std::function<void(QPainter& painter, QSize page)>& drawPage) {
   const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-  if (printerInfo.isNull()) return saveAsPdf(documentName, pdfFileName, drawPage);
+  if (printerInfo.isNull()) return saveAsPdf(settings, documentName, pdfFileName, drawPage);
   QPrinter printer(printerInfo, QPrinter::HighResolution);
   setUpPage(printer, documentName);
   QPainter painter;

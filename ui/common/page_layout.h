@@ -16,6 +16,8 @@ class QPainter;
 
 namespace kelvra {
 
+class SettingsStore;
+
 // "Printed by Kelvra95 V1.14  (" + the web address + ")".
 QString FooterLine();
 
@@ -59,17 +61,18 @@ void SetSaveFileChooser(SaveFileChooser chooser);
 // Kelvra95.ini: the folder a PDF was last saved in, offered first the next time.
 inline const FolderKey kLastFolderKey{"Print/LastFolder"};
 
-// The folder a saved PDF is first offered in: kLastFolderKey's in the program's ini file while
+// The folder a saved PDF is first offered in: kLastFolderKey's in `settings`' ini file while
 // it exists; else the user's documents folder when it exists, else the home folder.
-QString PdfFolder();
+QString PdfFolder(SettingsStore& settings);
 
 // Draws one page with `drawPage` (given the painter and the printable area in dots) on the
 // system's default printer, portrait, without a dialog. When the printing system refuses the
 // job, shows an error box saying so and returns false. When there is no printer at all, offers
-// to save the page as a PDF named `pdfFileName` (see PdfFileName) in PdfFolder(), drawn by the
-// same `drawPage` at the same resolution, and remembers the folder it went to; returns false when
-// the user cancels (nothing is said) or the file cannot be written (an error box says so).
-bool PrintOnePage(const QString& documentName, const QString& pdfFileName,
+// to save the page as a PDF named `pdfFileName` (see PdfFileName) in PdfFolder(settings), drawn
+// by the same `drawPage` at the same resolution, and remembers the folder it went to in
+// `settings`; returns false when the user cancels (nothing is said) or the file cannot be
+// written (an error box says so).
+bool PrintOnePage(SettingsStore& settings, const QString& documentName, const QString& pdfFileName,
                   const std::function<void(QPainter& painter, QSize page)>& drawPage);
 
 }  // namespace kelvra

@@ -266,11 +266,6 @@ bool SettingsStore::syncIni() {
   return false;
 }
 
-SettingsStore& ProgramSettings() {
-  static SettingsStore store(ProgramDirectory(), UserSettingsFolder());
-  return store;
-}
-
 void ReportIgnoredIniValues(const QSettings& ini, const QStringList& lines) {
   static QSet<QString> told;
   QStringList news;

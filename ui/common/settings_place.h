@@ -82,7 +82,8 @@ struct SettingsFileLocation {
 // The program's settings files, each at its decided place, and the one report of a failed
 // write per run (through ShowError; through ShowMessage for a read-only file). A file that is
 // not a regular file is never read or written: it is said once a run (through ShowMessage),
-// and the defaults hold for the run.
+// and the defaults hold for the run. The program has one, main.cpp's (beside
+// ProgramDirectory(), else in UserSettingsFolder()), which it hands to every window.
 class SettingsStore {
  public:
   // Decides each file's place the first time it is used. The user's folder is made, and the
@@ -127,9 +128,6 @@ class SettingsStore {
   bool iniUnusableReported_ = false;
   bool iniUnsaved_ = false;  // the copy holds changes the real file lacks
 };
-
-// The program's own store: beside ProgramDirectory(), else in UserSettingsFolder().
-SettingsStore& ProgramSettings();
 
 // Shows in one error box the lines about values of `ini` it ignores (one per value, naming
 // the file) that were not shown before in this run: a setting read at every redraw tells a

@@ -40,10 +40,10 @@ QFont ListFont(double logicalDpi) {
   return font;
 }
 
-SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind, const Names& names,
-                               bool ConfigRecord::*localTime, QWidget* parent)
+SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKind& kind,
+                               const Names& names, bool ConfigRecord::*localTime, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      host_(host),
+      links_(links),
       kind_(kind),
       localTime_(localTime),
       background_(placedImage(this, names.background, QRect(QPoint(0, 0), kind.layout.size))),
@@ -76,6 +76,8 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
   // On a screen of another pixel ratio the list is drawn afresh at that ratio.
   connect(list_, &ImageView::pixelRatioChanged, this, &SideWindowForm::redraw,
           Qt::QueuedConnection);
+  connect(&links.observation, &ObservationOwner::changed, this,
+          [this](ObservationChanges what, InstantChange why) { observationChanged(what, why); });
 }
 
 void SideWindowForm::addActions() {
@@ -129,12 +131,22 @@ const QImage& SideWindowForm::listImage() const {
   return list_->image();
 }
 
+const Observation& SideWindowForm::observation() const {
+  return links_.observation.value();
+}
+
+void SideWindowForm::observationChanged(ObservationChanges what, InstantChange why) {
+  const bool monthSet = what.testFlag(ObservationChange::Month) &&
+                        (why == InstantChange::Set || why == InstantChange::Frame);
+  if (isVisible() && (monthSet || what.testFlag(ObservationChange::Zone))) redraw();
+}
+
 bool SideWindowForm::localTime() const {
-  return host_.config().*localTime_;
+  return host().config().*localTime_;
 }
 
 TimeBasis SideWindowForm::timeBasis() const {
-  return {localTime(), host_.timeZoneOffset()};
+  return {localTime(), observation().zoneOffset};
 }
 
 void SideWindowForm::showTimeBasis() {
@@ -151,8 +163,8 @@ void SideWindowForm::redraw() {
 }
 
 void SideWindowForm::storeLocalTime(bool local) {
-  host_.config().*localTime_ = local;
-  host_.saveSettings();
+  host().config().*localTime_ = local;
+  host().saveSettings();
 }
 
 void SideWindowForm::imgTimeClick() {
@@ -162,7 +174,7 @@ void SideWindowForm::imgTimeClick() {
 }
 
 ListMonth SideWindowForm::listMonth() const {
-  return {host_.displayedMonth(), host_.displayedYear()};
+  return observation().month();
 }
 
 void SideWindowForm::lblPrintClick() {
@@ -171,7 +183,7 @@ void SideWindowForm::lblPrintClick() {
 }
 
 void SideWindowForm::exitClick() {
-  host_.sideWindowClosing(*this);
+  host().sideWindowClosing(*this);
   hide();
 }
 

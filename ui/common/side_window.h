@@ -11,30 +11,16 @@
 
 #include "core/calendar.h"
 #include "ui/common/layout.h"
+#include "ui/common/observation.h"
 #include "ui/common/settings.h"
+#include "ui/common/side_window_host.h"
 #include "ui/common/side_window_kind.h"
 
 namespace kelvra {
 
 class ClickArea;
 class ImageView;
-class SideWindowHost;
 class WindowMenu;
-
-// Why the main window's instant changed, for a side window that follows it.
-enum class InstantChange {
-  Set,     // the user set it: a date or time field, the month list, Now
-  Tick,    // real time's clock
-  Frame,   // an animation frame
-  Jump,    // a side window took the main window to one of its lines
-  Redraw,  // unchanged, drawn again: the window activated, the view or magnification changed
-};
-
-// A calendar month.
-struct ListMonth {
-  std::uint16_t month;  // 1..12
-  std::uint16_t year;   // 0..9999
-};
 
 // Given: the screen's logical pixels per inch.
 // Returns: the side windows' list font, Arial 8 points at 96 pixels per inch and 7 points
@@ -48,20 +34,8 @@ class SideWindowForm : public QWidget {
   bool isUsable() const { return usable_; }
   void setVisible(bool visible) override;
 
-  // Draws the host's month afresh into the list, with the time basis on its button.
+  // Draws the main window's month afresh into the list, with the time basis on its button.
   void redraw();
-
-  // The main window's instant changed, for the reason given; a window that marks it follows
-  // it.
-  virtual void instantChanged(InstantChange /*why*/) {}
-
-  // The main window's view, hemisphere or theory of positions changed; a window drawn for
-  // them draws again.
-  virtual void viewChanged() {}
-
-  // The observer's site or its limits changed (SideWindowHost::site); a window that greys or
-  // filters by it draws again.
-  virtual void siteChanged() {}
 
   // What the window is: its layout, its toolbar button, its name for the scripts.
   const SideWindowKind& kind() const { return kind_; }
@@ -69,7 +43,8 @@ class SideWindowForm : public QWidget {
   // The list or chart as last drawn.
   const QImage& listImage() const;
 
-  // The month the print button prints: the host's, unless the window keeps a month of its own.
+  // The month the print button prints: the main window's, unless the window keeps a month of
+  // its own.
   virtual ListMonth listMonth() const;
 
   // The window's actions (print, time basis, close, and any of its own) and its right-click
@@ -95,12 +70,24 @@ class SideWindowForm : public QWidget {
   // Creates the window hidden and loads its background (Kelvra7.dat), which may fail.
   // `localTime` is the window's own time-basis setting in the host's ConfigRecord; null for a
   // window that keeps its basis elsewhere (it then overrides localTime and storeLocalTime).
-  SideWindowForm(SideWindowHost& host, const SideWindowKind& kind, const Names& names,
+  SideWindowForm(const SideWindowLinks& links, const SideWindowKind& kind, const Names& names,
                  bool ConfigRecord::*localTime, QWidget* parent);
 
-  SideWindowHost& host() const { return host_; }
+  SideWindowHost& host() const { return links_.host; }
+  // What the main window shows, as it is now.
+  const Observation& observation() const;
+  ObservationOwner& observationOwner() const { return links_.observation; }
+  SettingsStore& settings() const { return links_.settings; }
+
+  // The observation changed (`what`; for the instant, `why`), told once to every side window,
+  // shown or not. By default a window that is shown draws the main window's month again when
+  // the user or an animation frame took it to another month, or the clock's zone changed; real
+  // time's tick and a jump leave it until it is drawn again (activated). A window drawn for
+  // more (the view, the site) or that follows the instant itself overrides this.
+  virtual void observationChanged(ObservationChanges what, InstantChange why);
+
   virtual bool localTime() const;
-  // The clock the list and the page read: localTime() with the host's zone.
+  // The clock the list and the page read: localTime() with the main window's zone.
   TimeBasis timeBasis() const;
   // Keeps the new time basis across runs.
   virtual void storeLocalTime(bool local);
@@ -109,7 +96,7 @@ class SideWindowForm : public QWidget {
   // The list font: Arial 8 points at 96 pixels per inch and 7 points otherwise.
   const QFont& listFont() const { return listFont_; }
 
-  // Draws the host's month into `list`, already cleared to black.
+  // Draws the main window's month into `list`, already cleared to black.
   virtual void drawList(QImage& list) = 0;
   // Prints `month` (1..12) of `year` on the default printer.
   virtual void print(std::uint16_t month, std::uint16_t year) = 0;
@@ -124,7 +111,7 @@ class SideWindowForm : public QWidget {
   void showTimeBasis();
   void bringForward();
 
-  SideWindowHost& host_;
+  SideWindowLinks links_;
   const SideWindowKind& kind_;
   bool ConfigRecord::*localTime_;
   bool usable_ = false;

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-#include "ui/common/side_window.h"
+#include "ui/common/observation.h"
 #include "ui/common/widgets.h"
 
 namespace kelvra {

@@ -33,12 +33,10 @@ const FolderKey kExportFolderKey{"Events/ExportFolder", &kLastFolderKey};
 
 }  // namespace
 
-TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
-                         QWidget* parent)
-    : SideWindowForm(host, kEventsKind, {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"},
+TMoonEvents::TMoonEvents(const SideWindowLinks& links, QWidget* parent)
+    : SideWindowForm(links, kEventsKind, {"MoonEvents", "imgEventsBack", "btnExit", "imgEvents"},
                      nullptr, parent),
-      instants_(instants),
-      settings_(settings) {
+      settings_(links.settings) {
   setFocusPolicy(Qt::StrongFocus);
   connect(&listView(), &ImageView::pressed, this, &TMoonEvents::listPressed);
   listView().installEventFilter(this);
@@ -60,7 +58,7 @@ TMoonEvents::TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsSt
 
 // Without a site there is nothing to filter: the button hides, the toggle does nothing.
 void TMoonEvents::updateSiteControls() {
-  const bool site = host().site().has_value();
+  const bool site = observation().site.has_value();
   visibleOnly_->setEnabled(site);
   visibleOnly_->setChecked(site && visibleOnly());
   const bool on = site && visibleOnly();
@@ -74,11 +72,21 @@ bool TMoonEvents::visibleOnly() const {
 }
 
 void TMoonEvents::setVisibleOnly(bool only) {
-  if (!host().site()) return;
+  if (!observation().site) return;
   kEventsVisibleOnlyKey.write(settings_.ini(), only);
   settings_.syncIni();
   updateSiteControls();
   redraw();
+}
+
+void TMoonEvents::observationChanged(ObservationChanges what, InstantChange why) {
+  if (what.testFlag(ObservationChange::Site)) siteChanged();  // the controls, shown or not
+  if (!isVisible()) return;
+  if (what.testFlag(ObservationChange::Instant)) {
+    instantChanged(why);
+  } else if (what.testFlag(ObservationChange::Zone)) {
+    redraw();
+  }
 }
 
 void TMoonEvents::siteChanged() {
@@ -145,11 +153,11 @@ int TMoonEvents::visibleRows() const {
 }
 
 TMoonEvents::MonthKey TMoonEvents::monthOfInstant() const {
-  return MoonEventsModel::MonthOf(instants_.displayedInstantUT(), timeBasis());
+  return MoonEventsModel::MonthOf(observation().instantUT, timeBasis());
 }
 
 void TMoonEvents::instantChanged(InstantChange why) {
-  const JulianDay now = instants_.displayedInstantUT();
+  const JulianDay now = observation().instantUT;
   const bool moved = now != seen_;
   seen_ = now;
   if (moved &&
@@ -165,13 +173,13 @@ void TMoonEvents::instantChanged(InstantChange why) {
 }
 
 void TMoonEvents::drawList(QImage& list) {
-  const JulianDay now = instants_.displayedInstantUT();
+  const JulianDay now = observation().instantUT;
   // Opened, or the time basis changed: the list follows the instant.
   if (shown_.year < 0 || !(shown_.basis == timeBasis())) {
     shown_ = monthOfInstant();
     seen_ = now;
   }
-  const bool changed = model_.show(shown_, host().site(), visibleOnly());
+  const bool changed = model_.show(shown_, observation().site, visibleOnly());
   followPassages(now);  // before scrolling: the row takes a line's room
   if (changed) {
     view_.accurate = model_.accurate();
@@ -185,6 +193,17 @@ void TMoonEvents::drawList(QImage& list) {
   if (revealMarked_ && !view_.marked.empty()) reveal(view_.marked.front());
   revealMarked_ = false;
   DrawMoonEventList(list, listFont(), model_.lines(), view_);
+  tellSelection();
+}
+
+void TMoonEvents::tellSelection() {
+  Observation next = observation();
+  next.selected.reset();
+  if (isVisible() && view_.selected < model_.lines().size()) {
+    const MoonEventLine& line = model_.lines()[view_.selected];
+    next.selected = EventLineId{FormatMoonEventLine(line).code, line.instant};
+  }
+  observationOwner().set(next);
 }
 
 void TMoonEvents::scrollTo(std::size_t top) {
@@ -211,7 +230,7 @@ void TMoonEvents::select(std::size_t index) {
 void TMoonEvents::jumpTo(std::size_t index) {
   if (index >= model_.lines().size()) return;
   view_.selected = index;
-  instants_.jumpToInstant(MoonEventJumpInstant(model_.lines()[index]));
+  host().jumpToInstant(MoonEventJumpInstant(model_.lines()[index]));
   redraw();
 }
 
@@ -265,6 +284,7 @@ void TMoonEvents::hideEvent(QHideEvent* event) {
   shown_ = {};  // opened again, the list starts at the month and day of the main window
   model_.forgetMonth();
   SideWindowForm::hideEvent(event);
+  tellSelection();
 }
 
 // With a site, the passages' row follows the main window's day on the list's clock.
@@ -276,10 +296,11 @@ bool TMoonEvents::followPassages(JulianDay now) {
 }
 
 bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
-  const MoonEventsPageInput input{month, year, timeBasis(), host().site(),
-                                  host().site() && visibleOnly()};
+  const std::optional<SiteSetting>& site = observation().site;
+  const MoonEventsPageInput input{month, year, timeBasis(), site, site && visibleOnly()};
   return PrintOnePage(
-      QStringLiteral("Jupiter's Moon Events"), PdfFileName(QStringLiteral("Events"), month, year),
+      settings_, QStringLiteral("Jupiter's Moon Events"),
+      PdfFileName(QStringLiteral("Events"), month, year),
       [&input](QPainter& painter, QSize page) { DrawMoonEventsPage(painter, page, input); });
 }
 

@@ -33,16 +33,8 @@ inline const FlagKey kEventsLocalTimeKey{"Events/LocalTime", false};
 class TMoonEvents : public SideWindowForm {
   Q_OBJECT
  public:
-  // Creates the window hidden. `instants` and `settings` outlive the window.
-  TMoonEvents(SideWindowHost& host, InstantHost& instants, SettingsStore& settings,
-              QWidget* parent = nullptr);
-
-  // The main window's instant changed: the marks follow it. The list shows the instant's month
-  // in its own time basis, unless the change was a jump from the list itself (the list stays
-  // as it is) or no change at all. Set by the user, the list scrolls to its first marked line
-  // when that is out of sight. The list is drawn again only when something of this changed, so
-  // animation frames cost one search of the month's lines.
-  void instantChanged(InstantChange why) override;
+  // Creates the window hidden.
+  explicit TMoonEvents(const SideWindowLinks& links, QWidget* parent = nullptr);
 
   // The month the list shows (and prints): it follows the main window's instant, not a jump.
   ListMonth listMonth() const override;
@@ -52,6 +44,7 @@ class TMoonEvents : public SideWindowForm {
   const MoonEventListView& view() const { return view_; }
 
   // Takes the main window to line `index` of the list (MoonEventJumpInstant) and selects it.
+  // The selected line of the shown list is the observation's (Observation::selected).
   void jumpTo(std::size_t index);
 
   // The tooltip of the list's line under `position` (pixels in the list), empty for none.
@@ -59,9 +52,6 @@ class TMoonEvents : public SideWindowForm {
 
   // Prints the month on one page of the default printer; false when it was not printed.
   bool PrintMoonEvents(std::uint16_t month, std::uint16_t year);
-
-  // The site or its limits changed: the greying, the filter and the passages follow.
-  void siteChanged() override;
 
   // With a site, whether only the visible lines are shown (Events/VisibleOnly); the toggle.
   bool visibleOnly() const;
@@ -78,6 +68,8 @@ class TMoonEvents : public SideWindowForm {
   void print(std::uint16_t month, std::uint16_t year) override { PrintMoonEvents(month, year); }
   bool localTime() const override;
   void storeLocalTime(bool local) override;
+  // The marks follow the instant, and the greying, the filter and the passages the site.
+  void observationChanged(ObservationChanges what, InstantChange why) override;
 
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
@@ -86,6 +78,16 @@ class TMoonEvents : public SideWindowForm {
 
  private:
   using MonthKey = MoonEventsModel::Month;
+  // The main window's instant changed: the marks follow it. The list shows the instant's month
+  // in its own time basis, unless the change was a jump from the list itself (the list stays
+  // as it is) or no change at all. Set by the user, the list scrolls to its first marked line
+  // when that is out of sight. The list is drawn again only when something of this changed, so
+  // animation frames cost one search of the month's lines.
+  void instantChanged(InstantChange why);
+  // The site or its limits changed.
+  void siteChanged();
+  // Tells the observation the line selected, none when the list is not shown.
+  void tellSelection();
   MonthKey monthOfInstant() const;
   int listTop() const;
   int visibleRows() const;
@@ -97,7 +99,6 @@ class TMoonEvents : public SideWindowForm {
   bool followPassages(JulianDay now);
   std::optional<std::size_t> lineAt(QPoint position) const;
 
-  InstantHost& instants_;
   SettingsStore& settings_;
   MonthKey shown_;  // the month the list shows; year -1: the instant's, at the next drawing
   JulianDay seen_ = std::numeric_limits<double>::quiet_NaN();  // days, UT: the instant last

@@ -18,10 +18,9 @@
 
 namespace kelvra {
 
-TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore* store)
-    : SideWindowForm(host, kGRSKind, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
+TGRSTransits::TGRSTransits(const SideWindowLinks& links, QWidget* parent)
+    : SideWindowForm(links, kGRSKind, {"GRSTransits", "imgGRSBack", "btnExit", "imgGRS"},
                      &ConfigRecord::GRSLocalTime, parent),
-      store_(store != nullptr ? *store : ProgramSettings()),
       imgLong(new ImageView(this, "imgLong")),
       lblDrift(new QLabel(this)) {
   lblDrift->setObjectName(QStringLiteral("lblDrift"));
@@ -38,7 +37,15 @@ TGRSTransits::TGRSTransits(SideWindowHost& host, QWidget* parent, SettingsStore*
   menu().add(MenuGroup::View, longitude);
   imgLong->setAction(longitude);
   // Created after the window, as at start-up, so a missing picture is reported in that order.
-  longitudeDialog_ = new TGRSLongitude(host, *this, store_);
+  longitudeDialog_ = new TGRSLongitude(links.host, *this, links.settings);
+}
+
+void TGRSTransits::observationChanged(ObservationChanges what, InstantChange why) {
+  if (what.testFlag(ObservationChange::Site)) {
+    redraw();
+  } else {
+    SideWindowForm::observationChanged(what, why);
+  }
 }
 
 void TGRSTransits::imgLongClick() {
@@ -50,11 +57,12 @@ void TGRSTransits::drawList(QImage& list) {
   const TimeBasis basis = timeBasis();
   const RedSpotDrift spotDrift = drift();
   showDriftLine(GRSDriftLine(spotDrift));
-  const int year = host().displayedYear(), month = host().displayedMonth();
+  const ListMonth shown = observation().month();
+  const int year = shown.year, month = shown.month;
   const std::vector<GRSDayTransits> rows = PredictGRSTransits(
       year, month, host().config().RSLongitude, spotDrift, basis.localTime, basis.zoneOffset);
   DrawGRSList(list, listFont(), rows,
-              GRSTransitsNotVisible(rows, year, month, basis, host().site()));
+              GRSTransitsNotVisible(rows, year, month, basis, observation().site));
 }
 
 void TGRSTransits::showDriftLine(const QString& text) {
@@ -72,17 +80,18 @@ void TGRSTransits::showDriftLine(const QString& text) {
 }
 
 RedSpotDrift TGRSTransits::drift() const {
-  return ReadRedSpotDrift(store_.ini());
+  return ReadRedSpotDrift(settings().ini());
 }
 
 GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) const {
-  return {month, year, host().config().RSLongitude, timeBasis(), drift(), host().site()};
+  return {month, year, host().config().RSLongitude, timeBasis(), drift(), observation().site};
 }
 
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {
   const GRSPageInput input = pageInput(month, year);
   return PrintOnePage(
-      QStringLiteral("Jupiter's GRS Transits"), PdfFileName(QStringLiteral("GRS"), month, year),
+      settings(), QStringLiteral("Jupiter's GRS Transits"),
+      PdfFileName(QStringLiteral("GRS"), month, year),
       [&input](QPainter& painter, QSize page) { DrawGRSPage(painter, page, input); });
 }
 

@@ -11,30 +11,24 @@ class QLabel;
 
 namespace kelvra {
 
-class SettingsStore;
 class TGRSLongitude;
 
 class TGRSTransits : public SideWindowForm {
   Q_OBJECT
  public:
-  // Creates the window hidden, then its longitude dialog. Reads and writes the settings
-  // through `host`, and the Red Spot's drift through `store`'s ini file (the program's own
-  // unless given); both outlive the window.
-  explicit TGRSTransits(SideWindowHost& host, QWidget* parent = nullptr,
-                        SettingsStore* store = nullptr);
+  // Creates the window hidden, then its longitude dialog. Reads and writes the longitude in
+  // the host's record, and the Red Spot's drift in the settings' ini file.
+  explicit TGRSTransits(const SideWindowLinks& links, QWidget* parent = nullptr);
 
-  // Recomputes the host's month and draws it into the list.
+  // Recomputes the main window's month and draws it into the list.
   void CalcGRS() { redraw(); }
-
-  // The transits' greying follows the site.
-  void siteChanged() override { redraw(); }
 
   // Prints the month on one page of the default printer; false when it was not printed
   // (the error box has been shown).
   bool PrintGRSTransits(std::uint16_t month, std::uint16_t year);
 
   // What the printed page of `month` of `year` is drawn from: the stored longitude, drift,
-  // basis and the host's site.
+  // basis and the observation's site.
   GRSPageInput pageInput(std::uint16_t month, std::uint16_t year) const;
 
   // The drift stored in the ini file.
@@ -45,13 +39,14 @@ class TGRSTransits : public SideWindowForm {
  protected:
   void drawList(QImage& list) override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintGRSTransits(month, year); }
+  // The transits' greying follows the site too, shown or not.
+  void observationChanged(ObservationChanges what, InstantChange why) override;
 
  private:
   void imgLongClick();
   // Shows the drift line with `text`, or hides it when the text is empty.
   void showDriftLine(const QString& text);
 
-  SettingsStore& store_;
   ImageView* imgLong;
   QLabel* lblDrift;  // the drift line, shown only with a drift
   TGRSLongitude* longitudeDialog_ = nullptr;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/observation.h"
 #include "ui/common/settings_place.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
@@ -51,16 +53,19 @@ int main(int argc, char** argv) {
   // The main window alone decides when the program ends (its exit button or its closing).
   QApplication::setQuitOnLastWindowClosed(false);
 
-  kelvra::TViewer viewer(kelvra::SideWindowKinds());
+  // The one settings store and the one observation every window is handed.
+  kelvra::SettingsStore settings(kelvra::ProgramDirectory(), kelvra::UserSettingsFolder());
+  kelvra::ObservationOwner observation;
+  kelvra::TViewer viewer(observation, settings, kelvra::SideWindowKinds());
   if (!viewer.startedUp()) return 1;  // a skin is missing: its message has been shown
-  kelvra::SettingsStore& settings = kelvra::ProgramSettings();
+  const kelvra::SideWindowLinks links{viewer, observation, settings};
   // Each window reports a missing picture as it is created, in this order. A side window's kind
   // brings its place, its button and the key that opens it: one line each.
-  viewer.addSideWindow(std::make_unique<kelvra::TSatTracks>(viewer));
+  viewer.addSideWindow(std::make_unique<kelvra::TSatTracks>(links));
   kelvra::TInterval interval(viewer.animationInterval());
   kelvra::TAboutWin about;
-  viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(viewer));
-  viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(viewer, viewer, settings));
+  viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(links));
+  viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(links));
   viewer.setOtherWindows(&interval, &about);
 
   ExitAfterFirstPaint firstPaintProbe;

@@ -88,20 +88,15 @@ ViewKind TViewer::selectedView() const {
 }
 
 void TViewer::saveSettings() {
-  ProgramSettings().writeConfig(config_);
-}
-
-std::optional<SiteSetting> TViewer::site() const {
-  if (!site_) site_ = ReadSite(ProgramSettings().ini());
-  return *site_;
+  settings_.writeConfig(config_);
 }
 
 void TViewer::setSite(const std::optional<SiteSetting>& site) {
-  site_ = site;
-  SettingsStore& settings = ProgramSettings();
-  PutSite(settings.ini(), site);
-  settings.syncIni();
-  for (SideWindowForm* window : sideWindows()) window->siteChanged();
+  PutSite(settings_.ini(), site);
+  settings_.syncIni();
+  Observation next = observation_.value();
+  next.site = site;
+  observation_.set(next);
 }
 
 // --- The displayed instant and the one recompute path -------------------------------------
@@ -135,13 +130,17 @@ void TViewer::recompute(JulianDay jd, InstantChange why) {
   mutual_ = mutualEvents_.at(jd);
   showDataPanel();
   plotSatellites();
-  for (SideWindowForm* window : sideWindows()) {
-    if (window->isVisible()) window->instantChanged(why);
-  }
+  observation_.set(shown(), why);
 }
 
-JulianDay TViewer::displayedInstantUT() const {
-  return julianDayOf(instant_, zoneOffset_);
+Observation TViewer::shown() const {
+  Observation next = observation_.value();
+  next.instantUT = julianDayOf(instant_, zoneOffset_);
+  next.zoneOffset = zoneOffset_;
+  next.view = selectedView();
+  next.northernHemisphere = NorthernHemisphere;
+  next.positions = positions_;
+  return next;
 }
 
 void TViewer::jumpToInstant(JulianDay ut) {
@@ -155,10 +154,7 @@ void TViewer::jumpToInstant(JulianDay ut) {
 
 void TViewer::showDateAndTime() {
   showInField(txtDay, twoDigits(instant_.day));
-  if (cmbMonth->currentIndex() != instant_.month - 1) {
-    cmbMonth->setCurrentIndex(instant_.month - 1);
-    if (animationRunning()) redrawSideWindows();
-  }
+  if (cmbMonth->currentIndex() != instant_.month - 1) cmbMonth->setCurrentIndex(instant_.month - 1);
   showInField(txtYear, QString::number(instant_.year));
   showInField(txtHour, twoDigits(instant_.hour));
   showInField(txtMinute, twoDigits(instant_.minute));
@@ -203,18 +199,6 @@ void TViewer::plotSatellites() {
   imgSideView->update();
 }
 
-void TViewer::redrawSideWindows() {
-  for (SideWindowForm* window : sideWindows()) {
-    if (window->isVisible()) window->redraw();
-  }
-}
-
-void TViewer::sideWindowsViewChanged() {
-  for (SideWindowForm* window : sideWindows()) {
-    if (window->isVisible()) window->viewChanged();
-  }
-}
-
 // --- View, hemisphere, magnification --------------------------------------------------------
 
 void TViewer::displayCompassDirections() {
@@ -242,17 +226,14 @@ void TViewer::lblReduceClick() {
 void TViewer::cmbViewClick() {
   displayCompassDirections();
   changeMagnification(Magnification);
-  sideWindowsViewChanged();
 }
 
 void TViewer::togglePositions() {
   positions_ = modernPositions() ? PositionTheory::Classic : PositionTheory::Modern;
-  SettingsStore& settings = ProgramSettings();
-  kPositionsKey.write(settings.ini(), positions_);
-  settings.syncIni();
+  kPositionsKey.write(settings_.ini(), positions_);
+  settings_.syncIni();
   lblPositions->setVisible(modernPositions());
   recompute(InstantChange::Redraw);
-  sideWindowsViewChanged();
 }
 
 void TViewer::imgHemisphereClick() {
@@ -260,7 +241,6 @@ void TViewer::imgHemisphereClick() {
   showHemisphere();
   displayCompassDirections();
   recompute(InstantChange::Redraw);
-  sideWindowsViewChanged();
 }
 
 // --- Date and time entry --------------------------------------------------------------------
@@ -294,7 +274,6 @@ void TViewer::txtYearExit() {
   instant_.year = fieldValue(txtYear);
   checkDate();
   recompute(InstantChange::Set);
-  redrawSideWindows();
 }
 
 // A time field's value, reported and cut to `highest` when it lies above it.
@@ -381,12 +360,10 @@ void TViewer::cmbMonthClick() {
   instant_.month = static_cast<std::uint16_t>(cmbMonth->currentIndex() + 1);
   checkDate();
   recompute(InstantChange::Set);
-  redrawSideWindows();
 }
 
 void TViewer::imgNowButtonClick() {
   setInstant(LocalCivilTime(Now()));
-  redrawSideWindows();
 }
 
 // --- Real time and animation ----------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "core/modern_positions.h"
 #include "core/moon_events.h"
 #include "core/view.h"
+#include "ui/common/observation.h"
 #include "ui/common/open_document.h"
 #include "ui/common/placement.h"
 #include "ui/common/settings.h"
@@ -38,18 +39,20 @@ namespace kelvra {
 class ClickArea;
 class ImageView;
 class KRthread;
+class SettingsStore;
 class TAboutWin;
 class TInterval;
 
-class TViewer : public QWidget, public SideWindowHost, public InstantHost {
+class TViewer : public QWidget, public SideWindowHost {
   Q_OBJECT
 
  public:
   // Creation (FormCreate): time zone, settings, the six skins, the start state, the clock, a
   // toolbar button for each kind of side window in `sideWindows` (their order is the order
-  // they are visited in, SideWindow numbers).
-  explicit TViewer(std::span<const SideWindowKind* const> sideWindows = {},
-                   QWidget* parent = nullptr);
+  // they are visited in, SideWindow numbers). The window writes what it shows into
+  // `observation` and keeps its settings in `settings`; both outlive it.
+  TViewer(ObservationOwner& observation, SettingsStore& settings,
+          std::span<const SideWindowKind* const> sideWindows = {}, QWidget* parent = nullptr);
   ~TViewer() override;
 
   // False when a skin picture could not be loaded: the program must end without computing.
@@ -81,30 +84,20 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   WindowMenu& menu() { return *menu_; }
 
   // SideWindowHost
-  std::uint16_t displayedMonth() const override { return instant_.month; }
-  std::uint16_t displayedYear() const override { return instant_.year; }
-  ViewKind selectedView() const override;
-  bool northernHemisphere() const override { return NorthernHemisphere; }
-  std::int32_t eastWestSign() const override { return signs_.EastWestSign; }
-  std::int32_t timeZoneOffset() const override { return zoneOffset_; }
-  PositionTheory positionTheory() const override { return positions_; }
   ConfigRecord& config() override { return config_; }
   void saveSettings() override;
   void sideWindowClosing(QWidget& window) override;
-  std::optional<SiteSetting> site() const override;
-  // Keeps the observer's site (none: clears it) in Kelvra95.ini and lets every side window
-  // draw again for it.
-  void setSite(const std::optional<SiteSetting>& site);
-
-  // InstantHost
-  JulianDay displayedInstantUT() const override;
   void jumpToInstant(JulianDay ut) override;
+
+  // Keeps the observer's site (none: clears it) in Kelvra95.ini and in the observation, which
+  // tells every window.
+  void setSite(const std::optional<SiteSetting>& site);
 
   // The displayed instant, local civil time.
   const CivilDateTime& instant() const { return instant_; }
   // The one way the displayed instant changes from outside the fields: every field shows it
   // (a pending edit is replaced), and the views and the data panel are computed for it. `why`
-  // tells the side windows that follow the instant (a list scrolls only for the user's own).
+  // goes with it into the observation (a list scrolls only for the user's own).
   void setInstant(const CivilDateTime& shown, InstantChange why = InstantChange::Set);
 
   double magnification() const { return Magnification; }  // 1.0 .. 3.0 in steps of 0.5
@@ -190,24 +183,26 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void pickJupiterPictures();
   void showHemisphere();
   bool realTimeOn() const;
+  ViewKind selectedView() const;
   bool southernHemisphere() const;
   bool modernPositions() const { return positions_ == PositionTheory::Modern; }
   QLabel* addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
                    int pixelSize = 12);
   QLineEdit* addEntryField(const char* name, QRect geometry, int maxLength);
 
-  // The one recompute path: the fields without a pending edit show the stored instant, and
-  // the data panel and both views are computed for `jd` (days, the same instant).
+  // The one recompute path: the fields without a pending edit show the stored instant, the
+  // data panel and both views are computed for `jd` (days, the same instant), and the
+  // observation takes what the window now shows.
   void recompute(InstantChange why);
   void recompute(JulianDay jd, InstantChange why);
+  // The observation as this window shows it; the site and the list's selection as they are.
+  Observation shown() const;
   void showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why);
   void showDateAndTime();
   void showDataPanel();
   void plotSatellites();
   void displayCompassDirections();
   void changeMagnification(double magnification);
-  void redrawSideWindows();
-  void sideWindowsViewChanged();
 
   // Date and time entry.
   void txtDayExit();
@@ -239,10 +234,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void endProgram();
 
   bool startedUp_ = false;
+  ObservationOwner& observation_;  // written by this window alone, but for the list's selection
+  SettingsStore& settings_;
   ConfigRecord config_;
-  // The site, read from Kelvra95.ini the first time it is asked for (a run that never asks
-  // never opens the file).
-  mutable std::optional<std::optional<SiteSetting>> site_;
   JupiterState state_;
   // The moons' shadows at the instant of state_, from the modern theory.
   std::array<MoonShadow, 5> shadows_{};
@@ -255,7 +249,8 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   // UI state.
   CivilDateTime instant_{2000, 1, 1, 0, 0, 0};  // the displayed instant, local civil time
   // Minutes, UT = local + offset: the zone taken once at start-up, the clock instant_ is read
-  // on; every conversion of the displayed instant and every side window use it.
+  // on; every conversion of the displayed instant uses it, and the side windows read it from
+  // the observation.
   std::int32_t zoneOffset_ = 0;
   bool NorthernHemisphere = true;
   double Magnification = 1.0;           // 1.0 .. 3.0 in steps of 0.5

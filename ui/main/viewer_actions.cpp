@@ -139,7 +139,7 @@ void TViewer::buildActions() {
       this, QStringLiteral("Observing site\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_L},
       [this] {
         TSiteDialog dialog(
-            this->site(), [this](const auto& next) { setSite(next); }, this);
+            observation_.value().site, [this](const auto& next) { setSite(next); }, this);
         dialog.move(CentredOver(geometry(), dialog.size()));
         RunModal(dialog);
       },

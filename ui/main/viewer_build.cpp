@@ -38,8 +38,11 @@ QFont arial(int pixelSize, bool bold = false) {
 
 }  // namespace
 
-TViewer::TViewer(std::span<const SideWindowKind* const> sideWindows, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+TViewer::TViewer(ObservationOwner& observation, SettingsStore& settings,
+                 std::span<const SideWindowKind* const> sideWindows, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      observation_(observation),
+      settings_(settings) {
   setObjectName(QStringLiteral("Viewer"));
   for (const SideWindowKind* kind : sideWindows) sides_.push_back({kind, nullptr});
   FormCreate();
@@ -51,8 +54,8 @@ TViewer::~TViewer() {
 
 void TViewer::FormCreate() {
   zoneOffset_ = TimeZoneOffsetAt(Now());
-  config_ = ProgramSettings().readConfig();
-  positions_ = kPositionsKey.read(ProgramSettings().ini());
+  config_ = settings_.readConfig();
+  positions_ = kPositionsKey.read(settings_.ini());
 
   setFixedSize(Main::size);
   QPalette palette = PanelPalette();
@@ -73,6 +76,11 @@ void TViewer::FormCreate() {
   move(screen.left() + (screen.width() - width()) / 2,
        screen.top() + (screen.height() - height()) / 2);
   instant_ = LocalCivilTime(Now());
+  // What the side windows read from their creation on. The site is read once the program is
+  // sure to run.
+  Observation first = shown();
+  first.site = ReadSite(settings_.ini());
+  observation_.set(first);
   startedUp_ = true;
 }
 

@@ -7,27 +7,34 @@
 
 namespace kelvra {
 
-TSatTracks::TSatTracks(SideWindowHost& host, QWidget* parent)
-    : SideWindowForm(host, kTracksKind, {"SatTracks", "imgTrackBack", "lblTracksExit", "imgTracks"},
+TSatTracks::TSatTracks(const SideWindowLinks& links, QWidget* parent)
+    : SideWindowForm(links, kTracksKind,
+                     {"SatTracks", "imgTrackBack", "lblTracksExit", "imgTracks"},
                      &ConfigRecord::TracksLocalTime, parent) {}
 
+void TSatTracks::observationChanged(ObservationChanges what, InstantChange why) {
+  if (isVisible() && what.testAnyFlags(ObservationChange::View | ObservationChange::Theory)) {
+    redraw();
+  } else {
+    SideWindowForm::observationChanged(what, why);
+  }
+}
+
 TracksInput TSatTracks::chartInput(std::uint16_t month, std::uint16_t year) const {
-  return {month,
-          year,
-          host().selectedView(),
-          host().northernHemisphere(),
-          timeBasis(),
-          host().positionTheory()};
+  const Observation& shown = observation();
+  return {month, year, shown.view, shown.northernHemisphere, timeBasis(), shown.positions};
 }
 
 void TSatTracks::drawList(QImage& list) {
-  const TracksInput input = chartInput(host().displayedMonth(), host().displayedYear());
+  const ListMonth month = observation().month();
+  const TracksInput input = chartInput(month.month, month.year);
   DrawTracksChart(list, ComputeTracksChart(input), listFont());
 }
 
 void TSatTracks::PrintTracks(std::uint16_t month, std::uint16_t year) {
   const TracksInput input = chartInput(month, year);
-  PrintOnePage(TracksTitle(month, year), PdfFileName(QStringLiteral("Tracks"), month, year),
+  PrintOnePage(settings(), TracksTitle(month, year),
+               PdfFileName(QStringLiteral("Tracks"), month, year),
                [&input](QPainter& painter, QSize page) { DrawTracksPage(painter, page, input); });
 }
 

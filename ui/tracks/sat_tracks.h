@@ -12,7 +12,7 @@ class TSatTracks : public SideWindowForm {
   Q_OBJECT
  public:
   // Creates the window hidden; without its background it reports the picture and never shows.
-  explicit TSatTracks(SideWindowHost& host, QWidget* parent = nullptr);
+  explicit TSatTracks(const SideWindowLinks& links, QWidget* parent = nullptr);
 
   // Recomputes the chart for the main window's month and redraws it.
   void DrawTracks() { redraw(); }
@@ -25,8 +25,8 @@ class TSatTracks : public SideWindowForm {
  protected:
   void drawList(QImage& list) override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintTracks(month, year); }
-  // The chart follows the view, the hemisphere and the theory of the positions.
-  void viewChanged() override { redraw(); }
+  // The chart follows the view, the hemisphere and the theory of the positions too.
+  void observationChanged(ObservationChanges what, InstantChange why) override;
 
  private:
   TracksInput chartInput(std::uint16_t month, std::uint16_t year) const;
