@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -77,5 +78,16 @@ QImage JupiterDiscOfSize(int size);
 
 // Returns: 20 x 20 window pixels at `ratio`, "LOC" / "UT" black on light grey.
 QImage TimeBasisButton(bool localTime, double ratio = 1);
+
+// Returns: the program's icon, `size` pixels square, transparent around a rounded panel: the
+// eyepiece's black field with Jupiter and its four moons in a line.
+QImage AppIcon(int size);
+
+// The sizes the icon ships in, pixels (the freedesktop hicolor theme's usual ones).
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// Returns: the icon every window of the program shows, AppIcon in each of kIconSizes: the
+// pictures the installation puts beside its desktop entry.
+QIcon ProgramIcon();
 
 }  // namespace kelvra

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include "ui/common/jpeg_loader.h"
@@ -55,6 +56,8 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
       exit_(new ClickArea(this, names.exit, kind.layout.exit)),
       menu_(new WindowMenu(*this, Qt::WindowShortcut)) {
   setObjectName(QString::fromLatin1(names.window));
+  setWindowTitle(
+      WindowTitle(QString::fromUtf8(kind.title != nullptr ? kind.title : kind.buttonHint)));
   setFixedSize(kind.layout.size);
   setPalette(PanelPalette());
   imgLocalTime_->setPicture([](double ratio) { return TimeBasisButton(true, ratio); });
@@ -76,6 +79,7 @@ SideWindowForm::SideWindowForm(SideWindowHost& host, const SideWindowKind& kind,
   // On a screen of another pixel ratio the list is drawn afresh at that ratio.
   connect(list_, &ImageView::pixelRatioChanged, this, &SideWindowForm::redraw,
           Qt::QueuedConnection);
+  list_->setSpoken([this] { return spokenList(); });
 }
 
 void SideWindowForm::addActions() {
@@ -123,6 +127,17 @@ bool SideWindowForm::eventFilter(QObject* watched, QEvent* event) {
 void SideWindowForm::bringForward() {
   raise();
   activateWindow();
+}
+
+SpokenPicture SideWindowForm::spokenList() const {
+  const ListMonth month = listMonth();
+  const QString name =
+      QStringLiteral("%1, %2 %3, %4")
+          .arg(QString::fromUtf8(kind_.buttonHint),
+               QLocale::system().standaloneMonthName(month.month))
+          .arg(month.year)
+          .arg(localTime() ? QStringLiteral("local time") : QStringLiteral("Universal Time"));
+  return {SpokenPicture::Kind::Chart, name, {}, {}};
 }
 
 const QImage& SideWindowForm::listImage() const {

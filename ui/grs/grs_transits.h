@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class QLabel;
 
@@ -44,6 +45,8 @@ class TGRSTransits : public SideWindowForm {
 
  protected:
   void drawList(QImage& list) override;
+  // A line a day as shown: the day and its transits, those not visible from the site said.
+  SpokenPicture spokenList() const override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintGRSTransits(month, year); }
 
  private:
@@ -52,6 +55,8 @@ class TGRSTransits : public SideWindowForm {
   void showDriftLine(const QString& text);
 
   SettingsStore& store_;
+  std::vector<GRSDayTransits> rows_;  // the month as last drawn
+  GRSHidden hidden_;                  // which of them are greyed
   ImageView* imgLong;
   QLabel* lblDrift;  // the drift line, shown only with a drift
   TGRSLongitude* longitudeDialog_ = nullptr;

@@ -134,6 +134,7 @@ void TViewer::recompute(JulianDay jd, InstantChange why) {
   }
   mutual_ = mutualEvents_.at(jd);
   showDataPanel();
+  speakViews();
   plotSatellites();
   for (SideWindowForm* window : sideWindows()) {
     if (window->isVisible()) window->instantChanged(why);

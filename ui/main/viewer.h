@@ -203,6 +203,9 @@ class TViewer : public QWidget, public SideWindowHost, public InstantHost {
   void showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why);
   void showDateAndTime();
   void showDataPanel();
+  // What the data panel's values, the eyepiece view, the compass and the hemisphere button
+  // say to a screen reader (viewer_spoken.cpp); before the depth sort reorders the state.
+  void speakViews();
   void plotSatellites();
   void displayCompassDirections();
   void changeMagnification(double magnification);
