@@ -4,8 +4,9 @@ Usage: atspi_tree.py APPLICATION [SECONDS]
 Waits up to SECONDS (10) for the application to show a window, then prints each of its
 objects on one line, indented by depth: role, name in quotes, then what else a reader says
 of it: "desc=" its description, "text=" the text of a field that holds one, "value=", the
-states that matter ([selected], [focused], [checked], [offscreen], [disabled]) and its
-actions ("actions=Press"). Exit status 1 when the application never showed up.
+states that matter ([selected], [focused], [checked], [offscreen], [disabled]), its actions
+with their keys ("actions=Press(Ctrl+M)") and the label it is labelled by. Exit status 1 when
+the application never showed up.
 """
 import sys
 import time
@@ -55,11 +56,16 @@ def line_of(node):
     parts.extend("[%s]" % state for state in states_of(node))
     try:
         action = node.queryAction()
-        names = [action.getName(i) for i in range(action.nActions)]
+        names = ["%s(%s)" % (action.getName(i), action.getKeyBinding(i))
+                 if action.getKeyBinding(i) else action.getName(i)
+                 for i in range(action.nActions)]
         if names:
             parts.append("actions=" + ",".join(names))
     except NotImplementedError:
         pass
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            parts.append('labelled-by="%s"' % relation.getTarget(0).name)
     return " ".join(parts)
 
 

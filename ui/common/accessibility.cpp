@@ -85,8 +85,14 @@ class DrawnControl : public QAccessibleWidget {
   QAccessible::Role role() const override {
     if (target().isButton()) return QAccessible::Button;
     if (spoken() != nullptr) {
-      return spoken()->spoken().kind == SpokenPicture::Kind::List ? QAccessible::List
-                                                                  : QAccessible::Chart;
+      switch (spoken()->spoken().kind) {
+        case SpokenPicture::Kind::Picture:
+          return QAccessible::Graphic;
+        case SpokenPicture::Kind::Chart:
+          return QAccessible::Chart;
+        case SpokenPicture::Kind::List:
+          return QAccessible::List;
+      }
     }
     return target().accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Graphic;
   }

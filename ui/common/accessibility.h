@@ -21,21 +21,22 @@ struct SpokenLine {
   QRect place;            // pixels in the list; empty while scrolled out of sight
 };
 
-// A picture drawn by hand, a chart or a list, as a screen reader reads it.
+// A picture drawn by hand, a view, a chart or a list, as a screen reader reads it.
 struct SpokenPicture {
-  enum class Kind { Chart, List };
+  enum class Kind { Picture, Chart, List };
   Kind kind = Kind::Chart;
   QString name;                   // "Moon events, May 2026"
-  QString description;            // what it shows beyond its lines: all of a chart
+  QString description;            // what it shows beyond its lines: all of a view or a chart
   std::vector<SpokenLine> lines;  // a list's lines, top to bottom
 };
 
 // Makes the program's own controls known to QAccessible; once is enough, again does nothing.
 // Every MouseTarget calls it as it is made. A button drawn on a skin (a MouseTarget with an
 // action or a hint) is a push button named by its tooltip's words, with its key, pressed by a
-// reader as by a click; a picture with a spoken source (ImageView::setSpoken) a chart or a list
-// whose lines are its items; a picture with an accessible name a graphic; every top-level
-// window of the program that is no dialog a window, named by its title.
+// reader as by a click; a picture with a spoken source (ImageView::setSpoken) a graphic, a
+// chart or a list whose lines are its items, asked afresh whenever a reader reads it; a picture
+// with an accessible name a graphic; every top-level window of the program that is no dialog a
+// window, named by its title.
 void InstallAccessibleControls();
 
 // Tells a screen reader that the selection of the list `list` moved from line `from` to line

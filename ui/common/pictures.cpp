@@ -340,7 +340,9 @@ QImage AppIcon(int size) {
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (const int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
+  for (const int size : kIconSizes) {
+    if (size <= 64) icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
+  }
   return icon;
 }
 

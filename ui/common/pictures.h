@@ -86,8 +86,9 @@ QImage AppIcon(int size);
 // The sizes the icon ships in, pixels (the freedesktop hicolor theme's usual ones).
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
-// Returns: the icon every window of the program shows, AppIcon in each of kIconSizes: the
-// pictures the installation puts beside its desktop entry.
+// Returns: the icon every window of the program shows: AppIcon, as the installation ships it, in
+// the sizes of kIconSizes up to 64 pixels, what title bars and task switchers draw. (The larger
+// ones, some 15 ms to draw, would delay the start; a desktop takes them from the installed icon.)
 QIcon ProgramIcon();
 
 }  // namespace kelvra

@@ -118,7 +118,7 @@ void TViewer::buildLayout() {
   }
   imgCompass = new ImageView(this, "imgCompass");
   imgCompass->setGeometry(Main::compass);
-  imgSideView->setAccessibleName(QStringLiteral("Eyepiece view"));
+  imgSideView->setSpoken([this] { return spokenEyepiece(); });
   imgPlanView->setAccessibleName(QStringLiteral("Plan view"));
   imgPlanView->setAccessibleDescription(
       QStringLiteral("The four orbits seen from above Jupiter's north pole, the Earth below"));

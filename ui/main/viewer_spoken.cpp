@@ -44,8 +44,9 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
   for (const auto& [active, passive] : mutual.occultations) {
     if (passive == moon) where += QStringLiteral(", behind ") + kMoonNames[active - 1];
   }
+  static const QLocale locale = QLocale::system();
   return QStringLiteral("%1 %2 radii %3, %4")
-      .arg(kMoonNames[moon - 1], QLocale::system().toString(std::abs(state.X[k]), 'f', 1),
+      .arg(kMoonNames[moon - 1], locale.toString(std::abs(state.X[k]), 'f', 1),
            state.X[k] > 0 ? QStringLiteral("west") : QStringLiteral("east"), where);
 }
 
@@ -54,25 +55,33 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
 void TViewer::speakViews() {
   SetAccessibleName(*lblSystem1, QStringLiteral("System I: %1\u00B0").arg(lblSystem1->text()));
   SetAccessibleName(*lblSystem2, QStringLiteral("System II: %1\u00B0").arg(lblSystem2->text()));
-  const double scale = SideViewScaleFor(Magnification);  // pixels per radius
-  QStringList moons{compassText(signs_)};
-  for (int moon = 1; moon <= 4; ++moon) {
-    const PanelRow& row = panelRows_[static_cast<std::size_t>(moon - 1)];
-    const QString& name = kMoonNames[moon - 1];
+  for (std::size_t i = 0; i < 4; ++i) {
+    const PanelRow& row = panelRows_[i];
     SetAccessibleName(*row.northSouth,
                       QStringLiteral("%1 north-south: %2 radii%3")
-                          .arg(name, row.northSouth->text(), row.northSouthFlag->text()));
+                          .arg(kMoonNames[i], row.northSouth->text(), row.northSouthFlag->text()));
     SetAccessibleName(*row.eastWest,
                       QStringLiteral("%1 east-west: %2 radii%3")
-                          .arg(name, row.eastWest->text(), row.eastWestFlag->text()));
+                          .arg(kMoonNames[i], row.eastWest->text(), row.eastWestFlag->text()));
     SetAccessibleName(*row.angle, QStringLiteral("%1 angle from inferior conjunction: %2\u00B0")
-                                      .arg(name, row.angle->text()));
-    moons << moonText(moon, state_, shadows_[static_cast<std::size_t>(moon)], mutual_, scale);
+                                      .arg(kMoonNames[i], row.angle->text()));
   }
-  SetAccessibleDescription(*imgSideView, moons.join(QStringLiteral("; ")));
   SetAccessibleDescription(*imgCompass, compassText(signs_));
   SetAccessibleDescription(
       *imgHemisphere, NorthernHemisphere ? QStringLiteral("Northern") : QStringLiteral("Southern"));
+  spokenState_ = state_;  // the eyepiece is put in words only when a reader asks
+}
+
+SpokenPicture TViewer::spokenEyepiece() const {
+  const double scale = SideViewScaleFor(Magnification);  // pixels per radius
+  QStringList parts{compassText(signs_)};
+  for (int moon = 1; moon <= 4; ++moon) {
+    parts << moonText(moon, spokenState_, shadows_[static_cast<std::size_t>(moon)], mutual_, scale);
+  }
+  return {SpokenPicture::Kind::Picture,
+          QStringLiteral("Eyepiece view"),
+          parts.join(QStringLiteral("; ")),
+          {}};
 }
 
 }  // namespace kelvra
