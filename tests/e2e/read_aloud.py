@@ -5,7 +5,8 @@ Checks, each within SECONDS: the main window is a frame named "Kelvra95"; every 
 it has a name and the action "Press"; pressing the side windows' buttons through the bus opens
 the windows "Kelvra95 - Tracks", "- Red Spot" and "- Events" (en dashes); in the events list,
 the Down key moves the selection to the next line and the reader is told that line took the
-focus. Prints the reason and exits 1 on the first failure.
+focus; another year typed into the main window gives the list another name, of which the
+reader is told, and other lines, which it reads as they are now. Prints the reason and exits 1 on the first failure.
 """
 import subprocess
 import sys
@@ -89,5 +90,24 @@ wait_for("focus event for the line " + following,
                      and e.source.getRole() == pyatspi.ROLE_LIST_ITEM for e in heard))
 if not items[selected[0] + 1].getState().contains(pyatspi.STATE_SELECTED):
     fail("the line %s took the focus but is not selected" % following)
-print("read aloud: %d buttons pressable; side windows opened by the reader; the line %s told"
-      % (len(buttons), following))
+
+# Another year typed into the main window: the list has another name, of which the reader is
+# told, and other lines, which it reads as they are now, not as it first read them.
+first = items[0].name
+changes = []
+pyatspi.Registry.registerEventListener(changes.append, "object:property-change:accessible-name")
+year = next(t for t in descendants(main, pyatspi.ROLE_TEXT) if t.name == "Year")
+year.queryAction().doAction(0)  # SetFocus
+window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kelvra95$"],
+                        check=True, capture_output=True, text=True).stdout.split()[0]
+subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+subprocess.run(["xdotool", "key", "ctrl+a", "type", "1999"], check=True)
+subprocess.run(["xdotool", "key", "Return"], check=True)
+renewed = wait_for("the events list of 1999",
+                   lambda: lines.childCount > 0 and lines[0].name != first and lines[0].name)
+if " 1999, " not in lines.name:
+    fail("the events list is called %s after the year 1999 was typed" % lines.name)
+wait_for("word to the reader that the events list has a new name",
+         lambda: any(e.source.getRole() == pyatspi.ROLE_LIST for e in changes))
+print("read aloud: %d buttons pressable; side windows opened by the reader; the line %s told; "
+      "the list of 1999 starts %s" % (len(buttons), following, renewed))

@@ -156,6 +156,18 @@ class DrawnControl : public QAccessibleWidget {
     return nullptr;
   }
 
+  // The picture was drawn again. Returns: what a reader must hear of to read it as it is now,
+  // its name or description changed (another month). Its lines are read afresh whenever asked.
+  std::vector<QAccessible::Event> redrawn() {
+    if (spoken() == nullptr) return {};
+    const SpokenPicture now = spoken()->spoken();
+    std::vector<QAccessible::Event> changes;
+    if (now.name != said_.name) changes.push_back(QAccessible::NameChanged);
+    if (now.description != said_.description) changes.push_back(QAccessible::DescriptionChanged);
+    said_ = {now.kind, now.name, now.description, {}};
+    return changes;
+  }
+
  private:
   MouseTarget& target() const { return *static_cast<MouseTarget*>(widget()); }
   // The picture, when it is a chart or a list.
@@ -165,6 +177,7 @@ class DrawnControl : public QAccessibleWidget {
   }
 
   mutable std::vector<QAccessible::Id> items_;  // by line; 0: not asked for yet
+  SpokenPicture said_;                          // its name and description as last told
 };
 
 QAccessibleInterface* accessibleControl(const QString& key, QObject* object) {
@@ -186,6 +199,16 @@ void InstallAccessibleControls() {
     return true;
   }();
   (void)installed;
+}
+
+void TellPictureRedrawn(QWidget& picture) {
+  if (!QAccessible::isActive()) return;
+  auto* control = dynamic_cast<DrawnControl*>(QAccessible::queryAccessibleInterface(&picture));
+  if (control == nullptr) return;
+  for (const QAccessible::Event change : control->redrawn()) {
+    QAccessibleEvent event(control, change);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void TellLineSelected(QWidget& list, std::size_t from, std::size_t to) {

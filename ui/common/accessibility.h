@@ -39,6 +39,10 @@ struct SpokenPicture {
 // window, named by its title.
 void InstallAccessibleControls();
 
+// Tells a screen reader that the list or chart `picture` was drawn again with a new name or
+// description (another month, another time basis).
+void TellPictureRedrawn(QWidget& picture);
+
 // Tells a screen reader that the selection of the list `list` moved from line `from` to line
 // `to`: the line selected now takes the reader's focus, as a keyboard move in a list does.
 void TellLineSelected(QWidget& list, std::size_t from, std::size_t to);

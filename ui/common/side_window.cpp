@@ -163,6 +163,7 @@ void SideWindowForm::redraw() {
   if (screenOf(*this)->geometry().width() < kSlowScreenWidth) repaint();
   drawList(list_->canvas());
   list_->update();
+  TellPictureRedrawn(*list_);
 }
 
 void SideWindowForm::storeLocalTime(bool local) {
