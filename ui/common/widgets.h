@@ -95,8 +95,8 @@ class ImageView : public MouseTarget {
   // Device pixels per window pixel on the screen the component is shown on (1 at scale 1).
   double pixelRatio() const { return devicePixelRatioF(); }
 
-  // A picture that is a view, a chart or a list says what it shows through `source`, asked whenever a
-  // screen reader reads it (InstallAccessibleControls).
+  // A picture that is a view, a chart or a list says what it shows through `source`, asked whenever
+  // a screen reader reads it (InstallAccessibleControls).
   void setSpoken(std::function<SpokenPicture()> source) { spoken_ = std::move(source); }
   bool isSpoken() const { return static_cast<bool>(spoken_); }
   SpokenPicture spoken() const { return spoken_ ? spoken_() : SpokenPicture{}; }

@@ -7,15 +7,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/moons.h"
 #include "ui/common/widgets.h"
 #include "ui/main/satellite_view.h"
 #include "ui/main/viewer.h"
 
 namespace kelvra {
 namespace {
-
-const QString kMoonNames[] = {QStringLiteral("Io"), QStringLiteral("Europa"),
-                              QStringLiteral("Ganymede"), QStringLiteral("Callisto")};
 
 // How the view is turned: "north up, east left".
 QString compassText(ViewSigns signs) {
@@ -24,17 +22,19 @@ QString compassText(ViewSigns signs) {
            signs.EastWestSign > 0 ? QStringLiteral("left") : QStringLiteral("right"));
 }
 
-// One moon as the eyepiece shows it: "Io 2.3 radii east, in front of Jupiter". Where it stands
-// against the disc is what the data panel's colour says of it.
+// One moon as the eyepiece shows it: "Io 2.3 radii east, in front of Jupiter", with what else
+// the picture shows of it.
 QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
                  const MutualLook& mutual, double scale) {
   const std::size_t k = static_cast<std::size_t>(moon);
-  const QColor place = DataPanelColour(state.X[k], state.Y[k], state.U[k], scale);
-  QString where = place == kInFrontColour     ? QStringLiteral("crossing Jupiter's disc")
-                  : place == kBehindColour    ? QStringLiteral("hidden behind Jupiter")
-                  : std::cos(state.U[k]) >= 0 ? QStringLiteral("in front of Jupiter")
-                                              : QStringLiteral("behind Jupiter");
-  if (place == kBeyondReachColour) where += QStringLiteral(", beyond the view's edge");
+  const MoonPlace place = MoonPlaceAt(state.X[k], state.Y[k], state.U[k]);
+  QString where = place == MoonPlace::InFront    ? QStringLiteral("crossing Jupiter's disc")
+                  : place == MoonPlace::Behind   ? QStringLiteral("hidden behind Jupiter")
+                  : InFrontOfJupiter(state.U[k]) ? QStringLiteral("in front of Jupiter")
+                                                 : QStringLiteral("behind Jupiter");
+  // The panel's colour says when the view does not reach it.
+  if (DataPanelColour(state.X[k], state.Y[k], state.U[k], scale) == kBeyondReachColour)
+    where += QStringLiteral(", beyond the view's edge");
   if (shadow.eclipsed) where += QStringLiteral(", in Jupiter's shadow");
   if (shadow.onDisc) where += QStringLiteral(", its shadow on the disc");
   if (mutual.lightLost[k] >= 0.01) {
@@ -42,11 +42,12 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
                  .arg(std::lround(mutual.lightLost[k] * 100));
   }
   for (const auto& [active, passive] : mutual.occultations) {
-    if (passive == moon) where += QStringLiteral(", behind ") + kMoonNames[active - 1];
+    if (passive == moon)
+      where += QStringLiteral(", behind ") + QString::fromLatin1(MoonName(active));
   }
   static const QLocale locale = QLocale::system();
   return QStringLiteral("%1 %2 radii %3, %4")
-      .arg(kMoonNames[moon - 1], locale.toString(std::abs(state.X[k]), 'f', 1),
+      .arg(QString::fromLatin1(MoonName(moon)), locale.toString(std::abs(state.X[k]), 'f', 1),
            state.X[k] > 0 ? QStringLiteral("west") : QStringLiteral("east"), where);
 }
 
@@ -57,14 +58,15 @@ void TViewer::speakViews() {
   SetAccessibleName(*lblSystem2, QStringLiteral("System II: %1\u00B0").arg(lblSystem2->text()));
   for (std::size_t i = 0; i < 4; ++i) {
     const PanelRow& row = panelRows_[i];
+    const QString name = QString::fromLatin1(MoonName(static_cast<int>(i) + 1));
     SetAccessibleName(*row.northSouth,
                       QStringLiteral("%1 north-south: %2 radii%3")
-                          .arg(kMoonNames[i], row.northSouth->text(), row.northSouthFlag->text()));
+                          .arg(name, row.northSouth->text(), row.northSouthFlag->text()));
     SetAccessibleName(*row.eastWest,
                       QStringLiteral("%1 east-west: %2 radii%3")
-                          .arg(kMoonNames[i], row.eastWest->text(), row.eastWestFlag->text()));
+                          .arg(name, row.eastWest->text(), row.eastWestFlag->text()));
     SetAccessibleName(*row.angle, QStringLiteral("%1 angle from inferior conjunction: %2\u00B0")
-                                      .arg(kMoonNames[i], row.angle->text()));
+                                      .arg(name, row.angle->text()));
   }
   SetAccessibleDescription(*imgCompass, compassText(signs_));
   SetAccessibleDescription(
