@@ -9,6 +9,7 @@
 
 #include "assets/jpeg_writer.h"
 #include "assets/skins.h"
+#include "ui/common/pictures.h"
 #include "ui/windows/side_windows.h"
 
 namespace {
@@ -39,9 +40,9 @@ int main(int argc, char** argv) {
   if (argc == 3) {
     const std::filesystem::path icons(argv[2]);
     std::filesystem::create_directories(icons, error);
-    for (const int size : kelvra::skins::kIconSizes) {
+    for (const int size : kelvra::kIconSizes) {
       const std::filesystem::path path = icons / ("kelvra95-" + std::to_string(size) + ".png");
-      if (!kelvra::skins::AppIcon(size).save(QString::fromStdString(path.string()), "PNG")) {
+      if (!kelvra::AppIcon(size).save(QString::fromStdString(path.string()), "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
         ++failures;
       }

@@ -48,13 +48,6 @@ QImage AboutSkin();
 // Returns: the GRS longitude dialog's background, 102 x 107.
 QImage LongitudeSkin();
 
-// Returns: the program's icon, `size` pixels square, transparent around a rounded panel: the
-// eyepiece's black field with Jupiter and its four moons in a line.
-QImage AppIcon(int size);
-
-// The sizes the icon ships in, pixels (the freedesktop hicolor theme's usual ones).
-inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
 // Returns: the nine skins in file-name order, Kelvra0.dat first, the main window's with a
 // toolbar button for each of `sideWindows`.
 std::vector<Skin> AllSkins(SideWindowKinds sideWindows);

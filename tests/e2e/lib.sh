@@ -228,9 +228,12 @@ wait_for_main_window() {
   wait_for_focus "$main_id"
 }
 
-# Message boxes are the windows titled "Kelvra95" (the program's other windows carry its
-# file name, "kelvra95"). message_box: "ID WIDTH HEIGHT X Y" of the one on the screen.
-message_box() { visible_windows | awk '$6 == "Kelvra95" && NF == 6 { print $1, $2, $3, $4, $5; exit }'; }
+# Message boxes are the windows titled "Kelvra95" but for the main window (638 x 479); the
+# others carry titles of their own. message_box: "ID WIDTH HEIGHT X Y" of the one on the screen.
+message_box() {
+  visible_windows |
+    awk '$6 == "Kelvra95" && NF == 6 && !($2 == 638 && $3 == 479) { print $1, $2, $3, $4, $5; exit }'
+}
 
 # has_message_box: whether a message box is on the screen.
 has_message_box() { [ -n "$(message_box)" ]; }

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# The real program where there is no X server. Usage: wayland.sh BIN_DIR
+# The real program where there is no X server. Usage: wayland.sh BIN_DIR APP_ID
 #   - a Wayland session without XWayland (a headless weston, DISPLAY unset): the program falls
-#     back from X to Wayland and paints its main window;
+#     back from X to Wayland and paints its main window, whose application id is APP_ID, the
+#     name of the installed desktop entry;
 #   - neither X nor Wayland: it ends with Qt's own message that no platform could be
 #     initialised, not with a fault of its own.
 source "$(dirname "$0")/lib.sh"
 need_tools weston
-bin="$1"
+bin="$1" id="$2"
 [ -x "$bin/kelvra95" ] || fail "the program is not built: $bin/kelvra95"
 weston_pid=""
 work="$(mktemp -d /tmp/kelvra-e2e.XXXXXX)"
@@ -43,12 +44,16 @@ run_without_x() {
   echo "$status" >"$file"
 }
 
-run_without_x "$work/status" XDG_RUNTIME_DIR="$work/xdg" WAYLAND_DISPLAY="$socket"
+# The client's side of the protocol on standard error: what the program asks of the compositor.
+run_without_x "$work/status" XDG_RUNTIME_DIR="$work/xdg" WAYLAND_DISPLAY="$socket" \
+  WAYLAND_DEBUG=client
 status="$(cat "$work/status")"
 [ "$status" != 124 ] || fail "no first paint on Wayland within 60 s: $(cat "$work/err")"
 [ "$status" = 0 ] || fail "on Wayland without X the program ended with status $status: $(cat "$work/err")"
 grep -q '^first-paint [0-9]' "$work/out" || fail "ended without painting its window on Wayland"
-note "Wayland without X: the main window painted"
+app_ids="$(grep -o 'set_app_id("[^"]*")' "$work/err" | sort -u)"
+[ "$app_ids" = "set_app_id(\"$id\")" ] || fail "the application id is not $id: ${app_ids:-none}"
+note "Wayland without X: the main window painted, its application id $id"
 
 run_without_x "$work/status" XDG_RUNTIME_DIR="$work/empty-xdg"
 status="$(cat "$work/status")"

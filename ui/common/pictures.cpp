@@ -2,7 +2,9 @@
 #include "ui/common/pictures.h"
 
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
 #include <array>
@@ -276,6 +278,72 @@ QImage TimeBasisButton(bool localTime, double ratio) {
   const QString text = localTime ? "LOC" : "UT";
   DrawGreyFace(image, GreyFace::Raised, text, FittingFont(text, 16, 10));
   return image;
+}
+
+QImage AppIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // Drawn on a 256-unit square; marks that would fall below a pixel keep one pixel.
+  const double unit = size / 256.0;
+  const auto at_least_pixels = [unit](double units, double pixels) {
+    return std::max(units * unit, pixels);
+  };
+  const QPointF centre(size / 2.0, size / 2.0);
+
+  // The panel: a rounded square in the windows' gradient, outlined, lit along its top.
+  const QRectF panel(8 * unit, 8 * unit, 240 * unit, 240 * unit);
+  QLinearGradient gradient(panel.topLeft(), panel.bottomLeft());
+  gradient.setColorAt(0.0, style::kPanelTop);
+  gradient.setColorAt(1.0, style::kPanelBottom);
+  painter.setPen(QPen(style::kOutline, at_least_pixels(4, 1)));
+  painter.setBrush(gradient);
+  painter.drawRoundedRect(panel, 44 * unit, 44 * unit);
+  if (size >= 32) {
+    painter.setPen(QPen(style::kHighlight, 3 * unit));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(panel.adjusted(5 * unit, 5 * unit, -5 * unit, -5 * unit), 39 * unit,
+                            39 * unit);
+  }
+
+  // The eyepiece's field, sunk into the panel.
+  const double field = 104 * unit;
+  painter.setPen(QPen(style::kShadow, at_least_pixels(6, 1)));
+  painter.setBrush(Qt::black);
+  painter.drawEllipse(centre, field, field);
+
+  // Jupiter, drawn at the icon's own size so its belts stay sharp.
+  const int disc = std::max(5, int(std::lround(92 * unit)));
+  const double corner = (size - disc) / 2.0;
+  painter.drawImage(QPointF(corner, corner), JupiterDiscOfSize(disc));
+
+  // The moons along the equator, two on each side, each its own pale tint.
+  struct Moon {
+    double offset;  // units from the centre, right positive
+    QColor colour;
+  };
+  const Moon moons[] = {{-86, QColor(236, 220, 150)},
+                        {-62, QColor(236, 236, 228)},
+                        {64, QColor(200, 190, 170)},
+                        {88, QColor(170, 160, 150)}};
+  painter.setPen(Qt::NoPen);
+  for (const Moon& moon : moons) {
+    // Below 32 pixels two neighbours would run into one line with the planet: one each side.
+    if (size < 32 && (moon.offset == -62 || moon.offset == 88)) continue;
+    painter.setBrush(moon.colour);
+    const double radius = at_least_pixels(7, 0.9);
+    painter.drawEllipse(centre + QPointF(moon.offset * unit, 0.0), radius, radius);
+  }
+  return image;
+}
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : kIconSizes) {
+    if (size <= 64) icon.addPixmap(QPixmap::fromImage(AppIcon(size)));
+  }
+  return icon;
 }
 
 }  // namespace kelvra

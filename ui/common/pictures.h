@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -77,5 +78,17 @@ QImage JupiterDiscOfSize(int size);
 
 // Returns: 20 x 20 window pixels at `ratio`, "LOC" / "UT" black on light grey.
 QImage TimeBasisButton(bool localTime, double ratio = 1);
+
+// Returns: the program's icon, `size` pixels square, transparent around a rounded panel: the
+// eyepiece's black field with Jupiter and its four moons in a line.
+QImage AppIcon(int size);
+
+// The sizes the icon ships in, pixels (the freedesktop hicolor theme's usual ones).
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// Returns: the icon every window of the program shows: AppIcon, as the installation ships it, in
+// the sizes of kIconSizes up to 64 pixels, what title bars and task switchers draw. (The larger
+// ones, some 15 ms to draw, would delay the start; a desktop takes them from the installed icon.)
+QIcon ProgramIcon();
 
 }  // namespace kelvra

@@ -1,6 +1,7 @@
 #include "ui/common/settings_place.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
@@ -128,6 +129,7 @@ void NameApplication() {
   // Qt puts the organisation's name, when there is one, between the config folder and ours.
   QCoreApplication::setOrganizationName(QString());
   QCoreApplication::setApplicationName(QStringLiteral("kelvra95"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(KELVRA_APP_ID));
 }
 
 QString SettingsFileUnusableMessage(const fs::path& file) {

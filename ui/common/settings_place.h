@@ -60,7 +60,8 @@ SettingsPlaceFacts InspectSettingsPlaces(const std::filesystem::path& programFol
 std::filesystem::path UserSettingsFolder();
 
 // Names the application "kelvra95", with no organisation, so that Qt's per-user folders end
-// in exactly "kelvra95".
+// in exactly "kelvra95"; its desktop file name is the application id the installed desktop
+// entry is named by, which Wayland takes as the windows' application id.
 void NameApplication();
 
 // The message when the settings file `file` is not a regular file.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include "ui/common/jpeg_loader.h"
@@ -55,6 +56,8 @@ SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKin
       exit_(new ClickArea(this, names.exit, kind.layout.exit)),
       menu_(new WindowMenu(*this, Qt::WindowShortcut)) {
   setObjectName(QString::fromLatin1(names.window));
+  setWindowTitle(
+      WindowTitle(QString::fromUtf8(kind.title != nullptr ? kind.title : kind.buttonHint)));
   setFixedSize(kind.layout.size);
   setPalette(PanelPalette());
   imgLocalTime_->setPicture([](double ratio) { return TimeBasisButton(true, ratio); });
@@ -78,6 +81,7 @@ SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKin
           Qt::QueuedConnection);
   connect(&links.observation, &ObservationOwner::changed, this,
           [this](ObservationChanges what, InstantChange why) { observationChanged(what, why); });
+  list_->setSpoken([this] { return spokenList(); });
 }
 
 void SideWindowForm::addActions() {
@@ -127,6 +131,17 @@ void SideWindowForm::bringForward() {
   activateWindow();
 }
 
+SpokenPicture SideWindowForm::spokenList() const {
+  const ListMonth month = listMonth();
+  const QString name =
+      QStringLiteral("%1, %2 %3, %4")
+          .arg(QString::fromUtf8(kind_.buttonHint),
+               QLocale::system().standaloneMonthName(month.month))
+          .arg(month.year)
+          .arg(localTime() ? QStringLiteral("local time") : QStringLiteral("Universal Time"));
+  return {SpokenPicture::Kind::Chart, name, {}, {}};
+}
+
 const QImage& SideWindowForm::listImage() const {
   return list_->image();
 }
@@ -160,6 +175,7 @@ void SideWindowForm::redraw() {
   if (screenOf(*this)->geometry().width() < kSlowScreenWidth) repaint();
   drawList(list_->canvas());
   list_->update();
+  TellPictureRedrawn(*list_);
 }
 
 void SideWindowForm::storeLocalTime(bool local) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "core/calendar.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/layout.h"
 #include "ui/common/observation.h"
 #include "ui/common/settings.h"
@@ -98,6 +99,10 @@ class SideWindowForm : public QWidget {
 
   // Draws the main window's month into `list`, already cleared to black.
   virtual void drawList(QImage& list) = 0;
+  // The list or chart as a screen reader reads it, as last drawn; asked whenever one does.
+  // Unless a window says more: a chart named by its toolbar button, its month and its time
+  // basis, "Satellite tracks, May 2026, Universal Time".
+  virtual SpokenPicture spokenList() const;
   // Prints `month` (1..12) of `year` on the default printer.
   virtual void print(std::uint16_t month, std::uint16_t year) = 0;
 

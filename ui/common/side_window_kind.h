@@ -19,6 +19,9 @@ struct SideWindowKind {
   QRect button;                     // its toolbar button's face, main window pixels
   const char* buttonName;           // the button's object name, as tests find it
   const char* buttonHint;           // the button's tooltip
+  // Its window title after the program's name, "Tracks" in "Kelvra95 – Tracks" (none: the
+  // button's tooltip).
+  const char* title = nullptr;
   // Draws the button's face and glyph filling `face` (main window pixels) into the toolbar
   // picture; leaves the painter's state as it found it.
   void (*drawButton)(QPainter& painter, const QRect& face);

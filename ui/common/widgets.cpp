@@ -24,11 +24,20 @@ ButtonActions& ButtonActions::instance() {
   return actions;
 }
 
+MouseTarget::MouseTarget(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleControls();
+}
+
 void MouseTarget::setAction(QAction* action) {
   connect(this, &MouseTarget::clicked, action, &QAction::trigger);
-  const QString hint = ActionHint(*action);
-  setToolTip(hint);
-  setAccessibleName(hint);
+  action_ = action;
+  button_ = true;
+  setToolTip(ActionHint(*action));
+  setAccessibleName(action->toolTip());
+}
+
+void MouseTarget::click() {
+  if (isEnabled()) emit clicked();
 }
 
 void MouseTarget::mousePressEvent(QMouseEvent* event) {
@@ -93,6 +102,7 @@ ClickArea::ClickArea(QWidget* parent, const char* name, QRect geometry, const QS
   setGeometry(geometry);
   setToolTip(hint);
   setAccessibleName(hint);
+  setButton(!hint.isEmpty());
   // Transparent: the face is part of the skin picture underneath.
   setAttribute(Qt::WA_NoSystemBackground);
   setAttribute(Qt::WA_TranslucentBackground);
@@ -119,6 +129,19 @@ void FocusFramedComboBox::paintEvent(QPaintEvent*) {
   frame.state |= QStyle::State_HasFocus;
   frame.lineWidth = 1;
   painter.drawPrimitive(QStyle::PE_FrameLineEdit, frame);
+}
+
+QString WindowTitle(const QString& part) {
+  const QString program = QStringLiteral("Kelvra95");
+  return part.isEmpty() ? program : program + QStringLiteral(" \u2013 ") + part;
+}
+
+void SetAccessibleName(QWidget& widget, const QString& name) {
+  if (widget.accessibleName() != name) widget.setAccessibleName(name);
+}
+
+void SetAccessibleDescription(QWidget& widget, const QString& description) {
+  if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
 }
 
 void SetTextColour(QLabel& label, const QColor& colour) {

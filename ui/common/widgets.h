@@ -4,9 +4,12 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPalette>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+
+#include "ui/common/accessibility.h"
 
 class QAction;
 class QDialog;
@@ -32,12 +35,18 @@ class ButtonActions : public QObject {
 class MouseTarget : public QWidget {
   Q_OBJECT
  public:
-  using QWidget::QWidget;
+  explicit MouseTarget(QWidget* parent);
 
-  // A click triggers `action`; the tooltip and the accessible name name it and its key.
+  // A click triggers `action`, and the target is a button: its tooltip names the action and its
+  // key, its accessible name the action alone (a screen reader says the key from the action).
   void setAction(QAction* action);
+  QAction* action() const { return action_; }
   // The buttons the target answers (a drag handle takes any).
   void setButtons(Qt::MouseButtons buttons) { buttons_ = buttons; }
+  // Whether the target is a button on the skin (an action, or a hint given), not a picture.
+  bool isButton() const { return button_; }
+  // What a left click on an enabled target does, for a screen reader that presses it.
+  void click();
 
  signals:
   void clicked();
@@ -47,9 +56,12 @@ class MouseTarget : public QWidget {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void setButton(bool button) { button_ = button; }
 
  private:
   Qt::MouseButtons buttons_ = Qt::LeftButton;
+  QPointer<QAction> action_;
+  bool button_ = false;
 };
 
 // A picture component: shows its QImage at its top-left corner, in window pixels. Pictures that
@@ -83,6 +95,12 @@ class ImageView : public MouseTarget {
   // Device pixels per window pixel on the screen the component is shown on (1 at scale 1).
   double pixelRatio() const { return devicePixelRatioF(); }
 
+  // A picture that is a view, a chart or a list says what it shows through `source`, asked whenever
+  // a screen reader reads it (InstallAccessibleControls).
+  void setSpoken(std::function<SpokenPicture()> source) { spoken_ = std::move(source); }
+  bool isSpoken() const { return static_cast<bool>(spoken_); }
+  SpokenPicture spoken() const { return spoken_ ? spoken_() : SpokenPicture{}; }
+
  signals:
   // A canvas came to a screen of another ratio than it was drawn at: its owner draws it again
   // (connected queued, as it is told while the component paints).
@@ -95,11 +113,12 @@ class ImageView : public MouseTarget {
   QImage image_;
   Picture picture_;
   bool canvas_ = false;  // drawn into through canvas()
+  std::function<SpokenPicture()> spoken_;
 };
 
 // A transparent label that only receives the mouse: the buttons drawn on a skin picture. The
-// hint is its tooltip and its accessible name. While a button is held it keeps receiving
-// moves, also outside its own rectangle.
+// hint is its tooltip and its accessible name; with one it is a button. While a mouse button
+// is held it keeps receiving moves, also outside its own rectangle.
 class ClickArea : public MouseTarget {
   Q_OBJECT
  public:
@@ -123,6 +142,14 @@ class FocusFramedComboBox : public QComboBox {
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
+
+// The title of one of the program's windows: "Kelvra95", or with `part` "Kelvra95 – Tracks".
+QString WindowTitle(const QString& part = {});
+
+// Set a widget's accessible name or description, unless it has it already: a screen reader
+// hears of a change only.
+void SetAccessibleName(QWidget& widget, const QString& name);
+void SetAccessibleDescription(QWidget& widget, const QString& description);
 
 // Sets a label's text colour; a label already in that colour is left alone (no repaint). The
 // label is transparent: its background is the window's picture under it.

@@ -14,6 +14,7 @@ inline constexpr SideWindowKind kEventsKind{
     .button = {404, 12, 19, 19},
     .buttonName = "lblEvents",
     .buttonHint = "Moon events",
+    .title = "Events",
     .drawButton = &DrawEventsButton,
     .openKey = Qt::CTRL | Qt::Key_M,
 };

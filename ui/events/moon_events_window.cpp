@@ -10,9 +10,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSettings>
+#include <QStringList>
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "ui/common/accessibility.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/settings_place.h"
@@ -206,6 +208,34 @@ void TMoonEvents::tellSelection() {
   observationOwner().set(next);
 }
 
+SpokenPicture TMoonEvents::spokenList() const {
+  SpokenPicture spoken = SideWindowForm::spokenList();
+  spoken.kind = SpokenPicture::Kind::List;
+  QStringList above;
+  if (!view_.accurate)
+    above << MoonEventNoticeRows(listFont(), layout::kListSize.width()).join(' ');
+  if (!view_.passages.isEmpty()) above << view_.passages;
+  if (model_.lines().empty()) above << QStringLiteral("No events");
+  spoken.description = above.join(QStringLiteral("; "));
+  const int rowHeight = MoonEventRowHeight(listFont());
+  const std::size_t rows = static_cast<std::size_t>(visibleRows());
+  for (std::size_t i = 0; i < model_.lines().size(); ++i) {
+    QStringList note;
+    if (std::binary_search(view_.marked.begin(), view_.marked.end(), i)) note << "going on";
+    if (i < view_.greyed.size() && view_.greyed[i]) note << "not visible from the site";
+    const QString tip = model_.toolTip(i);
+    if (!tip.isEmpty()) note << tip.split('\n');
+    QRect place;
+    if (i >= view_.top && i < view_.top + rows) {
+      place = {0, listTop() + static_cast<int>(i - view_.top) * rowHeight,
+               layout::kListSize.width(), rowHeight};
+    }
+    spoken.lines.push_back({QString::fromStdString(FormatMoonEventLine(model_.lines()[i]).joined()),
+                            note.join(QStringLiteral("; ")), i == view_.selected, place});
+  }
+  return spoken;
+}
+
 void TMoonEvents::scrollTo(std::size_t top) {
   const std::size_t rows = static_cast<std::size_t>(visibleRows());
   const std::size_t last = model_.lines().size() > rows ? model_.lines().size() - rows : 0;
@@ -220,18 +250,22 @@ void TMoonEvents::reveal(std::size_t index) {
 
 void TMoonEvents::select(std::size_t index) {
   if (model_.lines().empty()) return;
+  const std::size_t before = view_.selected;
   view_.selected = std::min(index, model_.lines().size() - 1);
   const std::size_t rows = static_cast<std::size_t>(visibleRows());
   if (view_.selected < view_.top) view_.top = view_.selected;
   if (view_.selected >= view_.top + rows) view_.top = view_.selected + 1 - rows;
   redraw();
+  TellLineSelected(listView(), before, view_.selected);
 }
 
 void TMoonEvents::jumpTo(std::size_t index) {
   if (index >= model_.lines().size()) return;
+  const std::size_t before = view_.selected;
   view_.selected = index;
   host().jumpToInstant(MoonEventJumpInstant(model_.lines()[index]));
   redraw();
+  TellLineSelected(listView(), before, view_.selected);
 }
 
 void TMoonEvents::listPressed(QPoint position) {

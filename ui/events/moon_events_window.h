@@ -65,6 +65,8 @@ class TMoonEvents : public SideWindowForm {
 
  protected:
   void drawList(QImage& list) override;
+  // The lines as shown, the selected one and those going on marked, with their tooltips.
+  SpokenPicture spokenList() const override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintMoonEvents(month, year); }
   bool localTime() const override;
   void storeLocalTime(bool local) override;

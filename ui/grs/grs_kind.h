@@ -38,6 +38,7 @@ inline constexpr SideWindowKind kGRSKind{
     .button = {226, 13, 17, 16},
     .buttonName = "lblGRS",
     .buttonHint = "Great Red Spot transits",
+    .title = "Red Spot",
     .drawButton = &DrawGRSButton,
     .openKey = Qt::CTRL | Qt::Key_G,
     .components = layout::kGRSComponents,

@@ -47,6 +47,15 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsS
       txtDrift(MakeNumberField(this, "txtDrift", layout::kDriftField, 5)),
       txtEpoch(MakeNumberField(this, "txtEpoch", layout::kEpochField, 10)) {
   setObjectName(QStringLiteral("GRSLongitude"));
+  setWindowTitle(QStringLiteral("GRS Longitude"));
+  // The words beside the fields are part of the dialog's picture.
+  txtRSLong->setAccessibleName(QStringLiteral("Longitude"));
+  txtRSLong->setAccessibleDescription(QStringLiteral("Degrees, System II"));
+  txtDrift->setAccessibleName(QStringLiteral("Drift"));
+  txtDrift->setAccessibleDescription(QStringLiteral("Degrees a month"));
+  txtEpoch->setAccessibleName(QStringLiteral("Date"));
+  txtEpoch->setAccessibleDescription(
+      QStringLiteral("The day the longitude held on, year-month-day"));
   setModal(true);
   setPalette(PanelPalette());
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->installEventFilter(this);

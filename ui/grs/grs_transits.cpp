@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStringList>
 
 #include "core/calendar.h"
 #include "ui/common/page_layout.h"
@@ -59,10 +60,34 @@ void TGRSTransits::drawList(QImage& list) {
   showDriftLine(GRSDriftLine(spotDrift));
   const ListMonth shown = observation().month();
   const int year = shown.year, month = shown.month;
-  const std::vector<GRSDayTransits> rows = PredictGRSTransits(
-      year, month, host().config().RSLongitude, spotDrift, basis.localTime, basis.zoneOffset);
-  DrawGRSList(list, listFont(), rows,
-              GRSTransitsNotVisible(rows, year, month, basis, observation().site));
+  rows_ = PredictGRSTransits(year, month, host().config().RSLongitude, spotDrift, basis.localTime,
+                             basis.zoneOffset);
+  hidden_ = GRSTransitsNotVisible(rows_, year, month, basis, observation().site);
+  DrawGRSList(list, listFont(), rows_, hidden_);
+}
+
+SpokenPicture TGRSTransits::spokenList() const {
+  SpokenPicture spoken = SideWindowForm::spokenList();
+  spoken.kind = SpokenPicture::Kind::List;
+  spoken.description =
+      QStringLiteral("Red Spot at System II longitude %1\u00B0").arg(host().config().RSLongitude);
+  if (!lblDrift->isHidden()) spoken.description += QStringLiteral("; ") + lblDrift->text();
+  const int count = static_cast<int>(rows_.size());
+  for (int i = 0; i < count; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    QStringList times, hidden;
+    for (std::size_t k = 0; k < rows_[at].times.size(); ++k) {
+      times << QString::fromStdString(rows_[at].times[k].text);
+      if (at < hidden_.size() && k < hidden_[at].size() && hidden_[at][k]) hidden << times.back();
+    }
+    const int top = GRSRowTop(i, count, kGRSListHeight);
+    const QRect place(0, top, kGRSListWidth, GRSRowTop(i + 1, count, kGRSListHeight) - top);
+    spoken.lines.push_back(
+        {QString::number(rows_[at].day) + ' ' + times.join(' '),
+         hidden.isEmpty() ? QString() : "not visible from the site: " + hidden.join(", "), false,
+         place});
+  }
+  return spoken;
 }
 
 void TGRSTransits::showDriftLine(const QString& text) {

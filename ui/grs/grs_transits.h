@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class QLabel;
 
@@ -38,6 +39,8 @@ class TGRSTransits : public SideWindowForm {
 
  protected:
   void drawList(QImage& list) override;
+  // A line a day as shown: the day and its transits, those not visible from the site said.
+  SpokenPicture spokenList() const override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintGRSTransits(month, year); }
   // The transits' greying follows the site too, shown or not.
   void observationChanged(ObservationChanges what, InstantChange why) override;
@@ -47,6 +50,8 @@ class TGRSTransits : public SideWindowForm {
   // Shows the drift line with `text`, or hides it when the text is empty.
   void showDriftLine(const QString& text);
 
+  std::vector<GRSDayTransits> rows_;  // the month as last drawn
+  GRSHidden hidden_;                  // which of them are greyed
   ImageView* imgLong;
   QLabel* lblDrift;  // the drift line, shown only with a drift
   TGRSLongitude* longitudeDialog_ = nullptr;

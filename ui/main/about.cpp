@@ -11,6 +11,7 @@ TAboutWin::TAboutWin(QWidget* parent)
       imgAbout(new ImageView(this, "imgAbout")),
       btnExit(new ClickArea(this, "btnExit", layout::AboutWindow::exit, QStringLiteral("Exit"))) {
   setObjectName(QStringLiteral("AboutWin"));
+  setWindowTitle(QStringLiteral("About Kelvra95"));
   setModal(true);
   setFixedSize(layout::AboutWindow::size);
   setPalette(PanelPalette());

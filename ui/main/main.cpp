@@ -7,6 +7,7 @@
 
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/observation.h"
+#include "ui/common/pictures.h"
 #include "ui/common/settings_place.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   kelvra::NameApplication();  // before the settings look for the user's config folder
   QApplication::setStyle(QStringLiteral("Fusion"));
+  QApplication::setWindowIcon(kelvra::ProgramIcon());
   // The main window alone decides when the program ends (its exit button or its closing).
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -129,6 +129,7 @@ void TViewer::recompute(JulianDay jd, InstantChange why) {
   }
   mutual_ = mutualEvents_.at(jd);
   showDataPanel();
+  speakViews();
   plotSatellites();
   observation_.set(shown(), why);
 }

@@ -200,6 +200,12 @@ class TViewer : public QWidget, public SideWindowHost {
   void showInstant(const CivilDateTime& shown, JulianDay jd, InstantChange why);
   void showDateAndTime();
   void showDataPanel();
+  // What the data panel's values, the compass and the hemisphere button say to a screen reader
+  // (viewer_spoken.cpp); keeps the state for the eyepiece's words before the depth sort
+  // reorders it.
+  void speakViews();
+  // The eyepiece view in words, each moon where it stands, as a reader asks for it.
+  SpokenPicture spokenEyepiece() const;
   void plotSatellites();
   void displayCompassDirections();
   void changeMagnification(double magnification);
@@ -238,6 +244,7 @@ class TViewer : public QWidget, public SideWindowHost {
   SettingsStore& settings_;
   ConfigRecord config_;
   JupiterState state_;
+  JupiterState spokenState_;  // state_ as the data panel showed it, before the depth sort
   // The moons' shadows at the instant of state_, from the modern theory.
   std::array<MoonShadow, 5> shadows_{};
   // Which theory places the moons (View/Positions in Kelvra95.ini).

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "core/moons.h"
 #include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
@@ -44,6 +46,7 @@ TViewer::TViewer(ObservationOwner& observation, SettingsStore& settings,
       observation_(observation),
       settings_(settings) {
   setObjectName(QStringLiteral("Viewer"));
+  setWindowTitle(WindowTitle());
   for (const SideWindowKind* kind : sideWindows) sides_.push_back({kind, nullptr});
   FormCreate();
 }
@@ -123,6 +126,11 @@ void TViewer::buildLayout() {
   }
   imgCompass = new ImageView(this, "imgCompass");
   imgCompass->setGeometry(Main::compass);
+  imgSideView->setSpoken([this] { return spokenEyepiece(); });
+  imgPlanView->setAccessibleName(QStringLiteral("Plan view"));
+  imgPlanView->setAccessibleDescription(
+      QStringLiteral("The four orbits seen from above Jupiter's north pole, the Earth below"));
+  imgCompass->setAccessibleName(QStringLiteral("Compass"));
 
   buildEntryFields();
   buildDataPanel();
@@ -156,7 +164,7 @@ QLineEdit* TViewer::addEntryField(const char* name, QRect geometry, int maxLengt
 void TViewer::buildEntryFields() {
   addLabel("lblDate", {24, 190}, 34, QStringLiteral("Date:"), true);
   addLabel("lblTime", {24, 218}, 34, QStringLiteral("Time:"), true);
-  addLabel("lblView", {24, 247}, 34, QStringLiteral("View:"), true);
+  QLabel* viewLabel = addLabel("lblView", {24, 247}, 34, QStringLiteral("View:"), true);
   addLabel("lblColon1", {82, 218}, 6, QStringLiteral(":"), true);
   addLabel("lblColon2", {110, 218}, 6, QStringLiteral(":"), true);
 
@@ -193,6 +201,19 @@ void TViewer::buildEntryFields() {
   nowFace(false);
   connect(imgNowButton, &ImageView::pressed, this, [nowFace] { nowFace(true); });
   connect(imgNowButton, &ImageView::released, this, [nowFace] { nowFace(false); });
+
+  // Their labels ("Date:", "Time:") each stand for three fields: each says its own name.
+  const std::pair<QWidget*, const char*> names[] = {
+      {txtDay, "Day"},       {cmbMonth, "Month"},   {txtYear, "Year"}, {txtHour, "Hour"},
+      {txtMinute, "Minute"}, {txtSecond, "Second"}, {cmbView, "View"}};
+  for (const auto& [widget, name] : names) widget->setAccessibleName(QString::fromLatin1(name));
+  cmbView->setAccessibleDescription(QStringLiteral("The instrument the views are drawn for"));
+  // Under X11 Qt names a drop-down list by the label pointing to it, not by its own name; the
+  // month's has none on the window, so a hidden one.
+  viewLabel->setBuddy(cmbView);
+  auto* monthLabel = new QLabel(QStringLiteral("Month"), this);
+  monthLabel->hide();
+  monthLabel->setBuddy(cmbMonth);
 
   setTabOrder(txtDay, cmbMonth);
   setTabOrder(cmbMonth, txtYear);

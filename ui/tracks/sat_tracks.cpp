@@ -31,6 +31,20 @@ void TSatTracks::drawList(QImage& list) {
   DrawTracksChart(list, ComputeTracksChart(input), listFont());
 }
 
+SpokenPicture TSatTracks::spokenList() const {
+  SpokenPicture spoken = SideWindowForm::spokenList();
+  // s = +1 puts a moon west of Jupiter (X > 0) left of the band.
+  const ListMonth month = observation().month();
+  const bool westLeft = TracksMonthFor(chartInput(month.month, month.year)).mirror > 0;
+  spoken.description =
+      QStringLiteral(
+          "Day 1 at the top, a row each half hour, odd days banded: each moon's "
+          "distance east or west of Jupiter, the band down the middle, %1 on the left; "
+          "Io white, Europa yellow, Ganymede orange, Callisto light blue")
+          .arg(westLeft ? QStringLiteral("west") : QStringLiteral("east"));
+  return spoken;
+}
+
 void TSatTracks::PrintTracks(std::uint16_t month, std::uint16_t year) {
   const TracksInput input = chartInput(month, year);
   PrintOnePage(settings(), TracksTitle(month, year),

@@ -24,6 +24,8 @@ class TSatTracks : public SideWindowForm {
 
  protected:
   void drawList(QImage& list) override;
+  // The chart's month and how to read it: which side is west, which colour each moon.
+  SpokenPicture spokenList() const override;
   void print(std::uint16_t month, std::uint16_t year) override { PrintTracks(month, year); }
   // The chart follows the view, the hemisphere and the theory of the positions too.
   void observationChanged(ObservationChanges what, InstantChange why) override;

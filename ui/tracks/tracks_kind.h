@@ -21,6 +21,7 @@ inline constexpr SideWindowKind kTracksKind{
     .button = {192, 12, 21, 18},
     .buttonName = "lblTracks",
     .buttonHint = "Satellite tracks",
+    .title = "Tracks",
     .drawButton = &DrawTracksButton,
     .openKey = Qt::CTRL | Qt::Key_T,
 };
