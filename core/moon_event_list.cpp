@@ -169,10 +169,15 @@ std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>&
 JulianDay MoonEventJumpInstant(const MoonEventLine& line) {
   const double seconds = line.exact * kSecondsPerDay;
   if (line.phase == MoonEventPhase::Maximum) return std::round(seconds) / kSecondsPerDay;
-  const double whole = line.phase == MoonEventPhase::Start
-                           ? std::ceil(seconds - kMillisecond * kSecondsPerDay)
-                           : std::floor(seconds + kMillisecond * kSecondsPerDay);
-  return whole / kSecondsPerDay;
+  // The list marks a phenomenon between its listed minutes, which may fall inside the contacts;
+  // the jump lands where both the picture and the mark say it is under way.
+  const double tolerance = kMillisecond * kSecondsPerDay;
+  if (line.phase == MoonEventPhase::Start) {
+    return std::max(std::ceil(seconds - tolerance), std::round(line.eventStart * kSecondsPerDay)) /
+           kSecondsPerDay;
+  }
+  return std::min(std::floor(seconds + tolerance), std::round(line.eventEnd * kSecondsPerDay) - 1) /
+         kSecondsPerDay;
 }
 
 std::string MoonEventCode(int moon, MoonEventKind kind, MoonEventPhase phase) {

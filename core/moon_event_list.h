@@ -122,7 +122,9 @@ std::vector<std::size_t> MoonEventLinesGoingOn(const std::vector<MoonEventLine>&
 // Given: one line of the list.
 // Returns: days, UT: the line's unrounded instant to the whole second, rounded toward the inside
 // of its phenomenon (a start up, an end down), so the picture shows the phenomenon under way;
-// a mutual event's maximum to the nearest second.
+// where the listed minute of its start is later (or of its end not later), that minute (that
+// minute less a second), so the list marks the line too (MoonEventLinesGoingOn); a mutual
+// event's maximum to the nearest second.
 // Notes: the offsets are whole minutes, so the second is whole on the local clock too; an
 // instant within a millisecond of a whole second counts as that second.
 JulianDay MoonEventJumpInstant(const MoonEventLine& line);

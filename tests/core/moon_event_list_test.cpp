@@ -245,9 +245,9 @@ TEST(MoonEventLinesGoingOn, MarksALineAtItsOwnMinute) {
   }
 }
 
-// A jump shows the phenomenon under way: its start rounded up to the second, its end down,
-// never the listed minute, which can lie outside it.
-TEST(MoonEventJumpInstant, LandsInsideThePhenomenonToTheSecond) {
+// A jump shows the phenomenon under way and its line marked: its start rounded up to the second
+// or to the listed minute, its end down to the second or to a second before the listed minute.
+TEST(MoonEventJumpInstant, LandsInsideThePhenomenonAndOnItsMarkedLine) {
   const auto at = [](int hour, int minute, double second) {
     return utDate(2014, 3, 3, hour, minute) + second * kSecond;
   };
@@ -258,27 +258,36 @@ TEST(MoonEventJumpInstant, LandsInsideThePhenomenonToTheSecond) {
   const std::vector<MoonEvent> events{
       {1, kTransit, at(1, 1, 29.6), at(3, 20, 40.7)},  // listed 01:01 and 03:21
       {2, kEclipse, at(5, 0, 20), at(7, 0, 0.0004)},   // whole seconds, up to float noise
+      {3, MoonEventKind::ShadowTransit, at(8, 0, 40), at(9, 10, 10)},  // listed 08:01 and 09:10
   };
   const auto lines = MoonEventLinesOf(events, month(2014, 3));
-  ASSERT_EQ(texts(lines),
-            (Texts{"3 01:01 I.Tr.I", "3 03:21 I.Tr.E", "3 05:00 II.Ec.D", "3 07:00 II.Ec.R"}));
-  EXPECT_EQ(clock(MoonEventJumpInstant(lines[0])), "1:1:30");
-  EXPECT_EQ(clock(MoonEventJumpInstant(lines[1])), "3:20:40");
-  EXPECT_EQ(clock(MoonEventJumpInstant(lines[2])), "5:0:20");
-  EXPECT_EQ(clock(MoonEventJumpInstant(lines[3])), "7:0:0");
+  ASSERT_EQ(texts(lines), (Texts{"3 01:01 I.Tr.I", "3 03:21 I.Tr.E", "3 05:00 II.Ec.D",
+                                 "3 07:00 II.Ec.R", "3 08:01 III.Sh.I", "3 09:10 III.Sh.E"}));
+  const char* const kJumps[] = {"1:1:30", "3:20:40", "5:0:20", "6:59:59", "8:1:0", "9:9:59"};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(clock(MoonEventJumpInstant(lines[i])), kJumps[i]) << texts(lines)[i];
+  }
 
-  // A whole month, in a zone half an hour off: every jump within a second inside its contact.
-  for (const MoonEventLine& l : ListMoonEvents(2026, 12, true, -570)) {
+  // A whole month, in a zone half an hour off: every jump a whole second inside its contact,
+  // within half a minute of it, and its line marked.
+  const std::vector<MoonEventLine> month = ListMoonEvents(2026, 12, true, -570);
+  for (std::size_t i = 0; i < month.size(); ++i) {
+    const MoonEventLine& l = month[i];
     const JulianDay jump = MoonEventJumpInstant(l);
     const double late = (jump - l.exact) / kSecond;  // seconds
     const double whole = jump / kSecond;
     EXPECT_NEAR(whole, std::round(whole), 1e-3);
-    if (l.phase == MoonEventPhase::Start) {
-      EXPECT_TRUE(late > -1e-3 && late < 1) << FormatMoonEventLine(l).joined();
-    } else if (l.phase == MoonEventPhase::Maximum) {
+    if (l.phase == MoonEventPhase::Maximum) {
       EXPECT_LE(std::abs(late), 0.5 + 1e-3) << FormatMoonEventLine(l).joined();
+      continue;
+    }
+    const std::vector<std::size_t> marked = MoonEventLinesGoingOn(month, jump);
+    EXPECT_NE(std::find(marked.begin(), marked.end(), i), marked.end())
+        << FormatMoonEventLine(l).joined();
+    if (l.phase == MoonEventPhase::Start) {
+      EXPECT_TRUE(late > -1e-3 && late <= 30 + 1e-3) << FormatMoonEventLine(l).joined();
     } else {
-      EXPECT_TRUE(late < 1e-3 && late > -1) << FormatMoonEventLine(l).joined();
+      EXPECT_TRUE(late < 1e-3 && late >= -31 - 1e-3) << FormatMoonEventLine(l).joined();
     }
   }
 }
