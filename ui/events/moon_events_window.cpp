@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -15,6 +14,7 @@
 #include <QWheelEvent>
 
 #include "ui/common/accessibility.h"
+#include "ui/common/clock.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/settings_place.h"
@@ -349,8 +349,8 @@ void TMoonEvents::exportMonth() {
 
 bool TMoonEvents::exportTo(const QString& path, ExportFormat format) {
   redraw();  // the month as shown now, even before the window was first drawn
-  const JulianDay stamp =
-      JulianDayFromUnixTime(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000);
+  // The file's own stamp: when it was written, on the program's one clock.
+  const JulianDay stamp = JulianDayFromUnixTime(static_cast<double>(Now()));
   if (!WriteExportFile(path, model_.exportText(format, stamp))) {
     ShowError(ExportFailedText(path));
     return false;
