@@ -284,8 +284,8 @@ TEST_F(MoonEventsWindowTest, AJumpNeverMovesTheList) {
     setMain(civil(kNewYork, 2026, 12, 1, 10, 0));
     ASSERT_EQ(text(0), "1 03:38 II.Sh.I");
     QTest::mouseClick(&list(), Qt::LeftButton, {}, QPoint(40, 2));
-    // Set to the second inside the shadow's transit, in the neighbouring local month.
-    EXPECT_EQ(clock(shownUT(), kNewYork), "11-30 22:37:59");
+    // Set to the listed minute, inside the shadow's transit, in the neighbouring local month.
+    EXPECT_EQ(clock(shownUT(), kNewYork), "11-30 22:38:00");
     EXPECT_EQ(window->listMonth().month, 12);
     EXPECT_EQ(text(0), "1 03:38 II.Sh.I");
     EXPECT_EQ(window->view().top, 0u);
