@@ -56,6 +56,8 @@ options = [
     (["events"], 2, b"", "missing"),
     (["events", "2026-12", "extra"], 2, b"", "'extra'"),
     (["events", "2026-12", "--frobnicate"], 2, b"", "'--frobnicate'"),
+    (["events", "2026-12", "--output"], 2, b"", "'--output'"),
+    (["-platform"], 2, b"", "'-platform'"),
     (["events", "2026-13"], 2, b"", "month 13 is outside 1 to 12"),
     (["events", "2026-11-31"], 2, b"", "day 31 is outside 1 to 30"),
     (["events", "December"], 2, b"", "'December'"),

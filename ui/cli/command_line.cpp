@@ -66,7 +66,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   };
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty()) return seeHelp(parser.errorText());
+    if (unknown.isEmpty()) return seeHelp(ParserFaultText(parser.errorText()));
     // As typed: -x or --xyz (a single-dash word reads as a long option here).
     const QString typed = [&] {
       for (const QString& argument : arguments.mid(1)) {

@@ -145,7 +145,7 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
       CommandFault(
           SeeHelp(QStringLiteral("%1: unknown option '%2%3'").arg(name, dashes, unknown.front())));
     } else {
-      CommandFault(SeeHelp(name + QStringLiteral(": ") + parser.errorText()));
+      CommandFault(SeeHelp(name + QStringLiteral(": ") + ParserFaultText(parser.errorText())));
     }
     return std::nullopt;
   }

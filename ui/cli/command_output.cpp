@@ -69,6 +69,10 @@ int CommandFault(const QString& text, int status) {
   return status;
 }
 
+QString ParserFaultText(const QString& errorText) {
+  return errorText.endsWith(u'.') ? errorText.chopped(1) : errorText;
+}
+
 QString OutsideRangeText(const QString& what, const QString& value, const QString& range) {
   return QStringLiteral("%1 %2 is outside %3").arg(what, value, range);
 }

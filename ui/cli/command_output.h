@@ -26,6 +26,9 @@ inline constexpr int kCommandBadInput = 2;    // an option, argument or value it
 // Prints "kelvra95: " and `text` as one line on standard error. Returns: status.
 int CommandFault(const QString& text, int status = kCommandBadInput);
 
+// Qt's parser's fault ("Missing value after '--output'.") as a part of a line: no full stop.
+QString ParserFaultText(const QString& errorText);
+
 // A line for a value out of its range: "month 13 is outside 1 to 12".
 QString OutsideRangeText(const QString& what, const QString& value, const QString& range);
 
