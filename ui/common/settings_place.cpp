@@ -114,6 +114,14 @@ SettingsPlaceFacts InspectSettingsPlaces(const fs::path& programFolder, const fs
   return facts;
 }
 
+fs::path SettingsFileToRead(const fs::path& programFolder, const fs::path& userFolder,
+                            const char* fileName) {
+  const SettingsDecision decision =
+      DecideSettingsPlace(InspectSettingsPlaces(programFolder, userFolder, fileName));
+  const bool user = decision.readFromUserFolder && !decision.copyProgramFile;
+  return (user ? userFolder : programFolder) / fileName;
+}
+
 std::filesystem::path UserSettingsFolder() {
   // Qt takes "/" for an unset or empty HOME, and would offer //.config/kelvra95.
   if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {

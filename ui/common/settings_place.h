@@ -54,6 +54,13 @@ SettingsPlaceFacts InspectSettingsPlaces(const std::filesystem::path& programFol
                                          const std::filesystem::path& userFolder,
                                          const char* fileName);
 
+// Given: the two folders and a settings file's name. Returns: the file a run reads it from,
+// for a reader that writes nothing (the lists of the command line): the program's file where
+// the user's would start as its copy. Nothing is made, copied or written.
+std::filesystem::path SettingsFileToRead(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userFolder,
+                                         const char* fileName);
+
 // The user's folder for settings files: Qt's AppConfigLocation, $XDG_CONFIG_HOME/kelvra95,
 // else ~/.config/kelvra95, the home folder taken from the user database when HOME is unset or
 // empty. Empty when there is no home folder either. Right only once NameApplication() has run.

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
+#include "ui/cli/command_line.h"
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/observation.h"
 #include "ui/common/pictures.h"
@@ -43,6 +45,8 @@ class ExitAfterFirstPaint : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --help, --version and the lists without a window end here, before anything needs a display.
+  if (const std::optional<int> status = kelvra::RunCommandLine(argc, argv)) return *status;
   // Wayland does not let a program place its own windows, and the side windows dock beside
   // the main window; X (XWayland under Wayland) does, so it comes first. Without an X server
   // Wayland itself serves, the windows where the compositor puts them. A platform the user
