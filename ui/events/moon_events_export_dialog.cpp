@@ -10,11 +10,13 @@
 namespace kelvra {
 
 std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
-                                            const QString& folder) {
-  const QString name = QStringLiteral("Kelvra95 Events %1-%2")
+                                            const QString& folder, const QString& what,
+                                            const QString& title) {
+  const QString name = QStringLiteral("Kelvra95 %1 %2-%3")
+                           .arg(what)
                            .arg(month.year, 4, 10, QChar('0'))
                            .arg(month.month, 2, 10, QChar('0'));
-  QFileDialog dialog(parent, QStringLiteral("Export the month's events"));
+  QFileDialog dialog(parent, title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ExportNameFilters());
