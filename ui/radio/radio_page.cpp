@@ -53,7 +53,7 @@ RadioPageParts DrawRadioPage(QPainter& painter, QSize page, const RadioPageInput
   const int side = std::min(page.width() * 45 / 100, page.height() * 36 / 100);
   const int top = heights.TitleHeight + 2 * row;
   parts.plot = QRect((page.width() - side) / 2, top, side, side);
-  RadioPlot plot{input.track, std::nullopt, true};
+  RadioPlot plot{input.track, std::nullopt, true, input.monthTrack};
   DrawRadioPlot(painter, parts.plot, plot, unit);
 
   painter.setPen(Qt::black);

@@ -42,37 +42,39 @@ QString shortName(const RadioRegion& r) {
   return name.startsWith(QStringLiteral("Io-")) ? name.mid(3) : name;
 }
 
-void drawRegions(QPainter& painter, const QRect& area, bool page, int unit) {
+// The Io-independent bands filled (labels false), behind the track; or, over it, the boxes of
+// the Io regions and every region's label.
+void drawRegions(QPainter& painter, const QRect& area, bool page, int unit, bool labels) {
   const QFontMetrics metrics(painter.font());
-  // The Io-independent bands first, behind the boxes.
-  for (int pass = 0; pass < 2; ++pass) {
-    for (std::size_t i = 0; i < kRadioSourceRegions.size(); ++i) {
-      const RadioRegion& r = kRadioSourceRegions[i];
-      if ((r.moon == 0) != (pass == 0)) continue;
-      const QColor colour = RadioRegionColour(i, page);
-      const auto phases = r.moon == 0 ? std::vector<std::pair<double, double>>{{0, 360}}
-                                      : stretches(r.phaseFrom, r.phaseTo);
-      bool labelled = false;
-      for (const auto& [cmFrom, cmTo] : stretches(r.cmFrom, r.cmTo)) {
-        for (const auto& [phFrom, phTo] : phases) {
-          const QRectF box(placeOf(area, cmFrom, phTo), placeOf(area, cmTo, phFrom));
-          const QRect pixels = box.toAlignedRect().adjusted(0, 0, -1, -1) & area;
-          if (r.moon == 0) {
-            painter.fillRect(pixels, page ? QColor(232, 232, 232) : QColor(24, 34, 44));
-          } else {
-            painter.setPen(QPen(colour, unit));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(pixels);
-          }
-          if (labelled || pixels.width() < metrics.horizontalAdvance(shortName(r))) continue;
-          const QString label = page ? QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size()))
-                                     : shortName(r);
-          painter.setPen(colour);
-          const int y = r.moon == 0 ? pixels.top() + unit : pixels.top() + 2 * unit;
-          painter.drawText(QRect(pixels.left() + 2 * unit, y, pixels.width(), metrics.height()),
-                           Qt::AlignLeft | Qt::AlignTop, label);
-          labelled = true;
+  for (std::size_t i = 0; i < kRadioSourceRegions.size(); ++i) {
+    const RadioRegion& r = kRadioSourceRegions[i];
+    if (!labels && r.moon != 0) continue;
+    const QColor colour = RadioRegionColour(i, page);
+    const auto phases = r.moon == 0 ? std::vector<std::pair<double, double>>{{0, 360}}
+                                    : stretches(r.phaseFrom, r.phaseTo);
+    bool labelled = false;
+    for (const auto& [cmFrom, cmTo] : stretches(r.cmFrom, r.cmTo)) {
+      for (const auto& [phFrom, phTo] : phases) {
+        const QRectF box(placeOf(area, cmFrom, phTo), placeOf(area, cmTo, phFrom));
+        const QRect pixels = box.toAlignedRect().adjusted(0, 0, -1, -1) & area;
+        if (!labels) {
+          painter.fillRect(pixels, page ? QColor(232, 232, 232) : QColor(24, 34, 44));
+          continue;
         }
+        if (r.moon != 0) {
+          painter.setPen(QPen(colour, unit));
+          painter.setBrush(Qt::NoBrush);
+          painter.drawRect(pixels);
+        }
+        const QString label =
+            page ? QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size()))
+                 : shortName(r);
+        if (labelled || pixels.width() < metrics.horizontalAdvance(label)) continue;
+        painter.setPen(colour);
+        const int y = r.moon == 0 ? pixels.top() + unit : pixels.top() + 2 * unit;
+        painter.drawText(QRect(pixels.left() + 2 * unit, y, pixels.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignTop, label);
+        labelled = true;
       }
     }
   }
@@ -83,7 +85,13 @@ void drawTrack(QPainter& painter, const QRect& area, const RadioPlot& plot, int 
   const QColor in = plot.page ? QColor(Qt::black) : kTrackIn;
   painter.save();
   painter.setClipRect(area);
-  for (std::size_t i = 0; i + 1 < plot.track.size(); ++i) {
+  if (plot.dots) {
+    for (const RadioTrackPoint& p : plot.track) {
+      painter.setPen(QPen(p.inside ? in : out, unit));
+      painter.drawPoint(placeOf(area, p.cm, p.phase));
+    }
+  }
+  for (std::size_t i = 0; !plot.dots && i + 1 < plot.track.size(); ++i) {
     const RadioTrackPoint& a = plot.track[i];
     const RadioTrackPoint& b = plot.track[i + 1];
     painter.setPen(QPen(a.inside && b.inside ? in : out, unit));
@@ -99,6 +107,9 @@ void drawTrack(QPainter& painter, const QRect& area, const RadioPlot& plot, int 
     }
   }
   painter.restore();
+}
+
+void drawInstant(QPainter& painter, const QRect& area, const RadioPlot& plot, int unit) {
   if (!plot.instant) return;
   const QPointF at = placeOf(area, plot.instant->cm, plot.instant->phase);
   painter.setPen(QPen(plot.page ? QColor(200, 0, 0) : QColor(Qt::white), unit));
@@ -129,7 +140,7 @@ QColor RadioRegionColour(std::size_t region, bool page) {
 void DrawRadioPlot(QPainter& painter, const QRect& area, const RadioPlot& plot, int unit) {
   painter.save();
   painter.fillRect(area, plot.page ? QColor(Qt::white) : QColor(Qt::black));
-  drawRegions(painter, area, plot.page, unit);
+  drawRegions(painter, area, plot.page, unit, false);
   const QColor grid = plot.page ? QColor(190, 190, 190) : style::kWell.lighter(150);
   painter.setPen(QPen(grid, unit, Qt::DotLine));
   for (int degrees = 90; degrees < 360; degrees += 90) {
@@ -137,6 +148,8 @@ void DrawRadioPlot(QPainter& painter, const QRect& area, const RadioPlot& plot, 
     painter.drawLine(placeOf(area, 0, degrees), placeOf(area, 360, degrees));
   }
   drawTrack(painter, area, plot, unit);
+  drawRegions(painter, area, plot.page, unit, true);
+  drawInstant(painter, area, plot, unit);
   painter.setPen(QPen(plot.page ? QColor(Qt::black) : style::kGlyphDim, unit));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(area.adjusted(0, 0, -unit, -unit));
@@ -144,9 +157,11 @@ void DrawRadioPlot(QPainter& painter, const QRect& area, const RadioPlot& plot, 
 }
 
 std::vector<QString> RadioReadingRows(const RadioReadings& r) {
-  const auto deg = [](double value) { return QStringLiteral("%1\u00b0").arg(value, 0, 'f', 1); };
-  return {QStringLiteral("CM III %1  Io %2").arg(deg(r.cm), deg(r.io)),
-          QStringLiteral("Europa %1  Ganymede %2").arg(deg(r.europa), deg(r.ganymede))};
+  const auto deg = [](double value, int decimals) {
+    return QStringLiteral("%1\u00b0").arg(value, 0, 'f', decimals);
+  };
+  return {QStringLiteral("CM III %1  Io %2").arg(deg(r.cm, 1), deg(r.io, 1)),
+          QStringLiteral("Europa %1  Ganymede %2").arg(deg(r.europa, 0), deg(r.ganymede, 0))};
 }
 
 QString RadioDaylightNote() {

@@ -28,10 +28,12 @@ struct RadioPlot {
   std::vector<RadioTrackPoint> track;           // drawn as a line, bright inside a region
   std::optional<RadioTrackPoint> instant;       // the main window's, marked with a ring
   bool page = false;                            // white paper: dark ink, full region names
+  bool dots = false;  // the track as a dot per point (a month's would fill the plot as lines)
 };
 
 // Draws the plot filling `area` (painter units): frame, grid every 90 degrees, the regions of
-// kRadioSourceRegions (the Io-independent ones as bands behind), the track, the instant.
+// kRadioSourceRegions (the Io-independent ones as bands behind the track, the others as boxes
+// over it), the instant.
 // `unit` is the width of a line in painter units (1 on screen).
 void DrawRadioPlot(QPainter& painter, const QRect& area, const RadioPlot& plot, int unit);
 
@@ -45,7 +47,7 @@ struct RadioReadings {
 };
 
 // Given: the readings. Returns: the two rows under the plot, "CM III 212.3°  Io 97.1°" and
-// "Europa 201.3°  Ganymede 45.0°".
+// "Europa 201°  Ganymede 45°" (whole degrees: the row is 160 pixels).
 std::vector<QString> RadioReadingRows(const RadioReadings& readings);
 
 // What the screen list shows beside its lines.

@@ -168,8 +168,9 @@ void TRadio::follow() {
 void TRadio::drawList(QImage& list) {
   follow();
   const JulianDay now = observation().instantUT;
-  RadioPlot plot{track_, RadioTrackPoint{now, CentralMeridianIII(now), GeocentricPhase(1, now),
-                                         false}};
+  RadioPlot plot{track_,
+                 RadioTrackPoint{now, CentralMeridianIII(now), GeocentricPhase(1, now), false},
+                 false, monthTrack()};
   const RadioReadings readings{plot.instant->cm, plot.instant->phase, GeocentricPhase(2, now),
                                GeocentricPhase(3, now)};
   DrawRadioScreen(list, listFont(), plot, readings, shown_, key_.offset, view_);
