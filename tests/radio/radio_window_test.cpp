@@ -40,7 +40,8 @@ TEST(RadioModel, LinesAndNightsReadTheListsClock) {
   struct Case {
     std::int32_t offset;
     const char* text;
-  } cases[] = {{0, "10 01:14\u201303:02 Io-B"}, {kNewYork, "09 20:14\u201322:02 Io-B"},
+  } cases[] = {{0, "10 01:14\u201303:02 Io-B"},
+               {kNewYork, "09 20:14\u201322:02 Io-B"},
                {-540, "10 10:14\u201312:02 Io-B"}};
   for (const Case& c : cases) {
     const RadioLine line{w, CalDate(w.start, c.offset).day};
@@ -90,7 +91,8 @@ TEST(RadioModel, TheSiteGreysAndShadesWhatItMust) {
 // One calendar event per span from its start to its end, one CSV row per span on the clock.
 TEST(RadioModel, ExportWritesEachSpanOnce) {
   const std::vector<RadioLine> lines = RadioLinesOf({12, 2026}, kNewYork, kBerlin);
-  const std::string ics = RadioExportText(ExportFormat::ICalendar, lines, kNewYork, kBerlin, 2.46e6);
+  const std::string ics =
+      RadioExportText(ExportFormat::ICalendar, lines, kNewYork, kBerlin, 2.46e6);
   std::size_t events = 0;
   for (std::size_t p = ics.find("BEGIN:VEVENT"); p != std::string::npos;
        p = ics.find("BEGIN:VEVENT", p + 1))
@@ -99,8 +101,8 @@ TEST(RadioModel, ExportWritesEachSpanOnce) {
   const RadioLine& first = lines.front();
   const CivilDateTime s = CalDate(first.window.start, 0);
   char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "DTSTART:%04d%02d%02dT%02d%02d", s.year, s.month, s.day, s.hour,
-                s.minute);
+  std::snprintf(stamp, sizeof stamp, "DTSTART:%04d%02d%02dT%02d%02d", s.year, s.month, s.day,
+                s.hour, s.minute);
   EXPECT_NE(ics.find(stamp), std::string::npos) << stamp;
   const std::string csv = RadioExportText(ExportFormat::Csv, lines, kNewYork, kBerlin, 2.46e6);
   EXPECT_EQ(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')), lines.size() + 1);

@@ -123,8 +123,8 @@ std::string RadioExportText(ExportFormat format, const std::vector<RadioLine>& s
   if (format == ExportFormat::Csv) {
     std::vector<ExportLine> rows;
     for (const RadioLine& l : shown) {
-      std::string description = regionSummary(l.window) + " until " +
-                                clockTime(l.window.end, offset).toStdString();
+      std::string description =
+          regionSummary(l.window) + " until " + clockTime(l.window.end, offset).toStdString();
       if (l.daytime) description += ", in daylight";
       rows.push_back({std::round(l.window.start * 1440) / 1440, offset, std::string(l.window.name),
                       description, altitudesAt(l.window.start, site)});
@@ -134,8 +134,8 @@ std::string RadioExportText(ExportFormat format, const std::vector<RadioLine>& s
   std::vector<ExportPhenomenon> events;
   for (const RadioLine& l : shown) {
     const std::string code(l.window.name);
-    ExportPhenomenon p{code, regionSummary(l.window), l.window.start, l.window.start,
-                       l.window.end, {}};
+    ExportPhenomenon p{code, regionSummary(l.window), l.window.start, l.window.start, l.window.end,
+                       {}};
     p.instants.push_back({code + " start", l.window.start, altitudesAt(l.window.start, site)});
     p.instants.push_back({code + " end", l.window.end, altitudesAt(l.window.end, site)});
     events.push_back(std::move(p));

@@ -19,10 +19,10 @@ namespace kelvra {
 
 // One span of the list, as the site sees it.
 struct RadioLine {
-  RadioWindow window;     // the region's span, days UT
-  int day = 0;            // 1..31, the day of its start on the list's clock
-  bool greyed = false;    // with a site: Jupiter below its least altitude all through it
-  bool daytime = false;   // with a site: the Sun above the horizon for some of it
+  RadioWindow window;    // the region's span, days UT
+  int day = 0;           // 1..31, the day of its start on the list's clock
+  bool greyed = false;   // with a site: Jupiter below its least altitude all through it
+  bool daytime = false;  // with a site: the Sun above the horizon for some of it
 };
 
 // A stretch of time: days, UT.
@@ -56,9 +56,9 @@ QString RadioLineText(const RadioLine& line, std::int32_t offset);
 
 // One point of the track: the central meridian (System III) and Io's phase at an instant.
 struct RadioTrackPoint {
-  JulianDay ut;       // days, UT
-  double cm, phase;   // degrees, 0..360
-  bool inside;        // in one of the regions of the table
+  JulianDay ut;      // days, UT
+  double cm, phase;  // degrees, 0..360
+  bool inside;       // in one of the regions of the table
 };
 
 // Given: a span and a step (days). Returns: the track at its start and every step after,

@@ -26,7 +26,8 @@ QString RadioTitle(std::uint16_t month, std::uint16_t year) {
 QString RadioSubtitle(const RadioPageInput& input) {
   QString text = MoonEventsBasisText(input.basis.localTime, input.basis.zoneOffset);
   text.chop(1);  // "]"
-  text += input.monthTrack ? QStringLiteral(" - the month's track") : QStringLiteral(" - the night's track");
+  text += input.monthTrack ? QStringLiteral(" - the month's track")
+                           : QStringLiteral(" - the night's track");
   if (input.site) {
     const ObserverSite& p = input.site->place;
     const QLocale c = QLocale::c();
@@ -42,9 +43,8 @@ QString RadioSubtitle(const RadioPageInput& input) {
 }
 
 RadioPageParts DrawRadioPage(QPainter& painter, QSize page, const RadioPageInput& input) {
-  const PageHeights heights =
-      PrintPageTitle(painter, page, RadioTitle(input.month.month, input.month.year),
-                     RadioSubtitle(input));
+  const PageHeights heights = PrintPageTitle(
+      painter, page, RadioTitle(input.month.month, input.month.year), RadioSubtitle(input));
   PrintPageFooter(painter, page, heights.FooterHeight);
   RadioPageParts parts;
   const QFontMetrics metrics(painter.font());

@@ -22,11 +22,11 @@ namespace kelvra {
 
 struct RadioPageInput {
   ListMonth month;
-  TimeBasis basis;                   // the list's clock
-  std::optional<SiteSetting> site;   // none: nothing greyed or shaded
-  bool visibleOnly = false;          // with a site, the lines Jupiter is up for only
-  bool monthTrack = false;           // the track drawn: the month's, or the night's
-  std::vector<RadioLine> lines;      // the lines as shown
+  TimeBasis basis;                  // the list's clock
+  std::optional<SiteSetting> site;  // none: nothing greyed or shaded
+  bool visibleOnly = false;         // with a site, the lines Jupiter is up for only
+  bool monthTrack = false;          // the track drawn: the month's, or the night's
+  std::vector<RadioLine> lines;     // the lines as shown
   std::vector<RadioTrackPoint> track;
 };
 

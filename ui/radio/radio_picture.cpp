@@ -17,16 +17,17 @@ namespace {
 const QColor kBand(40, 40, 40);
 const QColor kDay(0, 255, 255);
 const QColor kTime(255, 255, 0);
-const QColor kMarked(30, 84, 88);      // going on at the main window's instant, as in the events
-const QColor kDaylight(36, 48, 96);    // a span with the Sun up at the site
-const QColor kGreyed(192, 192, 192);   // Jupiter below its least altitude all through
-const QColor kTrackOut(0, 120, 120);   // the track outside every region
-const QColor kTrackIn(255, 255, 0);    // inside one
+const QColor kMarked(30, 84, 88);     // going on at the main window's instant, as in the events
+const QColor kDaylight(36, 48, 96);   // a span with the Sun up at the site
+const QColor kGreyed(192, 192, 192);  // Jupiter below its least altitude all through
+const QColor kTrackOut(0, 120, 120);  // the track outside every region
+const QColor kTrackIn(255, 255, 0);   // inside one
 constexpr int kDayX = 3, kTimeX = 20, kNameX = 100;  // pixels
 
 // x across for a meridian, y up for a phase, in `area`.
 QPointF placeOf(const QRect& area, double cm, double phase) {
-  return {area.left() + cm / 360.0 * area.width(), area.bottom() + 1 - phase / 360.0 * area.height()};
+  return {area.left() + cm / 360.0 * area.width(),
+          area.bottom() + 1 - phase / 360.0 * area.height()};
 }
 
 // A range of degrees as one or two stretches within 0..360.
@@ -129,9 +130,9 @@ void drawCell(QPainter& painter, QPoint at, const QString& text, const QColor& c
 }  // namespace
 
 QColor RadioRegionColour(std::size_t region, bool page) {
-  static const QColor screen[] = {{255, 150, 40}, {255, 90, 90},    {90, 200, 255},
+  static const QColor screen[] = {{255, 150, 40},  {255, 90, 90},   {90, 200, 255},
                                   {190, 130, 255}, {120, 160, 160}, {120, 160, 160}};
-  static const QColor paper[] = {{200, 100, 0}, {200, 0, 0},     {0, 90, 200},
+  static const QColor paper[] = {{200, 100, 0},  {200, 0, 0},     {0, 90, 200},
                                  {120, 40, 180}, {110, 110, 110}, {110, 110, 110}};
   if (region >= std::size(screen)) return page ? QColor(Qt::black) : style::kGlyph;
   return page ? paper[region] : screen[region];
@@ -213,8 +214,8 @@ void DrawRadioScreen(QImage& list, const QFont& font, const RadioPlot& plot,
     const auto shade = [&line](const QColor& c) { return line.greyed ? kGreyed : c; };
     drawCell(painter, {kDayX, y}, parts.value(0), shade(kDay), background);
     drawCell(painter, {kTimeX, y}, parts.value(1), shade(kTime), background);
-    drawCell(painter, {kNameX, y}, parts.value(2), shade(RadioRegionColour(line.window.region, false)),
-             background);
+    drawCell(painter, {kNameX, y}, parts.value(2),
+             shade(RadioRegionColour(line.window.region, false)), background);
     if (i == view.selected)
       style::DrawPixelFrame(painter, {0, y, textWidth, rowHeight}, style::kGlyphDim);
   }

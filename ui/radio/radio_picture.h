@@ -25,9 +25,9 @@ QColor RadioRegionColour(std::size_t region, bool page);
 
 // What the plot shows.
 struct RadioPlot {
-  std::vector<RadioTrackPoint> track;           // drawn as a line, bright inside a region
-  std::optional<RadioTrackPoint> instant;       // the main window's, marked with a ring
-  bool page = false;                            // white paper: dark ink, full region names
+  std::vector<RadioTrackPoint> track;      // drawn as a line, bright inside a region
+  std::optional<RadioTrackPoint> instant;  // the main window's, marked with a ring
+  bool page = false;                       // white paper: dark ink, full region names
   bool dots = false;  // the track as a dot per point (a month's would fill the plot as lines)
 };
 
@@ -52,10 +52,10 @@ std::vector<QString> RadioReadingRows(const RadioReadings& readings);
 
 // What the screen list shows beside its lines.
 struct RadioListView {
-  std::size_t top = 0;                   // the first line shown
-  std::size_t selected = 0;              // the keyboard's line
-  std::optional<std::size_t> marked;     // the span going on at the main window's instant
-  bool site = false;                     // a site is set: the shading's note is shown
+  std::size_t top = 0;                // the first line shown
+  std::size_t selected = 0;           // the keyboard's line
+  std::optional<std::size_t> marked;  // the span going on at the main window's instant
+  bool site = false;                  // a site is set: the shading's note is shown
 };
 
 // Given: the list's font and whether a site is set. Returns: the pixels above the first line.

@@ -50,8 +50,7 @@ TRadio::TRadio(const SideWindowLinks& links, QWidget* parent)
   connect(&listView(), &ImageView::pressed, this, &TRadio::listPressed);
 
   visibleOnly_ = MakeAction(this, QStringLiteral("Visible only"),
-                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-                            [this] {
+                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, [this] {
                               if (!observation().site) return;
                               kEventsVisibleOnlyKey.write(settings().ini(), !visibleOnly());
                               settings().syncIni();
@@ -144,7 +143,8 @@ void TRadio::follow() {
     key_ = key;
     opened_ = true;
   }
-  const RadioSpan span = monthTrack() ? RadioMonthSpan(key.month, offset) : RadioNightOf(now, offset);
+  const RadioSpan span =
+      monthTrack() ? RadioMonthSpan(key.month, offset) : RadioNightOf(now, offset);
   if (!(span == trackSpan_)) {
     track_ = RadioTrackOf(span, monthTrack() ? kMonthStep : kNightStep);
     trackSpan_ = span;
@@ -181,8 +181,9 @@ SpokenPicture TRadio::spokenList() const {
   spoken.kind = SpokenPicture::Kind::List;
   const JulianDay now = observation().instantUT;
   QStringList above;
-  above << QStringLiteral("Io's phase up, the central meridian in System III across, the "
-                          "regions Io-A to Io-D boxed, the non-Io bands behind; the %1's track")
+  above << QStringLiteral(
+               "Io's phase up, the central meridian in System III across, the "
+               "regions Io-A to Io-D boxed, the non-Io bands behind; the %1's track")
                .arg(monthTrack() ? QStringLiteral("month") : QStringLiteral("night"));
   for (const QString& row : RadioReadingRows({CentralMeridianIII(now), GeocentricPhase(1, now),
                                               GeocentricPhase(2, now), GeocentricPhase(3, now)}))
@@ -210,7 +211,8 @@ SpokenPicture TRadio::spokenList() const {
 
 int TRadio::visibleRows() const {
   const int rowHeight = QFontMetrics(listFont()).height();
-  return std::max(1, (layout::kListSize.height() - RadioListTop(listFont(), view_.site)) / rowHeight);
+  return std::max(1,
+                  (layout::kListSize.height() - RadioListTop(listFont(), view_.site)) / rowHeight);
 }
 
 void TRadio::scrollTo(std::size_t top) {
@@ -302,9 +304,9 @@ bool TRadio::PrintRadio(std::uint16_t month, std::uint16_t year) {
   const RadioSpan span = monthTrack() || listMonth() != shown ? RadioMonthSpan(shown, offset)
                                                               : RadioNightOf(now, offset);
   input.track = RadioTrackOf(span, monthTrack() ? kMonthStep : kNightStep);
-  return PrintOnePage(settings(), RadioTitle(month, year),
-                      PdfFileName(QStringLiteral("Radio"), month, year),
-                      [&input](QPainter& painter, QSize page) { DrawRadioPage(painter, page, input); });
+  return PrintOnePage(
+      settings(), RadioTitle(month, year), PdfFileName(QStringLiteral("Radio"), month, year),
+      [&input](QPainter& painter, QSize page) { DrawRadioPage(painter, page, input); });
 }
 
 void TRadio::exportMonth() {
