@@ -11,9 +11,9 @@
 
 #include "core/calendar.h"
 #include "core/jovian_radio.h"
+#include "ui/common/export_file.h"
 #include "ui/common/observation.h"
 #include "ui/common/site_settings.h"
-#include "ui/events/moon_events_export.h"
 
 namespace kelvra {
 

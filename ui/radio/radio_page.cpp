@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/events/moon_events_page.h"
 #include "ui/radio/radio_picture.h"
 
 namespace kelvra {
@@ -24,7 +23,7 @@ QString RadioTitle(std::uint16_t month, std::uint16_t year) {
 }
 
 QString RadioSubtitle(const RadioPageInput& input) {
-  QString text = MoonEventsBasisText(input.basis.localTime, input.basis.zoneOffset);
+  QString text = TimeBasisSubtitle(input.basis);
   text.chop(1);  // "]"
   text += input.monthTrack ? QStringLiteral(" - the month's track")
                            : QStringLiteral(" - the night's track");

@@ -15,14 +15,13 @@
 #include <cmath>
 
 #include "ui/common/accessibility.h"
+#include "ui/common/export_file.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
+#include "ui/common/pictures.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
-#include "ui/events/moon_events_export_dialog.h"
-#include "ui/events/moon_events_list.h"
-#include "ui/events/moon_events_sky.h"
 #include "ui/radio/radio_kind.h"
 #include "ui/radio/radio_page.h"
 
@@ -101,7 +100,7 @@ void TRadio::updateButtons() {
   visibleOnly_->setEnabled(site);
   visibleOnly_->setChecked(on);
   visibleButton_->setPicture(
-      [on](double ratio) { return MoonEventsVisibleButtonFace(kVisibleButton.size(), on, ratio); });
+      [on](double ratio) { return VisibleOnlyButtonFace(kVisibleButton.size(), on, ratio); });
   visibleButton_->setVisible(site);
   const bool month = monthTrack();
   monthTrack_->setChecked(month);

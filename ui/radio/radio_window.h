@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
+#include "ui/common/export_file.h"
 #include "ui/common/settings_key.h"
 #include "ui/common/side_window.h"
-#include "ui/events/moon_events_export.h"
 #include "ui/radio/radio_model.h"
 #include "ui/radio/radio_picture.h"
 
