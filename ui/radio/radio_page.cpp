@@ -25,8 +25,15 @@ QString RadioTitle(std::uint16_t month, std::uint16_t year) {
 QString RadioSubtitle(const RadioPageInput& input) {
   QString text = TimeBasisSubtitle(input.basis);
   text.chop(1);  // "]"
-  text += input.monthTrack ? QStringLiteral(" - the month's track")
-                           : QStringLiteral(" - the night's track");
+  if (input.monthTrack || input.track.empty()) {
+    text += QStringLiteral(" - the month's track");
+  } else {
+    const CivilDateTime from = CalDate(input.track.front().ut, input.basis.offset());
+    text += QStringLiteral(" - the track of the night from %1-%2-%3 12:00")
+                .arg(from.year, 4, 10, QChar('0'))
+                .arg(from.month, 2, 10, QChar('0'))
+                .arg(from.day, 2, 10, QChar('0'));
+  }
   if (input.site) {
     const ObserverSite& p = input.site->place;
     const QLocale c = QLocale::c();

@@ -33,8 +33,9 @@ struct RadioPageInput {
 // "Jupiter's Radio Windows: " + the system locale's month name + " " + the year.
 QString RadioTitle(std::uint16_t month, std::uint16_t year);
 
-// "[Universal Time - night's track]" or with local time, its offset; with a site its place and
-// Jupiter's least altitude, and ", shaded: daylight" (the Sun's limit does not filter here).
+// "[Universal Time - the track of the night from 2026-12-09 12:00]" (or "- the month's
+// track"), local time with its offset; with a site its place and Jupiter's least altitude, and
+// ", visible only" when filtered (the Sun's limit does not filter here).
 QString RadioSubtitle(const RadioPageInput& input);
 
 // Where the page's parts went (dots), for the tests.

@@ -1,7 +1,6 @@
 #include "ui/radio/radio_window.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -15,6 +14,7 @@
 #include <cmath>
 
 #include "ui/common/accessibility.h"
+#include "ui/common/clock.h"
 #include "ui/common/export_file.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
@@ -297,12 +297,13 @@ void TRadio::hideEvent(QHideEvent* event) {
 bool TRadio::PrintRadio(std::uint16_t month, std::uint16_t year) {
   const ListMonth shown{month, year};
   const std::int32_t offset = timeBasis().offset();
-  RadioPageInput input{shown, timeBasis(), observation().site, visibleOnly(), monthTrack(), {}, {}};
+  // Another month than the list's has no night of the instant: its page takes the month's.
+  const bool wholeMonth = monthTrack() || listMonth() != shown;
+  RadioPageInput input{shown, timeBasis(), observation().site, visibleOnly(), wholeMonth, {}, {}};
   input.lines = ShownRadioLines(RadioLinesOf(shown, offset, input.site), input.visibleOnly);
-  const JulianDay now = observation().instantUT;
-  const RadioSpan span = monthTrack() || listMonth() != shown ? RadioMonthSpan(shown, offset)
-                                                              : RadioNightOf(now, offset);
-  input.track = RadioTrackOf(span, monthTrack() ? kMonthStep : kNightStep);
+  const RadioSpan span =
+      wholeMonth ? RadioMonthSpan(shown, offset) : RadioNightOf(observation().instantUT, offset);
+  input.track = RadioTrackOf(span, wholeMonth ? kMonthStep : kNightStep);
   return PrintOnePage(
       settings(), RadioTitle(month, year), PdfFileName(QStringLiteral("Radio"), month, year),
       [&input](QPainter& painter, QSize page) { DrawRadioPage(painter, page, input); });
@@ -320,8 +321,8 @@ void TRadio::exportMonth() {
 
 bool TRadio::exportTo(const QString& path, ExportFormat format) {
   follow();  // the month as shown now, even before the window was first drawn
-  const JulianDay stamp =
-      JulianDayFromUnixTime(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000);
+  // The file's own stamp: when it was written, on the program's one clock.
+  const JulianDay stamp = JulianDayFromUnixTime(static_cast<double>(Now()));
   if (!WriteExportFile(path,
                        RadioExportText(format, shown_, key_.offset, observation().site, stamp))) {
     ShowError(RadioExportFailedText(path));
