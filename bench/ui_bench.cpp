@@ -21,6 +21,8 @@
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_page.h"
 #include "ui/main/viewer.h"
+#include "ui/radio/radio_model.h"
+#include "ui/radio/radio_picture.h"
 #include "ui/tracks/tracks_chart.h"
 #include "ui/tracks/tracks_page.h"
 
@@ -197,6 +199,39 @@ void AnimationFramesPerSecond(benchmark::State& run) {
   }
   run.counters["frames_per_second"] = frames * 1000 / kMilliseconds;
 }
+// The radio list's month with a site: the spans and each judged by the site's sky.
+void RadioMonthWithSite(benchmark::State& run) {
+  const SiteSetting berlin{{52.52, 13.405, 34}, {5, -6}};
+  for (auto _ : run) benchmark::DoNotOptimize(RadioLinesOf({12, 2026}, 0, berlin));
+}
+BENCHMARK(RadioMonthWithSite)->Unit(benchmark::kMillisecond);
+
+// What an animation frame costs the radio window once its month and track are known: the
+// readings at the instant and the whole picture, the month's track as dots.
+void RadioFrameDraw(benchmark::State& run) {
+  QImage list = imageAt(160, 403, 96);
+  const QFont font = ListFont(96);
+  const std::vector<RadioLine> lines = RadioLinesOf({12, 2026}, 0, std::nullopt);
+  RadioPlot plot{RadioTrackOf(RadioMonthSpan({12, 2026}, 0), 20.0 / 1440), {}, false, true};
+  JulianDay now = JulianDayFromDate(9, 12, 2026, 21, 0, 0, 0);
+  for (auto _ : run) {
+    now += 1.0 / 1440;
+    plot.instant = RadioTrackPoint{now, CentralMeridianIII(now), GeocentricPhase(1, now), false};
+    const RadioReadings readings{plot.instant->cm, plot.instant->phase, GeocentricPhase(2, now),
+                                 GeocentricPhase(3, now)};
+    DrawRadioScreen(list, font, plot, readings, lines, 0, {});
+    benchmark::DoNotOptimize(list.constBits());
+  }
+}
+BENCHMARK(RadioFrameDraw)->Unit(benchmark::kMicrosecond);
+
+// The month's track, computed when the month or the track's kind changes.
+void RadioMonthTrack(benchmark::State& run) {
+  for (auto _ : run)
+    benchmark::DoNotOptimize(RadioTrackOf(RadioMonthSpan({12, 2026}, 0), 20.0 / 1440));
+}
+BENCHMARK(RadioMonthTrack)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(AnimationFramesPerSecond<ShownViewer>)
     ->Name("AnimationFramesPerSecond")
     ->Iterations(1)

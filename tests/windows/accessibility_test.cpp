@@ -30,6 +30,7 @@
 #include "ui/main/interval.h"
 #include "ui/main/site_dialog.h"
 #include "ui/main/viewer.h"
+#include "ui/radio/radio_window.h"
 #include "ui/tracks/sat_tracks.h"
 #include "ui/windows/side_windows.h"
 
@@ -65,9 +66,10 @@ class ReadAloud : public ::testing::Test {
     viewer->addSideWindow(std::make_unique<TSatTracks>(links));
     grs = &viewer->addSideWindow(std::make_unique<TGRSTransits>(links));
     events = &viewer->addSideWindow(std::make_unique<TMoonEvents>(links));
+    viewer->addSideWindow(std::make_unique<TRadio>(links));
     viewer->setOtherWindows(&interval, &about);
     viewer->show();
-    for (const char* button : {"lblTracks", "lblGRS", "lblEvents"}) {
+    for (const char* button : {"lblTracks", "lblGRS", "lblEvents", "lblRadio"}) {
       QTest::mouseClick(viewer->findChild<QWidget*>(button), Qt::LeftButton);
     }
     grs->redraw();  // as their activation draws them
@@ -115,6 +117,7 @@ const Control kControls[] = {
     {"Viewer", "lblTracks", Role::Button, "Satellite tracks", "Ctrl+T"},
     {"Viewer", "lblGRS", Role::Button, "Great Red Spot transits", "Ctrl+G"},
     {"Viewer", "lblEvents", Role::Button, "Moon events", "Ctrl+M"},
+    {"Viewer", "lblRadio", Role::Button, "Radio storms", "Ctrl+Shift+R"},
     {"Viewer", "lblHelp", Role::Button, "Help", "F1"},
     {"Viewer", "lblAbout", Role::Button, "About", "Ctrl+F1"},
     {"Viewer", "btnMinimise", Role::Button, "Minimise", "Ctrl+Shift+M"},
@@ -141,6 +144,14 @@ const Control kControls[] = {
     {"MoonEvents", "imgVisibleOnly", Role::Button, "Only the events visible from the site",
      "Ctrl+Shift+V"},
     {"MoonEvents", "imgEvents", Role::List, "Moon events, January 2000, Universal Time"},
+    {"Radio", nullptr, Role::Window, "Kelvra95 \u2013 Radio"},
+    {"Radio", "lblPrint", Role::Button, "Print", "Ctrl+P"},
+    {"Radio", "imgTime", Role::Button, "Universal or local time", "Ctrl+L"},
+    {"Radio", "btnExit", Role::Button, "Close", "Esc"},
+    {"Radio", "imgVisibleOnly", Role::Button, "Only the windows Jupiter is up for at the site",
+     "Ctrl+Shift+V"},
+    {"Radio", "imgMonthTrack", Role::Button, "The night's or the month's track", "Ctrl+Shift+N"},
+    {"Radio", "imgRadio", Role::List, "Radio storms, January 2000, Universal Time"},
     {"Interval", nullptr, Role::Dialog, "Interval"},
     {"Interval", "txtInterval", Role::EditableText, "Interval in minutes"},
     {"AboutWin", nullptr, Role::Dialog, "About Kelvra95"},

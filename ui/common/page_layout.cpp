@@ -204,4 +204,15 @@ bool PrintOnePage(SettingsStore& settings, const QString& documentName, const QS
   return true;
 }
 
+QString TimeBasisSubtitle(const TimeBasis& basis) {
+  if (!basis.localTime) return QStringLiteral("[Universal Time]");
+  // UT = local + offset, so a zone east of Greenwich has a negative offset and a "+".
+  const std::int32_t east = -basis.zoneOffset;
+  const std::int32_t minutes = east < 0 ? -east : east;
+  return QStringLiteral("[Local Time, UTC%1%2:%3]")
+      .arg(east < 0 ? QChar('-') : QChar('+'))
+      .arg(minutes / 60)
+      .arg(minutes % 60, 2, 10, QChar('0'));
+}
+
 }  // namespace kelvra

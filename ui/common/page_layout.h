@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/calendar.h"
 #include "ui/common/settings_key.h"
 
 class QPainter;
@@ -36,6 +37,10 @@ struct PageHeights {
 // Returns: the title block's and the footer's heights (dots).
 PageHeights PrintPageTitle(QPainter& painter, QSize page, const QString& title,
                            const QString& subtitle);
+
+// Given: a page's clock. Returns: the subtitle naming it: "[Universal Time]", or local time
+// with its offset from UT, "[Local Time, UTC-5:00]", "[Local Time, UTC+9:30]".
+QString TimeBasisSubtitle(const TimeBasis& basis);
 
 // Draws the footer line centred near the foot of a page of `page` dots, in the painter's
 // typeface at 7 points italic, footerHeight x 0.75 (dots) above the foot; the font is left

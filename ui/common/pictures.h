@@ -91,4 +91,8 @@ inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 // ones, some 15 ms to draw, would delay the start; a desktop takes them from the installed icon.)
 QIcon ProgramIcon();
 
+// The face of a list's site filter (`size` window pixels at `ratio`): Jupiter over the horizon,
+// on the lit teal of a marked line while only the visible lines show.
+QImage VisibleOnlyButtonFace(QSize size, bool on, double ratio = 1);
+
 }  // namespace kelvra

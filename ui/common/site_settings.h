@@ -26,6 +26,10 @@ inline const NumberKey kSiteMinJupiterKey{"Site/MinJupiterAltitude", -5, 60,
 inline const NumberKey kSiteMaxSunKey{"Site/MaxSunAltitude", -18, 0,
                                       VisibilityLimits{}.maxSunAltitudeDeg};
 
+// The filter of the lists judged by the site (the events window's, which the radio window
+// shares): true shows only the lines visible from the site.
+inline const FlagKey kEventsVisibleOnlyKey{"Events/VisibleOnly", false};
+
 struct SiteSetting {
   ObserverSite place;
   VisibilityLimits limits;

@@ -1,8 +1,6 @@
 #include "ui/events/moon_events_export.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "core/moon_events.h"
@@ -104,21 +102,6 @@ ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonE
 
 }  // namespace
 
-QStringList ExportNameFilters() {
-  return {QStringLiteral("iCalendar (*.ics)"), QStringLiteral("CSV (*.csv)")};
-}
-
-ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen) {
-  const QString suffix = QFileInfo(typed).suffix();
-  if (suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
-    return {typed, ExportFormat::Csv};
-  if (suffix.compare(QStringLiteral("ics"), Qt::CaseInsensitive) == 0)
-    return {typed, ExportFormat::ICalendar};
-  return {
-      typed + (chosen == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv")),
-      chosen};
-}
-
 std::string MoonEventDescription(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return summaryOf(line) + ", " + phaseName(line);
   const std::string text = summaryOf(line) + ", maximum " + magnitudeOf(*line.mutual);
@@ -152,17 +135,6 @@ std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEven
                                  const std::optional<SiteSetting>& site, JulianDay stampUT) {
   if (format == ExportFormat::Csv) return CsvText(ExportLinesOf(shown, offset, site));
   return ICalendarText(ExportPhenomenaOf(shown, around, site), stampUT);
-}
-
-bool WriteExportFile(const QString& path, const std::string& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
 }
 
 QString ExportFailedText(const QString& path) {

@@ -10,25 +10,10 @@
 
 #include "core/event_export.h"
 #include "core/moon_event_list.h"
+#include "ui/common/export_file.h"
 #include "ui/common/site_settings.h"
 
 namespace kelvra {
-
-enum class ExportFormat { ICalendar, Csv };
-
-// The save dialog's file types, in this order: iCalendar first.
-QStringList ExportNameFilters();
-
-// Where the export goes and in which format.
-struct ExportTarget {
-  QString path;
-  ExportFormat format;
-};
-
-// Given: the name the user typed or chose; the dialog's file type.
-// Returns: a name ending in ".csv" or ".ics" (any case) as it is, in that extension's format,
-// whatever the type shown; any other name with the type's extension added, in that type.
-ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen);
 
 // Given: one line; offset, the list's clock (minutes, UT = clock + offset). Returns: what it says
 // in words, for a spreadsheet: "Io shadow transit, ingress"; a mutual event's "Europa occults
@@ -60,9 +45,6 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
 std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,
                                  const std::vector<MoonEventLine>& around, std::int32_t offset,
                                  const std::optional<SiteSetting>& site, JulianDay stampUT);
-
-// Writes `bytes` to `path` whole or not at all (QSaveFile). Returns: false when it could not.
-bool WriteExportFile(const QString& path, const std::string& bytes);
 
 // The message a file that could not be written gets.
 QString ExportFailedText(const QString& path);

@@ -1,23 +1,4 @@
-// The export's file box: where the month's events go and in which format.
+// The export's file box, now shared by every window that exports (ui/common/export_file.h).
 #pragma once
 
-#include <QString>
-
-#include <optional>
-
-#include "ui/events/moon_events_export.h"
-
-class QWidget;
-
-namespace kelvra {
-
-struct ListMonth;
-
-// Given: the window the box belongs to; the month exported, which names the file; the folder
-// the box opens in. Asks for a file and a format; an existing file
-// is asked about before it is replaced, by the name that will be written (its extension added).
-// Returns: where to write and in which format; none when the user gave up.
-std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
-                                            const QString& folder);
-
-}  // namespace kelvra
+#include "ui/common/export_file.h"

@@ -151,16 +151,7 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
 }
 
 QImage MoonEventsVisibleButtonFace(QSize size, bool on, double ratio) {
-  QImage image = FilledPicture(size.width(), size.height(), Qt::transparent, ratio);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  style::DrawFace(painter, QRect(QPoint(0, 0), size), on ? kMarked : style::kFace);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(222, 208, 180));
-  painter.drawEllipse(QRectF(6, 4, 8, 8));
-  painter.setPen(QPen(on ? QColor(Qt::white) : QColor(Qt::black), 1.5));
-  painter.drawLine(QPointF(3, 14.5), QPointF(17, 14.5));
-  return image;
+  return VisibleOnlyButtonFace(size, on, ratio);
 }
 
 }  // namespace kelvra

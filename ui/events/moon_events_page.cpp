@@ -62,14 +62,7 @@ QString MoonEventsTitleText(const QString& monthName, int year) {
 }
 
 QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
-  if (!localTime) return QStringLiteral("[Universal Time]");
-  // UT = local + offset, so a zone east of Greenwich has a negative offset and a "+".
-  const std::int32_t east = -timeZoneOffset;
-  const std::int32_t minutes = east < 0 ? -east : east;
-  return QStringLiteral("[Local Time, UTC%1%2:%3]")
-      .arg(east < 0 ? QChar('-') : QChar('+'))
-      .arg(minutes / 60)
-      .arg(minutes % 60, 2, 10, QChar('0'));
+  return TimeBasisSubtitle(TimeBasis{localTime, timeZoneOffset});
 }
 
 QString MoonEventsMutualLegend(const MutualLegendNotes& notes) {

@@ -15,9 +15,6 @@
 
 namespace kelvra {
 
-// The ini key of the events window's filter: true shows only the lines visible from the site.
-inline const FlagKey kEventsVisibleOnlyKey{"Events/VisibleOnly", false};
-
 // Whether two sites are the same place with the same limits (none equals none).
 bool SameSite(const std::optional<SiteSetting>& a, const std::optional<SiteSetting>& b);
 

@@ -16,6 +16,7 @@
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
+#include "ui/radio/radio_window.h"
 #include "ui/tracks/sat_tracks.h"
 #include "ui/windows/side_windows.h"
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
   kelvra::TAboutWin about;
   viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(links));
   viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(links));
+  viewer.addSideWindow(std::make_unique<kelvra::TRadio>(links));
   viewer.setOtherWindows(&interval, &about);
 
   ExitAfterFirstPaint firstPaintProbe;

@@ -1,20 +1,38 @@
-#include "ui/events/moon_events_export_dialog.h"
+#include "ui/common/export_file.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
 
 #include "ui/common/observation.h"
 #include "ui/common/widgets.h"
 
 namespace kelvra {
 
+QStringList ExportNameFilters() {
+  return {QStringLiteral("iCalendar (*.ics)"), QStringLiteral("CSV (*.csv)")};
+}
+
+ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen) {
+  const QString suffix = QFileInfo(typed).suffix();
+  if (suffix.compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0)
+    return {typed, ExportFormat::Csv};
+  if (suffix.compare(QStringLiteral("ics"), Qt::CaseInsensitive) == 0)
+    return {typed, ExportFormat::ICalendar};
+  return {
+      typed + (chosen == ExportFormat::ICalendar ? QStringLiteral(".ics") : QStringLiteral(".csv")),
+      chosen};
+}
+
 std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
-                                            const QString& folder) {
-  const QString name = QStringLiteral("Kelvra95 Events %1-%2")
+                                            const QString& folder, const QString& what,
+                                            const QString& title) {
+  const QString name = QStringLiteral("Kelvra95 %1 %2-%3")
+                           .arg(what)
                            .arg(month.year, 4, 10, QChar('0'))
                            .arg(month.month, 2, 10, QChar('0'));
-  QFileDialog dialog(parent, QStringLiteral("Export the month's events"));
+  QFileDialog dialog(parent, title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ExportNameFilters());
@@ -46,6 +64,17 @@ std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& mo
     if (RunModal(replace) == QMessageBox::Yes) return target;
     dialog.selectFile(QFileInfo(target.path).fileName());  // the dialog again, on that name
   }
+}
+
+bool WriteExportFile(const QString& path, const std::string& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace kelvra
