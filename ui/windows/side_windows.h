@@ -8,6 +8,7 @@
 #include "ui/common/side_window_kind.h"
 #include "ui/events/events_kind.h"
 #include "ui/grs/grs_kind.h"
+#include "ui/lightcurve/lightcurve_kind.h"
 #include "ui/tracks/tracks_kind.h"
 
 namespace kelvra {
@@ -16,6 +17,7 @@ inline constexpr const SideWindowKind* kSideWindowKinds[] = {
     &kTracksKind,
     &kGRSKind,
     &kEventsKind,
+    &kLightCurveKind,
 };
 
 inline constexpr std::span<const SideWindowKind* const> SideWindowKinds() {
