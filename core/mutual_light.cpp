@@ -317,6 +317,23 @@ MagnitudeDrop MagnitudeDropOf(double flux) {
   return {shown, seenBy};
 }
 
+std::string MagnitudeDropText(const MagnitudeDrop& drop) {
+  std::string value = "\u221e";
+  if (std::isfinite(drop.deltaMagnitude)) {
+    // Integer hundredths: printf's decimal separator would follow the program's locale.
+    const long hundredths = std::lround(drop.deltaMagnitude * 100);
+    const std::string cents = std::to_string(hundredths % 100);
+    value = std::to_string(hundredths / 100) + '.' + (cents.size() < 2 ? "0" : "") + cents;
+  }
+  return "\u0394m " + value + ' ' + DropSeenByWord(drop.seenBy);
+}
+
+std::string MutualLossText(const MutualEvent& event) {
+  const double lost = MutualLightLost(event);
+  return "light lost " + std::to_string(std::lround(lost * 100)) + "%, " +
+         MagnitudeDropText(MagnitudeDropOf(1 - lost));
+}
+
 const char* DropSeenByWord(DropSeenBy seenBy) {
   switch (seenBy) {
     case DropSeenBy::Eye:

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/mutual_events.h"
@@ -114,6 +115,15 @@ MagnitudeDrop MagnitudeDropOf(double flux);
 
 // Returns: "eye", "photometry" or "graze".
 const char* DropSeenByWord(DropSeenBy seenBy);
+
+// Returns: the drop as every window, page and export gives it, UTF-8: "Δm 0.65 eye", "Δm ∞ eye"
+// for no light left; a decimal point whatever the locale.
+std::string MagnitudeDropText(const MagnitudeDrop& drop);
+
+// Given: an event as FindMutualEvents gives it.
+// Returns: its loss at maximum for an export's description: "light lost 38%, Δm 0.52 eye"
+// (MutualLightLost in whole per cent, MagnitudeDropText of the light left).
+std::string MutualLossText(const MutualEvent& event);
 
 // The most points a curve is given: a step far below a second would otherwise ask for memory
 // the curve cannot use.

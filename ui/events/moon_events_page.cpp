@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "core/moon_event_list.h"
+#include "core/mutual_light.h"
 #include "ui/events/moon_events_sky.h"
 
 namespace kelvra {
@@ -43,6 +44,8 @@ MutualPageRow MutualPageRowOf(const MoonEventLine& line, std::int32_t offset) {
     row.magnitude +=
         where == AgainstJupiter::AtLimb ? QStringLiteral(" limb") : QStringLiteral(" disc");
   }
+  row.magnitude +=
+      ' ' + QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e))));
   const auto put = [&](std::size_t slot, JulianDay ut) {
     row.times[slot] =
         QString::fromStdString(ListClockText(ListedMinuteOf(line, ut), offset, line.day));
@@ -81,7 +84,9 @@ QString MoonEventsMutualLegend(const MutualLegendNotes& notes) {
         ", Q penumbral: the light lost, not the diameter). Eclipses add the light's fall "
         "before the start and its return after the end");
   }
-  text += QStringLiteral(").");
+  text += QStringLiteral(
+      "), \u0394m the drop in magnitude at maximum and who sees it (eye 0.5 or more, "
+      "photometry 0.1 to 0.5, graze under 0.1).");
   if (notes.otherDay)
     text += QStringLiteral(" A time on another day than the maximum's has its day.");
   if (notes.nearJupiter) {

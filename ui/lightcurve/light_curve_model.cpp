@@ -12,11 +12,11 @@
 namespace kelvra {
 namespace {
 
-constexpr double kMinute = 1.0 / 1440;         // days
-constexpr double kMargin = 2 * kMinute;        // days: the curve's level part either side
-constexpr double kLongestEvent = 0.25;         // days: longer than any mutual event's light
-constexpr double kChunk = 32;                  // days searched at a time for the next event
-constexpr int kChunks = 12;                    // a year: a season's gap is some five years
+constexpr double kMinute = 1.0 / 1440;   // days
+constexpr double kMargin = 2 * kMinute;  // days: the curve's level part either side
+constexpr double kLongestEvent = 0.25;   // days: longer than any mutual event's light
+constexpr double kChunk = 32;            // days searched at a time for the next event
+constexpr int kChunks = 12;              // a year: a season's gap is some five years
 
 bool shownInList(const MutualEvent& e) {
   return !e.passiveHidden;
@@ -62,8 +62,9 @@ std::vector<HiddenSpan> hiddenSpans(JulianDay from, JulianDay to, const SiteSett
 
 LightCurve LightCurveOf(const MutualEvent& event, CurveReason reason,
                         const std::optional<SiteSetting>& site) {
-  LightCurve curve{event, reason, MutualLightSamples(event, kLightCurveStep),
-                   1 - MutualLightLost(event), {}, {}};
+  LightCurve curve{
+      event, reason, MutualLightSamples(event, kLightCurveStep), 1 - MutualLightLost(event),
+      {},    {}};
   curve.drop = MagnitudeDropOf(curve.lowestFlux);
   if (site) curve.hidden = hiddenSpans(event.lightStart - kMargin, event.lightEnd + kMargin, *site);
   return curve;
@@ -102,7 +103,7 @@ bool LightCurveModel::follow(const Observation& observation) {
   }
   const std::optional<ChosenEvent> chosen = ChooseMutualEvent(observation);
   searched_ = t;
-  validTo_ = !chosen                                      ? t + kChunks * kChunk - 1
+  validTo_ = !chosen                                   ? t + kChunks * kChunk - 1
              : chosen->reason == CurveReason::Selected ? t + 1e9
                                                        : chosen->event.lightEnd;
   const bool siteChanged = observation.site != site_;
@@ -133,13 +134,6 @@ QString LightCurveName(const MutualEvent& event) {
            QString::fromLatin1(MoonName(event.passive)));
 }
 
-QString MagnitudeDropText(const MagnitudeDrop& drop) {
-  const QString value = std::isinf(drop.deltaMagnitude)
-                            ? QStringLiteral("\u221e")
-                            : QString::number(drop.deltaMagnitude, 'f', 2);
-  return QStringLiteral("\u0394m %1 %2").arg(value, QLatin1String(DropSeenByWord(drop.seenBy)));
-}
-
 QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
   const MutualEvent& e = curve.event;
   const int day = CalDate(std::round(e.maximum * 86400) / 86400, basis.offset()).day;
@@ -162,7 +156,7 @@ QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
                             ? QStringLiteral("%1's light").arg(QLatin1String(MoonName(e.passive)))
                             : QStringLiteral("the pair's light");
   lines << QStringLiteral("Depth %1% of %2").arg((1 - curve.lowestFlux) * 100, 0, 'f', 1).arg(whose)
-        << MagnitudeDropText(curve.drop);
+        << QString::fromStdString(MagnitudeDropText(curve.drop));
   return lines;
 }
 

@@ -66,15 +66,12 @@ class LightCurveModel {
   std::optional<LightCurve> curve_;
   std::optional<SiteSetting> site_;
   std::optional<EventLineId> selected_;
-  JulianDay searched_ = 0;   // days, UT: the instant the last search was made for
-  JulianDay validTo_ = -1;   // days, UT: up to when its answer stands, going forward
+  JulianDay searched_ = 0;  // days, UT: the instant the last search was made for
+  JulianDay validTo_ = -1;  // days, UT: up to when its answer stands, going forward
 };
 
 // "2O1 Europa occults Io".
 QString LightCurveName(const MutualEvent& event);
-
-// "Δm 0.65 eye", "Δm ∞ eye" (a moon wholly in the umbra).
-QString MagnitudeDropText(const MagnitudeDrop& drop);
 
 // The figures under the plot, a line each, on the clock of `basis`: the contacts and maximum,
 // the duration, the depth as per cent and magnitude with its word, whose light.

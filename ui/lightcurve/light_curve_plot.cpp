@@ -24,8 +24,15 @@ QString minuteText(JulianDay ut, const TimeBasis& basis) {
 }  // namespace
 
 CurvePlotStyle ScreenPlotStyle(const QFont& listFont) {
-  return {QColor(120, 160, 160), QColor(0, 255, 255), QColor(255, 255, 0), kNotVisibleOnScreen,
-          QColor(48, 48, 48),    QColor(255, 136, 255), QColor(255, 80, 80), listFont, 1};
+  return {QColor(120, 160, 160),
+          QColor(0, 255, 255),
+          QColor(255, 255, 0),
+          kNotVisibleOnScreen,
+          QColor(48, 48, 48),
+          QColor(255, 136, 255),
+          QColor(255, 80, 80),
+          listFont,
+          1};
 }
 
 double FluxAxisSpan(double lowestFlux) {
@@ -99,7 +106,8 @@ void DrawLightCurvePlot(QPainter& painter, const QRect& area, const LightCurve& 
   painter.drawPolyline(points);
   for (const HiddenSpan& h : curve.hidden) {
     painter.save();
-    painter.setClipRect(QRectF(QPointF(xOf(h.from), area.top()), QPointF(xOf(h.to), area.bottom())));
+    painter.setClipRect(
+        QRectF(QPointF(xOf(h.from), area.top()), QPointF(xOf(h.to), area.bottom())));
     painter.setPen(QPen(style.hidden, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawPolyline(points);
     painter.restore();
@@ -127,9 +135,9 @@ PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePa
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(10);
   const double dot = page.width() / 560.0;  // dots: a line of about a third of a point
-  const CurvePlotStyle style{Qt::black,          Qt::black,        Qt::black,
-                             kNotVisibleOnPage,  QColor(232, 232, 232), Qt::black,
-                             Qt::black,          font,             std::max(1.0, dot)};
+  const CurvePlotStyle style{
+      Qt::black, Qt::black, Qt::black, kNotVisibleOnPage, QColor(232, 232, 232),
+      Qt::black, Qt::black, font,      std::max(1.0, dot)};
   const QRect plot(margin, heights.TitleHeight + margin / 3, page.width() - 2 * margin,
                    page.height() * 2 / 5);
   DrawLightCurvePlot(painter, plot, curve, input.basis, std::nullopt, style);

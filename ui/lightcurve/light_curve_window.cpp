@@ -139,7 +139,8 @@ void TLightCurve::drawList(QImage& list) {
 SpokenPicture TLightCurve::spokenList() const {
   SpokenPicture spoken;
   spoken.kind = SpokenPicture::Kind::Chart;
-  const QString basis = localTime() ? QStringLiteral("local time") : QStringLiteral("Universal Time");
+  const QString basis =
+      localTime() ? QStringLiteral("local time") : QStringLiteral("Universal Time");
   spoken.name = curve() ? QStringLiteral("Light curve, %1, %2, %3")
                               .arg(LightCurveName(curve()->event),
                                    dateText(curve()->event, timeBasis()), basis)
@@ -159,11 +160,10 @@ bool TLightCurve::printCurve() {
   }
   const LightCurvePageInput input{*curve(), timeBasis(), observation().site};
   const ListMonth month = listMonth();
-  return PrintOnePage(settings(), QStringLiteral("Light Curve"),
-                      PdfFileName(QStringLiteral("Light curve"), month.month, month.year),
-                      [&input](QPainter& painter, QSize page) {
-                        DrawLightCurvePage(painter, page, input);
-                      });
+  return PrintOnePage(
+      settings(), QStringLiteral("Light Curve"),
+      PdfFileName(QStringLiteral("Light curve"), month.month, month.year),
+      [&input](QPainter& painter, QSize page) { DrawLightCurvePage(painter, page, input); });
 }
 
 void TLightCurve::exportCurve() {
