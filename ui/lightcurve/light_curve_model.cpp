@@ -45,15 +45,16 @@ QString clockText(JulianDay ut, const TimeBasis& basis, int day) {
 std::vector<HiddenSpan> hiddenSpans(JulianDay from, JulianDay to, const SiteSetting& site) {
   std::vector<HiddenSpan> spans;
   const int minutes = static_cast<int>(std::ceil((to - from) / kMinute));
+  bool previousHidden = false;
   for (int k = 0; k <= minutes; ++k) {
     const JulianDay t = std::min(to, from + k * kMinute);
-    if (SkyAt(t, site.place, site.limits).visible) continue;
-    const JulianDay a = std::max(from, t - kMinute / 2), b = std::min(to, t + kMinute / 2);
-    if (!spans.empty() && spans.back().to >= a) {
-      spans.back().to = b;
-    } else {
-      spans.push_back({a, b});
+    const bool hidden = !SkyAt(t, site.place, site.limits).visible;
+    if (hidden && previousHidden) {
+      spans.back().to = std::min(to, t + kMinute / 2);
+    } else if (hidden) {
+      spans.push_back({std::max(from, t - kMinute / 2), std::min(to, t + kMinute / 2)});
     }
+    previousHidden = hidden;
   }
   return spans;
 }
