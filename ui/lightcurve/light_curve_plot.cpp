@@ -119,7 +119,21 @@ void DrawLightCurvePlot(QPainter& painter, const QRect& area, const LightCurve& 
 }
 
 PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePageInput& input) {
-  const LightCurve& curve = input.curve;
+  const QString title = QStringLiteral("Light Curve of a Mutual Event");
+  const QString basisName =
+      input.basis.localTime ? QStringLiteral("Local Time") : QStringLiteral("Universal Time");
+  if (!input.curve) {
+    const PageHeights heights =
+        PrintPageTitle(painter, page, title, QStringLiteral("[%1]").arg(basisName));
+    QFont text(QStringLiteral("Times New Roman"));
+    text.setPointSizeF(12);
+    painter.setFont(text);
+    painter.drawText(QRect(0, heights.TitleHeight, page.width(), page.height() / 10),
+                     Qt::AlignCenter, QStringLiteral("No mutual event within a year."));
+    PrintPageFooter(painter, page, heights.FooterHeight);
+    return heights;
+  }
+  const LightCurve& curve = *input.curve;
   const CivilDateTime date =
       CalDate(std::round(curve.event.maximum * 1440) / 1440, input.basis.offset());
   QString subtitle = QStringLiteral("%1, %2-%3-%4  [%5]")
@@ -127,10 +141,8 @@ PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePa
                          .arg(date.year, 4, 10, QChar('0'))
                          .arg(date.month, 2, 10, QChar('0'))
                          .arg(date.day, 2, 10, QChar('0'))
-                         .arg(input.basis.localTime ? QStringLiteral("Local Time")
-                                                    : QStringLiteral("Universal Time"));
-  const PageHeights heights =
-      PrintPageTitle(painter, page, QStringLiteral("Light Curve of a Mutual Event"), subtitle);
+                         .arg(basisName);
+  const PageHeights heights = PrintPageTitle(painter, page, title, subtitle);
   const int margin = page.width() / 12;  // dots
   QFont font(QStringLiteral("Arial"));
   font.setPointSizeF(10);

@@ -40,14 +40,14 @@ void DrawLightCurvePlot(QPainter& painter, const QRect& area, const LightCurve& 
 
 // What the printed page shows.
 struct LightCurvePageInput {
-  const LightCurve& curve;
+  const LightCurve* curve;  // none: no mutual event within a year, which the page says
   TimeBasis basis;
   std::optional<SiteSetting> site;
 };
 
-// The page of `page` dots: the title block naming the event, its date and the time basis
-// (with a site, the site), the plot across the page's upper half, the figures under it and,
-// with a site, what grey means.
+// The page of `page` dots: the title block naming the event, its date and the time basis,
+// the plot across the page's upper half, the figures under it and, with a site, the site and
+// what grey means. Without an event: the title and a line saying there is none.
 PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePageInput& input);
 
 }  // namespace kelvra

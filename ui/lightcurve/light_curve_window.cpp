@@ -154,11 +154,7 @@ SpokenPicture TLightCurve::spokenList() const {
 
 bool TLightCurve::printCurve() {
   redraw();  // the curve for the observation as it is now
-  if (!curve()) {
-    ShowError(QStringLiteral("There is no mutual event to print within a year."));
-    return false;
-  }
-  const LightCurvePageInput input{*curve(), timeBasis(), observation().site};
+  const LightCurvePageInput input{curve() ? &*curve() : nullptr, timeBasis(), observation().site};
   const ListMonth month = listMonth();
   return PrintOnePage(
       settings(), QStringLiteral("Light Curve"),

@@ -28,8 +28,8 @@ class TLightCurve : public SideWindowForm {
   // The month of the event shown (its maximum on the window's clock), else the main window's.
   ListMonth listMonth() const override;
 
-  // Prints the curve on one page of the default printer (no printer: a PDF); false when it was
-  // not printed or there is no curve.
+  // Prints the curve on one page of the default printer (no printer: a PDF), or a page saying
+  // there is no event within a year; false when it was not printed.
   bool printCurve();
 
   // Asks where to save the curve as CSV, then exportTo.
