@@ -174,7 +174,8 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     }
     return at + m.horizontalAdvance(QStringLiteral("0O0  ")) + m.horizontalAdvance(row.magnitude);
   };
-  int mutualColumns = 3;  // the block's columns: three, or two when a row would not fit a third
+  // The block's columns: three, or two (one) when a row would not fit a third (a half).
+  int mutualColumns = 3;
   int mutualRows = 0;
   for (;;) {
     font.setPointSizeF(points);
@@ -183,7 +184,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     const int rows = std::max(1, (bottom - top) / std::max(1, rowHeight));
     int widest = 0;
     for (const MutualPageRow& row : mutualRowsText) widest = std::max(widest, rowWidth(m, row));
-    mutualColumns = widest <= width / 3 ? 3 : 2;
+    mutualColumns = widest <= width / 3 ? 3 : widest <= width / 2 ? 2 : 1;
     mutualRows = (static_cast<int>(mutual.size()) + mutualColumns - 1) / mutualColumns;
     const int legendRows =
         (legendHeight(QFontMetrics(note, painter.device()), legend, width, rowHeight) + rowHeight -
