@@ -20,6 +20,7 @@
 #include "ui/common/side_window.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_page.h"
+#include "ui/lightcurve/light_curve_window.h"
 #include "ui/main/viewer.h"
 #include "ui/radio/radio_model.h"
 #include "ui/radio/radio_picture.h"
@@ -156,6 +157,26 @@ void MoonEventsOpen(benchmark::State& run) {
   }
 }
 BENCHMARK(MoonEventsOpen)->Unit(benchmark::kMillisecond);
+
+// The light-curve window following the events list's selection from one mutual event to
+// another, with a site: the event found, its curve at 0.1 minute, its sky and the chart drawn.
+void LightCurveFollowsSelection(benchmark::State& run) {
+  ShownViewer viewer;
+  QTemporaryDir folder;
+  SettingsStore settings(folder.path().toStdString(), folder.path().toStdString());
+  TLightCurve window({*viewer, viewer.parts.observation, settings});
+  window.show();
+  const EventLineId lines[] = {{"3E2", JulianDayFromDate(10, 12, 2026, 0, 58, 0, 0)},
+                               {"3O1", JulianDayFromDate(17, 12, 2026, 6, 22, 0, 0)}};
+  Observation next = viewer.parts.observation.value();
+  next.site = SiteSetting{{52.52, 13.405, 34}, {5, -6}};
+  std::size_t i = 0;
+  for (auto _ : run) {
+    next.selected = lines[i++ % 2];
+    viewer.parts.observation.set(next);
+  }
+}
+BENCHMARK(LightCurveFollowsSelection)->Unit(benchmark::kMillisecond);
 
 // What a site adds to a GRS redraw: whether each of the month's transits is visible.
 void GRSMonthVisibility(benchmark::State& run) {

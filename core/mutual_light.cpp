@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace kelvra {
@@ -304,6 +305,45 @@ std::vector<LightPoint> MutualLightCurve(const MutualEvent& event, double stepMi
   points.reserve(samples.size());
   for (const LightSample& s : samples) points.push_back(s.point);
   return points;
+}
+
+MagnitudeDrop MagnitudeDropOf(double flux) {
+  if (!(flux <= 1)) flux = 1;
+  if (flux <= 0) return {std::numeric_limits<double>::infinity(), DropSeenBy::Eye};
+  const double shown = std::round(-2.5 * std::log10(flux) * 100) / 100 + 0.0;  // no -0
+  const DropSeenBy seenBy = shown >= 0.5   ? DropSeenBy::Eye
+                            : shown >= 0.1 ? DropSeenBy::Photometry
+                                           : DropSeenBy::Graze;
+  return {shown, seenBy};
+}
+
+std::string MagnitudeDropText(const MagnitudeDrop& drop) {
+  std::string value = "\u221e";
+  if (std::isfinite(drop.deltaMagnitude)) {
+    // Integer hundredths: printf's decimal separator would follow the program's locale.
+    const long hundredths = std::lround(drop.deltaMagnitude * 100);
+    const std::string cents = std::to_string(hundredths % 100);
+    value = std::to_string(hundredths / 100) + '.' + (cents.size() < 2 ? "0" : "") + cents;
+  }
+  return "\u0394m " + value + ' ' + DropSeenByWord(drop.seenBy);
+}
+
+std::string MutualLossText(const MutualEvent& event) {
+  const double lost = MutualLightLost(event);
+  return "light lost " + std::to_string(std::lround(lost * 100)) + "%, " +
+         MagnitudeDropText(MagnitudeDropOf(1 - lost));
+}
+
+const char* DropSeenByWord(DropSeenBy seenBy) {
+  switch (seenBy) {
+    case DropSeenBy::Eye:
+      return "eye";
+    case DropSeenBy::Photometry:
+      return "photometry";
+    case DropSeenBy::Graze:
+      break;
+  }
+  return "graze";
 }
 
 }  // namespace kelvra

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/mutual_events.h"
@@ -92,6 +93,37 @@ std::vector<LightPoint> MutualLightCurve(const MutualEvent& event, double stepMi
 // (docs/MUTUAL_EVENTS.md). The season's longest eclipse (147 minutes, 1 517 points at
 // 0.1-minute steps) takes some 14 ms of CPU time, most of it the geometry.
 std::vector<LightSample> MutualLightSamples(const MutualEvent& event, double stepMinutes);
+
+// Who can see an event's drop in light, judged on the magnitude as shown (two decimals).
+enum class DropSeenBy {
+  Eye,         // 0.5 magnitude or more: a visual observer sees the moon fade
+  Photometry,  // 0.1 to under 0.5: a camera and a comparison star show it
+  Graze,       // under 0.1: barely measurable
+};
+
+// The drop in magnitude at an event's maximum.
+struct MagnitudeDrop {
+  double deltaMagnitude;  // magnitudes, -2.5 log10(flux), rounded to 0.01; infinity when no
+                          // light is left (a moon wholly in the umbra)
+  DropSeenBy seenBy;      // decided on deltaMagnitude as rounded
+};
+
+// Given: flux, the light left at maximum, 0..1 (1 - MutualLightLost).
+// Returns: its drop in magnitude and who sees it; a flux above 1 or not a number counts as 1,
+// below 0 as 0. 0.498 is shown, and judged, as 0.50.
+MagnitudeDrop MagnitudeDropOf(double flux);
+
+// Returns: "eye", "photometry" or "graze".
+const char* DropSeenByWord(DropSeenBy seenBy);
+
+// Returns: the drop as every window, page and export gives it, UTF-8: "Δm 0.65 eye", "Δm ∞ eye"
+// for no light left; a decimal point whatever the locale.
+std::string MagnitudeDropText(const MagnitudeDrop& drop);
+
+// Given: an event as FindMutualEvents gives it.
+// Returns: its loss at maximum for an export's description: "light lost 38%, Δm 0.52 eye"
+// (MutualLightLost in whole per cent, MagnitudeDropText of the light left).
+std::string MutualLossText(const MutualEvent& event);
 
 // The most points a curve is given: a step far below a second would otherwise ask for memory
 // the curve cannot use.

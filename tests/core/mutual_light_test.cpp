@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -231,6 +232,35 @@ TEST(MutualLightCurve, IsEmptyForBadStepsAndEventsAndKeepsEachInstantOnce) {
   aligned.maximum = aligned.start + 3 * kMinute;
   aligned.lightEnd = aligned.end = aligned.start + 6 * kMinute;
   EXPECT_EQ(MutualLightCurve(aligned, 1).size(), 11u);  // -2 .. +8 minutes
+}
+
+// The boundaries are judged on the figure as shown: a fault rounding after judging (or not at
+// all) puts 0.498 under "photometry" while the tooltip says 0.50.
+TEST(MagnitudeDropOf, JudgesTheWordOnTheMagnitudeAsShown) {
+  const struct {
+    double deltaMagnitude, shown;
+    DropSeenBy seenBy;
+  } cases[] = {{0.498, 0.50, DropSeenBy::Eye},
+               {0.494, 0.49, DropSeenBy::Photometry},
+               {0.0996, 0.10, DropSeenBy::Photometry},
+               {0.094, 0.09, DropSeenBy::Graze},
+               {0, 0, DropSeenBy::Graze},
+               {2.5, 2.5, DropSeenBy::Eye}};
+  for (const auto& c : cases) {
+    const MagnitudeDrop drop = MagnitudeDropOf(std::pow(10, -c.deltaMagnitude / 2.5));
+    EXPECT_DOUBLE_EQ(drop.deltaMagnitude, c.shown) << c.deltaMagnitude;
+    EXPECT_EQ(drop.seenBy, c.seenBy) << c.deltaMagnitude;
+  }
+  EXPECT_EQ(MagnitudeDropOf(0).deltaMagnitude, std::numeric_limits<double>::infinity());
+  EXPECT_EQ(MagnitudeDropOf(0).seenBy, DropSeenBy::Eye);
+  EXPECT_EQ(MagnitudeDropOf(std::nan("")).deltaMagnitude, 0);
+  // The text pads the hundredths and writes a point whatever the locale.
+  EXPECT_EQ(MagnitudeDropText(MagnitudeDropOf(std::pow(10, -0.498 / 2.5))), "\u0394m 0.50 eye");
+  EXPECT_EQ(MagnitudeDropText(MagnitudeDropOf(std::pow(10, -0.104 / 2.5))),
+            "\u0394m 0.10 photometry");
+  EXPECT_EQ(MagnitudeDropText(MagnitudeDropOf(std::pow(10, -3.07 / 2.5))), "\u0394m 3.07 eye");
+  EXPECT_EQ(MagnitudeDropText(MagnitudeDropOf(0)), "\u0394m \u221e eye");
+  EXPECT_EQ(MagnitudeDropText(MagnitudeDropOf(0.99)), "\u0394m 0.01 graze");
 }
 
 }  // namespace

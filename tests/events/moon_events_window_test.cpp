@@ -386,7 +386,8 @@ TEST_F(MoonEventsWindowTest, APressAnywhereBringsTheWindowForward) {
 
 // A mutual event's tooltip and page row say which contact is which (an eclipse's light and
 // umbra), a penumbral eclipse's Q figure is light, a time on the day before the maximum's has its
-// day, and a passive moon near Jupiter is marked. 2026, UT.
+// day, a passive moon near Jupiter is marked, and each gives the drop in magnitude with who sees
+// it (0.41 from 31 % lost: the word follows the magnitude, not the per cent). 2026, UT.
 TEST(MoonEventsText, NamesAMutualEventsContactsInTheTooltipAndThePageRow) {
   const struct {
     int month;
@@ -397,23 +398,23 @@ TEST(MoonEventsText, NamesAMutualEventsContactsInTheTooltipAndThePageRow) {
       {10, "12 23:06 2E4 Q31%",
        "2E4: Europa eclipses Callisto, penumbral, Q31% of the light, not the diameter\n"
        "light falls 23:00, maximum 23:06, light whole 23:12\n"
-       "light lost at maximum: 31% of Callisto's light",
-       "12|23:00||23:06||23:12|2E4|Q31%"},
+       "light lost at maximum: 31% of Callisto's light, \u0394m 0.41 photometry",
+       "12|23:00||23:06||23:12|2E4|Q31% \u0394m 0.41 photometry"},
       {10, "1 12:15 2E1 A",
        "2E1: Europa eclipses Io, annular\n"
        "light falls 12:12, umbra 12:13\u201312:17 (maximum 12:15), light whole 12:18\n"
-       "light lost at maximum: 60% of Io's light",
-       "1|12:12|12:13|12:15|12:17|12:18|2E1|A"},
+       "light lost at maximum: 60% of Io's light, \u0394m 0.99 eye",
+       "1|12:12|12:13|12:15|12:17|12:18|2E1|A \u0394m 0.99 eye"},
       {12, "31 00:01 3E1 65%",
        "3E1: Ganymede eclipses Io, magnitude 65%\n"
        "light falls 30 23:50, umbra 30 23:54\u201300:08 (maximum 00:01), light whole 00:12\n"
-       "light lost at maximum: 85% of Io's light",
-       "31|30 23:50|30 23:54|00:01|00:08|00:12|3E1|65%"},
+       "light lost at maximum: 85% of Io's light, \u0394m 2.08 eye",
+       "31|30 23:50|30 23:54|00:01|00:08|00:12|3E1|65% \u0394m 2.08 eye"},
       {10, "13 17:56 3O1 68%",
        "3O1: Ganymede occults Io, magnitude 68%, at Jupiter's limb\n"
        "start 17:53, maximum 17:56, end 17:58\n"
-       "light lost at maximum: 27% of the pair's light",
-       "13||17:53|17:56|17:58||3O1|68% limb"},
+       "light lost at maximum: 27% of the pair's light, \u0394m 0.34 photometry",
+       "13||17:53|17:56|17:58||3O1|68% limb \u0394m 0.34 photometry"},
   };
   for (const auto& c : cases) {
     const auto lines = ListMoonEvents(2026, c.month, false, 0);

@@ -123,21 +123,26 @@ def main():
 
     # Mutual events of December 2026 (UT) as the list words them: a penumbral eclipse's light
     # lost, both pairs of an eclipse's contacts named (a start on the day before with its day),
-    # a passive moon on Jupiter's disc.
+    # a passive moon on Jupiter's disc, an occultation's contacts; each with the light lost, the
+    # drop in magnitude and who sees it.
     described = {(r[0], r[1], r[3]): r[4] for r in all_rows}
     for key, text in [
             (("2026-12-12", "13:41", "4E3"), "Callisto eclipses Ganymede, maximum Q26% of the "
-             "light; light falls 13:34, maximum 13:41, light whole 13:48"),
-            (("2026-12-31", "00:01", "3E1"), "Ganymede eclipses Io, maximum 65%; light falls "
-             "30 23:50, umbra 30 23:54\u201300:08 (maximum 00:01), light whole 00:12"),
-            (("2026-12-17", "06:22", "3O1"), "Ganymede occults Io, maximum 25%, on Jupiter's disc")]:
+             "light, light lost 26%, \u0394m 0.32 photometry; light falls 13:34, maximum 13:41, "
+             "light whole 13:48"),
+            (("2026-12-31", "00:01", "3E1"), "Ganymede eclipses Io, maximum 65%, light lost 85%, "
+             "\u0394m 2.08 eye; light falls 30 23:50, umbra 30 23:54\u201300:08 (maximum 00:01), "
+             "light whole 00:12"),
+            (("2026-12-17", "06:22", "3O1"), "Ganymede occults Io, maximum 25%, on Jupiter's disc, "
+             "light lost 6%, \u0394m 0.07 graze; start 06:15, maximum 06:22, end 06:29")]:
         check(described.get(key) == text, f"{key}: {described.get(key)}")
     eclipse = [e for e in all_events if str(e["UID"]).startswith("3E1-20261230T2354")]
     check(len(eclipse) == 1, "the eclipse of 2026-12-31 00:01 keeps its umbra's start in its UID")
     if eclipse:
         e = eclipse[0]
         names = [line.split(" 2026-")[0] for line in str(e["DESCRIPTION"]).split("\n")]
-        check(names == ["3E1 light falls", "3E1 umbra start", "3E1 maximum 65%", "3E1 umbra end",
+        check(names == ["3E1 light falls", "3E1 umbra start",
+                        "3E1 maximum 65%, light lost 85%, \u0394m 2.08 eye", "3E1 umbra end",
                         "3E1 light whole"], f"the eclipse's instants {names}")
         check(e.decoded("DTSTART") == dt.datetime(2026, 12, 30, 23, 50, tzinfo=UTC)
               and e.decoded("DTEND") == dt.datetime(2026, 12, 31, 0, 12, tzinfo=UTC),

@@ -26,6 +26,7 @@
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_longitude.h"
 #include "ui/grs/grs_transits.h"
+#include "ui/lightcurve/light_curve_window.h"
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
 #include "ui/main/site_dialog.h"
@@ -66,10 +67,11 @@ class ReadAloud : public ::testing::Test {
     viewer->addSideWindow(std::make_unique<TSatTracks>(links));
     grs = &viewer->addSideWindow(std::make_unique<TGRSTransits>(links));
     events = &viewer->addSideWindow(std::make_unique<TMoonEvents>(links));
+    viewer->addSideWindow(std::make_unique<TLightCurve>(links));
     viewer->addSideWindow(std::make_unique<TRadio>(links));
     viewer->setOtherWindows(&interval, &about);
     viewer->show();
-    for (const char* button : {"lblTracks", "lblGRS", "lblEvents", "lblRadio"}) {
+    for (const char* button : {"lblTracks", "lblGRS", "lblEvents", "lblLightCurve", "lblRadio"}) {
       QTest::mouseClick(viewer->findChild<QWidget*>(button), Qt::LeftButton);
     }
     grs->redraw();  // as their activation draws them
@@ -117,6 +119,7 @@ const Control kControls[] = {
     {"Viewer", "lblTracks", Role::Button, "Satellite tracks", "Ctrl+T"},
     {"Viewer", "lblGRS", Role::Button, "Great Red Spot transits", "Ctrl+G"},
     {"Viewer", "lblEvents", Role::Button, "Moon events", "Ctrl+M"},
+    {"Viewer", "lblLightCurve", Role::Button, "Light curve", "Ctrl+J"},
     {"Viewer", "lblRadio", Role::Button, "Radio storms", "Ctrl+Shift+R"},
     {"Viewer", "lblHelp", Role::Button, "Help", "F1"},
     {"Viewer", "lblAbout", Role::Button, "About", "Ctrl+F1"},
@@ -144,6 +147,12 @@ const Control kControls[] = {
     {"MoonEvents", "imgVisibleOnly", Role::Button, "Only the events visible from the site",
      "Ctrl+Shift+V"},
     {"MoonEvents", "imgEvents", Role::List, "Moon events, January 2000, Universal Time"},
+    {"LightCurve", nullptr, Role::Window, "Kelvra95 \u2013 Light curve"},
+    {"LightCurve", "lblPrint", Role::Button, "Print", "Ctrl+P"},
+    {"LightCurve", "imgTime", Role::Button, "Universal or local time", "Ctrl+L"},
+    {"LightCurve", "btnExit", Role::Button, "Close", "Esc"},
+    // J2000: the next season of mutual events is more than a year away.
+    {"LightCurve", "imgLightCurve", Role::Chart, "Light curve, Universal Time"},
     {"Radio", nullptr, Role::Window, "Kelvra95 \u2013 Radio"},
     {"Radio", "lblPrint", Role::Button, "Print", "Ctrl+P"},
     {"Radio", "imgTime", Role::Button, "Universal or local time", "Ctrl+L"},

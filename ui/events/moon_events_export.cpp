@@ -6,6 +6,7 @@
 #include "core/moon_events.h"
 #include "core/moons.h"
 #include "core/mutual_events.h"
+#include "core/mutual_light.h"
 
 namespace kelvra {
 namespace {
@@ -44,13 +45,14 @@ std::string summaryOf(const MoonEventLine& line) {
 }
 
 // A mutual event's magnitude as listed, a penumbral one's said to be light, and the passive
-// moon's place against Jupiter when near it: "45%", "Q31% of the light",
-// "65%, at Jupiter's limb".
+// moon's place against Jupiter when near it, then the light lost and who sees it:
+// "45%, light lost 38%, Δm 0.52 eye", "65%, at Jupiter's limb, light lost ...".
 std::string magnitudeOf(const MutualEvent& e) {
   std::string text = MutualEventMagnitude(e);
   if (e.penumbral) text += " of the light";
   const std::string where = AgainstJupiterText(PassiveAgainstJupiter(e));
-  return where.empty() ? text : text + ", " + where;
+  if (!where.empty()) text += ", " + where;
+  return text + ", " + MutualLossText(e);
 }
 
 std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<SiteSetting>& site) {
@@ -104,9 +106,8 @@ ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonE
 
 std::string MoonEventDescription(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return summaryOf(line) + ", " + phaseName(line);
-  const std::string text = summaryOf(line) + ", maximum " + magnitudeOf(*line.mutual);
-  if (line.mutual->kind == MutualEventKind::Occultation) return text;
-  return text + "; " + MutualContactsText(line, offset);
+  return summaryOf(line) + ", maximum " + magnitudeOf(*line.mutual) + "; " +
+         MutualContactsText(line, offset);
 }
 
 std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, std::int32_t offset,

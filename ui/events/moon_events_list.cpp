@@ -77,12 +77,13 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   const long lost = std::lround(MutualLightLost(e) * 100);
   const QString whose = eclipse ? QStringLiteral("of %1's light").arg(passive)
                                 : QStringLiteral("of the pair's light");
-  return QStringLiteral("%1: %2 %3 %4, %5\n%6\nlight lost at maximum: %7% %8")
+  return QStringLiteral("%1: %2 %3 %4, %5\n%6\nlight lost at maximum: %7% %8, %9")
       .arg(QString::fromStdString(MutualEventCode(e)), active,
            eclipse ? QStringLiteral("eclipses") : QStringLiteral("occults"), passive, magnitude,
            QString::fromStdString(MutualContactsText(line, offset)))
       .arg(lost)
-      .arg(whose);
+      .arg(whose,
+           QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e)))));
 }
 
 int MoonEventRowHeight(const QFont& font) {

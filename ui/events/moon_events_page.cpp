@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "core/moon_event_list.h"
+#include "core/mutual_light.h"
 #include "ui/events/moon_events_sky.h"
 
 namespace kelvra {
@@ -43,6 +44,8 @@ MutualPageRow MutualPageRowOf(const MoonEventLine& line, std::int32_t offset) {
     row.magnitude +=
         where == AgainstJupiter::AtLimb ? QStringLiteral(" limb") : QStringLiteral(" disc");
   }
+  row.magnitude +=
+      ' ' + QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e))));
   const auto put = [&](std::size_t slot, JulianDay ut) {
     row.times[slot] =
         QString::fromStdString(ListClockText(ListedMinuteOf(line, ut), offset, line.day));
@@ -74,7 +77,9 @@ QString MoonEventsMutualLegend(const MutualLegendNotes& notes) {
         ", Q penumbral: the light lost, not the diameter). Eclipses add the light's fall "
         "before the start and its return after the end");
   }
-  text += QStringLiteral(").");
+  text += QStringLiteral(
+      "), \u0394m the drop in magnitude at maximum and who sees it (eye 0.5 or more, "
+      "photometry 0.1 to 0.5, graze under 0.1).");
   if (notes.otherDay)
     text += QStringLiteral(" A time on another day than the maximum's has its day.");
   if (notes.nearJupiter) {
@@ -162,7 +167,8 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     }
     return at + m.horizontalAdvance(QStringLiteral("0O0  ")) + m.horizontalAdvance(row.magnitude);
   };
-  int mutualColumns = 3;  // the block's columns: three, or two when a row would not fit a third
+  // The block's columns: three, or two (one) when a row would not fit a third (a half).
+  int mutualColumns = 3;
   int mutualRows = 0;
   for (;;) {
     font.setPointSizeF(points);
@@ -171,7 +177,7 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
     const int rows = std::max(1, (bottom - top) / std::max(1, rowHeight));
     int widest = 0;
     for (const MutualPageRow& row : mutualRowsText) widest = std::max(widest, rowWidth(m, row));
-    mutualColumns = widest <= width / 3 ? 3 : 2;
+    mutualColumns = widest <= width / 3 ? 3 : widest <= width / 2 ? 2 : 1;
     mutualRows = (static_cast<int>(mutual.size()) + mutualColumns - 1) / mutualColumns;
     const int legendRows =
         (legendHeight(QFontMetrics(note, painter.device()), legend, width, rowHeight) + rowHeight -

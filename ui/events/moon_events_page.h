@@ -69,13 +69,14 @@ QString MoonEventsMutualLegend(const MutualLegendNotes& notes = {});
 // subtitle naming the time basis, a line naming the contact rule, every line of the month in
 // four columns of "day  hh:mm  code" in Arial of about 9 points, the footer. A month with
 // mutual events lists them apart, under the columns: a blank row, MoonEventsMutualLegend, then
-// "day  start  maximum  end  code  magnitude" in three columns (two when a row would not fit a
-// third), an eclipse among them adding the light's fall before the start and its return after
-// the end to every row, a time on another day than the maximum's with its day ("30 23:54"), a
-// passive moon at Jupiter's limb or on its disc marked "limb" or "disc" after the magnitude; all
-// in a smaller font when the page needs it (the columns then hold only the rows they fill). With a
-// site the page shows what the window shows: the lines not visible from it in grey, or only the
-// visible ones. Returns: the heights the title routine measured.
+// "day  start  maximum  end  code  magnitude  Δm" in three columns (two when a row would not fit
+// a third, one when not half), an eclipse among them adding the light's fall before the start and
+// its return after the end to every row, a time on another day than the maximum's with its day ("30
+// 23:54"), a passive moon at Jupiter's limb or on its disc marked "limb" or "disc" after the
+// magnitude, then the drop in magnitude with who sees it; all in a smaller font when the page needs
+// it (the columns then hold only the rows they fill). With a site the page shows what the window
+// shows: the lines not visible from it in grey, or only the visible ones. Returns: the heights the
+// title routine measured.
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input);
 
 }  // namespace kelvra

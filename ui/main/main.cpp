@@ -13,6 +13,7 @@
 #include "ui/common/settings_place.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/grs/grs_transits.h"
+#include "ui/lightcurve/light_curve_window.h"
 #include "ui/main/about.h"
 #include "ui/main/interval.h"
 #include "ui/main/viewer.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
   kelvra::TAboutWin about;
   viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(links));
   viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(links));
+  viewer.addSideWindow(std::make_unique<kelvra::TLightCurve>(links));
   viewer.addSideWindow(std::make_unique<kelvra::TRadio>(links));
   viewer.setOtherWindows(&interval, &about);
 
