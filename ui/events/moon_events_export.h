@@ -56,10 +56,12 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
 
 // What one export writes: the text of the file in the chosen format.
 // Given: the lines shown, the month's lines around them, offset, site as above; stampUT (days,
-// UT), the moment of export for DTSTAMP.
+// UT), the moment of export for DTSTAMP; alarmMinutes, the reminders' lead (0: off), which an
+// iCalendar file gives each event as a VALARM.
 std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,
                                  const std::vector<MoonEventLine>& around, std::int32_t offset,
-                                 const std::optional<SiteSetting>& site, JulianDay stampUT);
+                                 const std::optional<SiteSetting>& site, JulianDay stampUT,
+                                 int alarmMinutes = 0);
 
 // Writes `bytes` to `path` whole or not at all (QSaveFile). Returns: false when it could not.
 bool WriteExportFile(const QString& path, const std::string& bytes);
