@@ -23,7 +23,8 @@ std::string fixed(double value, int decimals) {
   char text[64];
   std::snprintf(text, sizeof text, "%.*f", decimals, value);
   std::string s = text;
-  if (s.find_first_not_of("-0.") == std::string::npos) s = decimals == 0 ? "0" : s.substr(s[0] == '-');
+  // "-0.0" for a value that rounds to zero: written without its sign.
+  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
   return s;
 }
 
@@ -70,8 +71,8 @@ LogContact ContactOfLine(const MoonEventLine& line) {
   const bool passage =
       line.kind == MoonEventKind::Transit || line.kind == MoonEventKind::ShadowTransit;
   const bool start = line.phase == MoonEventPhase::Start;
-  const char* phase = passage ? (start ? "ingress" : "egress")
-                              : (start ? "disappearance" : "reappearance");
+  const char* phase =
+      passage ? (start ? "ingress" : "egress") : (start ? "disappearance" : "reappearance");
   return {MoonEventCode(line.moon, line.kind, line.phase), phase, line.exact};
 }
 
@@ -127,8 +128,8 @@ std::optional<std::int64_t> ParseLogTime(const std::string& text) {
   }
   while (!rest.empty() && (rest.back() == ' ' || rest.back() == 'Z')) rest.pop_back();
   if (!rest.empty()) return std::nullopt;
-  if (y < 1 || mo < 1 || mo > 12 || d < 1 || h > 23 || mi > 59 || seconds > 59 || h < 0 ||
-      mi < 0 || seconds < 0)
+  if (y < 1 || mo < 1 || mo > 12 || d < 1 || h > 23 || mi > 59 || seconds > 59 || h < 0 || mi < 0 ||
+      seconds < 0)
     return std::nullopt;
   const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
   constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -15,12 +15,12 @@ namespace kelvra {
 
 // One timing the observer made.
 struct LogRecord {
-  std::int64_t observedTenths;          // tenths of a second since 1970-01-01 00:00 UT
-  std::string code;                     // the contact's code as listed: "I.Sh.I", "2O1"; empty: none
-  std::string phase;                    // its phase in words: "ingress", "maximum"
-  std::optional<JulianDay> predicted;   // days, UT: the contact's unrounded instant
-  std::optional<ObserverSite> site;     // degrees, degrees east, metres; none when unset
-  std::string note;                     // seeing, aperture, clock source: the observer's words
+  std::int64_t observedTenths;         // tenths of a second since 1970-01-01 00:00 UT
+  std::string code;                    // the contact's code as listed: "I.Sh.I", "2O1"; empty: none
+  std::string phase;                   // its phase in words: "ingress", "maximum"
+  std::optional<JulianDay> predicted;  // days, UT: the contact's unrounded instant
+  std::optional<ObserverSite> site;    // degrees, degrees east, metres; none when unset
+  std::string note;                    // seeing, aperture, clock source: the observer's words
 };
 
 inline constexpr double kProposedContactMinutes = 30;  // a stamp's contact is proposed within

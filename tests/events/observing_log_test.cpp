@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -24,6 +25,7 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/message_log.h"
 #include "tests/support/program_files.h"
+#include "ui/events/event_reminders.h"
 #include "ui/events/moon_events_window.h"
 #include "ui/events/observing_log_dialog.h"
 #include "ui/events/observing_log_store.h"
@@ -89,7 +91,8 @@ TEST(ObservingLogStore, NeverOverwritesWhatIsNotALog) {
       EXPECT_TRUE(log.warning().isEmpty());
     }
     ASSERT_EQ(messages.plain.size(), 1);
-    EXPECT_TRUE(messages.plain[0].contains(QString::fromStdString(place))) << messages.plain[0].toStdString();
+    EXPECT_TRUE(messages.plain[0].contains(QString::fromStdString(place)))
+        << messages.plain[0].toStdString();
     if (what == "fifo") {
       EXPECT_TRUE(std::filesystem::is_fifo(place));
     } else if (what == "folder") {
@@ -114,7 +117,8 @@ TEST(ObservingLogStore, TwoCopiesWaitForEachOther) {
   std::atomic<bool> holding{false};
   std::thread other([&] {
     {
-      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+      QSqlDatabase db =
+          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
       db.setDatabaseName(QString::fromStdString(first.file()));
       db.open();
       QSqlQuery query(db);
@@ -198,8 +202,7 @@ TEST(ObservingLogWindow, StampCorrectChooseDeleteExport) {
   box = qobject_cast<QComboBox*>(table->cellWidget(0, 1));
   EXPECT_TRUE(box->currentText().startsWith(code + ' '));
   EXPECT_EQ(cell(*table, 0, 3), QStringLiteral("+20.0"));
-  EXPECT_EQ(cell(*table, 0, 2),
-            QString::fromStdString(LogTimeText(contact->exact)));
+  EXPECT_EQ(cell(*table, 0, 2), QString::fromStdString(LogTimeText(contact->exact)));
 
   const QString csv = dir.filePath(QStringLiteral("log.csv"));
   ASSERT_TRUE(dialog->exportTo(csv));
@@ -220,6 +223,28 @@ TEST(ObservingLogWindow, StampCorrectChooseDeleteExport) {
   }
   EXPECT_TRUE(log.entries().empty());
   EXPECT_TRUE(messages.errors.isEmpty());
+}
+
+// No notification service answers (no session bus at all): the next reminder of the real
+// clock's day shows in the events list's own line, "21:40 I.Sh.I in 75 min"; off, no line.
+TEST(EventReminders, WithoutANotificationServiceTheListShowsTheNext) {
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/kelvra-test-bus");
+  testing::InstallProgramFiles();
+  testing::MessageLog messages;
+  testing::FakeHost host;
+  host.observation.set({.instantUT = testing::MidMonth(12, 2026)});
+  TMoonEvents window(host.links());
+  window.show();
+  EXPECT_TRUE(window.reminders().line().isEmpty());
+  window.reminders().setLead(kReminderLeadMax);
+  const QRegularExpression next(QStringLiteral("^\\d\\d:\\d\\d \\S+ in \\d+ min$"));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return next.match(window.reminders().line()).hasMatch(); }))
+      << window.reminders().line().toStdString();
+  EXPECT_EQ(window.view().reminder, window.reminders().line());
+  window.reminders().setLead(0);
+  EXPECT_TRUE(window.reminders().line().isEmpty());
+  EXPECT_TRUE(window.view().reminder.isEmpty());
+  EXPECT_TRUE(messages.errors.isEmpty() && messages.plain.isEmpty());
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ QString MoonEventsModel::toolTip(std::size_t index) const {
 }
 
 std::string MoonEventsModel::exportText(ExportFormat format, JulianDay stampUT,
-                                       int alarmMinutes) const {
+                                        int alarmMinutes) const {
   const std::optional<MoonEventMonth> month =
       MonthOfMoonEvents(month_.year, month_.month, month_.basis.localTime, month_.basis.zoneOffset);
   const std::vector<MoonEventLine> around = format == ExportFormat::ICalendar && month

@@ -59,15 +59,17 @@ TMoonEvents::TMoonEvents(const SideWindowLinks& links, QWidget* parent)
   connect(reminders_, &EventReminders::lineChanged, this, [this] {
     if (isVisible()) redraw();
   });
-  menu().add(MenuGroup::Time, MakeAction(this, QStringLiteral("Reminders\u2026"), {},
-                                         [this] { askReminders(); }, Announce::No));
+  menu().add(MenuGroup::Time, MakeAction(
+                                  this, QStringLiteral("Reminders\u2026"), {},
+                                  [this] { askReminders(); }, Announce::No));
   // The log: its stamp key is the program's (main.cpp), its window opens from here.
-  stamp_ = MakeAction(this, QStringLiteral("Stamp the time"), {QKeySequence(Qt::Key_F9)},
-                      [this] { stamp(); }, Announce::No);
-  menu().add(MenuGroup::View,
-             MakeAction(this, QStringLiteral("Observing log\u2026"),
-                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, [this] { showLog(); },
-                        Announce::No));
+  stamp_ = MakeAction(
+      this, QStringLiteral("Stamp the time"), {QKeySequence(Qt::Key_F9)}, [this] { stamp(); },
+      Announce::No);
+  menu().add(MenuGroup::View, MakeAction(
+                                  this, QStringLiteral("Observing log\u2026"),
+                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+                                  [this] { showLog(); }, Announce::No));
   visibleButton_ = new ImageView(this, "imgVisibleOnly");
   visibleButton_->setGeometry(kVisibleButton);
   visibleButton_->setAction(visibleOnly_);

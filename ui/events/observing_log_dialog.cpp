@@ -172,9 +172,7 @@ void ObservingLogDialog::cellEdited(int row, int column) {
   if (column == kObserved) {
     const std::optional<std::int64_t> tenths = ParseLogTime(text);
     if (!tenths) {
-      ShowError(QStringLiteral("\u201C%1\u201D is not a time. Write it as 2026-12-09 17:03:12.3, "
-                               "in UT.")
-                    .arg(QString::fromStdString(text)));
+      ShowError(LogTimeNotReadMessage(QString::fromStdString(text)));
       refresh();
       return;
     }
@@ -193,11 +191,11 @@ void ObservingLogDialog::deleteSelected() {
   const int row = table_->currentRow();
   if (row < 0 || row >= static_cast<int>(entries_.size())) return;
   const LogEntry& entry = entries_[static_cast<std::size_t>(row)];
-  QMessageBox ask(QMessageBox::Question, windowTitle(),
-                  QStringLiteral("Delete the timing of %1 UT?")
-                      .arg(QString::fromStdString(
-                          LogTimeText(LogInstantDays(entry.record.observedTenths)))),
-                  QMessageBox::Yes | QMessageBox::No, this);
+  QMessageBox ask(
+      QMessageBox::Question, windowTitle(),
+      QStringLiteral("Delete the timing of %1 UT?")
+          .arg(QString::fromStdString(LogTimeText(LogInstantDays(entry.record.observedTenths)))),
+      QMessageBox::Yes | QMessageBox::No, this);
   ask.setObjectName(QStringLiteral("LogDeleteQuestion"));
   ask.setDefaultButton(QMessageBox::No);
   if (RunModal(ask) != QMessageBox::Yes) return;
@@ -222,7 +220,7 @@ bool ObservingLogDialog::exportTo(const QString& path) {
           static_cast<qint64>(text.size()) &&
       out.commit())
     return true;
-  ShowError(QStringLiteral("The log could not be written to %1: %2").arg(path, out.errorString()));
+  ShowError(LogExportFailedMessage(path));
   return false;
 }
 

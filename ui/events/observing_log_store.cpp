@@ -54,8 +54,8 @@ LogFileState inspectDatabase(const std::filesystem::path& file) {
         if (id.toInt() == kApplicationId) {
           state = version.toInt() <= kLogSchemaVersion ? LogFileState::Log : LogFileState::Foreign;
         } else {
-          state = id.toInt() == 0 && tables.toInt() == 0 ? LogFileState::Log
-                                                         : LogFileState::Foreign;
+          state =
+              id.toInt() == 0 && tables.toInt() == 0 ? LogFileState::Log : LogFileState::Foreign;
         }
       }
       db.close();
@@ -86,10 +86,29 @@ QString stateWords(LogFileState state) {
 
 }  // namespace
 
+QString LogInMemoryMessage(const QString& why) {
+  return why + QStringLiteral(
+                   " The stamps are kept only until Kelvra95 ends: export them as CSV "
+                   "before you close it.");
+}
+
+QString LogFileKeptMessage(const QString& file, const QString& reason, const QString& log) {
+  return QStringLiteral("%1 is kept as it is, since %2. The observing log is written to: %3")
+      .arg(file, reason, log);
+}
+
+QString LogTimeNotReadMessage(const QString& text) {
+  return QStringLiteral("%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.").arg(text);
+}
+
+QString LogExportFailedMessage(const QString& path) {
+  return QStringLiteral("The observing log could not be exported.\nCannot write %1.").arg(path);
+}
+
 LogFileState InspectLogFile(const std::filesystem::path& file) {
   struct stat info {};
-  if (::stat(file.c_str(), &info) != 0) return errno == ENOENT ? LogFileState::Absent
-                                                                : LogFileState::Unreadable;
+  if (::stat(file.c_str(), &info) != 0)
+    return errno == ENOENT ? LogFileState::Absent : LogFileState::Unreadable;
   if (!S_ISREG(info.st_mode)) return LogFileState::NotRegular;  // a FIFO would block SQLite
   if (::access(file.c_str(), R_OK | W_OK) != 0) return LogFileState::Unreadable;
   const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -131,8 +150,7 @@ void ObservingLog::open() {
     const QString why = QStringLiteral("The observing log cannot be written in %1.")
                             .arg(tried.join(QStringLiteral(" nor in ")));
     openMemory(why);
-    ShowMessage(why + QStringLiteral(" Your stamps are kept until the program ends: export them "
-                                     "to a CSV file before you close it."));
+    ShowMessage(LogInMemoryMessage(why));
     return;
   }
   std::optional<std::pair<std::filesystem::path, LogFileState>> refused;
@@ -140,8 +158,7 @@ void ObservingLog::open() {
   // it, Kelvra95-log-2.sqlite and so on, which later runs find again.
   for (int n = 1; n <= 99 && file_.empty(); ++n) {
     const std::filesystem::path file =
-        n == 1 ? folder / kLogFileName
-               : folder / ("Kelvra95-log-" + std::to_string(n) + ".sqlite");
+        n == 1 ? folder / kLogFileName : folder / ("Kelvra95-log-" + std::to_string(n) + ".sqlite");
     LogFileState state = InspectLogFile(file);
     if ((state == LogFileState::Absent || state == LogFileState::Log) && openFile(file)) break;
     if (state == LogFileState::Absent || state == LogFileState::Log)
@@ -152,12 +169,8 @@ void ObservingLog::open() {
     openMemory(QStringLiteral("No observing log could be made in %1.").arg(native(folder)));
   }
   if (refused) {
-    ShowMessage(
-        QStringLiteral("%1 is kept as it is, since %2. %3")
-            .arg(native(refused->first), stateWords(refused->second),
-                 file_.empty() ? warning_
-                               : QStringLiteral("The observing log is written to %1.")
-                                     .arg(native(file_))));
+    ShowMessage(LogFileKeptMessage(native(refused->first), stateWords(refused->second),
+                                   file_.empty() ? warning_ : native(file_)));
   }
 }
 
@@ -195,7 +208,7 @@ bool ObservingLog::openFile(const std::filesystem::path& file) {
 
 void ObservingLog::openMemory(const QString& why) {
   file_.clear();
-  warning_ = why + QStringLiteral(" The stamps are kept only until the program ends.");
+  warning_ = LogInMemoryMessage(why);
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
   db.setDatabaseName(QStringLiteral(":memory:"));
   db.open();
@@ -210,16 +223,16 @@ void ObservingLog::openMemory(const QString& why) {
 void ObservingLog::fallBackToMemory(const QString& why) {
   const std::vector<LogEntry> kept = entries();
   const std::filesystem::path was = file_;
-  {
-    QSqlDatabase::database(connection_, false).close();
-  }
+  { QSqlDatabase::database(connection_, false).close(); }
   QSqlDatabase::removeDatabase(connection_);
-  openMemory(QStringLiteral("%1 could not be written (%2).").arg(native(was), why));
+  const QString failed = QStringLiteral("%1 could not be written (%2).").arg(native(was), why);
+  openMemory(failed);
   // The same ids, so that an update or removal under way finds its entry.
   for (const LogEntry& entry : kept) {
     QSqlQuery insert(QSqlDatabase::database(connection_, false));
-    insert.prepare(QStringLiteral("INSERT INTO stamps (id, observed, stamped, latitude, longitude, "
-                                  "height) VALUES (?, ?, ?, ?, ?, ?)"));
+    insert.prepare(
+        QStringLiteral("INSERT INTO stamps (id, observed, stamped, latitude, longitude, "
+                       "height) VALUES (?, ?, ?, ?, ?, ?)"));
     const std::optional<ObserverSite>& site = entry.record.site;
     insert.addBindValue(QVariant::fromValue<qlonglong>(entry.id));
     insert.addBindValue(QVariant::fromValue<qlonglong>(entry.record.observedTenths));
@@ -229,7 +242,7 @@ void ObservingLog::fallBackToMemory(const QString& why) {
     insert.addBindValue(site ? QVariant(site->heightM) : QVariant());
     if (insert.exec()) update(entry);
   }
-  ShowError(warning_);
+  ShowError(LogInMemoryMessage(failed));
 }
 
 std::optional<std::int64_t> ObservingLog::stamp(std::int64_t tenths,

@@ -35,6 +35,13 @@ enum class LogFileState {
   Foreign,      // another program's database, or a newer log than this program reads
 };
 
+// The log's messages. `why`: what failed ("The observing log cannot be written in …"); `log`:
+// where the log is written instead, or the in-memory warning.
+QString LogInMemoryMessage(const QString& why);
+QString LogFileKeptMessage(const QString& file, const QString& reason, const QString& log);
+QString LogTimeNotReadMessage(const QString& text);  // a corrected time that is no time
+QString LogExportFailedMessage(const QString& path);
+
 // Looks at `file` without waiting (a FIFO is never opened) and without changing it.
 LogFileState InspectLogFile(const std::filesystem::path& file);
 
