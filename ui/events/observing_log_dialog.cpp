@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/common/messages.h"
@@ -96,6 +97,13 @@ void ObservingLogDialog::refresh() {
   for (int row = 0; row < table_->rowCount(); ++row) showRow(row);
   filling_ = false;
   table_->resizeColumnsToContents();
+  // The drop-down lists are cell widgets, which the column's own fitting does not see.
+  int contactWidth = table_->columnWidth(kContact);
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    if (QWidget* box = table_->cellWidget(row, kContact))
+      contactWidth = std::max(contactWidth, box->sizeHint().width());
+  }
+  table_->setColumnWidth(kContact, contactWidth);
 }
 
 void ObservingLogDialog::showRow(int row) {
@@ -119,6 +127,7 @@ void ObservingLogDialog::showRow(int row) {
   for (const MoonEventLine& line : contacts_(observed))
     if (std::abs(line.exact - observed) <= kOfferedDays) offered.push_back(line);
   auto* box = new QComboBox;
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   box->setObjectName(QStringLiteral("cmbLogContact"));
   box->setAccessibleName(QStringLiteral("Contact"));
   box->addItem(QStringLiteral("\u2014"));
