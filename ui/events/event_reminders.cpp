@@ -4,13 +4,13 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDateTime>
 #include <QSettings>
 #include <QVariantMap>
 
 #include <algorithm>
 #include <cmath>
 
+#include "ui/common/clock.h"
 #include "ui/common/settings_place.h"
 #include "ui/events/moon_events_export.h"
 
@@ -23,8 +23,9 @@ constexpr qint64 kLongestWaitMs = 60 * 1000;  // a look at least each minute: a 
                                               // slept, a clock set anew, the line's minutes
 constexpr int kAnswerWaitMs = 5000;           // a service slower than this counts as none
 
+// The program's one clock (whole seconds are enough for a reminder).
 JulianDay realNow() {
-  return JulianDayFromUnixTime(static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000);
+  return JulianDayFromUnixTime(static_cast<double>(Now()));
 }
 
 // "in 10 min": the whole minutes left until the event, a started minute counted.

@@ -29,7 +29,8 @@ std::vector<MoonEventLine> TMoonEvents::linesAround(JulianDay ut) const {
 
 void TMoonEvents::stamp() {
   if (log_ == nullptr) return;
-  // Read first, so that nothing below delays the instant.
+  // Read first, so that nothing below delays the instant; from the system clock itself, as the
+  // program's clock (Now) gives whole seconds and a timing wants the tenth.
   const std::int64_t tenths = (QDateTime::currentMSecsSinceEpoch() + 50) / 100;
   std::optional<ObserverSite> site;
   if (observation().site) site = observation().site->place;
