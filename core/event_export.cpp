@@ -112,7 +112,8 @@ std::string FoldICalendarLine(std::string_view line) {
   return folded;
 }
 
-std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT) {
+std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT,
+                          int alarmMinutes) {
   std::string text;
   const auto put = [&text](const std::string& line) { text += FoldICalendarLine(line); };
   put("BEGIN:VCALENDAR");
@@ -132,6 +133,13 @@ std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, Julian
     const std::string description = describe(p);
     if (!description.empty()) put("DESCRIPTION:" + EscapeICalendarText(description));
     put("TRANSP:TRANSPARENT");  // an event in the sky does not make the observer busy
+    if (alarmMinutes > 0) {
+      put("BEGIN:VALARM");
+      put("ACTION:DISPLAY");
+      put("DESCRIPTION:" + EscapeICalendarText(p.summary));
+      put("TRIGGER:-PT" + std::to_string(alarmMinutes) + 'M');
+      put("END:VALARM");
+    }
     put("END:VEVENT");
   }
   put("END:VCALENDAR");

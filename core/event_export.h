@@ -59,8 +59,11 @@ std::string FoldICalendarLine(std::string_view line);
 // second; UID from the code and uidStart, so a second export of the same event replaces the
 // first in a calendar; DESCRIPTION naming each instant with its altitudes when known. A
 // phenomenon whose start and end are one second has no DTEND: RFC 5545 wants DTEND later than
-// DTSTART, and without it the event ends where it starts.
-std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT);
+// DTSTART, and without it the event ends where it starts. alarmMinutes (1..): each event
+// carries a VALARM that many minutes before its start (ACTION:DISPLAY, the summary as
+// DESCRIPTION, TRIGGER:-PT10M); 0, none.
+std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT,
+                          int alarmMinutes = 0);
 
 // Given: the lines. Returns: CSV with CR LF line ends, the header
 // "date,time,utc,code,description,jupiter_alt,sun_alt", then one row per line: date and time

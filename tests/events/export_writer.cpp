@@ -13,6 +13,7 @@
 #include "tests/support/program_files.h"
 #include "ui/common/settings_place.h"
 #include "ui/common/window_menu.h"
+#include "ui/events/event_reminders.h"
 #include "ui/events/moon_events_window.h"
 
 int main(int argc, char** argv) {
@@ -39,6 +40,10 @@ int main(int argc, char** argv) {
   };
   write("nosite.csv", ExportFormat::Csv);
   write("nosite.ics", ExportFormat::ICalendar);
+  // Reminders on: each event carries its alarm.
+  window.reminders().setLead(kReminderLeadMax);
+  write("alarm.ics", ExportFormat::ICalendar);
+  window.reminders().setLead(0);
   const SiteSetting berlin{{52.52, 13.40, 34}, {}};
   host.observation.set({.instantUT = december, .site = berlin});
   write("all.csv", ExportFormat::Csv);

@@ -93,6 +93,17 @@ def main():
         check(local.strftime("%Y-%m-%d,%H:%M") == f"{row[0]},{row[1]}", f"Tokyo row {row}")
 
     nosite = read_ics(f("nosite.ics"))
+    check(not any(e.walk("VALARM") for e in nosite), "reminders off: no alarm")
+    # Reminders on, at the longest lead: one display alarm per event, that long before its start.
+    alarmed = read_ics(f("alarm.ics"))
+    check(len(alarmed) == len(nosite), "reminders change no event")
+    for event in alarmed:
+        alarms = event.walk("VALARM")
+        check(len(alarms) == 1, f"{event['UID']}: {len(alarms)} alarms")
+        for alarm in alarms:
+            check(str(alarm["ACTION"]) == "DISPLAY" and str(alarm["DESCRIPTION"]) == str(event["SUMMARY"]),
+                  f"{event['UID']}: alarm {alarm.to_ical()!r}")
+            check(alarm.decoded("TRIGGER") == -dt.timedelta(minutes=120), f"trigger {alarm['TRIGGER']}")
     all_events, visible_events = read_ics(f("all.ics")), read_ics(f("visible.ics"))
     check(len(nosite) == len(all_events), "a site changes no event")
     check(not any(re.search(r"Jupiter -?\d", str(e.get("DESCRIPTION", ""))) for e in nosite),

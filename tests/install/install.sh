@@ -139,9 +139,10 @@ case "$mode" in
       fail "the package is for $(dpkg-deb -f "$deb" Architecture)"
     depends="$(dpkg-deb -f "$deb" Depends)"
     # The libraries the program links (dpkg-shlibdeps) and those no link shows: the X and
-    # Wayland platforms and the fonts.
+    # Wayland platforms, the fonts and the observing log's SQLite driver.
     for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-                  libjpeg62-turbo qt6-qpa-plugins qt6-wayland fonts-liberation; do
+                  libqt6sql6 libqt6dbus6 libjpeg62-turbo qt6-qpa-plugins qt6-wayland \
+                  fonts-liberation libqt6sql6-sqlite; do
       echo "$depends" | tr ',' '\n' | awk '{ print $1 }' | grep -qxF "$needed" ||
         fail "Depends lacks $needed: $depends"
     done

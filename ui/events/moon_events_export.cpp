@@ -133,9 +133,10 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
 
 std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,
                                  const std::vector<MoonEventLine>& around, std::int32_t offset,
-                                 const std::optional<SiteSetting>& site, JulianDay stampUT) {
+                                 const std::optional<SiteSetting>& site, JulianDay stampUT,
+                                 int alarmMinutes) {
   if (format == ExportFormat::Csv) return CsvText(ExportLinesOf(shown, offset, site));
-  return ICalendarText(ExportPhenomenaOf(shown, around, site), stampUT);
+  return ICalendarText(ExportPhenomenaOf(shown, around, site), stampUT, alarmMinutes);
 }
 
 QString ExportFailedText(const QString& path) {

@@ -41,10 +41,12 @@ std::vector<ExportPhenomenon> ExportPhenomenaOf(const std::vector<MoonEventLine>
 
 // What one export writes: the text of the file in the chosen format.
 // Given: the lines shown, the month's lines around them, offset, site as above; stampUT (days,
-// UT), the moment of export for DTSTAMP.
+// UT), the moment of export for DTSTAMP; alarmMinutes, the reminders' lead (0: off), which an
+// iCalendar file gives each event as a VALARM.
 std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEventLine>& shown,
                                  const std::vector<MoonEventLine>& around, std::int32_t offset,
-                                 const std::optional<SiteSetting>& site, JulianDay stampUT);
+                                 const std::optional<SiteSetting>& site, JulianDay stampUT,
+                                 int alarmMinutes = 0);
 
 // The message a file that could not be written gets.
 QString ExportFailedText(const QString& path);

@@ -120,6 +120,10 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
       y += rowHeight;
     }
   }
+  if (!view.reminder.isEmpty()) {
+    drawCell(painter, {kDayX, y}, view.reminder, style::kAccent, Qt::black);
+    y += rowHeight;
+  }
   if (!view.passages.isEmpty()) {
     drawCell(painter, {kDayX, y}, view.passages, style::kGlyph, Qt::black);
     y += rowHeight;

@@ -42,6 +42,7 @@ struct MoonEventListView {
   std::size_t selected = 0;         // the keyboard's line
   std::vector<std::size_t> marked;  // lines going on at the main window's instant
   bool accurate = true;             // false: the first rows say the times degrade
+  QString reminder;                 // the next reminder's row while no notification shows it
   QString passages;                 // with a site, the top row: Jupiter's rise, transit, set
   std::vector<bool> greyed;         // per line, true: drawn grey, not visible from the site
 };

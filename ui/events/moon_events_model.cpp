@@ -74,13 +74,15 @@ QString MoonEventsModel::toolTip(std::size_t index) const {
   return parts.join('\n');
 }
 
-std::string MoonEventsModel::exportText(ExportFormat format, JulianDay stampUT) const {
+std::string MoonEventsModel::exportText(ExportFormat format, JulianDay stampUT,
+                                        int alarmMinutes) const {
   const std::optional<MoonEventMonth> month =
       MonthOfMoonEvents(month_.year, month_.month, month_.basis.localTime, month_.basis.zoneOffset);
   const std::vector<MoonEventLine> around = format == ExportFormat::ICalendar && month
                                                 ? MoonEventLinesAround(*month)
                                                 : std::vector<MoonEventLine>{};
-  return MoonEventsExportText(format, lines_, around, month_.basis.offset(), site_, stampUT);
+  return MoonEventsExportText(format, lines_, around, month_.basis.offset(), site_, stampUT,
+                              alarmMinutes);
 }
 
 }  // namespace kelvra

@@ -67,8 +67,9 @@ class MoonEventsModel {
   // (MoonEventToolTip), then with a site its sky (MoonEventsSkyText); empty for none.
   QString toolTip(std::size_t index) const;
 
-  // Returns: the file of the lines shown in `format`; stampUT (days, UT), the moment of export.
-  std::string exportText(ExportFormat format, JulianDay stampUT) const;
+  // Returns: the file of the lines shown in `format`; stampUT (days, UT), the moment of export;
+  // alarmMinutes, the reminders' lead (0: off).
+  std::string exportText(ExportFormat format, JulianDay stampUT, int alarmMinutes = 0) const;
 
  private:
   Month month_;                       // the month of all_

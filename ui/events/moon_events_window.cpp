@@ -21,6 +21,7 @@
 #include "ui/common/side_window_host.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_menu.h"
+#include "ui/events/event_reminders.h"
 #include "ui/events/events_kind.h"
 #include "ui/events/moon_events_export_dialog.h"
 #include "ui/events/moon_events_page.h"
@@ -52,6 +53,23 @@ TMoonEvents::TMoonEvents(const SideWindowLinks& links, QWidget* parent)
   QAction* save = MakeAction(this, QStringLiteral("Export\u2026"),
                              {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { exportMonth(); });
   menu().add(MenuGroup::View, save);
+  reminders_ = new EventReminders(
+      settings_, [this](JulianDay now) { return linesAround(now); },
+      [this] { return timeBasis().offset(); }, this);
+  connect(reminders_, &EventReminders::lineChanged, this, [this] {
+    if (isVisible()) redraw();
+  });
+  menu().add(MenuGroup::Time, MakeAction(
+                                  this, QStringLiteral("Reminders\u2026"), {},
+                                  [this] { askReminders(); }, Announce::No));
+  // The log: its stamp key is the program's (main.cpp), its window opens from here.
+  stamp_ = MakeAction(
+      this, QStringLiteral("Stamp the time"), {QKeySequence(Qt::Key_F9)}, [this] { stamp(); },
+      Announce::No);
+  menu().add(MenuGroup::View, MakeAction(
+                                  this, QStringLiteral("Observing log\u2026"),
+                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+                                  [this] { showLog(); }, Announce::No));
   visibleButton_ = new ImageView(this, "imgVisibleOnly");
   visibleButton_->setGeometry(kVisibleButton);
   visibleButton_->setAction(visibleOnly_);
@@ -78,11 +96,13 @@ void TMoonEvents::setVisibleOnly(bool only) {
   kEventsVisibleOnlyKey.write(settings_.ini(), only);
   settings_.syncIni();
   updateSiteControls();
+  reminders_->check();
   redraw();
 }
 
 void TMoonEvents::observationChanged(ObservationChanges what, InstantChange why) {
   if (what.testFlag(ObservationChange::Site)) siteChanged();  // the controls, shown or not
+  if (what & (ObservationChange::Site | ObservationChange::Zone)) reminders_->check();
   if (!isVisible()) return;
   if (what.testFlag(ObservationChange::Instant)) {
     instantChanged(why);
@@ -133,6 +153,7 @@ bool TMoonEvents::localTime() const {
 void TMoonEvents::storeLocalTime(bool local) {
   kEventsLocalTimeKey.write(settings_.ini(), local);
   settings_.syncIni();
+  reminders_->check();
 }
 
 ListMonth TMoonEvents::listMonth() const {
@@ -141,9 +162,9 @@ ListMonth TMoonEvents::listMonth() const {
 }
 
 // The pixels above the first line: the notice's rows in a year whose times degrade, the
-// passages' row with a site.
+// reminder's row while no notification service answers, the passages' row with a site.
 int TMoonEvents::listTop() const {
-  int rows = view_.passages.isEmpty() ? 0 : 1;
+  int rows = (view_.passages.isEmpty() ? 0 : 1) + (view_.reminder.isEmpty() ? 0 : 1);
   if (!view_.accurate) {
     rows += static_cast<int>(MoonEventNoticeRows(listFont(), layout::kListSize.width()).size());
   }
@@ -176,6 +197,7 @@ void TMoonEvents::instantChanged(InstantChange why) {
 
 void TMoonEvents::drawList(QImage& list) {
   const JulianDay now = observation().instantUT;
+  view_.reminder = reminders_->line();
   // Opened, or the time basis changed: the list follows the instant.
   if (shown_.year < 0 || !(shown_.basis == timeBasis())) {
     shown_ = monthOfInstant();
@@ -214,6 +236,7 @@ SpokenPicture TMoonEvents::spokenList() const {
   QStringList above;
   if (!view_.accurate)
     above << MoonEventNoticeRows(listFont(), layout::kListSize.width()).join(' ');
+  if (!view_.reminder.isEmpty()) above << QStringLiteral("Reminder: ") + view_.reminder;
   if (!view_.passages.isEmpty()) above << view_.passages;
   if (model_.lines().empty()) above << QStringLiteral("No events");
   spoken.description = above.join(QStringLiteral("; "));
@@ -351,7 +374,7 @@ bool TMoonEvents::exportTo(const QString& path, ExportFormat format) {
   redraw();  // the month as shown now, even before the window was first drawn
   // The file's own stamp: when it was written, on the program's one clock.
   const JulianDay stamp = JulianDayFromUnixTime(static_cast<double>(Now()));
-  if (!WriteExportFile(path, model_.exportText(format, stamp))) {
+  if (!WriteExportFile(path, model_.exportText(format, stamp, reminders_->lead()))) {
     ShowError(ExportFailedText(path));
     return false;
   }

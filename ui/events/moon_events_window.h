@@ -24,7 +24,10 @@ class QAction;
 
 namespace kelvra {
 
+class EventReminders;
 class ImageView;
+class ObservingLog;
+class ObservingLogDialog;
 class SettingsStore;
 
 // The window's time basis: true for local time, false for UT.
@@ -62,6 +65,25 @@ class TMoonEvents : public SideWindowForm {
   // Writes the month as shown to `path`; a file that cannot be written gets a message.
   // Returns: false when nothing was written.
   bool exportTo(const QString& path, ExportFormat format);
+
+  // The reminders before the events shown (Events/AlertMinutes), running while the program does;
+  // askReminders asks for their lead.
+  EventReminders& reminders() const { return *reminders_; }
+  void askReminders();
+
+  // The observing log (main.cpp's, beside the settings); without one, stamps do nothing.
+  void setObservingLog(ObservingLog& log) { log_ = &log; }
+  // F9, from every window (main.cpp adds it to the program's keys): the present UT from the
+  // system clock, to the nearest tenth of a second, committed to the log before it returns,
+  // with the nearest listed contact within kProposedContactMinutes proposed.
+  void stamp();
+  QAction* stampAction() const { return stamp_; }
+  // Opens the log over this window; the dialog, while it is open.
+  void showLog();
+  ObservingLogDialog* logDialog() const { return logDialog_; }
+  // Given: an instant (days, UT). Returns: the lines of its month, widened by a day, as the list
+  // shows them: its clock, and with a site its filter.
+  std::vector<MoonEventLine> linesAround(JulianDay ut) const;
 
  protected:
   void drawList(QImage& list) override;
@@ -110,6 +132,10 @@ class TMoonEvents : public SideWindowForm {
   MoonEventListView view_;
   QAction* visibleOnly_ = nullptr;
   ImageView* visibleButton_ = nullptr;
+  EventReminders* reminders_ = nullptr;
+  ObservingLog* log_ = nullptr;
+  ObservingLogDialog* logDialog_ = nullptr;
+  QAction* stamp_ = nullptr;
 };
 
 }  // namespace kelvra

@@ -12,6 +12,7 @@
 #include "ui/common/pictures.h"
 #include "ui/common/settings_place.h"
 #include "ui/events/moon_events_window.h"
+#include "ui/events/observing_log_store.h"
 #include "ui/grs/grs_transits.h"
 #include "ui/lightcurve/light_curve_window.h"
 #include "ui/main/about.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
   // The one settings store and the one observation every window is handed.
   kelvra::SettingsStore settings(kelvra::ProgramDirectory(), kelvra::UserSettingsFolder());
   kelvra::ObservationOwner observation;
+  // The observing log beside the settings, opened at its first use; it outlives the windows.
+  kelvra::ObservingLog log({kelvra::ProgramDirectory(), kelvra::UserSettingsFolder()});
   kelvra::TViewer viewer(observation, settings, kelvra::SideWindowKinds());
   if (!viewer.startedUp()) return 1;  // a skin is missing: its message has been shown
   const kelvra::SideWindowLinks links{viewer, observation, settings};
@@ -73,7 +76,9 @@ int main(int argc, char** argv) {
   kelvra::TInterval interval(viewer.animationInterval());
   kelvra::TAboutWin about;
   viewer.addSideWindow(std::make_unique<kelvra::TGRSTransits>(links));
-  viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(links));
+  auto& events = viewer.addSideWindow(std::make_unique<kelvra::TMoonEvents>(links));
+  events.setObservingLog(log);
+  viewer.addProgramAction(kelvra::MenuGroup::Time, events.stampAction());  // F9 in every window
   viewer.addSideWindow(std::make_unique<kelvra::TLightCurve>(links));
   viewer.addSideWindow(std::make_unique<kelvra::TRadio>(links));
   viewer.setOtherWindows(&interval, &about);
