@@ -5,12 +5,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <cmath>
 
 #include "core/moon_event_list.h"
+#include "ui/common/export_file.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/settings_place.h"
@@ -46,17 +46,6 @@ QString dateText(const MutualEvent& event, const TimeBasis& basis) {
       .arg(d.year, 4, 10, QChar('0'))
       .arg(d.month, 2, 10, QChar('0'))
       .arg(d.day, 2, 10, QChar('0'));
-}
-
-bool writeWhole(const QString& path, const std::string& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
 }
 
 }  // namespace
@@ -195,7 +184,7 @@ bool TLightCurve::exportTo(const QString& path) {
     ShowError(QStringLiteral("There is no mutual event to export within a year."));
     return false;
   }
-  if (!writeWhole(path, LightCurveCsv(*curve()))) {
+  if (!WriteExportFile(path, LightCurveCsv(*curve()))) {
     ShowError(QStringLiteral("The light curve could not be exported.\nCannot write \"%1\".")
                   .arg(QDir::toNativeSeparators(path)));
     return false;
