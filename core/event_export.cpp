@@ -65,7 +65,9 @@ std::string describe(const ExportPhenomenon& p) {
   return text;
 }
 
-std::string csvField(const std::string& field) {
+}  // namespace
+
+std::string CsvField(const std::string& field) {
   if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
   std::string quoted = "\"";
   for (const char c : field) {
@@ -74,8 +76,6 @@ std::string csvField(const std::string& field) {
   }
   return quoted + '"';
 }
-
-}  // namespace
 
 std::string EscapeICalendarText(std::string_view text) {
   std::string escaped;
@@ -156,8 +156,8 @@ std::string CsvText(const std::vector<ExportLine>& lines) {
     std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.year, utc.month, utc.day,
                   utc.hour, utc.minute, utc.second);
-    text += std::string(date) + ',' + time + ',' + iso + ',' + csvField(line.code) + ',' +
-            csvField(line.description) + ',';
+    text += std::string(date) + ',' + time + ',' + iso + ',' + CsvField(line.code) + ',' +
+            CsvField(line.description) + ',';
     if (line.altitudes) {
       text += degrees(line.altitudes->jupiterDeg) + ',' + degrees(line.altitudes->sunDeg);
     } else {

@@ -72,4 +72,7 @@ std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, Julian
 // comma, a quote or a line end quoted (RFC 4180).
 std::string CsvText(const std::vector<ExportLine>& lines);
 
+// One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& field);
+
 }  // namespace kelvra

@@ -3,21 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/event_export.h"
+
 namespace kelvra {
 namespace {
 
-constexpr JulianDay kUnixEpoch = 2440587.5;  // days, UT: 1970-01-01 00:00
 constexpr double kTenthsPerDay = 864000;
-
-std::string csvField(const std::string& field) {
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string quoted = "\"";
-  for (const char c : field) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + '"';
-}
 
 std::string fixed(double value, int decimals) {
   char text[64];
@@ -90,17 +81,17 @@ std::optional<std::size_t> NearestContact(const std::vector<MoonEventLine>& line
 }
 
 JulianDay LogInstantDays(std::int64_t tenths) {
-  return kUnixEpoch + static_cast<double>(tenths) / kTenthsPerDay;
+  return JulianDayFromUnixTime(static_cast<double>(tenths) / 10);
 }
 
 std::int64_t LogInstantTenths(JulianDay ut) {
-  return std::llround((ut - kUnixEpoch) * kTenthsPerDay);
+  return std::llround(UnixTimeFromJulianDay(ut) * 10);
 }
 
 std::optional<double> ObservedMinusComputed(const LogRecord& record) {
   if (!record.predicted) return std::nullopt;
   // From the epoch on both sides, so the difference keeps the tenth.
-  return static_cast<double>(record.observedTenths) / 10 - (*record.predicted - kUnixEpoch) * 86400;
+  return static_cast<double>(record.observedTenths) / 10 - UnixTimeFromJulianDay(*record.predicted);
 }
 
 std::string LogTimeText(JulianDay ut) {
@@ -141,7 +132,7 @@ std::string LogCsvText(const std::vector<LogRecord>& records) {
   std::string text =
       "code,phase,predicted_ut,observed_ut,o_c_s,latitude,longitude,height_m,note\r\n";
   for (const LogRecord& r : records) {
-    text += csvField(r.code) + ',' + csvField(r.phase) + ',';
+    text += CsvField(r.code) + ',' + CsvField(r.phase) + ',';
     if (r.predicted) text += isoText(LogInstantTenths(*r.predicted), 'T', "Z");
     text += ',' + isoText(r.observedTenths, 'T', "Z") + ',';
     if (const std::optional<double> oc = ObservedMinusComputed(r)) text += fixed(*oc, 1);
@@ -152,7 +143,7 @@ std::string LogCsvText(const std::vector<LogRecord>& records) {
     } else {
       text += ",,";
     }
-    text += ',' + csvField(r.note) + "\r\n";
+    text += ',' + CsvField(r.note) + "\r\n";
   }
   return text;
 }
