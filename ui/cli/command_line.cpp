@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
 
 #include "ui/cli/command_lists.h"
 #include "ui/cli/command_output.h"
@@ -42,12 +43,13 @@ void Print(const QString& text) {
 
 }  // namespace
 
-std::optional<int> RunCommandLine(int argc, char** argv) {
+std::optional<int> RunCommandLine(int argc, char** argv, const std::function<void()>& prepare) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   if (arguments.isEmpty()) arguments << QStringLiteral("kelvra95");
 
   // Qt's options are single-dash words (-platform, -style=Fusion); ours are -h and -v or long.
+  int coreArgc = 1;  // the core application sees the program's name alone
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   // A subcommand's options are its own: everything after its name is left to it.
@@ -61,12 +63,20 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
-  const auto seeHelp = [](const QString& text) {
-    return CommandFault(text + QStringLiteral("; see kelvra95 --help"));
+  // What is printed is said in the user's language: the core application, made only once the
+  // command line is known to be the whole run (the windows make their own), is where the
+  // translator goes.
+  std::optional<QCoreApplication> application;
+  const auto makeApplication = [&] {
+    if (application) return;
+    application.emplace(coreArgc, argv);
+    NameApplication();
+    if (prepare) prepare();
   };
   if (!parser.parse(arguments)) {
+    makeApplication();
     const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty()) return seeHelp(ParserFaultText(parser.errorText()));
+    if (unknown.isEmpty()) return CommandFault(SeeHelpText(ParserFaultText(parser.errorText())));
     // As typed: -x or --xyz (a single-dash word reads as a long option here).
     const QString typed = [&] {
       for (const QString& argument : arguments.mid(1)) {
@@ -77,9 +87,11 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
       }
       return QStringLiteral("--") + unknown.front();
     }();
-    return seeHelp(QStringLiteral("unknown option '%1'").arg(typed));
+    return CommandFault(SeeHelpText(
+        QCoreApplication::translate("kelvra::CommandLine", "unknown option '%1'").arg(typed)));
   }
   if (parser.isSet(help)) {
+    makeApplication();
     Print(CommandHelpText());
     return kCommandDone;
   }
@@ -90,13 +102,12 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   const QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) return std::nullopt;  // the windows
   const QString command = positional.front();
-  if (command != QLatin1String("events") && command != QLatin1String("grs"))
-    return seeHelp(QStringLiteral("stray argument '%1'").arg(command));
-
   // No display, no window: the core application alone, named so the settings are found.
-  int coreArgc = 1;
-  QCoreApplication application(coreArgc, argv);
-  NameApplication();
+  makeApplication();
+  if (command != QLatin1String("events") && command != QLatin1String("grs")) {
+    return CommandFault(SeeHelpText(
+        QCoreApplication::translate("kelvra::CommandLine", "stray argument '%1'").arg(command)));
+  }
   return command == QLatin1String("events") ? RunEventsCommand(positional)
                                             : RunGrsCommand(positional);
 }

@@ -1,6 +1,7 @@
 // The program's command line: --help, --version, and the lists it writes without a window.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 namespace kelvra {
@@ -10,7 +11,9 @@ namespace kelvra {
 // subcommand, an unknown option or stray argument: status 2); none when the windows are to
 // open, Qt's own options (-platform, -style, …) left in argv for QApplication.
 // Notes: what it prints goes to standard output, its faults to standard error, one line each;
-// it needs no display and writes no settings.
-std::optional<int> RunCommandLine(int argc, char** argv);
+// it needs no display and writes no settings. `prepare` is called once the run is known to be
+// the command line's, just after its core application is made and named and before anything is
+// printed: where the translator is installed.
+std::optional<int> RunCommandLine(int argc, char** argv, const std::function<void()>& prepare = {});
 
 }  // namespace kelvra
