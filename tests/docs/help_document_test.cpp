@@ -114,7 +114,8 @@ std::vector<std::string> fixedParts(const std::string& code) {
       i = next - 1;  // an adjacent literal continues this one
       continue;
     }
-    literals.push_back(joined);
+    // A translation's context ("kelvra::PageLayout") is no text the user reads.
+    if (joined.rfind("kelvra::", 0) != 0) literals.push_back(joined);
     joined.clear();
   }
   std::vector<std::string> parts;
