@@ -2,13 +2,16 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSettings>
 #include <QStringList>
 
 #include <cstdio>
-#include <functional>
+#include <filesystem>
 
 #include "ui/cli/command_lists.h"
 #include "ui/cli/command_output.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/languages.h"
 #include "ui/common/settings_place.h"
 
 namespace kelvra {
@@ -35,6 +38,16 @@ constexpr QtOption kQtOptions[] = {
     {"visual", true},
 };
 
+// The language the windows would take, read without writing or saying anything: a fault in the
+// settings is said later, by the subcommand that reads them.
+Language StoredLanguage() {
+  const std::filesystem::path iniFile =
+      SettingsFileToRead(ProgramDirectory(), UserSettingsFolder(), kIniFileName);
+  if (!SettingsFileUsable(iniFile)) return Language::System;
+  const QSettings ini(QString::fromStdString(iniFile.string()), QSettings::IniFormat);
+  return kLanguageKey.read(ini);
+}
+
 void Print(const QString& text) {
   const QByteArray bytes = text.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
@@ -43,7 +56,7 @@ void Print(const QString& text) {
 
 }  // namespace
 
-std::optional<int> RunCommandLine(int argc, char** argv, const std::function<void()>& prepare) {
+std::optional<int> RunCommandLine(int argc, char** argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   if (arguments.isEmpty()) arguments << QStringLiteral("kelvra95");
@@ -63,15 +76,15 @@ std::optional<int> RunCommandLine(int argc, char** argv, const std::function<voi
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
-  // What is printed is said in the user's language: the core application, made only once the
-  // command line is known to be the whole run (the windows make their own), is where the
-  // translator goes.
+  // What is printed is said in the windows' language: the core application, made only once the
+  // command line is known to be the whole run (the windows make their own), holds the
+  // translators before anything is said.
   std::optional<QCoreApplication> application;
   const auto makeApplication = [&] {
     if (application) return;
     application.emplace(coreArgc, argv);
     NameApplication();
-    if (prepare) prepare();
+    InstallTranslations(StoredLanguage(), ProgramDirectory());
   };
   if (!parser.parse(arguments)) {
     makeApplication();

@@ -1,7 +1,6 @@
 // The program's command line: --help, --version, and the lists it writes without a window.
 #pragma once
 
-#include <functional>
 #include <optional>
 
 namespace kelvra {
@@ -11,9 +10,7 @@ namespace kelvra {
 // subcommand, an unknown option or stray argument: status 2); none when the windows are to
 // open, Qt's own options (-platform, -style, …) left in argv for QApplication.
 // Notes: what it prints goes to standard output, its faults to standard error, one line each;
-// it needs no display and writes no settings. `prepare` is called once the run is known to be
-// the command line's, just after its core application is made and named and before anything is
-// printed: where the translator is installed.
-std::optional<int> RunCommandLine(int argc, char** argv, const std::function<void()>& prepare = {});
+// it needs no display and writes no settings. It speaks the language the windows would.
+std::optional<int> RunCommandLine(int argc, char** argv);
 
 }  // namespace kelvra
