@@ -2,12 +2,16 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSettings>
 #include <QStringList>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "ui/cli/command_lists.h"
 #include "ui/cli/command_output.h"
+#include "ui/common/jpeg_loader.h"
+#include "ui/common/languages.h"
 #include "ui/common/settings_place.h"
 
 namespace kelvra {
@@ -34,6 +38,16 @@ constexpr QtOption kQtOptions[] = {
     {"visual", true},
 };
 
+// The language the windows would take, read without writing or saying anything: a fault in the
+// settings is said later, by the subcommand that reads them.
+Language StoredLanguage() {
+  const std::filesystem::path iniFile =
+      SettingsFileToRead(ProgramDirectory(), UserSettingsFolder(), kIniFileName);
+  if (!SettingsFileUsable(iniFile)) return Language::System;
+  const QSettings ini(QString::fromStdString(iniFile.string()), QSettings::IniFormat);
+  return kLanguageKey.read(ini);
+}
+
 void Print(const QString& text) {
   const QByteArray bytes = text.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
@@ -48,6 +62,7 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   if (arguments.isEmpty()) arguments << QStringLiteral("kelvra95");
 
   // Qt's options are single-dash words (-platform, -style=Fusion); ours are -h and -v or long.
+  int coreArgc = 1;  // the core application sees the program's name alone
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   // A subcommand's options are its own: everything after its name is left to it.
@@ -61,12 +76,20 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
-  const auto seeHelp = [](const QString& text) {
-    return CommandFault(text + QStringLiteral("; see kelvra95 --help"));
+  // What is printed is said in the windows' language: the core application, made only once the
+  // command line is known to be the whole run (the windows make their own), holds the
+  // translators before anything is said.
+  std::optional<QCoreApplication> application;
+  const auto makeApplication = [&] {
+    if (application) return;
+    application.emplace(coreArgc, argv);
+    NameApplication();
+    InstallTranslations(StoredLanguage(), ProgramDirectory());
   };
   if (!parser.parse(arguments)) {
+    makeApplication();
     const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.isEmpty()) return seeHelp(ParserFaultText(parser.errorText()));
+    if (unknown.isEmpty()) return CommandFault(SeeHelpText(ParserFaultText(parser.errorText())));
     // As typed: -x or --xyz (a single-dash word reads as a long option here).
     const QString typed = [&] {
       for (const QString& argument : arguments.mid(1)) {
@@ -77,9 +100,11 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
       }
       return QStringLiteral("--") + unknown.front();
     }();
-    return seeHelp(QStringLiteral("unknown option '%1'").arg(typed));
+    return CommandFault(SeeHelpText(
+        QCoreApplication::translate("kelvra::CommandLine", "unknown option '%1'").arg(typed)));
   }
   if (parser.isSet(help)) {
+    makeApplication();
     Print(CommandHelpText());
     return kCommandDone;
   }
@@ -90,13 +115,12 @@ std::optional<int> RunCommandLine(int argc, char** argv) {
   const QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) return std::nullopt;  // the windows
   const QString command = positional.front();
-  if (command != QLatin1String("events") && command != QLatin1String("grs"))
-    return seeHelp(QStringLiteral("stray argument '%1'").arg(command));
-
   // No display, no window: the core application alone, named so the settings are found.
-  int coreArgc = 1;
-  QCoreApplication application(coreArgc, argv);
-  NameApplication();
+  makeApplication();
+  if (command != QLatin1String("events") && command != QLatin1String("grs")) {
+    return CommandFault(SeeHelpText(
+        QCoreApplication::translate("kelvra::CommandLine", "stray argument '%1'").arg(command)));
+  }
   return command == QLatin1String("events") ? RunEventsCommand(positional)
                                             : RunGrsCommand(positional);
 }

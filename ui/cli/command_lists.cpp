@@ -1,6 +1,7 @@
 #include "ui/cli/command_lists.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
@@ -55,29 +56,32 @@ struct CommonChoices {
 };
 
 QString SeeHelp(const QString& text) {
-  return text + QStringLiteral("; see kelvra95 --help");
+  return SeeHelpText(text);
 }
 
 std::optional<CommandDate> ParseDate(const QString& text, bool dayAllowed) {
   static const QRegularExpression pattern(
       QStringLiteral("^([0-9]{1,5})-([0-9]{1,2})(?:-([0-9]{1,2}))?$"));
   const QRegularExpressionMatch match = pattern.match(text);
-  const QString form = dayAllowed ? QStringLiteral("a month YYYY-MM nor a day YYYY-MM-DD")
-                                  : QStringLiteral("a month YYYY-MM");
   if (!match.hasMatch() || (!dayAllowed && !match.captured(3).isEmpty())) {
-    CommandFault(SeeHelp(QStringLiteral("'%1' is not %2").arg(text, form)));
+    CommandFault(SeeHelp(
+        (dayAllowed
+             ? QCoreApplication::translate("kelvra::CommandLists",
+                                           "'%1' is not a month YYYY-MM nor a day YYYY-MM-DD")
+             : QCoreApplication::translate("kelvra::CommandLists", "'%1' is not a month YYYY-MM"))
+            .arg(text)));
     return std::nullopt;
   }
   const int year = match.captured(1).toInt();
   const int month = match.captured(2).toInt();
   if (year > 9999) {
-    CommandFault(
-        OutsideRangeText(QStringLiteral("year"), match.captured(1), QStringLiteral("0 to 9999")));
+    CommandFault(OutsideRangeText(QCoreApplication::translate("kelvra::CommandLists", "year"),
+                                  match.captured(1), WholeRangeText(0, 9999)));
     return std::nullopt;
   }
   if (month < 1 || month > 12) {
-    CommandFault(
-        OutsideRangeText(QStringLiteral("month"), match.captured(2), QStringLiteral("1 to 12")));
+    CommandFault(OutsideRangeText(QCoreApplication::translate("kelvra::CommandLists", "month"),
+                                  match.captured(2), WholeRangeText(1, 12)));
     return std::nullopt;
   }
   CommandDate date{year, month, std::nullopt};
@@ -86,8 +90,8 @@ std::optional<CommandDate> ParseDate(const QString& text, bool dayAllowed) {
     const int last =
         DaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
     if (day < 1 || day > last) {
-      CommandFault(OutsideRangeText(QStringLiteral("day"), match.captured(3),
-                                    QStringLiteral("1 to %1").arg(last)));
+      CommandFault(OutsideRangeText(QCoreApplication::translate("kelvra::CommandLists", "day"),
+                                    match.captured(3), WholeRangeText(1, last)));
       return std::nullopt;
     }
     date.day = day;
@@ -100,8 +104,10 @@ std::optional<double> ParseDecimal(const QString& text, const QString& what, con
   bool ok = false;
   const double value = QLocale::c().toDouble(text, &ok);
   if (!ok || !std::isfinite(value)) {
-    CommandFault(QStringLiteral("%1 '%2' is not a number from %3 (a point as the decimal "
-                                "separator)")
+    //: "latitude 'x' is not a number from -90 to 90 (...)": the value's name, the text, the range.
+    CommandFault(QCoreApplication::translate("kelvra::CommandLists",
+                                             "%1 '%2' is not a number from %3 (a point as the "
+                                             "decimal separator)")
                      .arg(what, text, key.rangeText()));
     return std::nullopt;
   }
@@ -115,15 +121,23 @@ std::optional<double> ParseDecimal(const QString& text, const QString& what, con
 std::optional<ObserverSite> ParseSite(const QString& text) {
   const QStringList parts = text.split(u',');
   if (parts.size() < 2 || parts.size() > 3) {
-    CommandFault(SeeHelp(QStringLiteral("site '%1' is not LAT,LON or LAT,LON,HEIGHT").arg(text)));
+    CommandFault(SeeHelp(QCoreApplication::translate("kelvra::CommandLists",
+                                                     "site '%1' is not LAT,LON or LAT,LON,HEIGHT")
+                             .arg(text)));
     return std::nullopt;
   }
-  const auto latitude = ParseDecimal(parts[0], QStringLiteral("latitude"), kSiteLatitudeKey);
+  const auto latitude = ParseDecimal(
+      parts[0], QCoreApplication::translate("kelvra::CommandLists", "latitude"), kSiteLatitudeKey);
   if (!latitude) return std::nullopt;
-  const auto longitude = ParseDecimal(parts[1], QStringLiteral("longitude"), kSiteLongitudeKey);
+  const auto longitude =
+      ParseDecimal(parts[1], QCoreApplication::translate("kelvra::CommandLists", "longitude"),
+                   kSiteLongitudeKey);
   if (!longitude) return std::nullopt;
   std::optional<double> height = 0;
-  if (parts.size() == 3) height = ParseDecimal(parts[2], QStringLiteral("height"), kSiteHeightKey);
+  if (parts.size() == 3) {
+    height = ParseDecimal(parts[2], QCoreApplication::translate("kelvra::CommandLists", "height"),
+                          kSiteHeightKey);
+  }
   if (!height) return std::nullopt;
   return ObserverSite{*latitude, *longitude, *height};
 }
@@ -143,7 +157,8 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
       const QString dashes =
           unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
       CommandFault(
-          SeeHelp(QStringLiteral("%1: unknown option '%2%3'").arg(name, dashes, unknown.front())));
+          SeeHelp(QCoreApplication::translate("kelvra::CommandLists", "%1: unknown option '%2%3'")
+                      .arg(name, dashes, unknown.front())));
     } else {
       CommandFault(SeeHelp(name + QStringLiteral(": ") + ParserFaultText(parser.errorText())));
     }
@@ -157,13 +172,19 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
   }
   const QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) {
-    CommandFault(SeeHelp(QStringLiteral("%1: the month is missing (%2)")
-                             .arg(name, dayAllowed ? QStringLiteral("YYYY-MM or YYYY-MM-DD")
-                                                   : QStringLiteral("YYYY-MM"))));
+    CommandFault(SeeHelp(
+        (dayAllowed
+             ? QCoreApplication::translate("kelvra::CommandLists",
+                                           "%1: the month is missing (YYYY-MM or YYYY-MM-DD)")
+             : QCoreApplication::translate("kelvra::CommandLists",
+                                           "%1: the month is missing (YYYY-MM)"))
+            .arg(name)));
     return std::nullopt;
   }
   if (positional.size() > 1) {
-    CommandFault(SeeHelp(QStringLiteral("%1: stray argument '%2'").arg(name, positional[1])));
+    CommandFault(
+        SeeHelp(QCoreApplication::translate("kelvra::CommandLists", "%1: stray argument '%2'")
+                    .arg(name, positional[1])));
     return std::nullopt;
   }
   CommonChoices choices;
@@ -171,7 +192,9 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
   if (!date) return std::nullopt;
   choices.date = *date;
   if (parser.isSet(common.utc) && parser.isSet(common.local)) {
-    CommandFault(SeeHelp(QStringLiteral("%1: --utc and --local exclude each other").arg(name)));
+    CommandFault(SeeHelp(QCoreApplication::translate("kelvra::CommandLists",
+                                                     "%1: --utc and --local exclude each other")
+                             .arg(name)));
     return std::nullopt;
   }
   if (parser.isSet(common.utc)) choices.localTime = false;
@@ -179,7 +202,9 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
   if (parser.isSet(common.format)) {
     const QString format = parser.value(common.format);
     if (!formats.contains(format)) {
-      CommandFault(QStringLiteral("format '%1' is not one of %2").arg(format, formats.join(", ")));
+      CommandFault(
+          QCoreApplication::translate("kelvra::CommandLists", "format '%1' is not one of %2")
+              .arg(format, formats.join(", ")));
       return std::nullopt;
     }
     choices.format = format == QLatin1String("csv")   ? ListFormat::Csv
@@ -187,7 +212,7 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
                                                       : ListFormat::Text;
   }
   if (parser.isSet(common.output) && parser.value(common.output).isEmpty()) {
-    CommandFault(QStringLiteral("--output needs a file name"));
+    CommandFault(QCoreApplication::translate("kelvra::CommandLists", "--output needs a file name"));
     return std::nullopt;
   }
   choices.output = parser.value(common.output);
@@ -218,15 +243,21 @@ std::string EventsText(const QString& title, const std::optional<SiteSetting>& s
                        const std::vector<bool>& greyed) {
   QStringList text{title};
   if (site) {
-    text << QStringLiteral("Site %1%2")
-                .arg(MoonEventsSiteText(*site),
-                     visible ? QStringLiteral("; visible only") : QString());
+    text << (visible ? QCoreApplication::translate("kelvra::CommandLists", "Site %1; visible only")
+                     : QCoreApplication::translate("kelvra::CommandLists", "Site %1"))
+                .arg(MoonEventsSiteText(*site));
   }
-  if (!accurate) text << QStringLiteral("Outside 1900-2100: less accurate");
-  if (lines.empty()) text << QStringLiteral("No events");
+  if (!accurate) {
+    text << QCoreApplication::translate("kelvra::CommandLists", "Outside 1900-2100: less accurate");
+  }
+  if (lines.empty()) text << QCoreApplication::translate("kelvra::CommandLists", "No events");
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const QString line = QString::fromStdString(FormatMoonEventLine(lines[i]).joined());
-    text << (greyed[i] ? line + QStringLiteral("  not visible from the site") : line);
+    //: An event's line, then two spaces and the note.
+    text << (greyed[i] ? QCoreApplication::translate("kelvra::CommandLists",
+                                                     "%1  not visible from the site")
+                             .arg(line)
+                       : line);
   }
   return (text.join(u'\n') + u'\n').toStdString();
 }
@@ -263,8 +294,9 @@ int RunEventsCommand(const QStringList& arguments) {
   }
   if (visible && !site) {
     return CommandFault(
-        SeeHelp(QStringLiteral("--visible needs a site: give --site LAT,LON[,HEIGHT] or set one "
-                               "in the program")));
+        SeeHelp(QCoreApplication::translate("kelvra::CommandLists",
+                                            "--visible needs a site: give --site LAT,LON[,HEIGHT] "
+                                            "or set one in the program")));
   }
   const TimeBasis basis{choices->localTime.value_or(kEventsLocalTimeKey.read(stored.ini())),
                         TimeZoneOffsetAt(Now())};
@@ -278,8 +310,9 @@ int RunEventsCommand(const QStringList& arguments) {
           choices->format == ListFormat::Csv ? ExportFormat::Csv : ExportFormat::ICalendar;
       return DeliverList(model.exportText(format, StampNow()), choices->output);
     }
-    const QString title =
-        QStringLiteral("Moon events %1, %2").arg(MonthText(date.year, date.month), clock);
+    //: The list's first line: the month (2026-12) and the clock.
+    const QString title = QCoreApplication::translate("kelvra::CommandLists", "Moon events %1, %2")
+                              .arg(MonthText(date.year, date.month), clock);
     return DeliverList(
         EventsText(title, site, visible, model.accurate(), model.lines(), model.greyed()),
         choices->output);
@@ -310,10 +343,14 @@ int RunEventsCommand(const QStringList& arguments) {
         MoonEventsExportText(format, night, around, basis.offset(), site, StampNow()),
         choices->output);
   }
-  const QString title = QStringLiteral("Moon events, the night of %1-%2 (noon to noon), %3")
-                            .arg(MonthText(date.year, date.month))
-                            .arg(*date.day, 2, 10, QChar(u'0'))
-                            .arg(clock);
+  const QString nightDate = QStringLiteral("%1-%2")
+                                .arg(MonthText(date.year, date.month))
+                                .arg(*date.day, 2, 10, QChar(u'0'));
+  //: The list's first line: the day (2026-12-08) and the clock.
+  const QString title =
+      QCoreApplication::translate("kelvra::CommandLists",
+                                  "Moon events, the night of %1 (noon to noon), %2")
+          .arg(nightDate, clock);
   return DeliverList(EventsText(title, site, visible, model.accurate(), night, greyed),
                      choices->output);
 }
@@ -335,11 +372,14 @@ int RunGrsCommand(const QStringList& arguments) {
     const int value = text.toInt(&ok, 10);
     if (!ok) {
       return CommandFault(
-          QStringLiteral("longitude '%1' is not a whole number from 0 to 359").arg(text));
+          QCoreApplication::translate("kelvra::CommandLists",
+                                      "longitude '%1' is not a whole number from 0 to 359")
+              .arg(text));
     }
     if (value < 0 || value > 359) {
       return CommandFault(
-          OutsideRangeText(QStringLiteral("longitude"), text, QStringLiteral("0 to 359")));
+          OutsideRangeText(QCoreApplication::translate("kelvra::CommandLists", "longitude"), text,
+                           WholeRangeText(0, 359)));
     }
     typedLongitude = value;
   }
@@ -354,26 +394,35 @@ int RunGrsCommand(const QStringList& arguments) {
   const std::vector<GRSDayTransits> rows =
       PredictGRSTransits(year, month, longitude, drift, basis.localTime, basis.zoneOffset);
   const GRSHidden hidden = GRSTransitsNotVisible(rows, year, month, basis, site);
-  const QString spot = QStringLiteral("Red Spot at System II longitude %1\u00B0").arg(longitude);
+  const QString spot = QCoreApplication::translate("kelvra::CommandLists",
+                                                   "Red Spot at System II longitude %1\u00B0")
+                           .arg(longitude);
   if (choices->format == ListFormat::Csv) {
     // The events' spreadsheet columns, one row per transit.
     std::vector<ExportLine> lines;
     for (const GRSDayTransits& row : rows) {
       for (const GRSTime& time : row.times) {
-        lines.push_back(
-            {GRSTransitInstant(year, month, row.day, time, basis), basis.offset(), "GRS",
-             QStringLiteral("Red Spot transit, System II %1\u00B0").arg(longitude).toStdString(),
-             std::nullopt});
+        lines.push_back({GRSTransitInstant(year, month, row.day, time, basis), basis.offset(),
+                         "GRS",
+                         QCoreApplication::translate("kelvra::CommandLists",
+                                                     "Red Spot transit, System II %1\u00B0")
+                             .arg(longitude)
+                             .toStdString(),
+                         std::nullopt});
       }
     }
     return DeliverList(CsvText(lines), choices->output);
   }
-  QStringList text{QStringLiteral("Red Spot transits %1, %2")
+  //: The list's first line: the month (2026-12) and the clock.
+  QStringList text{QCoreApplication::translate("kelvra::CommandLists", "Red Spot transits %1, %2")
                        .arg(MonthText(year, month), ClockText(basis.localTime, basis.offset())),
                    spot};
   const QString driftLine = GRSDriftLine(drift);
   if (!driftLine.isEmpty()) text << driftLine;
-  if (site) text << QStringLiteral("Site %1").arg(MoonEventsSiteText(*site));
+  if (site) {
+    text << QCoreApplication::translate("kelvra::CommandLists", "Site %1")
+                .arg(MoonEventsSiteText(*site));
+  }
   for (std::size_t i = 0; i < rows.size(); ++i) {
     QStringList times, notSeen;
     for (std::size_t k = 0; k < rows[i].times.size(); ++k) {
@@ -381,8 +430,12 @@ int RunGrsCommand(const QStringList& arguments) {
       if (i < hidden.size() && k < hidden[i].size() && hidden[i][k]) notSeen << times.back();
     }
     QString line = QString::number(rows[i].day) + u' ' + times.join(u' ');
-    if (!notSeen.isEmpty())
-      line += QStringLiteral("  not visible from the site: ") + notSeen.join(", ");
+    if (!notSeen.isEmpty()) {
+      //: A day's transits, then two spaces and those not visible.
+      line =
+          QCoreApplication::translate("kelvra::CommandLists", "%1  not visible from the site: %2")
+              .arg(line, notSeen.join(", "));
+    }
     text << line.trimmed();
   }
   return DeliverList((text.join(u'\n') + u'\n').toStdString(), choices->output);

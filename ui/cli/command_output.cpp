@@ -1,5 +1,6 @@
 #include "ui/cli/command_output.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -22,10 +23,19 @@ QString Shown(const std::filesystem::path& file) {
   return QString::fromStdString(file.string());
 }
 
+QString NotRegularText(const QString& file) {
+  return QCoreApplication::translate("kelvra::CommandOutput",
+                                     "%1 is not a regular file; the defaults are used")
+      .arg(file);
+}
+
 }  // namespace
 
 QString CommandHelpText() {
-  return QStringLiteral(
+  //: The whole --help text. Keep the command and option names, the YYYY-MM forms, the format
+  //: names and the examples as they are; keep the columns aligned and lines under 80 characters.
+  return QCoreApplication::translate(
+      "kelvra::CommandOutput",
       "Usage: kelvra95 [options]\n"
       "       kelvra95 events YYYY-MM[-DD] [--utc | --local] [--site LAT,LON[,HEIGHT]]\n"
       "                       [--visible] [--format text|csv|ics] [--output FILE]\n"
@@ -69,12 +79,24 @@ int CommandFault(const QString& text, int status) {
   return status;
 }
 
+QString SeeHelpText(const QString& text) {
+  //: A fault on the command line, pointing to the help; keep "kelvra95 --help".
+  return QCoreApplication::translate("kelvra::CommandOutput", "%1; see kelvra95 --help").arg(text);
+}
+
 QString ParserFaultText(const QString& errorText) {
   return errorText.endsWith(u'.') ? errorText.chopped(1) : errorText;
 }
 
 QString OutsideRangeText(const QString& what, const QString& value, const QString& range) {
-  return QStringLiteral("%1 %2 is outside %3").arg(what, value, range);
+  //: "month 13 is outside 1 to 12": the value's name, the value, its range.
+  return QCoreApplication::translate("kelvra::CommandOutput", "%1 %2 is outside %3")
+      .arg(what, value, range);
+}
+
+QString WholeRangeText(int least, int greatest) {
+  //: A range of values: "1 to 12".
+  return QCoreApplication::translate("kelvra::CommandOutput", "%1 to %2").arg(least).arg(greatest);
 }
 
 StoredSettings::StoredSettings() {
@@ -89,15 +111,13 @@ StoredSettings::StoredSettings() {
     // Read only: QSettings writes a file back only when a value of it was changed.
     ini_ = std::make_unique<QSettings>(Shown(iniFile), QSettings::IniFormat);
   } else {
-    PrintLine(
-        QStringLiteral("%1 is not a regular file; the defaults are used").arg(Shown(iniFile)));
+    PrintLine(NotRegularText(Shown(iniFile)));
     ini_ = std::make_unique<QSettings>(QString(), QSettings::IniFormat);
   }
   const std::filesystem::path configFile = SettingsFileToRead(program, user, kSettingsFileName);
   const SettingsFileBytes record = ReadSettingsFile(configFile, kConfigRecordSize);
   if (!record.usable) {
-    PrintLine(
-        QStringLiteral("%1 is not a regular file; the defaults are used").arg(Shown(configFile)));
+    PrintLine(NotRegularText(Shown(configFile)));
   }
   config_ = DecodeConfigRecord(record.bytes);
 }
@@ -109,8 +129,10 @@ QString ClockText(bool localTime, std::int32_t offset) {
                            .arg(sign)
                            .arg(std::abs(east) / 60, 2, 10, QChar(u'0'))
                            .arg(std::abs(east) % 60, 2, 10, QChar(u'0'));
-  return QStringLiteral("%1 (%2)").arg(
-      localTime ? QStringLiteral("local time") : QStringLiteral("Universal Time"), zone);
+  return localTime
+             ? QCoreApplication::translate("kelvra::CommandOutput", "local time (%1)").arg(zone)
+             : QCoreApplication::translate("kelvra::CommandOutput", "Universal Time (%1)")
+                   .arg(zone);
 }
 
 int DeliverList(const std::string& bytes, const QString& output) {
@@ -118,10 +140,13 @@ int DeliverList(const std::string& bytes, const QString& output) {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
                          std::fflush(stdout) == 0;
     if (written) return kCommandDone;
-    return CommandFault(QStringLiteral("cannot write to standard output"), kCommandFileFailed);
+    return CommandFault(
+        QCoreApplication::translate("kelvra::CommandOutput", "cannot write to standard output"),
+        kCommandFileFailed);
   }
   if (WriteExportFile(output, bytes)) return kCommandDone;
-  return CommandFault(QStringLiteral("cannot write \"%1\"; nothing was written")
+  return CommandFault(QCoreApplication::translate("kelvra::CommandOutput",
+                                                  "cannot write \"%1\"; nothing was written")
                           .arg(QDir::toNativeSeparators(output)),
                       kCommandFileFailed);
 }

@@ -26,11 +26,18 @@ inline constexpr int kCommandBadInput = 2;    // an option, argument or value it
 // Prints "kelvra95: " and `text` as one line on standard error. Returns: status.
 int CommandFault(const QString& text, int status = kCommandBadInput);
 
+// A fault's line with the pointer to the help: "<text>; see kelvra95 --help".
+QString SeeHelpText(const QString& text);
+
 // Qt's parser's fault ("Missing value after '--output'.") as a part of a line: no full stop.
 QString ParserFaultText(const QString& errorText);
 
-// A line for a value out of its range: "month 13 is outside 1 to 12".
+// A line for a value out of its range: "month 13 is outside 1 to 12"; `what` is a word the
+// caller translated.
 QString OutsideRangeText(const QString& what, const QString& value, const QString& range);
+
+// A range of whole numbers as the faults name it: "1 to 12".
+QString WholeRangeText(int least, int greatest);
 
 // The settings as the windows would read them, read only: the files the next run would read
 // (SettingsFileToRead), never made, copied or written. A fault in them is said on standard

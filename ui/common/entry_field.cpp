@@ -132,7 +132,9 @@ std::optional<std::uint16_t> ReadNumberField(QLineEdit& field) {
   if (field.text().trimmed().isEmpty()) field.setText(QStringLiteral("0"));
   const std::optional<std::uint16_t> value = NumberFieldValue(field.text());
   if (!value)
-    ReportFieldError(field, QStringLiteral("'%1' is not a valid integer value").arg(field.text()));
+    ReportFieldError(field, QCoreApplication::translate("kelvra::EntryField",
+                                                        "'%1' is not a valid integer value")
+                                .arg(field.text()));
   return value;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/common/export_file.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -28,11 +29,16 @@ ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen) {
 std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
                                             const QString& folder, const QString& what,
                                             const QString& title) {
-  const QString name = QStringLiteral("Kelvra95 %1 %2-%3")
-                           .arg(what)
-                           .arg(month.year, 4, 10, QChar('0'))
-                           .arg(month.month, 2, 10, QChar('0'));
-  QFileDialog dialog(parent, title);
+  //: The word of the file name offered for the month's events: "Kelvra95 Events 2026-12".
+  const QString name =
+      QStringLiteral("Kelvra95 %1 %2-%3")
+          .arg(what.isEmpty() ? QCoreApplication::translate("kelvra::ExportFile", "Events") : what)
+          .arg(month.year, 4, 10, QChar('0'))
+          .arg(month.month, 2, 10, QChar('0'));
+  QFileDialog dialog(
+      parent, title.isEmpty()
+                  ? QCoreApplication::translate("kelvra::ExportFile", "Export the month's events")
+                  : title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ExportNameFilters());
@@ -57,7 +63,8 @@ std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& mo
     const ExportTarget target = ExportTargetOf(dialog.selectedFiles().front(), chosen);
     if (!QFileInfo::exists(target.path)) return target;
     QMessageBox replace(QMessageBox::Warning, dialog.windowTitle(),
-                        QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                        QCoreApplication::translate(
+                            "kelvra::ExportFile", "%1 already exists.\nDo you want to replace it?")
                             .arg(QFileInfo(target.path).fileName()),
                         QMessageBox::Yes | QMessageBox::No, parent);
     replace.setDefaultButton(QMessageBox::No);

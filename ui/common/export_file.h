@@ -32,14 +32,14 @@ struct ExportTarget {
 ExportTarget ExportTargetOf(const QString& typed, ExportFormat chosen);
 
 // Given: the window the box belongs to; the month exported, which names the file; the folder
-// the box opens in; `what` names the file ("Kelvra95 Events 2026-12") and `title` the box.
+// the box opens in; `what` names the file ("Kelvra95 Events 2026-12") and `title` the box
+// (empty: the moon events' "Events" and "Export the month's events").
 // Asks for a file and a format; an existing file is asked about before it is replaced, by the
 // name that will be written (its extension added).
 // Returns: where to write and in which format; none when the user gave up.
-std::optional<ExportTarget> AskExportTarget(
-    QWidget* parent, const ListMonth& month, const QString& folder,
-    const QString& what = QStringLiteral("Events"),
-    const QString& title = QStringLiteral("Export the month's events"));
+std::optional<ExportTarget> AskExportTarget(QWidget* parent, const ListMonth& month,
+                                            const QString& folder, const QString& what = {},
+                                            const QString& title = {});
 
 // Writes `bytes` to `path` whole or not at all (QSaveFile). Returns: false when it could not.
 bool WriteExportFile(const QString& path, const std::string& bytes);

@@ -1,5 +1,6 @@
 #include "ui/common/jpeg_loader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <csetjmp>
@@ -94,7 +95,8 @@ std::filesystem::path ProgramDirectory() {
 }
 
 QString MissingFileMessage(const QString& fileName) {
-  return QStringLiteral("File \"%1\" is either missing or damaged.\r\nContact: %2")
+  return QCoreApplication::translate("kelvra::JpegLoader",
+                                     "File \"%1\" is either missing or damaged.\r\nContact: %2")
       .arg(fileName, QString::fromLatin1(kContactAddress));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/common/open_document.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QSocketNotifier>
@@ -89,7 +90,9 @@ class ProcessWatch : public QObject {
 }  // namespace
 
 QString HelpNotOpenedMessage(const std::filesystem::path& file) {
-  return QStringLiteral("No program could open the Help File. Open it in a web browser:\n%1")
+  return QCoreApplication::translate(
+             "kelvra::OpenDocument",
+             "No program could open the Help File. Open it in a web browser:\n%1")
       .arg(QString::fromStdString(file.string()));
 }
 

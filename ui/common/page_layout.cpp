@@ -56,7 +56,8 @@ QString cupsRefusal() {
 }
 
 bool reportFailure(const QString& reason) {
-  ShowError(QStringLiteral("The page could not be printed.\n") + reason);
+  ShowError(QCoreApplication::translate("kelvra::PageLayout", "The page could not be printed.\n%1")
+                .arg(reason));
   return false;
 }
 
@@ -69,10 +70,11 @@ QString askForPdfPath(const QString& suggestedPath) {
   if (chooser()) return chooser()(suggestedPath);
   const QFileInfo suggested(suggestedPath);
   QFileDialog dialog(QApplication::activeWindow(),
-                     QStringLiteral("No printer is available - save the page as a PDF"));
+                     QCoreApplication::translate(
+                         "kelvra::PageLayout", "No printer is available - save the page as a PDF"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilter(QStringLiteral("PDF files (*.pdf)"));
+  dialog.setNameFilter(QCoreApplication::translate("kelvra::PageLayout", "PDF files (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setDirectory(suggested.absolutePath());
   dialog.selectFile(suggested.fileName());
@@ -111,7 +113,9 @@ bool saveAsPdf(SettingsStore& settings, const QString& documentName, const QStri
   const QString path = askForPdfPath(QDir(PdfFolder(settings)).filePath(pdfFileName));
   if (path.isEmpty()) return false;
   if (!writePdf(path, documentName, drawPage)) {
-    ShowError(QStringLiteral("The page could not be saved as a PDF.\nCannot write \"%1\".")
+    ShowError(QCoreApplication::translate("kelvra::PageLayout",
+                                          "The page could not be saved as a PDF.\nCannot write "
+                                          "\"%1\".")
                   .arg(QDir::toNativeSeparators(path)));
     return false;
   }
@@ -123,8 +127,9 @@ bool saveAsPdf(SettingsStore& settings, const QString& documentName, const QStri
 }  // namespace
 
 QString FooterLine() {
-  return QStringLiteral("Printed by Kelvra95 V1.14  (") + QString::fromLatin1(kWebAddress) +
-         QStringLiteral(")");
+  //: The page's footer; %1 is the program's web address.
+  return QCoreApplication::translate("kelvra::PageLayout", "Printed by Kelvra95 V1.14  (%1)")
+      .arg(QString::fromLatin1(kWebAddress));
 }
 
 PageHeights PrintPageTitle(QPainter& painter, QSize page, const QString& title,
@@ -194,22 +199,26 @@ bool PrintOnePage(SettingsStore& settings, const QString& documentName, const QS
   QPainter painter;
   if (!painter.begin(&printer))
     return reportFailure(
-        QStringLiteral("The printer \"%1\" could not be opened.").arg(printerInfo.printerName()));
+        QCoreApplication::translate("kelvra::PageLayout", "The printer \"%1\" could not be opened.")
+            .arg(printerInfo.printerName()));
   drawPage(painter, QSize(printer.width(), printer.height()));
   const bool ended = painter.end();
   const QString refusal = cupsRefusal();
   if (!refusal.isEmpty()) return reportFailure(refusal);
   if (!ended || printer.printerState() == QPrinter::Error)
-    return reportFailure(QStringLiteral("The printing system reported an error."));
+    return reportFailure(QCoreApplication::translate("kelvra::PageLayout",
+                                                     "The printing system reported an error."));
   return true;
 }
 
 QString TimeBasisSubtitle(const TimeBasis& basis) {
-  if (!basis.localTime) return QStringLiteral("[Universal Time]");
+  if (!basis.localTime)
+    return QCoreApplication::translate("kelvra::PageLayout", "[Universal Time]");
   // UT = local + offset, so a zone east of Greenwich has a negative offset and a "+".
   const std::int32_t east = -basis.zoneOffset;
   const std::int32_t minutes = east < 0 ? -east : east;
-  return QStringLiteral("[Local Time, UTC%1%2:%3]")
+  //: The page's clock: the sign, the hours and the minutes of its offset from UT.
+  return QCoreApplication::translate("kelvra::PageLayout", "[Local Time, UTC%1%2:%3]")
       .arg(east < 0 ? QChar('-') : QChar('+'))
       .arg(minutes / 60)
       .arg(minutes % 60, 2, 10, QChar('0'));

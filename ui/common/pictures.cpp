@@ -1,6 +1,7 @@
 // Built-in pictures drawn in code at start-up.
 #include "ui/common/pictures.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
@@ -275,7 +276,10 @@ QImage JupiterDisc(ViewKind view, int step, double ratio) {
 
 QImage TimeBasisButton(bool localTime, double ratio) {
   QImage image = FilledPicture(20, 20, style::kGreyFace, ratio);
-  const QString text = localTime ? "LOC" : "UT";
+  //: The clock button's face, 3 letters at most: local time.
+  const QString text = localTime ? QCoreApplication::translate("kelvra::Pictures", "LOC")
+                                 //: The clock button's face, 3 letters at most: Universal Time.
+                                 : QCoreApplication::translate("kelvra::Pictures", "UT");
   DrawGreyFace(image, GreyFace::Raised, text, FittingFont(text, 16, 10));
   return image;
 }

@@ -1,5 +1,6 @@
 #include "ui/common/settings_key.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -73,7 +74,10 @@ QString WordsText(std::span<const char* const> words) {
   QStringList all;
   for (const char* word : words) all.append(QString::fromLatin1(word));
   const QString last = all.takeLast();
-  return all.isEmpty() ? last : all.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+  //: The last of a list of values: "classic, modern or X".
+  return all.isEmpty() ? last
+                       : QCoreApplication::translate("kelvra::SettingsKey", "%1 or %2")
+                             .arg(all.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace detail
@@ -104,7 +108,8 @@ QString NumberKey::defaultText() const {
 }
 
 QString NumberKey::rangeText() const {
-  return QStringLiteral("%1 to %2").arg(least).arg(greatest);
+  //: A range of values: "-90 to 90".
+  return QCoreApplication::translate("kelvra::SettingsKey", "%1 to %2").arg(least).arg(greatest);
 }
 
 std::optional<JulianDay> DateKey::read(const QSettings& ini) const {
@@ -121,7 +126,8 @@ QString DateKey::defaultText() const {
 
 QString DateKey::rangeText() const {
   // The years the ISO 8601 reading takes.
-  return QStringLiteral("0000-01-01 to 9999-12-31");
+  return QCoreApplication::translate("kelvra::SettingsKey", "%1 to %2")
+      .arg(QStringLiteral("0000-01-01"), QStringLiteral("9999-12-31"));
 }
 
 QString FolderKey::read(const QSettings& ini) const {

@@ -141,26 +141,27 @@ void NameApplication() {
 }
 
 QString SettingsFileUnusableMessage(const fs::path& file) {
-  return QStringLiteral(
-             "%1 is not a regular file; the defaults are used.\n"
-             "The changed settings hold until the program exits.")
+  return QCoreApplication::translate("kelvra::SettingsPlace",
+                                     "%1 is not a regular file; the defaults are used.\n"
+                                     "The changed settings hold until the program exits.")
       .arg(shown(file));
 }
 
 QString SettingsFileReadOnlyMessage(const fs::path& file) {
-  return QStringLiteral(
-             "%1 is read-only; the settings are not saved to it.\n"
-             "The changed settings hold until the program exits.")
+  return QCoreApplication::translate("kelvra::SettingsPlace",
+                                     "%1 is read-only; the settings are not saved to it.\n"
+                                     "The changed settings hold until the program exits.")
       .arg(shown(file));
 }
 
 QString SettingsNotSavedMessage(const std::vector<fs::path>& tried) {
   QStringList files;
   for (const fs::path& file : tried) files.append(shown(file));
-  return QStringLiteral(
-             "The settings could not be saved to\n%1.\n"
-             "The changed settings hold until the program exits.")
-      .arg(files.join(QStringLiteral("\nor\n")));
+  return QCoreApplication::translate("kelvra::SettingsPlace",
+                                     "The settings could not be saved to\n%1.\n"
+                                     "The changed settings hold until the program exits.")
+      //: Between two files the settings could not be saved to, each on its own line.
+      .arg(files.join(u'\n' + QCoreApplication::translate("kelvra::SettingsPlace", "or") + u'\n'));
 }
 
 SettingsStore::SettingsStore(fs::path programFolder, fs::path userFolder)

@@ -1,6 +1,7 @@
 #include "ui/common/side_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLocale>
@@ -57,7 +58,7 @@ SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKin
       menu_(new WindowMenu(*this, Qt::WindowShortcut)) {
   setObjectName(QString::fromLatin1(names.window));
   setWindowTitle(
-      WindowTitle(QString::fromUtf8(kind.title != nullptr ? kind.title : kind.buttonHint)));
+      WindowTitle(SideWindowKindText(kind.title != nullptr ? kind.title : kind.buttonHint)));
   setFixedSize(kind.layout.size);
   setPalette(PanelPalette());
   imgLocalTime_->setPicture([](double ratio) { return TimeBasisButton(true, ratio); });
@@ -85,15 +86,18 @@ SideWindowForm::SideWindowForm(const SideWindowLinks& links, const SideWindowKin
 }
 
 void SideWindowForm::addActions() {
-  QAction* print = MakeAction(this, QStringLiteral("Print"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
-                              [this] { lblPrintClick(); });
-  QAction* time = MakeAction(this, QStringLiteral("Local time"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { imgTimeClick(); });
-  time->setToolTip(QStringLiteral("Universal or local time"));
+  QAction* print = MakeAction(this, QCoreApplication::translate("kelvra::SideWindowForm", "Print"),
+                              {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { lblPrintClick(); });
+  //: The menu entry that switches the window between local time and Universal Time.
+  QAction* time =
+      MakeAction(this, QCoreApplication::translate("kelvra::SideWindowForm", "Local time"),
+                 {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { imgTimeClick(); });
+  time->setToolTip(
+      QCoreApplication::translate("kelvra::SideWindowForm", "Universal or local time"));
   // Closing the window reads no instant.
   QAction* close = MakeAction(
-      this, QStringLiteral("Close"), {QKeySequence(Qt::Key_Escape)}, [this] { exitClick(); },
-      Announce::No);
+      this, QCoreApplication::translate("kelvra::SideWindowForm", "Close"),
+      {QKeySequence(Qt::Key_Escape)}, [this] { exitClick(); }, Announce::No);
   menu_->add(MenuGroup::Time, time, [this] { return localTime(); });
   menu_->add(MenuGroup::View, print);
   menu_->add(MenuGroup::Leave, close);
@@ -133,12 +137,13 @@ void SideWindowForm::bringForward() {
 
 SpokenPicture SideWindowForm::spokenList() const {
   const ListMonth month = listMonth();
+  //: The list's accessible name: the window, the month's name, the year.
   const QString name =
-      QStringLiteral("%1, %2 %3, %4")
-          .arg(QString::fromUtf8(kind_.buttonHint),
-               QLocale::system().standaloneMonthName(month.month))
-          .arg(month.year)
-          .arg(localTime() ? QStringLiteral("local time") : QStringLiteral("Universal Time"));
+      (localTime()
+           ? QCoreApplication::translate("kelvra::SideWindowForm", "%1, %2 %3, local time")
+           : QCoreApplication::translate("kelvra::SideWindowForm", "%1, %2 %3, Universal Time"))
+          .arg(SideWindowKindText(kind_.buttonHint), QLocale().standaloneMonthName(month.month))
+          .arg(month.year);
   return {SpokenPicture::Kind::Chart, name, {}, {}};
 }
 

@@ -2,6 +2,7 @@
 // window. Each window folder defines its own; the one list of side windows enters it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeyCombination>
 #include <QRect>
 
@@ -18,7 +19,9 @@ struct SideWindowKind {
   layout::SideWindowLayout layout;  // window pixels, over the shared side-window skin
   QRect button;                     // its toolbar button's face, main window pixels
   const char* buttonName;           // the button's object name, as tests find it
-  const char* buttonHint;           // the button's tooltip
+  // The words below are English, marked QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "...") and
+  // shown through SideWindowKindText.
+  const char* buttonHint;  // the button's tooltip
   // Its window title after the program's name, "Tracks" in "Kelvra95 – Tracks" (none: the
   // button's tooltip).
   const char* title = nullptr;
@@ -31,5 +34,10 @@ struct SideWindowKind {
   // Further components of the window or its dialogs that the scripts click.
   std::span<const layout::NamedRect> components = {};
 };
+
+// A word of a SideWindowKind as the user reads it: translated when a translation is loaded.
+inline QString SideWindowKindText(const char* text) {
+  return QCoreApplication::translate("kelvra::SideWindowKind", text);
+}
 
 }  // namespace kelvra

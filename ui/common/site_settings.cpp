@@ -1,5 +1,6 @@
 #include "ui/common/site_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
@@ -38,11 +39,14 @@ SiteRead readSite(const QSettings& ini) {
 
 QString IgnoredSiteValueLine(const QString& file, const NumberKey& key,
                              const NumberKey::Read& read) {
-  const QString why = read.status == NumberKey::Status::OutOfRange
-                          ? QStringLiteral("is outside ") + key.rangeText()
-                          : QStringLiteral("is not a number from ") + key.rangeText();
-  return QStringLiteral("%1: %2 = %3 %4 and is ignored")
-      .arg(file, QLatin1String(key.name), read.text, why);
+  //: A value in the settings file: the file, the key, the value, the range.
+  const QString line =
+      read.status == NumberKey::Status::OutOfRange
+          ? QCoreApplication::translate("kelvra::SiteSettings",
+                                        "%1: %2 = %3 is outside %4 and is ignored")
+          : QCoreApplication::translate("kelvra::SiteSettings",
+                                        "%1: %2 = %3 is not a number from %4 and is ignored");
+  return line.arg(file, QLatin1String(key.name), read.text, key.rangeText());
 }
 
 std::optional<SiteSetting> ReadSite(const QSettings& ini) {
