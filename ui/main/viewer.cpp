@@ -278,26 +278,32 @@ void TViewer::txtYearExit() {
 }
 
 // A time field's value, reported and cut to `highest` when it lies above it.
-std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
-                                      const QString& message) {
+std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest) {
   const std::uint16_t value = fieldValue(field);
   if (value <= highest) return value;
-  ReportFieldError(*field, message.arg(highest));
+  // Whole sentences, so that each language words them its own way.
+  if (field == txtHour) {
+    ReportFieldError(*field, tr("Hour must lie between 0 and %1").arg(highest));
+  } else if (field == txtMinute) {
+    ReportFieldError(*field, tr("Minute must lie between 0 and %1").arg(highest));
+  } else {
+    ReportFieldError(*field, tr("Second must lie between 0 and %1").arg(highest));
+  }
   return highest;
 }
 
 void TViewer::txtHourExit() {
-  instant_.hour = timeFieldValue(txtHour, 23, tr("Hour must lie between 0 and %1"));
+  instant_.hour = timeFieldValue(txtHour, 23);
   recompute(InstantChange::Set);
 }
 
 void TViewer::txtMinuteExit() {
-  instant_.minute = timeFieldValue(txtMinute, 59, tr("Minute must lie between 0 and %1"));
+  instant_.minute = timeFieldValue(txtMinute, 59);
   recompute(InstantChange::Set);
 }
 
 void TViewer::txtSecondExit() {
-  instant_.second = timeFieldValue(txtSecond, 59, tr("Second must lie between 0 and %1"));
+  instant_.second = timeFieldValue(txtSecond, 59);
   recompute(InstantChange::Set);
 }
 

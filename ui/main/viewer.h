@@ -228,8 +228,7 @@ class TViewer : public QWidget, public SideWindowHost {
   void leaveField(QLineEdit* field);
   void commitTypedEntry();
   std::uint16_t fieldValue(QLineEdit* field);
-  // `message` names the field and takes the highest value as %1.
-  std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest, const QString& message);
+  std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest);
   void setEntryEnabled(bool enabled);
 
   // The side windows and their places.
