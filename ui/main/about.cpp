@@ -10,9 +10,9 @@ namespace kelvra {
 TAboutWin::TAboutWin(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       imgAbout(new ImageView(this, "imgAbout")),
-      btnExit(new ClickArea(this, "btnExit", layout::AboutWindow::exit, QStringLiteral("Exit"))) {
+      btnExit(new ClickArea(this, "btnExit", layout::AboutWindow::exit, tr("Exit"))) {
   setObjectName(QStringLiteral("AboutWin"));
-  setWindowTitle(QStringLiteral("About Kelvra95"));
+  setWindowTitle(tr("About Kelvra95"));
   setModal(true);
   setFixedSize(layout::AboutWindow::size);
   setPalette(PanelPalette());

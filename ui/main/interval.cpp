@@ -16,8 +16,8 @@ TInterval::TInterval(std::uint16_t& animationInterval, QWidget* parent)
       txtInterval(MakeNumberField(this, "txtInterval", layout::kIntervalField, 3)),
       AnimationInterval(animationInterval) {
   setObjectName(QStringLiteral("Interval"));
-  setWindowTitle(QStringLiteral("Interval"));
-  txtInterval->setAccessibleName(QStringLiteral("Interval in minutes"));
+  setWindowTitle(tr("Interval"));
+  txtInterval->setAccessibleName(tr("Interval in minutes"));
   setModal(true);
   setFixedSize(110, 60);
   setPalette(PanelPalette());

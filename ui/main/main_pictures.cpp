@@ -1,6 +1,7 @@
 // The main window's own pictures, drawn in code at start-up.
 #include "ui/main/main_pictures.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -56,7 +57,9 @@ void DrawGreyBall(QPainter& painter, QPointF centre, double radius) {
 
 QImage NowFace(GreyFace face, double ratio) {
   QImage image = FilledPicture(43, 23, style::kGreyFace, ratio);
-  DrawGreyFace(image, face, "Now", style::PixelFont("Arial", 12, true));
+  //: The button that sets the date and time to the present; 43 pixels wide.
+  DrawGreyFace(image, face, QCoreApplication::translate("kelvra::MainPictures", "Now"),
+               style::PixelFont("Arial", 12, true));
   return image;
 }
 
@@ -142,10 +145,13 @@ QImage IntervalBackground(double ratio) {
   style::DrawPixelFrame(painter, frame.translated(1, 1), style::kHighlight.darker(140));
   // The caption interrupts the frame's top edge.
   const QFont caption = style::PixelFont("Arial", 12, true);
-  const QRect captionBox(12, 2, QFontMetrics(caption).horizontalAdvance("Interval") + 6, 15);
+  //: The animation's step, the caption of its little dialog.
+  const QString title = QCoreApplication::translate("kelvra::MainPictures", "Interval");
+  const QRect captionBox(12, 2, QFontMetrics(caption).horizontalAdvance(title) + 6, 15);
   painter.fillRect(captionBox, style::PanelGradient(whole.height()));
-  style::DrawText(painter, captionBox, Qt::AlignCenter, "Interval", caption, style::kGlyph);
-  style::DrawText(painter, QRect(50, 20, 52, 23), Qt::AlignLeft | Qt::AlignVCenter, "minutes",
+  style::DrawText(painter, captionBox, Qt::AlignCenter, title, caption, style::kGlyph);
+  style::DrawText(painter, QRect(50, 20, 52, 23), Qt::AlignLeft | Qt::AlignVCenter,
+                  QCoreApplication::translate("kelvra::MainPictures", "minutes"),
                   style::PixelFont("Arial", 12), style::kGlyph);
   return image;
 }

@@ -20,11 +20,15 @@ struct SiteField {
 };
 
 constexpr SiteField kSiteFields[TSiteDialog::kFields] = {
-    {"txtLatitude", "Latitude", "\u00b0 north", &kSiteLatitudeKey},
-    {"txtLongitude", "Longitude", "\u00b0 east", &kSiteLongitudeKey},
-    {"txtHeight", "Height", "m", &kSiteHeightKey},
-    {"txtMinJupiter", "Jupiter's least altitude", "\u00b0", &kSiteMinJupiterKey},
-    {"txtMaxSun", "Sun's greatest altitude", "\u00b0", &kSiteMaxSunKey},
+    {"txtLatitude", QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "Latitude"),
+     QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "\u00b0 north"), &kSiteLatitudeKey},
+    {"txtLongitude", QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "Longitude"),
+     QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "\u00b0 east"), &kSiteLongitudeKey},
+    {"txtHeight", QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "Height"), "m", &kSiteHeightKey},
+    {"txtMinJupiter", QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "Jupiter's least altitude"),
+     "\u00b0", &kSiteMinJupiterKey},
+    {"txtMaxSun", QT_TRANSLATE_NOOP("kelvra::TSiteDialog", "Sun's greatest altitude"), "\u00b0",
+     &kSiteMaxSunKey},
 };
 enum Field { kLatitude, kLongitude, kHeight, kMinJupiter, kMaxSun };
 
@@ -33,11 +37,12 @@ constexpr int kFieldLeft = 170, kRowTop = 34;  // pixels
 constexpr int kRowStep = 28;                   // pixels
 constexpr QSize kFieldSize{64, 23};            // pixels, as tall as the interval field
 
-const QString kTitle = QStringLiteral("Observing site");
-const QString kHint =
-    QStringLiteral("Enter keeps, Escape cancels.\nNo site: empty latitude and longitude.");
-
 }  // namespace
+
+// Asked for when shown, not at start-up: the translator comes after the statics.
+QString TSiteDialog::title() {
+  return tr("Observing site");
+}
 
 TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
                          std::function<void(const std::optional<SiteSetting>&)> store,
@@ -49,18 +54,18 @@ TSiteDialog::TSiteDialog(std::optional<SiteSetting> current,
   setModal(true);
   setFixedSize(kDialogSize);
   setPalette(PanelPalette());
-  setWindowTitle(kTitle);
+  setWindowTitle(title());
   const QFont font = style::PixelFont(QStringLiteral("Arial"), 12);
   for (int i = 0; i < kFields; ++i) {
     const SiteField& about = kSiteFields[i];
     const int top = kRowTop + i * kRowStep;
     fields[i] = MakeNumberField(this, about.name, {QPoint(kFieldLeft, top), kFieldSize}, 12);
     fields[i]->installEventFilter(this);
-    auto* label = new QLabel(QString::fromUtf8(about.label), this);
+    auto* label = new QLabel(tr(about.label), this);
     label->setFont(font);
     label->setGeometry(12, top, kFieldLeft - 18, kFieldSize.height());
     label->setBuddy(fields[i]);
-    auto* unit = new QLabel(QString::fromUtf8(about.unit), this);
+    auto* unit = new QLabel(tr(about.unit), this);
     unit->setFont(font);
     unit->setGeometry(kFieldLeft + kFieldSize.width() + 5, top, 60, kFieldSize.height());
     for (QLabel* text : {label, unit}) {
@@ -95,11 +100,12 @@ void TSiteDialog::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), style::PanelGradient(height()));
   style::DrawPixelFrame(painter, rect(), style::kOutline);
   style::DrawBevel(painter, rect().adjusted(1, 1, -1, -1), style::kHighlight, style::kShadow);
-  style::DrawText(painter, QRect(12, 6, width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter, kTitle,
-                  style::PixelFont(QStringLiteral("Arial"), 13, true), style::kAccent);
+  style::DrawText(painter, QRect(12, 6, width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                  title(), style::PixelFont(QStringLiteral("Arial"), 13, true), style::kAccent);
   const int hintTop = kRowTop + kFields * kRowStep + 2;
   style::DrawText(painter, QRect(12, hintTop, width() - 24, height() - hintTop - 4),
-                  Qt::AlignLeft | Qt::AlignTop, kHint,
+                  Qt::AlignLeft | Qt::AlignTop,
+                  tr("Enter keeps, Escape cancels.\nNo site: empty latitude and longitude."),
                   style::PixelFont(QStringLiteral("Arial"), 11), style::kGlyphDim);
 }
 
@@ -132,8 +138,9 @@ bool TSiteDialog::storeAll() {
     const std::optional<double> value =
         field.text().trimmed().isEmpty() ? about.key->fallback : DecimalFieldValue(field.text());
     if (!value || !(*value >= about.key->least && *value <= about.key->greatest)) {
-      ReportFieldError(field, QStringLiteral("%1 must lie between %2 and %3")
-                                  .arg(QString::fromUtf8(about.label))
+      //: %1 the field's name as the dialog shows it, %2 and %3 the ends of its range.
+      ReportFieldError(field, tr("%1 must lie between %2 and %3")
+                                  .arg(tr(about.label))
                                   .arg(about.key->least)
                                   .arg(about.key->greatest));
       return false;

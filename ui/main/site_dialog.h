@@ -36,6 +36,7 @@ class TSiteDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static QString title();
   void FormActivate();
   // Returns: true when the key is consumed.
   bool fieldKeyPress(QLineEdit& field, const QKeyEvent& key);

@@ -278,26 +278,32 @@ void TViewer::txtYearExit() {
 }
 
 // A time field's value, reported and cut to `highest` when it lies above it.
-std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest,
-                                      const QString& name) {
+std::uint16_t TViewer::timeFieldValue(QLineEdit* field, std::uint16_t highest) {
   const std::uint16_t value = fieldValue(field);
   if (value <= highest) return value;
-  ReportFieldError(*field, QStringLiteral("%1 must lie between 0 and %2").arg(name).arg(highest));
+  // Whole sentences, so that each language words them its own way.
+  if (field == txtHour) {
+    ReportFieldError(*field, tr("Hour must lie between 0 and %1").arg(highest));
+  } else if (field == txtMinute) {
+    ReportFieldError(*field, tr("Minute must lie between 0 and %1").arg(highest));
+  } else {
+    ReportFieldError(*field, tr("Second must lie between 0 and %1").arg(highest));
+  }
   return highest;
 }
 
 void TViewer::txtHourExit() {
-  instant_.hour = timeFieldValue(txtHour, 23, QStringLiteral("Hour"));
+  instant_.hour = timeFieldValue(txtHour, 23);
   recompute(InstantChange::Set);
 }
 
 void TViewer::txtMinuteExit() {
-  instant_.minute = timeFieldValue(txtMinute, 59, QStringLiteral("Minute"));
+  instant_.minute = timeFieldValue(txtMinute, 59);
   recompute(InstantChange::Set);
 }
 
 void TViewer::txtSecondExit() {
-  instant_.second = timeFieldValue(txtSecond, 59, QStringLiteral("Second"));
+  instant_.second = timeFieldValue(txtSecond, 59);
   recompute(InstantChange::Set);
 }
 
@@ -474,7 +480,7 @@ void TViewer::lblHelpClick() {
   const std::filesystem::path help = ProgramDirectory() / "docs" / "Kelvra95.htm";
   std::error_code error;
   if (!std::filesystem::is_regular_file(help, error)) {
-    ShowMessage(QStringLiteral("Cannot find Help File"));
+    ShowMessage(tr("Cannot find Help File"));
     return;
   }
   helpOpener_->open(help);

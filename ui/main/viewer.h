@@ -142,6 +142,9 @@ class TViewer : public QWidget, public SideWindowHost {
   // (View/Positions) and redraws every view with it.
   void togglePositions();
 
+  // A moon's name (1..4) in the user's language, as the panel and the spoken texts give it.
+  static QString moonName(int moon);
+
   // Components that tests look at.
   QLineEdit* txtDay = nullptr;
   QComboBox* cmbMonth = nullptr;
@@ -188,6 +191,10 @@ class TViewer : public QWidget, public SideWindowHost {
   bool modernPositions() const { return positions_ == PositionTheory::Modern; }
   QLabel* addLabel(const char* name, QPoint at, int width, const QString& text, bool bold,
                    int pixelSize = 12);
+  // A bold caption of `english` in the user's language; a longer translation may take the room
+  // from `left` to `right`, window pixels.
+  QLabel* addCaption(const char* name, QPoint at, int width, const char* english, int left,
+                     int right);
   QLineEdit* addEntryField(const char* name, QRect geometry, int maxLength);
 
   // The one recompute path: the fields without a pending edit show the stored instant, the
@@ -221,7 +228,7 @@ class TViewer : public QWidget, public SideWindowHost {
   void leaveField(QLineEdit* field);
   void commitTypedEntry();
   std::uint16_t fieldValue(QLineEdit* field);
-  std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest, const QString& name);
+  std::uint16_t timeFieldValue(QLineEdit* field, std::uint16_t highest);
   void setEntryEnabled(bool enabled);
 
   // The side windows and their places.

@@ -1,6 +1,7 @@
 // The main window's actions: each toolbar button's key and menu entry, and the right-click menu
 // that lists them with the side windows' openers.
 #include <QAction>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "ui/common/placement.h"
@@ -25,8 +26,10 @@ void TViewer::addSideWindowOpener(SideWindowForm& window) {
   const SideWindowKind& kind = window.kind();
   const QList<QKeySequence> keys =
       kind.openKey.toCombined() == 0 ? QList<QKeySequence>{} : QList{QKeySequence(kind.openKey)};
-  QAction* open = MakeAction(this, QString::fromUtf8(kind.buttonHint), keys,
-                             [this, side = *which] { showSideWindow(side); });
+  // The kinds' words are marked in the window folders under one context.
+  QAction* open =
+      MakeAction(this, QCoreApplication::translate("kelvra::SideWindowKind", kind.buttonHint), keys,
+                 [this, side = *which] { showSideWindow(side); });
   addProgramAction(MenuGroup::Windows, open, kind.buttonName);
 }
 
@@ -48,7 +51,7 @@ void TViewer::buildActions() {
   const Entry entries[] = {
       {MenuGroup::Time,
        "imgNowButton",
-       "Now",
+       QT_TR_NOOP("Now"),
        {Qt::CTRL | Qt::Key_N},
        &TViewer::imgNowButtonClick,
        Announce::No,
@@ -57,7 +60,7 @@ void TViewer::buildActions() {
        &nowAction_},
       {MenuGroup::Time,
        "lblRealtime",
-       "Real time",
+       QT_TR_NOOP("Real time"),
        {Qt::CTRL | Qt::Key_R},
        &TViewer::lblRealtimeClick,
        Announce::Yes,
@@ -65,69 +68,74 @@ void TViewer::buildActions() {
        &TViewer::realTimeOn},
       {MenuGroup::Time,
        "lblAnimate",
-       "Animate\u2026",
+       QT_TR_NOOP("Animate\u2026"),
        {Qt::Key_F5},
        &TViewer::lblAnimateClick,
        Announce::Yes},
       {MenuGroup::Time,
        "lblStop",
-       "Stop",
+       QT_TR_NOOP("Stop"),
        {Qt::SHIFT | Qt::Key_F5},
        &TViewer::lblStopClick,
        Announce::Yes},
       {MenuGroup::View,
        "lblMagnify",
-       "Magnify",
+       QT_TR_NOOP("Magnify"),
        {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal},
        &TViewer::lblMagnifyClick,
        Announce::Yes},
       {MenuGroup::View,
        "lblReduce",
-       "Reduce",
+       QT_TR_NOOP("Reduce"),
        {Qt::CTRL | Qt::Key_Minus},
        &TViewer::lblReduceClick,
        Announce::Yes},
       {MenuGroup::View,
        "imgHemisphere",
-       "Southern hemisphere",
+       QT_TR_NOOP("Southern hemisphere"),
        {Qt::CTRL | Qt::Key_H},
        &TViewer::imgHemisphereClick,
        Announce::Yes,
-       "Hemisphere",
+       QT_TR_NOOP("Hemisphere"),
        &TViewer::southernHemisphere},
       {MenuGroup::View,
        nullptr,
-       "Modern positions",
+       QT_TR_NOOP("Modern positions"),
        {Qt::CTRL | Qt::SHIFT | Qt::Key_P},
        &TViewer::togglePositions,
        Announce::Yes,
        nullptr,
        &TViewer::modernPositions},
-      {MenuGroup::Help, "lblHelp", "Help", {Qt::Key_F1}, &TViewer::lblHelpClick, Announce::Yes},
+      {MenuGroup::Help,
+       "lblHelp",
+       QT_TR_NOOP("Help"),
+       {Qt::Key_F1},
+       &TViewer::lblHelpClick,
+       Announce::Yes},
       {MenuGroup::Help,
        "lblAbout",
-       "About",
+       QT_TR_NOOP("About"),
        {Qt::CTRL | Qt::Key_F1},
        &TViewer::lblAboutClick,
        Announce::Yes},
       {MenuGroup::Leave,
        "btnMinimise",
-       "Minimise",
+       QT_TR_NOOP("Minimise"),
        {Qt::CTRL | Qt::SHIFT | Qt::Key_M},
        &TViewer::btnMinimiseClick,
        Announce::No},
       {MenuGroup::Leave,
        "btnExit",
-       "Exit",
+       QT_TR_NOOP("Exit"),
        {Qt::CTRL | Qt::Key_Q},
        &TViewer::btnExitClick,
        Announce::No},
   };
   for (const Entry& entry : entries) {
     QAction* action = MakeAction(
-        this, QString::fromUtf8(entry.text), entry.keys,
-        [this, act = entry.act] { (this->*act)(); }, entry.announce);
-    if (entry.hint != nullptr) action->setToolTip(QString::fromLatin1(entry.hint));
+        this, tr(entry.text), entry.keys, [this, act = entry.act] { (this->*act)(); },
+        entry.announce);
+    if (entry.hint != nullptr) action->setToolTip(tr(entry.hint));
     std::function<bool()> checked;
     if (entry.checked != nullptr)
       checked = [this, state = entry.checked] { return (this->*state)(); };
@@ -136,7 +144,7 @@ void TViewer::buildActions() {
   }
   // The site is a setting of the whole program, asked for over the main window.
   QAction* siteAction = MakeAction(
-      this, QStringLiteral("Observing site\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_L},
+      this, tr("Observing site\u2026"), {Qt::CTRL | Qt::SHIFT | Qt::Key_L},
       [this] {
         TSiteDialog dialog(
             observation_.value().site, [this](const auto& next) { setSite(next); }, this);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 #include "core/moons.h"
@@ -127,10 +128,10 @@ void TViewer::buildLayout() {
   imgCompass = new ImageView(this, "imgCompass");
   imgCompass->setGeometry(Main::compass);
   imgSideView->setSpoken([this] { return spokenEyepiece(); });
-  imgPlanView->setAccessibleName(QStringLiteral("Plan view"));
+  imgPlanView->setAccessibleName(tr("Plan view"));
   imgPlanView->setAccessibleDescription(
-      QStringLiteral("The four orbits seen from above Jupiter's north pole, the Earth below"));
-  imgCompass->setAccessibleName(QStringLiteral("Compass"));
+      tr("The four orbits seen from above Jupiter's north pole, the Earth below"));
+  imgCompass->setAccessibleName(tr("Compass"));
 
   buildEntryFields();
   buildDataPanel();
@@ -155,6 +156,22 @@ QLabel* TViewer::addLabel(const char* name, QPoint at, int width, const QString&
   return label;
 }
 
+// The English captions keep their boxes as they always were, a pixel or two of some clipped;
+// a wider translation takes the room beside: to the right up to the window pixel `right`, then
+// to the left down to `left`.
+QLabel* TViewer::addCaption(const char* name, QPoint at, int width, const char* english, int left,
+                            int right) {
+  const QString text = tr(english);
+  QLabel* label = addLabel(name, at, width, text, true);
+  const int wide = label->fontMetrics().horizontalAdvance(text);
+  if (text == QString::fromUtf8(english) || wide <= width) return label;
+  QRect box = label->geometry();
+  box.setRight(std::min(right, box.left() + wide - 1));
+  box.setLeft(std::max(left, box.right() - wide + 1));
+  label->setGeometry(box);
+  return label;
+}
+
 QLineEdit* TViewer::addEntryField(const char* name, QRect geometry, int maxLength) {
   QLineEdit* field = MakeNumberField(this, name, geometry, maxLength);
   field->installEventFilter(this);
@@ -162,9 +179,17 @@ QLineEdit* TViewer::addEntryField(const char* name, QRect geometry, int maxLengt
 }
 
 void TViewer::buildEntryFields() {
-  addLabel("lblDate", {24, 190}, 34, QStringLiteral("Date:"), true);
-  addLabel("lblTime", {24, 218}, 34, QStringLiteral("Time:"), true);
-  QLabel* viewLabel = addLabel("lblView", {24, 247}, 34, QStringLiteral("View:"), true);
+  //: Beside the day, month and year fields: about five letters at most.
+  const char* date = QT_TR_NOOP("Date:");
+  //: Beside the hour, minute and second fields: about five letters at most.
+  const char* time = QT_TR_NOOP("Time:");
+  //: Beside the list of instruments (telescope, binoculars, star diagonal): five letters.
+  const char* view = QT_TR_NOOP("View:");
+  // From the panel's edge on the left, short of the fields on the right.
+  const int fieldsLeft = Main::day.left() - 3;
+  addCaption("lblDate", {24, 190}, 34, date, 21, fieldsLeft);
+  addCaption("lblTime", {24, 218}, 34, time, 21, fieldsLeft);
+  QLabel* viewLabel = addCaption("lblView", {24, 247}, 34, view, 21, fieldsLeft);
   addLabel("lblColon1", {82, 218}, 6, QStringLiteral(":"), true);
   addLabel("lblColon2", {110, 218}, 6, QStringLiteral(":"), true);
 
@@ -173,7 +198,7 @@ void TViewer::buildEntryFields() {
   cmbMonth->setObjectName(QStringLiteral("cmbMonth"));
   cmbMonth->setGeometry(Main::month);
   cmbMonth->installEventFilter(this);  // Enter moves on to the year
-  const QLocale locale = QLocale::system();
+  const QLocale locale;                // the language's month names
   for (int month = 1; month <= 12; ++month) {
     cmbMonth->addItem(locale.monthName(month, QLocale::ShortFormat));
   }
@@ -184,8 +209,7 @@ void TViewer::buildEntryFields() {
   cmbView = new FocusFramedComboBox(this);
   cmbView->setObjectName(QStringLiteral("cmbView"));
   cmbView->setGeometry(Main::view);
-  cmbView->addItems({QStringLiteral("Astro Scope"), QStringLiteral("Binoculars"),
-                     QStringLiteral("Star Diagonal")});
+  cmbView->addItems({tr("Astro Scope"), tr("Binoculars"), tr("Star Diagonal")});
   for (QComboBox* box : {cmbMonth, cmbView}) {
     box->setFont(arial(12));
     SetEntryColours(*box);
@@ -203,15 +227,16 @@ void TViewer::buildEntryFields() {
   connect(imgNowButton, &ImageView::released, this, [nowFace] { nowFace(false); });
 
   // Their labels ("Date:", "Time:") each stand for three fields: each says its own name.
-  const std::pair<QWidget*, const char*> names[] = {
-      {txtDay, "Day"},       {cmbMonth, "Month"},   {txtYear, "Year"}, {txtHour, "Hour"},
-      {txtMinute, "Minute"}, {txtSecond, "Second"}, {cmbView, "View"}};
-  for (const auto& [widget, name] : names) widget->setAccessibleName(QString::fromLatin1(name));
-  cmbView->setAccessibleDescription(QStringLiteral("The instrument the views are drawn for"));
+  const std::pair<QWidget*, QString> names[] = {
+      {txtDay, tr("Day")},   {cmbMonth, tr("Month")},   {txtYear, tr("Year")},
+      {txtHour, tr("Hour")}, {txtMinute, tr("Minute")}, {txtSecond, tr("Second")},
+      {cmbView, tr("View")}};
+  for (const auto& [widget, name] : names) widget->setAccessibleName(name);
+  cmbView->setAccessibleDescription(tr("The instrument the views are drawn for"));
   // Under X11 Qt names a drop-down list by the label pointing to it, not by its own name; the
   // month's has none on the window, so a hidden one.
   viewLabel->setBuddy(cmbView);
-  auto* monthLabel = new QLabel(QStringLiteral("Month"), this);
+  auto* monthLabel = new QLabel(tr("Month"), this);
   monthLabel->hide();
   monthLabel->setBuddy(cmbMonth);
 
@@ -224,17 +249,24 @@ void TViewer::buildEntryFields() {
 }
 
 void TViewer::buildDataPanel() {
-  addLabel("Label7", {214, 191}, 93, QStringLiteral("Central Meridian"), true);
-  addLabel("Label9", {207, 225}, 52, QStringLiteral("System I:"), true);
-  addLabel("Label8", {207, 248}, 55, QStringLiteral("System II:"), true);
-  addLabel("Label11", {139, 291}, 57, QStringLiteral("Distances"), true);
-  QLabel* angleCaption = addLabel("Label10", {242, 291}, 77,
-                                  QStringLiteral("Angle from Inferior Conj. (degrees)"), true);
+  // Up to the panel's edge, short of the values and the captions beside.
+  addCaption("Label7", {214, 191}, 93, QT_TR_NOOP("Central Meridian"), 214, 325);
+  addCaption("Label9", {207, 225}, 52, QT_TR_NOOP("System I:"), 207, 268);
+  addCaption("Label8", {207, 248}, 55, QT_TR_NOOP("System II:"), 207, 268);
+  addCaption("Label11", {139, 291}, 57, QT_TR_NOOP("Distances"), 130, 238);
+  //: Three short lines, each about 14 letters at most.
+  const QString angle = tr("Angle from Inferior Conj. (degrees)");
+  // As wide as the panel allows; the English wraps into the same three lines as at 77 pixels.
+  QLabel* angleCaption = addLabel("Label10", {242, 291}, 84, angle, true);
   angleCaption->setWordWrap(true);
   angleCaption->setFixedHeight(48);
   angleCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  addLabel("Label12", {119, 322}, 26, QStringLiteral("N - S"), true);
-  addLabel("Label13", {188, 322}, 29, QStringLiteral("E - W"), true);
+  //: The panel's north-south heading, over the values' N and S marks: keep the letters.
+  const QString northSouth = tr("N - S");
+  //: The panel's east-west heading, over the values' E and W marks: keep the letters.
+  const QString eastWest = tr("E - W");
+  addLabel("Label12", {119, 322}, 26, northSouth, true);
+  addLabel("Label13", {188, 322}, 29, eastWest, true);
 
   const auto value = [this](const QString& name, QPoint at, int width) {
     QLabel* label = addLabel(name.toLatin1().constData(), at, width, QStringLiteral("0.00"), false);
@@ -250,7 +282,8 @@ void TViewer::buildDataPanel() {
   // Said only while the modern positions are on; the classic panel is as it always was.
   // Two lines between the compass and "Distances".
   lblPositions =
-      addLabel("lblPositions", {84, 293}, 52, QStringLiteral("Modern positions"), true, 11);
+      addLabel("lblPositions", {84, 293}, 52,
+               tr("Modern positions", "data panel caption: two lines of 8 letters"), true, 11);
   lblPositions->setWordWrap(true);
   lblPositions->setFixedHeight(28);
   lblPositions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -264,9 +297,10 @@ void TViewer::buildDataPanel() {
   const char* nameLabels[] = {"Label18", "Label19", "Label20", "Label21"};
   const int tops[] = {349, 377, 404, 432};
   for (int i = 0; i < 4; ++i) {
+    // The English name: object names stay the same in every language.
     const QString satellite = QString::fromLatin1(kMoons[static_cast<std::size_t>(i) + 1].name);
     const int top = tops[i];
-    addLabel(nameLabels[i], {45, top}, 60, satellite, true)->adjustSize();
+    addLabel(nameLabels[i], {45, top}, 60, moonName(i + 1), true)->adjustSize();
     PanelRow& row = panelRows_[i];
     row.northSouth = value(QStringLiteral("lbl%1NS").arg(satellite), {99, top}, 37);
     row.northSouthFlag = value(QStringLiteral("lbl%1NSF").arg(satellite), {141, top}, 20);

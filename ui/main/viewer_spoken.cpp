@@ -1,5 +1,6 @@
 // What the main window says to a screen reader beyond its widgets' own texts: each value of the
 // data panel with what it is, the moons the eyepiece view shows, the compass and the hemisphere.
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QStringList>
@@ -15,11 +16,20 @@
 namespace kelvra {
 namespace {
 
+// The moons' names for the panel and the reader; the English ones stay in object names.
+const char* const kMoonWords[] = {
+    QT_TRANSLATE_NOOP("kelvra::TViewer", "Io"),
+    QT_TRANSLATE_NOOP("kelvra::TViewer", "Europa"),
+    QT_TRANSLATE_NOOP("kelvra::TViewer", "Ganymede"),
+    QT_TRANSLATE_NOOP("kelvra::TViewer", "Callisto"),
+};
+
 // How the view is turned: "north up, east left".
 QString compassText(ViewSigns signs) {
-  return QStringLiteral("North %1, east %2")
-      .arg(signs.NorthSouthSign > 0 ? QStringLiteral("down") : QStringLiteral("up"),
-           signs.EastWestSign > 0 ? QStringLiteral("left") : QStringLiteral("right"));
+  const bool northDown = signs.NorthSouthSign > 0;
+  if (signs.EastWestSign > 0)
+    return northDown ? TViewer::tr("North down, east left") : TViewer::tr("North up, east left");
+  return northDown ? TViewer::tr("North down, east right") : TViewer::tr("North up, east right");
 }
 
 // One moon as the eyepiece shows it: "Io 2.3 radii east, in front of Jupiter", with what else
@@ -28,49 +38,58 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
                  const MutualLook& mutual, double scale) {
   const std::size_t k = static_cast<std::size_t>(moon);
   const MoonPlace place = MoonPlaceAt(state.X[k], state.Y[k], state.U[k]);
-  QString where = place == MoonPlace::InFront    ? QStringLiteral("crossing Jupiter's disc")
-                  : place == MoonPlace::Behind   ? QStringLiteral("hidden behind Jupiter")
-                  : InFrontOfJupiter(state.U[k]) ? QStringLiteral("in front of Jupiter")
-                                                 : QStringLiteral("behind Jupiter");
+  QStringList where{place == MoonPlace::InFront    ? TViewer::tr("crossing Jupiter's disc")
+                    : place == MoonPlace::Behind   ? TViewer::tr("hidden behind Jupiter")
+                    : InFrontOfJupiter(state.U[k]) ? TViewer::tr("in front of Jupiter")
+                                                   : TViewer::tr("behind Jupiter")};
   // The panel's colour says when the view does not reach it.
   if (DataPanelColour(state.X[k], state.Y[k], state.U[k], scale) == kBeyondReachColour)
-    where += QStringLiteral(", beyond the view's edge");
-  if (shadow.eclipsed) where += QStringLiteral(", in Jupiter's shadow");
-  if (shadow.onDisc) where += QStringLiteral(", its shadow on the disc");
+    where << TViewer::tr("beyond the view's edge");
+  if (shadow.eclipsed) where << TViewer::tr("in Jupiter's shadow");
+  if (shadow.onDisc) where << TViewer::tr("its shadow on the disc");
   if (mutual.lightLost[k] >= 0.01) {
-    where += QStringLiteral(", %1% of its light in another moon's shadow")
+    where << TViewer::tr("%1% of its light in another moon's shadow")
                  .arg(std::lround(mutual.lightLost[k] * 100));
   }
   for (const auto& [active, passive] : mutual.occultations) {
-    if (passive == moon)
-      where += QStringLiteral(", behind ") + QString::fromLatin1(MoonName(active));
+    //: %1 is the moon in front.
+    if (passive == moon) where << TViewer::tr("behind %1").arg(TViewer::moonName(active));
   }
-  static const QLocale locale = QLocale::system();
-  return QStringLiteral("%1 %2 radii %3, %4")
-      .arg(QString::fromLatin1(MoonName(moon)), locale.toString(std::abs(state.X[k]), 'f', 1),
-           state.X[k] > 0 ? QStringLiteral("west") : QStringLiteral("east"), where);
+  static const QLocale locale = QLocale::system();  // numbers only
+  const QString radii = locale.toString(std::abs(state.X[k]), 'f', 1);
+  //: %1 the moon, %2 its distance in Jupiter's radii, %3 where it stands ("in front of
+  //: Jupiter", ...).
+  const QString text =
+      state.X[k] > 0 ? TViewer::tr("%1 %2 radii west, %3") : TViewer::tr("%1 %2 radii east, %3");
+  return text.arg(TViewer::moonName(moon), radii, where.join(QStringLiteral(", ")));
 }
 
 }  // namespace
 
+QString TViewer::moonName(int moon) {
+  return moon >= 1 && moon <= 4 ? tr(kMoonWords[moon - 1]) : QString::fromLatin1(MoonName(moon));
+}
+
 void TViewer::speakViews() {
-  SetAccessibleName(*lblSystem1, QStringLiteral("System I: %1\u00B0").arg(lblSystem1->text()));
-  SetAccessibleName(*lblSystem2, QStringLiteral("System II: %1\u00B0").arg(lblSystem2->text()));
+  SetAccessibleName(*lblSystem1, tr("System I: %1\u00B0").arg(lblSystem1->text()));
+  SetAccessibleName(*lblSystem2, tr("System II: %1\u00B0").arg(lblSystem2->text()));
   for (std::size_t i = 0; i < 4; ++i) {
     const PanelRow& row = panelRows_[i];
-    const QString name = QString::fromLatin1(MoonName(static_cast<int>(i) + 1));
+    const QString name = moonName(static_cast<int>(i) + 1);
+    //: %1 the moon, %2 the distance, %3 its N or S mark.
     SetAccessibleName(*row.northSouth,
-                      QStringLiteral("%1 north-south: %2 radii%3")
+                      tr("%1 north-south: %2 radii%3")
                           .arg(name, row.northSouth->text(), row.northSouthFlag->text()));
-    SetAccessibleName(*row.eastWest,
-                      QStringLiteral("%1 east-west: %2 radii%3")
-                          .arg(name, row.eastWest->text(), row.eastWestFlag->text()));
-    SetAccessibleName(*row.angle, QStringLiteral("%1 angle from inferior conjunction: %2\u00B0")
-                                      .arg(name, row.angle->text()));
+    //: %1 the moon, %2 the distance, %3 its E or W mark.
+    SetAccessibleName(
+        *row.eastWest,
+        tr("%1 east-west: %2 radii%3").arg(name, row.eastWest->text(), row.eastWestFlag->text()));
+    SetAccessibleName(
+        *row.angle,
+        tr("%1 angle from inferior conjunction: %2\u00B0").arg(name, row.angle->text()));
   }
   SetAccessibleDescription(*imgCompass, compassText(signs_));
-  SetAccessibleDescription(
-      *imgHemisphere, NorthernHemisphere ? QStringLiteral("Northern") : QStringLiteral("Southern"));
+  SetAccessibleDescription(*imgHemisphere, NorthernHemisphere ? tr("Northern") : tr("Southern"));
   spokenState_ = state_;  // the eyepiece is put in words only when a reader asks
 }
 
@@ -80,10 +99,7 @@ SpokenPicture TViewer::spokenEyepiece() const {
   for (int moon = 1; moon <= 4; ++moon) {
     parts << moonText(moon, spokenState_, shadows_[static_cast<std::size_t>(moon)], mutual_, scale);
   }
-  return {SpokenPicture::Kind::Picture,
-          QStringLiteral("Eyepiece view"),
-          parts.join(QStringLiteral("; ")),
-          {}};
+  return {SpokenPicture::Kind::Picture, tr("Eyepiece view"), parts.join(QStringLiteral("; ")), {}};
 }
 
 }  // namespace kelvra
