@@ -160,6 +160,12 @@ std::string withSeparator(std::string number, std::string_view decimalSeparator)
   return point == std::string::npos ? number : number.replace(point, 1, decimalSeparator);
 }
 
+// Puts `with` in place of the first `mark` in `text`, if there is one.
+void replaceFirst(std::string& text, std::string_view mark, std::string_view with) {
+  const std::size_t at = text.find(mark);
+  if (at != std::string::npos) text.replace(at, mark.size(), with);
+}
+
 // Cuts UTF-8 text after its first `count` characters.
 std::string firstCharacters(std::string text, std::size_t count) {
   std::size_t characters = 0;
@@ -216,14 +222,17 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
   return rows;
 }
 
-std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator) {
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator,
+                         const GRSDriftWords& words) {
   const double rate = drift.degreesPerMonth;  // degrees per month
   if (rate == 0 || !std::isfinite(rate)) return {};
   char number[400];
   std::snprintf(number, sizeof number, "%c%.1f", rate < 0 ? '-' : '+', std::fabs(rate));
-  std::string text = "Drifting " + withSeparator(number, decimalSeparator) + "\u00B0 a month";
   const std::string date = FormatISODate(drift.epoch);
-  if (!date.empty()) text += " from " + date;
+  std::string text = date.empty() ? words.withoutDate : words.withDate;
+  // The words may put the date first; neither the rate nor the date holds a mark.
+  replaceFirst(text, "%1", withSeparator(number, decimalSeparator));
+  replaceFirst(text, "%2", date);
   return firstCharacters(text, 70);
 }
 

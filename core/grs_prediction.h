@@ -70,11 +70,19 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
                                                const RedSpotDrift& drift, bool localTime,
                                                std::int32_t timeZoneOffset);
 
+// The words of the drift line, UTF-8: %1 stands for the signed drift ("+1.5"), %2 for the
+// epoch's date; the program hands in the user's language.
+struct GRSDriftWords {
+  std::string withDate = "Drifting %1\u00B0 a month from %2";
+  std::string withoutDate = "Drifting %1\u00B0 a month";  // an epoch with no ISO date
+};
+
 // The line under the page's subtitle and in the window, UTF-8.
-// Given: the drift and the locale's decimal separator. Returns: e.g. "Drifting +1.5° a month
-// from 2026-11-15" (the epoch's UT date; "+1,5" with a comma), at most 70 characters; empty
-// when the drift is 0 or not a finite number (no line).
-std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator);
+// Given: the drift, the locale's decimal separator and the words. Returns: e.g. "Drifting
+// +1.5° a month from 2026-11-15" (the epoch's UT date; "+1,5" with a comma), at most 70
+// characters; empty when the drift is 0 or not a finite number (no line).
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator,
+                         const GRSDriftWords& words = {});
 
 // How typed drift text was read.
 enum class DriftTextStatus {
