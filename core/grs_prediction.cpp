@@ -7,6 +7,7 @@
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
+#include "core/word_format.h"
 
 namespace kelvra {
 namespace {
@@ -160,12 +161,6 @@ std::string withSeparator(std::string number, std::string_view decimalSeparator)
   return point == std::string::npos ? number : number.replace(point, 1, decimalSeparator);
 }
 
-// Puts `with` in place of the first `mark` in `text`, if there is one.
-void replaceFirst(std::string& text, std::string_view mark, std::string_view with) {
-  const std::size_t at = text.find(mark);
-  if (at != std::string::npos) text.replace(at, mark.size(), with);
-}
-
 // Cuts UTF-8 text after its first `count` characters.
 std::string firstCharacters(std::string text, std::size_t count) {
   std::size_t characters = 0;
@@ -228,11 +223,10 @@ std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSepa
   if (rate == 0 || !std::isfinite(rate)) return {};
   char number[400];
   std::snprintf(number, sizeof number, "%c%.1f", rate < 0 ? '-' : '+', std::fabs(rate));
+  const std::string signedRate = withSeparator(number, decimalSeparator);
   const std::string date = FormatISODate(drift.epoch);
-  std::string text = date.empty() ? words.withoutDate : words.withDate;
-  // The words may put the date first; neither the rate nor the date holds a mark.
-  replaceFirst(text, "%1", withSeparator(number, decimalSeparator));
-  replaceFirst(text, "%2", date);
+  const std::string text = date.empty() ? FillWords(words.drifting, {signedRate})
+                                        : FillWords(words.driftingFrom, {signedRate, date});
   return firstCharacters(text, 70);
 }
 

@@ -70,11 +70,11 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
                                                const RedSpotDrift& drift, bool localTime,
                                                std::int32_t timeZoneOffset);
 
-// The words of the drift line, UTF-8: %1 stands for the signed drift ("+1.5"), %2 for the
-// epoch's date; the program hands in the user's language.
+// The drift line's words, UTF-8, English unless the caller gives its own language's: %1 the
+// signed rate, %2 the epoch's date.
 struct GRSDriftWords {
-  std::string withDate = "Drifting %1\u00B0 a month from %2";
-  std::string withoutDate = "Drifting %1\u00B0 a month";  // an epoch with no ISO date
+  std::string drifting = "Drifting %1\u00B0 a month";
+  std::string driftingFrom = "Drifting %1\u00B0 a month from %2";
 };
 
 // The line under the page's subtitle and in the window, UTF-8.

@@ -47,26 +47,6 @@ TEST(GRSDriftText, StaysWithinSeventyCharacters) {
   EXPECT_EQ(GRSDriftText({1.5, 0}, "."), "Drifting +1.5\u00B0 a month");
 }
 
-TEST(GRSDriftText, PutsTheDriftAndTheDateIntoTheWordsGiven) {
-  // A translation may reorder the two; the epoch without a date takes the shorter words.
-  const GRSDriftWords german{"Drift %1\u00B0 pro Monat seit %2", "Drift %1\u00B0 pro Monat"};
-  const GRSDriftWords dateFirst{"%2: %1", "(%1)"};
-  struct Case {
-    RedSpotDrift drift;
-    const char* separator;
-    const GRSDriftWords& words;
-    const char* text;
-  };
-  const Case cases[] = {
-      {{1.5, kNovember2026}, ",", german, "Drift +1,5\u00B0 pro Monat seit 2026-11-15"},
-      {{1.5, 0}, ",", german, "Drift +1,5\u00B0 pro Monat"},
-      {{-0.8, kNovember2026}, ".", dateFirst, "2026-11-15: -0.8"},
-      {{-0.8, 0}, ".", dateFirst, "(-0.8)"},
-      {{0, kNovember2026}, ".", german, ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(GRSDriftText(c.drift, c.separator, c.words), c.text);
-}
-
 TEST(ParseDriftText, ReadsOneDecimalWithTheLocalesSeparatorOrAPoint) {
   struct Case {
     const char* text;

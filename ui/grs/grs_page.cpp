@@ -134,11 +134,11 @@ QString GRSSubtitleText(std::int32_t longitude, bool localTime) {
 QString GRSDriftLine(const RedSpotDrift& drift) {
   GRSDriftWords words;
   //: %1 the signed drift in degrees ("+1.5"), %2 the date it counts from (2026-11-15)
-  words.withDate =
+  words.driftingFrom =
       QCoreApplication::translate("kelvra::GRSPage", "Drifting %1\u00B0 a month from %2")
           .toStdString();
   //: %1 the signed drift in degrees ("+1.5")
-  words.withoutDate =
+  words.drifting =
       QCoreApplication::translate("kelvra::GRSPage", "Drifting %1\u00B0 a month").toStdString();
   return QString::fromStdString(GRSDriftText(drift, QLocale().decimalPoint().toStdString(), words));
 }

@@ -31,15 +31,6 @@ constexpr std::array<const char*, 5> kMoonNames = {
     QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Ganymede"),
     QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Callisto")};
 
-// Who sees the drop, by DropSeenBy: DropSeenByWord's words.
-constexpr std::array<const char*, 3> kSeenByWords = {
-    //: Seen by the eye (a drop of half a magnitude or more), after "Δm 0.65"
-    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "eye"),
-    //: Seen by photometry only, after "Δm 0.25"
-    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "photometry"),
-    //: A drop barely measurable, after "Δm 0.05"
-    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "graze")};
-
 QString moonName(int moon) {
   return moon >= 1 && moon <= 4 ? Text::tr(kMoonNames[static_cast<std::size_t>(moon)]) : QString();
 }
@@ -194,11 +185,14 @@ QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
 }
 
 QString MagnitudeDropLine(const MagnitudeDrop& drop) {
-  // The figure as core writes it, its closing word in the user's language.
-  const std::string text = MagnitudeDropText(drop);
-  const std::string_view word = DropSeenByWord(drop.seenBy);
-  return QString::fromStdString(text.substr(0, text.size() - word.size())) +
-         Text::tr(kSeenByWords[static_cast<std::size_t>(drop.seenBy)]);
+  LightLossWords words;
+  //: Who sees the drop, after "Δm 0.65": the eye (half a magnitude or more)
+  words.eye = Text::tr("eye").toStdString();
+  //: Who sees the drop, after "Δm 0.25": photometry only
+  words.photometry = Text::tr("photometry").toStdString();
+  //: Who sees the drop, after "Δm 0.05": barely measurable
+  words.graze = Text::tr("graze").toStdString();
+  return QString::fromStdString(MagnitudeDropText(drop, words));
 }
 
 QString HiddenLegend(const VisibilityLimits& limits) {
