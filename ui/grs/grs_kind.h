@@ -2,6 +2,7 @@
 // of its own components and of its longitude dialog's.
 #pragma once
 
+#include <QCoreApplication>
 #include <QRect>
 #include <QSize>
 
@@ -37,8 +38,8 @@ inline constexpr SideWindowKind kGRSKind{
     .layout = layout::kSideWindowSkin,
     .button = {226, 13, 17, 16},
     .buttonName = "lblGRS",
-    .buttonHint = "Great Red Spot transits",
-    .title = "Red Spot",
+    .buttonHint = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Great Red Spot transits"),
+    .title = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Red Spot"),
     .drawButton = &DrawGRSButton,
     .openKey = Qt::CTRL | Qt::Key_G,
     .components = layout::kGRSComponents,

@@ -48,15 +48,14 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsS
       txtDrift(MakeNumberField(this, "txtDrift", layout::kDriftField, 5)),
       txtEpoch(MakeNumberField(this, "txtEpoch", layout::kEpochField, 10)) {
   setObjectName(QStringLiteral("GRSLongitude"));
-  setWindowTitle(QStringLiteral("GRS Longitude"));
+  setWindowTitle(tr("GRS Longitude"));
   // The words beside the fields are part of the dialog's picture.
-  txtRSLong->setAccessibleName(QStringLiteral("Longitude"));
-  txtRSLong->setAccessibleDescription(QStringLiteral("Degrees, System II"));
-  txtDrift->setAccessibleName(QStringLiteral("Drift"));
-  txtDrift->setAccessibleDescription(QStringLiteral("Degrees a month"));
-  txtEpoch->setAccessibleName(QStringLiteral("Date"));
-  txtEpoch->setAccessibleDescription(
-      QStringLiteral("The day the longitude held on, year-month-day"));
+  txtRSLong->setAccessibleName(tr("Longitude"));
+  txtRSLong->setAccessibleDescription(tr("Degrees, System II"));
+  txtDrift->setAccessibleName(tr("Drift"));
+  txtDrift->setAccessibleDescription(tr("Degrees a month"));
+  txtEpoch->setAccessibleName(tr("Date"));
+  txtEpoch->setAccessibleDescription(tr("The day the longitude held on, year-month-day"));
   setModal(true);
   setPalette(PanelPalette());
   for (QLineEdit* field : {txtRSLong, txtDrift, txtEpoch}) field->installEventFilter(this);
@@ -119,9 +118,8 @@ bool TGRSLongitude::storeAll() {
   const DriftTextValue drift = plain ? ParseDriftText(plain->toStdString(), ".")
                                      : DriftTextValue{DriftTextStatus::NotANumber, 0.0};
   if (drift.status == DriftTextStatus::NotANumber) {
-    ReportFieldError(
-        *txtDrift,
-        QStringLiteral("'%1' is not a valid floating point value").arg(txtDrift->text()));
+    ReportFieldError(*txtDrift,
+                     tr("'%1' is not a valid floating point value").arg(txtDrift->text()));
     return false;
   }
   if (drift.status != DriftTextStatus::Ok) {
@@ -134,7 +132,7 @@ bool TGRSLongitude::storeAll() {
   }
   const std::optional<JulianDay> typedEpoch = ParseISODate(txtEpoch->text().toStdString());
   if (!typedEpoch) {
-    ReportFieldError(*txtEpoch, QStringLiteral("'%1' is not a valid date").arg(txtEpoch->text()));
+    ReportFieldError(*txtEpoch, tr("'%1' is not a valid date").arg(txtEpoch->text()));
     return false;
   }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -111,21 +112,35 @@ void DrawGRSList(QImage& list, const QFont& font, const std::vector<GRSDayTransi
 }
 
 QString GRSTitleText(const QString& monthName, int year) {
-  return (QStringLiteral("Jupiter's GRS Transits: ") +
-          QStringLiteral("%1 %2").arg(monthName).arg(year))
+  //: The printed page's title: %1 the month's name, %2 the year
+  return QCoreApplication::translate("kelvra::GRSPage", "Jupiter's GRS Transits: %1 %2")
+      .arg(monthName)
+      .arg(year)
       .left(kTitleLength);
 }
 
 QString GRSSubtitleText(std::int32_t longitude, bool localTime) {
-  const QString basis =
-      localTime ? QStringLiteral("[Local Time") : QStringLiteral("[Universal Time");
-  return (basis + QStringLiteral(" - Red Spot at Jovian System II Logitude ") +
-          QString::number(longitude) + QChar(0xB0) + QStringLiteral("]"))
-      .left(kTitleLength);
+  //: %1 the longitude in degrees; "Logitude" is the page's old spelling of "Longitude"
+  const QString text =
+      localTime
+          ? QCoreApplication::translate(
+                "kelvra::GRSPage", "[Local Time - Red Spot at Jovian System II Logitude %1\u00B0]")
+          : QCoreApplication::translate(
+                "kelvra::GRSPage",
+                "[Universal Time - Red Spot at Jovian System II Logitude %1\u00B0]");
+  return text.arg(longitude).left(kTitleLength);
 }
 
 QString GRSDriftLine(const RedSpotDrift& drift) {
-  return QString::fromStdString(GRSDriftText(drift, QLocale().decimalPoint().toStdString()));
+  GRSDriftWords words;
+  //: %1 the signed drift in degrees ("+1.5"), %2 the date it counts from (2026-11-15)
+  words.driftingFrom =
+      QCoreApplication::translate("kelvra::GRSPage", "Drifting %1\u00B0 a month from %2")
+          .toStdString();
+  //: %1 the signed drift in degrees ("+1.5")
+  words.drifting =
+      QCoreApplication::translate("kelvra::GRSPage", "Drifting %1\u00B0 a month").toStdString();
+  return QString::fromStdString(GRSDriftText(drift, QLocale().decimalPoint().toStdString(), words));
 }
 
 void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
@@ -166,7 +181,7 @@ void DrawGRSPageList(QPainter& painter, QSize page, PageHeights heights,
 PageHeights DrawGRSPage(QPainter& painter, QSize page, const GRSPageInput& input) {
   const PageHeights heights = PrintPageTitle(
       painter, page,
-      GRSTitleText(QLocale::system().monthName(input.month, QLocale::LongFormat), input.year),
+      GRSTitleText(QLocale().monthName(input.month, QLocale::LongFormat), input.year),
       GRSSubtitleText(input.longitude, input.basis.localTime));
   const QString driftLine = GRSDriftLine(input.drift);
   if (!driftLine.isEmpty()) drawDriftLine(painter, page, driftLine);

@@ -72,7 +72,7 @@ struct GRSPageInput {
   std::optional<SiteSetting> site;  // none: no transit is greyed
 };
 
-// The whole page of `page` dots: title block (the system locale's full month name), with a
+// The whole page of `page` dots: title block (the default locale's full month name), with a
 // drift a second subtitle line saying so, footer, the month's transits in Arial 10 points,
 // those not visible from the site greyed.
 // Returns: the heights the title routine measured.

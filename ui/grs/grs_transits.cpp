@@ -33,8 +33,8 @@ TGRSTransits::TGRSTransits(const SideWindowLinks& links, QWidget* parent)
   imgLong->setGeometry(layout::kGRSLongitude);
   imgLong->setPicture(GlobeButton);
   QAction* longitude =
-      MakeAction(this, QStringLiteral("Red Spot longitude\u2026"),
-                 {QKeySequence(Qt::CTRL | Qt::Key_Comma)}, [this] { imgLongClick(); });
+      MakeAction(this, tr("Red Spot longitude\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+                 [this] { imgLongClick(); });
   menu().add(MenuGroup::View, longitude);
   imgLong->setAction(longitude);
   // Created after the window, as at start-up, so a missing picture is reported in that order.
@@ -70,7 +70,7 @@ SpokenPicture TGRSTransits::spokenList() const {
   SpokenPicture spoken = SideWindowForm::spokenList();
   spoken.kind = SpokenPicture::Kind::List;
   spoken.description =
-      QStringLiteral("Red Spot at System II longitude %1\u00B0").arg(host().config().RSLongitude);
+      tr("Red Spot at System II longitude %1\u00B0").arg(host().config().RSLongitude);
   if (!lblDrift->isHidden()) spoken.description += QStringLiteral("; ") + lblDrift->text();
   const int count = static_cast<int>(rows_.size());
   for (int i = 0; i < count; ++i) {
@@ -84,8 +84,8 @@ SpokenPicture TGRSTransits::spokenList() const {
     const QRect place(0, top, kGRSListWidth, GRSRowTop(i + 1, count, kGRSListHeight) - top);
     spoken.lines.push_back(
         {QString::number(rows_[at].day) + ' ' + times.join(' '),
-         hidden.isEmpty() ? QString() : "not visible from the site: " + hidden.join(", "), false,
-         place});
+         hidden.isEmpty() ? QString() : tr("not visible from the site: %1").arg(hidden.join(", ")),
+         false, place});
   }
   return spoken;
 }
@@ -115,8 +115,7 @@ GRSPageInput TGRSTransits::pageInput(std::uint16_t month, std::uint16_t year) co
 bool TGRSTransits::PrintGRSTransits(std::uint16_t month, std::uint16_t year) {
   const GRSPageInput input = pageInput(month, year);
   return PrintOnePage(
-      settings(), QStringLiteral("Jupiter's GRS Transits"),
-      PdfFileName(QStringLiteral("GRS"), month, year),
+      settings(), tr("Jupiter's GRS Transits"), PdfFileName(QStringLiteral("GRS"), month, year),
       [&input](QPainter& painter, QSize page) { DrawGRSPage(painter, page, input); });
 }
 

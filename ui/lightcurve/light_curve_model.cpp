@@ -1,12 +1,13 @@
 #include "ui/lightcurve/light_curve_model.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/moon_event_list.h"
-#include "core/moons.h"
 #include "core/sky.h"
 
 namespace kelvra {
@@ -17,6 +18,22 @@ constexpr double kMargin = 2 * kMinute;  // days: the curve's level part either 
 constexpr double kLongestEvent = 0.25;   // days: longer than any mutual event's light
 constexpr double kChunk = 32;            // days searched at a time for the next event
 constexpr int kChunks = 12;              // a year: a season's gap is some five years
+
+// The words of the window, the page and the export in the user's language.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::LightCurveModel)
+};
+
+// The moons' names, by number (slot 0 unused).
+constexpr std::array<const char*, 5> kMoonNames = {
+    "", QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Io"),
+    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Europa"),
+    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Ganymede"),
+    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Callisto")};
+
+QString moonName(int moon) {
+  return moon >= 1 && moon <= 4 ? Text::tr(kMoonNames[static_cast<std::size_t>(moon)]) : QString();
+}
 
 bool shownInList(const MutualEvent& e) {
   return !e.passiveHidden;
@@ -127,12 +144,14 @@ bool LightCurveModel::follow(const Observation& observation) {
 }
 
 QString LightCurveName(const MutualEvent& event) {
-  return QStringLiteral("%1 %2 %3 %4")
-      .arg(QString::fromStdString(MutualEventCode(event)),
-           QString::fromLatin1(MoonName(event.active)),
-           event.kind == MutualEventKind::Eclipse ? QStringLiteral("eclipses")
-                                                  : QStringLiteral("occults"),
-           QString::fromLatin1(MoonName(event.passive)));
+  //: %1 the event's code ("3E2"), which stays first and is followed by a space; %2 and %3 moons
+  const QString name = event.kind == MutualEventKind::Eclipse
+                           ? Text::tr("%1 %2 eclipses %3")
+                           //: %1 the event's code ("2O1"), which stays first and is followed by a
+                           //: space; %2 and %3 moons
+                           : Text::tr("%1 %2 occults %3");
+  return name.arg(QString::fromStdString(MutualEventCode(event)), moonName(event.active),
+                  moonName(event.passive));
 }
 
 QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
@@ -141,28 +160,43 @@ QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
   const auto at = [&](JulianDay ut) { return clockText(ut, basis, day); };
   QStringList lines;
   if (e.kind == MutualEventKind::Eclipse) {
-    lines << QStringLiteral("Light falls %1").arg(at(e.lightStart));
+    //: %1 the time the eclipsed moon's light begins to fall
+    lines << Text::tr("Light falls %1").arg(at(e.lightStart));
     if (!e.penumbral) {
-      lines << QStringLiteral("Umbra %1\u2013%2").arg(at(e.start), at(e.end));
+      //: %1 and %2 the times the moon enters and leaves the umbra
+      lines << Text::tr("Umbra %1\u2013%2").arg(at(e.start), at(e.end));
     }
-    lines << QStringLiteral("Maximum %1").arg(at(e.maximum));
-    lines << QStringLiteral("Light whole %1").arg(at(e.lightEnd));
+    lines << Text::tr("Maximum %1").arg(at(e.maximum));
+    //: %1 the time the eclipsed moon's light is whole again
+    lines << Text::tr("Light whole %1").arg(at(e.lightEnd));
   } else {
-    lines << QStringLiteral("Start %1").arg(at(e.start))
-          << QStringLiteral("Maximum %1").arg(at(e.maximum))
-          << QStringLiteral("End %1").arg(at(e.end));
+    lines << Text::tr("Start %1").arg(at(e.start)) << Text::tr("Maximum %1").arg(at(e.maximum))
+          << Text::tr("End %1").arg(at(e.end));
   }
-  lines << QStringLiteral("Duration %1 min").arg((e.lightEnd - e.lightStart) * 1440, 0, 'f', 1);
-  const QString whose = e.kind == MutualEventKind::Eclipse
-                            ? QStringLiteral("%1's light").arg(QLatin1String(MoonName(e.passive)))
-                            : QStringLiteral("the pair's light");
-  lines << QStringLiteral("Depth %1% of %2").arg((1 - curve.lowestFlux) * 100, 0, 'f', 1).arg(whose)
-        << QString::fromStdString(MagnitudeDropText(curve.drop));
+  lines << Text::tr("Duration %1 min").arg((e.lightEnd - e.lightStart) * 1440, 0, 'f', 1);
+  const double depth = (1 - curve.lowestFlux) * 100;  // per cent
+  //: %1 the per cent of light lost at the maximum, %2 the eclipsed moon
+  lines << (e.kind == MutualEventKind::Eclipse
+                ? Text::tr("Depth %1% of %2's light").arg(depth, 0, 'f', 1).arg(moonName(e.passive))
+                //: %1 the per cent of the two moons' light lost at the maximum
+                : Text::tr("Depth %1% of the pair's light").arg(depth, 0, 'f', 1))
+        << MagnitudeDropLine(curve.drop);
   return lines;
 }
 
+QString MagnitudeDropLine(const MagnitudeDrop& drop) {
+  LightLossWords words;
+  //: Who sees the drop, after "Δm 0.65": the eye (half a magnitude or more)
+  words.eye = Text::tr("eye").toStdString();
+  //: Who sees the drop, after "Δm 0.25": photometry only
+  words.photometry = Text::tr("photometry").toStdString();
+  //: Who sees the drop, after "Δm 0.05": barely measurable
+  words.graze = Text::tr("graze").toStdString();
+  return QString::fromStdString(MagnitudeDropText(drop, words));
+}
+
 QString HiddenLegend(const VisibilityLimits& limits) {
-  return QStringLiteral("Grey: Jupiter below %1\u00b0 or the Sun above %2\u00b0")
+  return Text::tr("Grey: Jupiter below %1\u00b0 or the Sun above %2\u00b0")
       .arg(QString::number(limits.minJupiterAltitudeDeg))
       .arg(QString::number(limits.maxSunAltitudeDeg).replace('-', QChar(0x2212)));
 }

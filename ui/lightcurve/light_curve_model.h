@@ -77,6 +77,9 @@ QString LightCurveName(const MutualEvent& event);
 // the duration, the depth as per cent and magnitude with its word, whose light.
 QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis);
 
+// The drop as MagnitudeDropText gives it, "Δm 0.65 eye", in the user's language.
+QString MagnitudeDropLine(const MagnitudeDrop& drop);
+
 // The line saying what grey means, with the site's limits: "Grey: Jupiter below 5° or the Sun
 // above −6°".
 QString HiddenLegend(const VisibilityLimits& limits);

@@ -1,5 +1,6 @@
 #include "ui/lightcurve/light_curve_plot.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
@@ -14,6 +15,11 @@ namespace kelvra {
 namespace {
 
 constexpr double kMargin = 2.0 / 1440;  // days: the level part either side of the light's contacts
+
+// The page's words in the user's language.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::LightCurvePage)
+};
 
 // "23:06" on the basis' clock.
 QString minuteText(JulianDay ut, const TimeBasis& basis) {
@@ -119,9 +125,9 @@ void DrawLightCurvePlot(QPainter& painter, const QRect& area, const LightCurve& 
 }
 
 PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePageInput& input) {
-  const QString title = QStringLiteral("Light Curve of a Mutual Event");
+  const QString title = Text::tr("Light Curve of a Mutual Event");
   const QString basisName =
-      input.basis.localTime ? QStringLiteral("Local Time") : QStringLiteral("Universal Time");
+      input.basis.localTime ? Text::tr("Local Time") : Text::tr("Universal Time");
   if (!input.curve) {
     const PageHeights heights =
         PrintPageTitle(painter, page, title, QStringLiteral("[%1]").arg(basisName));
@@ -129,7 +135,7 @@ PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePa
     text.setPointSizeF(12);
     painter.setFont(text);
     painter.drawText(QRect(0, heights.TitleHeight, page.width(), page.height() / 10),
-                     Qt::AlignCenter, QStringLiteral("No mutual event within a year."));
+                     Qt::AlignCenter, Text::tr("No mutual event within a year."));
     PrintPageFooter(painter, page, heights.FooterHeight);
     return heights;
   }
@@ -160,10 +166,11 @@ PageHeights DrawLightCurvePage(QPainter& painter, QSize page, const LightCurvePa
   painter.setPen(Qt::black);
   const int row = QFontMetrics(text, painter.device()).height();
   QStringList lines = LightCurveFigures(curve, input.basis);
-  lines << QStringLiteral("Flux 1 outside the event; uniform discs, no limb darkening.");
+  lines << Text::tr("Flux 1 outside the event; uniform discs, no limb darkening.");
   if (input.site) {
     const ObserverSite& at = input.site->place;
-    lines << QStringLiteral("Site %1\u00b0%2 %3\u00b0%4")
+    //: %1 latitude, %2 N or S, %3 longitude, %4 E or W
+    lines << Text::tr("Site %1\u00b0%2 %3\u00b0%4")
                  .arg(std::abs(at.latitudeDeg), 0, 'f', 2)
                  .arg(at.latitudeDeg < 0 ? 'S' : 'N')
                  .arg(std::abs(at.longitudeDeg), 0, 'f', 2)

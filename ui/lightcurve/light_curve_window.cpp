@@ -30,13 +30,16 @@ constexpr int kPlotHeight = 236;  // list pixels: the chart, its axis labels and
 QString reasonText(CurveReason reason) {
   switch (reason) {
     case CurveReason::Selected:
-      return QStringLiteral("selected");
+      //: The event shown is the one selected in the events list
+      return TLightCurve::tr("selected");
     case CurveReason::GoingOn:
-      return QStringLiteral("going on");
+      //: The event shown is going on now
+      return TLightCurve::tr("going on");
     case CurveReason::Next:
       break;
   }
-  return QStringLiteral("next");
+  //: The event shown is the next to come
+  return TLightCurve::tr("next");
 }
 
 // The event's date on the clock of `basis`: "2026-12-09".
@@ -54,8 +57,8 @@ TLightCurve::TLightCurve(const SideWindowLinks& links, QWidget* parent)
     : SideWindowForm(links, kLightCurveKind,
                      {"LightCurve", "imgLightCurveBack", "btnExit", "imgLightCurve"}, nullptr,
                      parent) {
-  QAction* save = MakeAction(this, QStringLiteral("Export curve\u2026"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { exportCurve(); });
+  QAction* save = MakeAction(this, tr("Export curve\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                             [this] { exportCurve(); });
   menu().add(MenuGroup::View, save);
 }
 
@@ -84,7 +87,8 @@ void TLightCurve::observationChanged(ObservationChanges what, InstantChange) {
 
 // The lines under the chart, as drawn and as read aloud.
 QStringList TLightCurve::shownLines() const {
-  if (!curve()) return {QStringLiteral("No mutual event"), QStringLiteral("within a year")};
+  //: Two lines in the window, the second under the first
+  if (!curve()) return {tr("No mutual event"), tr("within a year")};
   QStringList lines = LightCurveFigures(*curve(), timeBasis());
   const std::optional<SiteSetting>& site = observation().site;
   if (site && !curve()->hidden.empty()) lines << HiddenLegend(site->limits);
@@ -128,12 +132,13 @@ void TLightCurve::drawList(QImage& list) {
 SpokenPicture TLightCurve::spokenList() const {
   SpokenPicture spoken;
   spoken.kind = SpokenPicture::Kind::Chart;
-  const QString basis =
-      localTime() ? QStringLiteral("local time") : QStringLiteral("Universal Time");
-  spoken.name = curve() ? QStringLiteral("Light curve, %1, %2, %3")
+  const QString basis = localTime() ? tr("local time") : tr("Universal Time");
+  //: %1 the event ("2O1 Europa occults Io"), %2 its date, %3 the time basis
+  spoken.name = curve() ? tr("Light curve, %1, %2, %3")
                               .arg(LightCurveName(curve()->event),
                                    dateText(curve()->event, timeBasis()), basis)
-                        : QStringLiteral("Light curve, %1").arg(basis);
+                        //: %1 the time basis
+                        : tr("Light curve, %1").arg(basis);
   QStringList description;
   if (curve()) description << reasonText(curve()->reason);
   description << shownLines();
@@ -146,7 +151,7 @@ bool TLightCurve::printCurve() {
   const LightCurvePageInput input{curve() ? &*curve() : nullptr, timeBasis(), observation().site};
   const ListMonth month = listMonth();
   return PrintOnePage(
-      settings(), QStringLiteral("Light Curve"),
+      settings(), tr("Light Curve"),
       PdfFileName(QStringLiteral("Light curve"), month.month, month.year),
       [&input](QPainter& painter, QSize page) { DrawLightCurvePage(painter, page, input); });
 }
@@ -154,7 +159,7 @@ bool TLightCurve::printCurve() {
 void TLightCurve::exportCurve() {
   redraw();
   if (!curve()) {
-    ShowError(QStringLiteral("There is no mutual event to export within a year."));
+    ShowError(tr("There is no mutual event to export within a year."));
     return;
   }
   const CivilDateTime d = CalDate(curve()->event.maximum, 0);
@@ -163,7 +168,7 @@ void TLightCurve::exportCurve() {
                            .arg(d.year, 4, 10, QChar('0'))
                            .arg(d.month, 2, 10, QChar('0'))
                            .arg(d.day, 2, 10, QChar('0'));
-  QFileDialog dialog(this, QStringLiteral("Export the light curve"));
+  QFileDialog dialog(this, tr("Export the light curve"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters({QStringLiteral("CSV (*.csv)")});
@@ -181,11 +186,11 @@ void TLightCurve::exportCurve() {
 bool TLightCurve::exportTo(const QString& path) {
   redraw();
   if (!curve()) {
-    ShowError(QStringLiteral("There is no mutual event to export within a year."));
+    ShowError(tr("There is no mutual event to export within a year."));
     return false;
   }
   if (!WriteExportFile(path, LightCurveCsv(*curve()))) {
-    ShowError(QStringLiteral("The light curve could not be exported.\nCannot write \"%1\".")
+    ShowError(tr("The light curve could not be exported.\nCannot write \"%1\".")
                   .arg(QDir::toNativeSeparators(path)));
     return false;
   }

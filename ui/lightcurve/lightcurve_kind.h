@@ -1,6 +1,8 @@
 // The light-curve window as the program, the skins and the scripts know it.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/common/side_window_kind.h"
 
 namespace kelvra {
@@ -13,8 +15,8 @@ inline constexpr SideWindowKind kLightCurveKind{
     .layout = layout::kSideWindowSkin,
     .button = {246, 13, 13, 16},  // between the GRS button and the groove at x 261
     .buttonName = "lblLightCurve",
-    .buttonHint = "Light curve",
-    .title = "Light curve",
+    .buttonHint = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Light curve"),
+    .title = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Light curve"),
     .drawButton = &DrawLightCurveButton,
     .openKey = Qt::CTRL | Qt::Key_J,
 };

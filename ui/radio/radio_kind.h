@@ -1,6 +1,8 @@
 // The radio window as the program, the skins and the scripts know it.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/common/side_window_kind.h"
 
 namespace kelvra {
@@ -13,8 +15,8 @@ inline constexpr SideWindowKind kRadioKind{
     .layout = layout::kSideWindowSkin,
     .button = {430, 12, 19, 19},
     .buttonName = "lblRadio",
-    .buttonHint = "Radio storms",
-    .title = "Radio",
+    .buttonHint = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Radio storms"),
+    .title = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Radio"),
     .drawButton = &DrawRadioButton,
     .openKey = Qt::CTRL | Qt::SHIFT | Qt::Key_R,
 };

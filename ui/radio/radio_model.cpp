@@ -1,5 +1,7 @@
 #include "ui/radio/radio_model.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,8 +51,16 @@ std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<Sit
   return ExportAltitudes{sky.jupiterAltitudeDeg, sky.sunAltitudeDeg};
 }
 
+QString regionName(const RadioWindow& w) {
+  return QString::fromUtf8(w.name.data(), static_cast<qsizetype>(w.name.size()));
+}
+
+// The calendar's title: "Jupiter radio Io-B".
 std::string regionSummary(const RadioWindow& w) {
-  return "Jupiter radio " + std::string(w.name);
+  //: A calendar entry's title: %1 the source region ("Io-B", "non-Io-A")
+  return QCoreApplication::translate("kelvra::RadioModel", "Jupiter radio %1")
+      .arg(regionName(w))
+      .toStdString();
 }
 
 }  // namespace
@@ -123,11 +133,16 @@ std::string RadioExportText(ExportFormat format, const std::vector<RadioLine>& s
   if (format == ExportFormat::Csv) {
     std::vector<ExportLine> rows;
     for (const RadioLine& l : shown) {
-      std::string description =
-          regionSummary(l.window) + " until " + clockTime(l.window.end, offset).toStdString();
-      if (l.daytime) description += ", in daylight";
-      rows.push_back({std::round(l.window.start * 1440) / 1440, offset, std::string(l.window.name),
-                      description, altitudesAt(l.window.start, site)});
+      //: %1 the source region ("Io-B"), %2 the time its window ends
+      const QString description =
+          l.daytime
+              ? QCoreApplication::translate("kelvra::RadioModel",
+                                            "Jupiter radio %1 until %2, in daylight")
+              : QCoreApplication::translate("kelvra::RadioModel", "Jupiter radio %1 until %2");
+      rows.push_back(
+          {std::round(l.window.start * 1440) / 1440, offset, std::string(l.window.name),
+           description.arg(regionName(l.window), clockTime(l.window.end, offset)).toStdString(),
+           altitudesAt(l.window.start, site)});
     }
     return CsvText(rows);
   }
@@ -136,8 +151,16 @@ std::string RadioExportText(ExportFormat format, const std::vector<RadioLine>& s
     const std::string code(l.window.name);
     ExportPhenomenon p{code, regionSummary(l.window), l.window.start, l.window.start, l.window.end,
                        {}};
-    p.instants.push_back({code + " start", l.window.start, altitudesAt(l.window.start, site)});
-    p.instants.push_back({code + " end", l.window.end, altitudesAt(l.window.end, site)});
+    //: %1 the source region ("Io-B"): its window opens
+    p.instants.push_back({QCoreApplication::translate("kelvra::RadioModel", "%1 start")
+                              .arg(regionName(l.window))
+                              .toStdString(),
+                          l.window.start, altitudesAt(l.window.start, site)});
+    //: %1 the source region ("Io-B"): its window closes
+    p.instants.push_back({QCoreApplication::translate("kelvra::RadioModel", "%1 end")
+                              .arg(regionName(l.window))
+                              .toStdString(),
+                          l.window.end, altitudesAt(l.window.end, site)});
     events.push_back(std::move(p));
   }
   return ICalendarText(events, stampUT);

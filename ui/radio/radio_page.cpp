@@ -1,5 +1,6 @@
 #include "ui/radio/radio_page.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -14,11 +15,17 @@ namespace {
 
 const QColor kDaylightOnPage(214, 226, 250);
 
+// The page's words in the user's language.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::RadioPage)
+};
+
 }  // namespace
 
 QString RadioTitle(std::uint16_t month, std::uint16_t year) {
-  return QStringLiteral("Jupiter's Radio Windows: %1 %2")
-      .arg(QLocale::system().standaloneMonthName(month))
+  //: The printed page's title: %1 the month's name, %2 the year
+  return Text::tr("Jupiter's Radio Windows: %1 %2")
+      .arg(QLocale().standaloneMonthName(month))
       .arg(year);
 }
 
@@ -26,24 +33,28 @@ QString RadioSubtitle(const RadioPageInput& input) {
   QString text = TimeBasisSubtitle(input.basis);
   text.chop(1);  // "]"
   if (input.monthTrack || input.track.empty()) {
-    text += QStringLiteral(" - the month's track");
+    text += QStringLiteral(" - ") + Text::tr("the month's track");
   } else {
     const CivilDateTime from = CalDate(input.track.front().ut, input.basis.offset());
-    text += QStringLiteral(" - the track of the night from %1-%2-%3 12:00")
-                .arg(from.year, 4, 10, QChar('0'))
-                .arg(from.month, 2, 10, QChar('0'))
-                .arg(from.day, 2, 10, QChar('0'));
+    //: %1-%2-%3 the year, month and day the night begins, at noon
+    text += QStringLiteral(" - ") + Text::tr("the track of the night from %1-%2-%3 12:00")
+                                        .arg(from.year, 4, 10, QChar('0'))
+                                        .arg(from.month, 2, 10, QChar('0'))
+                                        .arg(from.day, 2, 10, QChar('0'));
   }
   if (input.site) {
     const ObserverSite& p = input.site->place;
     const QLocale c = QLocale::c();
-    text += QStringLiteral(" - %1\u00b0%2 %3\u00b0%4, Jupiter \u2265 %5\u00b0%6")
-                .arg(c.toString(std::abs(p.latitudeDeg), 'f', 2),
-                     p.latitudeDeg < 0 ? QStringLiteral("S") : QStringLiteral("N"),
-                     c.toString(std::abs(p.longitudeDeg), 'f', 2),
-                     p.longitudeDeg < 0 ? QStringLiteral("W") : QStringLiteral("E"),
-                     c.toString(input.site->limits.minJupiterAltitudeDeg, 'g', 3),
-                     input.visibleOnly ? QStringLiteral(", visible only") : QString());
+    //: %1 latitude, %2 N or S, %3 longitude, %4 E or W, %5 Jupiter's least altitude
+    const QString place =
+        input.visibleOnly ? Text::tr("%1\u00b0%2 %3\u00b0%4, Jupiter \u2265 %5\u00b0, visible only")
+                          : Text::tr("%1\u00b0%2 %3\u00b0%4, Jupiter \u2265 %5\u00b0");
+    text += QStringLiteral(" - ") +
+            place.arg(c.toString(std::abs(p.latitudeDeg), 'f', 2),
+                      p.latitudeDeg < 0 ? QStringLiteral("S") : QStringLiteral("N"),
+                      c.toString(std::abs(p.longitudeDeg), 'f', 2),
+                      p.longitudeDeg < 0 ? QStringLiteral("W") : QStringLiteral("E"),
+                      c.toString(input.site->limits.minJupiterAltitudeDeg, 'g', 3));
   }
   return text + ']';
 }
@@ -73,13 +84,13 @@ RadioPageParts DrawRadioPage(QPainter& painter, QSize page, const RadioPageInput
                      Qt::AlignRight | Qt::AlignVCenter, label);
   }
   painter.drawText(QRect(0, parts.plot.bottom() + row + unit, page.width(), row), Qt::AlignHCenter,
-                   QStringLiteral("Central meridian, System III (degrees)"));
+                   Text::tr("Central meridian, System III (degrees)"));
   painter.save();
   painter.translate(parts.plot.left() - metrics.horizontalAdvance(QStringLiteral("3600")) - row,
                     parts.plot.center().y());
   painter.rotate(-90);
   painter.drawText(QRect(-side / 2, -row, side, row), Qt::AlignHCenter,
-                   QStringLiteral("Io's phase (degrees)"));
+                   Text::tr("Io's phase (degrees)"));
   painter.restore();
 
   int y = parts.plot.bottom() + 3 * row;
@@ -109,7 +120,7 @@ RadioPageParts DrawRadioPage(QPainter& painter, QSize page, const RadioPageInput
   }
   if (input.lines.empty()) {
     painter.drawText(QRect(0, y, page.width(), row), Qt::AlignHCenter,
-                     QStringLiteral("No windows this month"));
+                     Text::tr("No windows this month"));
   }
   return parts;
 }

@@ -30,7 +30,7 @@ struct RadioPageInput {
   std::vector<RadioTrackPoint> track;
 };
 
-// "Jupiter's Radio Windows: " + the system locale's month name + " " + the year.
+// "Jupiter's Radio Windows: " + the default locale's month name + " " + the year.
 QString RadioTitle(std::uint16_t month, std::uint16_t year);
 
 // "[Universal Time - the track of the night from 2026-12-09 12:00]" (or "- the month's

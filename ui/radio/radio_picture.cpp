@@ -1,5 +1,6 @@
 #include "ui/radio/radio_picture.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -23,6 +24,11 @@ const QColor kGreyed(192, 192, 192);  // Jupiter below its least altitude all th
 const QColor kTrackOut(0, 120, 120);  // the track outside every region
 const QColor kTrackIn(255, 255, 0);   // inside one
 constexpr int kDayX = 3, kTimeX = 20, kNameX = 100;  // pixels
+
+// The window's and the page's words in the user's language.
+struct Text {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::RadioPicture)
+};
 
 // x across for a meridian, y up for a phase, in `area`.
 QPointF placeOf(const QRect& area, double cm, double phase) {
@@ -161,12 +167,14 @@ std::vector<QString> RadioReadingRows(const RadioReadings& r) {
   const auto deg = [](double value, int decimals) {
     return QStringLiteral("%1\u00b0").arg(value, 0, 'f', decimals);
   };
-  return {QStringLiteral("CM III %1  Io %2").arg(deg(r.cm, 1), deg(r.io, 1)),
-          QStringLiteral("Europa %1  Ganymede %2").arg(deg(r.europa, 0), deg(r.ganymede, 0))};
+  //: CM III: the central meridian in System III; %1 its longitude, %2 Io's phase
+  return {Text::tr("CM III %1  Io %2").arg(deg(r.cm, 1), deg(r.io, 1)),
+          //: %1 Europa's phase, %2 Ganymede's
+          Text::tr("Europa %1  Ganymede %2").arg(deg(r.europa, 0), deg(r.ganymede, 0))};
 }
 
 QString RadioDaylightNote() {
-  return QStringLiteral("Shaded: daylight, 20 MHz often blocked by the ionosphere");
+  return Text::tr("Shaded: daylight, 20 MHz often blocked by the ionosphere");
 }
 
 int RadioListTop(const QFont& font, bool site) {
@@ -192,12 +200,12 @@ void DrawRadioScreen(QImage& list, const QFont& font, const RadioPlot& plot,
   }
   if (view.site) {
     painter.fillRect(0, y, width, rowHeight, kDaylight);
-    drawCell(painter, {kDayX, y}, QStringLiteral("Shaded: daylight (ionosphere)"), style::kGlyph,
+    drawCell(painter, {kDayX, y}, Text::tr("Shaded: daylight (ionosphere)"), style::kGlyph,
              kDaylight);
     y += rowHeight;
   }
   if (lines.empty()) {
-    drawCell(painter, {kDayX, y}, QStringLiteral("No windows"), style::kGlyph, Qt::black);
+    drawCell(painter, {kDayX, y}, Text::tr("No windows"), style::kGlyph, Qt::black);
     return;
   }
   const int rows = std::max(1, (height - y) / rowHeight);
@@ -239,7 +247,10 @@ QImage RadioTrackButtonFace(QSize size, bool month, double ratio) {
   painter.setPen(style::kGlyph);
   painter.setFont(style::PixelFont(QStringLiteral("Arial"), 11, true));
   painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter,
-                   month ? QStringLiteral("M") : QStringLiteral("N"));
+                   //: One letter on a small button: the month's track
+                   month ? Text::tr("M")
+                         //: One letter on a small button: the night's track
+                         : Text::tr("N"));
   return image;
 }
 

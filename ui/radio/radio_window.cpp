@@ -38,7 +38,7 @@ const FolderKey kRadioExportFolderKey{"Radio/ExportFolder", &kLastFolderKey};
 }  // namespace
 
 QString RadioExportFailedText(const QString& path) {
-  return QStringLiteral("The radio windows could not be exported.\nCannot write \"%1\".")
+  return TRadio::tr("The radio windows could not be exported.\nCannot write \"%1\".")
       .arg(QDir::toNativeSeparators(path));
 }
 
@@ -48,7 +48,7 @@ TRadio::TRadio(const SideWindowLinks& links, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   connect(&listView(), &ImageView::pressed, this, &TRadio::listPressed);
 
-  visibleOnly_ = MakeAction(this, QStringLiteral("Visible only"),
+  visibleOnly_ = MakeAction(this, tr("Visible only"),
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, [this] {
                               if (!observation().site) return;
                               kEventsVisibleOnlyKey.write(settings().ini(), !visibleOnly());
@@ -56,17 +56,17 @@ TRadio::TRadio(const SideWindowLinks& links, QWidget* parent)
                               updateButtons();
                               redraw();
                             });
-  visibleOnly_->setToolTip(QStringLiteral("Only the windows Jupiter is up for at the site"));
+  visibleOnly_->setToolTip(tr("Only the windows Jupiter is up for at the site"));
   visibleOnly_->setCheckable(true);
   menu().add(MenuGroup::View, visibleOnly_, [this] { return visibleOnly(); });
-  monthTrack_ = MakeAction(this, QStringLiteral("Month's track"),
-                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
-                           [this] { setMonthTrack(!monthTrack()); });
-  monthTrack_->setToolTip(QStringLiteral("The night's or the month's track"));
+  monthTrack_ =
+      MakeAction(this, tr("Month's track"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
+                 [this] { setMonthTrack(!monthTrack()); });
+  monthTrack_->setToolTip(tr("The night's or the month's track"));
   monthTrack_->setCheckable(true);
   menu().add(MenuGroup::View, monthTrack_, [this] { return monthTrack(); });
-  QAction* save = MakeAction(this, QStringLiteral("Export\u2026"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { exportMonth(); });
+  QAction* save = MakeAction(this, tr("Export\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                             [this] { exportMonth(); });
   menu().add(MenuGroup::View, save);
 
   visibleButton_ = new ImageView(this, "imgVisibleOnly");
@@ -180,24 +180,26 @@ SpokenPicture TRadio::spokenList() const {
   spoken.kind = SpokenPicture::Kind::List;
   const JulianDay now = observation().instantUT;
   QStringList above;
-  above << QStringLiteral(
-               "Io's phase up, the central meridian in System III across, the "
-               "regions Io-A to Io-D boxed, the non-Io bands behind; the %1's track")
-               .arg(monthTrack() ? QStringLiteral("month") : QStringLiteral("night"));
+  above << (monthTrack() ? tr("Io's phase up, the central meridian in System III across, the "
+                              "regions Io-A to Io-D boxed, the non-Io bands behind; the month's "
+                              "track")
+                         : tr("Io's phase up, the central meridian in System III across, the "
+                              "regions Io-A to Io-D boxed, the non-Io bands behind; the night's "
+                              "track"));
   for (const QString& row : RadioReadingRows({CentralMeridianIII(now), GeocentricPhase(1, now),
                                               GeocentricPhase(2, now), GeocentricPhase(3, now)}))
     above << row;
   if (view_.site) above << RadioDaylightNote();
-  if (shown_.empty()) above << QStringLiteral("No windows");
+  if (shown_.empty()) above << tr("No windows");
   spoken.description = above.join(QStringLiteral("; "));
   const int rowHeight = QFontMetrics(listFont()).height();
   const int top = RadioListTop(listFont(), view_.site);
   const std::size_t rows = static_cast<std::size_t>(visibleRows());
   for (std::size_t i = 0; i < shown_.size(); ++i) {
     QStringList note;
-    if (view_.marked == i) note << QStringLiteral("going on");
-    if (shown_[i].greyed) note << QStringLiteral("Jupiter below its least altitude");
-    if (shown_[i].daytime) note << QStringLiteral("in daylight: the ionosphere often blocks it");
+    if (view_.marked == i) note << tr("going on");
+    if (shown_[i].greyed) note << tr("Jupiter below its least altitude");
+    if (shown_[i].daytime) note << tr("in daylight: the ionosphere often blocks it");
     QRect place;
     if (i >= view_.top && i < view_.top + rows)
       place = {0, top + static_cast<int>(i - view_.top) * rowHeight, layout::kListSize.width(),
@@ -312,7 +314,7 @@ bool TRadio::PrintRadio(std::uint16_t month, std::uint16_t year) {
 void TRadio::exportMonth() {
   const std::optional<ExportTarget> target =
       AskExportTarget(this, listMonth(), kRadioExportFolderKey.read(settings().ini()),
-                      QStringLiteral("Radio"), QStringLiteral("Export the month's radio windows"));
+                      QStringLiteral("Radio"), tr("Export the month's radio windows"));
   if (target && exportTo(target->path, target->format)) {
     kRadioExportFolderKey.write(settings().ini(), QFileInfo(target->path).absolutePath());
     settings().syncIni();

@@ -36,12 +36,14 @@ SpokenPicture TSatTracks::spokenList() const {
   // s = +1 puts a moon west of Jupiter (X > 0) left of the band.
   const ListMonth month = observation().month();
   const bool westLeft = TracksMonthFor(chartInput(month.month, month.year)).mirror > 0;
-  spoken.description =
-      QStringLiteral(
-          "Day 1 at the top, a row each half hour, odd days banded: each moon's "
-          "distance east or west of Jupiter, the band down the middle, %1 on the left; "
-          "Io white, Europa yellow, Ganymede orange, Callisto light blue")
-          .arg(westLeft ? QStringLiteral("west") : QStringLiteral("east"));
+  spoken.description = westLeft ? tr("Day 1 at the top, a row each half hour, odd days banded: "
+                                     "each moon's distance east or west of Jupiter, the band "
+                                     "down the middle, west on the left; Io white, Europa "
+                                     "yellow, Ganymede orange, Callisto light blue")
+                                : tr("Day 1 at the top, a row each half hour, odd days banded: "
+                                     "each moon's distance east or west of Jupiter, the band "
+                                     "down the middle, east on the left; Io white, Europa "
+                                     "yellow, Ganymede orange, Callisto light blue");
   return spoken;
 }
 

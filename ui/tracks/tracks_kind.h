@@ -1,6 +1,8 @@
 // The tracks window as the program, the skins and the scripts know it.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "ui/common/side_window_kind.h"
 
 namespace kelvra {
@@ -20,8 +22,8 @@ inline constexpr SideWindowKind kTracksKind{
         },
     .button = {192, 12, 21, 18},
     .buttonName = "lblTracks",
-    .buttonHint = "Satellite tracks",
-    .title = "Tracks",
+    .buttonHint = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Satellite tracks"),
+    .title = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Tracks"),
     .drawButton = &DrawTracksButton,
     .openKey = Qt::CTRL | Qt::Key_T,
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 
@@ -24,10 +25,16 @@ const QColor kLightGrey(184, 184, 184);
 const std::array<QColor, 5> kOnPaper = {QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 128, 0),
                                         QColor(255, 0, 0), QColor(0, 0, 255)};
 
+// The moons' names as printed, by satellite number (slot 0 unused).
+const std::array<const char*, 5> kMoonNames = {"", QT_TRANSLATE_NOOP("kelvra::TracksPage", "Io"),
+                                               QT_TRANSLATE_NOOP("kelvra::TracksPage", "Europa"),
+                                               QT_TRANSLATE_NOOP("kelvra::TracksPage", "Ganymede"),
+                                               QT_TRANSLATE_NOOP("kelvra::TracksPage", "Callisto")};
+
 // A track's name as printed, its dashes toward the track: the odd satellites are named right of
 // the centre ("--Io"), the even ones left ("Europa--").
 QString trackName(int satellite) {
-  const QString name = QString::fromLatin1(MoonName(satellite));
+  const QString name = QCoreApplication::translate("kelvra::TracksPage", kMoonNames[satellite]);
   return satellite % 2 == 1 ? QStringLiteral("--") + name : name + QStringLiteral("--");
 }
 
@@ -40,16 +47,17 @@ struct ChartArea {
   int height() const { return bottom - top; }
 };
 
-const char* viewPhrase(ViewKind view) {
+//: Completes "[As viewed through %1 - ...]"
+QString viewPhrase(ViewKind view) {
   switch (view) {
     case ViewKind::AstroScope:
-      return "an Astronomical Telescope";
+      return QCoreApplication::translate("kelvra::TracksPage", "an Astronomical Telescope");
     case ViewKind::Binoculars:
-      return "Binoculars";
+      return QCoreApplication::translate("kelvra::TracksPage", "Binoculars");
     case ViewKind::StarDiagonal:
-      return "a Star Diagonal";
+      return QCoreApplication::translate("kelvra::TracksPage", "a Star Diagonal");
   }
-  return "";
+  return {};
 }
 
 // Frame, Jupiter's band and the days with their numbers.
@@ -111,18 +119,23 @@ void drawDot(QPainter& painter, const ChartArea& area, int satellite, int x, dou
 }  // namespace
 
 QString TracksTitle(std::uint16_t month, std::uint16_t year) {
-  return QStringLiteral("Jupiter's Satellites: %1 %2")
-      .arg(QLocale::system().monthName(month, QLocale::LongFormat))
+  //: The printed page's title: %1 the month's name, %2 the year
+  return QCoreApplication::translate("kelvra::TracksPage", "Jupiter's Satellites: %1 %2")
+      .arg(QLocale().monthName(month, QLocale::LongFormat))
       .arg(year);
 }
 
 QString TracksSubtitle(const TracksInput& input) {
-  return QStringLiteral("[As viewed through ") + QString::fromLatin1(viewPhrase(input.view)) +
-         (input.basis.localTime ? QStringLiteral(" - Local Time")
-                                : QStringLiteral(" - Universal Time")) +
-         (input.northernHemisphere ? QStringLiteral(" - Northern")
-                                   : QStringLiteral(" - Southern")) +
-         QStringLiteral(" Hemisphere]");
+  const QString basis = input.basis.localTime
+                            ? QCoreApplication::translate("kelvra::TracksPage", "Local Time")
+                            : QCoreApplication::translate("kelvra::TracksPage", "Universal Time");
+  const QString hemisphere =
+      input.northernHemisphere
+          ? QCoreApplication::translate("kelvra::TracksPage", "Northern Hemisphere")
+          : QCoreApplication::translate("kelvra::TracksPage", "Southern Hemisphere");
+  //: %1 the instrument ("an Astronomical Telescope"), %2 the time basis, %3 the hemisphere
+  return QCoreApplication::translate("kelvra::TracksPage", "[As viewed through %1 - %2 - %3]")
+      .arg(viewPhrase(input.view), basis, hemisphere);
 }
 
 PageHeights PrintTracksTitle(QPainter& painter, QSize page, const TracksInput& input) {

@@ -16,7 +16,7 @@ class QPainter;
 
 namespace kelvra {
 
-// Returns: "Jupiter's Satellites: " + the system locale's full month name + " " + the year.
+// Returns: "Jupiter's Satellites: " + the default locale's full month name + " " + the year.
 QString TracksTitle(std::uint16_t month, std::uint16_t year);
 
 // Returns: "[As viewed through " + instrument + " - Universal Time" or " - Local Time" +
