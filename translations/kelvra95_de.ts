@@ -261,6 +261,23 @@ Option oder ein Wert, der nicht passt (auf der Standardfehlerausgabe gemeldet).
     </message>
 </context>
 <context>
+    <name>kelvra::DateRules</name>
+    <message>
+        <source>Invalid Date: Following the conversion from the Julian
+<byte value="xd"/>Calendar to the Gregorian Calendar, the date following
+<byte value="xd"/>4 October 1582 was 15 October 1582. Any date between 
+<byte value="xd"/>these has no meaning.</source>
+        <translation>Ungültiges Datum: Nach der Umstellung vom Julianischen
+<byte value="xd"/>auf den Gregorianischen Kalender folgte auf den
+<byte value="xd"/>4. Oktober 1582 der 15. Oktober 1582. Ein Datum dazwischen
+<byte value="xd"/>hat keine Bedeutung.</translation>
+    </message>
+    <message>
+        <source>Date must lie between 1 and %1</source>
+        <translation>Der Tag muss zwischen 1 und %1 liegen</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::EntryField</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -286,6 +303,57 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>kelvra::GRSDriftSettings</name>
+    <message>
+        <source>%1: %2 = %3 is not a number from %4 and is ignored</source>
+        <extracomment>%1 the settings file, %2 the key, %3 its value, %4 the range (&quot;-9.9 to 9.9&quot;)</extracomment>
+        <translation>%1: %2 = %3 ist keine Zahl im Bereich %4 und wird ignoriert</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is outside %4 and is ignored</source>
+        <translation>%1: %2 = %3 liegt außerhalb von %4 und wird ignoriert</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is not a date from %4 and is ignored; so is %5 = %6</source>
+        <translation>%1: %2 = %3 ist kein Datum im Bereich %4 und wird ignoriert, ebenso %5 = %6</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is not a date from %4 and is ignored</source>
+        <translation>%1: %2 = %3 ist kein Datum im Bereich %4 und wird ignoriert</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 has no %4 (a date from %5) and is ignored</source>
+        <translation>%1: %2 = %3 hat kein %4 (ein Datum im Bereich %5) und wird ignoriert</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::GRSPage</name>
+    <message>
+        <source>Jupiter&apos;s GRS Transits: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Jupiters GRF-Durchgänge: %1 %2</translation>
+    </message>
+    <message>
+        <source>[Local Time - Red Spot at Jovian System II Logitude %1°]</source>
+        <extracomment>%1 the longitude in degrees; &quot;Logitude&quot; is the page&apos;s old spelling of &quot;Longitude&quot;</extracomment>
+        <translation>[Ortszeit - Großer Roter Fleck auf Länge %1° (System II)]</translation>
+    </message>
+    <message>
+        <source>[Universal Time - Red Spot at Jovian System II Logitude %1°]</source>
+        <translation>[Weltzeit - Großer Roter Fleck auf Länge %1° (System II)]</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month from %2</source>
+        <extracomment>%1 the signed drift in degrees (&quot;+1.5&quot;), %2 the date it counts from (2026-11-15)</extracomment>
+        <translation>Drift %1° pro Monat seit %2</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month</source>
+        <extracomment>%1 the signed drift in degrees (&quot;+1.5&quot;)</extracomment>
+        <translation>Drift %1° pro Monat</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::JpegLoader</name>
     <message>
         <source>File &quot;%1&quot; is either missing or damaged.<byte value="xd"/>
@@ -307,6 +375,138 @@ Kontakt: %2</translation>
     <message>
         <source>System language</source>
         <translation>Sprache des Systems</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::LightCurveModel</name>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymed</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Kallisto</translation>
+    </message>
+    <message>
+        <source>eye</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
+        <translation>Auge</translation>
+    </message>
+    <message>
+        <source>photometry</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.25&quot;: photometry only</extracomment>
+        <translation>Photometrie</translation>
+    </message>
+    <message>
+        <source>graze</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.05&quot;: barely measurable</extracomment>
+        <translation>streifend</translation>
+    </message>
+    <message>
+        <source>%1 %2 eclipses %3</source>
+        <extracomment>%1 the event&apos;s code (&quot;3E2&quot;), which stays first and is followed by a space; %2 and %3 moons</extracomment>
+        <translation>%1 %2 verfinstert %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 occults %3</source>
+        <translation>%1 %2 bedeckt %3</translation>
+    </message>
+    <message>
+        <source>Light falls %1</source>
+        <extracomment>%1 the time the eclipsed moon&apos;s light begins to fall</extracomment>
+        <translation>Lichtabfall %1</translation>
+    </message>
+    <message>
+        <source>Umbra %1–%2</source>
+        <extracomment>%1 and %2 the times the moon enters and leaves the umbra</extracomment>
+        <translation>Umbra %1–%2</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>Maximum %1</translation>
+    </message>
+    <message>
+        <source>Light whole %1</source>
+        <extracomment>%1 the time the eclipsed moon&apos;s light is whole again</extracomment>
+        <translation>Licht wieder voll %1</translation>
+    </message>
+    <message>
+        <source>Start %1</source>
+        <translation>Beginn %1</translation>
+    </message>
+    <message>
+        <source>End %1</source>
+        <translation>Ende %1</translation>
+    </message>
+    <message>
+        <source>Duration %1 min</source>
+        <translation>Dauer %1 min</translation>
+    </message>
+    <message>
+        <source>Depth %1% of %2&apos;s light</source>
+        <extracomment>%1 the per cent of light lost at the maximum, %2 the eclipsed moon</extracomment>
+        <translation>Tiefe %1 % von %2s Licht</translation>
+    </message>
+    <message>
+        <source>Depth %1% of the pair&apos;s light</source>
+        <translation>Tiefe %1 % des Lichts beider</translation>
+    </message>
+    <message>
+        <source>Grey: Jupiter below %1° or the Sun above %2°</source>
+        <translation>Grau: Jupiter unter %1° oder Sonne über %2°</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::LightCurvePage</name>
+    <message>
+        <source>Light Curve of a Mutual Event</source>
+        <translation>Lichtkurve eines gegenseitigen Ereignisses</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>No mutual event within a year.</source>
+        <translation>Kein gegenseitiges Ereignis innerhalb eines Jahres.</translation>
+    </message>
+    <message>
+        <source>Flux 1 outside the event; uniform discs, no limb darkening.</source>
+        <translation>Fluss 1 außerhalb des Ereignisses; gleichmäßig helle Scheiben, ohne Randverdunkelung.</translation>
+    </message>
+    <message>
+        <source>Site %1°%2 %3°%4</source>
+        <extracomment>%1 latitude, %2 N or S, %3 longitude, %4 E or W</extracomment>
+        <translation>Beobachtungsort %1°%2 %3°%4</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MainPictures</name>
+    <message>
+        <source>Now</source>
+        <extracomment>The button that sets the date and time to the present; 43 pixels wide.</extracomment>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <extracomment>The animation&apos;s step, the caption of its little dialog.</extracomment>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
     </message>
 </context>
 <context>
@@ -373,6 +573,105 @@ Cannot write &quot;%1&quot;.</source>
     <message>
         <source>UT</source>
         <translation>UT</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioModel</name>
+    <message>
+        <source>Jupiter radio %1</source>
+        <extracomment>A calendar entry&apos;s title: %1 the source region (&quot;Io-B&quot;, &quot;non-Io-A&quot;)</extracomment>
+        <translation>Jupiter-Radio %1</translation>
+    </message>
+    <message>
+        <source>Jupiter radio %1 until %2, in daylight</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;), %2 the time its window ends</extracomment>
+        <translation>Jupiter-Radio %1 bis %2, bei Tageslicht</translation>
+    </message>
+    <message>
+        <source>Jupiter radio %1 until %2</source>
+        <translation>Jupiter-Radio %1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 start</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;): its window opens</extracomment>
+        <translation>%1 Beginn</translation>
+    </message>
+    <message>
+        <source>%1 end</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;): its window closes</extracomment>
+        <translation>%1 Ende</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioPage</name>
+    <message>
+        <source>Jupiter&apos;s Radio Windows: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Jupiters Radiofenster: %1 %2</translation>
+    </message>
+    <message>
+        <source>the month&apos;s track</source>
+        <translation>Spur des Monats</translation>
+    </message>
+    <message>
+        <source>the track of the night from %1-%2-%3 12:00</source>
+        <extracomment>%1-%2-%3 the year, month and day the night begins, at noon</extracomment>
+        <translation>Spur der Nacht ab %1-%2-%3 12:00</translation>
+    </message>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5°, visible only</source>
+        <extracomment>%1 latitude, %2 N or S, %3 longitude, %4 E or W, %5 Jupiter&apos;s least altitude</extracomment>
+        <translation>%1°%2 %3°%4, Jupiter ≥ %5°, nur sichtbare</translation>
+    </message>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5°</source>
+        <translation>%1°%2 %3°%4, Jupiter ≥ %5°</translation>
+    </message>
+    <message>
+        <source>Central meridian, System III (degrees)</source>
+        <translation>Zentralmeridian, System III (Grad)</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase (degrees)</source>
+        <translation>Phase von Io (Grad)</translation>
+    </message>
+    <message>
+        <source>No windows this month</source>
+        <translation>Keine Fenster in diesem Monat</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioPicture</name>
+    <message>
+        <source>CM III %1  Io %2</source>
+        <extracomment>CM III: the central meridian in System III; %1 its longitude, %2 Io&apos;s phase</extracomment>
+        <translation>ZM III %1  Io %2</translation>
+    </message>
+    <message>
+        <source>Europa %1  Ganymede %2</source>
+        <extracomment>%1 Europa&apos;s phase, %2 Ganymede&apos;s</extracomment>
+        <translation>Europa %1  Ganymed %2</translation>
+    </message>
+    <message>
+        <source>Shaded: daylight, 20 MHz often blocked by the ionosphere</source>
+        <translation>Hinterlegt: Tageslicht, 20 MHz oft von der Ionosphäre blockiert</translation>
+    </message>
+    <message>
+        <source>Shaded: daylight (ionosphere)</source>
+        <translation>Hinterlegt: Tag (Ionosphäre)</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Keine Fenster</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <extracomment>One letter on a small button: the month&apos;s track</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
     </message>
 </context>
 <context>
@@ -445,6 +744,37 @@ Geänderte Einstellungen gelten bis zum Ende des Programms.</translation>
     </message>
 </context>
 <context>
+    <name>kelvra::SideWindowKind</name>
+    <message>
+        <source>Great Red Spot transits</source>
+        <translation>Durchgänge des Großen Roten Flecks</translation>
+    </message>
+    <message>
+        <source>Red Spot</source>
+        <translation>Roter Fleck</translation>
+    </message>
+    <message>
+        <source>Satellite tracks</source>
+        <translation>Bahnen der Monde</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Bahnen</translation>
+    </message>
+    <message>
+        <source>Light curve</source>
+        <translation>Lichtkurve</translation>
+    </message>
+    <message>
+        <source>Radio storms</source>
+        <translation>Radiostürme</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::SiteSettings</name>
     <message>
         <source>%1: %2 = %3 is outside %4 and is ignored</source>
@@ -489,6 +819,619 @@ Geänderte Einstellungen gelten bis zum Ende des Programms.</translation>
     <message>
         <source>Date</source>
         <translation>Datum</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TAboutWin</name>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>About Kelvra95</source>
+        <translation>Über Kelvra95</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TGRSLongitude</name>
+    <message>
+        <source>GRS Longitude</source>
+        <translation>Länge des GRF</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Degrees, System II</source>
+        <translation>Grad, System II</translation>
+    </message>
+    <message>
+        <source>Drift</source>
+        <translation>Drift</translation>
+    </message>
+    <message>
+        <source>Degrees a month</source>
+        <translation>Grad pro Monat</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>The day the longitude held on, year-month-day</source>
+        <translation>Der Tag, an dem die Länge galt, Jahr-Monat-Tag</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Gleitkommazahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TGRSTransits</name>
+    <message>
+        <source>Red Spot longitude…</source>
+        <translation>Länge des Roten Flecks…</translation>
+    </message>
+    <message>
+        <source>Red Spot at System II longitude %1°</source>
+        <translation>Roter Fleck auf Länge %1° in System II</translation>
+    </message>
+    <message>
+        <source>not visible from the site: %1</source>
+        <translation>vom Beobachtungsort nicht sichtbar: %1</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s GRS Transits</source>
+        <translation>Jupiters GRF-Durchgänge</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TInterval</name>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Interval in minutes</source>
+        <translation>Intervall in Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TLightCurve</name>
+    <message>
+        <source>selected</source>
+        <extracomment>The event shown is the one selected in the events list</extracomment>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <extracomment>The event shown is going on now</extracomment>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>The event shown is the next to come</extracomment>
+        <translation>nächstes</translation>
+    </message>
+    <message>
+        <source>Export curve…</source>
+        <translation>Kurve exportieren…</translation>
+    </message>
+    <message>
+        <source>No mutual event</source>
+        <extracomment>Two lines in the window, the second under the first</extracomment>
+        <translation>Kein gegenseitiges Ereignis</translation>
+    </message>
+    <message>
+        <source>within a year</source>
+        <translation>innerhalb eines Jahres</translation>
+    </message>
+    <message>
+        <source>local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>Light curve, %1, %2, %3</source>
+        <extracomment>%1 the event (&quot;2O1 Europa occults Io&quot;), %2 its date, %3 the time basis</extracomment>
+        <translation>Lichtkurve, %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Light curve, %1</source>
+        <extracomment>%1 the time basis</extracomment>
+        <translation>Lichtkurve, %1</translation>
+    </message>
+    <message>
+        <source>Light Curve</source>
+        <translation>Lichtkurve</translation>
+    </message>
+    <message>
+        <source>There is no mutual event to export within a year.</source>
+        <translation>Innerhalb eines Jahres gibt es kein gegenseitiges Ereignis zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>Export the light curve</source>
+        <translation>Lichtkurve exportieren</translation>
+    </message>
+    <message>
+        <source>The light curve could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>Die Lichtkurve konnte nicht exportiert werden.
+„%1“ kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TRadio</name>
+    <message>
+        <source>The radio windows could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>Die Radiofenster konnten nicht exportiert werden.
+„%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Visible only</source>
+        <translation>Nur sichtbare</translation>
+    </message>
+    <message>
+        <source>Only the windows Jupiter is up for at the site</source>
+        <translation>Nur die Fenster, in denen Jupiter am Beobachtungsort über dem Horizont steht</translation>
+    </message>
+    <message>
+        <source>Month&apos;s track</source>
+        <translation>Spur des Monats</translation>
+    </message>
+    <message>
+        <source>The night&apos;s or the month&apos;s track</source>
+        <translation>Spur der Nacht oder des Monats</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase up, the central meridian in System III across, the regions Io-A to Io-D boxed, the non-Io bands behind; the month&apos;s track</source>
+        <translation>Phase von Io nach oben, Zentralmeridian in System III nach rechts, die Bereiche Io-A bis Io-D umrahmt, die non-Io-Bänder dahinter; die Spur des Monats</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase up, the central meridian in System III across, the regions Io-A to Io-D boxed, the non-Io bands behind; the night&apos;s track</source>
+        <translation>Phase von Io nach oben, Zentralmeridian in System III nach rechts, die Bereiche Io-A bis Io-D umrahmt, die non-Io-Bänder dahinter; die Spur der Nacht</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Keine Fenster</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>Jupiter below its least altitude</source>
+        <translation>Jupiter unter seiner Mindesthöhe</translation>
+    </message>
+    <message>
+        <source>in daylight: the ionosphere often blocks it</source>
+        <translation>bei Tageslicht: die Ionosphäre blockiert oft</translation>
+    </message>
+    <message>
+        <source>Export the month&apos;s radio windows</source>
+        <translation>Radiofenster des Monats exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TSatTracks</name>
+    <message>
+        <source>Day 1 at the top, a row each half hour, odd days banded: each moon&apos;s distance east or west of Jupiter, the band down the middle, west on the left; Io white, Europa yellow, Ganymede orange, Callisto light blue</source>
+        <translation>Tag 1 oben, eine Zeile je halbe Stunde, ungerade Tage hinterlegt: der Abstand jedes Mondes östlich oder westlich von Jupiter, das Band in der Mitte, Westen links; Io weiß, Europa gelb, Ganymed orange, Kallisto hellblau</translation>
+    </message>
+    <message>
+        <source>Day 1 at the top, a row each half hour, odd days banded: each moon&apos;s distance east or west of Jupiter, the band down the middle, east on the left; Io white, Europa yellow, Ganymede orange, Callisto light blue</source>
+        <translation>Tag 1 oben, eine Zeile je halbe Stunde, ungerade Tage hinterlegt: der Abstand jedes Mondes östlich oder westlich von Jupiter, das Band in der Mitte, Osten links; Io weiß, Europa gelb, Ganymed orange, Kallisto hellblau</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TSiteDialog</name>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>° north</source>
+        <translation>° Nord</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>° east</source>
+        <translation>° Ost</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s least altitude</source>
+        <translation>Mindesthöhe Jupiters</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s greatest altitude</source>
+        <translation>Höchste Sonnenhöhe</translation>
+    </message>
+    <message>
+        <source>Observing site</source>
+        <translation>Beobachtungsort</translation>
+    </message>
+    <message>
+        <source>Enter keeps, Escape cancels.
+No site: empty latitude and longitude.</source>
+        <translation>Enter übernimmt, Escape bricht ab.
+Kein Beobachtungsort: Breite und Länge leer lassen.</translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2 and %3</source>
+        <extracomment>%1 the field&apos;s name as the dialog shows it, %2 and %3 the ends of its range.</extracomment>
+        <translation>%1 muss zwischen %2 und %3 liegen</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TViewer</name>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymed</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Kallisto</translation>
+    </message>
+    <message>
+        <source>Hour must lie between 0 and %1</source>
+        <translation>Die Stunde muss zwischen 0 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>Minute must lie between 0 and %1</source>
+        <translation>Die Minute muss zwischen 0 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>Second must lie between 0 and %1</source>
+        <translation>Die Sekunde muss zwischen 0 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>Cannot find Help File</source>
+        <translation>Hilfedatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Real time</source>
+        <translation>Echtzeit</translation>
+    </message>
+    <message>
+        <source>Animate…</source>
+        <translation>Animieren…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Magnify</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Reduce</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Southern hemisphere</source>
+        <translation>Südhalbkugel</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Halbkugel</translation>
+    </message>
+    <message>
+        <source>Modern positions</source>
+        <translation>Moderne Positionen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Observing site…</source>
+        <translation>Beobachtungsort…</translation>
+    </message>
+    <message>
+        <source>Plan view</source>
+        <translation>Draufsicht</translation>
+    </message>
+    <message>
+        <source>The four orbits seen from above Jupiter&apos;s north pole, the Earth below</source>
+        <translation>Die vier Bahnen von oberhalb des Jupiter-Nordpols gesehen, die Erde unten</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <extracomment>Beside the day, month and year fields: about five letters at most.</extracomment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Beside the hour, minute and second fields: about five letters at most.</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <extracomment>Beside the list of instruments (telescope, binoculars, star diagonal): five letters.</extracomment>
+        <translation>Optik</translation>
+    </message>
+    <message>
+        <source>Astro Scope</source>
+        <translation>Teleskop</translation>
+    </message>
+    <message>
+        <source>Binoculars</source>
+        <translation>Fernglas</translation>
+    </message>
+    <message>
+        <source>Star Diagonal</source>
+        <translation>Zenitspiegel</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Optik</translation>
+    </message>
+    <message>
+        <source>The instrument the views are drawn for</source>
+        <translation>Das Instrument, für das die Ansichten gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Central Meridian</source>
+        <translation>Zentralmeridian</translation>
+    </message>
+    <message>
+        <source>System I:</source>
+        <translation>System I:</translation>
+    </message>
+    <message>
+        <source>System II:</source>
+        <translation>System II:</translation>
+    </message>
+    <message>
+        <source>Distances</source>
+        <translation>Abstände</translation>
+    </message>
+    <message>
+        <source>Angle from Inferior Conj. (degrees)</source>
+        <extracomment>Three short lines, each about 14 letters at most.</extracomment>
+        <translation>Winkel ab unterer Konj. (Grad)</translation>
+    </message>
+    <message>
+        <source>N - S</source>
+        <extracomment>The panel&apos;s north-south heading, over the values&apos; N and S marks: keep the letters.</extracomment>
+        <translation>N - S</translation>
+    </message>
+    <message>
+        <source>E - W</source>
+        <extracomment>The panel&apos;s east-west heading, over the values&apos; E and W marks: keep the letters.</extracomment>
+        <translation>E - W</translation>
+    </message>
+    <message>
+        <source>Modern positions</source>
+        <comment>data panel caption: two lines of 8 letters</comment>
+        <translation>Moderne Theorie</translation>
+    </message>
+    <message>
+        <source>North down, east left</source>
+        <translation>Norden unten, Osten links</translation>
+    </message>
+    <message>
+        <source>North up, east left</source>
+        <translation>Norden oben, Osten links</translation>
+    </message>
+    <message>
+        <source>North down, east right</source>
+        <translation>Norden unten, Osten rechts</translation>
+    </message>
+    <message>
+        <source>North up, east right</source>
+        <translation>Norden oben, Osten rechts</translation>
+    </message>
+    <message>
+        <source>crossing Jupiter&apos;s disc</source>
+        <translation>im Durchgang vor der Jupiterscheibe</translation>
+    </message>
+    <message>
+        <source>hidden behind Jupiter</source>
+        <translation>hinter Jupiter verborgen</translation>
+    </message>
+    <message>
+        <source>in front of Jupiter</source>
+        <translation>vor Jupiter</translation>
+    </message>
+    <message>
+        <source>behind Jupiter</source>
+        <translation>hinter Jupiter</translation>
+    </message>
+    <message>
+        <source>beyond the view&apos;s edge</source>
+        <translation>jenseits des Bildrands</translation>
+    </message>
+    <message>
+        <source>in Jupiter&apos;s shadow</source>
+        <translation>im Schatten Jupiters</translation>
+    </message>
+    <message>
+        <source>its shadow on the disc</source>
+        <translation>sein Schatten auf der Scheibe</translation>
+    </message>
+    <message>
+        <source>%1% of its light in another moon&apos;s shadow</source>
+        <translation>%1 % seines Lichts im Schatten eines anderen Mondes</translation>
+    </message>
+    <message>
+        <source>behind %1</source>
+        <extracomment>%1 is the moon in front.</extracomment>
+        <translation>hinter %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 radii west, %3</source>
+        <extracomment>%1 the moon, %2 its distance in Jupiter&apos;s radii, %3 where it stands (&quot;in front of Jupiter&quot;, ...).</extracomment>
+        <translation>%1 %2 Radien westlich, %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 radii east, %3</source>
+        <translation>%1 %2 Radien östlich, %3</translation>
+    </message>
+    <message>
+        <source>System I: %1°</source>
+        <translation>System I: %1°</translation>
+    </message>
+    <message>
+        <source>System II: %1°</source>
+        <translation>System II: %1°</translation>
+    </message>
+    <message>
+        <source>%1 north-south: %2 radii%3</source>
+        <extracomment>%1 the moon, %2 the distance, %3 its N or S mark.</extracomment>
+        <translation>%1 Nord-Süd: %2 Radien%3</translation>
+    </message>
+    <message>
+        <source>%1 east-west: %2 radii%3</source>
+        <extracomment>%1 the moon, %2 the distance, %3 its E or W mark.</extracomment>
+        <translation>%1 Ost-West: %2 Radien%3</translation>
+    </message>
+    <message>
+        <source>%1 angle from inferior conjunction: %2°</source>
+        <translation>%1 Winkel ab unterer Konjunktion: %2°</translation>
+    </message>
+    <message>
+        <source>Northern</source>
+        <translation>Nordhalbkugel</translation>
+    </message>
+    <message>
+        <source>Southern</source>
+        <translation>Südhalbkugel</translation>
+    </message>
+    <message>
+        <source>Eyepiece view</source>
+        <translation>Okularansicht</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TracksPage</name>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymed</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Kallisto</translation>
+    </message>
+    <message>
+        <source>an Astronomical Telescope</source>
+        <extracomment>Completes &quot;[As viewed through %1 - ...]&quot;</extracomment>
+        <translation>ein astronomisches Teleskop</translation>
+    </message>
+    <message>
+        <source>Binoculars</source>
+        <translation>ein Fernglas</translation>
+    </message>
+    <message>
+        <source>a Star Diagonal</source>
+        <translation>einen Zenitspiegel</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Satellites: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Jupitermonde: %1 %2</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Weltzeit</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Nordhalbkugel</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Südhalbkugel</translation>
+    </message>
+    <message>
+        <source>[As viewed through %1 - %2 - %3]</source>
+        <extracomment>%1 the instrument (&quot;an Astronomical Telescope&quot;), %2 the time basis, %3 the hemisphere</extracomment>
+        <translation>[Gesehen durch %1 - %2 - %3]</translation>
     </message>
 </context>
 </TS>

@@ -260,6 +260,23 @@ valor que no se puede aceptar (indicado en la salida de error estándar).
     </message>
 </context>
 <context>
+    <name>kelvra::DateRules</name>
+    <message>
+        <source>Invalid Date: Following the conversion from the Julian
+<byte value="xd"/>Calendar to the Gregorian Calendar, the date following
+<byte value="xd"/>4 October 1582 was 15 October 1582. Any date between 
+<byte value="xd"/>these has no meaning.</source>
+        <translation>Fecha no válida: en el paso del calendario juliano
+<byte value="xd"/>al gregoriano, al 4 de octubre de 1582 le siguió
+<byte value="xd"/>el 15 de octubre de 1582. Una fecha intermedia
+<byte value="xd"/>no tiene sentido.</translation>
+    </message>
+    <message>
+        <source>Date must lie between 1 and %1</source>
+        <translation>El día debe estar entre 1 y %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::EntryField</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -285,6 +302,57 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>kelvra::GRSDriftSettings</name>
+    <message>
+        <source>%1: %2 = %3 is not a number from %4 and is ignored</source>
+        <extracomment>%1 the settings file, %2 the key, %3 its value, %4 the range (&quot;-9.9 to 9.9&quot;)</extracomment>
+        <translation>%1: %2 = %3 no es un número de %4 y se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is outside %4 and is ignored</source>
+        <translation>%1: %2 = %3 está fuera de %4 y se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is not a date from %4 and is ignored; so is %5 = %6</source>
+        <translation>%1: %2 = %3 no es una fecha de %4 y se ignora, igual que %5 = %6</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is not a date from %4 and is ignored</source>
+        <translation>%1: %2 = %3 no es una fecha de %4 y se ignora</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 has no %4 (a date from %5) and is ignored</source>
+        <translation>%1: %2 = %3 no tiene %4 (una fecha de %5) y se ignora</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::GRSPage</name>
+    <message>
+        <source>Jupiter&apos;s GRS Transits: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Tránsitos de la GMR de Júpiter: %1 %2</translation>
+    </message>
+    <message>
+        <source>[Local Time - Red Spot at Jovian System II Logitude %1°]</source>
+        <extracomment>%1 the longitude in degrees; &quot;Logitude&quot; is the page&apos;s old spelling of &quot;Longitude&quot;</extracomment>
+        <translation>[Hora local - Gran Mancha Roja en la longitud %1° (Sistema II)]</translation>
+    </message>
+    <message>
+        <source>[Universal Time - Red Spot at Jovian System II Logitude %1°]</source>
+        <translation>[Tiempo universal - Gran Mancha Roja en la longitud %1° (Sistema II)]</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month from %2</source>
+        <extracomment>%1 the signed drift in degrees (&quot;+1.5&quot;), %2 the date it counts from (2026-11-15)</extracomment>
+        <translation>Deriva %1° al mes desde el %2</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month</source>
+        <extracomment>%1 the signed drift in degrees (&quot;+1.5&quot;)</extracomment>
+        <translation>Deriva %1° al mes</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::JpegLoader</name>
     <message>
         <source>File &quot;%1&quot; is either missing or damaged.<byte value="xd"/>
@@ -306,6 +374,138 @@ Contacto: %2</translation>
     <message>
         <source>System language</source>
         <translation>Idioma del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::LightCurveModel</name>
+    <message>
+        <source>Io</source>
+        <translation>Ío</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganímedes</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Calisto</translation>
+    </message>
+    <message>
+        <source>eye</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
+        <translation>ojo</translation>
+    </message>
+    <message>
+        <source>photometry</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.25&quot;: photometry only</extracomment>
+        <translation>fotometría</translation>
+    </message>
+    <message>
+        <source>graze</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.05&quot;: barely measurable</extracomment>
+        <translation>rasante</translation>
+    </message>
+    <message>
+        <source>%1 %2 eclipses %3</source>
+        <extracomment>%1 the event&apos;s code (&quot;3E2&quot;), which stays first and is followed by a space; %2 and %3 moons</extracomment>
+        <translation>%1 %2 eclipsa a %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 occults %3</source>
+        <translation>%1 %2 oculta a %3</translation>
+    </message>
+    <message>
+        <source>Light falls %1</source>
+        <extracomment>%1 the time the eclipsed moon&apos;s light begins to fall</extracomment>
+        <translation>Inicio de caída %1</translation>
+    </message>
+    <message>
+        <source>Umbra %1–%2</source>
+        <extracomment>%1 and %2 the times the moon enters and leaves the umbra</extracomment>
+        <translation>Umbra %1–%2</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>Máximo %1</translation>
+    </message>
+    <message>
+        <source>Light whole %1</source>
+        <extracomment>%1 the time the eclipsed moon&apos;s light is whole again</extracomment>
+        <translation>Luz restablecida %1</translation>
+    </message>
+    <message>
+        <source>Start %1</source>
+        <translation>Inicio %1</translation>
+    </message>
+    <message>
+        <source>End %1</source>
+        <translation>Fin %1</translation>
+    </message>
+    <message>
+        <source>Duration %1 min</source>
+        <translation>Duración %1 min</translation>
+    </message>
+    <message>
+        <source>Depth %1% of %2&apos;s light</source>
+        <extracomment>%1 the per cent of light lost at the maximum, %2 the eclipsed moon</extracomment>
+        <translation>Profundidad %1 % (%2)</translation>
+    </message>
+    <message>
+        <source>Depth %1% of the pair&apos;s light</source>
+        <translation>Profundidad %1 % (las dos)</translation>
+    </message>
+    <message>
+        <source>Grey: Jupiter below %1° or the Sun above %2°</source>
+        <translation>Gris: Júpiter bajo %1° o Sol sobre %2°</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::LightCurvePage</name>
+    <message>
+        <source>Light Curve of a Mutual Event</source>
+        <translation>Curva de luz de un fenómeno mutuo</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Hora local</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Tiempo universal</translation>
+    </message>
+    <message>
+        <source>No mutual event within a year.</source>
+        <translation>Ningún fenómeno mutuo en un año.</translation>
+    </message>
+    <message>
+        <source>Flux 1 outside the event; uniform discs, no limb darkening.</source>
+        <translation>Flujo 1 fuera del fenómeno; discos uniformes, sin oscurecimiento del limbo.</translation>
+    </message>
+    <message>
+        <source>Site %1°%2 %3°%4</source>
+        <extracomment>%1 latitude, %2 N or S, %3 longitude, %4 E or W</extracomment>
+        <translation>Lugar de observación %1°%2 %3°%4</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MainPictures</name>
+    <message>
+        <source>Now</source>
+        <extracomment>The button that sets the date and time to the present; 43 pixels wide.</extracomment>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <extracomment>The animation&apos;s step, the caption of its little dialog.</extracomment>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
     </message>
 </context>
 <context>
@@ -372,6 +572,105 @@ No se puede escribir «%1».</translation>
     <message>
         <source>UT</source>
         <translation>TU</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioModel</name>
+    <message>
+        <source>Jupiter radio %1</source>
+        <extracomment>A calendar entry&apos;s title: %1 the source region (&quot;Io-B&quot;, &quot;non-Io-A&quot;)</extracomment>
+        <translation>Radio de Júpiter %1</translation>
+    </message>
+    <message>
+        <source>Jupiter radio %1 until %2, in daylight</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;), %2 the time its window ends</extracomment>
+        <translation>Radio de Júpiter %1 hasta las %2, de día</translation>
+    </message>
+    <message>
+        <source>Jupiter radio %1 until %2</source>
+        <translation>Radio de Júpiter %1 hasta las %2</translation>
+    </message>
+    <message>
+        <source>%1 start</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;): its window opens</extracomment>
+        <translation>%1 inicio</translation>
+    </message>
+    <message>
+        <source>%1 end</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;): its window closes</extracomment>
+        <translation>%1 fin</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioPage</name>
+    <message>
+        <source>Jupiter&apos;s Radio Windows: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Ventanas de radio de Júpiter: %1 %2</translation>
+    </message>
+    <message>
+        <source>the month&apos;s track</source>
+        <translation>traza del mes</translation>
+    </message>
+    <message>
+        <source>the track of the night from %1-%2-%3 12:00</source>
+        <extracomment>%1-%2-%3 the year, month and day the night begins, at noon</extracomment>
+        <translation>traza de la noche desde %1-%2-%3 12:00</translation>
+    </message>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5°, visible only</source>
+        <extracomment>%1 latitude, %2 N or S, %3 longitude, %4 E or W, %5 Jupiter&apos;s least altitude</extracomment>
+        <translation>%1°%2 %3°%4, Júpiter ≥ %5°, solo visibles</translation>
+    </message>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5°</source>
+        <translation>%1°%2 %3°%4, Júpiter ≥ %5°</translation>
+    </message>
+    <message>
+        <source>Central meridian, System III (degrees)</source>
+        <translation>Meridiano central, Sistema III (grados)</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase (degrees)</source>
+        <translation>Fase de Ío (grados)</translation>
+    </message>
+    <message>
+        <source>No windows this month</source>
+        <translation>Ninguna ventana este mes</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioPicture</name>
+    <message>
+        <source>CM III %1  Io %2</source>
+        <extracomment>CM III: the central meridian in System III; %1 its longitude, %2 Io&apos;s phase</extracomment>
+        <translation>MC III %1  Ío %2</translation>
+    </message>
+    <message>
+        <source>Europa %1  Ganymede %2</source>
+        <extracomment>%1 Europa&apos;s phase, %2 Ganymede&apos;s</extracomment>
+        <translation>Europa %1  Ganímedes %2</translation>
+    </message>
+    <message>
+        <source>Shaded: daylight, 20 MHz often blocked by the ionosphere</source>
+        <translation>Sombreado: de día, 20 MHz a menudo bloqueados por la ionosfera</translation>
+    </message>
+    <message>
+        <source>Shaded: daylight (ionosphere)</source>
+        <translation>Sombreado: día (ionosfera)</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Ninguna ventana</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <extracomment>One letter on a small button: the month&apos;s track</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
     </message>
 </context>
 <context>
@@ -444,6 +743,37 @@ Los ajustes cambiados valen hasta que se cierre el programa.</translation>
     </message>
 </context>
 <context>
+    <name>kelvra::SideWindowKind</name>
+    <message>
+        <source>Great Red Spot transits</source>
+        <translation>Tránsitos de la Gran Mancha Roja</translation>
+    </message>
+    <message>
+        <source>Red Spot</source>
+        <translation>Mancha Roja</translation>
+    </message>
+    <message>
+        <source>Satellite tracks</source>
+        <translation>Trayectorias de los satélites</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Trayectorias</translation>
+    </message>
+    <message>
+        <source>Light curve</source>
+        <translation>Curva de luz</translation>
+    </message>
+    <message>
+        <source>Radio storms</source>
+        <translation>Tormentas de radio</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::SiteSettings</name>
     <message>
         <source>%1: %2 = %3 is outside %4 and is ignored</source>
@@ -488,6 +818,619 @@ Los ajustes cambiados valen hasta que se cierre el programa.</translation>
     <message>
         <source>Date</source>
         <translation>Fecha</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TAboutWin</name>
+    <message>
+        <source>Exit</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>About Kelvra95</source>
+        <translation>Acerca de Kelvra95</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TGRSLongitude</name>
+    <message>
+        <source>GRS Longitude</source>
+        <translation>Longitud de la GMR</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Degrees, System II</source>
+        <translation>Grados, Sistema II</translation>
+    </message>
+    <message>
+        <source>Drift</source>
+        <translation>Deriva</translation>
+    </message>
+    <message>
+        <source>Degrees a month</source>
+        <translation>Grados al mes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>The day the longitude held on, year-month-day</source>
+        <translation>El día en que valía la longitud, año-mes-día</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TGRSTransits</name>
+    <message>
+        <source>Red Spot longitude…</source>
+        <translation>Longitud de la Mancha Roja…</translation>
+    </message>
+    <message>
+        <source>Red Spot at System II longitude %1°</source>
+        <translation>Mancha Roja en la longitud %1° del Sistema II</translation>
+    </message>
+    <message>
+        <source>not visible from the site: %1</source>
+        <translation>no visibles desde el lugar de observación: %1</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s GRS Transits</source>
+        <translation>Tránsitos de la GMR de Júpiter</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TInterval</name>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Interval in minutes</source>
+        <translation>Intervalo en minutos</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TLightCurve</name>
+    <message>
+        <source>selected</source>
+        <extracomment>The event shown is the one selected in the events list</extracomment>
+        <translation>seleccionado</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <extracomment>The event shown is going on now</extracomment>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>The event shown is the next to come</extracomment>
+        <translation>siguiente</translation>
+    </message>
+    <message>
+        <source>Export curve…</source>
+        <translation>Exportar curva…</translation>
+    </message>
+    <message>
+        <source>No mutual event</source>
+        <extracomment>Two lines in the window, the second under the first</extracomment>
+        <translation>Ningún fenómeno mutuo</translation>
+    </message>
+    <message>
+        <source>within a year</source>
+        <translation>en un año</translation>
+    </message>
+    <message>
+        <source>local time</source>
+        <translation>hora local</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>tiempo universal</translation>
+    </message>
+    <message>
+        <source>Light curve, %1, %2, %3</source>
+        <extracomment>%1 the event (&quot;2O1 Europa occults Io&quot;), %2 its date, %3 the time basis</extracomment>
+        <translation>Curva de luz, %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Light curve, %1</source>
+        <extracomment>%1 the time basis</extracomment>
+        <translation>Curva de luz, %1</translation>
+    </message>
+    <message>
+        <source>Light Curve</source>
+        <translation>Curva de luz</translation>
+    </message>
+    <message>
+        <source>There is no mutual event to export within a year.</source>
+        <translation>No hay ningún fenómeno mutuo que exportar en un año.</translation>
+    </message>
+    <message>
+        <source>Export the light curve</source>
+        <translation>Exportar la curva de luz</translation>
+    </message>
+    <message>
+        <source>The light curve could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>No se pudo exportar la curva de luz.
+No se puede escribir «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TRadio</name>
+    <message>
+        <source>The radio windows could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>No se pudieron exportar las ventanas de radio.
+No se puede escribir «%1».</translation>
+    </message>
+    <message>
+        <source>Visible only</source>
+        <translation>Solo visibles</translation>
+    </message>
+    <message>
+        <source>Only the windows Jupiter is up for at the site</source>
+        <translation>Solo las ventanas en que Júpiter está sobre el horizonte en el lugar de observación</translation>
+    </message>
+    <message>
+        <source>Month&apos;s track</source>
+        <translation>Traza del mes</translation>
+    </message>
+    <message>
+        <source>The night&apos;s or the month&apos;s track</source>
+        <translation>Traza de la noche o del mes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase up, the central meridian in System III across, the regions Io-A to Io-D boxed, the non-Io bands behind; the month&apos;s track</source>
+        <translation>Fase de Ío hacia arriba, meridiano central del Sistema III en horizontal, las regiones Io-A a Io-D enmarcadas, las bandas non-Io detrás; la traza del mes</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase up, the central meridian in System III across, the regions Io-A to Io-D boxed, the non-Io bands behind; the night&apos;s track</source>
+        <translation>Fase de Ío hacia arriba, meridiano central del Sistema III en horizontal, las regiones Io-A a Io-D enmarcadas, las bandas non-Io detrás; la traza de la noche</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Ninguna ventana</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <source>Jupiter below its least altitude</source>
+        <translation>Júpiter por debajo de su altura mínima</translation>
+    </message>
+    <message>
+        <source>in daylight: the ionosphere often blocks it</source>
+        <translation>de día: la ionosfera suele bloquearla</translation>
+    </message>
+    <message>
+        <source>Export the month&apos;s radio windows</source>
+        <translation>Exportar las ventanas de radio del mes</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TSatTracks</name>
+    <message>
+        <source>Day 1 at the top, a row each half hour, odd days banded: each moon&apos;s distance east or west of Jupiter, the band down the middle, west on the left; Io white, Europa yellow, Ganymede orange, Callisto light blue</source>
+        <translation>Día 1 arriba, una fila por media hora, días impares sombreados: la distancia de cada luna al este o al oeste de Júpiter, la banda en el centro, el oeste a la izquierda; Ío blanco, Europa amarillo, Ganímedes naranja, Calisto azul claro</translation>
+    </message>
+    <message>
+        <source>Day 1 at the top, a row each half hour, odd days banded: each moon&apos;s distance east or west of Jupiter, the band down the middle, east on the left; Io white, Europa yellow, Ganymede orange, Callisto light blue</source>
+        <translation>Día 1 arriba, una fila por media hora, días impares sombreados: la distancia de cada luna al este o al oeste de Júpiter, la banda en el centro, el este a la izquierda; Ío blanco, Europa amarillo, Ganímedes naranja, Calisto azul claro</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TSiteDialog</name>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>° north</source>
+        <translation>° norte</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>° east</source>
+        <translation>° este</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s least altitude</source>
+        <translation>Altura mínima de Júpiter</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s greatest altitude</source>
+        <translation>Altura máxima del Sol</translation>
+    </message>
+    <message>
+        <source>Observing site</source>
+        <translation>Lugar de observación</translation>
+    </message>
+    <message>
+        <source>Enter keeps, Escape cancels.
+No site: empty latitude and longitude.</source>
+        <translation>Intro guarda, Esc cancela.
+Sin lugar de observación: latitud y longitud vacías.</translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2 and %3</source>
+        <extracomment>%1 the field&apos;s name as the dialog shows it, %2 and %3 the ends of its range.</extracomment>
+        <translation>%1 debe estar entre %2 y %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TViewer</name>
+    <message>
+        <source>Io</source>
+        <translation>Ío</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganímedes</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Calisto</translation>
+    </message>
+    <message>
+        <source>Hour must lie between 0 and %1</source>
+        <translation>La hora debe estar entre 0 y %1</translation>
+    </message>
+    <message>
+        <source>Minute must lie between 0 and %1</source>
+        <translation>Los minutos deben estar entre 0 y %1</translation>
+    </message>
+    <message>
+        <source>Second must lie between 0 and %1</source>
+        <translation>Los segundos deben estar entre 0 y %1</translation>
+    </message>
+    <message>
+        <source>Cannot find Help File</source>
+        <translation>No se encuentra el archivo de ayuda</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Real time</source>
+        <translation>Tiempo real</translation>
+    </message>
+    <message>
+        <source>Animate…</source>
+        <translation>Animar…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Magnify</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Reduce</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Southern hemisphere</source>
+        <translation>Hemisferio sur</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hemisferio</translation>
+    </message>
+    <message>
+        <source>Modern positions</source>
+        <translation>Posiciones modernas</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Observing site…</source>
+        <translation>Lugar de observación…</translation>
+    </message>
+    <message>
+        <source>Plan view</source>
+        <translation>Vista en planta</translation>
+    </message>
+    <message>
+        <source>The four orbits seen from above Jupiter&apos;s north pole, the Earth below</source>
+        <translation>Las cuatro órbitas vistas desde encima del polo norte de Júpiter, la Tierra abajo</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Brújula</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <extracomment>Beside the day, month and year fields: about five letters at most.</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Beside the hour, minute and second fields: about five letters at most.</extracomment>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <extracomment>Beside the list of instruments (telescope, binoculars, star diagonal): five letters.</extracomment>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Astro Scope</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>Binoculars</source>
+        <translation>Prismáticos</translation>
+    </message>
+    <message>
+        <source>Star Diagonal</source>
+        <translation>Diagonal cenital</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>The instrument the views are drawn for</source>
+        <translation>El instrumento para el que se dibujan las vistas</translation>
+    </message>
+    <message>
+        <source>Central Meridian</source>
+        <translation>Meridiano central</translation>
+    </message>
+    <message>
+        <source>System I:</source>
+        <translation>Sistema I:</translation>
+    </message>
+    <message>
+        <source>System II:</source>
+        <translation>Sistema II:</translation>
+    </message>
+    <message>
+        <source>Distances</source>
+        <translation>Distancias</translation>
+    </message>
+    <message>
+        <source>Angle from Inferior Conj. (degrees)</source>
+        <extracomment>Three short lines, each about 14 letters at most.</extracomment>
+        <translation>Ángulo desde conj. inf. (grados)</translation>
+    </message>
+    <message>
+        <source>N - S</source>
+        <extracomment>The panel&apos;s north-south heading, over the values&apos; N and S marks: keep the letters.</extracomment>
+        <translation>N - S</translation>
+    </message>
+    <message>
+        <source>E - W</source>
+        <extracomment>The panel&apos;s east-west heading, over the values&apos; E and W marks: keep the letters.</extracomment>
+        <translation>E - W</translation>
+    </message>
+    <message>
+        <source>Modern positions</source>
+        <comment>data panel caption: two lines of 8 letters</comment>
+        <translation>Teoría moderna</translation>
+    </message>
+    <message>
+        <source>North down, east left</source>
+        <translation>Norte abajo, este a la izquierda</translation>
+    </message>
+    <message>
+        <source>North up, east left</source>
+        <translation>Norte arriba, este a la izquierda</translation>
+    </message>
+    <message>
+        <source>North down, east right</source>
+        <translation>Norte abajo, este a la derecha</translation>
+    </message>
+    <message>
+        <source>North up, east right</source>
+        <translation>Norte arriba, este a la derecha</translation>
+    </message>
+    <message>
+        <source>crossing Jupiter&apos;s disc</source>
+        <translation>en tránsito por el disco de Júpiter</translation>
+    </message>
+    <message>
+        <source>hidden behind Jupiter</source>
+        <translation>oculto tras Júpiter</translation>
+    </message>
+    <message>
+        <source>in front of Jupiter</source>
+        <translation>delante de Júpiter</translation>
+    </message>
+    <message>
+        <source>behind Jupiter</source>
+        <translation>detrás de Júpiter</translation>
+    </message>
+    <message>
+        <source>beyond the view&apos;s edge</source>
+        <translation>más allá del borde de la vista</translation>
+    </message>
+    <message>
+        <source>in Jupiter&apos;s shadow</source>
+        <translation>en la sombra de Júpiter</translation>
+    </message>
+    <message>
+        <source>its shadow on the disc</source>
+        <translation>su sombra sobre el disco</translation>
+    </message>
+    <message>
+        <source>%1% of its light in another moon&apos;s shadow</source>
+        <translation>%1 % de su luz en la sombra de otra luna</translation>
+    </message>
+    <message>
+        <source>behind %1</source>
+        <extracomment>%1 is the moon in front.</extracomment>
+        <translation>detrás de %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 radii west, %3</source>
+        <extracomment>%1 the moon, %2 its distance in Jupiter&apos;s radii, %3 where it stands (&quot;in front of Jupiter&quot;, ...).</extracomment>
+        <translation>%1 a %2 radios al oeste, %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 radii east, %3</source>
+        <translation>%1 a %2 radios al este, %3</translation>
+    </message>
+    <message>
+        <source>System I: %1°</source>
+        <translation>Sistema I: %1°</translation>
+    </message>
+    <message>
+        <source>System II: %1°</source>
+        <translation>Sistema II: %1°</translation>
+    </message>
+    <message>
+        <source>%1 north-south: %2 radii%3</source>
+        <extracomment>%1 the moon, %2 the distance, %3 its N or S mark.</extracomment>
+        <translation>%1 norte-sur: %2 radios%3</translation>
+    </message>
+    <message>
+        <source>%1 east-west: %2 radii%3</source>
+        <extracomment>%1 the moon, %2 the distance, %3 its E or W mark.</extracomment>
+        <translation>%1 este-oeste: %2 radios%3</translation>
+    </message>
+    <message>
+        <source>%1 angle from inferior conjunction: %2°</source>
+        <translation>%1 ángulo desde la conjunción inferior: %2°</translation>
+    </message>
+    <message>
+        <source>Northern</source>
+        <translation>Hemisferio norte</translation>
+    </message>
+    <message>
+        <source>Southern</source>
+        <translation>Hemisferio sur</translation>
+    </message>
+    <message>
+        <source>Eyepiece view</source>
+        <translation>Vista del ocular</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TracksPage</name>
+    <message>
+        <source>Io</source>
+        <translation>Ío</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganímedes</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Calisto</translation>
+    </message>
+    <message>
+        <source>an Astronomical Telescope</source>
+        <extracomment>Completes &quot;[As viewed through %1 - ...]&quot;</extracomment>
+        <translation>un telescopio astronómico</translation>
+    </message>
+    <message>
+        <source>Binoculars</source>
+        <translation>prismáticos</translation>
+    </message>
+    <message>
+        <source>a Star Diagonal</source>
+        <translation>un espejo diagonal</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Satellites: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Satélites de Júpiter: %1 %2</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Hora local</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Tiempo universal</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Hemisferio norte</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Hemisferio sur</translation>
+    </message>
+    <message>
+        <source>[As viewed through %1 - %2 - %3]</source>
+        <extracomment>%1 the instrument (&quot;an Astronomical Telescope&quot;), %2 the time basis, %3 the hemisphere</extracomment>
+        <translation>[Visto a través de %1 - %2 - %3]</translation>
     </message>
 </context>
 </TS>

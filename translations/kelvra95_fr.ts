@@ -260,6 +260,23 @@ une valeur impossible à prendre (signalée sur la sortie d&apos;erreur).
     </message>
 </context>
 <context>
+    <name>kelvra::DateRules</name>
+    <message>
+        <source>Invalid Date: Following the conversion from the Julian
+<byte value="xd"/>Calendar to the Gregorian Calendar, the date following
+<byte value="xd"/>4 October 1582 was 15 October 1582. Any date between 
+<byte value="xd"/>these has no meaning.</source>
+        <translation>Date non valide : lors du passage du calendrier julien
+<byte value="xd"/>au calendrier grégorien, le jour suivant le
+<byte value="xd"/>4 octobre 1582 fut le 15 octobre 1582. Une date entre
+<byte value="xd"/>les deux n&apos;a aucun sens.</translation>
+    </message>
+    <message>
+        <source>Date must lie between 1 and %1</source>
+        <translation>Le jour doit être compris entre 1 et %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::EntryField</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -285,6 +302,57 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>kelvra::GRSDriftSettings</name>
+    <message>
+        <source>%1: %2 = %3 is not a number from %4 and is ignored</source>
+        <extracomment>%1 the settings file, %2 the key, %3 its value, %4 the range (&quot;-9.9 to 9.9&quot;)</extracomment>
+        <translation>%1 : %2 = %3 n&apos;est pas un nombre de %4 et est ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is outside %4 and is ignored</source>
+        <translation>%1 : %2 = %3 est en dehors de %4 et est ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is not a date from %4 and is ignored; so is %5 = %6</source>
+        <translation>%1 : %2 = %3 n&apos;est pas une date de %4 et est ignoré, de même que %5 = %6</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 is not a date from %4 and is ignored</source>
+        <translation>%1 : %2 = %3 n&apos;est pas une date de %4 et est ignoré</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3 has no %4 (a date from %5) and is ignored</source>
+        <translation>%1 : %2 = %3 n&apos;a pas de %4 (une date de %5) et est ignoré</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::GRSPage</name>
+    <message>
+        <source>Jupiter&apos;s GRS Transits: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Passages de la GTR de Jupiter : %1 %2</translation>
+    </message>
+    <message>
+        <source>[Local Time - Red Spot at Jovian System II Logitude %1°]</source>
+        <extracomment>%1 the longitude in degrees; &quot;Logitude&quot; is the page&apos;s old spelling of &quot;Longitude&quot;</extracomment>
+        <translation>[Temps local - Grande Tache rouge à la longitude %1° (Système II)]</translation>
+    </message>
+    <message>
+        <source>[Universal Time - Red Spot at Jovian System II Logitude %1°]</source>
+        <translation>[Temps universel - Grande Tache rouge à la longitude %1° (Système II)]</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month from %2</source>
+        <extracomment>%1 the signed drift in degrees (&quot;+1.5&quot;), %2 the date it counts from (2026-11-15)</extracomment>
+        <translation>Dérive %1° par mois depuis le %2</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month</source>
+        <extracomment>%1 the signed drift in degrees (&quot;+1.5&quot;)</extracomment>
+        <translation>Dérive %1° par mois</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::JpegLoader</name>
     <message>
         <source>File &quot;%1&quot; is either missing or damaged.<byte value="xd"/>
@@ -306,6 +374,138 @@ Contact : %2</translation>
     <message>
         <source>System language</source>
         <translation>Langue du système</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::LightCurveModel</name>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymède</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>eye</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
+        <translation>œil</translation>
+    </message>
+    <message>
+        <source>photometry</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.25&quot;: photometry only</extracomment>
+        <translation>photométrie</translation>
+    </message>
+    <message>
+        <source>graze</source>
+        <extracomment>Who sees the drop, after &quot;Δm 0.05&quot;: barely measurable</extracomment>
+        <translation>rasant</translation>
+    </message>
+    <message>
+        <source>%1 %2 eclipses %3</source>
+        <extracomment>%1 the event&apos;s code (&quot;3E2&quot;), which stays first and is followed by a space; %2 and %3 moons</extracomment>
+        <translation>%1 %2 éclipse %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 occults %3</source>
+        <translation>%1 %2 occulte %3</translation>
+    </message>
+    <message>
+        <source>Light falls %1</source>
+        <extracomment>%1 the time the eclipsed moon&apos;s light begins to fall</extracomment>
+        <translation>Début de baisse %1</translation>
+    </message>
+    <message>
+        <source>Umbra %1–%2</source>
+        <extracomment>%1 and %2 the times the moon enters and leaves the umbra</extracomment>
+        <translation>Ombre %1–%2</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>Maximum %1</translation>
+    </message>
+    <message>
+        <source>Light whole %1</source>
+        <extracomment>%1 the time the eclipsed moon&apos;s light is whole again</extracomment>
+        <translation>Lumière rétablie %1</translation>
+    </message>
+    <message>
+        <source>Start %1</source>
+        <translation>Début %1</translation>
+    </message>
+    <message>
+        <source>End %1</source>
+        <translation>Fin %1</translation>
+    </message>
+    <message>
+        <source>Duration %1 min</source>
+        <translation>Durée %1 min</translation>
+    </message>
+    <message>
+        <source>Depth %1% of %2&apos;s light</source>
+        <extracomment>%1 the per cent of light lost at the maximum, %2 the eclipsed moon</extracomment>
+        <translation>Profondeur %1 % (%2)</translation>
+    </message>
+    <message>
+        <source>Depth %1% of the pair&apos;s light</source>
+        <translation>Profondeur %1 % (les deux)</translation>
+    </message>
+    <message>
+        <source>Grey: Jupiter below %1° or the Sun above %2°</source>
+        <translation>Gris : Jupiter sous %1° ou Soleil au-dessus de %2°</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::LightCurvePage</name>
+    <message>
+        <source>Light Curve of a Mutual Event</source>
+        <translation>Courbe de lumière d&apos;un phénomène mutuel</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Temps local</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Temps universel</translation>
+    </message>
+    <message>
+        <source>No mutual event within a year.</source>
+        <translation>Aucun phénomène mutuel d&apos;ici un an.</translation>
+    </message>
+    <message>
+        <source>Flux 1 outside the event; uniform discs, no limb darkening.</source>
+        <translation>Flux 1 hors du phénomène ; disques uniformes, sans assombrissement centre-bord.</translation>
+    </message>
+    <message>
+        <source>Site %1°%2 %3°%4</source>
+        <extracomment>%1 latitude, %2 N or S, %3 longitude, %4 E or W</extracomment>
+        <translation>Lieu d&apos;observation %1°%2 %3°%4</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MainPictures</name>
+    <message>
+        <source>Now</source>
+        <extracomment>The button that sets the date and time to the present; 43 pixels wide.</extracomment>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <extracomment>The animation&apos;s step, the caption of its little dialog.</extracomment>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
     </message>
 </context>
 <context>
@@ -372,6 +572,105 @@ Impossible d&apos;écrire « %1 ».</translation>
     <message>
         <source>UT</source>
         <translation>TU</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioModel</name>
+    <message>
+        <source>Jupiter radio %1</source>
+        <extracomment>A calendar entry&apos;s title: %1 the source region (&quot;Io-B&quot;, &quot;non-Io-A&quot;)</extracomment>
+        <translation>Radio Jupiter %1</translation>
+    </message>
+    <message>
+        <source>Jupiter radio %1 until %2, in daylight</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;), %2 the time its window ends</extracomment>
+        <translation>Radio Jupiter %1 jusqu&apos;à %2, de jour</translation>
+    </message>
+    <message>
+        <source>Jupiter radio %1 until %2</source>
+        <translation>Radio Jupiter %1 jusqu&apos;à %2</translation>
+    </message>
+    <message>
+        <source>%1 start</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;): its window opens</extracomment>
+        <translation>%1 début</translation>
+    </message>
+    <message>
+        <source>%1 end</source>
+        <extracomment>%1 the source region (&quot;Io-B&quot;): its window closes</extracomment>
+        <translation>%1 fin</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioPage</name>
+    <message>
+        <source>Jupiter&apos;s Radio Windows: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Fenêtres radio de Jupiter : %1 %2</translation>
+    </message>
+    <message>
+        <source>the month&apos;s track</source>
+        <translation>trace du mois</translation>
+    </message>
+    <message>
+        <source>the track of the night from %1-%2-%3 12:00</source>
+        <extracomment>%1-%2-%3 the year, month and day the night begins, at noon</extracomment>
+        <translation>trace de la nuit du %1-%2-%3 12:00</translation>
+    </message>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5°, visible only</source>
+        <extracomment>%1 latitude, %2 N or S, %3 longitude, %4 E or W, %5 Jupiter&apos;s least altitude</extracomment>
+        <translation>%1°%2 %3°%4, Jupiter ≥ %5°, visibles seulement</translation>
+    </message>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5°</source>
+        <translation>%1°%2 %3°%4, Jupiter ≥ %5°</translation>
+    </message>
+    <message>
+        <source>Central meridian, System III (degrees)</source>
+        <translation>Méridien central, Système III (degrés)</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase (degrees)</source>
+        <translation>Phase d&apos;Io (degrés)</translation>
+    </message>
+    <message>
+        <source>No windows this month</source>
+        <translation>Aucune fenêtre ce mois-ci</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::RadioPicture</name>
+    <message>
+        <source>CM III %1  Io %2</source>
+        <extracomment>CM III: the central meridian in System III; %1 its longitude, %2 Io&apos;s phase</extracomment>
+        <translation>MC III %1  Io %2</translation>
+    </message>
+    <message>
+        <source>Europa %1  Ganymede %2</source>
+        <extracomment>%1 Europa&apos;s phase, %2 Ganymede&apos;s</extracomment>
+        <translation>Europe %1  Ganymède %2</translation>
+    </message>
+    <message>
+        <source>Shaded: daylight, 20 MHz often blocked by the ionosphere</source>
+        <translation>Ombré : jour, 20 MHz souvent bloqués par l&apos;ionosphère</translation>
+    </message>
+    <message>
+        <source>Shaded: daylight (ionosphere)</source>
+        <translation>Ombré : jour (ionosphère)</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Aucune fenêtre</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <extracomment>One letter on a small button: the month&apos;s track</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
     </message>
 </context>
 <context>
@@ -444,6 +743,37 @@ Les réglages modifiés valent jusqu&apos;à la fermeture du programme.</transla
     </message>
 </context>
 <context>
+    <name>kelvra::SideWindowKind</name>
+    <message>
+        <source>Great Red Spot transits</source>
+        <translation>Passages de la Grande Tache rouge</translation>
+    </message>
+    <message>
+        <source>Red Spot</source>
+        <translation>Tache rouge</translation>
+    </message>
+    <message>
+        <source>Satellite tracks</source>
+        <translation>Trajectoires des satellites</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Trajectoires</translation>
+    </message>
+    <message>
+        <source>Light curve</source>
+        <translation>Courbe de lumière</translation>
+    </message>
+    <message>
+        <source>Radio storms</source>
+        <translation>Orages radio</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::SiteSettings</name>
     <message>
         <source>%1: %2 = %3 is outside %4 and is ignored</source>
@@ -488,6 +818,619 @@ Les réglages modifiés valent jusqu&apos;à la fermeture du programme.</transla
     <message>
         <source>Date</source>
         <translation>Date</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TAboutWin</name>
+    <message>
+        <source>Exit</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>About Kelvra95</source>
+        <translation>À propos de Kelvra95</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TGRSLongitude</name>
+    <message>
+        <source>GRS Longitude</source>
+        <translation>Longitude de la GTR</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Degrees, System II</source>
+        <translation>Degrés, Système II</translation>
+    </message>
+    <message>
+        <source>Drift</source>
+        <translation>Dérive</translation>
+    </message>
+    <message>
+        <source>Degrees a month</source>
+        <translation>Degrés par mois</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>The day the longitude held on, year-month-day</source>
+        <translation>Le jour où la longitude était valable, année-mois-jour</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>« %1 » n&apos;est pas une date valide</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TGRSTransits</name>
+    <message>
+        <source>Red Spot longitude…</source>
+        <translation>Longitude de la Tache rouge…</translation>
+    </message>
+    <message>
+        <source>Red Spot at System II longitude %1°</source>
+        <translation>Tache rouge à la longitude %1° du Système II</translation>
+    </message>
+    <message>
+        <source>not visible from the site: %1</source>
+        <translation>non visibles depuis le lieu d&apos;observation : %1</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s GRS Transits</source>
+        <translation>Passages de la GTR de Jupiter</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TInterval</name>
+    <message>
+        <source>Interval</source>
+        <translation>Intervalle</translation>
+    </message>
+    <message>
+        <source>Interval in minutes</source>
+        <translation>Intervalle en minutes</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TLightCurve</name>
+    <message>
+        <source>selected</source>
+        <extracomment>The event shown is the one selected in the events list</extracomment>
+        <translation>sélectionné</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <extracomment>The event shown is going on now</extracomment>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>The event shown is the next to come</extracomment>
+        <translation>suivant</translation>
+    </message>
+    <message>
+        <source>Export curve…</source>
+        <translation>Exporter la courbe…</translation>
+    </message>
+    <message>
+        <source>No mutual event</source>
+        <extracomment>Two lines in the window, the second under the first</extracomment>
+        <translation>Aucun phénomène mutuel</translation>
+    </message>
+    <message>
+        <source>within a year</source>
+        <translation>d&apos;ici un an</translation>
+    </message>
+    <message>
+        <source>local time</source>
+        <translation>temps local</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>temps universel</translation>
+    </message>
+    <message>
+        <source>Light curve, %1, %2, %3</source>
+        <extracomment>%1 the event (&quot;2O1 Europa occults Io&quot;), %2 its date, %3 the time basis</extracomment>
+        <translation>Courbe de lumière, %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Light curve, %1</source>
+        <extracomment>%1 the time basis</extracomment>
+        <translation>Courbe de lumière, %1</translation>
+    </message>
+    <message>
+        <source>Light Curve</source>
+        <translation>Courbe de lumière</translation>
+    </message>
+    <message>
+        <source>There is no mutual event to export within a year.</source>
+        <translation>Aucun phénomène mutuel à exporter d&apos;ici un an.</translation>
+    </message>
+    <message>
+        <source>Export the light curve</source>
+        <translation>Exporter la courbe de lumière</translation>
+    </message>
+    <message>
+        <source>The light curve could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>La courbe de lumière n&apos;a pas pu être exportée.
+Impossible d&apos;écrire « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TRadio</name>
+    <message>
+        <source>The radio windows could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>Les fenêtres radio n&apos;ont pas pu être exportées.
+Impossible d&apos;écrire « %1 ».</translation>
+    </message>
+    <message>
+        <source>Visible only</source>
+        <translation>Visibles seulement</translation>
+    </message>
+    <message>
+        <source>Only the windows Jupiter is up for at the site</source>
+        <translation>Seulement les fenêtres où Jupiter est levé au lieu d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Month&apos;s track</source>
+        <translation>Trace du mois</translation>
+    </message>
+    <message>
+        <source>The night&apos;s or the month&apos;s track</source>
+        <translation>Trace de la nuit ou du mois</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase up, the central meridian in System III across, the regions Io-A to Io-D boxed, the non-Io bands behind; the month&apos;s track</source>
+        <translation>Phase d&apos;Io vers le haut, méridien central du Système III en abscisse, les régions Io-A à Io-D encadrées, les bandes non-Io derrière ; la trace du mois</translation>
+    </message>
+    <message>
+        <source>Io&apos;s phase up, the central meridian in System III across, the regions Io-A to Io-D boxed, the non-Io bands behind; the night&apos;s track</source>
+        <translation>Phase d&apos;Io vers le haut, méridien central du Système III en abscisse, les régions Io-A à Io-D encadrées, les bandes non-Io derrière ; la trace de la nuit</translation>
+    </message>
+    <message>
+        <source>No windows</source>
+        <translation>Aucune fenêtre</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>Jupiter below its least altitude</source>
+        <translation>Jupiter sous sa hauteur minimale</translation>
+    </message>
+    <message>
+        <source>in daylight: the ionosphere often blocks it</source>
+        <translation>de jour : l&apos;ionosphère la bloque souvent</translation>
+    </message>
+    <message>
+        <source>Export the month&apos;s radio windows</source>
+        <translation>Exporter les fenêtres radio du mois</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TSatTracks</name>
+    <message>
+        <source>Day 1 at the top, a row each half hour, odd days banded: each moon&apos;s distance east or west of Jupiter, the band down the middle, west on the left; Io white, Europa yellow, Ganymede orange, Callisto light blue</source>
+        <translation>Jour 1 en haut, une ligne par demi-heure, jours impairs sur fond gris : la distance de chaque satellite à l&apos;est ou à l&apos;ouest de Jupiter, la bande au milieu, l&apos;ouest à gauche ; Io blanc, Europe jaune, Ganymède orange, Callisto bleu clair</translation>
+    </message>
+    <message>
+        <source>Day 1 at the top, a row each half hour, odd days banded: each moon&apos;s distance east or west of Jupiter, the band down the middle, east on the left; Io white, Europa yellow, Ganymede orange, Callisto light blue</source>
+        <translation>Jour 1 en haut, une ligne par demi-heure, jours impairs sur fond gris : la distance de chaque satellite à l&apos;est ou à l&apos;ouest de Jupiter, la bande au milieu, l&apos;est à gauche ; Io blanc, Europe jaune, Ganymède orange, Callisto bleu clair</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TSiteDialog</name>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>° north</source>
+        <translation>° nord</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>° east</source>
+        <translation>° est</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s least altitude</source>
+        <translation>Hauteur min. de Jupiter</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s greatest altitude</source>
+        <translation>Hauteur max. du Soleil</translation>
+    </message>
+    <message>
+        <source>Observing site</source>
+        <translation>Lieu d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Enter keeps, Escape cancels.
+No site: empty latitude and longitude.</source>
+        <translation>Entrée valide, Échap annule.
+Aucun lieu d&apos;observation : latitude et longitude vides.</translation>
+    </message>
+    <message>
+        <source>%1 must lie between %2 and %3</source>
+        <extracomment>%1 the field&apos;s name as the dialog shows it, %2 and %3 the ends of its range.</extracomment>
+        <translation>%1 doit être comprise entre %2 et %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TViewer</name>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymède</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>Hour must lie between 0 and %1</source>
+        <translation>L&apos;heure doit être comprise entre 0 et %1</translation>
+    </message>
+    <message>
+        <source>Minute must lie between 0 and %1</source>
+        <translation>Les minutes doivent être comprises entre 0 et %1</translation>
+    </message>
+    <message>
+        <source>Second must lie between 0 and %1</source>
+        <translation>Les secondes doivent être comprises entre 0 et %1</translation>
+    </message>
+    <message>
+        <source>Cannot find Help File</source>
+        <translation>Fichier d&apos;aide introuvable</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>Real time</source>
+        <translation>Temps réel</translation>
+    </message>
+    <message>
+        <source>Animate…</source>
+        <translation>Animer…</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Magnify</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Reduce</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Southern hemisphere</source>
+        <translation>Hémisphère sud</translation>
+    </message>
+    <message>
+        <source>Hemisphere</source>
+        <translation>Hémisphère</translation>
+    </message>
+    <message>
+        <source>Modern positions</source>
+        <translation>Positions modernes</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Observing site…</source>
+        <translation>Lieu d&apos;observation…</translation>
+    </message>
+    <message>
+        <source>Plan view</source>
+        <translation>Vue de dessus</translation>
+    </message>
+    <message>
+        <source>The four orbits seen from above Jupiter&apos;s north pole, the Earth below</source>
+        <translation>Les quatre orbites vues d&apos;au-dessus du pôle nord de Jupiter, la Terre en bas</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Boussole</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <extracomment>Beside the day, month and year fields: about five letters at most.</extracomment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Beside the hour, minute and second fields: about five letters at most.</extracomment>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>View:</source>
+        <extracomment>Beside the list of instruments (telescope, binoculars, star diagonal): five letters.</extracomment>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>Astro Scope</source>
+        <translation>Télescope</translation>
+    </message>
+    <message>
+        <source>Binoculars</source>
+        <translation>Jumelles</translation>
+    </message>
+    <message>
+        <source>Star Diagonal</source>
+        <translation>Renvoi coudé</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>The instrument the views are drawn for</source>
+        <translation>L&apos;instrument pour lequel les vues sont dessinées</translation>
+    </message>
+    <message>
+        <source>Central Meridian</source>
+        <translation>Méridien central</translation>
+    </message>
+    <message>
+        <source>System I:</source>
+        <translation>Système I</translation>
+    </message>
+    <message>
+        <source>System II:</source>
+        <translation>Système II</translation>
+    </message>
+    <message>
+        <source>Distances</source>
+        <translation>Distances</translation>
+    </message>
+    <message>
+        <source>Angle from Inferior Conj. (degrees)</source>
+        <extracomment>Three short lines, each about 14 letters at most.</extracomment>
+        <translation>Angle depuis conj. inf. (degrés)</translation>
+    </message>
+    <message>
+        <source>N - S</source>
+        <extracomment>The panel&apos;s north-south heading, over the values&apos; N and S marks: keep the letters.</extracomment>
+        <translation>N - S</translation>
+    </message>
+    <message>
+        <source>E - W</source>
+        <extracomment>The panel&apos;s east-west heading, over the values&apos; E and W marks: keep the letters.</extracomment>
+        <translation>E - W</translation>
+    </message>
+    <message>
+        <source>Modern positions</source>
+        <comment>data panel caption: two lines of 8 letters</comment>
+        <translation>Théorie moderne</translation>
+    </message>
+    <message>
+        <source>North down, east left</source>
+        <translation>Nord en bas, est à gauche</translation>
+    </message>
+    <message>
+        <source>North up, east left</source>
+        <translation>Nord en haut, est à gauche</translation>
+    </message>
+    <message>
+        <source>North down, east right</source>
+        <translation>Nord en bas, est à droite</translation>
+    </message>
+    <message>
+        <source>North up, east right</source>
+        <translation>Nord en haut, est à droite</translation>
+    </message>
+    <message>
+        <source>crossing Jupiter&apos;s disc</source>
+        <translation>en passage devant le disque de Jupiter</translation>
+    </message>
+    <message>
+        <source>hidden behind Jupiter</source>
+        <translation>caché derrière Jupiter</translation>
+    </message>
+    <message>
+        <source>in front of Jupiter</source>
+        <translation>devant Jupiter</translation>
+    </message>
+    <message>
+        <source>behind Jupiter</source>
+        <translation>derrière Jupiter</translation>
+    </message>
+    <message>
+        <source>beyond the view&apos;s edge</source>
+        <translation>au-delà du bord de la vue</translation>
+    </message>
+    <message>
+        <source>in Jupiter&apos;s shadow</source>
+        <translation>dans l&apos;ombre de Jupiter</translation>
+    </message>
+    <message>
+        <source>its shadow on the disc</source>
+        <translation>son ombre sur le disque</translation>
+    </message>
+    <message>
+        <source>%1% of its light in another moon&apos;s shadow</source>
+        <translation>%1 % de sa lumière dans l&apos;ombre d&apos;un autre satellite</translation>
+    </message>
+    <message>
+        <source>behind %1</source>
+        <extracomment>%1 is the moon in front.</extracomment>
+        <translation>derrière %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 radii west, %3</source>
+        <extracomment>%1 the moon, %2 its distance in Jupiter&apos;s radii, %3 where it stands (&quot;in front of Jupiter&quot;, ...).</extracomment>
+        <translation>%1 à %2 rayons à l&apos;ouest, %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 radii east, %3</source>
+        <translation>%1 à %2 rayons à l&apos;est, %3</translation>
+    </message>
+    <message>
+        <source>System I: %1°</source>
+        <translation>Système I : %1°</translation>
+    </message>
+    <message>
+        <source>System II: %1°</source>
+        <translation>Système II : %1°</translation>
+    </message>
+    <message>
+        <source>%1 north-south: %2 radii%3</source>
+        <extracomment>%1 the moon, %2 the distance, %3 its N or S mark.</extracomment>
+        <translation>%1 nord-sud : %2 rayons%3</translation>
+    </message>
+    <message>
+        <source>%1 east-west: %2 radii%3</source>
+        <extracomment>%1 the moon, %2 the distance, %3 its E or W mark.</extracomment>
+        <translation>%1 est-ouest : %2 rayons%3</translation>
+    </message>
+    <message>
+        <source>%1 angle from inferior conjunction: %2°</source>
+        <translation>%1 angle depuis la conjonction inférieure : %2°</translation>
+    </message>
+    <message>
+        <source>Northern</source>
+        <translation>Hémisphère nord</translation>
+    </message>
+    <message>
+        <source>Southern</source>
+        <translation>Hémisphère sud</translation>
+    </message>
+    <message>
+        <source>Eyepiece view</source>
+        <translation>Vue à l&apos;oculaire</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TracksPage</name>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymède</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>an Astronomical Telescope</source>
+        <extracomment>Completes &quot;[As viewed through %1 - ...]&quot;</extracomment>
+        <translation>un télescope astronomique</translation>
+    </message>
+    <message>
+        <source>Binoculars</source>
+        <translation>des jumelles</translation>
+    </message>
+    <message>
+        <source>a Star Diagonal</source>
+        <translation>un renvoi coudé</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Satellites: %1 %2</source>
+        <extracomment>The printed page&apos;s title: %1 the month&apos;s name, %2 the year</extracomment>
+        <translation>Satellites de Jupiter : %1 %2</translation>
+    </message>
+    <message>
+        <source>Local Time</source>
+        <translation>Temps local</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>Temps universel</translation>
+    </message>
+    <message>
+        <source>Northern Hemisphere</source>
+        <translation>Hémisphère nord</translation>
+    </message>
+    <message>
+        <source>Southern Hemisphere</source>
+        <translation>Hémisphère sud</translation>
+    </message>
+    <message>
+        <source>[As viewed through %1 - %2 - %3]</source>
+        <extracomment>%1 the instrument (&quot;an Astronomical Telescope&quot;), %2 the time basis, %3 the hemisphere</extracomment>
+        <translation>[Vu à travers %1 - %2 - %3]</translation>
     </message>
 </context>
 </TS>
