@@ -7,6 +7,7 @@
 
 #include "core/calendar.h"
 #include "core/ephemeris.h"
+#include "core/word_format.h"
 
 namespace kelvra {
 namespace {
@@ -216,14 +217,16 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
   return rows;
 }
 
-std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator) {
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator,
+                         const GRSDriftWords& words) {
   const double rate = drift.degreesPerMonth;  // degrees per month
   if (rate == 0 || !std::isfinite(rate)) return {};
   char number[400];
   std::snprintf(number, sizeof number, "%c%.1f", rate < 0 ? '-' : '+', std::fabs(rate));
-  std::string text = "Drifting " + withSeparator(number, decimalSeparator) + "\u00B0 a month";
+  const std::string signedRate = withSeparator(number, decimalSeparator);
   const std::string date = FormatISODate(drift.epoch);
-  if (!date.empty()) text += " from " + date;
+  const std::string text = date.empty() ? FillWords(words.drifting, {signedRate})
+                                        : FillWords(words.driftingFrom, {signedRate, date});
   return firstCharacters(text, 70);
 }
 

@@ -70,11 +70,19 @@ std::vector<GRSDayTransits> PredictGRSTransits(int year, int month, std::int32_t
                                                const RedSpotDrift& drift, bool localTime,
                                                std::int32_t timeZoneOffset);
 
+// The drift line's words, UTF-8, English unless the caller gives its own language's: %1 the
+// signed rate, %2 the epoch's date.
+struct GRSDriftWords {
+  std::string drifting = "Drifting %1\u00B0 a month";
+  std::string driftingFrom = "Drifting %1\u00B0 a month from %2";
+};
+
 // The line under the page's subtitle and in the window, UTF-8.
-// Given: the drift and the locale's decimal separator. Returns: e.g. "Drifting +1.5° a month
-// from 2026-11-15" (the epoch's UT date; "+1,5" with a comma), at most 70 characters; empty
-// when the drift is 0 or not a finite number (no line).
-std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator);
+// Given: the drift, the locale's decimal separator and the words. Returns: e.g. "Drifting
+// +1.5° a month from 2026-11-15" (the epoch's UT date; "+1,5" with a comma), at most 70
+// characters; empty when the drift is 0 or not a finite number (no line).
+std::string GRSDriftText(const RedSpotDrift& drift, std::string_view decimalSeparator,
+                         const GRSDriftWords& words = {});
 
 // How typed drift text was read.
 enum class DriftTextStatus {

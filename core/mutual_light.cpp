@@ -6,6 +6,8 @@
 #include <limits>
 #include <numbers>
 
+#include "core/word_format.h"
+
 namespace kelvra {
 namespace {
 
@@ -317,7 +319,7 @@ MagnitudeDrop MagnitudeDropOf(double flux) {
   return {shown, seenBy};
 }
 
-std::string MagnitudeDropText(const MagnitudeDrop& drop) {
+std::string MagnitudeDropText(const MagnitudeDrop& drop, const LightLossWords& words) {
   std::string value = "\u221e";
   if (std::isfinite(drop.deltaMagnitude)) {
     // Integer hundredths: printf's decimal separator would follow the program's locale.
@@ -325,13 +327,16 @@ std::string MagnitudeDropText(const MagnitudeDrop& drop) {
     const std::string cents = std::to_string(hundredths % 100);
     value = std::to_string(hundredths / 100) + '.' + (cents.size() < 2 ? "0" : "") + cents;
   }
-  return "\u0394m " + value + ' ' + DropSeenByWord(drop.seenBy);
+  const std::string& word = drop.seenBy == DropSeenBy::Eye          ? words.eye
+                            : drop.seenBy == DropSeenBy::Photometry ? words.photometry
+                                                                    : words.graze;
+  return "\u0394m " + value + ' ' + word;
 }
 
-std::string MutualLossText(const MutualEvent& event) {
+std::string MutualLossText(const MutualEvent& event, const LightLossWords& words) {
   const double lost = MutualLightLost(event);
-  return "light lost " + std::to_string(std::lround(lost * 100)) + "%, " +
-         MagnitudeDropText(MagnitudeDropOf(1 - lost));
+  return FillWords(words.lost, {std::to_string(std::lround(lost * 100)),
+                                MagnitudeDropText(MagnitudeDropOf(1 - lost), words)});
 }
 
 const char* DropSeenByWord(DropSeenBy seenBy) {

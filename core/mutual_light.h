@@ -116,14 +116,20 @@ MagnitudeDrop MagnitudeDropOf(double flux);
 // Returns: "eye", "photometry" or "graze".
 const char* DropSeenByWord(DropSeenBy seenBy);
 
-// Returns: the drop as every window, page and export gives it, UTF-8: "Δm 0.65 eye", "Δm ∞ eye"
-// for no light left; a decimal point whatever the locale.
-std::string MagnitudeDropText(const MagnitudeDrop& drop);
+// The words of a drop in light, UTF-8, English unless the caller gives its own language's.
+struct LightLossWords {
+  std::string eye = "eye", photometry = "photometry", graze = "graze";  // DropSeenBy's
+  std::string lost = "light lost %1%, %2";  // %1 whole per cent, %2 MagnitudeDropText
+};
 
-// Given: an event as FindMutualEvents gives it.
+// Returns: the drop as every window, page and export gives it, UTF-8: "Δm 0.65 eye", "Δm ∞ eye"
+// for no light left, the word from `words`; a decimal point whatever the locale.
+std::string MagnitudeDropText(const MagnitudeDrop& drop, const LightLossWords& words = {});
+
+// Given: an event as FindMutualEvents gives it; the words.
 // Returns: its loss at maximum for an export's description: "light lost 38%, Δm 0.52 eye"
 // (MutualLightLost in whole per cent, MagnitudeDropText of the light left).
-std::string MutualLossText(const MutualEvent& event);
+std::string MutualLossText(const MutualEvent& event, const LightLossWords& words = {});
 
 // The most points a curve is given: a step far below a second would otherwise ask for memory
 // the curve cannot use.
