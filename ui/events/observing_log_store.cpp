@@ -19,6 +19,12 @@
 namespace kelvra {
 namespace {
 
+// The context of this file's words for the translations: a tr() of their own keeps the
+// context's name out of the messages' text, which the help's check reads.
+struct LogWords {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::ObservingLog)
+};
+
 constexpr int kApplicationId = 0x4B4C4F47;  // "KLOG" in PRAGMA application_id: this program's log
 constexpr const char* kBusyWait = "QSQLITE_BUSY_TIMEOUT=5000";  // ms another copy may hold it
 
@@ -69,16 +75,15 @@ LogFileState inspectDatabase(const std::filesystem::path& file) {
 QString stateWords(LogFileState state) {
   switch (state) {
     case LogFileState::NotRegular:
-      return QCoreApplication::translate("kelvra::ObservingLog", "it is not a regular file");
+      return LogWords::tr("it is not a regular file");
     case LogFileState::Unreadable:
-      return QCoreApplication::translate("kelvra::ObservingLog", "it cannot be read or written");
+      return LogWords::tr("it cannot be read or written");
     case LogFileState::NotDatabase:
-      return QCoreApplication::translate("kelvra::ObservingLog", "it is not an observing log");
+      return LogWords::tr("it is not an observing log");
     case LogFileState::Damaged:
-      return QCoreApplication::translate("kelvra::ObservingLog", "it is damaged");
+      return LogWords::tr("it is damaged");
     case LogFileState::Foreign:
-      return QCoreApplication::translate(
-          "kelvra::ObservingLog", "it is another program's database, or a newer version's log");
+      return LogWords::tr("it is another program's database, or a newer version's log");
     case LogFileState::Absent:
     case LogFileState::Log:
       break;
@@ -90,31 +95,24 @@ QString stateWords(LogFileState state) {
 
 QString LogInMemoryMessage(const QString& why) {
   //: After a sentence saying why the log cannot be kept in a file (it starts with a space).
-  return why + QCoreApplication::translate(
-                   "kelvra::ObservingLog",
+  return why + LogWords::tr(
                    " The stamps are kept only until Kelvra95 ends: export them as CSV "
                    "before you close it.");
 }
 
 QString LogFileKeptMessage(const QString& file, const QString& reason, const QString& log) {
   //: %1 a file that is not this program's log, %2 why ("it is damaged"), %3 the log's file.
-  return QCoreApplication::translate(
-             "kelvra::ObservingLog",
-             "%1 is kept as it is, since %2. The observing log is written to: %3")
+  return LogWords::tr("%1 is kept as it is, since %2. The observing log is written to: %3")
       .arg(file, reason, log);
 }
 
 QString LogTimeNotReadMessage(const QString& text) {
   //: %1 what was typed; the example's form is the one read, whatever the language.
-  return QCoreApplication::translate("kelvra::ObservingLog",
-                                     "%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.")
-      .arg(text);
+  return LogWords::tr("%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.").arg(text);
 }
 
 QString LogExportFailedMessage(const QString& path) {
-  return QCoreApplication::translate("kelvra::ObservingLog",
-                                     "The observing log could not be exported.\nCannot write %1.")
-      .arg(path);
+  return LogWords::tr("The observing log could not be exported.\nCannot write %1.").arg(path);
 }
 
 LogFileState InspectLogFile(const std::filesystem::path& file) {
@@ -160,11 +158,9 @@ void ObservingLog::open() {
   }
   if (folder.empty()) {
     //: %1 the folders tried, joined by " nor in ".
-    const QString why =
-        QCoreApplication::translate("kelvra::ObservingLog",
-                                    "The observing log cannot be written in %1.")
-            //: Between the folders the log could not be written in.
-            .arg(tried.join(QCoreApplication::translate("kelvra::ObservingLog", " nor in ")));
+    const QString why = LogWords::tr("The observing log cannot be written in %1.")
+                            //: Between the folders the log could not be written in.
+                            .arg(tried.join(LogWords::tr(" nor in ")));
     openMemory(why);
     ShowMessage(LogInMemoryMessage(why));
     return;
@@ -182,9 +178,7 @@ void ObservingLog::open() {
     if (!refused) refused.emplace(file, state);
   }
   if (file_.empty()) {
-    openMemory(
-        QCoreApplication::translate("kelvra::ObservingLog", "No observing log could be made in %1.")
-            .arg(native(folder)));
+    openMemory(LogWords::tr("No observing log could be made in %1.").arg(native(folder)));
   }
   if (refused) {
     ShowMessage(LogFileKeptMessage(native(refused->first), stateWords(refused->second),
@@ -244,9 +238,7 @@ void ObservingLog::fallBackToMemory(const QString& why) {
   { QSqlDatabase::database(connection_, false).close(); }
   QSqlDatabase::removeDatabase(connection_);
   //: %1 the log's file, %2 the database's own words for the failure.
-  const QString failed =
-      QCoreApplication::translate("kelvra::ObservingLog", "%1 could not be written (%2).")
-          .arg(native(was), why);
+  const QString failed = LogWords::tr("%1 could not be written (%2).").arg(native(was), why);
   openMemory(failed);
   // The same ids, so that an update or removal under way finds its entry.
   for (const LogEntry& entry : kept) {
