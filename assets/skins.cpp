@@ -14,7 +14,9 @@
 #include "ui/common/layout.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
+#include "ui/common/skin_words.h"
 #include "ui/grs/grs_kind.h"
+#include "ui/grs/grs_skin_words.h"
 
 namespace kelvra::skins {
 
@@ -274,7 +276,7 @@ QImage SideWindowSkin() {
   return image;
 }
 
-QImage AboutSkin() {
+QImage AboutSkin(bool withWords) {
   QImage image = FramedPanel(210, 155);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -285,60 +287,45 @@ QImage AboutSkin() {
   DrawText(painter, title.translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter, "Kelvra95", titleFont,
            style::kOutline);
   DrawText(painter, title, Qt::AlignLeft | Qt::AlignVCenter, "Kelvra95", titleFont, style::kAccent);
-  DrawText(painter, QRect(72, 42, 120, 16), Qt::AlignLeft | Qt::AlignVCenter, "Version 1.14",
-           PixelFont("Arial", 12), style::kGlyph);
   painter.setRenderHint(QPainter::Antialiasing, false);
   DrawGroove(painter, QPoint(10, 70), QPoint(199, 70), style::kPanelTop);
-  const QFont caption = PixelFont("Arial", 11, true);
   const QFont body = PixelFont("Arial", 11);
   const int left = 14;
-  DrawText(painter, QRect(left, 78, 180, 14), Qt::AlignLeft, "Contact:", caption, style::kGlyphDim);
   DrawText(painter, QRect(left, 92, 190, 14), Qt::AlignLeft, "kelvra95@kelvra95.example.org", body,
            style::kGlyph);
-  DrawText(painter, QRect(left, 112, 180, 14), Qt::AlignLeft, "Web:", caption, style::kGlyphDim);
   DrawText(painter, QRect(left, 126, 190, 14), Qt::AlignLeft, "www.kelvra95.example.org", body,
            style::kGlyph);
+  if (withWords) DrawSkinWords(painter, kAboutWords, false);
   return image;
 }
 
-QImage LongitudeSkin() {
+QImage LongitudeSkin(bool withWords) {
   const QSize size = layout::kLongitudeDialogSize;
   QImage image = FramedPanel(size.width(), size.height());
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  DrawText(painter, QRect(3, 6, size.width() - 6, 16), Qt::AlignCenter, "GRS Longitude",
-           PixelFont("Arial", 12, true), style::kGlyph);
-  const QFont label = PixelFont("Arial", 11);
-  // Each row: its name left of the field, its unit right of it; the fields' places stay plain,
-  // a sunk rim around each seats it in the panel.
-  struct Row {
-    QRect field;
-    const char* name;
-    const char* unit;
-  };
-  for (const Row& row : {Row{layout::kLongitudeField, "Longitude", "\u00B0"},
-                         Row{layout::kDriftField, "Drift", "\u00B0 a month"},
-                         Row{layout::kEpochField, "Date", ""}}) {
-    DrawWell(painter, row.field, style::kWell);
-    DrawText(painter, QRect(10, row.field.y(), row.field.x() - 14, row.field.height()),
-             Qt::AlignLeft | Qt::AlignVCenter, row.name, label, style::kGlyph);
-    const int unitLeft = row.field.right() + 5;
-    DrawText(painter,
-             QRect(unitLeft, row.field.y(), size.width() - 6 - unitLeft, row.field.height()),
-             Qt::AlignLeft | Qt::AlignVCenter, row.unit, label, style::kGlyph);
-  }
+  // The fields' places stay plain, a sunk rim around each seats it in the panel; their names
+  // and units are words (kLongitudeDialogWords), but for the longitude's degree sign.
+  for (const QRect& field : {layout::kLongitudeField, layout::kDriftField, layout::kEpochField})
+    DrawWell(painter, field, style::kWell);
+  DrawText(painter, layout::detail::UnitBeside(layout::kLongitudeField),
+           Qt::AlignLeft | Qt::AlignVCenter, "\u00B0", PixelFont("Arial", 11), style::kGlyph);
+  if (withWords) DrawSkinWords(painter, layout::kLongitudeDialogWords, false);
   return image;
 }
 
 std::vector<Skin> AllSkins(SideWindowKinds sideWindows) {
   std::vector<Skin> skins;
-  skins.push_back({"Kelvra0.dat", LongitudeSkin()});
+  skins.push_back({"Kelvra0.dat", LongitudeSkin(true)});
   const QImage frame = MainWindowFrame(sideWindows);
   for (const MainWindowPiece& piece : MainWindowPieces()) {
     skins.push_back({piece.fileName, frame.copy(piece.place)});
   }
   skins.push_back({"Kelvra7.dat", SideWindowSkin()});
-  skins.push_back({"Kelvra8.dat", AboutSkin()});
+  skins.push_back({"Kelvra8.dat", AboutSkin(true)});
+  // Without their words, for a language that draws its own over them.
+  skins.push_back({BareSkinFile("Kelvra0.dat"), LongitudeSkin(false)});
+  skins.push_back({BareSkinFile("Kelvra8.dat"), AboutSkin(false)});
   return skins;
 }
 

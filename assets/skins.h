@@ -42,14 +42,16 @@ std::vector<MainWindowPiece> MainWindowPieces();
 // Returns: every side window's background, 200 x 480.
 QImage SideWindowSkin();
 
-// Returns: the About window, 210 x 155.
-QImage AboutSkin();
+// Returns: the About window, 210 x 155; its words (kAboutWords) only `withWords`.
+QImage AboutSkin(bool withWords);
 
-// Returns: the GRS longitude dialog's background, 102 x 107.
-QImage LongitudeSkin();
+// Returns: the GRS longitude dialog's background, 160 x 113; its words
+// (kLongitudeDialogWords) only `withWords`.
+QImage LongitudeSkin(bool withWords);
 
 // Returns: the nine skins in file-name order, Kelvra0.dat first, the main window's with a
-// toolbar button for each of `sideWindows`.
+// toolbar button for each of `sideWindows`; then Kelvra0's and Kelvra8's bare pictures
+// (BareSkinFile), without their words.
 std::vector<Skin> AllSkins(SideWindowKinds sideWindows);
 
 }  // namespace kelvra::skins

@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/common/settings_key.h"
@@ -96,6 +97,12 @@ std::vector<std::string> fixedParts(const std::string& code) {
   std::string joined;
   for (std::size_t i = 0; i < code.size(); ++i) {
     if (code[i] != '"' || (i > 0 && code[i - 1] == '\'')) continue;
+    // A translation's context ("kelvra::Languages" in translate("kelvra::Languages", "…")) is
+    // never shown.
+    std::size_t before = i;
+    while (before > 0 && std::isspace(static_cast<unsigned char>(code[before - 1]))) --before;
+    const std::string_view head(code.data(), before);
+    const bool context = head.ends_with("translate(") || head.ends_with("QT_TRANSLATE_NOOP(");
     for (++i; i < code.size() && code[i] != '"'; ++i) {
       if (code[i] == '\\' && i + 1 < code.size()) {
         const char escaped = code[++i];
@@ -114,7 +121,7 @@ std::vector<std::string> fixedParts(const std::string& code) {
       i = next - 1;  // an adjacent literal continues this one
       continue;
     }
-    literals.push_back(joined);
+    if (!context) literals.push_back(joined);
     joined.clear();
   }
   std::vector<std::string> parts;

@@ -20,6 +20,9 @@ expected_files() {
     echo bin/kelvra95
     echo lib/kelvra95/kelvra95
     for number in 0 1 2 3 4 5 6 7 8; do echo "lib/kelvra95/Kelvra$number.dat"; done
+    echo lib/kelvra95/Kelvra0-bare.dat lib/kelvra95/Kelvra8-bare.dat | tr ' ' '\n'
+    (cd "$source/translations" && find . -name 'kelvra95_*.ts' -printf 'lib/kelvra95/translations/%f\n' |
+      sed 's/\.ts$/.qm/')
     (cd "$source/assets/docs" && find . -type f -printf 'lib/kelvra95/docs/%P\n')
     echo "share/applications/$id.desktop"
     echo "share/metainfo/$id.metainfo.xml"

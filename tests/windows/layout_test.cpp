@@ -95,11 +95,11 @@ TEST(Layout, EverySideWindowButtonLiesOverAFaceOfTheSkin) {
 }
 
 TEST(Layout, DialogExitAndFieldLieOverTheirSkins) {
-  const QImage about = skins::AboutSkin();
+  const QImage about = skins::AboutSkin(true);
   EXPECT_EQ(about.size(), layout::AboutWindow::size);
   EXPECT_EQ(
       barePixels(about, skins::Panel(about.width(), about.height()), layout::AboutWindow::exit), 0);
-  const QImage longitude = skins::LongitudeSkin();
+  const QImage longitude = skins::LongitudeSkin(true);
   EXPECT_EQ(longitude.size(), layout::kLongitudeDialogSize);
   for (const QRect& field : {layout::kLongitudeField, layout::kDriftField, layout::kEpochField}) {
     EXPECT_EQ(barePixels(longitude, skins::Panel(longitude.width(), longitude.height()), field), 0)

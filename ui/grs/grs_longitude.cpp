@@ -15,6 +15,7 @@
 #include "ui/common/widgets.h"
 #include "ui/grs/grs_drift_settings.h"
 #include "ui/grs/grs_kind.h"
+#include "ui/grs/grs_skin_words.h"
 
 namespace kelvra {
 namespace {
@@ -66,7 +67,7 @@ TGRSLongitude::TGRSLongitude(SideWindowHost& host, QWidget& grsWindow, SettingsS
 
 void TGRSLongitude::FormCreate() {
   // Without its picture the dialog still opens, bare, so the values can be set.
-  LoadJpegAsset(*imgGRSLong, QStringLiteral("Kelvra0.dat"));
+  LoadSkinAsset(*imgGRSLong, QStringLiteral("Kelvra0.dat"), layout::kLongitudeDialogWords);
   setFixedSize(layout::kLongitudeDialogSize);
 }
 

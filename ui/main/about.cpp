@@ -2,6 +2,7 @@
 
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/layout.h"
+#include "ui/common/skin_words.h"
 #include "ui/common/widgets.h"
 
 namespace kelvra {
@@ -21,7 +22,7 @@ TAboutWin::TAboutWin(QWidget* parent)
 
 // Without its picture the window still opens and closes; the loader has told the user.
 void TAboutWin::FormCreate() {
-  LoadJpegAsset(*imgAbout, QStringLiteral("Kelvra8.dat"));
+  LoadSkinAsset(*imgAbout, QStringLiteral("Kelvra8.dat"), kAboutWords);
 }
 
 void TAboutWin::btnExitClick() {

@@ -8,6 +8,7 @@
 
 #include "ui/cli/command_line.h"
 #include "ui/common/jpeg_loader.h"
+#include "ui/common/languages.h"
 #include "ui/common/observation.h"
 #include "ui/common/pictures.h"
 #include "ui/common/settings_place.h"
@@ -64,6 +65,9 @@ int main(int argc, char** argv) {
 
   // The one settings store and the one observation every window is handed.
   kelvra::SettingsStore settings(kelvra::ProgramDirectory(), kelvra::UserSettingsFolder());
+  // The words' language before the first window lays out its words.
+  kelvra::InstallTranslations(kelvra::kLanguageKey.read(settings.ini()),
+                              kelvra::ProgramDirectory());
   kelvra::ObservationOwner observation;
   // The observing log beside the settings, opened at its first use; it outlives the windows.
   kelvra::ObservingLog log({kelvra::ProgramDirectory(), kelvra::UserSettingsFolder()});
@@ -82,6 +86,7 @@ int main(int argc, char** argv) {
   viewer.addSideWindow(std::make_unique<kelvra::TLightCurve>(links));
   viewer.addSideWindow(std::make_unique<kelvra::TRadio>(links));
   viewer.setOtherWindows(&interval, &about);
+  viewer.addProgramAction(kelvra::MenuGroup::View, kelvra::MakeLanguageAction(viewer, settings));
 
   ExitAfterFirstPaint firstPaintProbe;
   if (qEnvironmentVariableIsSet("KELVRA_EXIT_AFTER_FIRST_PAINT"))
