@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/word_format.h"
+
 namespace kelvra {
 namespace {
 
@@ -52,14 +54,14 @@ std::string uidPart(std::string_view code) {
   return part;
 }
 
-std::string describe(const ExportPhenomenon& p) {
+std::string describe(const ExportPhenomenon& p, const ICalendarWords& words) {
   std::string text;
   for (const ExportInstant& instant : p.instants) {
     if (!text.empty()) text += '\n';
     text += instant.code + ' ' + readableTime(instant.ut);
     if (instant.altitudes) {
-      text += ": Jupiter " + degrees(instant.altitudes->jupiterDeg) + "\u00B0, Sun " +
-              degrees(instant.altitudes->sunDeg) + "\u00B0";
+      text += FillWords(words.altitudes, {degrees(instant.altitudes->jupiterDeg),
+                                          degrees(instant.altitudes->sunDeg)});
     }
   }
   return text;
@@ -113,7 +115,7 @@ std::string FoldICalendarLine(std::string_view line) {
 }
 
 std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT,
-                          int alarmMinutes) {
+                          int alarmMinutes, const ICalendarWords& words) {
   std::string text;
   const auto put = [&text](const std::string& line) { text += FoldICalendarLine(line); };
   put("BEGIN:VCALENDAR");
@@ -130,7 +132,7 @@ std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, Julian
     // which makes it end where it starts (3.6.1).
     if (icalTime(p.end) != icalTime(p.start)) put("DTEND:" + icalTime(p.end));
     put("SUMMARY:" + EscapeICalendarText(p.summary));
-    const std::string description = describe(p);
+    const std::string description = describe(p, words);
     if (!description.empty()) put("DESCRIPTION:" + EscapeICalendarText(description));
     put("TRANSP:TRANSPARENT");  // an event in the sky does not make the observer busy
     if (alarmMinutes > 0) {

@@ -54,6 +54,12 @@ std::string EscapeICalendarText(std::string_view text);
 // CR LF. A part never ends inside a UTF-8 character.
 std::string FoldICalendarLine(std::string_view line);
 
+// The words of an event's description, UTF-8, English unless the caller gives its own
+// language's: the altitudes after an instant, %1 Jupiter's and %2 the Sun's (degrees).
+struct ICalendarWords {
+  std::string altitudes = ": Jupiter %1\u00B0, Sun %2\u00B0";
+};
+
 // Given: the phenomena; stampUT, the file's creation (days, UT) for DTSTAMP.
 // Returns: a VCALENDAR (VERSION 2.0, PRODID) of one VEVENT per phenomenon, times in UTC to the
 // second; UID from the code and uidStart, so a second export of the same event replaces the
@@ -61,9 +67,9 @@ std::string FoldICalendarLine(std::string_view line);
 // phenomenon whose start and end are one second has no DTEND: RFC 5545 wants DTEND later than
 // DTSTART, and without it the event ends where it starts. alarmMinutes (1..): each event
 // carries a VALARM that many minutes before its start (ACTION:DISPLAY, the summary as
-// DESCRIPTION, TRIGGER:-PT10M); 0, none.
+// DESCRIPTION, TRIGGER:-PT10M); 0, none. The descriptions' words: `words`.
 std::string ICalendarText(const std::vector<ExportPhenomenon>& phenomena, JulianDay stampUT,
-                          int alarmMinutes = 0);
+                          int alarmMinutes = 0, const ICalendarWords& words = {});
 
 // Given: the lines. Returns: CSV with CR LF line ends, the header
 // "date,time,utc,code,description,jupiter_alt,sun_alt", then one row per line: date and time

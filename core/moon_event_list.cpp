@@ -9,6 +9,7 @@
 
 #include "core/moons.h"
 #include "core/mutual_light.h"
+#include "core/word_format.h"
 
 namespace kelvra {
 namespace {
@@ -230,7 +231,8 @@ std::string ListClockText(JulianDay ut, std::int32_t offset, int day) {
   return text;
 }
 
-std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset) {
+std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset,
+                               const MutualEventWords& words) {
   if (!line.mutual) return {};
   const MutualEvent& e = *line.mutual;
   const auto at = [&](JulianDay t) {
@@ -238,22 +240,19 @@ std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset) {
   };
   const std::string maximum = at(line.instant);
   if (e.kind == MutualEventKind::Occultation) {
-    return "start " + at(e.start) + ", maximum " + maximum + ", end " + at(e.end);
+    return FillWords(words.occultation, {at(e.start), maximum, at(e.end)});
   }
-  if (e.penumbral) {
-    return "light falls " + at(e.lightStart) + ", maximum " + maximum + ", light whole " +
-           at(e.lightEnd);
-  }
-  return "light falls " + at(e.lightStart) + ", umbra " + at(e.start) + "\u2013" + at(e.end) +
-         " (maximum " + maximum + "), light whole " + at(e.lightEnd);
+  if (e.penumbral) return FillWords(words.penumbral, {at(e.lightStart), maximum, at(e.lightEnd)});
+  return FillWords(words.eclipse,
+                   {at(e.lightStart), at(e.start), at(e.end), maximum, at(e.lightEnd)});
 }
 
-std::string AgainstJupiterText(AgainstJupiter where) {
+std::string AgainstJupiterText(AgainstJupiter where, const MutualEventWords& words) {
   switch (where) {
     case AgainstJupiter::AtLimb:
-      return "at Jupiter's limb";
+      return words.atLimb;
     case AgainstJupiter::OnDisc:
-      return "on Jupiter's disc";
+      return words.onDisc;
     case AgainstJupiter::Clear:
       break;
   }

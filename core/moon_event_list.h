@@ -157,18 +157,30 @@ JulianDay ListedMinuteOf(const MoonEventLine& line, JulianDay ut);
 // is not `day`: "21:40", "5 23:58".
 std::string ListClockText(JulianDay ut, std::int32_t offset, int day);
 
-// Given: a mutual event's line; offset, the list's clock (minutes, UT = clock + offset).
+// The words of a mutual event's contacts and place, UTF-8, English unless the caller gives its
+// own language's; each sentence's %1, %2, ... are the times in the order the comments give.
+struct MutualEventWords {
+  std::string occultation = "start %1, maximum %2, end %3";
+  std::string eclipse = "light falls %1, umbra %2\u2013%3 (maximum %4), light whole %5";
+  std::string penumbral = "light falls %1, maximum %2, light whole %3";
+  std::string atLimb = "at Jupiter's limb";
+  std::string onDisc = "on Jupiter's disc";
+};
+
+// Given: a mutual event's line; offset, the list's clock (minutes, UT = clock + offset); the
+// words (FillWords).
 // Returns: its contacts and maximum, each rounded to the list's minute and given by
 // ListClockText against the line's day, saying which is which: an occultation's "start 23:01,
 // maximum 23:06, end 23:11"; an eclipse's "light falls 22:58, umbra 23:01–23:11 (maximum
 // 23:06), light whole 23:14" (UTF-8 en dash); a penumbral one's "light falls 23:00, maximum
 // 23:06, light whole 23:12". Empty for a line that is not a mutual event's.
-std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset);
+std::string MutualContactsText(const MoonEventLine& line, std::int32_t offset,
+                               const MutualEventWords& words = {});
 
-// Given: where a passive moon stands against Jupiter (PassiveAgainstJupiter).
+// Given: where a passive moon stands against Jupiter (PassiveAgainstJupiter); the words.
 // Returns: the mark its event carries, "at Jupiter's limb" or "on Jupiter's disc"; empty when
 // clear of the planet.
-std::string AgainstJupiterText(AgainstJupiter where);
+std::string AgainstJupiterText(AgainstJupiter where, const MutualEventWords& words = {});
 
 // The text of one line, field by field.
 struct MoonEventLineText {

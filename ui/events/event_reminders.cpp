@@ -31,7 +31,8 @@ JulianDay realNow() {
 // "in 10 min": the whole minutes left until the event, a started minute counted.
 QString inMinutes(const Reminder& reminder, JulianDay now) {
   const auto minutes = static_cast<long>(std::ceil((reminder.event - now) * 1440 - 1e-6));
-  return QStringLiteral("in %1 min").arg(std::max(0L, minutes));
+  //: Time left until an event, %1 whole minutes (the reminder's line and notification).
+  return EventReminders::tr("in %1 min").arg(std::max(0L, minutes));
 }
 
 QDBusMessage call(const QString& method) {
@@ -76,7 +77,8 @@ void EventReminders::check() {
     given_.push_back(due.key);
     const MoonEventLine& line = shown_[due.line];
     const std::int32_t offset = offset_();
-    notify(QStringLiteral("%1 \u2014 %2; %3")
+    //: A reminder's notification: %1 "5 21:40 I.Sh.I", %2 the event in words, %3 "in 10 min".
+    notify(tr("%1 \u2014 %2; %3")
                .arg(QString::fromStdString(FormatMoonEventLine(line).joined()),
                     QString::fromStdString(MoonEventDescription(line, offset)),
                     inMinutes(due, now)));

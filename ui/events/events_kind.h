@@ -1,6 +1,8 @@
 // The moon events window as the program, the skins and the scripts know it.
 #pragma once
 
+#include <QtGlobal>
+
 #include "ui/common/side_window_kind.h"
 
 namespace kelvra {
@@ -13,8 +15,9 @@ inline constexpr SideWindowKind kEventsKind{
     .layout = layout::kSideWindowSkin,
     .button = {404, 12, 19, 19},
     .buttonName = "lblEvents",
-    .buttonHint = "Moon events",
-    .title = "Events",
+    // Shown translated with the context "kelvra::SideWindowKind".
+    .buttonHint = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Moon events"),
+    .title = QT_TRANSLATE_NOOP("kelvra::SideWindowKind", "Events"),
     .drawButton = &DrawEventsButton,
     .openKey = Qt::CTRL | Qt::Key_M,
 };

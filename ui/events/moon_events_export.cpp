@@ -1,5 +1,6 @@
 #include "ui/events/moon_events_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -7,41 +8,40 @@
 #include "core/moons.h"
 #include "core/mutual_events.h"
 #include "core/mutual_light.h"
+#include "ui/events/event_words.h"
 
 namespace kelvra {
 namespace {
 
-std::string kindName(MoonEventKind kind) {
-  switch (kind) {
-    case MoonEventKind::Transit:
-      return "transit";
-    case MoonEventKind::ShadowTransit:
-      return "shadow transit";
-    case MoonEventKind::Occultation:
-      return "occultation";
-    case MoonEventKind::Eclipse:
-      return "eclipse";
-  }
-  return {};
+// The messages' context for the translations: a tr() of their own keeps the context's name out
+// of the message's text, which the help's check reads.
+struct ExportWords {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::MoonEventsExport)
+};
+
+QString translated(const char* english) {
+  return QCoreApplication::translate("kelvra::MoonEventsExport", english);
 }
 
 std::string phaseName(const MoonEventLine& line) {
   const bool contact =
       line.kind == MoonEventKind::Transit || line.kind == MoonEventKind::ShadowTransit;
-  if (line.phase == MoonEventPhase::Start) return contact ? "ingress" : "disappearance";
-  if (line.phase == MoonEventPhase::End) return contact ? "egress" : "reappearance";
-  return "maximum";
+  const char* phase = "maximum";
+  if (line.phase == MoonEventPhase::Start) phase = contact ? "ingress" : "disappearance";
+  if (line.phase == MoonEventPhase::End) phase = contact ? "egress" : "reappearance";
+  return PhaseWordText(phase).toStdString();
 }
 
 // "Io shadow transit", "Europa occults Io".
 std::string summaryOf(const MoonEventLine& line) {
-  if (line.mutual) {
-    const MutualEvent& e = *line.mutual;
-    return std::string(MoonName(e.active)) +
-           (e.kind == MutualEventKind::Eclipse ? " eclipses " : " occults ") +
-           std::string(MoonName(e.passive));
-  }
-  return std::string(MoonName(line.moon)) + ' ' + kindName(line.kind);
+  if (line.mutual) return MutualEventSentence(*line.mutual).toStdString();
+  // By kind (MoonEventKind's order): %1 the moon.
+  static constexpr const char* kKinds[] = {
+      QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "%1 transit"),
+      QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "%1 occultation"),
+      QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "%1 shadow transit"),
+      QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "%1 eclipse")};
+  return translated(kKinds[static_cast<int>(line.kind)]).arg(MoonNameText(line.moon)).toStdString();
 }
 
 // A mutual event's magnitude as listed, a penumbral one's said to be light, and the passive
@@ -49,10 +49,16 @@ std::string summaryOf(const MoonEventLine& line) {
 // "45%, light lost 38%, Δm 0.52 eye", "65%, at Jupiter's limb, light lost ...".
 std::string magnitudeOf(const MutualEvent& e) {
   std::string text = MutualEventMagnitude(e);
-  if (e.penumbral) text += " of the light";
-  const std::string where = AgainstJupiterText(PassiveAgainstJupiter(e));
+  if (e.penumbral) {
+    //: A penumbral eclipse's magnitude, %1 "Q31%": a share of the moon's light.
+    text = QCoreApplication::translate("kelvra::MoonEventsExport", "%1 of the light")
+               .arg(QString::fromStdString(text))
+               .toStdString();
+  }
+  const std::string where =
+      AgainstJupiterText(PassiveAgainstJupiter(e), TranslatedMutualEventWords());
   if (!where.empty()) text += ", " + where;
-  return text + ", " + MutualLossText(e);
+  return text + ", " + MutualLossText(e, TranslatedLightLossWords());
 }
 
 std::optional<ExportAltitudes> altitudesAt(JulianDay ut, const std::optional<SiteSetting>& site) {
@@ -78,11 +84,27 @@ ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonE
     // An umbral eclipse's UID keeps its umbra's start, as before the light's contacts were given.
     p.uidStart = ListedMinuteOf(line, e.start);
     const bool eclipse = e.kind == MutualEventKind::Eclipse;
-    if (eclipse) instant("light falls", e.lightStart);
-    if (!e.penumbral) instant(eclipse ? "umbra start" : "start", e.start);
-    instant("maximum " + magnitudeOf(e), line.instant);
-    if (!e.penumbral) instant(eclipse ? "umbra end" : "end", e.end);
-    if (eclipse) instant("light whole", e.lightEnd);
+    // The contacts' names: the light starts to fall, the umbra's contacts, the light is whole.
+    const auto named = [](const char* english) { return translated(english).toStdString(); };
+    if (eclipse)
+      instant(named(QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "light falls")), e.lightStart);
+    if (!e.penumbral) {
+      instant(eclipse ? named(QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "umbra start"))
+                      : named(QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "start")),
+              e.start);
+    }
+    //: A mutual event's maximum, %1 its magnitude and light lost.
+    instant(QCoreApplication::translate("kelvra::MoonEventsExport", "maximum %1")
+                .arg(QString::fromStdString(magnitudeOf(e)))
+                .toStdString(),
+            line.instant);
+    if (!e.penumbral) {
+      instant(eclipse ? named(QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "umbra end"))
+                      : named(QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "end")),
+              e.end);
+    }
+    if (eclipse)
+      instant(named(QT_TRANSLATE_NOOP("kelvra::MoonEventsExport", "light whole")), e.lightEnd);
   } else {
     for (const MoonEventLine& other : around) {
       if (SameMoonEventPhenomenon(line, other)) {
@@ -106,8 +128,13 @@ ExportPhenomenon phenomenonOf(const MoonEventLine& line, const std::vector<MoonE
 
 std::string MoonEventDescription(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return summaryOf(line) + ", " + phaseName(line);
-  return summaryOf(line) + ", maximum " + magnitudeOf(*line.mutual) + "; " +
-         MutualContactsText(line, offset);
+  //: A mutual event in words: %1 "Europa occults Io", %2 its magnitude and light lost, %3 its
+  //: contacts' times.
+  return QCoreApplication::translate("kelvra::MoonEventsExport", "%1, maximum %2; %3")
+      .arg(QString::fromStdString(summaryOf(line)),
+           QString::fromStdString(magnitudeOf(*line.mutual)),
+           QString::fromStdString(MutualContactsText(line, offset, TranslatedMutualEventWords())))
+      .toStdString();
 }
 
 std::vector<ExportLine> ExportLinesOf(const std::vector<MoonEventLine>& shown, std::int32_t offset,
@@ -136,11 +163,12 @@ std::string MoonEventsExportText(ExportFormat format, const std::vector<MoonEven
                                  const std::optional<SiteSetting>& site, JulianDay stampUT,
                                  int alarmMinutes) {
   if (format == ExportFormat::Csv) return CsvText(ExportLinesOf(shown, offset, site));
-  return ICalendarText(ExportPhenomenaOf(shown, around, site), stampUT, alarmMinutes);
+  return ICalendarText(ExportPhenomenaOf(shown, around, site), stampUT, alarmMinutes,
+                       TranslatedICalendarWords());
 }
 
 QString ExportFailedText(const QString& path) {
-  return QStringLiteral("The events could not be exported.\nCannot write \"%1\".")
+  return ExportWords::tr("The events could not be exported.\nCannot write \"%1\".")
       .arg(QDir::toNativeSeparators(path));
 }
 

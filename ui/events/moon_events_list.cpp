@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
+#include "ui/events/event_words.h"
 
 namespace kelvra {
 namespace {
@@ -30,6 +32,10 @@ constexpr int kDayX = 3, kTimeX = 25, kCodeX = 62;  // pixels
 // the colours of a visible line.
 const QColor kGreyed(192, 192, 192);
 const QColor kGreyedMutual(208, 184, 208);
+
+QString translated(const char* english) {
+  return QCoreApplication::translate("kelvra::MoonEventsList", english);
+}
 
 void drawCell(QPainter& painter, QPoint at, const QString& text, const QColor& colour,
               const QColor& background) {
@@ -64,26 +70,39 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   if (!line.mutual) return {};
   const MutualEvent& e = *line.mutual;
   const bool eclipse = e.kind == MutualEventKind::Eclipse;
-  const QString active = QString::fromLatin1(MoonName(e.active));
-  const QString passive = QString::fromLatin1(MoonName(e.passive));
+  const QString passive = MoonNameText(e.passive);
   const QString listed = QString::fromStdString(MutualEventMagnitude(e));
   QString magnitude =
-      e.total       ? QStringLiteral("total")
-      : e.annular   ? QStringLiteral("annular")
-      : e.penumbral ? QStringLiteral("penumbral, %1 of the light, not the diameter").arg(listed)
-                    : QStringLiteral("magnitude %1").arg(listed);
-  const QString where = QString::fromStdString(AgainstJupiterText(PassiveAgainstJupiter(e)));
+      e.total     ? translated(QT_TRANSLATE_NOOP("kelvra::MoonEventsList", "total"))
+      : e.annular ? translated(QT_TRANSLATE_NOOP("kelvra::MoonEventsList", "annular"))
+      //: %1 the share of the moon's light lost, "Q31%".
+      : e.penumbral
+          ? QCoreApplication::translate("kelvra::MoonEventsList",
+                                        "penumbral, %1 of the light, not the diameter")
+                .arg(listed)
+          //: %1 the share of the moon's diameter covered, "45%".
+          : QCoreApplication::translate("kelvra::MoonEventsList", "magnitude %1").arg(listed);
+  const MutualEventWords words = TranslatedMutualEventWords();
+  const QString where = QString::fromStdString(AgainstJupiterText(PassiveAgainstJupiter(e), words));
   if (!where.isEmpty()) magnitude += QStringLiteral(", ") + where;
   const long lost = std::lround(MutualLightLost(e) * 100);
-  const QString whose = eclipse ? QStringLiteral("of %1's light").arg(passive)
-                                : QStringLiteral("of the pair's light");
-  return QStringLiteral("%1: %2 %3 %4, %5\n%6\nlight lost at maximum: %7% %8, %9")
-      .arg(QString::fromStdString(MutualEventCode(e)), active,
-           eclipse ? QStringLiteral("eclipses") : QStringLiteral("occults"), passive, magnitude,
-           QString::fromStdString(MutualContactsText(line, offset)))
+  //: Whose light a mutual eclipse takes: %1 the eclipsed moon.
+  const QString whose =
+      eclipse ? QCoreApplication::translate("kelvra::MoonEventsList", "of %1's light").arg(passive)
+              : translated(QT_TRANSLATE_NOOP("kelvra::MoonEventsList", "of the pair's light"));
+  //: A mutual event's tooltip: %1 code, %2 what happens, %3 magnitude; %4 the contacts' times;
+  //: %5 per cent of light lost, %6 whose light, %7 "Δm 0.52 eye".
+  return QCoreApplication::translate("kelvra::MoonEventsList",
+                                     "%1: %2, %3\n%4\nlight lost at maximum: %5% %6, %7")
+      .arg(QString::fromStdString(MutualEventCode(e)), MutualEventSentence(e), magnitude,
+           QString::fromStdString(MutualContactsText(line, offset, words)))
       .arg(lost)
-      .arg(whose,
-           QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e)))));
+      .arg(whose, QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e)),
+                                                           TranslatedLightLossWords())));
+}
+
+QString MoonEventsNoneText() {
+  return translated(QT_TRANSLATE_NOOP("kelvra::MoonEventsList", "No events"));
 }
 
 int MoonEventRowHeight(const QFont& font) {
@@ -94,7 +113,9 @@ QStringList MoonEventNoticeRows(const QFont& font, int width) {
   const QFontMetrics metrics(font);
   const int room = width - kDayX - kScrollBarWidth - 1;  // pixels, clear of the scroll bar
   QStringList rows;
-  for (const QString& word : QStringLiteral("Outside 1900-2100: less accurate").split(' ')) {
+  for (const QString& word :
+       translated(QT_TRANSLATE_NOOP("kelvra::MoonEventsList", "Outside 1900-2100: less accurate"))
+           .split(' ')) {
     if (!rows.isEmpty() && metrics.horizontalAdvance(rows.back() + ' ' + word) <= room) {
       rows.back() += ' ' + word;
     } else {
@@ -129,7 +150,7 @@ void DrawMoonEventList(QImage& list, const QFont& font, const std::vector<MoonEv
     y += rowHeight;
   }
   if (lines.empty()) {
-    drawCell(painter, {kDayX, y}, QStringLiteral("No events"), style::kGlyph, Qt::black);
+    drawCell(painter, {kDayX, y}, MoonEventsNoneText(), style::kGlyph, Qt::black);
     return;
   }
   const int rows = std::max(1, (height - y) / rowHeight);

@@ -30,6 +30,9 @@ inline constexpr int kMoonEventScrollBarWidth = 3;
 QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset);
 
 // Given: the list's font. Returns: the height of one line, pixels.
+// The list's line for a month without events, "No events".
+QString MoonEventsNoneText();
+
 int MoonEventRowHeight(const QFont& font);
 
 // The notice over a list of a year whose times degrade, in as many rows as it needs to fit

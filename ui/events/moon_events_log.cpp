@@ -64,11 +64,11 @@ void TMoonEvents::showLog() {
 void TMoonEvents::askReminders() {
   QInputDialog dialog(this);
   dialog.setObjectName(QStringLiteral("ReminderDialog"));
-  dialog.setWindowTitle(QStringLiteral("Kelvra95 \u2013 Reminders"));
+  dialog.setWindowTitle(tr("Kelvra95 \u2013 Reminders"));
   dialog.setInputMode(QInputDialog::IntInput);
   dialog.setIntRange(0, kReminderLeadMax);
   dialog.setIntValue(reminders_->lead());
-  dialog.setLabelText(QStringLiteral("Minutes before each event (0: no reminders):"));
+  dialog.setLabelText(tr("Minutes before each event (0: no reminders):"));
   if (RunModal(dialog) == QDialog::Accepted) reminders_->setLead(dialog.intValue());
 }
 

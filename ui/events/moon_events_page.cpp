@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLocale>
@@ -11,6 +12,7 @@
 
 #include "core/moon_event_list.h"
 #include "core/mutual_light.h"
+#include "ui/events/event_words.h"
 #include "ui/events/moon_events_sky.h"
 
 namespace kelvra {
@@ -41,11 +43,14 @@ MutualPageRow MutualPageRowOf(const MoonEventLine& line, std::int32_t offset) {
   const AgainstJupiter where = PassiveAgainstJupiter(e);
   row.nearJupiter = where != AgainstJupiter::Clear;
   if (row.nearJupiter) {
-    row.magnitude +=
-        where == AgainstJupiter::AtLimb ? QStringLiteral(" limb") : QStringLiteral(" disc");
+    //: The page's short mark of a moon at the edge of Jupiter's disc (fits a narrow column).
+    const QString limb = QCoreApplication::translate("kelvra::MoonEventsPage", "limb");
+    //: The page's short mark of a moon in front of Jupiter's disc.
+    const QString disc = QCoreApplication::translate("kelvra::MoonEventsPage", "disc");
+    row.magnitude += ' ' + (where == AgainstJupiter::AtLimb ? limb : disc);
   }
-  row.magnitude +=
-      ' ' + QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e))));
+  row.magnitude += ' ' + QString::fromStdString(MagnitudeDropText(
+                             MagnitudeDropOf(1 - MutualLightLost(e)), TranslatedLightLossWords()));
   const auto put = [&](std::size_t slot, JulianDay ut) {
     row.times[slot] =
         QString::fromStdString(ListClockText(ListedMinuteOf(line, ut), offset, line.day));
@@ -61,7 +66,10 @@ MutualPageRow MutualPageRowOf(const MoonEventLine& line, std::int32_t offset) {
 }
 
 QString MoonEventsTitleText(const QString& monthName, int year) {
-  return QStringLiteral("Jupiter's Moon Events: %1 %2").arg(monthName).arg(year);
+  //: The page's title: %1 the month's name, %2 the year.
+  return QCoreApplication::translate("kelvra::MoonEventsPage", "Jupiter's Moon Events: %1 %2")
+      .arg(monthName)
+      .arg(year);
 }
 
 QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
@@ -69,21 +77,32 @@ QString MoonEventsBasisText(bool localTime, std::int32_t timeZoneOffset) {
 }
 
 QString MoonEventsMutualLegend(const MutualLegendNotes& notes) {
-  QString text = QStringLiteral(
+  //: The legend's start; the codes and the letters T, A (and Q) stay as printed. The legend
+  //: goes on with the next two parts: mind the open parenthesis.
+  QString text = QCoreApplication::translate(
+      "kelvra::MoonEventsPage",
       "Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, "
       "3E1 Ganymede eclipses Io), magnitude (T total, A annular");
   if (notes.eclipses) {
-    text += QStringLiteral(
+    //: Added after "A annular" in a month with eclipses; it closes the parenthesis.
+    text += QCoreApplication::translate(
+        "kelvra::MoonEventsPage",
         ", Q penumbral: the light lost, not the diameter). Eclipses add the light's fall "
         "before the start and its return after the end");
   }
-  text += QStringLiteral(
+  //: The legend's next part; its ")" closes the magnitude's parenthesis. eye, photometry,
+  //: graze: the words printed after Δm.
+  text += QCoreApplication::translate(
+      "kelvra::MoonEventsPage",
       "), \u0394m the drop in magnitude at maximum and who sees it (eye 0.5 or more, "
       "photometry 0.1 to 0.5, graze under 0.1).");
   if (notes.otherDay)
-    text += QStringLiteral(" A time on another day than the maximum's has its day.");
+    text += QCoreApplication::translate("kelvra::MoonEventsPage",
+                                        " A time on another day than the maximum's has its day.");
   if (notes.nearJupiter) {
-    text += QStringLiteral(" limb, disc: the moon at Jupiter's limb or on its disc.");
+    //: limb, disc: the marks printed after a magnitude, as translated there.
+    text += QCoreApplication::translate("kelvra::MoonEventsPage",
+                                        " limb, disc: the moon at Jupiter's limb or on its disc.");
   }
   return text;
 }
@@ -92,12 +111,13 @@ QString MoonEventsSubtitle(const MoonEventsPageInput& input) {
   QString text = MoonEventsBasisText(input.basis.localTime, input.basis.zoneOffset);
   if (!input.site) return text;
   text += QStringLiteral("  ") + MoonEventsSiteText(*input.site);
-  if (input.visibleOnly) text += QStringLiteral(", visible events only");
+  if (input.visibleOnly)
+    text += QCoreApplication::translate("kelvra::MoonEventsPage", ", visible events only");
   return text;
 }
 
 PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPageInput& input) {
-  const QString monthName = QLocale::system().standaloneMonthName(input.month, QLocale::LongFormat);
+  const QString monthName = QLocale().standaloneMonthName(input.month, QLocale::LongFormat);
   const PageHeights heights = PrintPageTitle(
       painter, page, MoonEventsTitleText(monthName, input.year), MoonEventsSubtitle(input));
 
@@ -114,9 +134,12 @@ PageHeights DrawMoonEventsPage(QPainter& painter, QSize page, const MoonEventsPa
   note.setItalic(true);
   painter.setFont(note);
   QStringList notes{
-      QStringLiteral("Times to the minute at the first and last contact with the "
-                     "disc or its shadow; hidden instants left out.")};
-  if (!MoonEventsAccurate(input.year)) notes << QStringLiteral("Outside 1900-2100: less accurate.");
+      QCoreApplication::translate("kelvra::MoonEventsPage",
+                                  "Times to the minute at the first and last contact with the "
+                                  "disc or its shadow; hidden instants left out.")};
+  if (!MoonEventsAccurate(input.year))
+    notes << QCoreApplication::translate("kelvra::MoonEventsPage",
+                                         "Outside 1900-2100: less accurate.");
   const int noteHeight = painter.fontMetrics().height();
   int noteTop = heights.TitleHeight;
   for (const QString& text : notes) {

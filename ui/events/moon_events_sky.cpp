@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace kelvra {
@@ -61,7 +62,10 @@ QString MoonEventsSiteText(const SiteSetting& site) {
   const double lat = site.place.latitudeDeg;
   const double lon = site.place.longitudeDeg;
   const QLocale c = QLocale::c();
-  return QStringLiteral("%1\u00B0%2 %3\u00B0%4, Jupiter \u2265 %5, Sun \u2264 %6")
+  //: The site: %1°%2 latitude and N/S, %3°%4 longitude and E/W (letters kept), %5 the least
+  //: altitude of Jupiter, %6 the greatest of the Sun for an event to count as visible.
+  return QCoreApplication::translate("kelvra::MoonEventsSky",
+                                     "%1\u00B0%2 %3\u00B0%4, Jupiter \u2265 %5, Sun \u2264 %6")
       .arg(c.toString(std::abs(lat), 'f', 2), lat < 0 ? QStringLiteral("S") : QStringLiteral("N"),
            c.toString(std::abs(lon), 'f', 2), lon < 0 ? QStringLiteral("W") : QStringLiteral("E"),
            limitDegrees(site.limits.minJupiterAltitudeDeg),
@@ -70,7 +74,8 @@ QString MoonEventsSiteText(const SiteSetting& site) {
 
 QString MoonEventsSkyText(const SkyAtInstant& sky, const VisibilityLimits& limits) {
   const SkyAtInstant shown = ShownSky(sky, limits);
-  return QStringLiteral("Jupiter %1, Sun %2")
+  //: Altitudes above the horizon: %1 Jupiter's, %2 the Sun's, "34.2°".
+  return QCoreApplication::translate("kelvra::MoonEventsSky", "Jupiter %1, Sun %2")
       .arg(signedDegrees(shown.jupiterAltitudeDeg, 1), signedDegrees(shown.sunAltitudeDeg, 1));
 }
 
@@ -80,10 +85,17 @@ QString RiseTransitSetText(const RiseTransitSet& passages, std::int32_t offset, 
   };
   // Near the poles: one dash for both cases would not say which.
   if (!passages.rise && !passages.set) {
-    return upAtStart ? QStringLiteral("Up all day, Tr %1").arg(at(passages.transit))
-                     : QStringLiteral("Below the horizon all day");
+    //: Jupiter never sets that day; Tr: its transit of the meridian, %1 its time. Short: the
+    //: list's top line.
+    return upAtStart
+               ? QCoreApplication::translate("kelvra::MoonEventsSky", "Up all day, Tr %1")
+                     .arg(at(passages.transit))
+               //: Jupiter never rises that day. Short: the list's top line.
+               : QCoreApplication::translate("kelvra::MoonEventsSky", "Below the horizon all day");
   }
-  return QStringLiteral("Rise %1 Tr %2 Set %3")
+  //: Jupiter's rise, transit of the meridian and set that day (times). Short: the list's top
+  //: line, 160 pixels wide.
+  return QCoreApplication::translate("kelvra::MoonEventsSky", "Rise %1 Tr %2 Set %3")
       .arg(at(passages.rise), at(passages.transit), at(passages.set));
 }
 

@@ -44,14 +44,14 @@ TMoonEvents::TMoonEvents(const SideWindowLinks& links, QWidget* parent)
   connect(&listView(), &ImageView::pressed, this, &TMoonEvents::listPressed);
   listView().installEventFilter(this);
 
-  visibleOnly_ = MakeAction(this, QStringLiteral("Visible only"),
-                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-                            [this] { setVisibleOnly(!visibleOnly()); });
-  visibleOnly_->setToolTip(QStringLiteral("Only the events visible from the site"));
+  visibleOnly_ =
+      MakeAction(this, tr("Visible only"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+                 [this] { setVisibleOnly(!visibleOnly()); });
+  visibleOnly_->setToolTip(tr("Only the events visible from the site"));
   visibleOnly_->setCheckable(true);
   menu().add(MenuGroup::View, visibleOnly_, [this] { return visibleOnly(); });
-  QAction* save = MakeAction(this, QStringLiteral("Export\u2026"),
-                             {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { exportMonth(); });
+  QAction* save = MakeAction(this, tr("Export\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+                             [this] { exportMonth(); });
   menu().add(MenuGroup::View, save);
   reminders_ = new EventReminders(
       settings_, [this](JulianDay now) { return linesAround(now); },
@@ -59,17 +59,16 @@ TMoonEvents::TMoonEvents(const SideWindowLinks& links, QWidget* parent)
   connect(reminders_, &EventReminders::lineChanged, this, [this] {
     if (isVisible()) redraw();
   });
-  menu().add(MenuGroup::Time, MakeAction(
-                                  this, QStringLiteral("Reminders\u2026"), {},
-                                  [this] { askReminders(); }, Announce::No));
+  menu().add(MenuGroup::Time,
+             MakeAction(
+                 this, tr("Reminders\u2026"), {}, [this] { askReminders(); }, Announce::No));
   // The log: its stamp key is the program's (main.cpp), its window opens from here.
   stamp_ = MakeAction(
-      this, QStringLiteral("Stamp the time"), {QKeySequence(Qt::Key_F9)}, [this] { stamp(); },
-      Announce::No);
-  menu().add(MenuGroup::View, MakeAction(
-                                  this, QStringLiteral("Observing log\u2026"),
-                                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
-                                  [this] { showLog(); }, Announce::No));
+      this, tr("Stamp the time"), {QKeySequence(Qt::Key_F9)}, [this] { stamp(); }, Announce::No);
+  menu().add(MenuGroup::View,
+             MakeAction(
+                 this, tr("Observing log\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)},
+                 [this] { showLog(); }, Announce::No));
   visibleButton_ = new ImageView(this, "imgVisibleOnly");
   visibleButton_->setGeometry(kVisibleButton);
   visibleButton_->setAction(visibleOnly_);
@@ -236,16 +235,16 @@ SpokenPicture TMoonEvents::spokenList() const {
   QStringList above;
   if (!view_.accurate)
     above << MoonEventNoticeRows(listFont(), layout::kListSize.width()).join(' ');
-  if (!view_.reminder.isEmpty()) above << QStringLiteral("Reminder: ") + view_.reminder;
+  if (!view_.reminder.isEmpty()) above << tr("Reminder: %1").arg(view_.reminder);
   if (!view_.passages.isEmpty()) above << view_.passages;
-  if (model_.lines().empty()) above << QStringLiteral("No events");
+  if (model_.lines().empty()) above << MoonEventsNoneText();
   spoken.description = above.join(QStringLiteral("; "));
   const int rowHeight = MoonEventRowHeight(listFont());
   const std::size_t rows = static_cast<std::size_t>(visibleRows());
   for (std::size_t i = 0; i < model_.lines().size(); ++i) {
     QStringList note;
-    if (std::binary_search(view_.marked.begin(), view_.marked.end(), i)) note << "going on";
-    if (i < view_.greyed.size() && view_.greyed[i]) note << "not visible from the site";
+    if (std::binary_search(view_.marked.begin(), view_.marked.end(), i)) note << tr("going on");
+    if (i < view_.greyed.size() && view_.greyed[i]) note << tr("not visible from the site");
     const QString tip = model_.toolTip(i);
     if (!tip.isEmpty()) note << tip.split('\n');
     QRect place;
@@ -356,8 +355,7 @@ bool TMoonEvents::PrintMoonEvents(std::uint16_t month, std::uint16_t year) {
   const std::optional<SiteSetting>& site = observation().site;
   const MoonEventsPageInput input{month, year, timeBasis(), site, site && visibleOnly()};
   return PrintOnePage(
-      settings_, QStringLiteral("Jupiter's Moon Events"),
-      PdfFileName(QStringLiteral("Events"), month, year),
+      settings_, tr("Jupiter's Moon Events"), PdfFileName(QStringLiteral("Events"), month, year),
       [&input](QPainter& painter, QSize page) { DrawMoonEventsPage(painter, page, input); });
 }
 

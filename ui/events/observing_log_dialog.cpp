@@ -17,6 +17,7 @@
 
 #include "ui/common/messages.h"
 #include "ui/common/widgets.h"
+#include "ui/events/event_words.h"
 
 namespace kelvra {
 namespace {
@@ -27,8 +28,9 @@ constexpr double kSameContactDays = 1.0 / 86400;
 
 QString contactText(const MoonEventLine& line) {
   const LogContact contact = ContactOfLine(line);
-  return QStringLiteral("%1 %2 (%3 UT)")
-      .arg(QString::fromStdString(contact.code), QString::fromStdString(contact.phase),
+  //: A contact offered for a stamp: %1 its code "I.Sh.I", %2 its phase "ingress", %3 its time.
+  return ObservingLogDialog::tr("%1 %2 (%3 UT)")
+      .arg(QString::fromStdString(contact.code), PhaseWordText(contact.phase),
            QString::fromStdString(ListClockText(line.instant, 0, 0)));
 }
 
@@ -41,7 +43,7 @@ ObservingLogDialog::ObservingLogDialog(ObservingLog& log, Contacts contacts,
       contacts_(std::move(contacts)),
       exportFolder_(std::move(exportFolder)) {
   setObjectName(QStringLiteral("ObservingLog"));
-  setWindowTitle(QStringLiteral("Kelvra95 \u2013 Observing log"));
+  setWindowTitle(tr("Kelvra95 \u2013 Observing log"));
   auto* layout = new QVBoxLayout(this);
   warning_ = new QLabel(this);
   warning_->setObjectName(QStringLiteral("lblLogWarning"));
@@ -50,25 +52,25 @@ ObservingLogDialog::ObservingLogDialog(ObservingLog& log, Contacts contacts,
   layout->addWidget(warning_);
   table_ = new QTableWidget(0, kColumns, this);
   table_->setObjectName(QStringLiteral("tblLog"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Observed UT"), QStringLiteral("Contact"),
-                                     QStringLiteral("Predicted UT"), QStringLiteral("O\u2212C (s)"),
-                                     QStringLiteral("Note")});
+  table_->setHorizontalHeaderLabels({tr("Observed UT"), tr("Contact"), tr("Predicted UT"),
+                                     //: Observed minus computed time, in seconds.
+                                     tr("O−C (s)"), tr("Note")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setAccessibleName(QStringLiteral("Observing log"));
+  table_->setAccessibleName(tr("Observing log"));
   layout->addWidget(table_);
   file_ = new QLabel(this);
   file_->setObjectName(QStringLiteral("lblLogFile"));
   file_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(file_);
   auto* buttons = new QHBoxLayout;
-  auto* remove = new QPushButton(QStringLiteral("&Delete\u2026"), this);
+  auto* remove = new QPushButton(tr("&Delete\u2026"), this);
   remove->setObjectName(QStringLiteral("btnLogDelete"));
-  auto* save = new QPushButton(QStringLiteral("&Export CSV\u2026"), this);
+  auto* save = new QPushButton(tr("&Export CSV\u2026"), this);
   save->setObjectName(QStringLiteral("btnLogExport"));
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName(QStringLiteral("btnLogClose"));
   buttons->addWidget(remove);
   buttons->addWidget(save);
@@ -88,8 +90,9 @@ void ObservingLogDialog::refresh() {
   warning_->setText(warning);
   warning_->setVisible(!warning.isEmpty());
   const std::filesystem::path file = log_.file();
-  file_->setText(file.empty() ? QStringLiteral("Kept in memory for this run")
-                              : QStringLiteral("Kept in %1").arg(QString::fromStdString(file)));
+  file_->setText(file.empty() ? tr("Kept in memory for this run")
+                              //: %1 the log's file.
+                              : tr("Kept in %1").arg(QString::fromStdString(file)));
   entries_ = log_.entries();
   choices_.assign(entries_.size(), {});
   filling_ = true;
@@ -129,7 +132,7 @@ void ObservingLogDialog::showRow(int row) {
   auto* box = new QComboBox;
   box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   box->setObjectName(QStringLiteral("cmbLogContact"));
-  box->setAccessibleName(QStringLiteral("Contact"));
+  box->setAccessibleName(tr("Contact"));
   box->addItem(QStringLiteral("\u2014"));
   int chosen = 0;
   if (!r.code.empty() && r.predicted) {
@@ -140,8 +143,8 @@ void ObservingLogDialog::showRow(int row) {
         chosen = static_cast<int>(i) + 1;
     }
     if (chosen < 0) {
-      box->addItem(QStringLiteral("%1 %2").arg(QString::fromStdString(r.code),
-                                               QString::fromStdString(r.phase)));
+      box->addItem(
+          QStringLiteral("%1 %2").arg(QString::fromStdString(r.code), PhaseWordText(r.phase)));
       chosen = box->count() - 1;
     }
   }
@@ -202,7 +205,7 @@ void ObservingLogDialog::deleteSelected() {
   const LogEntry& entry = entries_[static_cast<std::size_t>(row)];
   QMessageBox ask(
       QMessageBox::Question, windowTitle(),
-      QStringLiteral("Delete the timing of %1 UT?")
+      tr("Delete the timing of %1 UT?")
           .arg(QString::fromStdString(LogTimeText(LogInstantDays(entry.record.observedTenths)))),
       QMessageBox::Yes | QMessageBox::No, this);
   ask.setObjectName(QStringLiteral("LogDeleteQuestion"));
@@ -214,8 +217,9 @@ void ObservingLogDialog::deleteSelected() {
 
 void ObservingLogDialog::exportCsv() {
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export the observing log"),
-      exportFolder_() + QStringLiteral("/Kelvra95 log.csv"), QStringLiteral("CSV (*.csv)"));
+      this, tr("Export the observing log"), exportFolder_() + QStringLiteral("/Kelvra95 log.csv"),
+      //: The file box's filter; keep "(*.csv)".
+      tr("CSV (*.csv)"));
   if (!path.isEmpty()) exportTo(path);
 }
 

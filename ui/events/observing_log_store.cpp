@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,6 +18,12 @@
 
 namespace kelvra {
 namespace {
+
+// The context of this file's words for the translations: a tr() of their own keeps the
+// context's name out of the messages' text, which the help's check reads.
+struct LogWords {
+  Q_DECLARE_TR_FUNCTIONS(kelvra::ObservingLog)
+};
 
 constexpr int kApplicationId = 0x4B4C4F47;  // "KLOG" in PRAGMA application_id: this program's log
 constexpr const char* kBusyWait = "QSQLITE_BUSY_TIMEOUT=5000";  // ms another copy may hold it
@@ -68,15 +75,15 @@ LogFileState inspectDatabase(const std::filesystem::path& file) {
 QString stateWords(LogFileState state) {
   switch (state) {
     case LogFileState::NotRegular:
-      return QStringLiteral("it is not a regular file");
+      return LogWords::tr("it is not a regular file");
     case LogFileState::Unreadable:
-      return QStringLiteral("it cannot be read or written");
+      return LogWords::tr("it cannot be read or written");
     case LogFileState::NotDatabase:
-      return QStringLiteral("it is not an observing log");
+      return LogWords::tr("it is not an observing log");
     case LogFileState::Damaged:
-      return QStringLiteral("it is damaged");
+      return LogWords::tr("it is damaged");
     case LogFileState::Foreign:
-      return QStringLiteral("it is another program's database, or a newer version's log");
+      return LogWords::tr("it is another program's database, or a newer version's log");
     case LogFileState::Absent:
     case LogFileState::Log:
       break;
@@ -87,22 +94,25 @@ QString stateWords(LogFileState state) {
 }  // namespace
 
 QString LogInMemoryMessage(const QString& why) {
-  return why + QStringLiteral(
+  //: After a sentence saying why the log cannot be kept in a file (it starts with a space).
+  return why + LogWords::tr(
                    " The stamps are kept only until Kelvra95 ends: export them as CSV "
                    "before you close it.");
 }
 
 QString LogFileKeptMessage(const QString& file, const QString& reason, const QString& log) {
-  return QStringLiteral("%1 is kept as it is, since %2. The observing log is written to: %3")
+  //: %1 a file that is not this program's log, %2 why ("it is damaged"), %3 the log's file.
+  return LogWords::tr("%1 is kept as it is, since %2. The observing log is written to: %3")
       .arg(file, reason, log);
 }
 
 QString LogTimeNotReadMessage(const QString& text) {
-  return QStringLiteral("%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.").arg(text);
+  //: %1 what was typed; the example's form is the one read, whatever the language.
+  return LogWords::tr("%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.").arg(text);
 }
 
 QString LogExportFailedMessage(const QString& path) {
-  return QStringLiteral("The observing log could not be exported.\nCannot write %1.").arg(path);
+  return LogWords::tr("The observing log could not be exported.\nCannot write %1.").arg(path);
 }
 
 LogFileState InspectLogFile(const std::filesystem::path& file) {
@@ -147,8 +157,10 @@ void ObservingLog::open() {
     }
   }
   if (folder.empty()) {
-    const QString why = QStringLiteral("The observing log cannot be written in %1.")
-                            .arg(tried.join(QStringLiteral(" nor in ")));
+    //: %1 the folders tried, joined by " nor in ".
+    const QString why = LogWords::tr("The observing log cannot be written in %1.")
+                            //: Between the folders the log could not be written in.
+                            .arg(tried.join(LogWords::tr(" nor in ")));
     openMemory(why);
     ShowMessage(LogInMemoryMessage(why));
     return;
@@ -166,7 +178,7 @@ void ObservingLog::open() {
     if (!refused) refused.emplace(file, state);
   }
   if (file_.empty()) {
-    openMemory(QStringLiteral("No observing log could be made in %1.").arg(native(folder)));
+    openMemory(LogWords::tr("No observing log could be made in %1.").arg(native(folder)));
   }
   if (refused) {
     ShowMessage(LogFileKeptMessage(native(refused->first), stateWords(refused->second),
@@ -225,7 +237,8 @@ void ObservingLog::fallBackToMemory(const QString& why) {
   const std::filesystem::path was = file_;
   { QSqlDatabase::database(connection_, false).close(); }
   QSqlDatabase::removeDatabase(connection_);
-  const QString failed = QStringLiteral("%1 could not be written (%2).").arg(native(was), why);
+  //: %1 the log's file, %2 the database's own words for the failure.
+  const QString failed = LogWords::tr("%1 could not be written (%2).").arg(native(was), why);
   openMemory(failed);
   // The same ids, so that an update or removal under way finds its entry.
   for (const LogEntry& entry : kept) {
