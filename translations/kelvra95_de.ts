@@ -285,6 +285,126 @@ Option oder ein Wert, der nicht passt (auf der Standardfehlerausgabe gemeldet).
     </message>
 </context>
 <context>
+    <name>kelvra::EventReminders</name>
+    <message>
+        <source>in %1 min</source>
+        <extracomment>Time left until an event, %1 whole minutes (the reminder&apos;s line and notification).</extracomment>
+        <translation>in %1 min</translation>
+    </message>
+    <message>
+        <source>%1 — %2; %3</source>
+        <extracomment>A reminder&apos;s notification: %1 &quot;5 21:40 I.Sh.I&quot;, %2 the event in words, %3 &quot;in 10 min&quot;.</extracomment>
+        <translation>%1 — %2; %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::EventWords</name>
+    <message>
+        <source>start %1, maximum %2, end %3</source>
+        <extracomment>A mutual occultation&apos;s contacts: %1 start, %2 maximum, %3 end (times).</extracomment>
+        <translation>Beginn %1, Maximum %2, Ende %3</translation>
+    </message>
+    <message>
+        <source>light falls %1, umbra %2–%3 (maximum %4), light whole %5</source>
+        <extracomment>A mutual eclipse: %1 the light starts to fall, %2-%3 the umbra, %4 maximum, %5 the light is whole again (times).</extracomment>
+        <translation>Lichtabfall %1, Kernschatten %2–%3 (Maximum %4), Licht wieder voll %5</translation>
+    </message>
+    <message>
+        <source>light falls %1, maximum %2, light whole %3</source>
+        <extracomment>A penumbral mutual eclipse: %1 light starts to fall, %2 maximum, %3 light whole again.</extracomment>
+        <translation>Lichtabfall %1, Maximum %2, Licht wieder voll %3</translation>
+    </message>
+    <message>
+        <source>at Jupiter&apos;s limb</source>
+        <extracomment>Where the eclipsed or occulted moon stands: at the edge of Jupiter&apos;s disc.</extracomment>
+        <translation>am Jupiterrand</translation>
+    </message>
+    <message>
+        <source>on Jupiter&apos;s disc</source>
+        <extracomment>Where the eclipsed or occulted moon stands: in front of Jupiter&apos;s disc.</extracomment>
+        <translation>vor der Jupiterscheibe</translation>
+    </message>
+    <message>
+        <source>eye</source>
+        <extracomment>Who sees a mutual event&apos;s drop in light: the naked eye at the eyepiece.</extracomment>
+        <translation>Auge</translation>
+    </message>
+    <message>
+        <source>photometry</source>
+        <extracomment>Who sees a mutual event&apos;s drop in light: a camera measuring it.</extracomment>
+        <translation>Photometrie</translation>
+    </message>
+    <message>
+        <source>graze</source>
+        <extracomment>A drop in light barely measurable (a grazing event).</extracomment>
+        <translation>streifend</translation>
+    </message>
+    <message>
+        <source>light lost %1%, %2</source>
+        <extracomment>%1 per cent of the light lost at maximum, %2 &quot;Δm 0.52 eye&quot;.</extracomment>
+        <translation>Lichtverlust %1 %, %2</translation>
+    </message>
+    <message>
+        <source>: Jupiter %1°, Sun %2°</source>
+        <extracomment>After an instant in a calendar event&apos;s description: %1 Jupiter&apos;s, %2 the Sun&apos;s altitude.</extracomment>
+        <translation>: Jupiter %1°, Sonne %2°</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month</source>
+        <extracomment>The Great Red Spot&apos;s drift in longitude: %1 signed degrees, e.g. &quot;+1.5&quot;.</extracomment>
+        <translation>Drift %1° pro Monat</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month from %2</source>
+        <extracomment>%1 signed degrees, e.g. &quot;+1.5&quot;; %2 the date it is counted from, 2026-11-15.</extracomment>
+        <translation>Drift %1° pro Monat seit %2</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymed</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Kallisto</translation>
+    </message>
+    <message>
+        <source>%1 eclipses %2</source>
+        <translation>%1 verfinstert %2</translation>
+    </message>
+    <message>
+        <source>%1 occults %2</source>
+        <translation>%1 bedeckt %2</translation>
+    </message>
+    <message>
+        <source>ingress</source>
+        <translation>Eintritt</translation>
+    </message>
+    <message>
+        <source>egress</source>
+        <translation>Austritt</translation>
+    </message>
+    <message>
+        <source>disappearance</source>
+        <translation>Verschwinden</translation>
+    </message>
+    <message>
+        <source>reappearance</source>
+        <translation>Wiedererscheinen</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>Maximum</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::ExportFile</name>
     <message>
         <source>Events</source>
@@ -507,6 +627,331 @@ Kontakt: %2</translation>
     <message>
         <source>minutes</source>
         <translation>Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsExport</name>
+    <message>
+        <source>%1 transit</source>
+        <translation>%1-Durchgang</translation>
+    </message>
+    <message>
+        <source>%1 occultation</source>
+        <translation>%1-Bedeckung</translation>
+    </message>
+    <message>
+        <source>%1 shadow transit</source>
+        <translation>%1-Schattendurchgang</translation>
+    </message>
+    <message>
+        <source>%1 eclipse</source>
+        <translation>%1-Verfinsterung</translation>
+    </message>
+    <message>
+        <source>%1 of the light</source>
+        <extracomment>A penumbral eclipse&apos;s magnitude, %1 &quot;Q31%&quot;: a share of the moon&apos;s light.</extracomment>
+        <translation>%1 des Lichts</translation>
+    </message>
+    <message>
+        <source>light falls</source>
+        <translation>Lichtabfall</translation>
+    </message>
+    <message>
+        <source>umbra start</source>
+        <translation>Beginn Kernschatten</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>maximum %1</source>
+        <extracomment>A mutual event&apos;s maximum, %1 its magnitude and light lost.</extracomment>
+        <translation>Maximum %1</translation>
+    </message>
+    <message>
+        <source>umbra end</source>
+        <translation>Ende Kernschatten</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>light whole</source>
+        <translation>Licht wieder voll</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2; %3</source>
+        <extracomment>A mutual event in words: %1 &quot;Europa occults Io&quot;, %2 its magnitude and light lost, %3 its contacts&apos; times.</extracomment>
+        <translation>%1, Maximum %2; %3</translation>
+    </message>
+    <message>
+        <source>The events could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>Die Ereignisse konnten nicht exportiert werden.
+„%1“ kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsList</name>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>annular</source>
+        <translation>ringförmig</translation>
+    </message>
+    <message>
+        <source>penumbral, %1 of the light, not the diameter</source>
+        <extracomment>%1 the share of the moon&apos;s light lost, &quot;Q31%&quot;.</extracomment>
+        <translation>Halbschatten, %1 des Lichts, nicht des Durchmessers</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>%1 the share of the moon&apos;s diameter covered, &quot;45%&quot;.</extracomment>
+        <translation>Größe %1</translation>
+    </message>
+    <message>
+        <source>of %1&apos;s light</source>
+        <extracomment>Whose light a mutual eclipse takes: %1 the eclipsed moon.</extracomment>
+        <translation>des Lichts von %1</translation>
+    </message>
+    <message>
+        <source>of the pair&apos;s light</source>
+        <translation>des Lichts beider Monde</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3
+%4
+light lost at maximum: %5% %6, %7</source>
+        <extracomment>A mutual event&apos;s tooltip: %1 code, %2 what happens, %3 magnitude; %4 the contacts&apos; times; %5 per cent of light lost, %6 whose light, %7 &quot;Δm 0.52 eye&quot;.</extracomment>
+        <translation>%1: %2, %3
+%4
+Lichtverlust im Maximum: %5 % %6, %7</translation>
+    </message>
+    <message>
+        <source>No events</source>
+        <translation>Keine Ereignisse</translation>
+    </message>
+    <message>
+        <source>Outside 1900-2100: less accurate</source>
+        <translation>Außerhalb 1900-2100: ungenauer</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsPage</name>
+    <message>
+        <source>limb</source>
+        <extracomment>The page&apos;s short mark of a moon at the edge of Jupiter&apos;s disc (fits a narrow column).</extracomment>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>disc</source>
+        <extracomment>The page&apos;s short mark of a moon in front of Jupiter&apos;s disc.</extracomment>
+        <translation>Scheibe</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Moon Events: %1 %2</source>
+        <extracomment>The page&apos;s title: %1 the month&apos;s name, %2 the year.</extracomment>
+        <translation>Ereignisse der Jupitermonde: %1 %2</translation>
+    </message>
+    <message>
+        <source>Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, 3E1 Ganymede eclipses Io), magnitude (T total, A annular</source>
+        <extracomment>The legend&apos;s start; the codes and the letters T, A (and Q) stay as printed. The legend goes on with the next two parts: mind the open parenthesis.</extracomment>
+        <translation>Gegenseitige Ereignisse: Tag, Beginn, Maximum, Ende, Code (2O1 Europa bedeckt Io, 3E1 Ganymed verfinstert Io), Größe (T total, A ringförmig</translation>
+    </message>
+    <message>
+        <source>, Q penumbral: the light lost, not the diameter). Eclipses add the light&apos;s fall before the start and its return after the end</source>
+        <extracomment>Added after &quot;A annular&quot; in a month with eclipses; it closes the parenthesis.</extracomment>
+        <translation>, Q Halbschatten: der Lichtverlust, nicht der Durchmesser). Verfinsterungen nennen dazu den Lichtabfall vor dem Beginn und die Rückkehr des Lichts nach dem Ende</translation>
+    </message>
+    <message>
+        <source>), Δm the drop in magnitude at maximum and who sees it (eye 0.5 or more, photometry 0.1 to 0.5, graze under 0.1).</source>
+        <extracomment>The legend&apos;s next part; its &quot;)&quot; closes the magnitude&apos;s parenthesis. eye, photometry, graze: the words printed after Δm.</extracomment>
+        <translation>), Δm der Helligkeitsabfall in Größenklassen im Maximum und wer ihn sieht (Auge ab 0.5, Photometrie 0.1 bis 0.5, streifend unter 0.1).</translation>
+    </message>
+    <message>
+        <source> A time on another day than the maximum&apos;s has its day.</source>
+        <translation> Eine Zeit an einem anderen Tag als dem des Maximums steht mit ihrem Tag.</translation>
+    </message>
+    <message>
+        <source> limb, disc: the moon at Jupiter&apos;s limb or on its disc.</source>
+        <extracomment>limb, disc: the marks printed after a magnitude, as translated there.</extracomment>
+        <translation> Rand, Scheibe: der Mond am Jupiterrand oder vor der Jupiterscheibe.</translation>
+    </message>
+    <message>
+        <source>, visible events only</source>
+        <translation>, nur sichtbare Ereignisse</translation>
+    </message>
+    <message>
+        <source>Times to the minute at the first and last contact with the disc or its shadow; hidden instants left out.</source>
+        <translation>Zeiten auf die Minute beim ersten und letzten Kontakt mit der Scheibe oder ihrem Schatten; verborgene Zeitpunkte ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Outside 1900-2100: less accurate.</source>
+        <translation>Außerhalb 1900-2100: ungenauer.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsSky</name>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5, Sun ≤ %6</source>
+        <extracomment>The site: %1°%2 latitude and N/S, %3°%4 longitude and E/W (letters kept), %5 the least altitude of Jupiter, %6 the greatest of the Sun for an event to count as visible.</extracomment>
+        <translation>%1°%2 %3°%4, Jupiter ≥ %5, Sonne ≤ %6</translation>
+    </message>
+    <message>
+        <source>Jupiter %1, Sun %2</source>
+        <extracomment>Altitudes above the horizon: %1 Jupiter&apos;s, %2 the Sun&apos;s, &quot;34.2°&quot;.</extracomment>
+        <translation>Jupiter %1, Sonne %2</translation>
+    </message>
+    <message>
+        <source>Up all day, Tr %1</source>
+        <extracomment>Jupiter never sets that day; Tr: its transit of the meridian, %1 its time. Short: the list&apos;s top line.</extracomment>
+        <translation>Stets über Horizont, Tr %1</translation>
+    </message>
+    <message>
+        <source>Below the horizon all day</source>
+        <extracomment>Jupiter never rises that day. Short: the list&apos;s top line.</extracomment>
+        <translation>Ganztags unter Horizont</translation>
+    </message>
+    <message>
+        <source>Rise %1 Tr %2 Set %3</source>
+        <extracomment>Jupiter&apos;s rise, transit of the meridian and set that day (times). Short: the list&apos;s top line, 160 pixels wide.</extracomment>
+        <translation>Auf %1 Tr %2 Unt %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::ObservingLog</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie keine gewöhnliche Datei ist</translation>
+    </message>
+    <message>
+        <source>it cannot be read or written</source>
+        <translation>sie weder gelesen noch geschrieben werden kann</translation>
+    </message>
+    <message>
+        <source>it is not an observing log</source>
+        <translation>sie kein Beobachtungsprotokoll ist</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie beschädigt ist</translation>
+    </message>
+    <message>
+        <source>it is another program&apos;s database, or a newer version&apos;s log</source>
+        <translation>sie die Datenbank eines anderen Programms oder das Protokoll einer neueren Version ist</translation>
+    </message>
+    <message>
+        <source> The stamps are kept only until Kelvra95 ends: export them as CSV before you close it.</source>
+        <extracomment>After a sentence saying why the log cannot be kept in a file (it starts with a space).</extracomment>
+        <translation> Die Zeitmarken bleiben nur erhalten, bis Kelvra95 endet: Exportieren Sie sie vor dem Beenden als CSV.</translation>
+    </message>
+    <message>
+        <source>%1 is kept as it is, since %2. The observing log is written to: %3</source>
+        <extracomment>%1 a file that is not this program&apos;s log, %2 why (&quot;it is damaged&quot;), %3 the log&apos;s file.</extracomment>
+        <translation>Die Datei %1 bleibt unverändert, weil %2. Das Beobachtungsprotokoll wird hierhin geschrieben: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.</source>
+        <extracomment>%1 what was typed; the example&apos;s form is the one read, whatever the language.</extracomment>
+        <translation>%1 ist keine Zeit: Schreiben Sie sie als 2026-12-09 17:03:12.3, in UT.</translation>
+    </message>
+    <message>
+        <source>The observing log could not be exported.
+Cannot write %1.</source>
+        <translation>Das Beobachtungsprotokoll konnte nicht exportiert werden.
+%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The observing log cannot be written in %1.</source>
+        <extracomment>%1 the folders tried, joined by &quot; nor in &quot;.</extracomment>
+        <translation>Das Beobachtungsprotokoll kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source> nor in </source>
+        <translation> und nicht in </translation>
+    </message>
+    <message>
+        <source>No observing log could be made in %1.</source>
+        <translation>In %1 konnte kein Beobachtungsprotokoll angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2).</source>
+        <extracomment>%1 the log&apos;s file, %2 the database&apos;s own words for the failure.</extracomment>
+        <translation>%1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::ObservingLogDialog</name>
+    <message>
+        <source>%1 %2 (%3 UT)</source>
+        <extracomment>A contact offered for a stamp: %1 its code &quot;I.Sh.I&quot;, %2 its phase &quot;ingress&quot;, %3 its time.</extracomment>
+        <translation>%1 %2 (%3 UT)</translation>
+    </message>
+    <message>
+        <source>Kelvra95 – Observing log</source>
+        <translation>Kelvra95 – Beobachtungsprotokoll</translation>
+    </message>
+    <message>
+        <source>Observed UT</source>
+        <translation>Beobachtet (UT)</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Predicted UT</source>
+        <translation>Vorhergesagt (UT)</translation>
+    </message>
+    <message>
+        <source>O−C (s)</source>
+        <extracomment>Observed minus computed time, in seconds.</extracomment>
+        <translation>B−R (s)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Observing log</source>
+        <translation>Beobachtungsprotokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Kept in memory for this run</source>
+        <translation>Nur für diesen Lauf im Speicher</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Delete the timing of %1 UT?</source>
+        <translation>Die Zeitnahme von %1 UT löschen?</translation>
+    </message>
+    <message>
+        <source>Export the observing log</source>
+        <translation>Beobachtungsprotokoll exportieren</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <extracomment>The file box&apos;s filter; keep &quot;(*.csv)&quot;.</extracomment>
+        <translation>CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -773,6 +1218,14 @@ Geänderte Einstellungen gelten bis zum Ende des Programms.</translation>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
+    <message>
+        <source>Moon events</source>
+        <translation>Mondereignisse</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
 </context>
 <context>
     <name>kelvra::SiteSettings</name>
@@ -966,6 +1419,57 @@ Geänderte Einstellungen gelten bis zum Ende des Programms.</translation>
 Cannot write &quot;%1&quot;.</source>
         <translation>Die Lichtkurve konnte nicht exportiert werden.
 „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TMoonEvents</name>
+    <message>
+        <source>Kelvra95 – Reminders</source>
+        <translation>Kelvra95 – Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Minutes before each event (0: no reminders):</source>
+        <translation>Minuten vor jedem Ereignis (0: keine Erinnerungen):</translation>
+    </message>
+    <message>
+        <source>Visible only</source>
+        <translation>Nur sichtbare</translation>
+    </message>
+    <message>
+        <source>Only the events visible from the site</source>
+        <translation>Nur die vom Beobachtungsort sichtbaren Ereignisse</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Erinnerungen…</translation>
+    </message>
+    <message>
+        <source>Stamp the time</source>
+        <translation>Zeitmarke setzen</translation>
+    </message>
+    <message>
+        <source>Observing log…</source>
+        <translation>Beobachtungsprotokoll…</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Erinnerung: %1</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <translation>läuft</translation>
+    </message>
+    <message>
+        <source>not visible from the site</source>
+        <translation>vom Beobachtungsort nicht sichtbar</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Moon Events</source>
+        <translation>Ereignisse der Jupitermonde</translation>
     </message>
 </context>
 <context>

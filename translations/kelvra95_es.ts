@@ -284,6 +284,126 @@ valor que no se puede aceptar (indicado en la salida de error estándar).
     </message>
 </context>
 <context>
+    <name>kelvra::EventReminders</name>
+    <message>
+        <source>in %1 min</source>
+        <extracomment>Time left until an event, %1 whole minutes (the reminder&apos;s line and notification).</extracomment>
+        <translation>en %1 min</translation>
+    </message>
+    <message>
+        <source>%1 — %2; %3</source>
+        <extracomment>A reminder&apos;s notification: %1 &quot;5 21:40 I.Sh.I&quot;, %2 the event in words, %3 &quot;in 10 min&quot;.</extracomment>
+        <translation>%1 — %2; %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::EventWords</name>
+    <message>
+        <source>start %1, maximum %2, end %3</source>
+        <extracomment>A mutual occultation&apos;s contacts: %1 start, %2 maximum, %3 end (times).</extracomment>
+        <translation>inicio %1, máximo %2, fin %3</translation>
+    </message>
+    <message>
+        <source>light falls %1, umbra %2–%3 (maximum %4), light whole %5</source>
+        <extracomment>A mutual eclipse: %1 the light starts to fall, %2-%3 the umbra, %4 maximum, %5 the light is whole again (times).</extracomment>
+        <translation>caída de luz %1, umbra %2–%3 (máximo %4), luz recuperada %5</translation>
+    </message>
+    <message>
+        <source>light falls %1, maximum %2, light whole %3</source>
+        <extracomment>A penumbral mutual eclipse: %1 light starts to fall, %2 maximum, %3 light whole again.</extracomment>
+        <translation>caída de luz %1, máximo %2, luz recuperada %3</translation>
+    </message>
+    <message>
+        <source>at Jupiter&apos;s limb</source>
+        <extracomment>Where the eclipsed or occulted moon stands: at the edge of Jupiter&apos;s disc.</extracomment>
+        <translation>en el limbo de Júpiter</translation>
+    </message>
+    <message>
+        <source>on Jupiter&apos;s disc</source>
+        <extracomment>Where the eclipsed or occulted moon stands: in front of Jupiter&apos;s disc.</extracomment>
+        <translation>ante el disco de Júpiter</translation>
+    </message>
+    <message>
+        <source>eye</source>
+        <extracomment>Who sees a mutual event&apos;s drop in light: the naked eye at the eyepiece.</extracomment>
+        <translation>ojo</translation>
+    </message>
+    <message>
+        <source>photometry</source>
+        <extracomment>Who sees a mutual event&apos;s drop in light: a camera measuring it.</extracomment>
+        <translation>fotometría</translation>
+    </message>
+    <message>
+        <source>graze</source>
+        <extracomment>A drop in light barely measurable (a grazing event).</extracomment>
+        <translation>rasante</translation>
+    </message>
+    <message>
+        <source>light lost %1%, %2</source>
+        <extracomment>%1 per cent of the light lost at maximum, %2 &quot;Δm 0.52 eye&quot;.</extracomment>
+        <translation>luz perdida %1 %, %2</translation>
+    </message>
+    <message>
+        <source>: Jupiter %1°, Sun %2°</source>
+        <extracomment>After an instant in a calendar event&apos;s description: %1 Jupiter&apos;s, %2 the Sun&apos;s altitude.</extracomment>
+        <translation>: Júpiter %1°, Sol %2°</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month</source>
+        <extracomment>The Great Red Spot&apos;s drift in longitude: %1 signed degrees, e.g. &quot;+1.5&quot;.</extracomment>
+        <translation>Deriva de %1° al mes</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month from %2</source>
+        <extracomment>%1 signed degrees, e.g. &quot;+1.5&quot;; %2 the date it is counted from, 2026-11-15.</extracomment>
+        <translation>Deriva de %1° al mes desde el %2</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <translation>Ío</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganímedes</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Calisto</translation>
+    </message>
+    <message>
+        <source>%1 eclipses %2</source>
+        <translation>%1 eclipsa a %2</translation>
+    </message>
+    <message>
+        <source>%1 occults %2</source>
+        <translation>%1 oculta a %2</translation>
+    </message>
+    <message>
+        <source>ingress</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>egress</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>disappearance</source>
+        <translation>desaparición</translation>
+    </message>
+    <message>
+        <source>reappearance</source>
+        <translation>reaparición</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>máximo</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::ExportFile</name>
     <message>
         <source>Events</source>
@@ -506,6 +626,331 @@ Contacto: %2</translation>
     <message>
         <source>minutes</source>
         <translation>minutos</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsExport</name>
+    <message>
+        <source>%1 transit</source>
+        <translation>Tránsito de %1</translation>
+    </message>
+    <message>
+        <source>%1 occultation</source>
+        <translation>Ocultación de %1</translation>
+    </message>
+    <message>
+        <source>%1 shadow transit</source>
+        <translation>Tránsito de la sombra de %1</translation>
+    </message>
+    <message>
+        <source>%1 eclipse</source>
+        <translation>Eclipse de %1</translation>
+    </message>
+    <message>
+        <source>%1 of the light</source>
+        <extracomment>A penumbral eclipse&apos;s magnitude, %1 &quot;Q31%&quot;: a share of the moon&apos;s light.</extracomment>
+        <translation>%1 de la luz</translation>
+    </message>
+    <message>
+        <source>light falls</source>
+        <translation>caída de luz</translation>
+    </message>
+    <message>
+        <source>umbra start</source>
+        <translation>inicio de la umbra</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>maximum %1</source>
+        <extracomment>A mutual event&apos;s maximum, %1 its magnitude and light lost.</extracomment>
+        <translation>máximo %1</translation>
+    </message>
+    <message>
+        <source>umbra end</source>
+        <translation>fin de la umbra</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>light whole</source>
+        <translation>luz recuperada</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2; %3</source>
+        <extracomment>A mutual event in words: %1 &quot;Europa occults Io&quot;, %2 its magnitude and light lost, %3 its contacts&apos; times.</extracomment>
+        <translation>%1, máximo %2; %3</translation>
+    </message>
+    <message>
+        <source>The events could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>No se pudieron exportar los fenómenos.
+No se puede escribir «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsList</name>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>annular</source>
+        <translation>anular</translation>
+    </message>
+    <message>
+        <source>penumbral, %1 of the light, not the diameter</source>
+        <extracomment>%1 the share of the moon&apos;s light lost, &quot;Q31%&quot;.</extracomment>
+        <translation>penumbral, %1 de la luz, no del diámetro</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>%1 the share of the moon&apos;s diameter covered, &quot;45%&quot;.</extracomment>
+        <translation>magnitud %1</translation>
+    </message>
+    <message>
+        <source>of %1&apos;s light</source>
+        <extracomment>Whose light a mutual eclipse takes: %1 the eclipsed moon.</extracomment>
+        <translation>de la luz de %1</translation>
+    </message>
+    <message>
+        <source>of the pair&apos;s light</source>
+        <translation>de la luz de ambas lunas</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3
+%4
+light lost at maximum: %5% %6, %7</source>
+        <extracomment>A mutual event&apos;s tooltip: %1 code, %2 what happens, %3 magnitude; %4 the contacts&apos; times; %5 per cent of light lost, %6 whose light, %7 &quot;Δm 0.52 eye&quot;.</extracomment>
+        <translation>%1: %2, %3
+%4
+luz perdida en el máximo: %5 % %6, %7</translation>
+    </message>
+    <message>
+        <source>No events</source>
+        <translation>Sin fenómenos</translation>
+    </message>
+    <message>
+        <source>Outside 1900-2100: less accurate</source>
+        <translation>Fuera de 1900-2100: menos preciso</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsPage</name>
+    <message>
+        <source>limb</source>
+        <extracomment>The page&apos;s short mark of a moon at the edge of Jupiter&apos;s disc (fits a narrow column).</extracomment>
+        <translation>limbo</translation>
+    </message>
+    <message>
+        <source>disc</source>
+        <extracomment>The page&apos;s short mark of a moon in front of Jupiter&apos;s disc.</extracomment>
+        <translation>disco</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Moon Events: %1 %2</source>
+        <extracomment>The page&apos;s title: %1 the month&apos;s name, %2 the year.</extracomment>
+        <translation>Fenómenos de las lunas de Júpiter: %1 %2</translation>
+    </message>
+    <message>
+        <source>Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, 3E1 Ganymede eclipses Io), magnitude (T total, A annular</source>
+        <extracomment>The legend&apos;s start; the codes and the letters T, A (and Q) stay as printed. The legend goes on with the next two parts: mind the open parenthesis.</extracomment>
+        <translation>Fenómenos mutuos: día, inicio, máximo, fin, código (2O1 Europa oculta a Ío, 3E1 Ganímedes eclipsa a Ío), magnitud (T total, A anular</translation>
+    </message>
+    <message>
+        <source>, Q penumbral: the light lost, not the diameter). Eclipses add the light&apos;s fall before the start and its return after the end</source>
+        <extracomment>Added after &quot;A annular&quot; in a month with eclipses; it closes the parenthesis.</extracomment>
+        <translation>, Q penumbral: la luz perdida, no el diámetro). Los eclipses añaden la caída de la luz antes del inicio y su regreso tras el fin</translation>
+    </message>
+    <message>
+        <source>), Δm the drop in magnitude at maximum and who sees it (eye 0.5 or more, photometry 0.1 to 0.5, graze under 0.1).</source>
+        <extracomment>The legend&apos;s next part; its &quot;)&quot; closes the magnitude&apos;s parenthesis. eye, photometry, graze: the words printed after Δm.</extracomment>
+        <translation>), Δm la caída de magnitud en el máximo y quién la ve (ojo 0.5 o más, fotometría 0.1 a 0.5, rasante bajo 0.1).</translation>
+    </message>
+    <message>
+        <source> A time on another day than the maximum&apos;s has its day.</source>
+        <translation> Una hora de otro día que el del máximo lleva su día.</translation>
+    </message>
+    <message>
+        <source> limb, disc: the moon at Jupiter&apos;s limb or on its disc.</source>
+        <extracomment>limb, disc: the marks printed after a magnitude, as translated there.</extracomment>
+        <translation> limbo, disco: la luna en el limbo de Júpiter o ante su disco.</translation>
+    </message>
+    <message>
+        <source>, visible events only</source>
+        <translation>, solo fenómenos visibles</translation>
+    </message>
+    <message>
+        <source>Times to the minute at the first and last contact with the disc or its shadow; hidden instants left out.</source>
+        <translation>Horas al minuto en el primer y el último contacto con el disco o su sombra; instantes ocultos omitidos.</translation>
+    </message>
+    <message>
+        <source>Outside 1900-2100: less accurate.</source>
+        <translation>Fuera de 1900-2100: menos preciso.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsSky</name>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5, Sun ≤ %6</source>
+        <extracomment>The site: %1°%2 latitude and N/S, %3°%4 longitude and E/W (letters kept), %5 the least altitude of Jupiter, %6 the greatest of the Sun for an event to count as visible.</extracomment>
+        <translation>%1°%2 %3°%4, Júpiter ≥ %5, Sol ≤ %6</translation>
+    </message>
+    <message>
+        <source>Jupiter %1, Sun %2</source>
+        <extracomment>Altitudes above the horizon: %1 Jupiter&apos;s, %2 the Sun&apos;s, &quot;34.2°&quot;.</extracomment>
+        <translation>Júpiter %1, Sol %2</translation>
+    </message>
+    <message>
+        <source>Up all day, Tr %1</source>
+        <extracomment>Jupiter never sets that day; Tr: its transit of the meridian, %1 its time. Short: the list&apos;s top line.</extracomment>
+        <translation>Arriba todo el día, Tr %1</translation>
+    </message>
+    <message>
+        <source>Below the horizon all day</source>
+        <extracomment>Jupiter never rises that day. Short: the list&apos;s top line.</extracomment>
+        <translation>Bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>Rise %1 Tr %2 Set %3</source>
+        <extracomment>Jupiter&apos;s rise, transit of the meridian and set that day (times). Short: the list&apos;s top line, 160 pixels wide.</extracomment>
+        <translation>Orto %1 Tr %2 Oc. %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::ObservingLog</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it cannot be read or written</source>
+        <translation>no se puede leer ni escribir</translation>
+    </message>
+    <message>
+        <source>it is not an observing log</source>
+        <translation>no es un registro de observación</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>it is another program&apos;s database, or a newer version&apos;s log</source>
+        <translation>es la base de datos de otro programa o el registro de una versión más reciente</translation>
+    </message>
+    <message>
+        <source> The stamps are kept only until Kelvra95 ends: export them as CSV before you close it.</source>
+        <extracomment>After a sentence saying why the log cannot be kept in a file (it starts with a space).</extracomment>
+        <translation> Las marcas de tiempo solo se conservan hasta que Kelvra95 termine: expórtelas como CSV antes de cerrarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is kept as it is, since %2. The observing log is written to: %3</source>
+        <extracomment>%1 a file that is not this program&apos;s log, %2 why (&quot;it is damaged&quot;), %3 the log&apos;s file.</extracomment>
+        <translation>El archivo %1 se conserva tal cual, ya que %2. El registro de observación se escribe en: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.</source>
+        <extracomment>%1 what was typed; the example&apos;s form is the one read, whatever the language.</extracomment>
+        <translation>%1 no es una hora: escríbala como 2026-12-09 17:03:12.3, en TU.</translation>
+    </message>
+    <message>
+        <source>The observing log could not be exported.
+Cannot write %1.</source>
+        <translation>No se pudo exportar el registro de observación.
+No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>The observing log cannot be written in %1.</source>
+        <extracomment>%1 the folders tried, joined by &quot; nor in &quot;.</extracomment>
+        <translation>El registro de observación no se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source> nor in </source>
+        <translation> ni en </translation>
+    </message>
+    <message>
+        <source>No observing log could be made in %1.</source>
+        <translation>No se pudo crear ningún registro de observación en %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2).</source>
+        <extracomment>%1 the log&apos;s file, %2 the database&apos;s own words for the failure.</extracomment>
+        <translation>No se pudo escribir %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::ObservingLogDialog</name>
+    <message>
+        <source>%1 %2 (%3 UT)</source>
+        <extracomment>A contact offered for a stamp: %1 its code &quot;I.Sh.I&quot;, %2 its phase &quot;ingress&quot;, %3 its time.</extracomment>
+        <translation>%1 %2 (%3 TU)</translation>
+    </message>
+    <message>
+        <source>Kelvra95 – Observing log</source>
+        <translation>Kelvra95 – Registro de observación</translation>
+    </message>
+    <message>
+        <source>Observed UT</source>
+        <translation>Observado (TU)</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Predicted UT</source>
+        <translation>Previsto (TU)</translation>
+    </message>
+    <message>
+        <source>O−C (s)</source>
+        <extracomment>Observed minus computed time, in seconds.</extracomment>
+        <translation>O−C (s)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Observing log</source>
+        <translation>Registro de observación</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Eliminar…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>E&amp;xportar CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Kept in memory for this run</source>
+        <translation>Guardado en memoria para esta sesión</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>Delete the timing of %1 UT?</source>
+        <translation>¿Eliminar la medición de %1 TU?</translation>
+    </message>
+    <message>
+        <source>Export the observing log</source>
+        <translation>Exportar el registro de observación</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <extracomment>The file box&apos;s filter; keep &quot;(*.csv)&quot;.</extracomment>
+        <translation>CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -772,6 +1217,14 @@ Los ajustes cambiados valen hasta que se cierre el programa.</translation>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
+    <message>
+        <source>Moon events</source>
+        <translation>Fenómenos de las lunas</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Fenómenos</translation>
+    </message>
 </context>
 <context>
     <name>kelvra::SiteSettings</name>
@@ -965,6 +1418,57 @@ Los ajustes cambiados valen hasta que se cierre el programa.</translation>
 Cannot write &quot;%1&quot;.</source>
         <translation>No se pudo exportar la curva de luz.
 No se puede escribir «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TMoonEvents</name>
+    <message>
+        <source>Kelvra95 – Reminders</source>
+        <translation>Kelvra95 – Avisos</translation>
+    </message>
+    <message>
+        <source>Minutes before each event (0: no reminders):</source>
+        <translation>Minutos antes de cada fenómeno (0: sin avisos):</translation>
+    </message>
+    <message>
+        <source>Visible only</source>
+        <translation>Solo visibles</translation>
+    </message>
+    <message>
+        <source>Only the events visible from the site</source>
+        <translation>Solo los fenómenos visibles desde el lugar de observación</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Avisos…</translation>
+    </message>
+    <message>
+        <source>Stamp the time</source>
+        <translation>Marcar la hora</translation>
+    </message>
+    <message>
+        <source>Observing log…</source>
+        <translation>Registro de observación…</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Aviso: %1</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <translation>en curso</translation>
+    </message>
+    <message>
+        <source>not visible from the site</source>
+        <translation>no visible desde el lugar de observación</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Moon Events</source>
+        <translation>Fenómenos de las lunas de Júpiter</translation>
     </message>
 </context>
 <context>

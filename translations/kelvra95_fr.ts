@@ -284,6 +284,126 @@ une valeur impossible à prendre (signalée sur la sortie d&apos;erreur).
     </message>
 </context>
 <context>
+    <name>kelvra::EventReminders</name>
+    <message>
+        <source>in %1 min</source>
+        <extracomment>Time left until an event, %1 whole minutes (the reminder&apos;s line and notification).</extracomment>
+        <translation>dans %1 min</translation>
+    </message>
+    <message>
+        <source>%1 — %2; %3</source>
+        <extracomment>A reminder&apos;s notification: %1 &quot;5 21:40 I.Sh.I&quot;, %2 the event in words, %3 &quot;in 10 min&quot;.</extracomment>
+        <translation>%1 — %2 ; %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::EventWords</name>
+    <message>
+        <source>start %1, maximum %2, end %3</source>
+        <extracomment>A mutual occultation&apos;s contacts: %1 start, %2 maximum, %3 end (times).</extracomment>
+        <translation>début %1, maximum %2, fin %3</translation>
+    </message>
+    <message>
+        <source>light falls %1, umbra %2–%3 (maximum %4), light whole %5</source>
+        <extracomment>A mutual eclipse: %1 the light starts to fall, %2-%3 the umbra, %4 maximum, %5 the light is whole again (times).</extracomment>
+        <translation>baisse de lumière %1, ombre %2–%3 (maximum %4), lumière rétablie %5</translation>
+    </message>
+    <message>
+        <source>light falls %1, maximum %2, light whole %3</source>
+        <extracomment>A penumbral mutual eclipse: %1 light starts to fall, %2 maximum, %3 light whole again.</extracomment>
+        <translation>baisse de lumière %1, maximum %2, lumière rétablie %3</translation>
+    </message>
+    <message>
+        <source>at Jupiter&apos;s limb</source>
+        <extracomment>Where the eclipsed or occulted moon stands: at the edge of Jupiter&apos;s disc.</extracomment>
+        <translation>au bord de Jupiter</translation>
+    </message>
+    <message>
+        <source>on Jupiter&apos;s disc</source>
+        <extracomment>Where the eclipsed or occulted moon stands: in front of Jupiter&apos;s disc.</extracomment>
+        <translation>devant le disque de Jupiter</translation>
+    </message>
+    <message>
+        <source>eye</source>
+        <extracomment>Who sees a mutual event&apos;s drop in light: the naked eye at the eyepiece.</extracomment>
+        <translation>œil</translation>
+    </message>
+    <message>
+        <source>photometry</source>
+        <extracomment>Who sees a mutual event&apos;s drop in light: a camera measuring it.</extracomment>
+        <translation>photométrie</translation>
+    </message>
+    <message>
+        <source>graze</source>
+        <extracomment>A drop in light barely measurable (a grazing event).</extracomment>
+        <translation>rasant</translation>
+    </message>
+    <message>
+        <source>light lost %1%, %2</source>
+        <extracomment>%1 per cent of the light lost at maximum, %2 &quot;Δm 0.52 eye&quot;.</extracomment>
+        <translation>perte de lumière %1 %, %2</translation>
+    </message>
+    <message>
+        <source>: Jupiter %1°, Sun %2°</source>
+        <extracomment>After an instant in a calendar event&apos;s description: %1 Jupiter&apos;s, %2 the Sun&apos;s altitude.</extracomment>
+        <translation> : Jupiter %1°, Soleil %2°</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month</source>
+        <extracomment>The Great Red Spot&apos;s drift in longitude: %1 signed degrees, e.g. &quot;+1.5&quot;.</extracomment>
+        <translation>Dérive de %1° par mois</translation>
+    </message>
+    <message>
+        <source>Drifting %1° a month from %2</source>
+        <extracomment>%1 signed degrees, e.g. &quot;+1.5&quot;; %2 the date it is counted from, 2026-11-15.</extracomment>
+        <translation>Dérive de %1° par mois depuis le %2</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Ganymede</source>
+        <translation>Ganymède</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>%1 eclipses %2</source>
+        <translation>%1 éclipse %2</translation>
+    </message>
+    <message>
+        <source>%1 occults %2</source>
+        <translation>%1 occulte %2</translation>
+    </message>
+    <message>
+        <source>ingress</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>egress</source>
+        <translation>sortie</translation>
+    </message>
+    <message>
+        <source>disappearance</source>
+        <translation>disparition</translation>
+    </message>
+    <message>
+        <source>reappearance</source>
+        <translation>réapparition</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>maximum</translation>
+    </message>
+</context>
+<context>
     <name>kelvra::ExportFile</name>
     <message>
         <source>Events</source>
@@ -506,6 +626,331 @@ Contact : %2</translation>
     <message>
         <source>minutes</source>
         <translation>minutes</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsExport</name>
+    <message>
+        <source>%1 transit</source>
+        <translation>%1 : passage</translation>
+    </message>
+    <message>
+        <source>%1 occultation</source>
+        <translation>%1 : occultation</translation>
+    </message>
+    <message>
+        <source>%1 shadow transit</source>
+        <translation>%1 : passage de l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>%1 eclipse</source>
+        <translation>%1 : éclipse</translation>
+    </message>
+    <message>
+        <source>%1 of the light</source>
+        <extracomment>A penumbral eclipse&apos;s magnitude, %1 &quot;Q31%&quot;: a share of the moon&apos;s light.</extracomment>
+        <translation>%1 de la lumière</translation>
+    </message>
+    <message>
+        <source>light falls</source>
+        <translation>baisse de lumière</translation>
+    </message>
+    <message>
+        <source>umbra start</source>
+        <translation>début de l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>maximum %1</source>
+        <extracomment>A mutual event&apos;s maximum, %1 its magnitude and light lost.</extracomment>
+        <translation>maximum %1</translation>
+    </message>
+    <message>
+        <source>umbra end</source>
+        <translation>fin de l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>light whole</source>
+        <translation>lumière rétablie</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2; %3</source>
+        <extracomment>A mutual event in words: %1 &quot;Europa occults Io&quot;, %2 its magnitude and light lost, %3 its contacts&apos; times.</extracomment>
+        <translation>%1, maximum %2 ; %3</translation>
+    </message>
+    <message>
+        <source>The events could not be exported.
+Cannot write &quot;%1&quot;.</source>
+        <translation>Les phénomènes n&apos;ont pas pu être exportés.
+Impossible d&apos;écrire « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsList</name>
+    <message>
+        <source>total</source>
+        <translation>totale</translation>
+    </message>
+    <message>
+        <source>annular</source>
+        <translation>annulaire</translation>
+    </message>
+    <message>
+        <source>penumbral, %1 of the light, not the diameter</source>
+        <extracomment>%1 the share of the moon&apos;s light lost, &quot;Q31%&quot;.</extracomment>
+        <translation>pénombre, %1 de la lumière, non du diamètre</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>%1 the share of the moon&apos;s diameter covered, &quot;45%&quot;.</extracomment>
+        <translation>magnitude %1</translation>
+    </message>
+    <message>
+        <source>of %1&apos;s light</source>
+        <extracomment>Whose light a mutual eclipse takes: %1 the eclipsed moon.</extracomment>
+        <translation>de la lumière du satellite %1</translation>
+    </message>
+    <message>
+        <source>of the pair&apos;s light</source>
+        <translation>de la lumière des deux satellites</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3
+%4
+light lost at maximum: %5% %6, %7</source>
+        <extracomment>A mutual event&apos;s tooltip: %1 code, %2 what happens, %3 magnitude; %4 the contacts&apos; times; %5 per cent of light lost, %6 whose light, %7 &quot;Δm 0.52 eye&quot;.</extracomment>
+        <translation>%1 : %2, %3
+%4
+perte de lumière au maximum : %5 % %6, %7</translation>
+    </message>
+    <message>
+        <source>No events</source>
+        <translation>Aucun phénomène</translation>
+    </message>
+    <message>
+        <source>Outside 1900-2100: less accurate</source>
+        <translation>Hors 1900-2100 : moins précis</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsPage</name>
+    <message>
+        <source>limb</source>
+        <extracomment>The page&apos;s short mark of a moon at the edge of Jupiter&apos;s disc (fits a narrow column).</extracomment>
+        <translation>bord</translation>
+    </message>
+    <message>
+        <source>disc</source>
+        <extracomment>The page&apos;s short mark of a moon in front of Jupiter&apos;s disc.</extracomment>
+        <translation>disque</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Moon Events: %1 %2</source>
+        <extracomment>The page&apos;s title: %1 the month&apos;s name, %2 the year.</extracomment>
+        <translation>Phénomènes des satellites de Jupiter : %1 %2</translation>
+    </message>
+    <message>
+        <source>Mutual events: day, start, maximum, end, code (2O1 Europa occults Io, 3E1 Ganymede eclipses Io), magnitude (T total, A annular</source>
+        <extracomment>The legend&apos;s start; the codes and the letters T, A (and Q) stay as printed. The legend goes on with the next two parts: mind the open parenthesis.</extracomment>
+        <translation>Phénomènes mutuels : jour, début, maximum, fin, code (2O1 Europe occulte Io, 3E1 Ganymède éclipse Io), magnitude (T totale, A annulaire</translation>
+    </message>
+    <message>
+        <source>, Q penumbral: the light lost, not the diameter). Eclipses add the light&apos;s fall before the start and its return after the end</source>
+        <extracomment>Added after &quot;A annular&quot; in a month with eclipses; it closes the parenthesis.</extracomment>
+        <translation>, Q pénombre : la lumière perdue, non le diamètre). Les éclipses ajoutent la baisse de lumière avant le début et son retour après la fin</translation>
+    </message>
+    <message>
+        <source>), Δm the drop in magnitude at maximum and who sees it (eye 0.5 or more, photometry 0.1 to 0.5, graze under 0.1).</source>
+        <extracomment>The legend&apos;s next part; its &quot;)&quot; closes the magnitude&apos;s parenthesis. eye, photometry, graze: the words printed after Δm.</extracomment>
+        <translation>), Δm la baisse en magnitude au maximum et qui la voit (œil 0.5 ou plus, photométrie 0.1 à 0.5, rasant sous 0.1).</translation>
+    </message>
+    <message>
+        <source> A time on another day than the maximum&apos;s has its day.</source>
+        <translation> Une heure d&apos;un autre jour que celui du maximum porte son jour.</translation>
+    </message>
+    <message>
+        <source> limb, disc: the moon at Jupiter&apos;s limb or on its disc.</source>
+        <extracomment>limb, disc: the marks printed after a magnitude, as translated there.</extracomment>
+        <translation> bord, disque : le satellite au bord de Jupiter ou devant son disque.</translation>
+    </message>
+    <message>
+        <source>, visible events only</source>
+        <translation>, phénomènes visibles seulement</translation>
+    </message>
+    <message>
+        <source>Times to the minute at the first and last contact with the disc or its shadow; hidden instants left out.</source>
+        <translation>Heures à la minute aux premier et dernier contacts avec le disque ou son ombre ; instants cachés omis.</translation>
+    </message>
+    <message>
+        <source>Outside 1900-2100: less accurate.</source>
+        <translation>Hors 1900-2100 : moins précis.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::MoonEventsSky</name>
+    <message>
+        <source>%1°%2 %3°%4, Jupiter ≥ %5, Sun ≤ %6</source>
+        <extracomment>The site: %1°%2 latitude and N/S, %3°%4 longitude and E/W (letters kept), %5 the least altitude of Jupiter, %6 the greatest of the Sun for an event to count as visible.</extracomment>
+        <translation>%1°%2 %3°%4, Jupiter ≥ %5, Soleil ≤ %6</translation>
+    </message>
+    <message>
+        <source>Jupiter %1, Sun %2</source>
+        <extracomment>Altitudes above the horizon: %1 Jupiter&apos;s, %2 the Sun&apos;s, &quot;34.2°&quot;.</extracomment>
+        <translation>Jupiter %1, Soleil %2</translation>
+    </message>
+    <message>
+        <source>Up all day, Tr %1</source>
+        <extracomment>Jupiter never sets that day; Tr: its transit of the meridian, %1 its time. Short: the list&apos;s top line.</extracomment>
+        <translation>Levé tout le jour, Tr %1</translation>
+    </message>
+    <message>
+        <source>Below the horizon all day</source>
+        <extracomment>Jupiter never rises that day. Short: the list&apos;s top line.</extracomment>
+        <translation>Sous l&apos;horizon tout le jour</translation>
+    </message>
+    <message>
+        <source>Rise %1 Tr %2 Set %3</source>
+        <extracomment>Jupiter&apos;s rise, transit of the meridian and set that day (times). Short: the list&apos;s top line, 160 pixels wide.</extracomment>
+        <translation>Lev. %1 Tr %2 Cou. %3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::ObservingLog</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it cannot be read or written</source>
+        <translation>il ne peut être ni lu ni écrit</translation>
+    </message>
+    <message>
+        <source>it is not an observing log</source>
+        <translation>ce n&apos;est pas un journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>it is another program&apos;s database, or a newer version&apos;s log</source>
+        <translation>c&apos;est la base de données d&apos;un autre programme, ou le journal d&apos;une version plus récente</translation>
+    </message>
+    <message>
+        <source> The stamps are kept only until Kelvra95 ends: export them as CSV before you close it.</source>
+        <extracomment>After a sentence saying why the log cannot be kept in a file (it starts with a space).</extracomment>
+        <translation> Les pointages ne sont conservés que jusqu&apos;à la fermeture de Kelvra95 : exportez-les en CSV avant de le fermer.</translation>
+    </message>
+    <message>
+        <source>%1 is kept as it is, since %2. The observing log is written to: %3</source>
+        <extracomment>%1 a file that is not this program&apos;s log, %2 why (&quot;it is damaged&quot;), %3 the log&apos;s file.</extracomment>
+        <translation>Le fichier %1 est conservé tel quel, car %2. Le journal d&apos;observation est écrit dans : %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a time: write it as 2026-12-09 17:03:12.3, in UT.</source>
+        <extracomment>%1 what was typed; the example&apos;s form is the one read, whatever the language.</extracomment>
+        <translation>%1 n&apos;est pas une heure : écrivez-la sous la forme 2026-12-09 17:03:12.3, en TU.</translation>
+    </message>
+    <message>
+        <source>The observing log could not be exported.
+Cannot write %1.</source>
+        <translation>Le journal d&apos;observation n&apos;a pas pu être exporté.
+Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>The observing log cannot be written in %1.</source>
+        <extracomment>%1 the folders tried, joined by &quot; nor in &quot;.</extracomment>
+        <translation>Le journal d&apos;observation ne peut pas être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source> nor in </source>
+        <translation> ni dans </translation>
+    </message>
+    <message>
+        <source>No observing log could be made in %1.</source>
+        <translation>Aucun journal d&apos;observation n&apos;a pu être créé dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (%2).</source>
+        <extracomment>%1 the log&apos;s file, %2 the database&apos;s own words for the failure.</extracomment>
+        <translation>%1 n&apos;a pas pu être écrit (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::ObservingLogDialog</name>
+    <message>
+        <source>%1 %2 (%3 UT)</source>
+        <extracomment>A contact offered for a stamp: %1 its code &quot;I.Sh.I&quot;, %2 its phase &quot;ingress&quot;, %3 its time.</extracomment>
+        <translation>%1 %2 (%3 TU)</translation>
+    </message>
+    <message>
+        <source>Kelvra95 – Observing log</source>
+        <translation>Kelvra95 – Journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Observed UT</source>
+        <translation>Observé (TU)</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Predicted UT</source>
+        <translation>Prédit (TU)</translation>
+    </message>
+    <message>
+        <source>O−C (s)</source>
+        <extracomment>Observed minus computed time, in seconds.</extracomment>
+        <translation>O−C (s)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Observing log</source>
+        <translation>Journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <translation>&amp;Supprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Kept in memory for this run</source>
+        <translation>Conservé en mémoire pour cette session</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Conservé dans %1</translation>
+    </message>
+    <message>
+        <source>Delete the timing of %1 UT?</source>
+        <translation>Supprimer le pointage de %1 TU ?</translation>
+    </message>
+    <message>
+        <source>Export the observing log</source>
+        <translation>Exporter le journal d&apos;observation</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <extracomment>The file box&apos;s filter; keep &quot;(*.csv)&quot;.</extracomment>
+        <translation>CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -772,6 +1217,14 @@ Les réglages modifiés valent jusqu&apos;à la fermeture du programme.</transla
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
+    <message>
+        <source>Moon events</source>
+        <translation>Phénomènes des satellites</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Phénomènes</translation>
+    </message>
 </context>
 <context>
     <name>kelvra::SiteSettings</name>
@@ -965,6 +1418,57 @@ Les réglages modifiés valent jusqu&apos;à la fermeture du programme.</transla
 Cannot write &quot;%1&quot;.</source>
         <translation>La courbe de lumière n&apos;a pas pu être exportée.
 Impossible d&apos;écrire « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>kelvra::TMoonEvents</name>
+    <message>
+        <source>Kelvra95 – Reminders</source>
+        <translation>Kelvra95 – Rappels</translation>
+    </message>
+    <message>
+        <source>Minutes before each event (0: no reminders):</source>
+        <translation>Minutes avant chaque phénomène (0 : aucun rappel) :</translation>
+    </message>
+    <message>
+        <source>Visible only</source>
+        <translation>Visibles seulement</translation>
+    </message>
+    <message>
+        <source>Only the events visible from the site</source>
+        <translation>Seulement les phénomènes visibles du lieu d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Reminders…</source>
+        <translation>Rappels…</translation>
+    </message>
+    <message>
+        <source>Stamp the time</source>
+        <translation>Pointer l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Observing log…</source>
+        <translation>Journal d&apos;observation…</translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Rappel : %1</translation>
+    </message>
+    <message>
+        <source>going on</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>not visible from the site</source>
+        <translation>invisible du lieu d&apos;observation</translation>
+    </message>
+    <message>
+        <source>Jupiter&apos;s Moon Events</source>
+        <translation>Phénomènes des satellites de Jupiter</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@
 #include "core/moons.h"
 #include "core/mutual_events.h"
 #include "core/mutual_light.h"
-#include "ui/events/event_words.h"
+#include "ui/common/event_words.h"
 
 namespace kelvra {
 namespace {

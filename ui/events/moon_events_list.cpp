@@ -11,10 +11,10 @@
 
 #include "core/moons.h"
 #include "core/mutual_light.h"
+#include "ui/common/event_words.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/pictures.h"
-#include "ui/events/event_words.h"
 
 namespace kelvra {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "core/moon_event_list.h"
 #include "core/mutual_light.h"
-#include "ui/events/event_words.h"
+#include "ui/common/event_words.h"
 #include "ui/events/moon_events_sky.h"
 
 namespace kelvra {

@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/common/event_words.h"
 #include "ui/common/messages.h"
 #include "ui/common/widgets.h"
-#include "ui/events/event_words.h"
 
 namespace kelvra {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/events/event_words.h"
+#include "ui/common/event_words.h"
 
 #include <QCoreApplication>
 
