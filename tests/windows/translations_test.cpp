@@ -54,6 +54,7 @@ class Translated : public ::testing::TestWithParam<Language> {
   void SetUp() override {
     testing::PrepareMainWindowStart();
     namespace fs = std::filesystem;
+    fs::remove(ProgramDirectory() / kIniFileName);  // no language chosen before
     for (const char* bare : {"Kelvra0-bare.dat", "Kelvra8-bare.dat"}) {
       fs::copy_file(fs::path(KELVRA_BIN_DIR) / bare, ProgramDirectory() / bare,
                     fs::copy_options::overwrite_existing);
@@ -155,11 +156,16 @@ TEST_P(German, SpeaksGermanInMenusTitlesAndMessages) {
   // A choice of language is said in the language the program speaks now.
   QAction* language = nullptr;
   for (QAction* action : viewer->menu().menu().actions()) {
-    if (action->menu() != nullptr) language = action;
+    if (action->text() == QStringLiteral("Sprache")) language = action;
   }
   ASSERT_NE(language, nullptr);
+  ASSERT_NE(language->menu(), nullptr);
+  QStringList choices;
+  for (const QAction* choice : language->menu()->actions()) choices << choice->text();
+  ASSERT_EQ(choices.join(u'|'), QStringLiteral("Sprache des Systems|English|Deutsch|Fran\u00E7ais|"
+                                                "Espa\u00F1ol"));
   language->menu()->actions().at(1)->trigger();  // English
-  ASSERT_EQ(messages.plain.size(), 1);
+  ASSERT_EQ(messages.plain.size(), 1) << messages.errors.join(u'|').toStdString();
   EXPECT_EQ(messages.plain.front(),
             QStringLiteral("Die neue Sprache gilt ab dem n\u00E4chsten Start von Kelvra95."));
   EXPECT_EQ(kLanguageKey.read(parts.settings.ini()), Language::English);
