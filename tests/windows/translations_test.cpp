@@ -163,7 +163,7 @@ TEST_P(German, SpeaksGermanInMenusTitlesAndMessages) {
   QStringList choices;
   for (const QAction* choice : language->menu()->actions()) choices << choice->text();
   ASSERT_EQ(choices.join(u'|'), QStringLiteral("Sprache des Systems|English|Deutsch|Fran\u00E7ais|"
-                                                "Espa\u00F1ol"));
+                                               "Espa\u00F1ol"));
   language->menu()->actions().at(1)->trigger();  // English
   ASSERT_EQ(messages.plain.size(), 1) << messages.errors.join(u'|').toStdString();
   EXPECT_EQ(messages.plain.front(),
