@@ -500,22 +500,6 @@ Kontakt: %2</translation>
 <context>
     <name>kelvra::LightCurveModel</name>
     <message>
-        <source>Io</source>
-        <translation>Io</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganymed</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Kallisto</translation>
-    </message>
-    <message>
         <source>eye</source>
         <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
         <translation>Auge</translation>
@@ -1589,22 +1573,6 @@ Kein Beobachtungsort: Breite und Länge leer lassen.</translation>
 <context>
     <name>kelvra::TViewer</name>
     <message>
-        <source>Io</source>
-        <translation>Io</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganymed</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Kallisto</translation>
-    </message>
-    <message>
         <source>Hour must lie between 0 and %1</source>
         <translation>Die Stunde muss zwischen 0 und %1 liegen</translation>
     </message>
@@ -1882,22 +1850,6 @@ Kein Beobachtungsort: Breite und Länge leer lassen.</translation>
 </context>
 <context>
     <name>kelvra::TracksPage</name>
-    <message>
-        <source>Io</source>
-        <translation>Io</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganymed</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Kallisto</translation>
-    </message>
     <message>
         <source>an Astronomical Telescope</source>
         <extracomment>Completes &quot;[As viewed through %1 - ...]&quot;</extracomment>

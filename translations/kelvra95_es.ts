@@ -499,22 +499,6 @@ Contacto: %2</translation>
 <context>
     <name>kelvra::LightCurveModel</name>
     <message>
-        <source>Io</source>
-        <translation>Ío</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganímedes</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Calisto</translation>
-    </message>
-    <message>
         <source>eye</source>
         <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
         <translation>ojo</translation>
@@ -1588,22 +1572,6 @@ Sin lugar de observación: latitud y longitud vacías.</translation>
 <context>
     <name>kelvra::TViewer</name>
     <message>
-        <source>Io</source>
-        <translation>Ío</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganímedes</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Calisto</translation>
-    </message>
-    <message>
         <source>Hour must lie between 0 and %1</source>
         <translation>La hora debe estar entre 0 y %1</translation>
     </message>
@@ -1881,22 +1849,6 @@ Sin lugar de observación: latitud y longitud vacías.</translation>
 </context>
 <context>
     <name>kelvra::TracksPage</name>
-    <message>
-        <source>Io</source>
-        <translation>Ío</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europa</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganímedes</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Calisto</translation>
-    </message>
     <message>
         <source>an Astronomical Telescope</source>
         <extracomment>Completes &quot;[As viewed through %1 - ...]&quot;</extracomment>

@@ -499,22 +499,6 @@ Contact : %2</translation>
 <context>
     <name>kelvra::LightCurveModel</name>
     <message>
-        <source>Io</source>
-        <translation>Io</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europe</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganymède</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Callisto</translation>
-    </message>
-    <message>
         <source>eye</source>
         <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
         <translation>œil</translation>
@@ -1588,22 +1572,6 @@ Aucun lieu d&apos;observation : latitude et longitude vides.</translation>
 <context>
     <name>kelvra::TViewer</name>
     <message>
-        <source>Io</source>
-        <translation>Io</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europe</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganymède</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Callisto</translation>
-    </message>
-    <message>
         <source>Hour must lie between 0 and %1</source>
         <translation>L&apos;heure doit être comprise entre 0 et %1</translation>
     </message>
@@ -1881,22 +1849,6 @@ Aucun lieu d&apos;observation : latitude et longitude vides.</translation>
 </context>
 <context>
     <name>kelvra::TracksPage</name>
-    <message>
-        <source>Io</source>
-        <translation>Io</translation>
-    </message>
-    <message>
-        <source>Europa</source>
-        <translation>Europe</translation>
-    </message>
-    <message>
-        <source>Ganymede</source>
-        <translation>Ganymède</translation>
-    </message>
-    <message>
-        <source>Callisto</source>
-        <translation>Callisto</translation>
-    </message>
     <message>
         <source>an Astronomical Telescope</source>
         <extracomment>Completes &quot;[As viewed through %1 - ...]&quot;</extracomment>

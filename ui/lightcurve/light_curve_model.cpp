@@ -9,6 +9,7 @@
 
 #include "core/moon_event_list.h"
 #include "core/sky.h"
+#include "ui/common/event_words.h"
 
 namespace kelvra {
 namespace {
@@ -24,15 +25,8 @@ struct Text {
   Q_DECLARE_TR_FUNCTIONS(kelvra::LightCurveModel)
 };
 
-// The moons' names, by number (slot 0 unused).
-constexpr std::array<const char*, 5> kMoonNames = {
-    "", QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Io"),
-    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Europa"),
-    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Ganymede"),
-    QT_TRANSLATE_NOOP("kelvra::LightCurveModel", "Callisto")};
-
 QString moonName(int moon) {
-  return moon >= 1 && moon <= 4 ? Text::tr(kMoonNames[static_cast<std::size_t>(moon)]) : QString();
+  return MoonNameText(moon);
 }
 
 bool shownInList(const MutualEvent& e) {

@@ -9,20 +9,13 @@
 #include <cstdlib>
 
 #include "core/moons.h"
+#include "ui/common/event_words.h"
 #include "ui/common/widgets.h"
 #include "ui/main/satellite_view.h"
 #include "ui/main/viewer.h"
 
 namespace kelvra {
 namespace {
-
-// The moons' names for the panel and the reader; the English ones stay in object names.
-const char* const kMoonWords[] = {
-    QT_TRANSLATE_NOOP("kelvra::TViewer", "Io"),
-    QT_TRANSLATE_NOOP("kelvra::TViewer", "Europa"),
-    QT_TRANSLATE_NOOP("kelvra::TViewer", "Ganymede"),
-    QT_TRANSLATE_NOOP("kelvra::TViewer", "Callisto"),
-};
 
 // How the view is turned: "north up, east left".
 QString compassText(ViewSigns signs) {
@@ -67,7 +60,7 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
 }  // namespace
 
 QString TViewer::moonName(int moon) {
-  return moon >= 1 && moon <= 4 ? tr(kMoonWords[moon - 1]) : QString::fromLatin1(MoonName(moon));
+  return moon >= 1 && moon <= 4 ? MoonNameText(moon) : QString::fromLatin1(MoonName(moon));
 }
 
 void TViewer::speakViews() {

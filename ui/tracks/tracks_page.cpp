@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "core/moons.h"
+#include "ui/common/event_words.h"
 #include "ui/common/page_layout.h"
 
 namespace kelvra {
@@ -25,16 +26,10 @@ const QColor kLightGrey(184, 184, 184);
 const std::array<QColor, 5> kOnPaper = {QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 128, 0),
                                         QColor(255, 0, 0), QColor(0, 0, 255)};
 
-// The moons' names as printed, by satellite number (slot 0 unused).
-const std::array<const char*, 5> kMoonNames = {"", QT_TRANSLATE_NOOP("kelvra::TracksPage", "Io"),
-                                               QT_TRANSLATE_NOOP("kelvra::TracksPage", "Europa"),
-                                               QT_TRANSLATE_NOOP("kelvra::TracksPage", "Ganymede"),
-                                               QT_TRANSLATE_NOOP("kelvra::TracksPage", "Callisto")};
-
 // A track's name as printed, its dashes toward the track: the odd satellites are named right of
 // the centre ("--Io"), the even ones left ("Europa--").
 QString trackName(int satellite) {
-  const QString name = QCoreApplication::translate("kelvra::TracksPage", kMoonNames[satellite]);
+  const QString name = MoonNameText(satellite);
   return satellite % 2 == 1 ? QStringLiteral("--") + name : name + QStringLiteral("--");
 }
 
