@@ -30,8 +30,9 @@ printf '[Events]\nAlertMinutes=10\n' >"$work/bin/Kelvra95.ini"
 # into the program itself (the faketime command would stand between it and kill -9).
 libfaketime="$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -1)"
 [ -n "$libfaketime" ] || skip "libfaketime is not installed (faketime)"
-# A sanitized build insists on its runtime coming first among the preloaded libraries.
-sanitizer_runtime="$(ldd "$work/bin/kelvra95" | awk '/libasan\.so/ { print $3; exit }')"
+# A sanitized build insists on its runtime coming first among the preloaded libraries. awk reads
+# all of ldd's list: stopping at the match would end ldd by SIGPIPE, a failure under pipefail.
+sanitizer_runtime="$(ldd "$work/bin/kelvra95" | awk '/libasan\.so/ && !found { print $3; found = 1 }')"
 preload="${sanitizer_runtime:+$sanitizer_runtime:}$libfaketime"
 start_at() {
   start_program TZ=UTC LD_PRELOAD="$preload" FAKETIME="@$(TZ=UTC date -d "@$1" '+%F %T')"
