@@ -16,6 +16,8 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/program_files.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_menu.h"
+#include "ui/events/moon_events_window.h"
 #include "ui/radio/radio_page.h"
 
 namespace kelvra {
@@ -167,7 +169,21 @@ TEST_F(RadioWindowTest, SiteFilterAndTimeBasis) {
   const auto greyed = std::count_if(window->lines().begin(), window->lines().end(),
                                     [](const RadioLine& l) { return l.greyed; });
   ASSERT_GT(greyed, 0);
+  // The events window open beside it follows the toggle at once, and toggles it back.
+  TMoonEvents events(host.links());
+  events.show();
+  events.redraw();
+  const std::size_t eventLines = events.lines().size();
   QTest::mouseClick(child("imgVisibleOnly"), Qt::LeftButton);
+  EXPECT_EQ(window->lines().size(), all - static_cast<std::size_t>(greyed));
+  const std::vector<QAction*> entries = events.menu().actions();
+  EXPECT_TRUE(std::any_of(entries.begin(), entries.end(), [](const QAction* a) {
+    return a->text() == "Visible only" && a->isChecked();
+  }));
+  EXPECT_LT(events.lines().size(), eventLines);
+  events.setVisibleOnly(false);
+  EXPECT_EQ(window->lines().size(), all);
+  events.setVisibleOnly(true);
   EXPECT_EQ(window->lines().size(), all - static_cast<std::size_t>(greyed));
   const QString ini = QString::fromStdString((host.directory() / kIniFileName).string());
   EXPECT_TRUE(QSettings(ini, QSettings::IniFormat).value("Events/VisibleOnly").toBool());

@@ -17,6 +17,7 @@ ObservationChanges ChangesBetween(const Observation& before, const Observation& 
   what.setFlag(ObservationChange::Theory, before.positions != after.positions);
   what.setFlag(ObservationChange::Site, before.site != after.site);
   what.setFlag(ObservationChange::Selection, before.selected != after.selected);
+  what.setFlag(ObservationChange::Filter, before.visibleOnly != after.visibleOnly);
   return what;
 }
 

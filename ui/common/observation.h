@@ -50,6 +50,9 @@ struct Observation {
   bool northernHemisphere = true;
   PositionTheory positions = PositionTheory::Classic;  // which theory places the moons
   std::optional<SiteSetting> site = std::nullopt;      // none: nothing is greyed or filtered
+  // With a site, the lists show only what Jupiter is up for (Events/VisibleOnly): one toggle
+  // for the events and radio lists and the reminders, so a window never shows a stale face.
+  bool visibleOnly = false;
   // The events list's selected line; none while the list is closed.
   std::optional<EventLineId> selected = std::nullopt;
   bool operator==(const Observation&) const = default;
@@ -70,6 +73,7 @@ enum class ObservationChange : unsigned {
   Theory = 1 << 4,
   Site = 1 << 5,
   Selection = 1 << 6,
+  Filter = 1 << 7,  // visibleOnly
 };
 Q_DECLARE_FLAGS(ObservationChanges, ObservationChange)
 

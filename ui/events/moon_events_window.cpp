@@ -87,21 +87,24 @@ void TMoonEvents::updateSiteControls() {
 }
 
 bool TMoonEvents::visibleOnly() const {
-  return kEventsVisibleOnlyKey.read(settings_.ini());
+  return observation().visibleOnly;
 }
 
+// The filter is shared with the radio window: it is stored, then told to every window.
 void TMoonEvents::setVisibleOnly(bool only) {
   if (!observation().site) return;
   kEventsVisibleOnlyKey.write(settings_.ini(), only);
   settings_.syncIni();
-  updateSiteControls();
-  reminders_->check();
-  redraw();
+  Observation next = observation();
+  next.visibleOnly = only;
+  observationOwner().set(next);
 }
 
 void TMoonEvents::observationChanged(ObservationChanges what, InstantChange why) {
-  if (what.testFlag(ObservationChange::Site)) siteChanged();  // the controls, shown or not
-  if (what & (ObservationChange::Site | ObservationChange::Zone)) reminders_->check();
+  // The controls, shown or not.
+  if (what & (ObservationChange::Site | ObservationChange::Filter)) siteChanged();
+  if (what & (ObservationChange::Site | ObservationChange::Zone | ObservationChange::Filter))
+    reminders_->check();
   if (!isVisible()) return;
   if (what.testFlag(ObservationChange::Instant)) {
     instantChanged(why);

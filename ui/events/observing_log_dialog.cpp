@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -16,6 +15,7 @@
 #include <cmath>
 
 #include "ui/common/event_words.h"
+#include "ui/common/export_file.h"
 #include "ui/common/messages.h"
 #include "ui/common/widgets.h"
 
@@ -226,13 +226,7 @@ void ObservingLogDialog::exportCsv() {
 bool ObservingLogDialog::exportTo(const QString& path) {
   std::vector<LogRecord> records;
   for (const LogEntry& entry : log_.entries()) records.push_back(entry.record);
-  const std::string text = LogCsvText(records);
-  QSaveFile out(path);
-  if (out.open(QIODevice::WriteOnly) &&
-      out.write(text.data(), static_cast<qint64>(text.size())) ==
-          static_cast<qint64>(text.size()) &&
-      out.commit())
-    return true;
+  if (WriteExportFile(path, LogCsvText(records))) return true;
   ShowError(LogExportFailedMessage(path));
   return false;
 }

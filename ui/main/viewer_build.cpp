@@ -84,6 +84,7 @@ void TViewer::FormCreate() {
   // sure to run.
   Observation first = shown();
   first.site = ReadSite(settings_.ini());
+  first.visibleOnly = kEventsVisibleOnlyKey.read(settings_.ini());
   observation_.set(first);
   startedUp_ = true;
 }

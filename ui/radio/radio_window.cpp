@@ -51,10 +51,11 @@ TRadio::TRadio(const SideWindowLinks& links, QWidget* parent)
   visibleOnly_ = MakeAction(this, tr("Visible only"),
                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}, [this] {
                               if (!observation().site) return;
-                              kEventsVisibleOnlyKey.write(settings().ini(), !visibleOnly());
+                              Observation next = observation();
+                              next.visibleOnly = !next.visibleOnly;
+                              kEventsVisibleOnlyKey.write(settings().ini(), next.visibleOnly);
                               settings().syncIni();
-                              updateButtons();
-                              redraw();
+                              observationOwner().set(next);  // the events window's too
                             });
   visibleOnly_->setToolTip(tr("Only the windows Jupiter is up for at the site"));
   visibleOnly_->setCheckable(true);
@@ -79,7 +80,7 @@ TRadio::TRadio(const SideWindowLinks& links, QWidget* parent)
 }
 
 bool TRadio::visibleOnly() const {
-  return observation().site && kEventsVisibleOnlyKey.read(settings().ini());
+  return observation().site && observation().visibleOnly;
 }
 
 bool TRadio::monthTrack() const {
@@ -123,9 +124,9 @@ ListMonth TRadio::listMonth() const {
 }
 
 void TRadio::observationChanged(ObservationChanges what, InstantChange) {
-  if (what.testFlag(ObservationChange::Site)) updateButtons();
+  if (what & (ObservationChange::Site | ObservationChange::Filter)) updateButtons();
   if (isVisible() && what.testAnyFlags(ObservationChange::Instant | ObservationChange::Zone |
-                                       ObservationChange::Site)) {
+                                       ObservationChange::Site | ObservationChange::Filter)) {
     redraw();
   }
 }
