@@ -15,6 +15,7 @@
 
 #include "ui/common/accessibility.h"
 #include "ui/common/clock.h"
+#include "ui/common/list_keys.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/settings_place.h"
@@ -29,7 +30,6 @@
 namespace kelvra {
 namespace {
 
-constexpr int kWheelLines = 3;
 constexpr QRect kVisibleButton{66, 14, 20, 20};  // window pixels, beside the time basis
 // The folder the month was last exported to; before a first export, the PDFs' folder.
 const FolderKey kExportFolderKey{"Events/ExportFolder", &kLastFolderKey};
@@ -298,32 +298,15 @@ void TMoonEvents::listPressed(QPoint position) {
 }
 
 void TMoonEvents::keyPressEvent(QKeyEvent* event) {
-  const std::size_t page = static_cast<std::size_t>(std::max(1, visibleRows() - 1));
-  const std::size_t at = view_.selected;
-  switch (event->key()) {
-    case Qt::Key_Up:
-      select(at > 0 ? at - 1 : 0);
+  const ListKey key = ListKeyOf(event->key(), view_.selected, model_.lines().size(), visibleRows());
+  switch (key.does) {
+    case ListKey::Does::Select:
+      select(key.line);
       break;
-    case Qt::Key_Down:
-      select(at + 1);
+    case ListKey::Does::Activate:
+      jumpTo(key.line);
       break;
-    case Qt::Key_PageUp:
-      select(at > page ? at - page : 0);
-      break;
-    case Qt::Key_PageDown:
-      select(at + page);
-      break;
-    case Qt::Key_Home:
-      select(0);
-      break;
-    case Qt::Key_End:
-      select(model_.lines().empty() ? 0 : model_.lines().size() - 1);
-      break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      jumpTo(at);
-      break;
-    default:
+    case ListKey::Does::Nothing:
       SideWindowForm::keyPressEvent(event);
       return;
   }
@@ -331,10 +314,9 @@ void TMoonEvents::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMoonEvents::wheelEvent(QWheelEvent* event) {
-  const int notches = event->angleDelta().y() / 120;
-  if (notches == 0) return;
-  const long long top = static_cast<long long>(view_.top) - notches * kWheelLines;
-  scrollTo(static_cast<std::size_t>(std::max(0LL, top)));
+  const std::optional<std::size_t> top = WheelTop(view_.top, event->angleDelta().y());
+  if (!top) return;
+  scrollTo(*top);
   redraw();
   event->accept();
 }

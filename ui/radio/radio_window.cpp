@@ -15,6 +15,7 @@
 
 #include "ui/common/accessibility.h"
 #include "ui/common/clock.h"
+#include "ui/common/list_keys.h"
 #include "ui/common/export_file.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
@@ -28,7 +29,6 @@
 namespace kelvra {
 namespace {
 
-constexpr int kWheelLines = 3;
 constexpr QRect kVisibleButton{66, 14, 20, 20};  // window pixels, as the events window's
 constexpr QRect kTrackButton{91, 14, 20, 20};
 constexpr double kNightStep = 5.0 / 1440;   // days between the night track's points
@@ -251,32 +251,15 @@ void TRadio::listPressed(QPoint position) {
 }
 
 void TRadio::keyPressEvent(QKeyEvent* event) {
-  const std::size_t page = static_cast<std::size_t>(std::max(1, visibleRows() - 1));
-  const std::size_t at = view_.selected;
-  switch (event->key()) {
-    case Qt::Key_Up:
-      select(at > 0 ? at - 1 : 0);
+  const ListKey key = ListKeyOf(event->key(), view_.selected, shown_.size(), visibleRows());
+  switch (key.does) {
+    case ListKey::Does::Select:
+      select(key.line);
       break;
-    case Qt::Key_Down:
-      select(at + 1);
+    case ListKey::Does::Activate:
+      jumpTo(key.line);
       break;
-    case Qt::Key_PageUp:
-      select(at > page ? at - page : 0);
-      break;
-    case Qt::Key_PageDown:
-      select(at + page);
-      break;
-    case Qt::Key_Home:
-      select(0);
-      break;
-    case Qt::Key_End:
-      select(shown_.empty() ? 0 : shown_.size() - 1);
-      break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      jumpTo(at);
-      break;
-    default:
+    case ListKey::Does::Nothing:
       SideWindowForm::keyPressEvent(event);
       return;
   }
@@ -284,10 +267,9 @@ void TRadio::keyPressEvent(QKeyEvent* event) {
 }
 
 void TRadio::wheelEvent(QWheelEvent* event) {
-  const int notches = event->angleDelta().y() / 120;
-  if (notches == 0) return;
-  const long long top = static_cast<long long>(view_.top) - notches * kWheelLines;
-  scrollTo(static_cast<std::size_t>(std::max(0LL, top)));
+  const std::optional<std::size_t> top = WheelTop(view_.top, event->angleDelta().y());
+  if (!top) return;
+  scrollTo(*top);
   redraw();
   event->accept();
 }
