@@ -15,8 +15,8 @@
 
 #include "ui/common/accessibility.h"
 #include "ui/common/clock.h"
-#include "ui/common/list_keys.h"
 #include "ui/common/export_file.h"
+#include "ui/common/list_keys.h"
 #include "ui/common/messages.h"
 #include "ui/common/page_layout.h"
 #include "ui/common/pictures.h"
