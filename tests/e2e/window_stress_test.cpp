@@ -28,14 +28,6 @@
 namespace kelvra {
 namespace {
 
-// The offscreen platform says so on every raise() of a side window; thousands of times here.
-const QtMessageHandler kQtHandler = qInstallMessageHandler(
-    [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-      if (text != QLatin1String("This plugin does not support raise()")) {
-        kQtHandler(type, context, text);
-      }
-    });
-
 constexpr const SideWindowKind* kTracksAndGRS[] = {&kTracksKind, &kGRSKind};
 
 // The main window, the two dialogs and the tracks and GRS windows as the program makes them,

@@ -40,14 +40,6 @@ namespace {
 
 using Role = QAccessible::Role;
 
-// The offscreen platform says so on every raise() of a side window.
-const QtMessageHandler kQtHandler = qInstallMessageHandler(
-    [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-      if (text != QLatin1String("This plugin does not support raise()")) {
-        kQtHandler(type, context, text);
-      }
-    });
-
 // What a reader calls a control: the label that points to it when there is one (Qt names a
 // drop-down list under X11 so), else its own name.
 QString spokenName(QAccessibleInterface& control) {

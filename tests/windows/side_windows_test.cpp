@@ -24,14 +24,6 @@
 namespace kelvra {
 namespace {
 
-// The offscreen platform says so on every raise() of a side window.
-const QtMessageHandler kQtHandler = qInstallMessageHandler(
-    [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-      if (text != QLatin1String("This plugin does not support raise()")) {
-        kQtHandler(type, context, text);
-      }
-    });
-
 void drawNoButton(QPainter&, const QRect&) {}
 
 constexpr SideWindowKind kFakeKind{

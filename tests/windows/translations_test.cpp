@@ -35,14 +35,6 @@
 namespace kelvra {
 namespace {
 
-// The offscreen platform says so on every raise() of a side window.
-const QtMessageHandler kQtHandler = qInstallMessageHandler(
-    [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-      if (text != QLatin1String("This plugin does not support raise()")) {
-        kQtHandler(type, context, text);
-      }
-    });
-
 std::string Code(const ::testing::TestParamInfo<Language>& info) {
   const char* const codes[] = {"system", "en", "de", "fr", "es"};
   return codes[static_cast<int>(info.param)];
