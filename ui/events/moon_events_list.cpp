@@ -85,7 +85,8 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
   const MutualEventWords words = TranslatedMutualEventWords();
   const QString where = QString::fromStdString(AgainstJupiterText(PassiveAgainstJupiter(e), words));
   if (!where.isEmpty()) magnitude += QStringLiteral(", ") + where;
-  const long lost = std::lround(MutualLightLost(e) * 100);
+  const double lostShare = MutualLightLost(e);  // an integral over the discs: once
+  const long lost = std::lround(lostShare * 100);
   //: Whose light a mutual eclipse takes: %1 the eclipsed moon.
   const QString whose =
       eclipse ? QCoreApplication::translate("kelvra::MoonEventsList", "of %1's light").arg(passive)
@@ -97,7 +98,7 @@ QString MoonEventToolTip(const MoonEventLine& line, std::int32_t offset) {
       .arg(QString::fromStdString(MutualEventCode(e)), MutualEventSentence(e), magnitude,
            QString::fromStdString(MutualContactsText(line, offset, words)))
       .arg(lost)
-      .arg(whose, QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - MutualLightLost(e)),
+      .arg(whose, QString::fromStdString(MagnitudeDropText(MagnitudeDropOf(1 - lostShare),
                                                            TranslatedLightLossWords())));
 }
 
