@@ -96,10 +96,6 @@
         <translation>Außerhalb 1900-2100: weniger genau</translation>
     </message>
     <message>
-        <source>No events</source>
-        <translation>Keine Ereignisse</translation>
-    </message>
-    <message>
         <source>%1  not visible from the site</source>
         <extracomment>An event&apos;s line, then two spaces and the note.</extracomment>
         <translation>%1  vom Beobachtungsort nicht sichtbar</translation>

@@ -96,10 +96,6 @@
         <translation>Fuera de 1900-2100: menos preciso</translation>
     </message>
     <message>
-        <source>No events</source>
-        <translation>Sin fenómenos</translation>
-    </message>
-    <message>
         <source>%1  not visible from the site</source>
         <extracomment>An event&apos;s line, then two spaces and the note.</extracomment>
         <translation>%1  no visible desde el lugar de observación</translation>

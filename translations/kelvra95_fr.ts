@@ -96,10 +96,6 @@
         <translation>Hors de 1900-2100 : moins précis</translation>
     </message>
     <message>
-        <source>No events</source>
-        <translation>Aucun phénomène</translation>
-    </message>
-    <message>
         <source>%1  not visible from the site</source>
         <extracomment>An event&apos;s line, then two spaces and the note.</extracomment>
         <translation>%1  invisible du lieu d&apos;observation</translation>

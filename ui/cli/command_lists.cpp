@@ -20,6 +20,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/site_settings.h"
 #include "ui/events/moon_events_export.h"
+#include "ui/events/moon_events_list.h"
 #include "ui/events/moon_events_model.h"
 #include "ui/events/moon_events_sky.h"
 #include "ui/events/moon_events_window.h"
@@ -55,16 +56,12 @@ struct CommonChoices {
   QString output;  // empty: standard output
 };
 
-QString SeeHelp(const QString& text) {
-  return SeeHelpText(text);
-}
-
 std::optional<CommandDate> ParseDate(const QString& text, bool dayAllowed) {
   static const QRegularExpression pattern(
       QStringLiteral("^([0-9]{1,5})-([0-9]{1,2})(?:-([0-9]{1,2}))?$"));
   const QRegularExpressionMatch match = pattern.match(text);
   if (!match.hasMatch() || (!dayAllowed && !match.captured(3).isEmpty())) {
-    CommandFault(SeeHelp(
+    CommandFault(SeeHelpText(
         (dayAllowed
              ? QCoreApplication::translate("kelvra::CommandLists",
                                            "'%1' is not a month YYYY-MM nor a day YYYY-MM-DD")
@@ -121,9 +118,10 @@ std::optional<double> ParseDecimal(const QString& text, const QString& what, con
 std::optional<ObserverSite> ParseSite(const QString& text) {
   const QStringList parts = text.split(u',');
   if (parts.size() < 2 || parts.size() > 3) {
-    CommandFault(SeeHelp(QCoreApplication::translate("kelvra::CommandLists",
-                                                     "site '%1' is not LAT,LON or LAT,LON,HEIGHT")
-                             .arg(text)));
+    CommandFault(
+        SeeHelpText(QCoreApplication::translate("kelvra::CommandLists",
+                                                "site '%1' is not LAT,LON or LAT,LON,HEIGHT")
+                        .arg(text)));
     return std::nullopt;
   }
   const auto latitude = ParseDecimal(
@@ -156,11 +154,11 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
     if (!unknown.isEmpty()) {
       const QString dashes =
           unknown.front().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-      CommandFault(
-          SeeHelp(QCoreApplication::translate("kelvra::CommandLists", "%1: unknown option '%2%3'")
-                      .arg(name, dashes, unknown.front())));
+      CommandFault(SeeHelpText(
+          QCoreApplication::translate("kelvra::CommandLists", "%1: unknown option '%2%3'")
+              .arg(name, dashes, unknown.front())));
     } else {
-      CommandFault(SeeHelp(name + QStringLiteral(": ") + ParserFaultText(parser.errorText())));
+      CommandFault(SeeHelpText(name + QStringLiteral(": ") + ParserFaultText(parser.errorText())));
     }
     return std::nullopt;
   }
@@ -172,7 +170,7 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
   }
   const QStringList positional = parser.positionalArguments();
   if (positional.isEmpty()) {
-    CommandFault(SeeHelp(
+    CommandFault(SeeHelpText(
         (dayAllowed
              ? QCoreApplication::translate("kelvra::CommandLists",
                                            "%1: the month is missing (YYYY-MM or YYYY-MM-DD)")
@@ -183,8 +181,8 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
   }
   if (positional.size() > 1) {
     CommandFault(
-        SeeHelp(QCoreApplication::translate("kelvra::CommandLists", "%1: stray argument '%2'")
-                    .arg(name, positional[1])));
+        SeeHelpText(QCoreApplication::translate("kelvra::CommandLists", "%1: stray argument '%2'")
+                        .arg(name, positional[1])));
     return std::nullopt;
   }
   CommonChoices choices;
@@ -192,9 +190,9 @@ std::optional<CommonChoices> ParseCommon(QCommandLineParser& parser, const Commo
   if (!date) return std::nullopt;
   choices.date = *date;
   if (parser.isSet(common.utc) && parser.isSet(common.local)) {
-    CommandFault(SeeHelp(QCoreApplication::translate("kelvra::CommandLists",
-                                                     "%1: --utc and --local exclude each other")
-                             .arg(name)));
+    CommandFault(SeeHelpText(QCoreApplication::translate("kelvra::CommandLists",
+                                                         "%1: --utc and --local exclude each other")
+                                 .arg(name)));
     return std::nullopt;
   }
   if (parser.isSet(common.utc)) choices.localTime = false;
@@ -250,7 +248,7 @@ std::string EventsText(const QString& title, const std::optional<SiteSetting>& s
   if (!accurate) {
     text << QCoreApplication::translate("kelvra::CommandLists", "Outside 1900-2100: less accurate");
   }
-  if (lines.empty()) text << QCoreApplication::translate("kelvra::CommandLists", "No events");
+  if (lines.empty()) text << MoonEventsNoneText();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const QString line = QString::fromStdString(FormatMoonEventLine(lines[i]).joined());
     //: An event's line, then two spaces and the note.
@@ -293,10 +291,10 @@ int RunEventsCommand(const QStringList& arguments) {
     site = SiteSetting{*typedSite, limits};
   }
   if (visible && !site) {
-    return CommandFault(
-        SeeHelp(QCoreApplication::translate("kelvra::CommandLists",
-                                            "--visible needs a site: give --site LAT,LON[,HEIGHT] "
-                                            "or set one in the program")));
+    return CommandFault(SeeHelpText(
+        QCoreApplication::translate("kelvra::CommandLists",
+                                    "--visible needs a site: give --site LAT,LON[,HEIGHT] "
+                                    "or set one in the program")));
   }
   const TimeBasis basis{choices->localTime.value_or(kEventsLocalTimeKey.read(stored.ini())),
                         TimeZoneOffsetAt(Now())};
