@@ -100,7 +100,7 @@ QString MissingFileMessage(const QString& fileName) {
       .arg(fileName, QString::fromLatin1(kContactAddress));
 }
 
-bool LoadJpegAsset(ImageView& target, const QString& fileName) {
+QImage ReadJpegAsset(const QString& fileName) {
   const QString name = fileName.left(kMaxFileNameLength);
   QFile file(QString::fromStdString((ProgramDirectory() / name.toStdString()).string()));
   QImage picture;
@@ -109,10 +109,13 @@ bool LoadJpegAsset(ImageView& target, const QString& fileName) {
     picture = DecodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                          static_cast<std::size_t>(bytes.size()));
   }
-  if (picture.isNull()) {
-    ShowMessage(MissingFileMessage(name));
-    return false;
-  }
+  if (picture.isNull()) ShowMessage(MissingFileMessage(name));
+  return picture;
+}
+
+bool LoadJpegAsset(ImageView& target, const QString& fileName) {
+  const QImage picture = ReadJpegAsset(fileName);
+  if (picture.isNull()) return false;
   target.setImage(picture, true);
   return true;
 }

@@ -20,6 +20,10 @@ QImage DecodeJpeg(const std::uint8_t* data, std::size_t size);
 // Returns: the directory of the running program, ending in a separator.
 std::filesystem::path ProgramDirectory();
 
+// Reads ProgramDirectory() + fileName as a picture. On failure shows "File "<name>" is either
+// missing or damaged." with the contact address and returns a null image.
+QImage ReadJpegAsset(const QString& fileName);
+
 // Loads ProgramDirectory() + fileName into `target`, which takes the picture's size.
 // On failure shows "File "<name>" is either missing or damaged." with the contact address
 // and returns false.

@@ -1,14 +1,12 @@
 #include "ui/common/skin_words.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QPainter>
 
 #include <algorithm>
 #include <vector>
 
 #include "ui/common/jpeg_loader.h"
-#include "ui/common/messages.h"
 #include "ui/common/picture_style.h"
 #include "ui/common/widgets.h"
 
@@ -38,18 +36,8 @@ bool LoadSkinAsset(ImageView& target, const QString& fileName, std::span<const S
     return SkinWordText(word) != QString::fromUtf8(word.text);
   });
   if (!translated) return LoadJpegAsset(target, fileName);
-  const QString bareName = BareSkinFile(fileName);
-  QFile file(QString::fromStdString((ProgramDirectory() / bareName.toStdString()).string()));
-  QImage bare;
-  if (file.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = file.readAll();
-    bare = DecodeJpeg(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                      static_cast<std::size_t>(bytes.size()));
-  }
-  if (bare.isNull()) {
-    ShowMessage(MissingFileMessage(bareName));
-    return false;
-  }
+  const QImage bare = ReadJpegAsset(BareSkinFile(fileName));
+  if (bare.isNull()) return false;
   const std::vector<SkinWord> kept(words.begin(), words.end());
   target.setPicture(
       [bare, kept](double ratio) {
