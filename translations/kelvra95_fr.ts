@@ -495,21 +495,6 @@ Contact : %2</translation>
 <context>
     <name>kelvra::LightCurveModel</name>
     <message>
-        <source>eye</source>
-        <extracomment>Who sees the drop, after &quot;Δm 0.65&quot;: the eye (half a magnitude or more)</extracomment>
-        <translation>œil</translation>
-    </message>
-    <message>
-        <source>photometry</source>
-        <extracomment>Who sees the drop, after &quot;Δm 0.25&quot;: photometry only</extracomment>
-        <translation>photométrie</translation>
-    </message>
-    <message>
-        <source>graze</source>
-        <extracomment>Who sees the drop, after &quot;Δm 0.05&quot;: barely measurable</extracomment>
-        <translation>rasant</translation>
-    </message>
-    <message>
         <source>%1 %2 eclipses %3</source>
         <extracomment>%1 the event&apos;s code (&quot;3E2&quot;), which stays first and is followed by a space; %2 and %3 moons</extracomment>
         <translation>%1 %2 éclipse %3</translation>

@@ -25,10 +25,6 @@ struct Text {
   Q_DECLARE_TR_FUNCTIONS(kelvra::LightCurveModel)
 };
 
-QString moonName(int moon) {
-  return MoonNameText(moon);
-}
-
 bool shownInList(const MutualEvent& e) {
   return !e.passiveHidden;
 }
@@ -144,8 +140,8 @@ QString LightCurveName(const MutualEvent& event) {
                            //: %1 the event's code ("2O1"), which stays first and is followed by a
                            //: space; %2 and %3 moons
                            : Text::tr("%1 %2 occults %3");
-  return name.arg(QString::fromStdString(MutualEventCode(event)), moonName(event.active),
-                  moonName(event.passive));
+  return name.arg(QString::fromStdString(MutualEventCode(event)), MoonNameText(event.active),
+                  MoonNameText(event.passive));
 }
 
 QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
@@ -171,7 +167,9 @@ QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
   const double depth = (1 - curve.lowestFlux) * 100;  // per cent
   //: %1 the per cent of light lost at the maximum, %2 the eclipsed moon
   lines << (e.kind == MutualEventKind::Eclipse
-                ? Text::tr("Depth %1% of %2's light").arg(depth, 0, 'f', 1).arg(moonName(e.passive))
+                ? Text::tr("Depth %1% of %2's light")
+                      .arg(depth, 0, 'f', 1)
+                      .arg(MoonNameText(e.passive))
                 //: %1 the per cent of the two moons' light lost at the maximum
                 : Text::tr("Depth %1% of the pair's light").arg(depth, 0, 'f', 1))
         << MagnitudeDropLine(curve.drop);
@@ -179,14 +177,7 @@ QStringList LightCurveFigures(const LightCurve& curve, const TimeBasis& basis) {
 }
 
 QString MagnitudeDropLine(const MagnitudeDrop& drop) {
-  LightLossWords words;
-  //: Who sees the drop, after "Δm 0.65": the eye (half a magnitude or more)
-  words.eye = Text::tr("eye").toStdString();
-  //: Who sees the drop, after "Δm 0.25": photometry only
-  words.photometry = Text::tr("photometry").toStdString();
-  //: Who sees the drop, after "Δm 0.05": barely measurable
-  words.graze = Text::tr("graze").toStdString();
-  return QString::fromStdString(MagnitudeDropText(drop, words));
+  return QString::fromStdString(MagnitudeDropText(drop, TranslatedLightLossWords()));
 }
 
 QString HiddenLegend(const VisibilityLimits& limits) {

@@ -142,9 +142,6 @@ class TViewer : public QWidget, public SideWindowHost {
   // (View/Positions) and redraws every view with it.
   void togglePositions();
 
-  // A moon's name (1..4) in the user's language, as the panel and the spoken texts give it.
-  static QString moonName(int moon);
-
   // Components that tests look at.
   QLineEdit* txtDay = nullptr;
   QComboBox* cmbMonth = nullptr;

@@ -12,6 +12,7 @@
 #include "core/moons.h"
 #include "ui/common/clock.h"
 #include "ui/common/entry_field.h"
+#include "ui/common/event_words.h"
 #include "ui/common/jpeg_loader.h"
 #include "ui/common/layout.h"
 #include "ui/common/pictures.h"
@@ -301,7 +302,7 @@ void TViewer::buildDataPanel() {
     // The English name: object names stay the same in every language.
     const QString satellite = QString::fromLatin1(kMoons[static_cast<std::size_t>(i) + 1].name);
     const int top = tops[i];
-    addLabel(nameLabels[i], {45, top}, 60, moonName(i + 1), true)->adjustSize();
+    addLabel(nameLabels[i], {45, top}, 60, MoonNameText(i + 1), true)->adjustSize();
     PanelRow& row = panelRows_[i];
     row.northSouth = value(QStringLiteral("lbl%1NS").arg(satellite), {99, top}, 37);
     row.northSouthFlag = value(QStringLiteral("lbl%1NSF").arg(satellite), {141, top}, 20);

@@ -46,7 +46,7 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
   }
   for (const auto& [active, passive] : mutual.occultations) {
     //: %1 is the moon in front.
-    if (passive == moon) where << TViewer::tr("behind %1").arg(TViewer::moonName(active));
+    if (passive == moon) where << TViewer::tr("behind %1").arg(MoonNameText(active));
   }
   static const QLocale locale = QLocale::system();  // numbers only
   const QString radii = locale.toString(std::abs(state.X[k]), 'f', 1);
@@ -54,21 +54,17 @@ QString moonText(int moon, const JupiterState& state, const MoonShadow& shadow,
   //: Jupiter", ...).
   const QString text =
       state.X[k] > 0 ? TViewer::tr("%1 %2 radii west, %3") : TViewer::tr("%1 %2 radii east, %3");
-  return text.arg(TViewer::moonName(moon), radii, where.join(QStringLiteral(", ")));
+  return text.arg(MoonNameText(moon), radii, where.join(QStringLiteral(", ")));
 }
 
 }  // namespace
-
-QString TViewer::moonName(int moon) {
-  return moon >= 1 && moon <= 4 ? MoonNameText(moon) : QString::fromLatin1(MoonName(moon));
-}
 
 void TViewer::speakViews() {
   SetAccessibleName(*lblSystem1, tr("System I: %1\u00B0").arg(lblSystem1->text()));
   SetAccessibleName(*lblSystem2, tr("System II: %1\u00B0").arg(lblSystem2->text()));
   for (std::size_t i = 0; i < 4; ++i) {
     const PanelRow& row = panelRows_[i];
-    const QString name = moonName(static_cast<int>(i) + 1);
+    const QString name = MoonNameText(static_cast<int>(i) + 1);
     //: %1 the moon, %2 the distance, %3 its N or S mark.
     SetAccessibleName(*row.northSouth,
                       tr("%1 north-south: %2 radii%3")
