@@ -1,10 +1,12 @@
 #include "ui/events/moon_events_window.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QSettings>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -167,7 +169,7 @@ TEST_F(MoonEventsWindowTest, JumpsToAMutualEventsMaximumAndExplainsItInTheToolti
   EXPECT_NEAR(shownUT(), MoonEventJumpInstant(lines[total + 1]), 1e-8);
 }
 
-TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
+TEST_F(MoonEventsWindowTest, KeysAndWheelScrollAndKeepTheSelectionInSight) {
   const std::size_t rows = 403 / static_cast<std::size_t>(rowHeight());
   QTest::keyClick(window.get(), Qt::Key_End);
   EXPECT_EQ(window->view().selected, window->lines().size() - 1);
@@ -183,6 +185,21 @@ TEST_F(MoonEventsWindowTest, KeysScrollAndKeepTheSelectionInSight) {
   QTest::keyClick(window.get(), Qt::Key_Down);
   EXPECT_EQ(window->view().top, 1u);
   EXPECT_EQ(host.jumps, 0);  // moving the selection sets no instant
+
+  // The wheel: three lines a notch away from the reader, nothing for less than a notch, never
+  // above the first line nor past the last page; the selection stays where it was.
+  const std::size_t last = window->lines().size() - rows;
+  const struct {
+    int angle;  // eighths of a degree, positive away from the user
+    std::size_t top;
+  } turns[] = {{-120, 4}, {-60, 4}, {-240, 10}, {360, 1}, {120, 0}, {-120000, last}, {-120, last}};
+  for (const auto& turn : turns) {
+    QWheelEvent wheel(QPointF(40, 100), QPointF(40, 100), {}, QPoint(0, turn.angle), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.get(), &wheel);
+    EXPECT_EQ(window->view().top, turn.top) << "after a turn of " << turn.angle;
+  }
+  EXPECT_EQ(window->view().selected, rows);
 }
 
 // Another window can follow the list's selected line: the observation names it while the list
