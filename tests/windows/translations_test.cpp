@@ -163,6 +163,15 @@ TEST_P(German, SpeaksGermanInMenusTitlesAndMessages) {
   EXPECT_EQ(kLanguageKey.read(parts.settings.ini()), Language::English);
 }
 
+// An install without the wordless picture a translation draws over says which file is missing
+// (a missing picture is never drawn with the English words under the German ones).
+TEST_P(German, AMissingWordlessPictureIsNamed) {
+  std::filesystem::remove(ProgramDirectory() / "Kelvra8-bare.dat");
+  const TAboutWin another;
+  ASSERT_EQ(messages.plain.size() + messages.errors.size(), 1);
+  EXPECT_TRUE((messages.plain + messages.errors).front().contains("\"Kelvra8-bare.dat\""));
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, German, ::testing::Values(Language::German), Code);
 
 }  // namespace
